@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs, from Debian 12's packages, everything needed to build, run and test the program.
+# Safe to run again: apt-get only installs what is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-translations-l10n
+  libqt6opengl6-dev qt6-svg-dev libgl1-mesa-dev
+  libgif-dev libboost-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  locales fonts-liberation fontconfig
+  xvfb xauth openbox imagemagick
+  dbus dbus-x11 at-spi2-core python3-pyatspi
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The tests check that numbers are written the same way whatever the user's locale.
+need_locales=0
+for l in de_DE.UTF-8 es_ES.UTF-8; do
+  locale -a 2>/dev/null | grep -qi "^${l%%.*}.utf8$" || need_locales=1
+done
+if [ "$need_locales" = 1 ]; then
+  sed -i -E 's/^# *(de_DE.UTF-8 UTF-8)/\1/; s/^# *(es_ES.UTF-8 UTF-8)/\1/' /etc/locale.gen
+  locale-gen
+fi

@@ -1,0 +1,17 @@
+#pragma once
+// Drawdown in a confined aquifer by the Theis solution, the wells' effects superposed.
+
+#include "datos_calculo.h"
+#include "errores.h"
+
+namespace abat {
+
+// Drawdown in metres that one well causes at (x, y) after the pumping time. At the well's own
+// position the distance is its radius. Raises ErrorCalculo: division by zero, invalid operation,
+// overflow, or a pumping rate that is not a number; in the order the steps come.
+double abatimiento_pozo(const DatosCalculo& datos, const Pozo& pozo, double x, double y);
+
+// Total drawdown in metres of all the wells at (x, y); 0 without wells. An error names its well.
+double abatimiento_punto(const DatosCalculo& datos, double x, double y);
+
+}  // namespace abat

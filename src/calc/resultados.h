@@ -1,0 +1,20 @@
+#pragma once
+// The summary table of the results window: for every point, the drawdown of each well and the
+// total of them.
+
+#include <string_view>
+
+#include "declaraciones.h"
+#include "errores.h"
+#include "grid.h"
+
+namespace abat {
+
+// Rebuilds `resultados` from the wells table, the points table and the time text (days): columns
+// " No. ", " Punto ", one "   Pozo <name>[m]   " per well and " Abatimiento Total[m] "; one row
+// per point. A failing (point, well) pair raises ErrorCalculo naming both, and leaves the rows
+// written so far, without the total column.
+void calcular_resultados(const Declaraciones& d, const Grid& pozos, const Grid& puntos,
+                         std::string_view tiempo, Grid& resultados);
+
+}  // namespace abat

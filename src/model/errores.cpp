@@ -1,0 +1,22 @@
+#include "errores.h"
+
+namespace abat {
+
+const char* descripcion_error(CodigoError codigo) {
+    switch (codigo) {
+        case CodigoError::argumento_no_valido:
+            return "Llamada a procedimiento o argumento no válido";
+        case CodigoError::desbordamiento:
+            return "Desbordamiento";
+        case CodigoError::division_por_cero:
+            return "División por cero";
+        case CodigoError::tipos_no_coinciden:
+            return "No coinciden los tipos";
+    }
+    return "Error";
+}
+
+ErrorCalculo::ErrorCalculo(CodigoError codigo)
+    : std::runtime_error(descripcion_error(codigo)), codigo_(codigo) {}
+
+}  // namespace abat

@@ -1,0 +1,38 @@
+#pragma once
+// Run-time errors of a calculation. Each carries the number and the Spanish description that the
+// user is shown, and, where known, which well and which point were being computed.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace abat {
+
+enum class CodigoError {
+    argumento_no_valido = 5,   // invalid operation: the logarithm of 0 or of a negative number, 0/0
+    desbordamiento = 6,        // overflow
+    division_por_cero = 11,    // a finite number divided by zero
+    tipos_no_coinciden = 13,   // a text that is not a number where a number is required
+};
+
+// Spanish description of an error number, as the user reads it.
+const char* descripcion_error(CodigoError codigo);
+
+class ErrorCalculo : public std::runtime_error {
+public:
+    explicit ErrorCalculo(CodigoError codigo);
+
+    CodigoError codigo() const { return codigo_; }
+    int numero() const { return static_cast<int>(codigo_); }
+    const char* descripcion() const { return descripcion_error(codigo_); }
+
+    // Where the error arose: the well (1..n) and the point (1..m) or grid node being computed.
+    int pozo = 0;
+    int punto = 0;
+    std::optional<std::pair<double, double>> nodo;
+
+private:
+    CodigoError codigo_;
+};
+
+}  // namespace abat

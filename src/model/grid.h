@@ -1,0 +1,86 @@
+#pragma once
+// A table of text cells: the store of record of the wells, the points and the results. Plain C++,
+// so the calculation reads and writes it without a display; the widget that shows it observes it.
+
+#include <string>
+#include <vector>
+
+namespace abat {
+
+// Told of every change, so a view can redraw what changed.
+class GridObserver {
+public:
+    virtual ~GridObserver() = default;
+    virtual void gridReshaped() = 0;  // rows, columns, headers or widths changed
+    virtual void cellChanged(int row, int col) = 0;
+    virtual void selectionChanged() = 0;
+};
+
+class Grid {
+public:
+    Grid(int rows, int cols, int fixedRows, int fixedCols);
+
+    int Rows() const { return static_cast<int>(cells_.size()); }
+    void setRows(int rows);  // growing appends blank rows; shrinking drops the bottom ones
+    int Cols() const { return cols_; }
+    void setCols(int cols);  // growing appends blank columns on the right
+    int FixedRows() const { return fixedRows_; }
+    int FixedCols() const { return fixedCols_; }
+
+    // Any cell, headers included. Throws std::out_of_range outside the table.
+    const std::string& TextMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, std::string text);
+    const std::string& Text() const { return TextMatrix(row_, col_); }  // the current cell
+
+    // The current cell and the far corner of the selection.
+    int Row() const { return row_; }
+    int Col() const { return col_; }
+    int RowSel() const { return rowSel_; }
+    int ColSel() const { return colSel_; }
+    void setRow(int row);
+    void setCol(int col);
+    void setRowSel(int row);
+    void setColSel(int col);
+    // Makes (row, col) current with the selection reduced to it.
+    void selectCell(int row, int col);
+
+    // "|" separates the columns from column 0 rightwards; each segment's text becomes the header
+    // in row 0 of its column; a leading "^" centres the column. Segments beyond Cols are ignored;
+    // columns beyond the last segment keep their header. The widget sizes each column to its
+    // segment's text, blanks included.
+    const std::string& FormatString() const { return formatString_; }
+    void setFormatString(std::string format);
+    bool isCentred(int col) const { return columns_.at(static_cast<size_t>(col)).centred; }
+    const std::string& widthText(int col) const {
+        return columns_.at(static_cast<size_t>(col)).widthText;
+    }
+
+    void RemoveItem(int row);  // the rows below move up one
+    void Clear();              // empties every cell; Rows and Cols stay
+
+    void setObserver(GridObserver* observer) { observer_ = observer; }
+
+private:
+    struct ColumnFormat {
+        bool centred = false;
+        std::string widthText;
+    };
+
+    void checkCell(int row, int col) const;
+    void clampSelection();
+    void reshaped() const;
+
+    std::vector<std::vector<std::string>> cells_;
+    int cols_;
+    int fixedRows_;
+    int fixedCols_;
+    std::vector<ColumnFormat> columns_;
+    std::string formatString_;
+    int row_ = 0;
+    int col_ = 0;
+    int rowSel_ = 0;
+    int colSel_ = 0;
+    GridObserver* observer_ = nullptr;
+};
+
+}  // namespace abat

@@ -1,0 +1,182 @@
+#include "numeros.h"
+
+#include <locale.h>
+
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "errores.h"
+
+namespace abat {
+namespace {
+
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// The longest leading part of a text that forms a number, blanks skipped.
+struct Prefijo {
+    std::string numero;  // its characters without the blanks, '+' dropped
+    size_t fin = 0;      // where reading stopped
+    bool vacio = true;   // no digit in the mantissa: the text holds no number
+};
+
+class Lector {
+public:
+    explicit Lector(std::string_view t) : t_(t) {}
+
+    Prefijo leer() {
+        saltar_blancos();
+        if (hay('+') || hay('-')) {
+            if (t_[i_] == '-') p_.numero += '-';
+            ++i_;
+        }
+        int digitos = copiar_digitos();
+        if (hay('.')) {
+            p_.numero += '.';
+            ++i_;
+            digitos += copiar_digitos();
+        }
+        if (digitos == 0) return {};
+        p_.vacio = false;
+        leer_exponente();
+        p_.fin = i_;
+        return p_;
+    }
+
+private:
+    bool hay(char c) const { return i_ < t_.size() && t_[i_] == c; }
+    void saltar_blancos() {
+        while (i_ < t_.size() && is_blank(t_[i_])) ++i_;
+    }
+    int copiar_digitos() {
+        int n = 0;
+        for (; i_ < t_.size() && (is_digit(t_[i_]) || is_blank(t_[i_])); ++i_) {
+            if (is_digit(t_[i_])) {
+                p_.numero += t_[i_];
+                ++n;
+            }
+        }
+        return n;
+    }
+    // The exponent belongs to the number only when at least one digit follows the letter.
+    void leer_exponente() {
+        if (!hay('E') && !hay('e')) return;
+        const size_t antes = i_;
+        const std::string mantisa = p_.numero;
+        ++i_;
+        saltar_blancos();
+        std::string exponente = "E";
+        if (hay('+') || hay('-')) {
+            exponente += t_[i_];
+            ++i_;
+        }
+        p_.numero += exponente;
+        if (copiar_digitos() == 0) {
+            i_ = antes;
+            p_.numero = mantisa;
+        }
+    }
+
+    std::string_view t_;
+    size_t i_ = 0;
+    Prefijo p_;
+};
+
+// Converts the plain characters of a number, independent of the user's locale.
+double convertir(const std::string& numero) {
+    static const locale_t c_locale = newlocale(LC_NUMERIC_MASK, "C", nullptr);
+    return strtod_l(numero.c_str(), nullptr, c_locale);
+}
+
+std::string_view recortar_blancos(std::string_view t) {
+    while (!t.empty() && is_blank(t.front())) t.remove_prefix(1);
+    while (!t.empty() && is_blank(t.back())) t.remove_suffix(1);
+    return t;
+}
+
+// Adds one unit in the last place of a string of decimal digits; returns false on carry out.
+bool incrementar(std::string& digitos) {
+    for (auto it = digitos.rbegin(); it != digitos.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return true;
+        }
+        *it = '0';
+    }
+    return false;
+}
+
+}  // namespace
+
+double leading_number(std::string_view text) {
+    const Prefijo p = Lector(text).leer();
+    return p.vacio ? 0.0 : convertir(p.numero);
+}
+
+LecturaEstricta leer_estricto(std::string_view text) {
+    const std::string_view t = recortar_blancos(text);
+    for (char c : t) {
+        if (is_blank(c)) return {};
+    }
+    const Prefijo p = Lector(t).leer();
+    if (p.vacio || p.fin != t.size()) return {};
+    const double v = convertir(p.numero);
+    if (std::isinf(v)) return {Lectura::fuera_de_rango, v};
+    return {Lectura::numero, v};
+}
+
+double strict_number(std::string_view text) { return valor_estricto(leer_estricto(text)); }
+
+double valor_estricto(const LecturaEstricta& l) {
+    switch (l.estado) {
+        case Lectura::numero:
+            return l.valor;
+        case Lectura::fuera_de_rango:
+            throw ErrorCalculo(CodigoError::desbordamiento);
+        case Lectura::no_es_numero:
+            break;
+    }
+    throw ErrorCalculo(CodigoError::tipos_no_coinciden);
+}
+
+std::string number_to_text(double value) {
+    if (value == 0.0) return "0";  // also -0
+    std::array<char, 32> buf{};
+    const auto r = std::to_chars(buf.begin(), buf.end(), value, std::chars_format::general, 15);
+    std::string s(buf.begin(), r.ptr);
+    if (const auto e = s.find('e'); e != std::string::npos) s[e] = 'E';
+    return s;
+}
+
+std::string format_4dec(double value) {
+    // The value as its 15 significant digits, then rounded in decimal: what the user reads.
+    std::array<char, 40> buf{};
+    const auto r = std::to_chars(buf.begin(), buf.end(), std::fabs(value),
+                                 std::chars_format::scientific, 14);
+    const std::string s(buf.begin(), r.ptr);
+    const std::string digitos = s.substr(0, 1) + s.substr(2, 14);
+    const int punto = std::stoi(s.substr(s.find('e') + 1)) + 1;  // digits before the point
+    auto digito = [&](int i) { return i >= 0 && i < 15 ? digitos[i] : '0'; };
+
+    std::string fijo;  // integer digits followed by four decimals
+    for (int i = 0; i < punto; ++i) fijo += digito(i);
+    for (int i = punto; i < punto + 4; ++i) fijo += digito(i);
+    if (digito(punto + 4) >= '5' && !incrementar(fijo)) fijo.insert(fijo.begin(), '1');
+
+    std::string entero = fijo.substr(0, fijo.size() - 4);
+    std::string decimales = fijo.substr(fijo.size() - 4);
+    entero.erase(0, entero.find_first_not_of('0'));
+    if (const auto u = decimales.find_last_not_of('0'); u == std::string::npos) {
+        decimales.clear();
+    } else {
+        decimales.resize(u + 1);
+    }
+    const bool negativo = value < 0 && !(entero.empty() && decimales.empty());
+    return (negativo ? "-" : "") + entero + "." + decimales;
+}
+
+}  // namespace abat

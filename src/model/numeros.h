@@ -1,0 +1,43 @@
+#pragma once
+// How the program turns the text of a cell or box into a number, and a number into text.
+// Only '.' is a decimal point and nothing depends on the user's locale: every number written
+// into a cell must read back as the same number.
+
+#include <string>
+#include <string_view>
+
+namespace abat {
+
+// Leading-number rule: blanks (space, tab, line feed) are skipped wherever they stand; the longest
+// leading part that forms a number is read ([sign] digits [. digits] [E|e [sign] digits]); a text
+// without such a part reads as 0. Never fails; a number beyond the range of a double reads as
+// +-infinity, which the calculation reports as an overflow.
+double leading_number(std::string_view text);
+
+// Strict rule: the whole text, blanks around it aside, must be one number in the same notation.
+enum class Lectura { numero, no_es_numero, fuera_de_rango };
+struct LecturaEstricta {
+    Lectura estado = Lectura::no_es_numero;
+    double valor = 0.0;
+    bool ok() const { return estado == Lectura::numero; }
+};
+LecturaEstricta leer_estricto(std::string_view text);
+
+// The value of a strict reading; raises the type-mismatch error for a text that is not a number
+// and the overflow error for a number beyond the range of a double.
+double valor_estricto(const LecturaEstricta& lectura);
+
+// The strict rule as the calculation uses it: a text that is not a number raises the
+// type-mismatch error, a number beyond the range of a double the overflow error.
+double strict_number(std::string_view text);
+
+// A number as the program writes it into a cell: '.' as the decimal point, no grouping,
+// at most 15 significant digits, no trailing zeros ('12', '0.5', '1E+20'). Also the format of a
+// total drawdown.
+std::string number_to_text(double value);
+
+// The per-well drawdown pattern "##.####": four decimals at most, rounded half away from zero,
+// no integer part when it is 0 ('.5'), the point always written ('12.', '.').
+std::string format_4dec(double value);
+
+}  // namespace abat
