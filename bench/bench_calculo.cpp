@@ -1,0 +1,78 @@
+// Speed of the drawdown calculation: the grid of the chart and the results table.
+// Run: build/bench/bench_calculo
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "datos_calculo.h"
+#include "filas.h"
+#include "red.h"
+#include "resultados.h"
+
+using namespace abat;
+
+namespace {
+
+// n wells spread over a square of side `lado` starting at `origen`.
+Grid pozos(int n, double origen, double lado) {
+    Grid g(2, 6, 1, 1);
+    for (int k = 0; k < n; ++k) {
+        const int r = append_record(g);
+        g.setTextMatrix(r, 1, "P" + std::to_string(r));
+        g.setTextMatrix(r, 2, "0.3");
+        g.setTextMatrix(r, 3, "0.01");
+        g.setTextMatrix(r, 4, std::to_string(origen + lado * (k % 10) / 10));
+        g.setTextMatrix(r, 5, std::to_string(origen + lado * (k / 10 % 10) / 10));
+    }
+    return g;
+}
+
+Grid puntos(int m) {
+    Grid g(2, 4, 1, 1);
+    for (int j = 0; j < m; ++j) {
+        const int r = append_record(g);
+        g.setTextMatrix(r, 1, "A" + std::to_string(r));
+        g.setTextMatrix(r, 2, std::to_string(17.0 * j));
+        g.setTextMatrix(r, 3, std::to_string(500.0 - 13.0 * j));
+    }
+    return g;
+}
+
+void por_evaluacion(benchmark::State& state, int evaluaciones) {
+    // Seconds per well-node evaluation, shown with its SI prefix (n for nanoseconds).
+    state.counters["por_evaluacion"] = benchmark::Counter(
+        evaluaciones,
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// Near: every node within reach of the series (u <= 0.3386). Far: every u beyond it.
+void generar_red_cerca(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    Declaraciones d{0.01, 0.0002};
+    const DatosCalculo datos = leer_datos(d, pozos(n, 0, 1000), "1");
+    for (auto _ : state) generar_red(d, datos, 0, 1000, 0, 1000);
+    por_evaluacion(state, 529 * n);
+}
+
+void generar_red_lejos(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    Declaraciones d{0.01, 0.2};
+    const DatosCalculo datos = leer_datos(d, pozos(n, -2000, 500), "1");
+    for (auto _ : state) generar_red(d, datos, 0, 1000, 0, 1000);
+    por_evaluacion(state, 529 * n);
+}
+
+void calcular_resultados_tabla(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const Declaraciones d{0.01, 0.0002};
+    const Grid tablaPozos = pozos(n, 0, 1000);
+    const Grid tablaPuntos = puntos(n);
+    Grid resultados(2, 0, 1, 0);
+    for (auto _ : state) calcular_resultados(d, tablaPozos, tablaPuntos, "1", resultados);
+}
+
+}  // namespace
+
+BENCHMARK(generar_red_cerca)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(generar_red_lejos)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(calcular_resultados_tabla)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);

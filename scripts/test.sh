@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test headless; then builds and runs them again
+# with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+
+bash scripts/build.sh build
+ctest --test-dir build --output-on-failure -j2
+
+bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DABAT_SANITIZE=ON -DABAT_BENCHMARKS=OFF
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp \
+    ctest --test-dir build-asan --output-on-failure -j2
