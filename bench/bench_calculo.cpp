@@ -41,8 +41,7 @@ Grid puntos(int m) {
 void por_evaluacion(benchmark::State& state, int evaluaciones) {
     // Seconds per well-node evaluation, shown with its SI prefix (n for nanoseconds).
     state.counters["por_evaluacion"] = benchmark::Counter(
-        evaluaciones,
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        evaluaciones, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // Near: every node within reach of the series (u <= 0.3386). Far: every u beyond it.

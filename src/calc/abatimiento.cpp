@@ -19,8 +19,7 @@ double abatimiento_comprobado(const DatosCalculo& d, const Pozo& p, double x, do
     if (r == 0.0) r = comprobado(p.diametro) / 2;
     const double t = comprobado(d.tiempo);
     const double numerador = comprobado(comprobado(r * r) * d.S);
-    const double denominador =
-        comprobado(comprobado(comprobado(d.T * 4) * t) * segundos_por_dia);
+    const double denominador = comprobado(comprobado(comprobado(d.T * 4) * t) * segundos_por_dia);
     const double u = dividido(numerador, denominador);
     if (u <= 0.0) throw ErrorCalculo(CodigoError::argumento_no_valido);  // ln of 0 or below
     const double W = comprobado(funcion_pozo(u));

@@ -20,6 +20,8 @@ double W_serie(double u);
 double E1(double u);
 
 // W(u) for u > 0: the series up to u_cruce, E1 beyond.
-inline double funcion_pozo(double u) { return u <= u_cruce ? W_serie(u) : E1(u); }
+inline double funcion_pozo(double u) {
+    return u <= u_cruce ? W_serie(u) : E1(u);
+}
 
 }  // namespace abat

@@ -22,8 +22,8 @@ void coordenadas(double desde, double hasta, std::array<double, nodos_por_eje>& 
 
 }  // namespace
 
-void generar_red(Declaraciones& d, const DatosCalculo& datos, double xmin, double xmax,
-                 double ymin, double ymax) {
+void generar_red(Declaraciones& d, const DatosCalculo& datos, double xmin, double xmax, double ymin,
+                 double ymax) {
     coordenadas(xmin, xmax, d.xRed);
     coordenadas(ymin, ymax, d.yRed);
     d.nodos.emplace();

@@ -12,7 +12,9 @@
 namespace abat {
 namespace {
 
-std::string encabezado_pozo(const std::string& nombre) { return "   Pozo " + nombre + "[m]   "; }
+std::string encabezado_pozo(const std::string& nombre) {
+    return "   Pozo " + nombre + "[m]   ";
+}
 
 // A well's name goes into the format string, where "|" would start a new column: there it is
 // replaced by the broken bar, which takes the same width.

@@ -12,8 +12,8 @@ namespace abat {
 inline constexpr int nodos_por_eje = 23;
 
 struct Declaraciones {
-    double T = 0.0;  // transmissivity, m2/s
-    double S = 0.0;  // storage coefficient
+    double T = 0.0;                            // transmissivity, m2/s
+    double S = 0.0;                            // storage coefficient
     std::array<double, nodos_por_eje> xRed{};  // x of the grid's node columns, m
     std::array<double, nodos_por_eje> yRed{};  // y of the grid's node rows, m
     std::optional<cRedG> nodo;                 // scratch node while the grid is built or walked

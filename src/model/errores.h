@@ -9,17 +9,17 @@
 namespace abat {
 
 enum class CodigoError {
-    argumento_no_valido = 5,   // invalid operation: the logarithm of 0 or of a negative number, 0/0
-    desbordamiento = 6,        // overflow
-    division_por_cero = 11,    // a finite number divided by zero
-    tipos_no_coinciden = 13,   // a text that is not a number where a number is required
+    argumento_no_valido = 5,  // invalid operation: the logarithm of 0 or of a negative number, 0/0
+    desbordamiento = 6,       // overflow
+    division_por_cero = 11,   // a finite number divided by zero
+    tipos_no_coinciden = 13,  // a text that is not a number where a number is required
 };
 
 // Spanish description of an error number, as the user reads it.
 const char* descripcion_error(CodigoError codigo);
 
 class ErrorCalculo : public std::runtime_error {
-public:
+  public:
     explicit ErrorCalculo(CodigoError codigo);
 
     CodigoError codigo() const { return codigo_; }
@@ -31,7 +31,7 @@ public:
     int punto = 0;
     std::optional<std::pair<double, double>> nodo;
 
-private:
+  private:
     CodigoError codigo_;
 };
 

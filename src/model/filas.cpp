@@ -5,7 +5,9 @@
 
 namespace abat {
 
-int record_count(const Grid& grid) { return std::max(grid.Rows() - 2, 0); }
+int record_count(const Grid& grid) {
+    return std::max(grid.Rows() - 2, 0);
+}
 
 bool has_records(const Grid& grid) {
     return grid.Rows() > 1 && grid.Cols() > 0 && !grid.TextMatrix(1, 0).empty();

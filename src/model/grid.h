@@ -9,7 +9,7 @@ namespace abat {
 
 // Told of every change, so a view can redraw what changed.
 class GridObserver {
-public:
+  public:
     virtual ~GridObserver() = default;
     virtual void gridReshaped() = 0;  // rows, columns, headers or widths changed
     virtual void cellChanged(int row, int col) = 0;
@@ -17,7 +17,7 @@ public:
 };
 
 class Grid {
-public:
+  public:
     Grid(int rows, int cols, int fixedRows, int fixedCols);
 
     int Rows() const { return static_cast<int>(cells_.size()); }
@@ -60,7 +60,7 @@ public:
 
     void setObserver(GridObserver* observer) { observer_ = observer; }
 
-private:
+  private:
     struct ColumnFormat {
         bool centred = false;
         std::string widthText;

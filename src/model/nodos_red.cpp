@@ -28,8 +28,12 @@ size_t colRed::posicion(const std::string& key) const {
     return static_cast<size_t>(it - claves_.begin());
 }
 
-cRedG& colRed::Item(long index) { return nodos_[posicion(index)]; }
-cRedG& colRed::Item(const std::string& key) { return nodos_[posicion(key)]; }
+cRedG& colRed::Item(long index) {
+    return nodos_[posicion(index)];
+}
+cRedG& colRed::Item(const std::string& key) {
+    return nodos_[posicion(key)];
+}
 
 void colRed::Remove(long index) {
     const auto i = static_cast<std::ptrdiff_t>(posicion(index));
@@ -37,6 +41,8 @@ void colRed::Remove(long index) {
     claves_.erase(claves_.begin() + i);
 }
 
-void colRed::Remove(const std::string& key) { Remove(static_cast<long>(posicion(key)) + 1); }
+void colRed::Remove(const std::string& key) {
+    Remove(static_cast<long>(posicion(key)) + 1);
+}
 
 }  // namespace abat

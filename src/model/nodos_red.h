@@ -9,7 +9,7 @@ namespace abat {
 
 // One grid node: its position and the total drawdown there, in metres.
 class cRedG {
-public:
+  public:
     void setAbat(double vData) { abat_ = vData; }
     double abat() const { return abat_; }
     void setY(double vData) { y_ = vData; }
@@ -17,7 +17,7 @@ public:
     void setX(double vData) { x_ = vData; }
     double x() const { return x_; }
 
-private:
+  private:
     double x_ = 0.0;
     double y_ = 0.0;
     double abat_ = 0.0;
@@ -26,7 +26,7 @@ private:
 // Nodes in the order they were added, numbered from 1, each with an optional unique key.
 // References returned by Add and Item stay valid until the next Add or Remove.
 class colRed {
-public:
+  public:
     // Throws std::invalid_argument when sKey is already in use.
     cRedG& Add(double x, double y, double abat, const std::string& sKey = {});
     // Throws std::out_of_range for a position or key that does not exist.
@@ -40,7 +40,7 @@ public:
     auto begin() const { return nodos_.begin(); }
     auto end() const { return nodos_.end(); }
 
-private:
+  private:
     size_t posicion(const std::string& key) const;
     size_t posicion(long index) const;
 

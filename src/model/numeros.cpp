@@ -14,8 +14,12 @@
 namespace abat {
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The longest leading part of a text that forms a number, blanks skipped.
 struct Prefijo {
@@ -25,7 +29,7 @@ struct Prefijo {
 };
 
 class Lector {
-public:
+  public:
     explicit Lector(std::string_view t) : t_(t) {}
 
     Prefijo leer() {
@@ -47,7 +51,7 @@ public:
         return p_;
     }
 
-private:
+  private:
     bool hay(char c) const { return i_ < t_.size() && t_[i_] == c; }
     void saltar_blancos() {
         while (i_ < t_.size() && is_blank(t_[i_])) ++i_;
@@ -129,7 +133,9 @@ LecturaEstricta leer_estricto(std::string_view text) {
     return {Lectura::numero, v};
 }
 
-double strict_number(std::string_view text) { return valor_estricto(leer_estricto(text)); }
+double strict_number(std::string_view text) {
+    return valor_estricto(leer_estricto(text));
+}
 
 double valor_estricto(const LecturaEstricta& l) {
     switch (l.estado) {
@@ -155,8 +161,8 @@ std::string number_to_text(double value) {
 std::string format_4dec(double value) {
     // The value as its 15 significant digits, then rounded in decimal: what the user reads.
     std::array<char, 40> buf{};
-    const auto r = std::to_chars(buf.begin(), buf.end(), std::fabs(value),
-                                 std::chars_format::scientific, 14);
+    const auto r =
+        std::to_chars(buf.begin(), buf.end(), std::fabs(value), std::chars_format::scientific, 14);
     const std::string s(buf.begin(), r.ptr);
     const std::string digitos = s.substr(0, 1) + s.substr(2, 14);
     const int punto = std::stoi(s.substr(s.find('e') + 1)) + 1;  // digits before the point

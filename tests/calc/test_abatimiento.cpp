@@ -39,9 +39,11 @@ TEST(Abatimiento, WorkedExamplesNearTheWell) {
     EXPECT_NEAR(abatimiento(d, pozos, "1", 100, 0), 7.9108300, 5e-8);
     EXPECT_NEAR(W_serie(0.15 * 0.15 * 0.0002 / (0.01 * 4 * 86400)), 19.8820843, 5e-8);
 
-    const Grid dos = tabla_pozos({{"A", "0.3", "0.05", "100", "0"}, {"B", "0.3", "0.05", "100", "0"}});
+    const Grid dos =
+        tabla_pozos({{"A", "0.3", "0.05", "100", "0"}, {"B", "0.3", "0.05", "100", "0"}});
     EXPECT_EQ(abatimiento(d, dos, "1", 0, 0), 2 * abatimiento(d, pozos, "1", 0, 0));
-    const Grid inyeccion = tabla_pozos({{"A", "0.3", "0.05", "100", "0"}, {"B", "0.3", "-0.05", "100", "0"}});
+    const Grid inyeccion =
+        tabla_pozos({{"A", "0.3", "0.05", "100", "0"}, {"B", "0.3", "-0.05", "100", "0"}});
     EXPECT_NEAR(abatimiento(d, inyeccion, "1", 0, 0), 0, 1e-12);
     EXPECT_EQ(abatimiento(acuifero(0, 0), tabla_pozos({}), "", 0, 0), 0);  // no wells, no error
 }
@@ -73,10 +75,10 @@ TEST(Abatimiento, NeverRisesWithDistanceFromOneWell) {
 
 TEST(Abatimiento, ArithmeticFaultsAreErrorsInStepOrder) {
     const Grid pozos = tabla_pozos({{"P", "0.3", "0.05", "100", "0"}});
-    EXPECT_EQ(error_de(acuifero(0), pozos, "1", 0, 0), 11);     // T = 0
-    EXPECT_EQ(error_de(acuifero(), pozos, "", 0, 0), 11);       // empty time
+    EXPECT_EQ(error_de(acuifero(0), pozos, "1", 0, 0), 11);  // T = 0
+    EXPECT_EQ(error_de(acuifero(), pozos, "", 0, 0), 11);    // empty time
     EXPECT_EQ(error_de(acuifero(), pozos, "0", 0, 0), 11);
-    EXPECT_EQ(error_de(acuifero(0, 0), pozos, "1", 0, 0), 5);   // 0 / 0
+    EXPECT_EQ(error_de(acuifero(0, 0), pozos, "1", 0, 0), 5);     // 0 / 0
     EXPECT_EQ(error_de(acuifero(0.01, 0), pozos, "1", 0, 0), 5);  // ln 0
     EXPECT_EQ(error_de(acuifero(0.01, -0.0002), pozos, "1", 0, 0), 5);
     EXPECT_EQ(error_de(acuifero(), pozos, "-1", 0, 0), 5);
@@ -85,20 +87,24 @@ TEST(Abatimiento, ArithmeticFaultsAreErrorsInStepOrder) {
     EXPECT_EQ(error_de(acuifero(), tabla_pozos({{"P", "0.3", "", "100", "0"}}), "1", 0, 0), 13);
     EXPECT_EQ(error_de(acuifero(), tabla_pozos({{"P", "0.3", "1e309", "100", "0"}}), "1", 0, 0), 6);
     EXPECT_EQ(error_de(acuifero(), tabla_pozos({{"P", "0.3", "1e308", "100", "0"}}), "1", 0, 0), 6);
-    EXPECT_EQ(error_de(acuifero(), tabla_pozos({{"P", "0.3", "0.05", "1e308", "0"}}), "1", -1e308, 0), 6);
-    EXPECT_EQ(error_de(acuifero(), tabla_pozos({{"P", "0.3", "0.05", "1e400", "0"}}), "1", 0, 0), 6);
+    EXPECT_EQ(
+        error_de(acuifero(), tabla_pozos({{"P", "0.3", "0.05", "1e308", "0"}}), "1", -1e308, 0), 6);
+    EXPECT_EQ(error_de(acuifero(), tabla_pozos({{"P", "0.3", "0.05", "1e400", "0"}}), "1", 0, 0),
+              6);
     EXPECT_EQ(error_de(acuifero(1e-320), pozos, "1", 0, 0), 6);  // u overflows
     EXPECT_EQ(error_de(acuifero(0.01, 1e306), pozos, "1", 0, 0), 6);
     EXPECT_EQ(error_de(acuifero(1e308), pozos, "1", 0, 0), 6);
     // The logarithm comes before the pumping rate is read.
-    EXPECT_EQ(error_de(acuifero(0.01, 0), tabla_pozos({{"P", "0.3", "abc", "100", "0"}}), "1", 0, 0), 5);
+    EXPECT_EQ(
+        error_de(acuifero(0.01, 0), tabla_pozos({{"P", "0.3", "abc", "100", "0"}}), "1", 0, 0), 5);
     // The first failing well stops the sum and is named.
     int pozo = 0;
     const Grid dos = tabla_pozos({{"A", "0.3", "0.05", "100", "0"}, {"B", "0.3", "x", "0", "50"}});
     EXPECT_EQ(error_de(acuifero(), dos, "1", 0, 0, &pozo), 13);
     EXPECT_EQ(pozo, 2);
     // The running total overflows although each well alone does not.
-    const Grid grandes = tabla_pozos({{"A", "0", "2e306", "100", "0"}, {"B", "0", "2e306", "100", "0"}});
+    const Grid grandes =
+        tabla_pozos({{"A", "0", "2e306", "100", "0"}, {"B", "0", "2e306", "100", "0"}});
     EXPECT_EQ(error_de(acuifero(), grandes, "1", 0, 0, &pozo), 6);
     EXPECT_EQ(pozo, 2);
 }

@@ -9,8 +9,7 @@ using namespace abat::prueba;
 
 TEST(Red, CoordinatesAndOrderOfTheNodes) {
     Declaraciones d = acuifero();
-    const DatosCalculo datos =
-        leer_datos(d, tabla_pozos({{"P", "0.3", "0.05", "50", "50"}}), "1");
+    const DatosCalculo datos = leer_datos(d, tabla_pozos({{"P", "0.3", "0.05", "50", "50"}}), "1");
     generar_red(d, datos, 0, 200, 0, 100);
     EXPECT_EQ(d.xRed[0], -10);
     EXPECT_EQ(d.xRed[1], 0);

@@ -12,7 +12,9 @@ using namespace abat;
 using namespace abat::prueba;
 
 namespace {
-Grid tabla_resultados() { return Grid(2, 0, 1, 0); }
+Grid tabla_resultados() {
+    return Grid(2, 0, 1, 0);
+}
 
 // The pumping rate that gives `s` metres at 100 m from the well in the worked example.
 std::string gasto_para(double s) {
@@ -62,10 +64,10 @@ TEST(Resultados, TotalsAddTheRoundedTexts) {
 TEST(Resultados, RebuiltFromScratchAndNamesNeverShiftColumns) {
     Grid r = tabla_resultados();
     const Grid puntos = tabla_puntos({{"A", "0", "0"}, {"B", "10", "0"}});
-    calcular_resultados(acuifero(),
-                        tabla_pozos({{"a|b|c", "0.3", "0.05", "100", "0"},
-                                     {"P2", "0.3", "0.05", "0", "100"}}),
-                        puntos, "1", r);
+    calcular_resultados(
+        acuifero(),
+        tabla_pozos({{"a|b|c", "0.3", "0.05", "100", "0"}, {"P2", "0.3", "0.05", "0", "100"}}),
+        puntos, "1", r);
     ASSERT_EQ(r.Cols(), 5);
     EXPECT_EQ(r.TextMatrix(0, 2), "   Pozo a|b|c[m]   ");
     EXPECT_EQ(r.TextMatrix(0, 3), "   Pozo P2[m]   ");
@@ -82,10 +84,11 @@ TEST(Resultados, RebuiltFromScratchAndNamesNeverShiftColumns) {
 TEST(Resultados, FailureAtPointTwoKeepsRowOneAndHasNoTotals) {
     Grid r = tabla_resultados();
     // Point 2 stands on well 2, whose diameter is empty: the logarithm of 0 there.
-    const Grid pozos = tabla_pozos({{"P1", "0.3", "0.05", "100", "0"}, {"P2", "", "0.05", "0", "50"}});
+    const Grid pozos =
+        tabla_pozos({{"P1", "0.3", "0.05", "100", "0"}, {"P2", "", "0.05", "0", "50"}});
     try {
-        calcular_resultados(acuifero(), pozos, tabla_puntos({{"A", "0", "0"}, {"B", "0", "50"}}), "1",
-                            r);
+        calcular_resultados(acuifero(), pozos, tabla_puntos({{"A", "0", "0"}, {"B", "0", "50"}}),
+                            "1", r);
         FAIL();
     } catch (const ErrorCalculo& e) {
         EXPECT_EQ(e.numero(), 5);

@@ -35,7 +35,7 @@ TEST(Numeros, LeadingNumberRule) {
     EXPECT_EQ(leading_number(".5"), 0.5);
     EXPECT_EQ(leading_number("5."), 5);
     EXPECT_EQ(leading_number("."), 0);
-    EXPECT_EQ(leading_number("2E"), 2);     // an exponent needs digits
+    EXPECT_EQ(leading_number("2E"), 2);  // an exponent needs digits
     EXPECT_EQ(leading_number("2e-x"), 2);
     EXPECT_EQ(leading_number("2e - 2"), 0.02);
     EXPECT_EQ(leading_number("1e-400"), 0);
@@ -92,7 +92,7 @@ TEST(Numeros, FourDecimalPattern) {
     EXPECT_EQ(format_4dec(0), ".");
     EXPECT_EQ(format_4dec(0.33333), ".3333");
     EXPECT_EQ(format_4dec(-2.73675), "-2.7368");  // half away from zero
-    EXPECT_EQ(format_4dec(1.00005), "1.0001");     // as the decimal text shows it
+    EXPECT_EQ(format_4dec(1.00005), "1.0001");    // as the decimal text shows it
     EXPECT_EQ(format_4dec(9.99995), "10.");
     EXPECT_EQ(format_4dec(0.99999), "1.");
     EXPECT_EQ(format_4dec(-0.00004), ".");

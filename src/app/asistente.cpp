@@ -1,0 +1,115 @@
+#include "asistente.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <stdexcept>
+
+#include "informe_error.h"
+#include "resultados.h"
+
+namespace abat {
+
+Asistente::Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos,
+                     std::function<void()> terminar)
+    : v_(v), d_(d), dialogos_(dialogos), terminar_(std::move(terminar)) {
+    connect(v_.caracteristicas, &frmCaracteristicas::aceptado, this, &Asistente::acuiferoAceptado);
+    connect(v_.noPozos, &frmNoPozos::aceptado, this, &Asistente::pozosAceptados);
+    connect(v_.coordAbat, &frmCoordAbat::aceptado, this, &Asistente::puntosAceptados);
+    connect(v_.resultados, &frmResultados::editarAcuifero, this,
+            [this] { editar(v_.caracteristicas, v_.caracteristicas->cmdSiguiente()); });
+    connect(v_.resultados, &frmResultados::editarPozos, this,
+            [this] { editar(v_.noPozos, v_.noPozos->cmdSiguiente()); });
+    connect(v_.resultados, &frmResultados::editarPuntos, this,
+            [this] { editar(v_.coordAbat, v_.coordAbat->cmdSiguiente()); });
+    connect(v_.resultados, &frmResultados::terminar, this, &Asistente::salir);
+    connect(&v_.principal, &MDIForm1::activado, this, [this](QWidget* hijo) {
+        if (hijo == v_.noPozos) v_.noPozos->Form_Activate();
+        if (hijo == v_.coordAbat) v_.coordAbat->Form_Activate();
+    });
+}
+
+void Asistente::iniciar() {
+    // The maximised size is known before the window shows, so the centring below uses it.
+    if (const QScreen* pantalla = QGuiApplication::primaryScreen()) {
+        v_.principal.setGeometry(pantalla->availableGeometry());
+    }
+    v_.principal.showMaximized();
+    v_.principal.mostrar(v_.caracteristicas);
+    v_.principal.setLeft(v_.caracteristicas, v_.principal.centrado(v_.caracteristicas));
+}
+
+void Asistente::acuiferoAceptado(Modo modo) {
+    if (modo == Modo::actualizar) {
+        actualizarDesde(v_.caracteristicas);
+        return;
+    }
+    v_.principal.setLeft(v_.noPozos, v_.principal.centrado(v_.noPozos));
+    v_.principal.setTop(v_.noPozos, 0);
+    v_.principal.mostrar(v_.noPozos);
+    v_.principal.ocultar(v_.caracteristicas);
+}
+
+void Asistente::pozosAceptados(Modo modo) {
+    if (modo == Modo::actualizar) {
+        actualizarDesde(v_.noPozos);
+        return;
+    }
+    v_.principal.setTop(v_.coordAbat, 0);
+    v_.principal.setLeft(v_.coordAbat, v_.principal.centrado(v_.coordAbat));
+    v_.principal.mostrar(v_.coordAbat);
+    v_.principal.ocultar(v_.noPozos);
+}
+
+// The results show first and fill while the user watches; on an error the user is left on the
+// points window with everything entered so far.
+void Asistente::puntosAceptados() {
+    aResultados();
+    v_.principal.mostrar(v_.resultados);
+    if (calcular()) {
+        v_.principal.ocultar(v_.coordAbat);
+    } else {
+        v_.principal.ocultar(v_.resultados);
+        v_.principal.mostrar(v_.coordAbat);
+    }
+}
+
+void Asistente::actualizarDesde(QWidget* desde) {
+    aResultados();
+    if (!calcular()) return;
+    v_.principal.mostrar(v_.resultados);
+    v_.principal.ocultar(desde);
+}
+
+void Asistente::aResultados() {
+    v_.principal.setTop(v_.resultados, 0);
+    v_.principal.setLeft(v_.resultados, 0);
+}
+
+void Asistente::editar(QWidget* ventana, QPushButton* siguiente) {
+    siguiente->setText(texto_actualizar);
+    v_.principal.mostrar(ventana);
+    v_.principal.ocultar(v_.resultados);
+}
+
+void Asistente::salir() {
+    if (dialogos_.pregunta(QStringLiteral("¿Está seguro de que desea salir?"),
+                           QStringLiteral("Salir"))) {
+        terminar_();
+    }
+}
+
+bool Asistente::calcular() {
+    try {
+        calcular_resultados(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo(),
+                            v_.resultados->resultados());
+        if (graficar_) graficar_();
+        return true;
+    } catch (const ErrorCalculo& e) {
+        informar_error(dialogos_, e);
+    } catch (const std::runtime_error& e) {
+        informar_error(dialogos_, QString::fromUtf8(e.what()));
+    }
+    return false;
+}
+
+}  // namespace abat

@@ -1,0 +1,47 @@
+#pragma once
+// The walk through the windows: aquifer, wells, points, results, and back from the results to
+// any input window in update mode. Exactly one child window is visible between two steps.
+
+#include <QObject>
+#include <functional>
+
+#include "declaraciones.h"
+#include "dialogos.h"
+#include "modo.h"
+#include "ventanas.h"
+
+namespace abat {
+
+class Asistente : public QObject {
+    Q_OBJECT
+  public:
+    // `terminar` ends the program; `graficar` draws the chart of the results just computed.
+    Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos, std::function<void()> terminar);
+
+    void setGraficar(std::function<void()> graficar) { graficar_ = std::move(graficar); }
+
+    // The main window's start: it opens maximised with the aquifer window centred in it.
+    void iniciar();
+
+  private:
+    void acuiferoAceptado(Modo modo);
+    void pozosAceptados(Modo modo);
+    void puntosAceptados();
+    void editar(QWidget* ventana, QPushButton* siguiente);
+    void salir();
+
+    void aResultados();
+    // Rebuilds the results and the chart; on an error, reports it and returns false with the
+    // input windows untouched.
+    bool calcular();
+    // Calculates, then shows the results in place of `desde`; stays on `desde` on an error.
+    void actualizarDesde(QWidget* desde);
+
+    Ventanas& v_;
+    Declaraciones& d_;
+    Dialogos& dialogos_;
+    std::function<void()> terminar_;
+    std::function<void()> graficar_;
+};
+
+}  // namespace abat

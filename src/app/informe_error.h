@@ -1,0 +1,18 @@
+#pragma once
+// How an error of the calculation reaches the user.
+
+#include <QString>
+
+#include "dialogos.h"
+#include "errores.h"
+
+namespace abat {
+
+// The error's number and Spanish description, and which well and point or grid node failed.
+QString texto_error(const ErrorCalculo& error);
+
+void informar_error(Dialogos& dialogos, const ErrorCalculo& error);
+// Any other failure of the calculation, such as a chart that could not be written.
+void informar_error(Dialogos& dialogos, const QString& descripcion);
+
+}  // namespace abat

@@ -1,0 +1,19 @@
+// abatimientos: drawdown that a set of pumping wells causes in a confined aquifer.
+#include <QApplication>
+
+#include "apariencia.h"
+#include "dialogos_qt.h"
+#include "programa.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("abatimientos"));
+    abat::cargar_traduccion_qt();
+    abat::registrar_fuente_sustituta();
+
+    abat::DialogosQt dialogos;
+    abat::Programa programa(dialogos, [] { QCoreApplication::exit(0); });
+    dialogos.setPadre(&programa.ventanas.principal);
+    programa.asistente.iniciar();
+    return QApplication::exec();
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The whole program: its shared data, its five windows and the walk through them.
+
+#include <functional>
+
+#include "asistente.h"
+#include "declaraciones.h"
+#include "dialogos.h"
+#include "ventanas.h"
+
+namespace abat {
+
+class Programa {
+  public:
+    Programa(Dialogos& dialogos, std::function<void()> terminar);
+
+    Declaraciones d;
+    Ventanas ventanas;
+    Asistente asistente;
+};
+
+// Spanish texts on Qt's standard buttons ("Aceptar", "Cancelar", "Sí", "No").
+void cargar_traduccion_qt();
+
+}  // namespace abat

@@ -1,0 +1,16 @@
+#include "ventanas.h"
+
+namespace abat {
+
+Ventanas::Ventanas(Declaraciones& d, Dialogos& dialogos)
+    : caracteristicas(new frmCaracteristicas(d, dialogos)),
+      noPozos(new frmNoPozos(dialogos)),
+      coordAbat(new frmCoordAbat(dialogos)),
+      resultados(new frmResultados()) {
+    for (QWidget* hijo :
+         std::initializer_list<QWidget*>{caracteristicas, noPozos, coordAbat, resultados}) {
+        principal.agregar(hijo);
+    }
+}
+
+}  // namespace abat

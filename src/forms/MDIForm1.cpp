@@ -1,0 +1,77 @@
+#include "MDIForm1.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <cmath>
+
+#include "apariencia.h"
+
+namespace abat {
+
+MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(
+        QStringLiteral("Cálculo de Abatimientos en el Acuífero Ocasionados por una Trelvana"));
+    setWindowIcon(QIcon(dibujo(QStringLiteral(":/iconos/gota.svg"), 32)));
+    area_->setObjectName(QStringLiteral("MDIClient"));
+    // A window larger than the screen can still be reached in full.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(area_);
+    resize(708, 412);  // the design client area
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        if (sub != nullptr) emit activado(sub->widget());
+    });
+    describir_controles(this);
+}
+
+QMdiSubWindow* MDIForm1::marco(const QWidget* hijo) {
+    return qobject_cast<QMdiSubWindow*>(hijo->parentWidget());
+}
+
+void MDIForm1::agregar(QWidget* hijo) {
+    QMdiSubWindow* sub = area_->addSubWindow(hijo, Qt::FramelessWindowHint);
+    sub->setOption(QMdiSubWindow::RubberBandMove, false);
+    sub->resize(hijo->size());
+    sub->move(0, 0);
+    sub->hide();
+}
+
+void MDIForm1::mostrar(QWidget* hijo) {
+    QMdiSubWindow* sub = marco(hijo);
+    sub->show();
+    hijo->show();
+    area_->setActiveSubWindow(sub);
+}
+
+void MDIForm1::ocultar(QWidget* hijo) {
+    marco(hijo)->hide();
+}
+
+bool MDIForm1::visible(const QWidget* hijo) const {
+    return marco(hijo)->isVisible();
+}
+
+int MDIForm1::Width() const {
+    return frameGeometry().width();
+}
+
+double MDIForm1::centrado(const QWidget* hijo) const {
+    return Width() / 2.0 - marco(hijo)->width() / 2.0;
+}
+
+void MDIForm1::setLeft(QWidget* hijo, double left) {
+    QMdiSubWindow* sub = marco(hijo);
+    sub->move(static_cast<int>(std::lround(left)), sub->y());
+}
+
+void MDIForm1::setTop(QWidget* hijo, int top) {
+    QMdiSubWindow* sub = marco(hijo);
+    sub->move(sub->x(), top);
+}
+
+QPoint MDIForm1::posicion(const QWidget* hijo) const {
+    return marco(hijo)->pos();
+}
+
+}  // namespace abat

@@ -1,0 +1,42 @@
+#pragma once
+// The main window: a multiple-document parent whose client area holds the four inner windows,
+// each a frameless child that is only ever shown and hidden.
+
+#include <QMainWindow>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace abat {
+
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MDIForm1(QWidget* parent = nullptr);
+
+    // Takes `hijo` as a hidden child window at the top-left corner of the client area.
+    void agregar(QWidget* hijo);
+    // Shows a child window, not modal; it becomes the active one.
+    void mostrar(QWidget* hijo);
+    void ocultar(QWidget* hijo);
+    bool visible(const QWidget* hijo) const;
+
+    // Positions in pixels within the client area; Width is the main window's outer width.
+    int Width() const;
+    // The left edge that centres a child horizontally: Width / 2 - child's width / 2.
+    double centrado(const QWidget* hijo) const;
+    void setLeft(QWidget* hijo, double left);
+    void setTop(QWidget* hijo, int top);
+    QPoint posicion(const QWidget* hijo) const;
+
+  signals:
+    // A child window has become the active one.
+    void activado(QWidget* hijo);
+
+  private:
+    static QMdiSubWindow* marco(const QWidget* hijo);
+
+    QMdiArea* area_;
+};
+
+}  // namespace abat

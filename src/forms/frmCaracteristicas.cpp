@@ -1,0 +1,44 @@
+#include "frmCaracteristicas.h"
+
+#include "apariencia.h"
+#include "filtro_caracteres.h"
+#include "numeros.h"
+#include "ui_frmCaracteristicas.h"
+
+namespace abat {
+
+frmCaracteristicas::frmCaracteristicas(Declaraciones& d, Dialogos& dialogos, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::frmCaracteristicas>()), d_(d), dialogos_(dialogos) {
+    ui_->setupUi(this);
+    fuente_de_ventana(this, 8.25);
+    fuente_de_titulo(ui_->Frame1, 12, 8.25);
+    ui_->Label1->adjustSize();
+    ui_->Label2->adjustSize();
+    ui_->cmdSiguiente->setAutoDefault(true);
+    new FiltroCaracteres(ui_->txtT, admitido_en_acuifero, ui_->txtS);
+    new FiltroCaracteres(ui_->txtS, admitido_en_acuifero, ui_->cmdSiguiente);
+    connect(ui_->cmdSiguiente, &QPushButton::clicked, this,
+            &frmCaracteristicas::cmdSiguiente_Click);
+    describir_controles(this);
+}
+
+frmCaracteristicas::~frmCaracteristicas() = default;
+
+QPushButton* frmCaracteristicas::cmdSiguiente() const {
+    return ui_->cmdSiguiente;
+}
+
+void frmCaracteristicas::cmdSiguiente_Click() {
+    const Modo modo = modo_de(ui_->cmdSiguiente);
+    if (modo == Modo::ninguno) return;
+    if (ui_->txtT->text().isEmpty() || ui_->txtS->text().isEmpty()) {
+        dialogos_.mensaje(QStringLiteral("Debe introducir datos en ambas casillas"),
+                          QStringLiteral("Características del Acuífero"), Icono::advertencia);
+        return;
+    }
+    d_.T = leading_number(ui_->txtT->text().toStdString());
+    d_.S = leading_number(ui_->txtS->text().toStdString());
+    emit aceptado(modo);
+}
+
+}  // namespace abat

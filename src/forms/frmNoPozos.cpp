@@ -1,0 +1,49 @@
+#include "frmNoPozos.h"
+
+#include "apariencia.h"
+#include "filas.h"
+#include "ui_frmNoPozos.h"
+
+namespace abat {
+
+frmNoPozos::frmNoPozos(Dialogos& dialogos, QWidget* parent)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::frmNoPozos>()),
+      dialogos_(dialogos),
+      pozos_(2, 6, 1, 1) {
+    pozos_.setFormatString(
+        "^ No. |^   Nombre  |^  Diámetro[m]  |^  Gasto[m3/s]  |^  Coordenada x [m]  |^  "
+        "Coordenada y [m]");
+    ui_->setupUi(this);
+    fuente_de_ventana(this, 8.25);
+    fuente_de_titulo(ui_->Frame1, 12, 8.25);
+    ui_->MSFlexGrid1->setGrid(pozos_);
+    for (QPushButton* b : {ui_->cmdAgregar, ui_->cmdQuitar, ui_->cmdSiguiente}) {
+        b->setAutoDefault(true);
+    }
+    connect(ui_->cmdSiguiente, &QPushButton::clicked, this, &frmNoPozos::cmdSiguiente_Click);
+    describir_controles(this);
+}
+
+frmNoPozos::~frmNoPozos() = default;
+
+QPushButton* frmNoPozos::cmdSiguiente() const {
+    return ui_->cmdSiguiente;
+}
+
+void frmNoPozos::Form_Activate() {
+    ui_->cmdAgregar->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void frmNoPozos::cmdSiguiente_Click() {
+    const Modo modo = modo_de(ui_->cmdSiguiente);
+    if (modo == Modo::ninguno) return;
+    if (!has_records(pozos_)) {
+        dialogos_.mensaje(QStringLiteral("Para continuar, debe existir almenos un pozo"),
+                          QStringLiteral("No existen pozos"), Icono::advertencia);
+        return;
+    }
+    emit aceptado(modo);
+}
+
+}  // namespace abat

@@ -1,0 +1,49 @@
+#include "frmResultados.h"
+
+#include <QIcon>
+
+#include "apariencia.h"
+#include "ui_frmResultados.h"
+
+namespace abat {
+namespace {
+
+void poner_dibujo(QToolButton* boton, const QString& recurso) {
+    boton->setIcon(QIcon(dibujo(recurso, 32)));
+}
+
+}  // namespace
+
+frmResultados::frmResultados(QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::frmResultados>()), resultados_(2, 0, 1, 0) {
+    ui_->setupUi(this);
+    fuente_de_ventana(this, 9.75);
+    fuente_de_titulo(ui_->Frame2, 12, 9.75);
+    ui_->cmdPuntos->setFont(fuente(8.25));
+    ui_->MSFlexGrid1->setGrid(resultados_);
+
+    poner_dibujo(ui_->cmdAcuifero, QStringLiteral(":/iconos/gotas.svg"));
+    poner_dibujo(ui_->cmdPozos, QStringLiteral(":/iconos/grifo.svg"));
+    poner_dibujo(ui_->cmdPuntos, QStringLiteral(":/iconos/grafico_lineas.svg"));
+    poner_dibujo(ui_->cmdTerminar, QStringLiteral(":/iconos/salir.svg"));
+    // The aquifer button's second picture, a two-way road, is kept for its disabled state.
+    QIcon acuifero = ui_->cmdAcuifero->icon();
+    acuifero.addPixmap(dibujo(QStringLiteral(":/iconos/camino.svg"), 32), QIcon::Disabled);
+    ui_->cmdAcuifero->setIcon(acuifero);
+
+    connect(ui_->cmdAcuifero, &QToolButton::clicked, this, &frmResultados::editarAcuifero);
+    connect(ui_->cmdPozos, &QToolButton::clicked, this, &frmResultados::editarPozos);
+    connect(ui_->cmdPuntos, &QToolButton::clicked, this, &frmResultados::editarPuntos);
+    connect(ui_->cmdTerminar, &QToolButton::clicked, this, &frmResultados::terminar);
+    describir_controles(this);
+}
+
+frmResultados::~frmResultados() = default;
+
+void frmResultados::mostrarGrafico(const QPixmap& imagen) {
+    ui_->Image1->setPixmap(imagen.isNull() ? imagen
+                                           : imagen.scaled(ui_->Image1->size(), Qt::KeepAspectRatio,
+                                                           Qt::SmoothTransformation));
+}
+
+}  // namespace abat

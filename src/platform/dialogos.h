@@ -1,0 +1,22 @@
+#pragma once
+// The modal dialogs that the windows open: message boxes and the input dialog. The windows use
+// them only through this interface, so tests can script the answers and read what was shown.
+
+#include <QString>
+
+namespace abat {
+
+enum class Icono { error, advertencia, pregunta };
+
+class Dialogos {
+  public:
+    virtual ~Dialogos() = default;
+    // A message with an OK button.
+    virtual void mensaje(const QString& texto, const QString& titulo, Icono icono) = 0;
+    // A question with Yes and No, Yes the default and the question icon; true for Yes.
+    virtual bool pregunta(const QString& texto, const QString& titulo) = 0;
+    // An input dialog with an empty default text; Cancel and closing give the empty text.
+    virtual QString entrada(const QString& prompt, const QString& titulo) = 0;
+};
+
+}  // namespace abat

@@ -1,0 +1,24 @@
+#pragma once
+// The dialogs shown to the user, with Qt's message box and input dialog.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "dialogos.h"
+
+namespace abat {
+
+class DialogosQt : public Dialogos {
+  public:
+    explicit DialogosQt(QWidget* padre = nullptr) : padre_(padre) {}
+    void setPadre(QWidget* padre) { padre_ = padre; }
+
+    void mensaje(const QString& texto, const QString& titulo, Icono icono) override;
+    bool pregunta(const QString& texto, const QString& titulo) override;
+    QString entrada(const QString& prompt, const QString& titulo) override;
+
+  private:
+    QPointer<QWidget> padre_;
+};
+
+}  // namespace abat

@@ -1,0 +1,186 @@
+#include "flex_grid.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
+
+#include <algorithm>
+
+#include "teclado.h"
+
+namespace abat {
+namespace {
+
+constexpr int margen_columna = 6;      // pixels around a segment's text
+constexpr int ancho_sin_formato = 64;  // a column that no segment has sized yet
+
+const char* const estilo =
+    "QTableView { background-color: #808080; gridline-color: #C0C0C0; }"
+    "QHeaderView::section { background-color: palette(button); color: palette(button-text);"
+    "  border: 0px; border-right: 1px solid #000000; border-bottom: 1px solid #000000;"
+    "  padding: 0px 2px; }"
+    "QTableCornerButton::section { background-color: palette(button);"
+    "  border: 0px; border-right: 1px solid #000000; border-bottom: 1px solid #000000; }";
+
+}  // namespace
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent) {
+    setStyleSheet(estilo);
+    setEditTriggers(NoEditTriggers);
+    setSelectionMode(ContiguousSelection);
+    setSelectionBehavior(SelectItems);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    horizontalHeader()->setSectionsClickable(false);
+    verticalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setHighlightSections(false);
+    setCornerButtonEnabled(false);
+    if (auto* corner = findChild<QAbstractButton*>()) corner->installEventFilter(this);
+}
+
+void FlexGrid::setGrid(Grid& grid) {
+    delete model_;
+    model_ = new GridTableModel(grid, this);
+    setModel(model_);
+    connect(model_, &GridTableModel::reshaped, this, &FlexGrid::applyShape);
+    connect(model_, &GridTableModel::gridSelectionChanged, this, &FlexGrid::showGridSelection);
+    applyShape();
+}
+
+// Row heights follow the font; each column is as wide as its format-string segment.
+void FlexGrid::applyShape() {
+    const Grid& g = model_->grid();
+    const QFontMetrics fm(font());
+    const int alto = fm.height() + 4;
+    verticalHeader()->setMinimumSectionSize(alto);
+    verticalHeader()->setDefaultSectionSize(alto);
+    horizontalHeader()->setFixedHeight(g.FixedRows() > 0 ? alto : 0);
+    horizontalHeader()->setVisible(g.FixedRows() > 0);
+    auto ancho = [&](int col) {
+        const std::string& texto = g.widthText(col);
+        return texto.empty() ? ancho_sin_formato
+                             : fm.horizontalAdvance(QString::fromStdString(texto)) + margen_columna;
+    };
+    verticalHeader()->setVisible(g.FixedCols() > 0 && g.Cols() > 0);
+    if (g.FixedCols() > 0 && g.Cols() > 0) verticalHeader()->setFixedWidth(ancho(0));
+    for (int c = g.FixedCols(); c < g.Cols(); ++c) {
+        setColumnWidth(c - g.FixedCols(), ancho(c));
+    }
+    showGridSelection();
+}
+
+// The grid's current cell and selection, shown in the view.
+void FlexGrid::showGridSelection() {
+    if (syncing_ || model_ == nullptr) return;
+    const Grid& g = model_->grid();
+    const QModelIndex actual = model_->indexOfCell(g.Row(), g.Col());
+    const QModelIndex lejano = model_->indexOfCell(g.RowSel(), g.ColSel());
+    if (!actual.isValid()) return;
+    syncing_ = true;
+    selectionModel()->setCurrentIndex(actual, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(actual, lejano.isValid() ? lejano : actual),
+                             QItemSelectionModel::ClearAndSelect);
+    syncing_ = false;
+}
+
+// The view's current cell and selection, written back into the grid.
+void FlexGrid::takeViewSelection() {
+    if (syncing_ || model_ == nullptr) return;
+    const QModelIndex actual = currentIndex();
+    if (!actual.isValid()) return;
+    int filaLejana = actual.row();
+    int colLejana = actual.column();
+    for (const QItemSelectionRange& rango : selectionModel()->selection()) {
+        if (!rango.contains(actual)) continue;
+        filaLejana = actual.row() == rango.top() ? rango.bottom() : rango.top();
+        colLejana = actual.column() == rango.left() ? rango.right() : rango.left();
+    }
+    Grid& g = model_->grid();
+    syncing_ = true;
+    g.setRow(model_->gridRow(actual));
+    g.setCol(model_->gridCol(actual));
+    g.setRowSel(filaLejana + g.FixedRows());
+    g.setColSel(colLejana + g.FixedCols());
+    syncing_ = false;
+}
+
+void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    takeViewSelection();
+}
+
+void FlexGrid::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QTableView::selectionChanged(selected, deselected);
+    takeViewSelection();
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* event) {
+    const auto codigo = caracter_tecleado(event);
+    if (!codigo) {
+        QTableView::keyPressEvent(event);  // arrows, paging and Tab keep their usual effect
+        return;
+    }
+    emit KeyPress(*codigo);
+    event->accept();
+}
+
+void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableView::mouseDoubleClickEvent(event);
+    if (!indexAt(event->position().toPoint()).isValid()) return;
+    Grid& g = model_->grid();
+    g.selectCell(g.Row(), g.Col());
+    emit DblClick();
+}
+
+QRect FlexGrid::currentCellBox() {
+    const QModelIndex actual = currentIndex();
+    if (!actual.isValid()) return {};
+    scrollTo(actual);
+    const QRect r = visualRect(actual);
+    return {viewport()->mapTo(this, r.topLeft()), r.size()};
+}
+
+int FlexGrid::CellLeft() {
+    return currentCellBox().left();
+}
+int FlexGrid::CellTop() {
+    return currentCellBox().top();
+}
+int FlexGrid::CellWidth() {
+    return currentCellBox().width();
+}
+int FlexGrid::CellHeight() {
+    return currentCellBox().height();
+}
+
+// The corner holds the header of the number column, " No. ".
+bool FlexGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && model_ != nullptr) {
+        auto* corner = static_cast<QWidget*>(watched);
+        QTableView::eventFilter(watched, event);
+        paintCorner(corner);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void FlexGrid::paintCorner(QWidget* corner) {
+    const Grid& g = model_->grid();
+    if (g.Rows() == 0 || g.Cols() == 0) return;
+    QPainter p(corner);
+    p.fillRect(corner->rect(), palette().button());
+    p.setPen(Qt::black);
+    p.drawLine(corner->rect().topRight(), corner->rect().bottomRight());
+    p.drawLine(corner->rect().bottomLeft(), corner->rect().bottomRight());
+    p.setPen(palette().buttonText().color());
+    p.setFont(font());
+    p.drawText(corner->rect(), g.isCentred(0) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromStdString(g.TextMatrix(0, 0)));
+}
+
+}  // namespace abat
