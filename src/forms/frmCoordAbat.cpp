@@ -1,6 +1,7 @@
 #include "frmCoordAbat.h"
 
 #include "apariencia.h"
+#include "comandos_tabla.h"
 #include "filas.h"
 #include "filtro_caracteres.h"
 #include "ui_frmCoordAbat.h"
@@ -23,11 +24,17 @@ frmCoordAbat::frmCoordAbat(Dialogos& dialogos, QWidget* parent)
         b->setAutoDefault(true);
     }
     new FiltroCaracteres(ui_->txtTiempo, admitido_en_tiempo, ui_->cmdSiguiente);
+    editor_ = new EditorCeldas(ui_->MSFlexGrid1, ui_->txtCellEditor);
     connect(ui_->cmdSiguiente, &QPushButton::clicked, this, &frmCoordAbat::cmdSiguiente_Click);
+    connect(ui_->cmdAgregar, &QPushButton::clicked, this, &frmCoordAbat::cmdAgregar_Click);
+    connect(ui_->cmdQuitar, &QPushButton::clicked, this, &frmCoordAbat::cmdQuitar_Click);
     describir_controles(this);
 }
 
-frmCoordAbat::~frmCoordAbat() = default;
+// The widgets that show the table go first, while the table they observe still exists.
+frmCoordAbat::~frmCoordAbat() {
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
 
 QPushButton* frmCoordAbat::cmdSiguiente() const {
     return ui_->cmdSiguiente;
@@ -50,6 +57,18 @@ void frmCoordAbat::cmdSiguiente_Click() {
         return;
     }
     emit aceptado();
+}
+
+void frmCoordAbat::actualizar_numeros() {
+    renumber_records(puntos_);
+}
+
+void frmCoordAbat::cmdAgregar_Click() {
+    agregar_registro(puntos_, dialogos_, textos_puntos());
+}
+
+void frmCoordAbat::cmdQuitar_Click() {
+    quitar_registro(puntos_, dialogos_, textos_puntos(), [this] { actualizar_numeros(); });
 }
 
 }  // namespace abat

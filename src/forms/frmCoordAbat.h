@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "dialogos.h"
+#include "editor_celdas.h"
 #include "grid.h"
 
 namespace Ui {
@@ -25,6 +26,8 @@ class frmCoordAbat : public QWidget {
     std::string tiempo() const;  // the text of the time box
 
     void Form_Activate();
+    // Writes 1, 2, ... into the number column after a removal.
+    void actualizar_numeros();
 
   signals:
     // At least one point and a time: the calculation may run. The caption is not looked at.
@@ -32,10 +35,13 @@ class frmCoordAbat : public QWidget {
 
   private:
     void cmdSiguiente_Click();
+    void cmdAgregar_Click();
+    void cmdQuitar_Click();
 
     std::unique_ptr<Ui::frmCoordAbat> ui_;
     Dialogos& dialogos_;
     Grid puntos_;
+    EditorCeldas* editor_;
 };
 
 }  // namespace abat

@@ -1,6 +1,7 @@
 #include "frmNoPozos.h"
 
 #include "apariencia.h"
+#include "comandos_tabla.h"
 #include "filas.h"
 #include "ui_frmNoPozos.h"
 
@@ -21,11 +22,17 @@ frmNoPozos::frmNoPozos(Dialogos& dialogos, QWidget* parent)
     for (QPushButton* b : {ui_->cmdAgregar, ui_->cmdQuitar, ui_->cmdSiguiente}) {
         b->setAutoDefault(true);
     }
+    editor_ = new EditorCeldas(ui_->MSFlexGrid1, ui_->txtCellEditor);
     connect(ui_->cmdSiguiente, &QPushButton::clicked, this, &frmNoPozos::cmdSiguiente_Click);
+    connect(ui_->cmdAgregar, &QPushButton::clicked, this, &frmNoPozos::cmdAgregar_Click);
+    connect(ui_->cmdQuitar, &QPushButton::clicked, this, &frmNoPozos::cmdQuitar_Click);
     describir_controles(this);
 }
 
-frmNoPozos::~frmNoPozos() = default;
+// The widgets that show the table go first, while the table they observe still exists.
+frmNoPozos::~frmNoPozos() {
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
 
 QPushButton* frmNoPozos::cmdSiguiente() const {
     return ui_->cmdSiguiente;
@@ -44,6 +51,18 @@ void frmNoPozos::cmdSiguiente_Click() {
         return;
     }
     emit aceptado(modo);
+}
+
+void frmNoPozos::actualizar_numeros() {
+    renumber_records(pozos_);
+}
+
+void frmNoPozos::cmdAgregar_Click() {
+    agregar_registro(pozos_, dialogos_, textos_pozos());
+}
+
+void frmNoPozos::cmdQuitar_Click() {
+    quitar_registro(pozos_, dialogos_, textos_pozos(), [this] { actualizar_numeros(); });
 }
 
 }  // namespace abat

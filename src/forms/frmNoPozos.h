@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "dialogos.h"
+#include "editor_celdas.h"
 #include "grid.h"
 #include "modo.h"
 
@@ -26,16 +27,21 @@ class frmNoPozos : public QWidget {
 
     // The window has become the active one: the add button takes the focus.
     void Form_Activate();
+    // Writes 1, 2, ... into the number column after a removal.
+    void actualizar_numeros();
 
   signals:
     void aceptado(abat::Modo modo);
 
   private:
     void cmdSiguiente_Click();
+    void cmdAgregar_Click();
+    void cmdQuitar_Click();
 
     std::unique_ptr<Ui::frmNoPozos> ui_;
     Dialogos& dialogos_;
     Grid pozos_;
+    EditorCeldas* editor_;
 };
 
 }  // namespace abat

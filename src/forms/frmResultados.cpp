@@ -38,7 +38,10 @@ frmResultados::frmResultados(QWidget* parent)
     describir_controles(this);
 }
 
-frmResultados::~frmResultados() = default;
+// The widgets that show the table go first, while the table they observe still exists.
+frmResultados::~frmResultados() {
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
 
 void frmResultados::mostrarGrafico(const QPixmap& imagen) {
     ui_->Image1->setPixmap(imagen.isNull() ? imagen

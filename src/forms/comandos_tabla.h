@@ -1,0 +1,46 @@
+#pragma once
+// Adding and removing the records of the wells and points tables through input dialogs. One
+// procedure serves both tables; what differs between them is their texts.
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "dialogos.h"
+#include "grid.h"
+
+namespace abat {
+
+struct PreguntaNumerica {
+    int columna;
+    QString prompt;
+    QString textoError;
+    QString tituloError;
+};
+
+struct TextosTabla {
+    QString tituloRegistro;  // "Pozo " or "Punto ", followed by the record's number
+    QString promptNombre;
+    std::vector<PreguntaNumerica> preguntas;  // in the order they are asked
+    QString promptEliminar;
+    QString tituloEliminar;
+    QString tituloNoNumerico;  // the number to remove is not a number
+    QString noExiste;          // "El pozo " ... followed by the number and " no existe"
+    QString tituloNoExiste;
+    QString confirmacion;        // "¿Está seguro que desea eliminar el pozo " ... number, "?"
+    QString tituloConfirmacion;  // "Eliminando pozo " ... number
+};
+
+const TextosTabla& textos_pozos();
+const TextosTabla& textos_puntos();
+
+// Appends a record: its number, then its name and each value asked in turn, every answer written
+// into its cell the moment it is accepted. A value is asked again until it reads as a number.
+void agregar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos);
+
+// Asks for a record's number (rounded half to even), checks it and asks for confirmation; then
+// removes the row and calls `renumerar`. Does nothing on a table without records.
+void quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
+                     const std::function<void()>& renumerar);
+
+}  // namespace abat

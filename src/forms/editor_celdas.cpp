@@ -1,0 +1,89 @@
+#include "editor_celdas.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "flex_grid.h"
+#include "teclado.h"
+
+namespace abat {
+namespace {
+constexpr int enter = 13;
+constexpr int escape = 27;
+constexpr int ultimo_control = 31;
+}  // namespace
+
+EditorCeldas::EditorCeldas(FlexGrid* grid, QLineEdit* txtCellEditor)
+    : QObject(grid), grid_(grid), caja_(txtCellEditor) {
+    caja_->hide();
+    caja_->installEventFilter(this);
+    connect(grid_, &FlexGrid::DblClick, this, &EditorCeldas::MSFlexGrid1_DblClick);
+    connect(grid_, &FlexGrid::KeyPress, this, &EditorCeldas::MSFlexGrid1_KeyPress);
+}
+
+bool EditorCeldas::bloqueado() const {
+    const Grid& g = grid_->grid();
+    return g.RowSel() == g.Rows() - 1;
+}
+
+void EditorCeldas::MSFlexGrid1_DblClick() {
+    if (!bloqueado()) ShowCellEditor();
+}
+
+// A typed character replaces the cell's text; control codes open the box on the text as it is.
+void EditorCeldas::MSFlexGrid1_KeyPress(int codigo) {
+    if (bloqueado()) return;
+    ShowCellEditor();
+    if (codigo > ultimo_control) {
+        caja_->setText(QString(QChar(static_cast<char16_t>(codigo))));
+        caja_->setCursorPosition(1);
+    }
+}
+
+void EditorCeldas::ShowCellEditor() {
+    Grid& g = grid_->grid();
+    g.setRowSel(g.Row());
+    g.setColSel(g.Col());
+    const QPoint celda =
+        grid_->mapTo(caja_->parentWidget(), QPoint(grid_->CellLeft(), grid_->CellTop()));
+    constexpr int pixel = 1;  // the box stays inside the cell's grid lines
+    caja_->setGeometry(celda.x(), celda.y(), grid_->CellWidth() - pixel,
+                       grid_->CellHeight() - pixel);
+    caja_->setText(QString::fromStdString(g.Text()));
+    caja_->show();
+    caja_->raise();
+    caja_->setFocus(Qt::OtherFocusReason);
+    editRow_ = g.Row();
+    editCol_ = g.Col();
+}
+
+// The visibility test comes first: after Enter or Escape the box loses the focus, and that must
+// not store the text a second time, nor store it after Escape.
+void EditorCeldas::HideCellEditor(bool cancel) {
+    if (!caja_->isVisible()) return;
+    if (!cancel) grid_->grid().setTextMatrix(editRow_, editCol_, caja_->text().toStdString());
+    caja_->hide();
+}
+
+void EditorCeldas::txtCellEditor_KeyPress(int codigo) {
+    if (codigo == enter) HideCellEditor(false);
+    if (codigo == escape) HideCellEditor(true);
+}
+
+void EditorCeldas::txtCellEditor_LostFocus() {
+    HideCellEditor(false);
+}
+
+bool EditorCeldas::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == caja_ && event->type() == QEvent::KeyPress) {
+        const auto codigo = caracter_tecleado(static_cast<QKeyEvent*>(event));
+        if (codigo && (*codigo == enter || *codigo == escape)) {
+            txtCellEditor_KeyPress(*codigo);
+            return true;
+        }
+    }
+    if (watched == caja_ && event->type() == QEvent::FocusOut) txtCellEditor_LostFocus();
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace abat

@@ -1,0 +1,42 @@
+#pragma once
+// Editing a table cell in place: a text box laid exactly over the cell, opened by a double click
+// or a typed character; Enter or leaving the box stores its text, Escape drops it.
+
+#include <QObject>
+
+class QLineEdit;
+
+namespace abat {
+
+class FlexGrid;
+
+class EditorCeldas : public QObject {
+  public:
+    // `txtCellEditor` may lie in another container than the grid (the points window's lies on the
+    // window, its grid in a frame): the box is placed over the cell in its own container.
+    EditorCeldas(FlexGrid* grid, QLineEdit* txtCellEditor);
+
+    void MSFlexGrid1_DblClick();
+    void MSFlexGrid1_KeyPress(int codigo);
+    void ShowCellEditor();
+    void HideCellEditor(bool cancel);
+    void txtCellEditor_KeyPress(int codigo);
+    void txtCellEditor_LostFocus();
+
+    int editRow() const { return editRow_; }
+    int editCol() const { return editCol_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The selection reaches into the empty last row: nothing opens.
+    bool bloqueado() const;
+
+    FlexGrid* grid_;
+    QLineEdit* caja_;
+    int editRow_ = 0;
+    int editCol_ = 0;
+};
+
+}  // namespace abat

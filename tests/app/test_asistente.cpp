@@ -1,0 +1,234 @@
+// The walk through the windows, from the start to the results and back in update mode.
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "dialogos_guionados.h"
+#include "dialogos_qt.h"
+#include "filas.h"
+#include "programa.h"
+
+using namespace abat;
+using namespace abat::prueba;
+
+namespace {
+
+struct Prueba {
+    DialogosGuionados dialogos;
+    bool terminado = false;
+    Programa p{dialogos, [this] { terminado = true; }};
+    Ventanas& v = p.ventanas;
+
+    template <typename T = QWidget>
+    T* control(QWidget* ventana, const char* nombre) {
+        return ventana->findChild<T*>(QString::fromLatin1(nombre));
+    }
+    void pulsar(QWidget* ventana, const char* boton) {
+        QTest::mouseClick(control<QAbstractButton>(ventana, boton), Qt::LeftButton);
+    }
+    // The child windows that are visible, by name.
+    QStringList visibles() {
+        QStringList nombres;
+        for (QWidget* w :
+             {static_cast<QWidget*>(v.caracteristicas), static_cast<QWidget*>(v.noPozos),
+              static_cast<QWidget*>(v.coordAbat), static_cast<QWidget*>(v.resultados)}) {
+            if (v.principal.visible(w)) nombres << w->objectName();
+        }
+        return nombres;
+    }
+    void agregar(Grid& g, std::vector<std::string> celdas) {
+        const int r = append_record(g);
+        for (size_t c = 0; c < celdas.size(); ++c) g.setTextMatrix(r, int(c) + 1, celdas[c]);
+    }
+    // Aquifer, one well and one point of the worked example: 2.7367 m after one day.
+    void hastaResultados(const char* tiempo = "1") {
+        p.asistente.iniciar();
+        control<QLineEdit>(v.caracteristicas, "txtT")->setText("0.01");
+        control<QLineEdit>(v.caracteristicas, "txtS")->setText("0.0002");
+        pulsar(v.caracteristicas, "cmdSiguiente");
+        agregar(v.noPozos->pozos(), {"P1", "0.3", "0.05", "100", "0"});
+        pulsar(v.noPozos, "cmdSiguiente");
+        agregar(v.coordAbat->puntos(), {"A", "0", "0"});
+        control<QLineEdit>(v.coordAbat, "txtTiempo")->setText(tiempo);
+        pulsar(v.coordAbat, "cmdSiguiente");
+    }
+    std::string resultado(int r, int c) { return v.resultados->resultados().TextMatrix(r, c); }
+};
+
+}  // namespace
+
+class TestAsistente : public QObject {
+    Q_OBJECT
+  private slots:
+    void inicio() {
+        Prueba t;
+        t.p.asistente.iniciar();
+        QCOMPARE(t.v.principal.windowTitle(),
+                 QString("Cálculo de Abatimientos en el Acuífero Ocasionados por una Trelvana"));
+        QVERIFY(t.v.principal.windowState() & Qt::WindowMaximized);
+        QCOMPARE(t.visibles(), QStringList{"frmCaracteristicas"});
+        const QPoint pos = t.v.principal.posicion(t.v.caracteristicas);
+        QCOMPARE(pos.x(), qRound(t.v.principal.Width() / 2.0 - 501 / 2.0));
+        QCOMPARE(pos.y(), 0);
+        QCOMPARE(t.v.caracteristicas->size(), QSize(501, 320));
+    }
+
+    void primeraPasadaHastaResultados() {
+        Prueba t;
+        t.p.asistente.iniciar();
+        t.pulsar(t.v.caracteristicas, "cmdSiguiente");
+        QCOMPARE(t.dialogos.ultimo().texto, QString("Debe introducir datos en ambas casillas"));
+        QCOMPARE(t.visibles(), QStringList{"frmCaracteristicas"});
+        t.dialogos.mostrados.clear();
+
+        t.hastaResultados();
+        QCOMPARE(t.visibles(), QStringList{"frmResultados"});
+        QVERIFY(t.dialogos.mostrados.empty());
+        QCOMPARE(t.v.principal.posicion(t.v.resultados), QPoint(0, 0));
+        QCOMPARE(t.v.principal.posicion(t.v.noPozos),
+                 QPoint(qRound(t.v.principal.Width() / 2.0 - 665 / 2.0), 0));
+        QCOMPARE(t.v.principal.posicion(t.v.coordAbat),
+                 QPoint(qRound(t.v.principal.Width() / 2.0 - 566 / 2.0), 0));
+        QCOMPARE(t.resultado(0, 2), std::string("   Pozo P1[m]   "));
+        QCOMPARE(t.resultado(1, 2), std::string("2.7367"));
+        QCOMPARE(t.resultado(1, 3), std::string("2.7367"));
+    }
+
+    void mensajesDeLasTablas() {
+        Prueba t;
+        t.p.asistente.iniciar();
+        QVERIFY(QTest::qWaitForWindowActive(&t.v.principal));
+        t.control<QLineEdit>(t.v.caracteristicas, "txtT")->setText("1");
+        t.control<QLineEdit>(t.v.caracteristicas, "txtS")->setText("1");
+        t.pulsar(t.v.caracteristicas, "cmdSiguiente");
+        QVERIFY(t.control(t.v.noPozos, "cmdAgregar")->hasFocus());
+        t.pulsar(t.v.noPozos, "cmdSiguiente");
+        QCOMPARE(t.dialogos.ultimo().titulo, QString("No existen pozos"));
+        QCOMPARE(t.visibles(), QStringList{"frmNoPozos"});
+        t.agregar(t.v.noPozos->pozos(), {"P", "1", "1", "1", "1"});
+        t.pulsar(t.v.noPozos, "cmdSiguiente");
+        QCOMPARE(t.visibles(), QStringList{"frmCoordAbat"});
+        QVERIFY(t.control(t.v.coordAbat, "cmdAgregar")->hasFocus());
+        t.pulsar(t.v.coordAbat, "cmdSiguiente");
+        QCOMPARE(t.dialogos.ultimo().titulo, QString("No existen puntos"));
+        QCOMPARE(t.visibles(), QStringList{"frmCoordAbat"});
+    }
+
+    void actualizarDesdeLosPozos() {
+        Prueba t;
+        t.hastaResultados();
+        t.pulsar(t.v.resultados, "cmdPozos");
+        QCOMPARE(t.visibles(), QStringList{"frmNoPozos"});
+        QCOMPARE(t.v.noPozos->cmdSiguiente()->text(), QString("Actualizar"));
+        QCOMPARE(t.v.caracteristicas->cmdSiguiente()->text(), QString("Siguiente"));
+        t.agregar(t.v.noPozos->pozos(), {"P2", "0.3", "0.05", "-100", "0"});
+        t.pulsar(t.v.noPozos, "cmdSiguiente");
+        QCOMPARE(t.visibles(), QStringList{"frmResultados"});  // straight back, no points window
+        QCOMPARE(t.v.resultados->resultados().Cols(), 5);
+        QCOMPARE(t.resultado(1, 4), std::string("5.4734"));
+        // The caption never goes back.
+        t.pulsar(t.v.resultados, "cmdPozos");
+        QCOMPARE(t.v.noPozos->cmdSiguiente()->text(), QString("Actualizar"));
+    }
+
+    void actualizarAcuiferoVacio() {
+        Prueba t;
+        t.hastaResultados();
+        t.pulsar(t.v.resultados, "cmdAcuifero");
+        t.control<QLineEdit>(t.v.caracteristicas, "txtS")->clear();
+        t.pulsar(t.v.caracteristicas, "cmdSiguiente");
+        QCOMPARE(t.dialogos.ultimo().texto, QString("Debe introducir datos en ambas casillas"));
+        QCOMPARE(t.visibles(), QStringList{"frmCaracteristicas"});
+        QCOMPARE(t.v.caracteristicas->cmdSiguiente()->text(), QString("Actualizar"));
+        t.control<QLineEdit>(t.v.caracteristicas, "txtS")->setText("0.0004");
+        t.pulsar(t.v.caracteristicas, "cmdSiguiente");
+        QCOMPARE(t.visibles(), QStringList{"frmResultados"});
+        QCOMPARE(t.p.d.S, 0.0004);
+        QCOMPARE(t.resultado(1, 2), std::string("2.4611"));
+    }
+
+    // A failing calculation is reported and keeps the program and every input.
+    void errorDeCalculoConservaLosDatos() {
+        Prueba t;
+        t.hastaResultados("0");
+        QCOMPARE(t.dialogos.mostrados.size(), size_t{1});
+        QCOMPARE(t.dialogos.ultimo().icono, Icono::error);
+        QCOMPARE(t.dialogos.ultimo().texto,
+                 QString("Se ha producido el error '11' en el cálculo:\n\nDivisión por cero\n\n"
+                         "Pozo 1, punto 1."));
+        QCOMPARE(t.visibles(), QStringList{"frmCoordAbat"});
+        QVERIFY(!t.terminado);
+        QCOMPARE(t.v.noPozos->pozos().TextMatrix(1, 1), std::string("P1"));
+        QCOMPARE(t.v.coordAbat->puntos().TextMatrix(1, 1), std::string("A"));
+
+        t.control<QLineEdit>(t.v.coordAbat, "txtTiempo")->setText("1");
+        t.pulsar(t.v.coordAbat, "cmdSiguiente");
+        QCOMPARE(t.visibles(), QStringList{"frmResultados"});
+        QCOMPARE(t.resultado(1, 3), std::string("2.7367"));
+
+        // On an update path the user stays on the window whose button was pressed.
+        t.pulsar(t.v.resultados, "cmdAcuifero");
+        t.control<QLineEdit>(t.v.caracteristicas, "txtS")->setText("0");
+        t.pulsar(t.v.caracteristicas, "cmdSiguiente");
+        QVERIFY(t.dialogos.ultimo().texto.contains("'5'"));
+        QCOMPARE(t.visibles(), QStringList{"frmCaracteristicas"});
+        t.v.noPozos->pozos().setTextMatrix(1, 3, "abc");
+        t.control<QLineEdit>(t.v.caracteristicas, "txtS")->setText("0.0002");
+        t.pulsar(t.v.caracteristicas, "cmdSiguiente");
+        QVERIFY(t.dialogos.ultimo().texto.contains("No coinciden los tipos"));
+        QCOMPARE(t.visibles(), QStringList{"frmCaracteristicas"});
+    }
+
+    void salir() {
+        Prueba t;
+        t.hastaResultados();
+        t.dialogos.si = {false, true};
+        t.pulsar(t.v.resultados, "cmdTerminar");
+        QCOMPARE(t.dialogos.ultimo().texto, QString("¿Está seguro de que desea salir?"));
+        QCOMPARE(t.dialogos.ultimo().titulo, QString("Salir"));
+        QVERIFY(!t.terminado);
+        QCOMPARE(t.visibles(), QStringList{"frmResultados"});
+        t.pulsar(t.v.resultados, "cmdTerminar");
+        QVERIFY(t.terminado);
+    }
+
+    // The real dialogs: Spanish standard buttons, Yes the default of a question.
+    void dialogosEnEspanol() {
+        cargar_traduccion_qt();
+        DialogosQt dialogos;
+        QStringList botones;
+        bool siPorDefecto = false;
+        QMessageBox::Icon icono = QMessageBox::NoIcon;
+        QTimer::singleShot(0, [&] {
+            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(caja != nullptr);
+            for (QAbstractButton* b : caja->buttons()) botones << b->text().remove('&');
+            siPorDefecto = caja->defaultButton() == caja->button(QMessageBox::Yes);
+            icono = caja->icon();
+            caja->button(QMessageBox::No)->click();
+        });
+        QVERIFY(!dialogos.pregunta("¿Está seguro de que desea salir?", "Salir"));
+        botones.sort();
+        QCOMPARE(botones, (QStringList{"No", "Sí"}));
+        QVERIFY(siPorDefecto);
+        QCOMPARE(icono, QMessageBox::Question);
+
+        QStringList entrada;
+        QTimer::singleShot(0, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            for (QPushButton* b : w->findChildren<QPushButton*>()) entrada << b->text().remove('&');
+            QTest::keyClicks(w->focusWidget(), "P1");
+            QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
+        });
+        QCOMPARE(dialogos.entrada("Introduzca el nombre del pozo", "Pozo 1"), QString());
+        entrada.sort();
+        QCOMPARE(entrada, (QStringList{"Aceptar", "Cancelar"}));
+    }
+};
+
+QTEST_MAIN(TestAsistente)
+#include "test_asistente.moc"

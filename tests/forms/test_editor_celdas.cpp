@@ -1,0 +1,165 @@
+// Editing cells in place on the wells and points windows.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "dialogos_guionados.h"
+#include "filas.h"
+#include "flex_grid.h"
+#include "frmCoordAbat.h"
+#include "frmNoPozos.h"
+
+using namespace abat;
+using namespace abat::prueba;
+
+namespace {
+
+void llenar(Grid& g, int registros) {
+    for (int i = 0; i < registros; ++i) {
+        const int r = append_record(g);
+        for (int c = 1; c < g.Cols(); ++c) g.setTextMatrix(r, c, "0.5");
+    }
+}
+
+struct Ventana {
+    FlexGrid* grid;
+    QLineEdit* caja;
+};
+
+template <typename F>
+Ventana controles(F& f) {
+    return {f.template findChild<FlexGrid*>("MSFlexGrid1"),
+            f.template findChild<QLineEdit*>("txtCellEditor")};
+}
+
+QPoint centro(FlexGrid* grid, int fila, int col) {
+    return grid->visualRect(grid->gridModel()->indexOfCell(fila, col)).center();
+}
+
+void doble_clic(FlexGrid* grid, int fila, int col) {
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centro(grid, fila, col));
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centro(grid, fila, col));
+}
+
+}  // namespace
+
+class TestEditorCeldas : public QObject {
+    Q_OBJECT
+
+    // The box lies exactly over the current cell, one pixel smaller, in its own container.
+    static void sobreLaCelda(const Ventana& v) {
+        const QRect celda = v.grid->visualRect(v.grid->currentIndex());
+        const QPoint esquina = v.grid->viewport()->mapTo(v.caja->parentWidget(), celda.topLeft());
+        QCOMPARE(v.caja->geometry(), QRect(esquina, QSize(celda.width() - 1, celda.height() - 1)));
+    }
+
+  private slots:
+    void dobleClicYTeclas() {
+        DialogosGuionados dialogos;
+        frmNoPozos f(dialogos);
+        llenar(f.pozos(), 3);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        const Ventana v = controles(f);
+        Grid& g = f.pozos();
+
+        doble_clic(v.grid, 2, 3);
+        QVERIFY(v.caja->isVisible());
+        QVERIFY(v.caja->hasFocus());
+        QCOMPARE(v.caja->text(), QString("0.5"));
+        sobreLaCelda(v);
+        QTest::keyClick(v.caja, Qt::Key_Return);
+        QVERIFY(!v.caja->isVisible());
+        QCOMPARE(g.TextMatrix(2, 3), std::string("0.5"));
+
+        // A typed character replaces the text; Escape drops the edit.
+        v.grid->setFocus();
+        QTest::keyClick(v.grid, '7');
+        QCOMPARE(v.caja->text(), QString("7"));
+        QCOMPARE(v.caja->cursorPosition(), 1);
+        QTest::keyClick(v.caja, Qt::Key_Escape);
+        QCOMPARE(g.TextMatrix(2, 3), std::string("0.5"));
+        QVERIFY(!v.caja->isVisible());
+
+        v.grid->setFocus();
+        QTest::keyClick(v.grid, '7');
+        QTest::keyClicks(v.caja, "5 m");
+        QTest::keyClick(v.caja, Qt::Key_Enter);
+        QCOMPARE(g.TextMatrix(2, 3), std::string("75 m"));
+
+        // Enter on the grid opens the box on the cell's own text; an emptied box stores "".
+        v.grid->setFocus();
+        QTest::keyClick(v.grid, Qt::Key_Return);
+        QCOMPARE(v.caja->text(), QString("75 m"));
+        v.caja->clear();
+        QTest::keyClick(v.caja, Qt::Key_Return);
+        QCOMPARE(g.TextMatrix(2, 3), std::string());
+        QCOMPARE(g.TextMatrix(2, 0), std::string("2"));
+    }
+
+    void dejarLaCajaGuardaAntesDelBoton() {
+        DialogosGuionados dialogos;
+        frmNoPozos f(dialogos);
+        llenar(f.pozos(), 1);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        const Ventana v = controles(f);
+        doble_clic(v.grid, 1, 1);
+        QTest::keyClicks(v.caja, "Norte");
+        std::string nombreAlAgregar;
+        dialogos.alAbrir = [&] {
+            if (nombreAlAgregar.empty()) nombreAlAgregar = f.pozos().TextMatrix(1, 1);
+        };
+        dialogos.respuestas = {"P2", "1", "1", "1", "1"};
+        QTest::mouseClick(f.findChild<QPushButton*>("cmdAgregar"), Qt::LeftButton);
+        QCOMPARE(nombreAlAgregar, std::string("0.5Norte"));
+        QVERIFY(!v.caja->isVisible());
+        QCOMPARE(f.pozos().Rows(), 4);
+    }
+
+    void filaVaciaBloquea() {
+        DialogosGuionados dialogos;
+        frmCoordAbat f(dialogos);
+        llenar(f.puntos(), 2);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        const Ventana v = controles(f);
+        Grid& g = f.puntos();
+
+        doble_clic(v.grid, 3, 1);  // the empty last row
+        QVERIFY(!v.caja->isVisible());
+        v.grid->setFocus();
+        QTest::keyClick(v.grid, 'x');
+        QVERIFY(!v.caja->isVisible());
+        QCOMPARE(g.TextMatrix(3, 1), std::string());
+
+        // A selection from a record down into the empty last row blocks too.
+        g.selectCell(2, 2);
+        g.setRowSel(3);
+        QTest::keyClick(v.grid, 'x');
+        QVERIFY(!v.caja->isVisible());
+
+        // The current cell in the last row, the selection's far row a record: the box opens there
+        // and Enter writes into the empty last row.
+        g.selectCell(3, 2);
+        g.setRowSel(2);
+        QTest::keyClick(v.grid, '9');
+        QVERIFY(v.caja->isVisible());
+        sobreLaCelda(v);  // on this window the box lies on the window, the grid in a frame
+        QTest::keyClick(v.caja, Qt::Key_Return);
+        QCOMPARE(g.TextMatrix(3, 2), std::string("9"));
+    }
+
+    void alActivarElFocoVaAlBotonAgregar() {
+        DialogosGuionados dialogos;
+        frmCoordAbat f(dialogos);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.findChild<QLineEdit*>("txtTiempo")->setFocus();
+        f.Form_Activate();
+        QVERIFY(f.findChild<QPushButton*>("cmdAgregar")->hasFocus());
+    }
+};
+
+QTEST_MAIN(TestEditorCeldas)
+#include "test_editor_celdas.moc"

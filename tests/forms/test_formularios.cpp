@@ -1,0 +1,177 @@
+// The aquifer window and the time box: what typing leaves in them and what "Siguiente" checks.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "dialogos_guionados.h"
+#include "frmCaracteristicas.h"
+#include "frmCoordAbat.h"
+#include "frmNoPozos.h"
+
+using namespace abat;
+using namespace abat::prueba;
+
+class TestFormularios : public QObject {
+    Q_OBJECT
+
+    template <typename T>
+    static T* control(QWidget* ventana, const char* nombre) {
+        T* c = ventana->findChild<T*>(QString::fromLatin1(nombre));
+        if (c == nullptr) qFatal("no control %s", nombre);
+        return c;
+    }
+
+  private slots:
+    void filtroDelAcuifero_data() {
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("queda");
+        QTest::newRow("coma") << "2,5"
+                              << "25";
+        QTest::newRow("blanco y letras") << "1 .5x"
+                                         << "1.5";
+        QTest::newRow("exponente y signos") << "-1.2E+3e"
+                                            << "-1.2E+3e";
+        QTest::newRow("se teclea sin sentido") << "1.2.3--"
+                                               << "1.2.3--";
+    }
+    void filtroDelAcuifero() {
+        QFETCH(QString, tecleado);
+        QFETCH(QString, queda);
+        Declaraciones d;
+        DialogosGuionados dialogos;
+        frmCaracteristicas f(d, dialogos);
+        f.show();
+        auto* txtT = control<QLineEdit>(&f, "txtT");
+        QTest::keyClicks(txtT, tecleado);
+        QCOMPARE(txtT->text(), queda);
+        QTest::keyClick(txtT, Qt::Key_Escape);
+        QCOMPARE(txtT->text(), queda);
+        QTest::keyClick(txtT, Qt::Key_Backspace);
+        QCOMPARE(txtT->text(), queda.chopped(1));
+    }
+
+    void enterPasaElFocoYLuegoPulsa() {
+        Declaraciones d;
+        DialogosGuionados dialogos;
+        frmCaracteristicas f(d, dialogos);
+        QSignalSpy aceptado(&f, &frmCaracteristicas::aceptado);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        auto* txtT = control<QLineEdit>(&f, "txtT");
+        auto* txtS = control<QLineEdit>(&f, "txtS");
+        txtT->setFocus();
+        QTest::keyClicks(txtT, "0.01");
+        QTest::keyClick(txtT, Qt::Key_Return);
+        QVERIFY(txtS->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), "2e-4");
+        QTest::keyClick(txtS, Qt::Key_Enter);
+        QVERIFY(f.cmdSiguiente()->hasFocus());
+        QCOMPARE(aceptado.count(), 0);  // Enter moved the focus without pressing the button
+        QCOMPARE(txtS->text(), QString("2e-4"));
+        QTest::keyClick(f.cmdSiguiente(), Qt::Key_Return);
+        QCOMPARE(aceptado.count(), 1);
+        QCOMPARE(d.T, 0.01);
+        QCOMPARE(d.S, 2e-4);
+    }
+
+    void siguienteDelAcuifero() {
+        Declaraciones d;
+        d.T = 7;
+        DialogosGuionados dialogos;
+        frmCaracteristicas f(d, dialogos);
+        QSignalSpy aceptado(&f, &frmCaracteristicas::aceptado);
+        auto* txtT = control<QLineEdit>(&f, "txtT");
+        auto* txtS = control<QLineEdit>(&f, "txtS");
+        txtT->setText("1.2.3");
+        QTest::mouseClick(f.cmdSiguiente(), Qt::LeftButton);
+        QCOMPARE(dialogos.mostrados.size(), size_t{1});
+        QCOMPARE(dialogos.ultimo().texto, QString("Debe introducir datos en ambas casillas"));
+        QCOMPARE(dialogos.ultimo().titulo, QString("Características del Acuífero"));
+        QCOMPARE(dialogos.ultimo().icono, Icono::advertencia);
+        QCOMPARE(d.T, 7.0);  // nothing stored
+        QCOMPARE(aceptado.count(), 0);
+
+        txtS->setText(" ");  // blanks are not empty: read as 0
+        QTest::mouseClick(f.cmdSiguiente(), Qt::LeftButton);
+        QCOMPARE(aceptado.count(), 1);
+        QCOMPARE(aceptado.at(0).at(0).value<Modo>(), Modo::primera_pasada);
+        QCOMPARE(d.T, 1.2);
+        QCOMPARE(d.S, 0.0);
+
+        f.cmdSiguiente()->setText("Actualizar");
+        txtS->setText("E5");
+        QTest::mouseClick(f.cmdSiguiente(), Qt::LeftButton);
+        QCOMPARE(aceptado.at(1).at(0).value<Modo>(), Modo::actualizar);
+        QCOMPARE(f.cmdSiguiente()->text(), QString("Actualizar"));
+    }
+
+    void filtroDelTiempo() {
+        DialogosGuionados dialogos;
+        frmCoordAbat f(dialogos);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        auto* txtTiempo = control<QLineEdit>(&f, "txtTiempo");
+        txtTiempo->setFocus();
+        QTest::keyClicks(txtTiempo, "12-e,+ .5.");
+        QCOMPARE(txtTiempo->text(), QString("12.5."));
+        QTest::keyClick(txtTiempo, Qt::Key_Backspace);
+        QTest::keyClick(txtTiempo, Qt::Key_Left);
+        QTest::keyClick(txtTiempo, Qt::Key_Delete);  // keys that type nothing work as usual
+        QCOMPARE(txtTiempo->text(), QString("12."));
+        QTest::keyClick(txtTiempo, Qt::Key_Return);
+        QVERIFY(f.cmdSiguiente()->hasFocus());
+        QCOMPARE(txtTiempo->text(), QString("12."));
+    }
+
+    void siguienteDeLasTablas() {
+        DialogosGuionados dialogos;
+        frmNoPozos pozos(dialogos);
+        QSignalSpy pozosAceptados(&pozos, &frmNoPozos::aceptado);
+        QTest::mouseClick(pozos.cmdSiguiente(), Qt::LeftButton);
+        QCOMPARE(dialogos.ultimo().texto, QString("Para continuar, debe existir almenos un pozo"));
+        QCOMPARE(dialogos.ultimo().titulo, QString("No existen pozos"));
+        QCOMPARE(dialogos.ultimo().icono, Icono::advertencia);
+        pozos.pozos().setRows(3);
+        pozos.pozos().setTextMatrix(1, 0, "1");
+        QTest::mouseClick(pozos.cmdSiguiente(), Qt::LeftButton);
+        QCOMPARE(pozosAceptados.count(), 1);
+
+        frmCoordAbat puntos(dialogos);
+        QSignalSpy puntosAceptados(&puntos, &frmCoordAbat::aceptado);
+        puntos.puntos().setRows(3);
+        puntos.puntos().setTextMatrix(1, 0, "1");
+        QTest::mouseClick(puntos.cmdSiguiente(), Qt::LeftButton);  // no time
+        QCOMPARE(
+            dialogos.ultimo().texto,
+            QString("Para continuar, debe existir almenos un punto y el tiempo de explotación"));
+        QCOMPARE(dialogos.ultimo().titulo, QString("No existen puntos"));
+        QCOMPARE(puntosAceptados.count(), 0);
+        control<QLineEdit>(&puntos, "txtTiempo")->setText("0");
+        puntos.cmdSiguiente()->setText("Otra cosa");  // this window does not look at its caption
+        QTest::mouseClick(puntos.cmdSiguiente(), Qt::LeftButton);
+        QCOMPARE(puntosAceptados.count(), 1);
+    }
+
+    void textosQueTerminanEnBlanco() {
+        DialogosGuionados dialogos;
+        frmNoPozos pozos(dialogos);
+        QCOMPARE(control<QGroupBox>(&pozos, "Frame1")->title(),
+                 QString("Pozos de Explotación en el Acuífero "));
+        QCOMPARE(pozos.pozos().TextMatrix(0, 0), std::string(" No. "));
+        frmCoordAbat puntos(dialogos);
+        QCOMPARE(puntos.puntos().TextMatrix(0, 0), std::string("No."));
+        QCOMPARE(puntos.puntos().TextMatrix(0, 1), std::string("   Nombre  "));
+        // Labels name their boxes, and every control is described by its name.
+        auto* label = control<QLabel>(&puntos, "Label1");
+        QCOMPARE(label->buddy(), control<QLineEdit>(&puntos, "txtTiempo"));
+        QCOMPARE(control<QLineEdit>(&puntos, "txtTiempo")->accessibleDescription(),
+                 QString("txtTiempo"));
+        QVERIFY(control<QLineEdit>(&puntos, "txtCellEditor")->isHidden());
+    }
+};
+
+QTEST_MAIN(TestFormularios)
+#include "test_formularios.moc"

@@ -1,0 +1,58 @@
+#pragma once
+// Dialogs for tests: each answer comes from a script, and every dialog shown is recorded with its
+// texts and icon so a test can check what the user would have seen.
+
+#include <QString>
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+#include "dialogos.h"
+
+namespace abat::prueba {
+
+struct Mostrado {
+    enum Tipo { mensaje, pregunta, entrada } tipo;
+    QString texto;
+    QString titulo;
+    Icono icono;
+};
+
+class DialogosGuionados : public Dialogos {
+  public:
+    std::deque<QString> respuestas;  // the texts typed into the input dialogs, in turn
+    std::deque<bool> si;             // the answers to the questions, in turn
+    std::vector<Mostrado> mostrados;
+    std::function<void()> alAbrir;  // runs as each dialog opens, to look at the windows then
+
+    void mensaje(const QString& texto, const QString& titulo, Icono icono) override {
+        registrar({Mostrado::mensaje, texto, titulo, icono});
+    }
+    bool pregunta(const QString& texto, const QString& titulo) override {
+        registrar({Mostrado::pregunta, texto, titulo, Icono::pregunta});
+        return siguiente(si);
+    }
+    QString entrada(const QString& prompt, const QString& titulo) override {
+        registrar({Mostrado::entrada, prompt, titulo, Icono::pregunta});
+        return siguiente(respuestas);
+    }
+
+    const Mostrado& ultimo() const { return mostrados.back(); }
+
+  private:
+    void registrar(Mostrado m) {
+        mostrados.push_back(std::move(m));
+        if (alAbrir) alAbrir();
+    }
+    // A script that runs out ends the test instead of asking forever.
+    template <typename T>
+    T siguiente(std::deque<T>& cola) {
+        if (cola.empty()) throw std::logic_error("the script has no answer for this dialog");
+        T v = cola.front();
+        cola.pop_front();
+        return v;
+    }
+};
+
+}  // namespace abat::prueba
