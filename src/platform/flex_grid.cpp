@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -13,20 +14,37 @@
 namespace abat {
 namespace {
 
-constexpr int margen_columna = 6;      // pixels around a segment's text
 constexpr int ancho_sin_formato = 64;  // a column that no segment has sized yet
 
 const char* const estilo =
     "QTableView { background-color: #808080; gridline-color: #C0C0C0; }"
+    "QHeaderView { background-color: #808080; }"
     "QHeaderView::section { background-color: palette(button); color: palette(button-text);"
     "  border: 0px; border-right: 1px solid #000000; border-bottom: 1px solid #000000;"
-    "  padding: 0px 2px; }"
+    "  padding: 0px; }"
     "QTableCornerButton::section { background-color: palette(button);"
     "  border: 0px; border-right: 1px solid #000000; border-bottom: 1px solid #000000; }";
+
+// As in the classic grid control, a selection is highlighted only when it spans more than one
+// cell; the current cell alone shows just the focus frame.
+class DelegadoCelda : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const auto* vista = qobject_cast<const QAbstractItemView*>(option->widget);
+        if (vista != nullptr && vista->selectionModel()->selectedIndexes().size() <= 1) {
+            option->state &= ~QStyle::State_Selected;
+        }
+    }
+};
 
 }  // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent) {
+    setItemDelegate(new DelegadoCelda(this));
     setStyleSheet(estilo);
     setEditTriggers(NoEditTriggers);
     setSelectionMode(ContiguousSelection);
@@ -40,7 +58,8 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
     setCornerButtonEnabled(false);
-    if (auto* corner = findChild<QAbstractButton*>()) corner->installEventFilter(this);
+    corner_ = findChild<QAbstractButton*>();
+    if (corner_ != nullptr) corner_->installEventFilter(this);
 }
 
 void FlexGrid::setGrid(Grid& grid) {
@@ -57,6 +76,9 @@ void FlexGrid::applyShape() {
     const Grid& g = model_->grid();
     const QFontMetrics fm(font());
     const int alto = fm.height() + 4;
+    // A header draws its text inside margins on both sides, and a line on its right.
+    const int margen =
+        2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 2;
     verticalHeader()->setMinimumSectionSize(alto);
     verticalHeader()->setDefaultSectionSize(alto);
     horizontalHeader()->setFixedHeight(g.FixedRows() > 0 ? alto : 0);
@@ -64,7 +86,7 @@ void FlexGrid::applyShape() {
     auto ancho = [&](int col) {
         const std::string& texto = g.widthText(col);
         return texto.empty() ? ancho_sin_formato
-                             : fm.horizontalAdvance(QString::fromStdString(texto)) + margen_columna;
+                             : fm.horizontalAdvance(QString::fromStdString(texto)) + margen;
     };
     verticalHeader()->setVisible(g.FixedCols() > 0 && g.Cols() > 0);
     if (g.FixedCols() > 0 && g.Cols() > 0) verticalHeader()->setFixedWidth(ancho(0));
@@ -137,6 +159,15 @@ void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     emit DblClick();
 }
 
+// The style sheet leaves the headers on the application's font: they take the grid's own.
+void FlexGrid::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() != QEvent::FontChange) return;
+    horizontalHeader()->setFont(font());
+    verticalHeader()->setFont(font());
+    if (model_ != nullptr) applyShape();
+}
+
 QRect FlexGrid::currentCellBox() {
     const QModelIndex actual = currentIndex();
     if (!actual.isValid()) return {};
@@ -160,10 +191,8 @@ int FlexGrid::CellHeight() {
 
 // The corner holds the header of the number column, " No. ".
 bool FlexGrid::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Paint && model_ != nullptr) {
-        auto* corner = static_cast<QWidget*>(watched);
-        QTableView::eventFilter(watched, event);
-        paintCorner(corner);
+    if (watched == corner_ && event->type() == QEvent::Paint && model_ != nullptr) {
+        paintCorner(corner_);
         return true;
     }
     return QTableView::eventFilter(watched, event);

@@ -37,6 +37,7 @@ class FlexGrid : public QTableView {
     void selectionChanged(const QItemSelection& selected,
                           const QItemSelection& deselected) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void applyShape();
@@ -46,6 +47,7 @@ class FlexGrid : public QTableView {
     void paintCorner(QWidget* corner);
 
     GridTableModel* model_ = nullptr;
+    QWidget* corner_ = nullptr;
     bool syncing_ = false;
 };
 
