@@ -2,6 +2,7 @@
 // The whole program: its shared data, its five windows and the walk through them.
 
 #include <functional>
+#include <string>
 
 #include "asistente.h"
 #include "declaraciones.h"
@@ -17,6 +18,10 @@ class Programa {
     Declaraciones d;
     Ventanas ventanas;
     Asistente asistente;
+    std::string archivoGrafico;  // where the chart is written; empty: beside the program
+
+  private:
+    void graficar();
 };
 
 // Spanish texts on Qt's standard buttons ("Aceptar", "Cancelar", "Sí", "No").

@@ -1,6 +1,7 @@
 #include "frmResultados.h"
 
 #include <QIcon>
+#include <stdexcept>
 
 #include "apariencia.h"
 #include "ui_frmResultados.h"
@@ -47,6 +48,20 @@ void frmResultados::mostrarGrafico(const QPixmap& imagen) {
     ui_->Image1->setPixmap(imagen.isNull() ? imagen
                                            : imagen.scaled(ui_->Image1->size(), Qt::KeepAspectRatio,
                                                            Qt::SmoothTransformation));
+}
+
+void frmResultados::cargarGrafico(const std::string& archivo) {
+    const QPixmap imagen(QString::fromStdString(archivo));
+    if (imagen.isNull()) throw std::runtime_error("No se pudo leer el gráfico de " + archivo);
+    mostrarGrafico(imagen);
+}
+
+QSize frmResultados::tamanoImagen() const {
+    return ui_->Image1->size();
+}
+
+QPixmap frmResultados::imagen() const {
+    return ui_->Image1->pixmap();
 }
 
 }  // namespace abat

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <memory>
+#include <string>
 
 #include "grid.h"
 
@@ -23,6 +24,11 @@ class frmResultados : public QWidget {
 
     // Shows the chart in Image1, scaled to its box without distortion.
     void mostrarGrafico(const QPixmap& imagen);
+    // Loads the chart from a picture file into Image1; throws std::runtime_error naming the file
+    // when it cannot be read. Image1 then keeps what it showed.
+    void cargarGrafico(const std::string& archivo);
+    QSize tamanoImagen() const;  // Image1's box, in pixels
+    QPixmap imagen() const;      // what Image1 shows
 
   signals:
     void editarAcuifero();

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -181,6 +182,32 @@ class TestAsistente : public QObject {
         t.pulsar(t.v.caracteristicas, "cmdSiguiente");
         QVERIFY(t.dialogos.ultimo().texto.contains("No coinciden los tipos"));
         QCOMPARE(t.visibles(), QStringList{"frmCaracteristicas"});
+    }
+
+    // Every calculation ends with the chart in Image1; a chart that cannot be written is reported
+    // by its path and leaves the results and the inputs as they were.
+    void graficoEnLaVentanaDeResultados() {
+        QTemporaryDir dir;
+        Prueba t;
+        t.p.archivoGrafico = QDir(dir.path()).filePath("grafico.gif").toStdString();
+        t.hastaResultados();
+        const QImage primera = t.v.resultados->imagen().toImage();
+        QCOMPARE(primera.size(), QSize(785, 465));
+        QVERIFY(QFileInfo::exists(QString::fromStdString(t.p.archivoGrafico)));
+
+        t.pulsar(t.v.resultados, "cmdPozos");
+        t.v.noPozos->pozos().setTextMatrix(1, 4, "-300");
+        t.pulsar(t.v.noPozos, "cmdSiguiente");
+        QVERIFY(t.v.resultados->imagen().toImage() != primera);
+
+        t.p.archivoGrafico = "/nonexistent/dir/grafico.gif";
+        t.pulsar(t.v.resultados, "cmdPuntos");
+        t.pulsar(t.v.coordAbat, "cmdSiguiente");
+        QCOMPARE(t.dialogos.ultimo().icono, Icono::error);
+        QVERIFY(t.dialogos.ultimo().texto.contains("/nonexistent/dir/grafico.gif"));
+        QCOMPARE(t.visibles(), QStringList{"frmCoordAbat"});
+        QCOMPARE(QString::fromStdString(t.resultado(1, 3)), QString("1.8643"));
+        QCOMPARE(t.v.coordAbat->puntos().TextMatrix(1, 1), std::string("A"));
     }
 
     void salir() {

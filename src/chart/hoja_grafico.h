@@ -1,0 +1,43 @@
+#pragma once
+// What the chart's worksheet holds: the wells in columns A and B, the points in C and D, and the
+// grid nodes sorted into seven drawdown classes, x and y side by side in E to R. Row 1 of each
+// y column names its series.
+
+#include <array>
+#include <string>
+
+#include "grid.h"
+#include "hoja.h"
+#include "nodos_red.h"
+
+namespace abat {
+
+inline constexpr int numero_clases = 7;
+
+struct ClaseAbatimiento {
+    char columnaX;
+    char columnaY;
+    const char* nombre;
+};
+
+// Class k (1 to 7) at index k - 1.
+const std::array<ClaseAbatimiento, numero_clases>& clases_abatimiento();
+
+// The class of a drawdown in metres: up to 10 m class 1, over 10 up to 20 class 2, ..., over
+// 60 m class 7. A drawdown of exactly 60 m is class 6, although class 7 reads ">= 60.0 m".
+int clase_de(double abat);
+
+// "Pozos" in B1 and each well's x and y cell texts, unchanged, from row 2.
+void escribir_pozos(Hoja& hoja, const Grid& pozos);
+// "Puntos" in D1 and each point's x and y cell texts from row 2.
+void escribir_puntos(Hoja& hoja, const Grid& puntos);
+// The seven class names in F1, H1, ..., R1.
+void escribir_nombres_clases(Hoja& hoja);
+
+// Writes every node, in the grid's order, into the next free row of its class block. Returns
+// each class's row counter: 2 plus the number of its nodes, the first empty row below its block.
+// `nodo` walks the grid as the loop variable.
+std::array<int, numero_clases> clasificar_nodos(Hoja& hoja, const colRed& nodos,
+                                                std::optional<cRedG>& nodo);
+
+}  // namespace abat

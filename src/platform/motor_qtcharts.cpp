@@ -1,0 +1,252 @@
+#include "motor_qtcharts.h"
+
+#include <QChart>
+#include <QGraphicsScene>
+#include <QLegendMarker>
+#include <QPainter>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+#include "escala_ejes.h"
+#include "gif.h"
+#include "numeros.h"
+
+namespace abat {
+namespace {
+
+// A sequential ramp, light for small drawdowns and dark for large, by class.
+const std::array<const char*, 7> rampa = {"#FFFFB2", "#FED976", "#FEB24C", "#FD8D3C",
+                                          "#FC4E2A", "#E31A1C", "#B10026"};
+const std::array<const char*, 7> nombres_clases = {
+    "Abat. <= 10.0 m",        "10.0 < Abat. <= 20.0 m", "20.0 < Abat. <= 30.0 m",
+    "30.0 < Abat. <= 40.0 m", "40.0 < Abat. <= 50.0 m", "50.0 < Abat. <= 60.0 m",
+    "Abat. >= 60.0 m"};
+const QColor color_pozos(0x1F, 0x4F, 0xD8);
+const QColor color_puntos(0x1A, 0x98, 0x50);
+const QColor borde_nodos(0x80, 0x80, 0x80);
+
+QColor color_bgr(int color) {  // spreadsheet colours are 0xBBGGRR
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+std::string texto_celda(const ValorCelda& v) {
+    if (const auto* t = std::get_if<std::string>(&v)) return *t;
+    if (const auto* n = std::get_if<double>(&v)) return number_to_text(*n);
+    return {};
+}
+
+bool es_pozos_o_puntos(const std::string& nombre) {
+    return nombre == "Pozos" || nombre == "Puntos";
+}
+
+void dar_estilo(QScatterSeries* s, const std::string& nombre) {
+    s->setColor(MotorQtCharts::color_serie(nombre));
+    if (nombre == "Pozos") {
+        s->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
+        s->setMarkerSize(16);
+        s->setBorderColor(Qt::black);
+    } else if (nombre == "Puntos") {
+        s->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
+        s->setMarkerSize(14);
+        s->setBorderColor(Qt::black);
+    } else {
+        s->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+        s->setMarkerSize(9);
+        s->setBorderColor(borde_nodos);
+    }
+}
+
+QValueAxis* eje(const EscalaEje& escala) {
+    auto* a = new QValueAxis;
+    a->setRange(escala.minimo, escala.maximo);
+    a->setTickType(QValueAxis::TicksDynamic);
+    a->setTickAnchor(escala.minimo);
+    a->setTickInterval(escala.unidad);
+    a->setLabelFormat("%.10g");
+    a->setGridLineColor(QColor(0xD9, 0xD9, 0xD9));
+    a->setLinePenColor(Qt::black);
+    a->setLabelsColor(Qt::black);
+    return a;
+}
+
+}  // namespace
+
+QColor MotorQtCharts::color_serie(const std::string& nombre) {
+    if (nombre == "Pozos") return color_pozos;
+    if (nombre == "Puntos") return color_puntos;
+    const auto it = std::find(nombres_clases.begin(), nombres_clases.end(), nombre);
+    return it == nombres_clases.end()
+               ? QColor(Qt::gray)
+               : QColor(rampa[static_cast<size_t>(it - nombres_clases.begin())]);
+}
+
+std::vector<QRgb> MotorQtCharts::colores_exactos() {
+    std::vector<QRgb> c = {qRgb(255, 255, 255), qRgb(0, 0, 0), color_pozos.rgb(),
+                           color_puntos.rgb()};
+    for (const char* r : rampa) c.push_back(QColor(r).rgb());
+    return c;
+}
+
+void MotorQtCharts::crear() {
+    hoja_.emplace();
+    series_.clear();
+    hayGrafico_ = false;
+}
+
+Hoja& MotorQtCharts::hojaActiva() {
+    if (!hoja_) throw std::logic_error("el motor del gráfico no se ha creado");
+    return *hoja_;
+}
+
+void MotorQtCharts::agregarObjetoGrafico(double, double, double, double) {
+    hojaActiva();
+    hayGrafico_ = true;
+}
+
+// "A1:B7": the series named by B1, x from A2:A7, y from B2:B7.
+void MotorQtCharts::asistenteGrafico(const std::string& origen) {
+    const size_t dos_puntos = origen.find(':');
+    const auto [cx, f1] = celda(origen.substr(0, dos_puntos));
+    const auto [cy, f2] = celda(origen.substr(dos_puntos + 1));
+    series_.clear();
+    series_.push_back({texto_celda(hojaActiva().get(direccion_celda(cy, f1))),
+                       {cy, f1 + 1, f2},
+                       Rango{cx, f1 + 1, f2}});
+}
+
+void MotorQtCharts::rellenoAreaGrafico(int, int color) {
+    fondoGrafico_ = color_bgr(color);
+}
+
+void MotorQtCharts::colorAreaTrazado(int color) {
+    fondoTrazado_ = color_bgr(color);
+}
+
+void MotorQtCharts::agregarSerie(const std::string& origen) {
+    const Rango r = rango(origen);
+    series_.push_back({texto_celda(hojaActiva().get(direccion_celda(r.columna, r.desde))),
+                       {r.columna, r.desde + 1, r.hasta},
+                       std::nullopt});
+}
+
+MotorQtCharts::Serie& MotorQtCharts::serie(int indice) {
+    if (indice < 1 || indice > static_cast<int>(series_.size())) {
+        throw std::out_of_range("serie inexistente");
+    }
+    return series_[static_cast<size_t>(indice - 1)];
+}
+
+void MotorQtCharts::valoresX(int indice, const std::string& origen) {
+    serie(indice).x = rango(origen);
+}
+
+// The points of a series: each y with the x of the same place in the x range (1, 2, ... without
+// one); a pair with an empty cell gives no point.
+MotorQtCharts::Puntos MotorQtCharts::puntos(const Serie& s) const {
+    const auto ys = hoja_->numeros(s.y);
+    const auto xs = s.x ? hoja_->numeros(*s.x) : std::vector<std::optional<double>>{};
+    Puntos p;
+    for (size_t i = 0; i < ys.size(); ++i) {
+        const std::optional<double> x =
+            s.x ? (i < xs.size() ? xs[i] : std::nullopt) : std::optional<double>(double(i + 1));
+        if (!x || !ys[i]) continue;
+        p.x.push_back(*x);
+        p.y.push_back(*ys[i]);
+    }
+    return p;
+}
+
+std::pair<double, double> MotorQtCharts::extremos(Eje e) const {
+    double menor = std::numeric_limits<double>::infinity();
+    double mayor = -menor;
+    for (const Serie& s : series_) {
+        const Puntos p = puntos(s);
+        for (const double v : e == Eje::x ? p.x : p.y) {
+            menor = std::min(menor, v);
+            mayor = std::max(mayor, v);
+        }
+    }
+    if (menor > mayor) return {0, 0};
+    return {menor, mayor};
+}
+
+double MotorQtCharts::maximo(Eje e) {
+    const auto [menor, mayor] = extremos(e);
+    return escala_automatica(menor, mayor).maximo;
+}
+
+double MotorQtCharts::minimo(Eje e) {
+    const auto [menor, mayor] = extremos(e);
+    return escala_automatica(menor, mayor).minimo;
+}
+
+// The wells and points are drawn over the grid's nodes but named first in the legend: they are
+// added once empty, for the legend, and again last, with their data.
+QImage MotorQtCharts::dibujar() {
+    if (!hayGrafico_) throw std::logic_error("no hay gráfico");
+    QChart grafico;
+    grafico.setBackgroundBrush(fondoGrafico_);
+    grafico.setPlotAreaBackgroundBrush(fondoTrazado_);
+    grafico.setPlotAreaBackgroundVisible(true);
+    grafico.legend()->setAlignment(Qt::AlignRight);
+    grafico.legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    grafico.legend()->setLabelColor(Qt::black);
+    const auto [xmin, xmax] = extremos(Eje::x);
+    const auto [ymin, ymax] = extremos(Eje::y);
+    QValueAxis* ejeX = eje(escala_automatica(xmin, xmax));
+    QValueAxis* ejeY = eje(escala_automatica(ymin, ymax));
+    grafico.addAxis(ejeX, Qt::AlignBottom);
+    grafico.addAxis(ejeY, Qt::AlignLeft);
+
+    auto agregar = [&](const Serie& s, bool conDatos, bool enLeyenda) {
+        auto* q = new QScatterSeries;
+        // The legend reads names as rich text: "<=" would start a tag.
+        q->setName(QString::fromStdString(s.nombre).toHtmlEscaped());
+        dar_estilo(q, s.nombre);
+        if (conDatos) {
+            const Puntos p = puntos(s);
+            for (size_t i = 0; i < p.x.size(); ++i) q->append(p.x[i], p.y[i]);
+        }
+        grafico.addSeries(q);
+        q->attachAxis(ejeX);
+        q->attachAxis(ejeY);
+        if (!enLeyenda) grafico.legend()->markers(q).front()->setVisible(false);
+    };
+    for (const Serie& s : series_) {
+        agregar(s, !es_pozos_o_puntos(s.nombre), true);
+    }
+    for (const Serie& s : series_) {
+        if (es_pozos_o_puntos(s.nombre)) agregar(s, true, false);
+    }
+
+    QGraphicsScene escena;
+    escena.addItem(&grafico);
+    grafico.setGeometry(0, 0, tamano_.width(), tamano_.height());
+    QImage imagen(tamano_, QImage::Format_RGB32);
+    imagen.fill(fondoGrafico_);
+    {
+        QPainter p(&imagen);
+        p.setRenderHint(QPainter::Antialiasing);
+        escena.render(&p, QRectF(QPointF(0, 0), tamano_), QRectF(QPointF(0, 0), tamano_));
+    }
+    escena.removeItem(&grafico);
+    return imagen;
+}
+
+void MotorQtCharts::exportar(const std::string& archivo) {
+    escribir_gif(dibujar(), archivo, colores_exactos());
+}
+
+void MotorQtCharts::eliminarObjetoGrafico() {
+    hayGrafico_ = false;
+    series_.clear();
+}
+
+void MotorQtCharts::salir() {
+    hoja_.reset();
+}
+
+}  // namespace abat

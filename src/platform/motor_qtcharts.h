@@ -1,0 +1,68 @@
+#pragma once
+// The chart engine of the program: an XY scatter chart drawn off-screen with Qt Charts and
+// written as a GIF picture.
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <optional>
+#include <vector>
+
+#include "hoja.h"
+#include "motor_grafico.h"
+
+namespace abat {
+
+class MotorQtCharts : public MotorGrafico {
+  public:
+    // `tamano`: the picture's size in pixels, that of the box that shows it.
+    explicit MotorQtCharts(QSize tamano) : tamano_(tamano) {}
+
+    void crear() override;
+    Hoja& hojaActiva() override;
+    void agregarObjetoGrafico(double left, double top, double width, double height) override;
+    void asistenteGrafico(const std::string& origen) override;
+    void rellenoAreaGrafico(int patron, int color) override;
+    void seriesPorColumnas() override {}
+    void agregarSerie(const std::string& origen) override;
+    void valoresX(int indice, const std::string& origen) override;
+    void colorAreaTrazado(int color) override;
+    double maximo(Eje eje) override;
+    double minimo(Eje eje) override;
+    void exportar(const std::string& archivo) override;
+    void eliminarObjetoGrafico() override;
+    void mostrarAlertas(bool /*mostrar*/) override {}
+    void salir() override;
+
+    // The picture of the chart as it stands.
+    QImage dibujar();
+
+    // The colours of the series by name: the seven drawdown classes from light to dark, then the
+    // wells and the points. The picture holds them exactly.
+    static QColor color_serie(const std::string& nombre);
+    static std::vector<QRgb> colores_exactos();
+
+  private:
+    struct Serie {
+        std::string nombre;
+        Rango y;
+        std::optional<Rango> x;
+    };
+    struct Puntos {
+        std::vector<double> x;
+        std::vector<double> y;
+    };
+
+    Puntos puntos(const Serie& s) const;
+    std::pair<double, double> extremos(Eje eje) const;
+    Serie& serie(int indice);
+
+    QSize tamano_;
+    std::optional<Hoja> hoja_;
+    bool hayGrafico_ = false;
+    std::vector<Serie> series_;
+    QColor fondoGrafico_ = Qt::white;
+    QColor fondoTrazado_ = Qt::white;
+};
+
+}  // namespace abat
