@@ -1,0 +1,103 @@
+// Speed of the chart: building it, drawing it, writing the GIF, and the whole path from the
+// results table to the picture in the results window.
+// Run: build/bench/bench_grafico
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <string>
+
+#include "filas.h"
+#include "frmResultados.h"
+#include "generar_grafico.h"
+#include "gif.h"
+#include "motor_qtcharts.h"
+#include "resultados.h"
+
+using namespace abat;
+
+namespace {
+
+const QSize tamano(785, 465);
+const std::string archivo = QDir::temp().filePath("bench_grafico.gif").toStdString();
+
+// n wells and n points over a square kilometre, strong enough to span several classes.
+Grid tabla(int n, int columnas) {
+    Grid g(2, columnas, 1, 1);
+    for (int k = 0; k < n; ++k) {
+        const int r = append_record(g);
+        g.setTextMatrix(r, 1, "N" + std::to_string(r));
+        if (columnas == 6) {
+            g.setTextMatrix(r, 2, "0.3");
+            g.setTextMatrix(r, 3, "0.05");
+        }
+        g.setTextMatrix(r, columnas - 2, std::to_string(37.0 * k + 100));
+        g.setTextMatrix(r, columnas - 1, std::to_string(400.0 + 300 * ((k * 7) % 3) - 11.0 * k));
+    }
+    return g;
+}
+
+struct Caso {
+    Declaraciones d{0.01, 0.0002};
+    Grid pozos = tabla(20, 6);
+    Grid puntos = tabla(20, 4);
+};
+
+void generar_grafico_completo(benchmark::State& state) {
+    Caso c;
+    MotorQtCharts motor(tamano);
+    for (auto _ : state) {
+        generar_grafico(c.d, c.pozos, c.puntos, "30", motor, {archivo, [](const std::string&) {}});
+    }
+}
+
+// The chart as generar_grafico leaves it just before the export, drawn again and again.
+MotorQtCharts motor_preparado(Caso& c) {
+    MotorQtCharts motor(tamano);
+    struct Interrumpir {};
+    try {
+        generar_grafico(c.d, c.pozos, c.puntos, "30", motor,
+                        {archivo, [](const std::string&) { throw Interrumpir{}; }});
+    } catch (const Interrumpir&) {
+    }
+    return motor;
+}
+
+void dibujar_grafico(benchmark::State& state) {
+    Caso c;
+    MotorQtCharts motor = motor_preparado(c);
+    for (auto _ : state) benchmark::DoNotOptimize(motor.dibujar());
+}
+
+void escribir_gif_529_nodos(benchmark::State& state) {
+    Caso c;
+    const QImage imagen = motor_preparado(c).dibujar();
+    for (auto _ : state) escribir_gif(imagen, archivo, MotorQtCharts::colores_exactos());
+}
+
+void de_resultados_a_image1(benchmark::State& state) {
+    Caso c;
+    frmResultados ventana;
+    MotorQtCharts motor(ventana.tamanoImagen());
+    for (auto _ : state) {
+        calcular_resultados(c.d, c.pozos, c.puntos, "30", ventana.resultados());
+        generar_grafico(c.d, c.pozos, c.puntos, "30", motor,
+                        {archivo, [&](const std::string& f) { ventana.cargarGrafico(f); }});
+    }
+}
+
+}  // namespace
+
+BENCHMARK(generar_grafico_completo)->Unit(benchmark::kMillisecond);
+BENCHMARK(dibujar_grafico)->Unit(benchmark::kMillisecond);
+BENCHMARK(escribir_gif_529_nodos)->Unit(benchmark::kMillisecond);
+BENCHMARK(de_resultados_a_image1)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
