@@ -1,12 +1,13 @@
 #include "numeros.h"
 
-#include <locale.h>
+#include <locale.h>  // NOLINT(modernize-deprecated-headers): newlocale, strtod_l
 
 #include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <ranges>
 #include <string>
 
 #include "errores.h"
@@ -104,12 +105,12 @@ std::string_view recortar_blancos(std::string_view t) {
 
 // Adds one unit in the last place of a string of decimal digits; returns false on carry out.
 bool incrementar(std::string& digitos) {
-    for (auto it = digitos.rbegin(); it != digitos.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
+    for (char& d : std::ranges::reverse_view(digitos)) {
+        if (d != '9') {
+            ++d;
             return true;
         }
-        *it = '0';
+        d = '0';
     }
     return false;
 }

@@ -208,8 +208,10 @@ void FlexGrid::paintCorner(QWidget* corner) {
     p.drawLine(corner->rect().bottomLeft(), corner->rect().bottomRight());
     p.setPen(palette().buttonText().color());
     p.setFont(font());
-    p.drawText(corner->rect(), g.isCentred(0) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromStdString(g.TextMatrix(0, 0)));
+    const Qt::Alignment alineacion =
+        g.isCentred(0) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
+    p.drawText(QRectF(corner->rect()), QString::fromStdString(g.TextMatrix(0, 0)),
+               QTextOption(alineacion));
 }
 
 }  // namespace abat

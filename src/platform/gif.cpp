@@ -74,10 +74,10 @@ struct CierreGif {
 
 }  // namespace
 
-void escribir_gif(const QImage& original, const std::string& archivo,
+void escribir_gif(const QImage& imagen, const std::string& archivo,
                   const std::vector<QRgb>& exactos) {
-    const QImage imagen = original.convertToFormat(QImage::Format_RGB32);
-    const Paleta paleta = paleta_de(imagen, exactos);
+    const QImage rgb = imagen.convertToFormat(QImage::Format_RGB32);
+    const Paleta paleta = paleta_de(rgb, exactos);
     const auto fallo = [&] {
         return std::runtime_error("No se pudo escribir el gráfico en " + archivo);
     };
@@ -92,18 +92,16 @@ void escribir_gif(const QImage& original, const std::string& archivo,
     int error = 0;
     std::unique_ptr<GifFileType, CierreGif> gif(EGifOpenFileName(archivo.c_str(), false, &error));
     if (!gif || !mapa) throw fallo();
-    if (EGifPutScreenDesc(gif.get(), imagen.width(), imagen.height(), 8, 0, mapa.get()) ==
-            GIF_ERROR ||
-        EGifPutImageDesc(gif.get(), 0, 0, imagen.width(), imagen.height(), false, nullptr) ==
-            GIF_ERROR) {
+    if (EGifPutScreenDesc(gif.get(), rgb.width(), rgb.height(), 8, 0, mapa.get()) == GIF_ERROR ||
+        EGifPutImageDesc(gif.get(), 0, 0, rgb.width(), rgb.height(), false, nullptr) == GIF_ERROR) {
         throw fallo();
     }
-    std::vector<GifPixelType> linea(static_cast<size_t>(imagen.width()));
-    for (int y = 0; y < imagen.height(); ++y) {
-        const auto* fila = reinterpret_cast<const QRgb*>(imagen.constScanLine(y));
-        for (int x = 0; x < imagen.width(); ++x)
+    std::vector<GifPixelType> linea(static_cast<size_t>(rgb.width()));
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* fila = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
             linea[static_cast<size_t>(x)] = paleta.indice.at(fila[x] | 0xFF000000U);
-        if (EGifPutLine(gif.get(), linea.data(), imagen.width()) == GIF_ERROR) throw fallo();
+        if (EGifPutLine(gif.get(), linea.data(), rgb.width()) == GIF_ERROR) throw fallo();
     }
     int cierre = 0;
     if (EGifCloseFile(gif.release(), &cierre) == GIF_ERROR) throw fallo();

@@ -53,9 +53,9 @@ std::vector<std::optional<double>> Hoja::numeros(const Rango& r) const {
         if (it == celdas_.end() || std::holds_alternative<std::monostate>(it->second)) {
             valores.emplace_back();
         } else if (const auto* texto = std::get_if<std::string>(&it->second)) {
-            valores.push_back(leading_number(*texto));
+            valores.emplace_back(leading_number(*texto));
         } else if (const auto* numero = std::get_if<double>(&it->second)) {
-            valores.push_back(*numero);
+            valores.emplace_back(*numero);
         }
     }
     return valores;

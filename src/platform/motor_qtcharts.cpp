@@ -29,7 +29,7 @@ const QColor color_puntos(0x1A, 0x98, 0x50);
 const QColor borde_nodos(0x80, 0x80, 0x80);
 
 QColor color_bgr(int color) {  // spreadsheet colours are 0xBBGGRR
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    return {color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF};
 }
 
 std::string texto_celda(const ValorCelda& v) {
@@ -77,7 +77,7 @@ QValueAxis* eje(const EscalaEje& escala) {
 QColor MotorQtCharts::color_serie(const std::string& nombre) {
     if (nombre == "Pozos") return color_pozos;
     if (nombre == "Puntos") return color_puntos;
-    const auto it = std::find(nombres_clases.begin(), nombres_clases.end(), nombre);
+    const auto* const it = std::find(nombres_clases.begin(), nombres_clases.end(), nombre);
     return it == nombres_clases.end()
                ? QColor(Qt::gray)
                : QColor(rampa[static_cast<size_t>(it - nombres_clases.begin())]);
@@ -101,7 +101,9 @@ Hoja& MotorQtCharts::hojaActiva() {
     return *hoja_;
 }
 
-void MotorQtCharts::agregarObjetoGrafico(double, double, double, double) {
+// The picture's size is that of the box that shows it, not the object's.
+void MotorQtCharts::agregarObjetoGrafico(double /*left*/, double /*top*/, double /*width*/,
+                                         double /*height*/) {
     hojaActiva();
     hayGrafico_ = true;
 }
@@ -117,7 +119,7 @@ void MotorQtCharts::asistenteGrafico(const std::string& origen) {
                        Rango{cx, f1 + 1, f2}});
 }
 
-void MotorQtCharts::rellenoAreaGrafico(int, int color) {
+void MotorQtCharts::rellenoAreaGrafico(int /*patron: always solid*/, int color) {
     fondoGrafico_ = color_bgr(color);
 }
 
