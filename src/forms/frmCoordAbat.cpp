@@ -28,6 +28,9 @@ frmCoordAbat::frmCoordAbat(Dialogos& dialogos, QWidget* parent)
     connect(ui_->cmdSiguiente, &QPushButton::clicked, this, &frmCoordAbat::cmdSiguiente_Click);
     connect(ui_->cmdAgregar, &QPushButton::clicked, this, &frmCoordAbat::cmdAgregar_Click);
     connect(ui_->cmdQuitar, &QPushButton::clicked, this, &frmCoordAbat::cmdQuitar_Click);
+    // What a screen reader names the table and the cell editor by.
+    ui_->MSFlexGrid1->setAccessibleName(ui_->Frame1->title().trimmed());
+    ui_->txtCellEditor->setAccessibleName(QStringLiteral("Editor de celda"));
     describir_controles(this);
 }
 

@@ -36,6 +36,8 @@ frmResultados::frmResultados(QWidget* parent)
     connect(ui_->cmdPozos, &QToolButton::clicked, this, &frmResultados::editarPozos);
     connect(ui_->cmdPuntos, &QToolButton::clicked, this, &frmResultados::editarPuntos);
     connect(ui_->cmdTerminar, &QToolButton::clicked, this, &frmResultados::terminar);
+    ui_->MSFlexGrid1->setAccessibleName(ui_->Frame2->title());
+    ui_->Image1->setAccessibleName(QStringLiteral("Gráfico de abatimientos"));
     describir_controles(this);
 }
 
