@@ -34,7 +34,8 @@ Paleta paleta_de(const QImage& imagen, const std::vector<QRgb>& exactos) {
     Paleta p;
     for (QRgb c : exactos) {
         c |= 0xFF000000U;
-        if (p.colores.size() < colores_gif &&
+        // Only colours the picture holds: a reserved colour it lacks would draw in edge pixels.
+        if (frecuencia.count(c) != 0 && p.colores.size() < colores_gif &&
             std::find(p.colores.begin(), p.colores.end(), c) == p.colores.end()) {
             p.colores.push_back(c);
         }

@@ -17,15 +17,17 @@
 namespace abat {
 namespace {
 
-// A sequential ramp, light for small drawdowns and dark for large, by class.
-const std::array<const char*, 7> rampa = {"#FFFFB2", "#FED976", "#FEB24C", "#FD8D3C",
-                                          "#FC4E2A", "#E31A1C", "#B10026"};
+// A sequential ramp (viridis), light for small drawdowns and dark for large, by class: each class
+// stands apart from its neighbours, also for colour-blind readers.
+const std::array<const char*, 7> rampa = {"#FDE725", "#8FD744", "#35B779", "#21908C",
+                                          "#31688E", "#443A83", "#440154"};
 const std::array<const char*, 7> nombres_clases = {
     "Abat. <= 10.0 m",        "10.0 < Abat. <= 20.0 m", "20.0 < Abat. <= 30.0 m",
     "30.0 < Abat. <= 40.0 m", "40.0 < Abat. <= 50.0 m", "50.0 < Abat. <= 60.0 m",
     "Abat. >= 60.0 m"};
-const QColor color_pozos(0x1F, 0x4F, 0xD8);
-const QColor color_puntos(0x1A, 0x98, 0x50);
+// Wells and points in colours that no class takes.
+const QColor color_pozos(0xE4, 0x1A, 0x1C);
+const QColor color_puntos(0xFF, 0xFF, 0xFF);
 const QColor borde_nodos(0x80, 0x80, 0x80);
 
 QColor color_bgr(int color) {  // spreadsheet colours are 0xBBGGRR
