@@ -5,6 +5,7 @@
 #include "filas.h"
 #include "filtro_caracteres.h"
 #include "ui_frmCoordAbat.h"
+#include "ventana_tabla.h"
 
 namespace abat {
 
@@ -15,23 +16,15 @@ frmCoordAbat::frmCoordAbat(Dialogos& dialogos, QWidget* parent)
       puntos_(2, 4, 1, 1) {
     puntos_.setFormatString("^No.|^   Nombre  |^  Coordenada x [m]  |^  Coordenada y [m]");
     ui_->setupUi(this);
-    fuente_de_ventana(this, 8.25);
-    fuente_de_titulo(ui_->Frame1, 12, 8.25);
+    editor_ = montar_tabla(this, puntos_,
+                           {ui_->Frame1, ui_->MSFlexGrid1, ui_->txtCellEditor, ui_->cmdAgregar,
+                            ui_->cmdQuitar, ui_->cmdSiguiente});
     ui_->Label1->setFont(fuente(9.75));
     ui_->Label1->adjustSize();
-    ui_->MSFlexGrid1->setGrid(puntos_);
-    for (QPushButton* b : {ui_->cmdAgregar, ui_->cmdQuitar, ui_->cmdSiguiente}) {
-        b->setAutoDefault(true);
-    }
     new FiltroCaracteres(ui_->txtTiempo, admitido_en_tiempo, ui_->cmdSiguiente);
-    editor_ = new EditorCeldas(ui_->MSFlexGrid1, ui_->txtCellEditor);
     connect(ui_->cmdSiguiente, &QPushButton::clicked, this, &frmCoordAbat::cmdSiguiente_Click);
     connect(ui_->cmdAgregar, &QPushButton::clicked, this, &frmCoordAbat::cmdAgregar_Click);
     connect(ui_->cmdQuitar, &QPushButton::clicked, this, &frmCoordAbat::cmdQuitar_Click);
-    // What a screen reader names the table and the cell editor by.
-    ui_->MSFlexGrid1->setAccessibleName(ui_->Frame1->title().trimmed());
-    ui_->txtCellEditor->setAccessibleName(QStringLiteral("Editor de celda"));
-    describir_controles(this);
 }
 
 // The widgets that show the table go first, while the table they observe still exists.

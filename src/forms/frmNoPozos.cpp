@@ -4,6 +4,7 @@
 #include "comandos_tabla.h"
 #include "filas.h"
 #include "ui_frmNoPozos.h"
+#include "ventana_tabla.h"
 
 namespace abat {
 
@@ -16,20 +17,12 @@ frmNoPozos::frmNoPozos(Dialogos& dialogos, QWidget* parent)
         "^ No. |^   Nombre  |^  Diámetro[m]  |^  Gasto[m3/s]  |^  Coordenada x [m]  |^  "
         "Coordenada y [m]");
     ui_->setupUi(this);
-    fuente_de_ventana(this, 8.25);
-    fuente_de_titulo(ui_->Frame1, 12, 8.25);
-    ui_->MSFlexGrid1->setGrid(pozos_);
-    for (QPushButton* b : {ui_->cmdAgregar, ui_->cmdQuitar, ui_->cmdSiguiente}) {
-        b->setAutoDefault(true);
-    }
-    editor_ = new EditorCeldas(ui_->MSFlexGrid1, ui_->txtCellEditor);
+    editor_ = montar_tabla(this, pozos_,
+                           {ui_->Frame1, ui_->MSFlexGrid1, ui_->txtCellEditor, ui_->cmdAgregar,
+                            ui_->cmdQuitar, ui_->cmdSiguiente});
     connect(ui_->cmdSiguiente, &QPushButton::clicked, this, &frmNoPozos::cmdSiguiente_Click);
     connect(ui_->cmdAgregar, &QPushButton::clicked, this, &frmNoPozos::cmdAgregar_Click);
     connect(ui_->cmdQuitar, &QPushButton::clicked, this, &frmNoPozos::cmdQuitar_Click);
-    // What a screen reader names the table and the cell editor by.
-    ui_->MSFlexGrid1->setAccessibleName(ui_->Frame1->title().trimmed());
-    ui_->txtCellEditor->setAccessibleName(QStringLiteral("Editor de celda"));
-    describir_controles(this);
 }
 
 // The widgets that show the table go first, while the table they observe still exists.
