@@ -19,7 +19,8 @@ Programa::Programa(Dialogos& dialogos, std::function<void()> terminar)
 void Programa::graficar() {
     MotorQtCharts motor(ventanas.resultados->tamanoImagen());
     const DestinoGrafico destino{
-        archivoGrafico.empty() ? ruta_grafico() : archivoGrafico,
+        archivoGrafico.empty() ? ruta_grafico(QCoreApplication::applicationDirPath())
+                               : archivoGrafico,
         [this](const std::string& archivo) { ventanas.resultados->cargarGrafico(archivo); }};
     generar_grafico(d, ventanas.noPozos->pozos(), ventanas.coordAbat->puntos(),
                     ventanas.coordAbat->tiempo(), motor, destino);

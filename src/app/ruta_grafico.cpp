@@ -1,6 +1,5 @@
 #include "ruta_grafico.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -17,8 +16,8 @@ bool se_puede_escribir(const QString& directorio) {
 
 }  // namespace
 
-std::string ruta_grafico() {
-    QString directorio = QCoreApplication::applicationDirPath();
+std::string ruta_grafico(const QString& directorioPrograma) {
+    QString directorio = directorioPrograma;
     if (!se_puede_escribir(directorio)) {
         directorio = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(directorio);

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -12,6 +13,7 @@
 #include "dialogos_qt.h"
 #include "filas.h"
 #include "programa.h"
+#include "ruta_grafico.h"
 
 using namespace abat;
 using namespace abat::prueba;
@@ -208,6 +210,17 @@ class TestAsistente : public QObject {
         QCOMPARE(t.visibles(), QStringList{"frmCoordAbat"});
         QCOMPARE(QString::fromStdString(t.resultado(1, 3)), QString("1.8643"));
         QCOMPARE(t.v.coordAbat->puntos().TextMatrix(1, 1), std::string("A"));
+    }
+
+    void graficoDondeSePuedeEscribir() {
+        QTemporaryDir programa;
+        QCOMPARE(QString::fromStdString(ruta_grafico(programa.path())),
+                 QDir(programa.path()).filePath("grafico.gif"));
+        const QString otro = QString::fromStdString(ruta_grafico("/nonexistent/bin"));
+        QCOMPARE(QFileInfo(otro).fileName(), QString("grafico.gif"));
+        QCOMPARE(QFileInfo(otro).absolutePath(),
+                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        QVERIFY(QFileInfo(QFileInfo(otro).absolutePath()).isWritable());
     }
 
     void salir() {
