@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 #include "fixtures.h"
 #include "hoja_grafico.h"
@@ -8,24 +9,15 @@
 using namespace abat;
 using namespace abat::prueba;
 
-TEST(HojaGrafico, WellsAndPointsBlocks) {
+// The chart reads coordinate texts as the calculation does; a cell never written gives no point.
+TEST(HojaGrafico, CoordinateTextsReadAsTheCalculationReadsThem) {
     Hoja h;
-    escribir_pozos(h,
-                   tabla_pozos({{"a", "0.3", "1", "100", "200"}, {"b", "0.3", "1", "300", "400"}}));
-    escribir_puntos(h, tabla_puntos({{"A", "150", "250"}}));
-    EXPECT_EQ(std::get<std::string>(h.get("A2")), "100");
-    EXPECT_EQ(std::get<std::string>(h.get("B2")), "200");
-    EXPECT_EQ(std::get<std::string>(h.get("A3")), "300");
-    EXPECT_EQ(std::get<std::string>(h.get("B3")), "400");
-    EXPECT_EQ(std::get<std::string>(h.get("C2")), "150");
-    EXPECT_EQ(std::get<std::string>(h.get("D2")), "250");
-    EXPECT_TRUE(h.vacia("A1"));
-    EXPECT_TRUE(h.vacia("A4"));
-    // The chart reads coordinate texts as the calculation does.
     h.set("A5", std::string(" 1 000 m"));
     h.set("A6", std::string());
-    EXPECT_EQ(h.numeros(rango("A5:A7")),
-              (std::vector<std::optional<double>>{1000.0, 0.0, std::nullopt}));
+    h.set("A7", 2.5);
+    EXPECT_EQ(h.numeros(rango("A5:A8")),
+              (std::vector<std::optional<double>>{1000.0, 0.0, 2.5, std::nullopt}));
+    EXPECT_THROW(rango("A1:B7"), std::invalid_argument);
 }
 
 TEST(HojaGrafico, ClassBoundaries) {
