@@ -82,7 +82,11 @@ bool EditorCeldas::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched == caja_ && event->type() == QEvent::FocusOut) txtCellEditor_LostFocus();
+    // The box's own context menu takes the focus without leaving the box.
+    if (watched == caja_ && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        txtCellEditor_LostFocus();
+    }
     return QObject::eventFilter(watched, event);
 }
 
