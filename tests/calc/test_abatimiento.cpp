@@ -38,6 +38,12 @@ TEST(Abatimiento, WorkedExamplesNearTheWell) {
     // On the well itself the distance is the well's radius.
     EXPECT_NEAR(abatimiento(d, pozos, "1", 100, 0), 7.9108300, 5e-8);
     EXPECT_NEAR(W_serie(0.15 * 0.15 * 0.0002 / (0.01 * 4 * 86400)), 19.8820843, 5e-8);
+    // Inside the radius the drawdown is that at the well's face, however close to the centre:
+    // rounding in the grid's coordinates puts nodes within 1e-15 m of a well.
+    for (const double dentro : {1e-15, 0.05, 0.15}) {
+        EXPECT_NEAR(abatimiento(d, pozos, "1", 100 - dentro, 0), 7.9108300, 5e-8) << dentro;
+    }
+    EXPECT_LT(abatimiento(d, pozos, "1", 100.16, 0), 7.9108300);
 
     const Grid dos =
         tabla_pozos({{"A", "0.3", "0.05", "100", "0"}, {"B", "0.3", "0.05", "100", "0"}});
@@ -82,6 +88,12 @@ TEST(Abatimiento, ArithmeticFaultsAreErrorsInStepOrder) {
     EXPECT_EQ(error_de(acuifero(0.01, 0), pozos, "1", 0, 0), 5);  // ln 0
     EXPECT_EQ(error_de(acuifero(0.01, -0.0002), pozos, "1", 0, 0), 5);
     EXPECT_EQ(error_de(acuifero(), pozos, "-1", 0, 0), 5);
+    // Any negative among T, S and the time, also two of them whose signs would cancel in u.
+    EXPECT_EQ(error_de(acuifero(-0.01, -0.0002), pozos, "1", 0, 0), 5);
+    EXPECT_EQ(error_de(acuifero(-0.01), pozos, "-1", 0, 0), 5);
+    EXPECT_EQ(error_de(acuifero(0.01, -0.0002), pozos, "-1", 0, 0), 5);
+    EXPECT_EQ(error_de(acuifero(-0.01, -0.0002), pozos, "-1", 0, 0), 5);
+    EXPECT_EQ(error_de(acuifero(-0.01, -0.0002), pozos, "0", 0, 0), 11);  // zeros keep theirs
     EXPECT_EQ(error_de(acuifero(), tabla_pozos({{"P", "", "0.05", "100", "0"}}), "1", 100, 0), 5);
     EXPECT_EQ(error_de(acuifero(), tabla_pozos({{"P", "0.3", "abc", "100", "0"}}), "1", 0, 0), 13);
     EXPECT_EQ(error_de(acuifero(), tabla_pozos({{"P", "0.3", "", "100", "0"}}), "1", 0, 0), 13);

@@ -55,3 +55,14 @@ TEST(Red, AFailingNodeStopsTheGridAndIsNamed) {
     }
     EXPECT_EQ(d.nodos->Count(), 23 + 1);  // the first grid column and the node (0, -5)
 }
+
+// The axis -4..10 puts a node at 2.9999999999999991, a hair from the well at (3, 3): it gets the
+// drawdown at the well's face, not one computed for a distance far inside the well.
+TEST(Red, NoNodeExceedsTheDrawdownAtTheWell) {
+    Declaraciones d = acuifero();
+    const DatosCalculo datos = leer_datos(d, tabla_pozos({{"W", "0.3", "0.05", "3", "3"}}), "1");
+    generar_red(d, datos, -4, 10, -4, 10);
+    double mayor = 0;
+    for (const cRedG& n : *d.nodos) mayor = std::max(mayor, n.abat());
+    EXPECT_NEAR(mayor, 7.9108300, 5e-8);
+}
