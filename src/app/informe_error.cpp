@@ -18,6 +18,7 @@ QString lugar(const ErrorCalculo& e) {
                       .arg(QString::fromStdString(number_to_text(e.nodo->first)),
                            QString::fromStdString(number_to_text(e.nodo->second)));
     }
+    if (!e.ruta.empty()) return QString::fromStdString(e.ruta);
     if (partes.isEmpty()) return {};
     QString texto = partes.join(QStringLiteral(", "));
     texto[0] = texto[0].toUpper();

@@ -24,7 +24,7 @@ void agregar_series_de_clases(MotorGrafico& motor, const std::array<int, 7>& con
 
 // Builds the chart with `motor`: the wells and points series first, the drawdown grid over the
 // axis limits the engine chose for them, then one series per drawdown class that has nodes.
-// Raises ErrorCalculo from the grid, std::runtime_error from the engine.
+// Raises ErrorCalculo from the grid, the axes and the picture file.
 void generar_grafico(Declaraciones& d, const Grid& pozos, const Grid& puntos,
                      std::string_view tiempo, MotorGrafico& motor, const DestinoGrafico& destino);
 

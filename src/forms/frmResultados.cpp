@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "apariencia.h"
+#include "errores.h"
 #include "ui_frmResultados.h"
 
 namespace abat {
@@ -54,7 +55,7 @@ void frmResultados::mostrarGrafico(const QPixmap& imagen) {
 
 void frmResultados::cargarGrafico(const std::string& archivo) {
     const QPixmap imagen(QString::fromStdString(archivo));
-    if (imagen.isNull()) throw std::runtime_error("No se pudo leer el gráfico de " + archivo);
+    if (imagen.isNull()) throw ErrorCalculo::de_acceso(archivo);
     mostrarGrafico(imagen);
 }
 

@@ -24,7 +24,7 @@ class frmResultados : public QWidget {
 
     // Shows the chart in Image1, scaled to its box without distortion.
     void mostrarGrafico(const QPixmap& imagen);
-    // Loads the chart from a picture file into Image1; throws std::runtime_error naming the file
+    // Loads the chart from a picture file into Image1; raises the path-access ErrorCalculo
     // when it cannot be read. Image1 then keeps what it showed.
     void cargarGrafico(const std::string& archivo);
     QSize tamanoImagen() const;  // Image1's box, in pixels

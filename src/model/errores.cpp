@@ -1,5 +1,7 @@
 #include "errores.h"
 
+#include <utility>
+
 namespace abat {
 
 const char* descripcion_error(CodigoError codigo) {
@@ -12,11 +14,19 @@ const char* descripcion_error(CodigoError codigo) {
             return "División por cero";
         case CodigoError::tipos_no_coinciden:
             return "No coinciden los tipos";
+        case CodigoError::acceso_ruta:
+            return "Error de acceso a la ruta o el archivo";
     }
     return "Error";
 }
 
 ErrorCalculo::ErrorCalculo(CodigoError codigo)
     : std::runtime_error(descripcion_error(codigo)), codigo_(codigo) {}
+
+ErrorCalculo ErrorCalculo::de_acceso(std::string ruta) {
+    ErrorCalculo e(CodigoError::acceso_ruta);
+    e.ruta = std::move(ruta);
+    return e;
+}
 
 }  // namespace abat

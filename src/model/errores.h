@@ -13,6 +13,7 @@ enum class CodigoError {
     desbordamiento = 6,       // overflow
     division_por_cero = 11,   // a finite number divided by zero
     tipos_no_coinciden = 13,  // a text that is not a number where a number is required
+    acceso_ruta = 75,         // a file or directory that cannot be written or read
 };
 
 // Spanish description of an error number, as the user reads it.
@@ -21,6 +22,8 @@ const char* descripcion_error(CodigoError codigo);
 class ErrorCalculo : public std::runtime_error {
   public:
     explicit ErrorCalculo(CodigoError codigo);
+    // A file that cannot be accessed, named by its path.
+    static ErrorCalculo de_acceso(std::string ruta);
 
     CodigoError codigo() const { return codigo_; }
     int numero() const { return static_cast<int>(codigo_); }
@@ -30,6 +33,7 @@ class ErrorCalculo : public std::runtime_error {
     int pozo = 0;
     int punto = 0;
     std::optional<std::pair<double, double>> nodo;
+    std::string ruta;  // the file that could not be accessed
 
   private:
     CodigoError codigo_;

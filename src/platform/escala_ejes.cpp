@@ -10,6 +10,10 @@ namespace {
 
 // Tolerance for the rounding noise of binary fractions (1.5000000000000002 is 1.5).
 constexpr double ruido = 1e-9;
+// A span this small against the values (or than 1 m below 1 m) draws no usable axis, and chart
+// engines cannot label it: spreading it like equal values keeps the unit far above the values'
+// own rounding, so every tick is a distinct number.
+constexpr double tramo_minimo = 1e-9;
 
 struct Unidad {
     double mantisa;  // 1, 2 or 5
@@ -33,19 +37,28 @@ Unidad unidad_para(double tramo) {
     }
 }
 
+// Equal values are spread to the range from 0 to the value; values too close to 0 to tell from
+// it count as 1 (or -1), so all zeros give 0 to 1. The data stay within the range.
+void separar_iguales(double& menor, double& mayor) {
+    double valor = std::fabs(mayor) >= std::fabs(menor) ? mayor : menor;
+    if (std::fabs(valor) <= tramo_minimo) valor = valor < 0 ? -1.0 : 1.0;
+    menor = std::min({menor, valor, 0.0});
+    mayor = std::max({mayor, valor, 0.0});
+}
+
+bool casi_iguales(double menor, double mayor) {
+    const double tamano = std::max({std::fabs(menor), std::fabs(mayor), 1.0});
+    return mayor - menor <= tramo_minimo * tamano;
+}
+
 }  // namespace
 
 EscalaEje escala_automatica(double menor, double mayor) {
-    if (menor > mayor) std::swap(menor, mayor);
-    if (menor == mayor) {
-        if (menor == 0) {
-            mayor = 1;
-        } else if (menor > 0) {
-            menor = 0;
-        } else {
-            mayor = 0;
-        }
+    if (!std::isfinite(menor) || !std::isfinite(mayor)) {
+        throw ErrorCalculo(CodigoError::desbordamiento);
     }
+    if (menor > mayor) std::swap(menor, mayor);
+    if (casi_iguales(menor, mayor)) separar_iguales(menor, mayor);
     const double margen = (mayor - menor) / 20;
     double bajo = menor - margen;
     double alto = mayor + margen;
@@ -56,7 +69,11 @@ EscalaEje escala_automatica(double menor, double mayor) {
     const Unidad u = unidad_para(alto - bajo);
     const double n_bajo = std::floor(bajo / u.valor() + ruido);
     const double n_alto = std::ceil(alto / u.valor() - ruido);
-    return {u.multiplo(n_bajo), u.multiplo(n_alto), u.valor()};
+    const EscalaEje escala{u.multiplo(n_bajo), u.multiplo(n_alto), u.valor()};
+    if (!std::isfinite(escala.maximo - escala.minimo)) {
+        throw ErrorCalculo(CodigoError::desbordamiento);
+    }
+    return escala;
 }
 
 }  // namespace abat

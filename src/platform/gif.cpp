@@ -1,12 +1,16 @@
 #include "gif.h"
 
+#include <fcntl.h>
 #include <gif_lib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <limits>
 #include <memory>
 #include <stdexcept>
 #include <unordered_map>
+
+#include "errores.h"
 
 namespace abat {
 namespace {
@@ -73,15 +77,24 @@ struct CierreGif {
     }
 };
 
+// giflib would create the file private (0600); it is made as any other file of the user's, with
+// the permissions the umask leaves.
+GifFileType* abrir(const std::string& archivo) {
+    const int fd = ::open(archivo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;
+    int error = 0;
+    GifFileType* gif = EGifOpenFileHandle(fd, &error);
+    if (gif == nullptr) ::close(fd);
+    return gif;
+}
+
 }  // namespace
 
 void escribir_gif(const QImage& imagen, const std::string& archivo,
                   const std::vector<QRgb>& exactos) {
     const QImage rgb = imagen.convertToFormat(QImage::Format_RGB32);
     const Paleta paleta = paleta_de(rgb, exactos);
-    const auto fallo = [&] {
-        return std::runtime_error("No se pudo escribir el gráfico en " + archivo);
-    };
+    const auto fallo = [&] { return ErrorCalculo::de_acceso(archivo); };
 
     std::vector<GifColorType> colores;
     for (QRgb c : paleta.colores) {
@@ -90,8 +103,7 @@ void escribir_gif(const QImage& imagen, const std::string& archivo,
     }
     std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> mapa(
         GifMakeMapObject(static_cast<int>(colores.size()), colores.data()), &GifFreeMapObject);
-    int error = 0;
-    std::unique_ptr<GifFileType, CierreGif> gif(EGifOpenFileName(archivo.c_str(), false, &error));
+    std::unique_ptr<GifFileType, CierreGif> gif(abrir(archivo));
     if (!gif || !mapa) throw fallo();
     if (EGifPutScreenDesc(gif.get(), rgb.width(), rgb.height(), 8, 0, mapa.get()) == GIF_ERROR ||
         EGifPutImageDesc(gif.get(), 0, 0, rgb.width(), rgb.height(), false, nullptr) == GIF_ERROR) {

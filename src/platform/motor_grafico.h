@@ -32,7 +32,7 @@ class MotorGrafico {
     // The limit the engine chose automatically for the series present.
     virtual double maximo(Eje eje) = 0;
     virtual double minimo(Eje eje) = 0;
-    // Writes the chart as a GIF picture; throws std::runtime_error naming the file if it cannot.
+    // Writes the chart as a GIF picture; raises the path-access ErrorCalculo if it cannot.
     virtual void exportar(const std::string& archivo) = 0;
     virtual void eliminarObjetoGrafico() = 0;
     virtual void mostrarAlertas(bool mostrar) = 0;

@@ -10,6 +10,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "errores.h"
 #include "escala_ejes.h"
 #include "gif.h"
 #include "numeros.h"
@@ -25,9 +26,10 @@ const std::array<const char*, 7> nombres_clases = {
     "Abat. <= 10.0 m",        "10.0 < Abat. <= 20.0 m", "20.0 < Abat. <= 30.0 m",
     "30.0 < Abat. <= 40.0 m", "40.0 < Abat. <= 50.0 m", "50.0 < Abat. <= 60.0 m",
     "Abat. >= 60.0 m"};
-// Wells and points in colours that no class takes.
+// Wells and points in colours that no class takes, drawn as outlines: the node under a well has
+// the largest drawdown of the grid, and must show through.
 const QColor color_pozos(0xE4, 0x1A, 0x1C);
-const QColor color_puntos(0xFF, 0xFF, 0xFF);
+const QColor color_puntos(0x00, 0x00, 0x00);
 const QColor borde_nodos(0x80, 0x80, 0x80);
 
 QColor color_bgr(int color) {  // spreadsheet colours are 0xBBGGRR
@@ -45,16 +47,16 @@ bool es_pozos_o_puntos(const std::string& nombre) {
 }
 
 void dar_estilo(QScatterSeries* s, const std::string& nombre) {
-    s->setColor(MotorQtCharts::color_serie(nombre));
-    if (nombre == "Pozos") {
-        s->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
-        s->setMarkerSize(16);
-        s->setBorderColor(Qt::black);
-    } else if (nombre == "Puntos") {
-        s->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
-        s->setMarkerSize(14);
-        s->setBorderColor(Qt::black);
+    const QColor color = MotorQtCharts::color_serie(nombre);
+    if (es_pozos_o_puntos(nombre)) {
+        const bool pozos = nombre == "Pozos";
+        s->setMarkerShape(pozos ? QScatterSeries::MarkerShapeTriangle
+                                : QScatterSeries::MarkerShapeRotatedRectangle);
+        s->setMarkerSize(pozos ? 22 : 17);
+        s->setColor(Qt::transparent);
+        s->setPen(QPen(color, pozos ? 3 : 2));
     } else {
+        s->setColor(color);
         s->setMarkerShape(QScatterSeries::MarkerShapeCircle);
         s->setMarkerSize(9);
         s->setBorderColor(borde_nodos);
@@ -64,6 +66,11 @@ void dar_estilo(QScatterSeries* s, const std::string& nombre) {
 QValueAxis* eje(const EscalaEje& escala) {
     auto* a = new QValueAxis;
     a->setRange(escala.minimo, escala.maximo);
+    // An axis that refused its range would keep 0..1 and be labelled at the tiny unit forever.
+    if (a->min() != escala.minimo || a->max() != escala.maximo) {
+        delete a;
+        throw ErrorCalculo(CodigoError::desbordamiento);
+    }
     a->setTickType(QValueAxis::TicksDynamic);
     a->setTickAnchor(escala.minimo);
     a->setTickInterval(escala.unidad);
@@ -236,6 +243,7 @@ QImage MotorQtCharts::dibujar() {
         p.setRenderHint(QPainter::Antialiasing);
         escena.render(&p, QRectF(QPointF(0, 0), tamano_), QRectF(QPointF(0, 0), tamano_));
     }
+    areaTrazado_ = grafico.plotArea().toAlignedRect();
     escena.removeItem(&grafico);
     return imagen;
 }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <optional>
 #include <vector>
@@ -36,6 +37,8 @@ class MotorQtCharts : public MotorGrafico {
 
     // The picture of the chart as it stands.
     QImage dibujar();
+    // Where the last picture drew the plot area, the axes' inside, in pixels.
+    QRect areaTrazado() const { return areaTrazado_; }
 
     // The colours of the series by name: the seven drawdown classes from light to dark, then the
     // wells and the points. The picture holds them exactly.
@@ -63,6 +66,7 @@ class MotorQtCharts : public MotorGrafico {
     std::vector<Serie> series_;
     QColor fondoGrafico_ = Qt::white;
     QColor fondoTrazado_ = Qt::white;
+    QRect areaTrazado_;
 };
 
 }  // namespace abat
