@@ -2,9 +2,11 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <stdexcept>
+#include <exception>
 
+#include "datos_calculo.h"
 #include "informe_error.h"
+#include "origen_error.h"
 #include "resultados.h"
 
 namespace abat {
@@ -60,22 +62,18 @@ void Asistente::pozosAceptados(Modo modo) {
     v_.principal.ocultar(v_.noPozos);
 }
 
-// The results show first and fill while the user watches; on an error the user is left on the
-// points window with everything entered so far.
+// The results show first and fill while the user watches. After an error too the user stays on
+// the results, from which every input window can be reached to mend the value.
 void Asistente::puntosAceptados() {
     aResultados();
     v_.principal.mostrar(v_.resultados);
-    if (calcular()) {
-        v_.principal.ocultar(v_.coordAbat);
-    } else {
-        v_.principal.ocultar(v_.resultados);
-        v_.principal.mostrar(v_.coordAbat);
-    }
+    calcular();
+    v_.principal.ocultar(v_.coordAbat);
 }
 
 void Asistente::actualizarDesde(QWidget* desde) {
     aResultados();
-    if (!calcular()) return;
+    calcular();
     v_.principal.mostrar(v_.resultados);
     v_.principal.ocultar(desde);
 }
@@ -98,18 +96,27 @@ void Asistente::salir() {
     }
 }
 
-bool Asistente::calcular() {
+void Asistente::calcular() {
     try {
         calcular_resultados(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo(),
                             v_.resultados->resultados());
         if (graficar_) graficar_();
-        return true;
     } catch (const ErrorCalculo& e) {
-        informar_error(dialogos_, e);
-    } catch (const std::runtime_error& e) {
+        fallo(e);
+    } catch (const std::exception& e) {  // a fault of the program: the user's data stay
+        v_.resultados->mostrarGrafico(QPixmap());
         informar_error(dialogos_, QString::fromUtf8(e.what()));
+        v_.resultados->enfocarEdicion(Origen::acuifero);
     }
-    return false;
+}
+
+// The table keeps what the failed calculation wrote; no chart of another calculation stands
+// beside it. Once the message is closed, the focus waits on the way to the value to mend.
+void Asistente::fallo(const ErrorCalculo& e) {
+    v_.resultados->mostrarGrafico(QPixmap());
+    informar_error(dialogos_, e);
+    const DatosCalculo datos = leer_datos(d_, v_.noPozos->pozos(), v_.coordAbat->tiempo());
+    v_.resultados->enfocarEdicion(origen_del_error(e, datos, v_.coordAbat->puntos()));
 }
 
 }  // namespace abat

@@ -7,6 +7,7 @@
 
 #include "declaraciones.h"
 #include "dialogos.h"
+#include "errores.h"
 #include "modo.h"
 #include "ventanas.h"
 
@@ -31,10 +32,11 @@ class Asistente : public QObject {
     void salir();
 
     void aResultados();
-    // Rebuilds the results and the chart; on an error, reports it and returns false with the
-    // input windows untouched.
-    bool calcular();
-    // Calculates, then shows the results in place of `desde`; stays on `desde` on an error.
+    // Rebuilds the results and the chart; an error is reported, and the input windows keep
+    // every value.
+    void calcular();
+    void fallo(const ErrorCalculo& e);
+    // Calculates, then shows the results in place of `desde`, also after an error.
     void actualizarDesde(QWidget* desde);
 
     Ventanas& v_;

@@ -12,7 +12,7 @@ namespace abat {
 QString texto_error(const ErrorCalculo& error);
 
 void informar_error(Dialogos& dialogos, const ErrorCalculo& error);
-// Any other failure of the calculation, such as a chart that could not be written.
+// A failure of the calculation that is not one of its run-time errors.
 void informar_error(Dialogos& dialogos, const QString& descripcion);
 
 }  // namespace abat

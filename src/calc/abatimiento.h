@@ -8,8 +8,9 @@ namespace abat {
 
 // Drawdown in metres that one well causes at (x, y) after the pumping time. Within the well's
 // radius (diameter / 2) the distance is that radius. A negative T, S or time is the
-// invalid-argument error, as the logarithm of a negative u would be. Raises ErrorCalculo: division by zero, invalid operation,
-// overflow, or a pumping rate that is not a number; in the order the steps come.
+// invalid-argument error, as the logarithm of a negative u would be. Raises ErrorCalculo: division
+// by zero, invalid operation, overflow, or a pumping rate that is not a number; in the order the
+// steps come.
 double abatimiento_pozo(const DatosCalculo& datos, const Pozo& pozo, double x, double y);
 
 // Total drawdown in metres of all the wells at (x, y); 0 without wells. An error names its well.

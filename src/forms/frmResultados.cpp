@@ -59,6 +59,13 @@ void frmResultados::cargarGrafico(const std::string& archivo) {
     mostrarGrafico(imagen);
 }
 
+void frmResultados::enfocarEdicion(Origen origen) {
+    QToolButton* boton = ui_->cmdAcuifero;
+    if (origen == Origen::pozos) boton = ui_->cmdPozos;
+    if (origen == Origen::puntos) boton = ui_->cmdPuntos;
+    boton->setFocus(Qt::OtherFocusReason);
+}
+
 QSize frmResultados::tamanoImagen() const {
     return ui_->Image1->size();
 }

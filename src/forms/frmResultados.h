@@ -7,6 +7,7 @@
 #include <string>
 
 #include "grid.h"
+#include "origen_error.h"
 
 namespace Ui {
 class frmResultados;
@@ -27,6 +28,8 @@ class frmResultados : public QWidget {
     // Loads the chart from a picture file into Image1; raises the path-access ErrorCalculo
     // when it cannot be read. Image1 then keeps what it showed.
     void cargarGrafico(const std::string& archivo);
+    // Puts the focus on the button that leads to the window of `origen`.
+    void enfocarEdicion(Origen origen);
     QSize tamanoImagen() const;  // Image1's box, in pixels
     QPixmap imagen() const;      // what Image1 shows
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <functional>
 
 #include "dialogos_guionados.h"
 #include "dialogos_qt.h"
@@ -43,14 +44,16 @@ struct Prueba {
         }
         return nombres;
     }
+    QWidget* ventanaVisible() { return v.principal.findChild<QWidget*>(visibles().value(0)); }
     void agregar(Grid& g, std::vector<std::string> celdas) {
         const int r = append_record(g);
         for (size_t c = 0; c < celdas.size(); ++c) g.setTextMatrix(r, int(c) + 1, celdas[c]);
     }
     // Aquifer, one well and one point of the worked example: 2.7367 m after one day.
-    void hastaResultados(const char* tiempo = "1") {
+    void hastaResultados(const char* tiempo = "1", const char* T = "0.01") {
         p.asistente.iniciar();
-        control<QLineEdit>(v.caracteristicas, "txtT")->setText("0.01");
+        QVERIFY(QTest::qWaitForWindowActive(&v.principal));
+        control<QLineEdit>(v.caracteristicas, "txtT")->setText(T);
         control<QLineEdit>(v.caracteristicas, "txtS")->setText("0.0002");
         pulsar(v.caracteristicas, "cmdSiguiente");
         agregar(v.noPozos->pozos(), {"P1", "0.3", "0.05", "100", "0"});
@@ -60,7 +63,39 @@ struct Prueba {
         pulsar(v.coordAbat, "cmdSiguiente");
     }
     std::string resultado(int r, int c) { return v.resultados->resultados().TextMatrix(r, c); }
+    QLineEdit* caja(QWidget* ventana, const char* nombre) {
+        return control<QLineEdit>(ventana, nombre);
+    }
+    // Everything the user entered, in all three input windows.
+    QStringList entradas() {
+        QStringList todo{caja(v.caracteristicas, "txtT")->text(),
+                         caja(v.caracteristicas, "txtS")->text(),
+                         caja(v.coordAbat, "txtTiempo")->text()};
+        for (const Grid* g : {&v.noPozos->pozos(), &v.coordAbat->puntos()}) {
+            for (int r = 0; r < g->Rows(); ++r) {
+                for (int c = 0; c < g->Cols(); ++c)
+                    todo << QString::fromStdString(g->TextMatrix(r, c));
+            }
+        }
+        return todo;
+    }
 };
+
+// A calculation that fails on the first pass, or on an update from one input window; the button
+// of the results window that leads to the culprit, and how the user mends it there.
+struct CasoError {
+    const char* nombre;
+    std::function<void(Prueba&)> estropear;
+    bool primera;       // the whole first pass is `estropear`
+    const char* desde;  // the results button of the update path, if any
+    int error;
+    const char* boton;
+    std::function<void(Prueba&)> arreglar;
+};
+
+void poner(Grid& g, int r, int c, const char* texto) {
+    g.setTextMatrix(r, c, texto);
+}
 
 }  // namespace
 
@@ -154,40 +189,78 @@ class TestAsistente : public QObject {
         QCOMPARE(t.resultado(1, 2), std::string("2.4611"));
     }
 
-    // A failing calculation is reported and keeps the program and every input.
-    void errorDeCalculoConservaLosDatos() {
-        Prueba t;
-        t.hastaResultados("0");
-        QCOMPARE(t.dialogos.mostrados.size(), size_t{1});
-        QCOMPARE(t.dialogos.ultimo().icono, Icono::error);
-        QCOMPARE(t.dialogos.ultimo().texto,
-                 QString("Se ha producido el error '11' en el cálculo:\n\nDivisión por cero\n\n"
-                         "Pozo 1, punto 1."));
-        QCOMPARE(t.visibles(), QStringList{"frmCoordAbat"});
-        QVERIFY(!t.terminado);
-        QCOMPARE(t.v.noPozos->pozos().TextMatrix(1, 1), std::string("P1"));
-        QCOMPARE(t.v.coordAbat->puntos().TextMatrix(1, 1), std::string("A"));
+    // After a failed calculation the user is on the results, the table shows what was written,
+    // no picture stands beside it, every input is kept, and the focus waits on the button that
+    // leads to the value to mend; mending it there gives the results as if nothing had failed.
+    void errorDeCalculoLlevaALosResultados() {
+        const std::vector<CasoError> casos = {
+            {"T = 0", [](Prueba& t) { t.hastaResultados("1", "0"); }, true, nullptr, 11,
+             "cmdAcuifero",
+             [](Prueba& t) { t.caja(t.v.caracteristicas, "txtT")->setText("0.01"); }},
+            {"tiempo 0", [](Prueba& t) { t.hastaResultados("0"); }, true, "cmdPozos", 11,
+             "cmdPuntos", [](Prueba& t) { t.caja(t.v.coordAbat, "txtTiempo")->setText("1"); }},
+            {"S negativo",
+             [](Prueba& t) { t.caja(t.v.caracteristicas, "txtS")->setText("-0.0002"); }, false,
+             "cmdAcuifero", 5, "cmdAcuifero",
+             [](Prueba& t) { t.caja(t.v.caracteristicas, "txtS")->setText("0.0002"); }},
+            {"gasto", [](Prueba& t) { poner(t.v.noPozos->pozos(), 1, 3, "abc"); }, false,
+             "cmdPozos", 13, "cmdPozos",
+             [](Prueba& t) { poner(t.v.noPozos->pozos(), 1, 3, "0.05"); }},
+            {"diámetro 0 bajo el punto",
+             [](Prueba& t) {
+                 poner(t.v.noPozos->pozos(), 1, 2, "0");
+                 poner(t.v.noPozos->pozos(), 1, 4, "0");
+             },
+             false, "cmdPozos", 5, "cmdPozos",
+             [](Prueba& t) {
+                 poner(t.v.noPozos->pozos(), 1, 2, "0.3");
+                 poner(t.v.noPozos->pozos(), 1, 4, "100");
+             }},
+            {"coordenada", [](Prueba& t) { poner(t.v.coordAbat->puntos(), 1, 2, "1e400"); }, false,
+             "cmdPuntos", 6, "cmdPuntos",
+             [](Prueba& t) { poner(t.v.coordAbat->puntos(), 1, 2, "0"); }},
+        };
+        for (const CasoError& c : casos) {
+            Prueba t;
+            QTemporaryDir dir;
+            t.p.archivoGrafico = QDir(dir.path()).filePath("grafico.gif").toStdString();
+            if (c.primera) {
+                c.estropear(t);
+            } else {
+                t.hastaResultados();
+                QVERIFY(!t.v.resultados->imagen().isNull());
+            }
+            if (c.desde != nullptr) {
+                t.pulsar(t.v.resultados, c.desde);
+                if (!c.primera) c.estropear(t);
+                const QStringList antes = t.entradas();
+                t.pulsar(t.ventanaVisible(), "cmdSiguiente");
+                QCOMPARE(t.entradas(), antes);
+            }
+            QVERIFY2(t.dialogos.ultimo().texto.startsWith(
+                         QStringLiteral("Se ha producido el error '%1'").arg(c.error)),
+                     c.nombre);
+            QCOMPARE(t.visibles(), QStringList{"frmResultados"});
+            QVERIFY2(t.v.resultados->imagen().isNull(), c.nombre);
+            QCOMPARE(t.resultado(0, 1), std::string(" Punto "));
+            QCOMPARE(t.v.resultados->resultados().Cols(), 3);  // no total column
+            QVERIFY2(t.control(t.v.resultados, c.boton)->hasFocus(), c.nombre);
+            QVERIFY(!t.terminado);
 
-        t.control<QLineEdit>(t.v.coordAbat, "txtTiempo")->setText("1");
-        t.pulsar(t.v.coordAbat, "cmdSiguiente");
-        QCOMPARE(t.visibles(), QStringList{"frmResultados"});
-        QCOMPARE(t.resultado(1, 3), std::string("2.7367"));
-
-        // On an update path the user stays on the window whose button was pressed.
-        t.pulsar(t.v.resultados, "cmdAcuifero");
-        t.control<QLineEdit>(t.v.caracteristicas, "txtS")->setText("0");
-        t.pulsar(t.v.caracteristicas, "cmdSiguiente");
-        QVERIFY(t.dialogos.ultimo().texto.contains("'5'"));
-        QCOMPARE(t.visibles(), QStringList{"frmCaracteristicas"});
-        t.v.noPozos->pozos().setTextMatrix(1, 3, "abc");
-        t.control<QLineEdit>(t.v.caracteristicas, "txtS")->setText("0.0002");
-        t.pulsar(t.v.caracteristicas, "cmdSiguiente");
-        QVERIFY(t.dialogos.ultimo().texto.contains("No coinciden los tipos"));
-        QCOMPARE(t.visibles(), QStringList{"frmCaracteristicas"});
+            t.pulsar(t.v.resultados, c.boton);
+            if (QWidget* agregar = t.control(t.ventanaVisible(), "cmdAgregar")) {
+                QVERIFY2(agregar->hasFocus(), c.nombre);  // as whenever the window becomes active
+            }
+            c.arreglar(t);
+            t.pulsar(t.ventanaVisible(), "cmdSiguiente");
+            QCOMPARE(t.visibles(), QStringList{"frmResultados"});
+            QCOMPARE(t.resultado(1, 3), std::string("2.7367"));
+            QVERIFY(!t.v.resultados->imagen().isNull());
+        }
     }
 
-    // Every calculation ends with the chart in Image1; a chart that cannot be written is reported
-    // by its path and leaves the results and the inputs as they were.
+    // Every calculation ends with the chart in Image1; a chart that cannot be written is error 75
+    // with its path, and leaves the complete table without a picture, and the inputs as they were.
     void graficoEnLaVentanaDeResultados() {
         QTemporaryDir dir;
         Prueba t;
@@ -206,8 +279,12 @@ class TestAsistente : public QObject {
         t.pulsar(t.v.resultados, "cmdPuntos");
         t.pulsar(t.v.coordAbat, "cmdSiguiente");
         QCOMPARE(t.dialogos.ultimo().icono, Icono::error);
-        QVERIFY(t.dialogos.ultimo().texto.contains("/nonexistent/dir/grafico.gif"));
-        QCOMPARE(t.visibles(), QStringList{"frmCoordAbat"});
+        QCOMPARE(
+            t.dialogos.ultimo().texto,
+            QString("Se ha producido el error '75' en el cálculo:\n\nError de acceso a la ruta "
+                    "o el archivo\n\n/nonexistent/dir/grafico.gif"));
+        QCOMPARE(t.visibles(), QStringList{"frmResultados"});
+        QVERIFY(t.v.resultados->imagen().isNull());
         QCOMPARE(QString::fromStdString(t.resultado(1, 3)), QString("1.8643"));
         QCOMPARE(t.v.coordAbat->puntos().TextMatrix(1, 1), std::string("A"));
     }

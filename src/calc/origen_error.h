@@ -1,0 +1,17 @@
+#pragma once
+// Which input window holds the value that made a calculation fail, so the user is led to it.
+
+#include "datos_calculo.h"
+#include "errores.h"
+#include "grid.h"
+
+namespace abat {
+
+enum class Origen { acuifero, pozos, puntos };
+
+// The window of the value the error points at: a pumping rate that is not a number, a well's
+// zero diameter under a point or its coordinates beyond range: the wells; T or S: the aquifer;
+// the time or a point's coordinates: the points. When nothing singles one out: the aquifer.
+Origen origen_del_error(const ErrorCalculo& error, const DatosCalculo& datos, const Grid& puntos);
+
+}  // namespace abat
