@@ -30,13 +30,14 @@ void EditorCeldas::MSFlexGrid1_DblClick() {
     if (!bloqueado()) ShowCellEditor();
 }
 
-// A typed character replaces the cell's text; control codes open the box on the text as it is.
-void EditorCeldas::MSFlexGrid1_KeyPress(int codigo) {
+// A typed character replaces the cell's text, the caret after it; control codes open the box on
+// the text as it is.
+void EditorCeldas::MSFlexGrid1_KeyPress(int codigo, const QString& texto) {
     if (bloqueado()) return;
     ShowCellEditor();
     if (codigo > ultimo_control) {
-        caja_->setText(QString(QChar(static_cast<char16_t>(codigo))));
-        caja_->setCursorPosition(1);
+        caja_->setText(texto.isEmpty() ? QString(QChar(static_cast<char16_t>(codigo))) : texto);
+        caja_->setCursorPosition(static_cast<int>(caja_->text().size()));
     }
 }
 

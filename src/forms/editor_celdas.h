@@ -3,6 +3,7 @@
 // or a typed character; Enter or leaving the box stores its text, Escape drops it.
 
 #include <QObject>
+#include <QString>
 
 class QLineEdit;
 
@@ -17,7 +18,8 @@ class EditorCeldas : public QObject {
     EditorCeldas(FlexGrid* grid, QLineEdit* txtCellEditor);
 
     void MSFlexGrid1_DblClick();
-    void MSFlexGrid1_KeyPress(int codigo);
+    // `texto`: what the key typed, in full; empty means the character of `codigo`.
+    void MSFlexGrid1_KeyPress(int codigo, const QString& texto = {});
     void ShowCellEditor();
     void HideCellEditor(bool cancel);
     void txtCellEditor_KeyPress(int codigo);

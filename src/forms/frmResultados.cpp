@@ -5,6 +5,7 @@
 
 #include "apariencia.h"
 #include "errores.h"
+#include "pulsar_con_enter.h"
 #include "ui_frmResultados.h"
 
 namespace abat {
@@ -33,6 +34,9 @@ frmResultados::frmResultados(QWidget* parent)
     acuifero.addPixmap(dibujo(QStringLiteral(":/iconos/camino.svg"), 32), QIcon::Disabled);
     ui_->cmdAcuifero->setIcon(acuifero);
 
+    for (QToolButton* b : {ui_->cmdAcuifero, ui_->cmdPozos, ui_->cmdPuntos, ui_->cmdTerminar}) {
+        pulsar_con_enter(b);
+    }
     connect(ui_->cmdAcuifero, &QToolButton::clicked, this, &frmResultados::editarAcuifero);
     connect(ui_->cmdPozos, &QToolButton::clicked, this, &frmResultados::editarPozos);
     connect(ui_->cmdPuntos, &QToolButton::clicked, this, &frmResultados::editarPuntos);

@@ -1,5 +1,8 @@
 #include "dialogos_qt.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -18,10 +21,31 @@ QMessageBox::Icon icono_qt(Icono icono) {
     return QMessageBox::NoIcon;
 }
 
+// A message box is as wide as its text needs, which can be narrower than its title: the window
+// manager then cuts the title ("Elimi... pozo"). A spacer across the box keeps it wide enough.
+void ajustar_al_titulo(QMessageBox& caja) {
+    auto* rejilla = qobject_cast<QGridLayout*>(caja.layout());
+    if (rejilla == nullptr) return;
+    rejilla->addItem(new QSpacerItem(ancho_para_titulo(caja.windowTitle()), 0, QSizePolicy::Minimum,
+                                     QSizePolicy::Expanding),
+                     rejilla->rowCount(), 0, 1, rejilla->columnCount());
+}
+
 }  // namespace
+
+int ancho_para_titulo(const QString& titulo) {
+    QFont negrita = QApplication::font("QMdiSubWindowTitleBar");
+    negrita.setBold(true);
+    // Title bars use a larger, bold font; their buttons and icon take about 120 pixels.
+    constexpr double escala_fuente = 1.25;
+    constexpr int decoracion = 120;
+    return static_cast<int>(QFontMetrics(negrita).horizontalAdvance(titulo) * escala_fuente) +
+           decoracion;
+}
 
 void DialogosQt::mensaje(const QString& texto, const QString& titulo, Icono icono) {
     QMessageBox caja(icono_qt(icono), titulo, texto, QMessageBox::Ok, padre_);
+    ajustar_al_titulo(caja);
     caja.exec();
 }
 
@@ -29,6 +53,7 @@ bool DialogosQt::pregunta(const QString& texto, const QString& titulo) {
     QMessageBox caja(QMessageBox::Question, titulo, texto, QMessageBox::Yes | QMessageBox::No,
                      padre_);
     caja.setDefaultButton(QMessageBox::Yes);
+    ajustar_al_titulo(caja);
     return caja.exec() == QMessageBox::Yes;
 }
 

@@ -21,4 +21,7 @@ class DialogosQt : public Dialogos {
     QPointer<QWidget> padre_;
 };
 
+// The width in pixels that a dialog needs for its title bar to show `titulo` whole.
+int ancho_para_titulo(const QString& titulo);
+
 }  // namespace abat

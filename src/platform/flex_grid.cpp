@@ -1,6 +1,7 @@
 #include "flex_grid.h"
 
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -96,38 +97,40 @@ void FlexGrid::applyShape() {
     showGridSelection();
 }
 
-// The grid's current cell and selection, shown in the view.
+// The grid's current cell and selection, shown in the view, whose current cell is the far one.
 void FlexGrid::showGridSelection() {
     if (syncing_ || model_ == nullptr) return;
     const Grid& g = model_->grid();
     const QModelIndex actual = model_->indexOfCell(g.Row(), g.Col());
-    const QModelIndex lejano = model_->indexOfCell(g.RowSel(), g.ColSel());
+    QModelIndex lejano = model_->indexOfCell(g.RowSel(), g.ColSel());
     if (!actual.isValid()) return;
+    if (!lejano.isValid()) lejano = actual;
     syncing_ = true;
-    selectionModel()->setCurrentIndex(actual, QItemSelectionModel::NoUpdate);
-    selectionModel()->select(QItemSelection(actual, lejano.isValid() ? lejano : actual),
-                             QItemSelectionModel::ClearAndSelect);
+    selectionModel()->setCurrentIndex(lejano, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(actual, lejano), QItemSelectionModel::ClearAndSelect);
     syncing_ = false;
 }
 
-// The view's current cell and selection, written back into the grid.
+// The view's current cell and selection, written back into the grid. The view's current cell
+// moves with Shift+arrows and drags: it is the far corner of the selection (RowSel, ColSel), and
+// the cell the selection started from is the grid's own current cell (Row, Col).
 void FlexGrid::takeViewSelection() {
     if (syncing_ || model_ == nullptr) return;
-    const QModelIndex actual = currentIndex();
-    if (!actual.isValid()) return;
-    int filaLejana = actual.row();
-    int colLejana = actual.column();
+    const QModelIndex lejana = currentIndex();
+    if (!lejana.isValid()) return;
+    int fila = lejana.row();
+    int col = lejana.column();
     for (const QItemSelectionRange& rango : selectionModel()->selection()) {
-        if (!rango.contains(actual)) continue;
-        filaLejana = actual.row() == rango.top() ? rango.bottom() : rango.top();
-        colLejana = actual.column() == rango.left() ? rango.right() : rango.left();
+        if (!rango.contains(lejana)) continue;
+        fila = lejana.row() == rango.top() ? rango.bottom() : rango.top();
+        col = lejana.column() == rango.left() ? rango.right() : rango.left();
     }
     Grid& g = model_->grid();
     syncing_ = true;
-    g.setRow(model_->gridRow(actual));
-    g.setCol(model_->gridCol(actual));
-    g.setRowSel(filaLejana + g.FixedRows());
-    g.setColSel(colLejana + g.FixedCols());
+    g.setRow(fila + g.FixedRows());
+    g.setCol(col + g.FixedCols());
+    g.setRowSel(model_->gridRow(lejana));
+    g.setColSel(model_->gridCol(lejana));
     syncing_ = false;
 }
 
@@ -147,7 +150,7 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
         QTableView::keyPressEvent(event);  // arrows, paging and Tab keep their usual effect
         return;
     }
-    emit KeyPress(*codigo);
+    emit KeyPress(*codigo, event->text());
     event->accept();
 }
 
@@ -201,12 +204,15 @@ bool FlexGrid::eventFilter(QObject* watched, QEvent* event) {
 void FlexGrid::paintCorner(QWidget* corner) {
     const Grid& g = model_->grid();
     if (g.Rows() == 0 || g.Cols() == 0) return;
+    // The view's own palette carries the outside area's grey from the style sheet: the header
+    // cell takes the button face and text of the application, as the other headers do.
+    const QPalette paleta = QGuiApplication::palette();
     QPainter p(corner);
-    p.fillRect(corner->rect(), palette().button());
+    p.fillRect(corner->rect(), paleta.button());
     p.setPen(Qt::black);
     p.drawLine(corner->rect().topRight(), corner->rect().bottomRight());
     p.drawLine(corner->rect().bottomLeft(), corner->rect().bottomRight());
-    p.setPen(palette().buttonText().color());
+    p.setPen(paleta.buttonText().color());
     p.setFont(font());
     const Qt::Alignment alineacion =
         g.isCentred(0) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;

@@ -27,8 +27,10 @@ class FlexGrid : public QTableView {
   signals:
     // After a double click on a cell, which is then current with the selection reduced to it.
     void DblClick();
-    // A character typed while the grid has the focus (Enter 13, Escape 27, Backspace 8, ...).
-    void KeyPress(int codigo);
+    // A character typed while the grid has the focus (Enter 13, Escape 27, Backspace 8, ...):
+    // its first 16-bit code, and the whole text typed, which a character beyond 16 bits (an
+    // emoji) needs.
+    void KeyPress(int codigo, const QString& texto);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -334,6 +334,18 @@ class TestAsistente : public QObject {
         QVERIFY(siPorDefecto);
         QCOMPARE(icono, QMessageBox::Question);
 
+        // A short text does not make the box narrower than its title.
+        int ancho = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* caja = QApplication::activeModalWidget();
+            ancho = caja->width();
+            caja->close();
+        });
+        dialogos.mensaje("1", "Eliminando pozo", Icono::advertencia);
+        QVERIFY(ancho >= ancho_para_titulo("Eliminando pozo"));
+        QVERIFY(ancho_para_titulo("Eliminando pozo") >
+                QFontMetrics(QApplication::font()).horizontalAdvance("Eliminando pozo"));
+
         QStringList entrada;
         QTimer::singleShot(0, [&] {
             QWidget* w = QApplication::activeModalWidget();

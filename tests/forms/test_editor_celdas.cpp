@@ -1,4 +1,5 @@
 // Editing cells in place on the wells and points windows.
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -148,6 +149,65 @@ class TestEditorCeldas : public QObject {
         sobreLaCelda(v);  // on this window the box lies on the window, the grid in a frame
         QTest::keyClick(v.caja, Qt::Key_Return);
         QCOMPARE(g.TextMatrix(3, 2), std::string("9"));
+    }
+
+    // As the user makes them: Shift+Down from the last record, or a drag from it, into the empty
+    // last row; the character typed then is dropped and no cell changes.
+    void seleccionHastaLaFilaVaciaBloquea() {
+        DialogosGuionados dialogos;
+        frmNoPozos f(dialogos);
+        llenar(f.pozos(), 2);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        const Ventana v = controles(f);
+        Grid& g = f.pozos();
+
+        QTest::mouseClick(v.grid->viewport(), Qt::LeftButton, {}, centro(v.grid, 2, 1));
+        QTest::keyClick(v.grid, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(g.Row(), 2);
+        QCOMPARE(g.RowSel(), 3);
+        QTest::keyClick(v.grid, 'x');
+        QVERIFY(!v.caja->isVisible());
+
+        QTest::mousePress(v.grid->viewport(), Qt::LeftButton, {}, centro(v.grid, 2, 2));
+        QTest::mouseMove(v.grid->viewport(), centro(v.grid, 3, 2));
+        QTest::mouseRelease(v.grid->viewport(), Qt::LeftButton, {}, centro(v.grid, 3, 2));
+        QCOMPARE(g.RowSel(), 3);
+        QTest::keyClick(v.grid, 'x');
+        QVERIFY(!v.caja->isVisible());
+        for (int c = 0; c < g.Cols(); ++c) QCOMPARE(g.TextMatrix(3, c), std::string());
+    }
+
+    // A character beyond 16 bits is stored whole.
+    void caracterFueraDelPlanoBasico() {
+        DialogosGuionados dialogos;
+        frmNoPozos f(dialogos);
+        llenar(f.pozos(), 1);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        const Ventana v = controles(f);
+        QTest::mouseClick(v.grid->viewport(), Qt::LeftButton, {}, centro(v.grid, 1, 1));
+        const QString gota = QString::fromUtf8("\U0001F4A7");
+        QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, gota);
+        QApplication::sendEvent(v.grid, &tecla);
+        QVERIFY(v.caja->isVisible());
+        QCOMPARE(v.caja->text(), gota);
+        QCOMPARE(v.caja->cursorPosition(), 2);
+        QTest::keyClick(v.caja, Qt::Key_Return);
+        QCOMPARE(f.pozos().TextMatrix(1, 1), std::string("\U0001F4A7"));
+    }
+
+    // The header of the number column is a header cell like the others, not the outside area.
+    void cabeceraDeLaEsquina() {
+        DialogosGuionados dialogos;
+        frmNoPozos f(dialogos);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const Ventana v = controles(f);
+        auto* esquina = v.grid->findChild<QAbstractButton*>();
+        QVERIFY(esquina != nullptr);
+        const QImage imagen = esquina->grab().toImage();
+        QCOMPARE(imagen.pixelColor(2, 2), QGuiApplication::palette().button().color());
     }
 
     void alActivarElFocoVaAlBotonAgregar() {

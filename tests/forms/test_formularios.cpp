@@ -4,12 +4,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QtTest>
 
 #include "dialogos_guionados.h"
 #include "frmCaracteristicas.h"
 #include "frmCoordAbat.h"
 #include "frmNoPozos.h"
+#include "frmResultados.h"
 
 using namespace abat;
 using namespace abat::prueba;
@@ -75,6 +77,28 @@ class TestFormularios : public QObject {
         QCOMPARE(aceptado.count(), 1);
         QCOMPARE(d.T, 0.01);
         QCOMPARE(d.S, 2e-4);
+    }
+
+    // Enter on a focused picture button of the results presses it, as on any other button.
+    void enterPulsaLosBotonesDeResultados() {
+        frmResultados f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QSignalSpy acuifero(&f, &frmResultados::editarAcuifero);
+        QSignalSpy pozos(&f, &frmResultados::editarPozos);
+        QSignalSpy puntos(&f, &frmResultados::editarPuntos);
+        QSignalSpy terminar(&f, &frmResultados::terminar);
+        const std::pair<const char*, QSignalSpy*> botones[] = {{"cmdAcuifero", &acuifero},
+                                                               {"cmdPozos", &pozos},
+                                                               {"cmdPuntos", &puntos},
+                                                               {"cmdTerminar", &terminar}};
+        for (const auto& [nombre, espia] : botones) {
+            auto* boton = control<QToolButton>(&f, nombre);
+            boton->setFocus();
+            QTest::keyClick(boton, Qt::Key_Return);
+            QTest::keyClick(boton, Qt::Key_Enter, Qt::KeypadModifier);
+            QCOMPARE(espia->count(), 2);
+        }
     }
 
     void siguienteDelAcuifero() {
