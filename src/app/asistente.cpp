@@ -67,15 +67,17 @@ void Asistente::pozosAceptados(Modo modo) {
 void Asistente::puntosAceptados() {
     aResultados();
     v_.principal.mostrar(v_.resultados);
-    calcular();
+    const auto culpable = calcular();
     v_.principal.ocultar(v_.coordAbat);
+    if (culpable) v_.resultados->enfocarEdicion(*culpable);
 }
 
 void Asistente::actualizarDesde(QWidget* desde) {
     aResultados();
-    calcular();
+    const auto culpable = calcular();
     v_.principal.mostrar(v_.resultados);
     v_.principal.ocultar(desde);
+    if (culpable) v_.resultados->enfocarEdicion(*culpable);
 }
 
 void Asistente::aResultados() {
@@ -96,27 +98,28 @@ void Asistente::salir() {
     }
 }
 
-void Asistente::calcular() {
+std::optional<Origen> Asistente::calcular() {
     try {
         calcular_resultados(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo(),
                             v_.resultados->resultados());
         if (graficar_) graficar_();
+        return std::nullopt;
     } catch (const ErrorCalculo& e) {
-        fallo(e);
+        return fallo(e);
     } catch (const std::exception& e) {  // a fault of the program: the user's data stay
         v_.resultados->mostrarGrafico(QPixmap());
         informar_error(dialogos_, QString::fromUtf8(e.what()));
-        v_.resultados->enfocarEdicion(Origen::acuifero);
+        return Origen::acuifero;
     }
 }
 
 // The table keeps what the failed calculation wrote; no chart of another calculation stands
-// beside it. Once the message is closed, the focus waits on the way to the value to mend.
-void Asistente::fallo(const ErrorCalculo& e) {
+// beside it. Gives the window that holds the value to mend.
+Origen Asistente::fallo(const ErrorCalculo& e) {
     v_.resultados->mostrarGrafico(QPixmap());
     informar_error(dialogos_, e);
     const DatosCalculo datos = leer_datos(d_, v_.noPozos->pozos(), v_.coordAbat->tiempo());
-    v_.resultados->enfocarEdicion(origen_del_error(e, datos, v_.coordAbat->puntos()));
+    return origen_del_error(e, datos, v_.coordAbat->puntos());
 }
 
 }  // namespace abat

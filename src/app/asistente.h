@@ -4,11 +4,13 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 #include "declaraciones.h"
 #include "dialogos.h"
 #include "errores.h"
 #include "modo.h"
+#include "origen_error.h"
 #include "ventanas.h"
 
 namespace abat {
@@ -32,10 +34,11 @@ class Asistente : public QObject {
     void salir();
 
     void aResultados();
-    // Rebuilds the results and the chart; an error is reported, and the input windows keep
-    // every value.
-    void calcular();
-    void fallo(const ErrorCalculo& e);
+    // Rebuilds the results and the chart. An error is reported, the input windows keep every
+    // value, and the result is the window that holds the value to mend; once the results show,
+    // the focus waits on the button that leads there.
+    std::optional<Origen> calcular();
+    Origen fallo(const ErrorCalculo& e);
     // Calculates, then shows the results in place of `desde`, also after an error.
     void actualizarDesde(QWidget* desde);
 

@@ -231,6 +231,7 @@ class TestAsistente : public QObject {
                 QVERIFY(!t.v.resultados->imagen().isNull());
             }
             if (c.desde != nullptr) {
+                t.control(t.v.resultados, "cmdTerminar")->setFocus();  // where the user left it
                 t.pulsar(t.v.resultados, c.desde);
                 if (!c.primera) c.estropear(t);
                 const QStringList antes = t.entradas();
