@@ -1,11 +1,13 @@
 #include "comandos_tabla.h"
 
+#include <QStringList>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
 #include "filas.h"
 #include "numeros.h"
+#include "portapapeles.h"
 
 namespace abat {
 namespace {
@@ -38,6 +40,36 @@ int numero_de_registro(const LecturaEstricta& l) {
     return static_cast<int>(k);
 }
 
+QString lista(const std::vector<std::string>& encabezados) {
+    QStringList nombres;
+    for (const std::string& e : encabezados) nombres << QString::fromStdString(e);
+    return nombres.join(QStringLiteral(", "));
+}
+
+QString texto_rechazo(const RechazoPegado& r, const std::vector<std::string>& encabezados) {
+    const QString fila = QStringLiteral("Fila %1, columna %2").arg(r.fila).arg(r.columna);
+    const QString columnas = QStringLiteral("cada fila debe tener %1 columnas (%2)")
+                                 .arg(encabezados.size())
+                                 .arg(lista(encabezados));
+    QString motivo;
+    switch (r.motivo) {
+        case RechazoPegado::faltan_celdas:
+            motivo = QStringLiteral("%1 (%2): falta el dato; %3.")
+                         .arg(fila, QString::fromStdString(r.encabezado), columnas);
+            break;
+        case RechazoPegado::sobran_celdas:
+            motivo = QStringLiteral("%1: «%2» sobra; %3.")
+                         .arg(fila, QString::fromStdString(r.texto), columnas);
+            break;
+        case RechazoPegado::no_numerico:
+            motivo = QStringLiteral("%1 (%2): «%3» no es un valor numérico.")
+                         .arg(fila, QString::fromStdString(r.encabezado),
+                              QString::fromStdString(r.texto));
+            break;
+    }
+    return motivo + QStringLiteral("\n\nNo se ha pegado nada.");
+}
+
 }  // namespace
 
 const TextosTabla& textos_pozos() {
@@ -63,6 +95,7 @@ const TextosTabla& textos_pozos() {
         QStringLiteral("Eliminando pozo"),
         QStringLiteral("¿Está seguro que desea eliminar el pozo "),
         QStringLiteral("Eliminando pozo "),
+        QStringLiteral("Pegar pozos"),
     };
     return t;
 }
@@ -84,6 +117,7 @@ const TextosTabla& textos_puntos() {
         QStringLiteral("Eliminando punto"),
         QStringLiteral("¿Está seguro que desea eliminar el punto "),
         QStringLiteral("Eliminando punto "),
+        QStringLiteral("Pegar puntos"),
     };
     return t;
 }
@@ -121,6 +155,33 @@ void quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
     }
     tabla.RemoveItem(k);
     renumerar();
+}
+
+}  // namespace abat
+
+namespace abat {
+
+bool pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
+                     const TextosTabla& textos) {
+    const std::vector<std::string> encabezados = encabezados_de(tabla);
+    const Pegado p = analizar_pegado(texto.toStdString(), encabezados);
+    if (p.rechazo) {
+        dialogos.mensaje(texto_rechazo(*p.rechazo, encabezados), textos.tituloPegar,
+                         Icono::advertencia);
+        return false;
+    }
+    if (p.registros.empty()) return false;
+    // One reshape for all the rows: thousands of them paste at once.
+    const int primera = tabla.Rows() - 1;
+    tabla.setRows(tabla.Rows() + static_cast<int>(p.registros.size()));
+    for (size_t i = 0; i < p.registros.size(); ++i) {
+        const int r = primera + static_cast<int>(i);
+        tabla.setTextMatrix(r, 0, std::to_string(r));
+        for (size_t c = 0; c < p.registros[i].size(); ++c) {
+            tabla.setTextMatrix(r, static_cast<int>(c) + 1, p.registros[i][c]);
+        }
+    }
+    return true;
 }
 
 }  // namespace abat

@@ -29,6 +29,7 @@ struct TextosTabla {
     QString tituloNoExiste;
     QString confirmacion;        // "¿Está seguro que desea eliminar el pozo " ... number, "?"
     QString tituloConfirmacion;  // "Eliminando pozo " ... number
+    QString tituloPegar;         // "Pegar pozos"
 };
 
 const TextosTabla& textos_pozos();
@@ -42,5 +43,11 @@ void agregar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos
 // removes the row and calls `renumerar`. Does nothing on a table without records.
 void quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
                      const std::function<void()>& renumerar);
+
+// Appends the records of pasted rows after the last one, numbered on, each cell as the add command
+// would have stored it. A row that the add command would refuse pastes nothing: a warning names
+// its row, column and text, and the table stays as it was. False when nothing was pasted.
+bool pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
+                     const TextosTabla& textos);
 
 }  // namespace abat

@@ -4,6 +4,7 @@
 #include "comandos_tabla.h"
 #include "filas.h"
 #include "filtro_caracteres.h"
+#include "menu_tabla.h"
 #include "ui_frmCoordAbat.h"
 #include "ventana_tabla.h"
 
@@ -22,6 +23,9 @@ frmCoordAbat::frmCoordAbat(Dialogos& dialogos, QWidget* parent)
     ui_->Label1->setFont(fuente(9.75));
     ui_->Label1->adjustSize();
     new FiltroCaracteres(ui_->txtTiempo, admitido_en_tiempo, ui_->cmdSiguiente);
+    menu_de_tabla(ui_->MSFlexGrid1, [this](const QString& texto) {
+        pegar_registros(puntos_, dialogos_, texto, textos_puntos());
+    });
     connect(ui_->cmdSiguiente, &QPushButton::clicked, this, &frmCoordAbat::cmdSiguiente_Click);
     connect(ui_->cmdAgregar, &QPushButton::clicked, this, &frmCoordAbat::cmdAgregar_Click);
     connect(ui_->cmdQuitar, &QPushButton::clicked, this, &frmCoordAbat::cmdQuitar_Click);

@@ -3,6 +3,7 @@
 #include "apariencia.h"
 #include "comandos_tabla.h"
 #include "filas.h"
+#include "menu_tabla.h"
 #include "ui_frmNoPozos.h"
 #include "ventana_tabla.h"
 
@@ -20,6 +21,9 @@ frmNoPozos::frmNoPozos(Dialogos& dialogos, QWidget* parent)
     editor_ = montar_tabla(this, pozos_,
                            {ui_->Frame1, ui_->MSFlexGrid1, ui_->txtCellEditor, ui_->cmdAgregar,
                             ui_->cmdQuitar, ui_->cmdSiguiente});
+    menu_de_tabla(ui_->MSFlexGrid1, [this](const QString& texto) {
+        pegar_registros(pozos_, dialogos_, texto, textos_pozos());
+    });
     connect(ui_->cmdSiguiente, &QPushButton::clicked, this, &frmNoPozos::cmdSiguiente_Click);
     connect(ui_->cmdAgregar, &QPushButton::clicked, this, &frmNoPozos::cmdAgregar_Click);
     connect(ui_->cmdQuitar, &QPushButton::clicked, this, &frmNoPozos::cmdQuitar_Click);

@@ -1,10 +1,12 @@
 #include "frmResultados.h"
 
+#include <QAction>
 #include <QIcon>
 #include <stdexcept>
 
 #include "apariencia.h"
 #include "errores.h"
+#include "menu_tabla.h"
 #include "pulsar_con_enter.h"
 #include "ui_frmResultados.h"
 
@@ -37,6 +39,15 @@ frmResultados::frmResultados(QWidget* parent)
     for (QToolButton* b : {ui_->cmdAcuifero, ui_->cmdPozos, ui_->cmdPuntos, ui_->cmdTerminar}) {
         pulsar_con_enter(b);
     }
+    // The results are read-only: Ctrl+C and Ctrl+A copy and select, as in any table.
+    const AccionesTabla acciones = menu_de_tabla(ui_->MSFlexGrid1);
+    acciones.copiar->setShortcut(QKeySequence::Copy);
+    acciones.seleccionarTodo->setShortcut(QKeySequence::SelectAll);
+    for (QAction* a : {acciones.copiar, acciones.seleccionarTodo}) {
+        a->setShortcutContext(Qt::WidgetShortcut);
+        ui_->MSFlexGrid1->addAction(a);
+    }
+    menu_de_imagen(ui_->Image1, [this] { return grafico_; });
     connect(ui_->cmdAcuifero, &QToolButton::clicked, this, &frmResultados::editarAcuifero);
     connect(ui_->cmdPozos, &QToolButton::clicked, this, &frmResultados::editarPozos);
     connect(ui_->cmdPuntos, &QToolButton::clicked, this, &frmResultados::editarPuntos);
@@ -52,6 +63,7 @@ frmResultados::~frmResultados() {
 }
 
 void frmResultados::mostrarGrafico(const QPixmap& imagen) {
+    grafico_ = imagen;
     ui_->Image1->setPixmap(imagen.isNull() ? imagen
                                            : imagen.scaled(ui_->Image1->size(), Qt::KeepAspectRatio,
                                                            Qt::SmoothTransformation));

@@ -42,6 +42,7 @@ class frmResultados : public QWidget {
   private:
     std::unique_ptr<Ui::frmResultados> ui_;
     Grid resultados_;
+    QPixmap grafico_;  // the chart at its own size, for the clipboard
 };
 
 }  // namespace abat

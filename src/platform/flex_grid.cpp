@@ -145,6 +145,15 @@ void FlexGrid::selectionChanged(const QItemSelection& selected, const QItemSelec
 }
 
 void FlexGrid::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10 opens the context menu, as the Menu key does, at the current cell.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier &&
+        contextMenuPolicy() == Qt::CustomContextMenu) {
+        const QModelIndex actual = currentIndex();
+        emit customContextMenuRequested(actual.isValid() ? visualRect(actual).center()
+                                                         : QPoint(0, 0));
+        event->accept();
+        return;
+    }
     const auto codigo = caracter_tecleado(event);
     if (!codigo) {
         QTableView::keyPressEvent(event);  // arrows, paging and Tab keep their usual effect

@@ -1,0 +1,82 @@
+#include "menu_tabla.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+
+#include "flex_grid.h"
+#include "portapapeles.h"
+
+namespace abat {
+namespace {
+
+QAction* accion(QWidget* dueno, const QString& texto, const char* nombre,
+                std::function<void()> hacer) {
+    auto* a = new QAction(texto, dueno);
+    a->setObjectName(QString::fromLatin1(nombre));
+    QObject::connect(a, &QAction::triggered, dueno, std::move(hacer));
+    return a;
+}
+
+void abrir_menu(QWidget* w, const QList<QAction*>& acciones, QPoint donde) {
+    QMenu menu(w);
+    menu.addActions(acciones);
+    menu.exec(donde);
+}
+
+}  // namespace
+
+void copiar_tabla(const Grid& tabla) {
+    const Bloque b = bloque_a_copiar(tabla);
+    auto* datos = new QMimeData;
+    datos->setText(QString::fromStdString(como_texto(tabla, b)));
+    datos->setHtml(QString::fromStdString(como_html(tabla, b)));
+    QApplication::clipboard()->setMimeData(datos);
+}
+
+void seleccionar_todo(Grid& tabla) {
+    if (tabla.Rows() < 3 || tabla.Cols() <= tabla.FixedCols()) return;
+    tabla.selectCell(1, tabla.FixedCols());
+    tabla.setRowSel(tabla.Rows() - 2);
+    tabla.setColSel(tabla.Cols() - 1);
+}
+
+AccionesTabla menu_de_tabla(FlexGrid* grid, std::function<void(const QString&)> pegar) {
+    AccionesTabla a{accion(grid, QStringLiteral("Copiar"), "accionCopiar",
+                           [grid] { copiar_tabla(grid->grid()); }),
+                    accion(grid, QStringLiteral("Seleccionar todo"), "accionSeleccionarTodo",
+                           [grid] { seleccionar_todo(grid->grid()); }),
+                    nullptr};
+    if (pegar) {
+        a.pegar = accion(grid, QStringLiteral("Pegar"), "accionPegar",
+                         [pegar = std::move(pegar)] { pegar(QApplication::clipboard()->text()); });
+    }
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(grid, &FlexGrid::customContextMenuRequested, grid, [grid, a](QPoint donde) {
+        QList<QAction*> acciones{a.copiar};
+        if (a.pegar != nullptr) {
+            a.pegar->setEnabled(!QApplication::clipboard()->text().isEmpty());
+            acciones << a.pegar;
+        }
+        acciones << a.seleccionarTodo;
+        abrir_menu(grid, acciones, grid->viewport()->mapToGlobal(donde));
+    });
+    return a;
+}
+
+QAction* menu_de_imagen(QLabel* imagen, std::function<QPixmap()> dibujo) {
+    QAction* copiar = accion(imagen, QStringLiteral("Copiar imagen"), "accionCopiarImagen",
+                             [dibujo] { QApplication::clipboard()->setPixmap(dibujo()); });
+    imagen->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(imagen, &QLabel::customContextMenuRequested, imagen,
+                     [imagen, copiar, dibujo](QPoint donde) {
+                         copiar->setEnabled(!dibujo().isNull());
+                         abrir_menu(imagen, {copiar}, imagen->mapToGlobal(donde));
+                     });
+    return copiar;
+}
+
+}  // namespace abat

@@ -1,0 +1,213 @@
+#include "portapapeles.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "numeros.h"
+
+namespace abat {
+namespace {
+
+std::string recortado(std::string_view s) {
+    const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!s.empty() && blanco(s.front())) s.remove_prefix(1);
+    while (!s.empty() && blanco(s.back())) s.remove_suffix(1);
+    return std::string(s);
+}
+
+std::string celda_tsv(const std::string& c) {
+    if (c.find_first_of("\t\r\n\"") == std::string::npos) return c;
+    std::string q = "\"";
+    for (const char ch : c) q += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+    return q + "\"";
+}
+
+std::string escapado_html(const std::string& c) {
+    std::string h;
+    for (const char ch : c) {
+        switch (ch) {
+            case '&':
+                h += "&amp;";
+                break;
+            case '<':
+                h += "&lt;";
+                break;
+            case '>':
+                h += "&gt;";
+                break;
+            case '"':
+                h += "&quot;";
+                break;
+            default:
+                h += ch;
+        }
+    }
+    return h;
+}
+
+template <typename Celda>
+std::string unir(const Grid& t, const Bloque& b, Celda celda, const std::string& inicio_fila,
+                 const std::string& fin_fila) {
+    std::string texto;
+    for (int r = 0; r <= b.fila2; r = r == 0 ? b.fila1 : r + 1) {
+        texto += inicio_fila;
+        for (int c = b.col1; c <= b.col2; ++c) {
+            texto += celda(r == 0 ? recortado(t.TextMatrix(0, c)) : t.TextMatrix(r, c), r == 0,
+                           c == b.col1);
+        }
+        texto += fin_fila;
+        if (b.fila1 > b.fila2) break;
+    }
+    return texto;
+}
+
+// Splits pasted text into rows of cells: quotes as spreadsheets write them ("a ""b""" is
+// a "b"), which may hold separators and line breaks.
+std::vector<std::vector<std::string>> filas_de(std::string_view texto, char separador) {
+    std::vector<std::vector<std::string>> filas(1, std::vector<std::string>(1));
+    bool entre_comillas = false;
+    bool era_comilla = false;  // the cell so far is a quoted text
+    for (size_t i = 0; i < texto.size(); ++i) {
+        const char ch = texto[i];
+        std::string& celda = filas.back().back();
+        if (entre_comillas) {
+            if (ch != '"') {
+                celda += ch;
+            } else if (i + 1 < texto.size() && texto[i + 1] == '"') {
+                celda += '"';
+                ++i;
+            } else {
+                entre_comillas = false;
+            }
+        } else if (ch == '"' && celda.empty() && !era_comilla) {
+            entre_comillas = era_comilla = true;
+        } else if (ch == separador) {
+            filas.back().emplace_back();
+            era_comilla = false;
+        } else if (ch == '\n' || ch == '\r') {
+            if (ch == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
+            filas.emplace_back(1);
+            era_comilla = false;
+        } else {
+            celda += ch;
+        }
+    }
+    return filas;
+}
+
+char separador_de(std::string_view texto) {
+    if (texto.find('\t') != std::string_view::npos) return '\t';
+    if (texto.find(';') != std::string_view::npos) return ';';
+    return ',';
+}
+
+bool en_blanco(const std::vector<std::string>& fila) {
+    return std::all_of(fila.begin(), fila.end(),
+                       [](const std::string& c) { return recortado(c).empty(); });
+}
+
+bool iguales(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+bool repite(const std::vector<std::string>& fila, const std::vector<std::string>& encabezados,
+            size_t desde) {
+    if (fila.size() != encabezados.size() + desde) return false;
+    if (desde == 1 && !iguales(recortado(fila[0]), "No.")) return false;
+    for (size_t c = 0; c < encabezados.size(); ++c) {
+        if (!iguales(recortado(fila[c + desde]), encabezados[c])) return false;
+    }
+    return true;
+}
+
+// A number as the add dialog accepts it, with a decimal comma allowed where there is no '.'.
+std::optional<std::string> numero(std::string celda) {
+    if (celda.find('.') == std::string::npos) std::replace(celda.begin(), celda.end(), ',', '.');
+    const LecturaEstricta l = leer_estricto(celda);
+    if (!l.ok()) return std::nullopt;
+    return number_to_text(l.valor);
+}
+
+}  // namespace
+
+Bloque bloque_a_copiar(const Grid& t) {
+    const int ultima = t.Rows() - 2;
+    const Bloque seleccion{std::min(t.Row(), t.RowSel()), std::min(t.Col(), t.ColSel()),
+                           std::min(std::max(t.Row(), t.RowSel()), ultima),
+                           std::max(t.Col(), t.ColSel())};
+    const bool varias = t.Row() != t.RowSel() || t.Col() != t.ColSel();
+    if (varias && seleccion.fila1 >= 1 && seleccion.fila1 <= seleccion.fila2) return seleccion;
+    return {1, 0, ultima, t.Cols() - 1};
+}
+
+std::string como_texto(const Grid& t, const Bloque& b) {
+    return unir(
+        t, b,
+        [](const std::string& c, bool, bool primera) {
+            return (primera ? "" : "\t") + celda_tsv(c);
+        },
+        "", "\n");
+}
+
+std::string como_html(const Grid& t, const Bloque& b) {
+    return "<table>" +
+           unir(
+               t, b,
+               [](const std::string& c, bool cabecera, bool) {
+                   const char* marca = cabecera ? "th" : "td";
+                   return std::string("<") + marca + ">" + escapado_html(c) + "</" + marca + ">";
+               },
+               "<tr>", "</tr>") +
+           "</table>";
+}
+
+std::vector<std::string> encabezados_de(const Grid& t) {
+    std::vector<std::string> e;
+    for (int c = 1; c < t.Cols(); ++c) e.push_back(recortado(t.TextMatrix(0, c)));
+    return e;
+}
+
+Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& encabezados) {
+    auto filas = filas_de(texto, separador_de(texto));
+    while (!filas.empty() && en_blanco(filas.back())) filas.pop_back();
+    size_t primera = 0;
+    size_t numero_delante = 0;
+    if (!filas.empty() && repite(filas[0], encabezados, 0)) primera = 1;
+    if (!filas.empty() && repite(filas[0], encabezados, 1)) primera = numero_delante = 1;
+
+    Pegado p;
+    const size_t columnas = encabezados.size() + numero_delante;
+    for (size_t f = primera; f < filas.size(); ++f) {
+        const auto& fila = filas[f];
+        const int n = static_cast<int>(f) + 1;
+        if (fila.size() < columnas) {
+            p.rechazo = {RechazoPegado::faltan_celdas, n, static_cast<int>(fila.size()) + 1, ""};
+        } else if (fila.size() > columnas) {
+            p.rechazo = {RechazoPegado::sobran_celdas, n, static_cast<int>(columnas) + 1,
+                         fila[columnas]};
+        }
+        if (p.rechazo) {
+            const size_t c = static_cast<size_t>(p.rechazo->columna) - 1 - numero_delante;
+            if (c < encabezados.size()) p.rechazo->encabezado = encabezados[c];
+            break;
+        }
+        std::vector<std::string> registro{fila[numero_delante]};
+        for (size_t c = numero_delante + 1; c < columnas && !p.rechazo; ++c) {
+            if (auto v = numero(fila[c])) {
+                registro.push_back(std::move(*v));
+            } else {
+                p.rechazo = {RechazoPegado::no_numerico, n, static_cast<int>(c) + 1, fila[c],
+                             encabezados[c - numero_delante]};
+            }
+        }
+        if (p.rechazo) break;
+        p.registros.push_back(std::move(registro));
+    }
+    if (p.rechazo) p.registros.clear();
+    return p;
+}
+
+}  // namespace abat

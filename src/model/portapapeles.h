@@ -1,0 +1,53 @@
+#pragma once
+// Tables in and out through the clipboard, as spreadsheets and word processors exchange them:
+// tab-separated text and an HTML table out; tab-, semicolon- or comma-separated rows in.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "grid.h"
+
+namespace abat {
+
+// A block of a table's cells, rows and columns inclusive, in grid coordinates.
+struct Bloque {
+    int fila1, col1, fila2, col2;
+};
+
+// The block to copy: the selection when it spans more than one cell, clipped to the records;
+// otherwise every record with every column. Empty (fila1 > fila2) for a table without records.
+Bloque bloque_a_copiar(const Grid& tabla);
+
+// The block's header cells (row 0, trimmed), then its cells exactly as shown, as tab-separated
+// lines; a cell holding a tab, a line break or a quote is quoted as spreadsheets do.
+std::string como_texto(const Grid& tabla, const Bloque& b);
+// The same as an HTML table, header cells as <th>.
+std::string como_html(const Grid& tabla, const Bloque& b);
+
+// Why a paste was refused: its row and column in the pasted text (from 1) and the cell's text.
+struct RechazoPegado {
+    enum Motivo { faltan_celdas, sobran_celdas, no_numerico } motivo;
+    int fila;
+    int columna;
+    std::string texto;
+    std::string encabezado;  // the header of that column, when the table has one
+};
+
+struct Pegado {
+    std::vector<std::vector<std::string>> registros;  // the cells of columns 1.. of each record
+    std::optional<RechazoPegado> rechazo;             // set: nothing is to be pasted
+};
+
+// Reads pasted rows for a table whose record columns have these headers (name first, the rest
+// numbers). A first row that repeats the headers (with or without "No." before them) is skipped;
+// blank rows at the end are dropped. The name is kept as it is; every other cell must be a
+// number under the strict rule, also with a decimal comma when it holds no '.', and is stored
+// as the add command stores it. The first cell that fails refuses the whole paste.
+Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& encabezados);
+
+// The headers of a table's columns 1 to Cols - 1, trimmed.
+std::vector<std::string> encabezados_de(const Grid& tabla);
+
+}  // namespace abat
