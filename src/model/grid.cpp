@@ -19,10 +19,13 @@ Grid::Grid(int rows, int cols, int fixedRows, int fixedCols)
 }
 
 void Grid::setRows(int rows) {
-    cells_.resize(static_cast<size_t>(std::max(rows, 0)),
+    const int antes = Rows();
+    const int despues = std::max(rows, 0);
+    if (observer_ != nullptr) observer_->rowsAboutToChange(antes, despues);
+    cells_.resize(static_cast<size_t>(despues),
                   std::vector<std::string>(static_cast<size_t>(cols_)));
     clampSelection();
-    reshaped();
+    if (observer_ != nullptr) observer_->rowsChanged(antes, despues);
 }
 
 void Grid::setCols(int cols) {

@@ -11,7 +11,10 @@ namespace abat {
 class GridObserver {
   public:
     virtual ~GridObserver() = default;
-    virtual void gridReshaped() = 0;  // rows, columns, headers or widths changed
+    virtual void gridReshaped() = 0;  // columns, headers or widths changed, or everything
+    // Only the number of rows changes, from `antes` to `despues`: told before and after.
+    virtual void rowsAboutToChange(int /*antes*/, int /*despues*/) {}
+    virtual void rowsChanged(int /*antes*/, int /*despues*/) { gridReshaped(); }
     virtual void cellChanged(int row, int col) = 0;
     virtual void selectionChanged() = 0;
 };

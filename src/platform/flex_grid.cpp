@@ -69,6 +69,7 @@ void FlexGrid::setGrid(Grid& grid) {
     setModel(model_);
     connect(model_, &GridTableModel::reshaped, this, &FlexGrid::applyShape);
     connect(model_, &GridTableModel::gridSelectionChanged, this, &FlexGrid::showGridSelection);
+    connect(model_, &GridTableModel::rowsResized, this, &FlexGrid::showGridSelection);
     applyShape();
 }
 
@@ -84,15 +85,19 @@ void FlexGrid::applyShape() {
     verticalHeader()->setDefaultSectionSize(alto);
     horizontalHeader()->setFixedHeight(g.FixedRows() > 0 ? alto : 0);
     horizontalHeader()->setVisible(g.FixedRows() > 0);
+    // The results' format string grows a well at a time: only new texts are measured.
     auto ancho = [&](int col) {
         const std::string& texto = g.widthText(col);
-        return texto.empty() ? ancho_sin_formato
-                             : fm.horizontalAdvance(QString::fromStdString(texto)) + margen;
+        if (texto.empty()) return ancho_sin_formato;
+        auto [it, nuevo] = anchos_.try_emplace(texto, 0);
+        if (nuevo) it->second = fm.horizontalAdvance(QString::fromStdString(texto)) + margen;
+        return it->second;
     };
     verticalHeader()->setVisible(g.FixedCols() > 0 && g.Cols() > 0);
     if (g.FixedCols() > 0 && g.Cols() > 0) verticalHeader()->setFixedWidth(ancho(0));
     for (int c = g.FixedCols(); c < g.Cols(); ++c) {
-        setColumnWidth(c - g.FixedCols(), ancho(c));
+        const int w = ancho(c);
+        if (columnWidth(c - g.FixedCols()) != w) setColumnWidth(c - g.FixedCols(), w);
     }
     showGridSelection();
 }
@@ -177,6 +182,7 @@ void FlexGrid::changeEvent(QEvent* event) {
     if (event->type() != QEvent::FontChange) return;
     horizontalHeader()->setFont(font());
     verticalHeader()->setFont(font());
+    anchos_.clear();
     if (model_ != nullptr) applyShape();
 }
 

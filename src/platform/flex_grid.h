@@ -3,6 +3,8 @@
 // column fixed, columns as wide as their format-string segments, and the events the windows use.
 
 #include <QTableView>
+#include <string>
+#include <unordered_map>
 
 #include "grid.h"
 #include "grid_model.h"
@@ -51,6 +53,7 @@ class FlexGrid : public QTableView {
     GridTableModel* model_ = nullptr;
     QWidget* corner_ = nullptr;
     bool syncing_ = false;
+    std::unordered_map<std::string, int> anchos_;  // column widths by text, in the grid's font
 };
 
 }  // namespace abat

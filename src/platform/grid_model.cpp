@@ -71,6 +71,28 @@ void GridTableModel::gridReshaped() {
     emit reshaped();
 }
 
+// A table that grows a row at a time (the results, point after point) tells the view of the new
+// rows alone: a reset would lay out every column again for each row.
+void GridTableModel::rowsAboutToChange(int antes, int despues) {
+    const int desde = std::max(antes - grid_.FixedRows(), 0);
+    const int hasta = std::max(despues - grid_.FixedRows(), 0);
+    if (hasta > desde) beginInsertRows({}, desde, hasta - 1);
+    if (hasta < desde) beginRemoveRows({}, hasta, desde - 1);
+}
+
+void GridTableModel::rowsChanged(int antes, int despues) {
+    const int desde = std::max(antes - grid_.FixedRows(), 0);
+    const int hasta = std::max(despues - grid_.FixedRows(), 0);
+    if (hasta > desde) endInsertRows();
+    if (hasta < desde) endRemoveRows();
+    // The header row appears or goes with the first row.
+    if ((antes > 0) != (despues > 0) || std::min(antes, despues) < grid_.FixedRows()) {
+        gridReshaped();
+        return;
+    }
+    emit rowsResized();
+}
+
 void GridTableModel::cellChanged(int row, int col) {
     if (row < grid_.FixedRows()) {
         emit headerDataChanged(Qt::Horizontal, col - grid_.FixedCols(), col - grid_.FixedCols());

@@ -29,10 +29,13 @@ class GridTableModel : public QAbstractTableModel, private GridObserver {
 
   signals:
     void reshaped();
+    void rowsResized();
     void gridSelectionChanged();
 
   private:
     void gridReshaped() override;
+    void rowsAboutToChange(int antes, int despues) override;
+    void rowsChanged(int antes, int despues) override;
     void cellChanged(int row, int col) override;
     void selectionChanged() override;
 
