@@ -153,7 +153,7 @@ std::string como_texto(const Grid& t, const Bloque& b) {
 }
 
 std::string como_html(const Grid& t, const Bloque& b) {
-    return "<table>" +
+    return "<meta charset=\"utf-8\"><table>" +
            unir(
                t, b,
                [](const std::string& c, bool cabecera, bool) {

@@ -23,7 +23,7 @@ Bloque bloque_a_copiar(const Grid& tabla);
 // The block's header cells (row 0, trimmed), then its cells exactly as shown, as tab-separated
 // lines; a cell holding a tab, a line break or a quote is quoted as spreadsheets do.
 std::string como_texto(const Grid& tabla, const Bloque& b);
-// The same as an HTML table, header cells as <th>.
+// The same as an HTML table in UTF-8, header cells as <th>.
 std::string como_html(const Grid& tabla, const Bloque& b);
 
 // Why a paste was refused: its row and column in the pasted text (from 1) and the cell's text.

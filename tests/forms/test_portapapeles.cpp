@@ -93,7 +93,7 @@ class TestPortapapeles : public QObject {
         QCOMPARE(
             QApplication::clipboard()->text(),
             QString("No.\tNombre\tCoordenada x [m]\tCoordenada y [m]\n1\tA\t1.5\t2\n2\tB\t3\t4\n"));
-        QVERIFY(QApplication::clipboard()->mimeData()->html().startsWith("<table><tr><th>No."));
+        QVERIFY(QApplication::clipboard()->mimeData()->html().contains("<table><tr><th>No."));
         f.puntos().selectCell(2, 2);
         f.puntos().setColSel(3);
         accion(&f, "accionCopiar");

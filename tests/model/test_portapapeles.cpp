@@ -94,7 +94,8 @@ TEST(Copiado, SelectionOrEveryRecordWithTheHeader) {
     EXPECT_EQ(como_texto(g, bloque_a_copiar(g)),
               "No.\tPunto\tPozo P1[m]\tAbatimiento Total[m]\n1\tA\t.5\t0.5\n"
               "2\t\"B\t<2>\"\t12.\t12\n");
-    EXPECT_EQ(como_html(g, bloque_a_copiar(g)).rfind("<table><tr><th>No.</th><th>Punto</th>", 0),
+    EXPECT_EQ(como_html(g, bloque_a_copiar(g))
+                  .rfind("<meta charset=\"utf-8\"><table><tr><th>No.</th><th>Punto</th>", 0),
               0U);
     EXPECT_NE(como_html(g, bloque_a_copiar(g)).find("<td>B\t&lt;2&gt;</td>"), std::string::npos);
 
