@@ -10,7 +10,8 @@ packages=(
   libgif-dev libboost-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   locales fonts-liberation fontconfig
-  xvfb xauth openbox imagemagick
+  xvfb xauth openbox imagemagick xdotool file
+  desktop-file-utils appstream dpkg-dev
   dbus dbus-x11 at-spi2-core python3-pyatspi
 )
 

@@ -8,6 +8,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("abatimientos"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ABAT_ID));
     abat::cargar_traduccion_qt();
     abat::registrar_fuente_sustituta();
 

@@ -14,11 +14,18 @@ bool se_puede_escribir(const QString& directorio) {
     return archivo.exists() ? archivo.isWritable() : QFileInfo(directorio).isWritable();
 }
 
+// The directory the program is installed in is the system's, even for root: nothing of the
+// user's goes there.
+bool instalado_en(const QString& directorio) {
+    const QString sistema = QFileInfo(QStringLiteral(ABAT_BINDIR)).canonicalFilePath();
+    return !sistema.isEmpty() && QFileInfo(directorio).canonicalFilePath() == sistema;
+}
+
 }  // namespace
 
 std::string ruta_grafico(const QString& directorioPrograma) {
     QString directorio = directorioPrograma;
-    if (!se_puede_escribir(directorio)) {
+    if (instalado_en(directorio) || !se_puede_escribir(directorio)) {
         directorio = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(directorio);
     }

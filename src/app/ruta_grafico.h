@@ -6,8 +6,8 @@
 
 namespace abat {
 
-// Beside the program, in `directorioPrograma`, when that can be written; otherwise, as for an
-// installed program, in the user's application-data directory.
+// Beside the program, in `directorioPrograma`, when that can be written and is not the directory
+// the program is installed in; otherwise in the user's application-data directory.
 std::string ruta_grafico(const QString& directorioPrograma);
 
 }  // namespace abat

@@ -299,6 +299,8 @@ class TestAsistente : public QObject {
         QCOMPARE(QFileInfo(otro).absolutePath(),
                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
         QVERIFY(QFileInfo(QFileInfo(otro).absolutePath()).isWritable());
+        // Installed, the program never writes into the system's directory, even as root.
+        QCOMPARE(QString::fromStdString(ruta_grafico(ABAT_BINDIR)), otro);
     }
 
     void salir() {

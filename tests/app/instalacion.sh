@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the build given into a temporary DESTDIR, as a package would, and checks that the menu
+# entry, the icon and the AppStream metadata are valid and name what was installed, and that the
+# installed program starts and shows its main window.
+set -euo pipefail
+build=$1
+id=io.github.abatimientos.Abatimientos
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
+
+share=$dest/usr/share
+desktop=$share/applications/$id.desktop
+metainfo=$share/metainfo/$id.metainfo.xml
+desktop-file-validate "$desktop"
+appstreamcli validate --no-net "$metainfo" >/dev/null
+
+exec=$(sed -n 's/^Exec=//p' "$desktop")
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+test -x "$dest/usr/bin/$exec"
+test "$icon" = "$id"
+test -f "$share/icons/hicolor/scalable/apps/$icon.svg"
+for lado in 16 24 32 48 64 128 256; do
+    file "$share/icons/hicolor/${lado}x$lado/apps/$icon.png" | grep -q "PNG image data, $lado x $lado"
+done
+grep -q "<id>$id</id>" "$metainfo"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
+grep -q "<binary>$exec</binary>" "$metainfo"
+
+# The installed program, on a display of its own: its main window shows with its caption.
+env -u QT_QPA_PLATFORM xvfb-run -a bash -c '
+    "$1" & programa=$!
+    timeout 30 xdotool search --sync --onlyvisible --name "Cálculo de Abatimientos en el Acuífero" >/dev/null
+    visto=$?
+    kill $programa
+    exit $visto' _ "$dest/usr/bin/$exec"
+echo "installed and started: $dest/usr/bin/$exec"
