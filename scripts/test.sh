@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test headless; then builds and runs them again
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds and runs every test headless, runs each fuzz target briefly,
+# then builds and runs the tests again with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -8,6 +8,7 @@ export QT_QPA_PLATFORM=offscreen
 
 bash scripts/build.sh build
 ctest --test-dir build --output-on-failure -j2
+bash scripts/fuzz.sh 10
 
 bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DABAT_SANITIZE=ON -DABAT_BENCHMARKS=OFF
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp \

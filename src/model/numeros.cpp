@@ -7,7 +7,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <ranges>
 #include <string>
 
 #include "errores.h"
@@ -105,12 +104,12 @@ std::string_view recortar_blancos(std::string_view t) {
 
 // Adds one unit in the last place of a string of decimal digits; returns false on carry out.
 bool incrementar(std::string& digitos) {
-    for (char& d : std::ranges::reverse_view(digitos)) {
-        if (d != '9') {
-            ++d;
+    for (auto d = digitos.rbegin(); d != digitos.rend(); ++d) {
+        if (*d != '9') {
+            ++*d;
             return true;
         }
-        d = '0';
+        *d = '0';
     }
     return false;
 }
@@ -152,6 +151,11 @@ double valor_estricto(const LecturaEstricta& l) {
 
 std::string number_to_text(double value) {
     if (value == 0.0) return "0";  // also -0
+    // Above 1.797693134862315E+308, 15 digits round beyond the largest double and would read
+    // back as an overflow: the text rounds towards zero there instead.
+    if (std::fabs(value) > 1.79769313486231e308) {
+        return value < 0 ? "-1.79769313486231E+308" : "1.79769313486231E+308";
+    }
     std::array<char, 32> buf{};
     const auto r = std::to_chars(buf.begin(), buf.end(), value, std::chars_format::general, 15);
     std::string s(buf.begin(), r.ptr);

@@ -81,6 +81,10 @@ TEST(Numeros, NumberToTextIsPlainAndReadsBack) {
     for (double v : {1e20, 123456789012345.0, 1e-7, -2.5e-300, 1e308, 0.000578704}) {
         EXPECT_DOUBLE_EQ(leading_number(number_to_text(v)), v) << number_to_text(v);
     }
+    // At the top of the range the text stays a finite number (found by fuzzing).
+    for (double v : {1.7976931348623157e308, -1.7976931348623157e308, 1.797693134862315e308}) {
+        EXPECT_NEAR(leading_number(number_to_text(v)) / v, 1, 5e-15) << number_to_text(v);
+    }
 }
 
 TEST(Numeros, FourDecimalPattern) {

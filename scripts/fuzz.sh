@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
+# and runs each for SECONDS, starting from the seed corpus in tests/fuzz/corpus; without SECONDS,
+# the long run: 1,000,000 executions of each.
+# What a run finds stays out of the repository: a failing input is written to build-fuzz/hallazgos.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ $# -gt 0 ]; then limite=(-max_total_time="$1"); else limite=(-runs=1000000); fi
+bash scripts/setup.sh
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DABAT_FUZZ=ON >/dev/null
+cmake --build build-fuzz >/dev/null
+mkdir -p build-fuzz/hallazgos
+fallos=0
+for programa in build-fuzz/tests/fuzz/fuzz_*; do
+    [ -x "$programa" ] && [ -f "$programa" ] || continue
+    nombre=$(basename "$programa" | sed 's/^fuzz_//')
+    trabajo=$(mktemp -d)
+    cp tests/fuzz/corpus/"$nombre"/* "$trabajo"/
+    registro=build-fuzz/hallazgos/$nombre.log
+    if QT_QPA_PLATFORM=offscreen "$programa" "$trabajo" "${limite[@]}" -timeout=10 \
+        -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/hallazgos/"$nombre"- \
+        >"$registro" 2>&1; then
+        resultado=passed
+    else
+        resultado=FAILED
+        fallos=$((fallos + 1))
+        grep -E "ERROR|property broken|SUMMARY|Test unit written" "$registro" | head -5
+    fi
+    ejecuciones=$(sed -n 's/^stat::number_of_executed_units: *//p' "$registro" | tail -1)
+    segundos=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$registro" | tail -1)
+    printf 'fuzz %-13s %s: %s executions in %s s\n' "$nombre" "$resultado" "${ejecuciones:-?}" \
+        "${segundos:-?}"
+    rm -rf "$trabajo"
+done
+total=$(ls build-fuzz/tests/fuzz/fuzz_* -d | grep -vc autogen || true)
+echo "fuzz: $((total - fallos)) passed, $fallos failed"
+[ "$fallos" -eq 0 ]
