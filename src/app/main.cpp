@@ -2,10 +2,12 @@
 #include <QApplication>
 
 #include "apariencia.h"
+#include "avisos_qt.h"
 #include "dialogos_qt.h"
 #include "programa.h"
 
 int main(int argc, char* argv[]) {
+    abat::callar_consultas_de_celdas_inexistentes();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("abatimientos"));
     QGuiApplication::setDesktopFileName(QStringLiteral(ABAT_ID));

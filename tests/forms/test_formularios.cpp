@@ -1,4 +1,5 @@
 // The aquifer window and the time box: what typing leaves in them and what "Siguiente" checks.
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +8,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "avisos_qt.h"
 #include "dialogos_guionados.h"
 #include "frmCaracteristicas.h"
 #include "frmCoordAbat.h"
@@ -99,6 +101,26 @@ class TestFormularios : public QObject {
             QTest::keyClick(boton, Qt::Key_Enter, Qt::KeypadModifier);
             QCOMPARE(espia->count(), 2);
         }
+    }
+
+    // An assistive tool asking the wells table for a cell outside it gets no cell, silently;
+    // other warnings still reach the terminal.
+    void consultaDeCeldaInexistente() {
+        static QStringList avisos;
+        qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& texto) { avisos << texto; });
+        callar_consultas_de_celdas_inexistentes();
+        DialogosGuionados dialogos;
+        frmNoPozos f(dialogos);
+        f.show();
+        QAccessibleInterface* tabla =
+            QAccessible::queryAccessibleInterface(f.findChild<QWidget*>("MSFlexGrid1"));
+        QVERIFY(tabla != nullptr && tabla->tableInterface() != nullptr);
+        QVERIFY(tabla->tableInterface()->cellAt(0, 0) != nullptr);
+        QCOMPARE(tabla->tableInterface()->cellAt(1, 5), nullptr);
+        qWarning("otro aviso");
+        qInstallMessageHandler(nullptr);
+        QCOMPARE(avisos, QStringList{"otro aviso"});
     }
 
     void siguienteDelAcuifero() {
