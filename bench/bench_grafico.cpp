@@ -3,7 +3,6 @@
 // Run: build/bench/bench_grafico
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <string>
 
@@ -92,12 +91,3 @@ BENCHMARK(generar_grafico_completo)->Unit(benchmark::kMillisecond);
 BENCHMARK(dibujar_grafico)->Unit(benchmark::kMillisecond);
 BENCHMARK(escribir_gif_529_nodos)->Unit(benchmark::kMillisecond);
 BENCHMARK(de_resultados_a_image1)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,7 +4,6 @@
 // Run: build/bench/bench_portapapeles
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <fstream>
 #include <string>
@@ -101,12 +100,3 @@ void calcular_con_grafico(benchmark::State& state) {
 // n wells and n points.
 BENCHMARK(pegar_pozos_y_puntos)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(calcular_con_grafico)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,17 +8,12 @@
 #include "filas.h"
 #include "frmCoordAbat.h"
 #include "frmNoPozos.h"
+#include "tablas.h"
 
 using namespace abat;
 using namespace abat::prueba;
 
 namespace {
-
-QString fila(const Grid& g, int r) {
-    QStringList celdas;
-    for (int c = 0; c < g.Cols(); ++c) celdas << QString::fromStdString(g.TextMatrix(r, c));
-    return celdas.join('|');
-}
 
 // n wells named P1..Pn, added as a user would.
 void agregar_pozos(frmNoPozos& f, DialogosGuionados& dialogos, int n) {

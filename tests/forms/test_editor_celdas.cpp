@@ -33,6 +33,26 @@ Ventana controles(F& f) {
             f.template findChild<QLineEdit*>("txtCellEditor")};
 }
 
+// A table window on screen, its table holding `registros` records with "0.5" in every cell.
+template <typename F>
+struct Abierta {
+    DialogosGuionados dialogos;
+    F f{dialogos};
+    Ventana v = controles(f);
+
+    explicit Abierta(int registros) {
+        llenar(tabla(), registros);
+        f.show();
+    }
+    Grid& tabla() {
+        if constexpr (std::is_same_v<F, frmNoPozos>) {
+            return f.pozos();
+        } else {
+            return f.puntos();
+        }
+    }
+};
+
 QPoint centro(FlexGrid* grid, int fila, int col) {
     return grid->visualRect(grid->gridModel()->indexOfCell(fila, col)).center();
 }
@@ -56,13 +76,10 @@ class TestEditorCeldas : public QObject {
 
   private slots:
     void dobleClicYTeclas() {
-        DialogosGuionados dialogos;
-        frmNoPozos f(dialogos);
-        llenar(f.pozos(), 3);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        const Ventana v = controles(f);
-        Grid& g = f.pozos();
+        Abierta<frmNoPozos> a(3);
+        QVERIFY(QTest::qWaitForWindowActive(&a.f));
+        const Ventana& v = a.v;
+        Grid& g = a.tabla();
 
         doble_clic(v.grid, 2, 3);
         QVERIFY(v.caja->isVisible());
@@ -99,33 +116,27 @@ class TestEditorCeldas : public QObject {
     }
 
     void dejarLaCajaGuardaAntesDelBoton() {
-        DialogosGuionados dialogos;
-        frmNoPozos f(dialogos);
-        llenar(f.pozos(), 1);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        const Ventana v = controles(f);
+        Abierta<frmNoPozos> a(1);
+        QVERIFY(QTest::qWaitForWindowActive(&a.f));
+        const Ventana& v = a.v;
         doble_clic(v.grid, 1, 1);
         QTest::keyClicks(v.caja, "Norte");
         std::string nombreAlAgregar;
-        dialogos.alAbrir = [&] {
-            if (nombreAlAgregar.empty()) nombreAlAgregar = f.pozos().TextMatrix(1, 1);
+        a.dialogos.alAbrir = [&] {
+            if (nombreAlAgregar.empty()) nombreAlAgregar = a.f.pozos().TextMatrix(1, 1);
         };
-        dialogos.respuestas = {"P2", "1", "1", "1", "1"};
-        QTest::mouseClick(f.findChild<QPushButton*>("cmdAgregar"), Qt::LeftButton);
+        a.dialogos.respuestas = {"P2", "1", "1", "1", "1"};
+        QTest::mouseClick(a.f.findChild<QPushButton*>("cmdAgregar"), Qt::LeftButton);
         QCOMPARE(nombreAlAgregar, std::string("0.5Norte"));
         QVERIFY(!v.caja->isVisible());
-        QCOMPARE(f.pozos().Rows(), 4);
+        QCOMPARE(a.f.pozos().Rows(), 4);
     }
 
     void filaVaciaBloquea() {
-        DialogosGuionados dialogos;
-        frmCoordAbat f(dialogos);
-        llenar(f.puntos(), 2);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        const Ventana v = controles(f);
-        Grid& g = f.puntos();
+        Abierta<frmCoordAbat> a(2);
+        QVERIFY(QTest::qWaitForWindowActive(&a.f));
+        const Ventana& v = a.v;
+        Grid& g = a.tabla();
 
         doble_clic(v.grid, 3, 1);  // the empty last row
         QVERIFY(!v.caja->isVisible());
@@ -154,13 +165,10 @@ class TestEditorCeldas : public QObject {
     // As the user makes them: Shift+Down from the last record, or a drag from it, into the empty
     // last row; the character typed then is dropped and no cell changes.
     void seleccionHastaLaFilaVaciaBloquea() {
-        DialogosGuionados dialogos;
-        frmNoPozos f(dialogos);
-        llenar(f.pozos(), 2);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        const Ventana v = controles(f);
-        Grid& g = f.pozos();
+        Abierta<frmNoPozos> a(2);
+        QVERIFY(QTest::qWaitForWindowActive(&a.f));
+        const Ventana& v = a.v;
+        Grid& g = a.tabla();
 
         QTest::mouseClick(v.grid->viewport(), Qt::LeftButton, {}, centro(v.grid, 2, 1));
         QTest::keyClick(v.grid, Qt::Key_Down, Qt::ShiftModifier);
@@ -180,12 +188,9 @@ class TestEditorCeldas : public QObject {
 
     // A character beyond 16 bits is stored whole.
     void caracterFueraDelPlanoBasico() {
-        DialogosGuionados dialogos;
-        frmNoPozos f(dialogos);
-        llenar(f.pozos(), 1);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        const Ventana v = controles(f);
+        Abierta<frmNoPozos> a(1);
+        QVERIFY(QTest::qWaitForWindowActive(&a.f));
+        const Ventana& v = a.v;
         QTest::mouseClick(v.grid->viewport(), Qt::LeftButton, {}, centro(v.grid, 1, 1));
         const QString gota = QString::fromUtf8("\U0001F4A7");
         QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, gota);
@@ -194,16 +199,14 @@ class TestEditorCeldas : public QObject {
         QCOMPARE(v.caja->text(), gota);
         QCOMPARE(v.caja->cursorPosition(), 2);
         QTest::keyClick(v.caja, Qt::Key_Return);
-        QCOMPARE(f.pozos().TextMatrix(1, 1), std::string("\U0001F4A7"));
+        QCOMPARE(a.f.pozos().TextMatrix(1, 1), std::string("\U0001F4A7"));
     }
 
     // The header of the number column is a header cell like the others, not the outside area.
     void cabeceraDeLaEsquina() {
-        DialogosGuionados dialogos;
-        frmNoPozos f(dialogos);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        const Ventana v = controles(f);
+        Abierta<frmNoPozos> a(0);
+        QVERIFY(QTest::qWaitForWindowExposed(&a.f));
+        const Ventana& v = a.v;
         auto* esquina = v.grid->findChild<QAbstractButton*>();
         QVERIFY(esquina != nullptr);
         const QImage imagen = esquina->grab().toImage();

@@ -13,17 +13,12 @@
 #include "frmCoordAbat.h"
 #include "frmNoPozos.h"
 #include "frmResultados.h"
+#include "tablas.h"
 
 using namespace abat;
 using namespace abat::prueba;
 
 namespace {
-
-QString fila(const Grid& g, int r) {
-    QStringList celdas;
-    for (int c = 0; c < g.Cols(); ++c) celdas << QString::fromStdString(g.TextMatrix(r, c));
-    return celdas.join('|');
-}
 
 void accion(QWidget* w, const char* nombre) {
     auto* a = w->findChild<QAction*>(nombre);
