@@ -67,7 +67,7 @@ AccionesTabla menu_de_tabla(FlexGrid* grid, std::function<void(const QString&)> 
     return a;
 }
 
-QAction* menu_de_imagen(QLabel* imagen, std::function<QPixmap()> dibujo) {
+QAction* menu_de_imagen(QLabel* imagen, const std::function<QPixmap()>& dibujo) {
     QAction* copiar = accion(imagen, QStringLiteral("Copiar imagen"), "accionCopiarImagen",
                              [dibujo] { QApplication::clipboard()->setPixmap(dibujo()); });
     imagen->setContextMenuPolicy(Qt::CustomContextMenu);

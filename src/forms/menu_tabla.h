@@ -31,6 +31,6 @@ struct AccionesTabla {
 AccionesTabla menu_de_tabla(FlexGrid* grid, std::function<void(const QString&)> pegar = {});
 
 // "Copiar imagen" on the chart: the picture on the clipboard.
-QAction* menu_de_imagen(QLabel* imagen, std::function<QPixmap()> dibujo);
+QAction* menu_de_imagen(QLabel* imagen, const std::function<QPixmap()>& dibujo);
 
 }  // namespace abat

@@ -104,12 +104,12 @@ std::string_view recortar_blancos(std::string_view t) {
 
 // Adds one unit in the last place of a string of decimal digits; returns false on carry out.
 bool incrementar(std::string& digitos) {
-    for (auto d = digitos.rbegin(); d != digitos.rend(); ++d) {
-        if (*d != '9') {
-            ++*d;
+    for (size_t i = digitos.size(); i-- > 0;) {
+        if (digitos[i] != '9') {
+            ++digitos[i];
             return true;
         }
-        *d = '0';
+        digitos[i] = '0';
     }
     return false;
 }

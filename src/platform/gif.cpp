@@ -39,7 +39,7 @@ Paleta paleta_de(const QImage& imagen, const std::vector<QRgb>& exactos) {
     for (QRgb c : exactos) {
         c |= 0xFF000000U;
         // Only colours the picture holds: a reserved colour it lacks would draw in edge pixels.
-        if (frecuencia.count(c) != 0 && p.colores.size() < colores_gif &&
+        if (frecuencia.contains(c) && p.colores.size() < colores_gif &&
             std::find(p.colores.begin(), p.colores.end(), c) == p.colores.end()) {
             p.colores.push_back(c);
         }
