@@ -22,9 +22,11 @@ namespace {
 
 // No dialog opens while the pasted text is sound.
 struct SinDialogos : Dialogos {
-    void mensaje(const QString&, const QString&, Icono) override { std::abort(); }
-    bool pregunta(const QString&, const QString&) override { return false; }
-    QString entrada(const QString&, const QString&) override { return {}; }
+    void mensaje(const QString& /*texto*/, const QString& /*titulo*/, Icono /*icono*/) override {
+        std::abort();
+    }
+    bool pregunta(const QString& /*texto*/, const QString& /*titulo*/) override { return false; }
+    QString entrada(const QString& /*prompt*/, const QString& /*titulo*/) override { return {}; }
 };
 
 // n rows as a spreadsheet copies them: wells along a 2 km line, points on a grid around them.

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -72,17 +73,17 @@ class DialogosAlAzar : public Dialogos {
     int errores = 0;       // calculation errors shown since the last look
     bool salirSi = false;  // the next exit question is answered Yes
 
-    void mensaje(const QString& texto, const QString&, Icono) override {
+    void mensaje(const QString& texto, const QString& /*titulo*/, Icono /*icono*/) override {
         if (texto.startsWith(QStringLiteral("Se ha producido el error"))) ++errores;
     }
-    bool pregunta(const QString& texto, const QString&) override {
+    bool pregunta(const QString& texto, const QString& /*titulo*/) override {
         if (texto.contains(QStringLiteral("salir"))) return salirSi;
         return azar_() % 2 == 0;
     }
-    QString entrada(const QString&, const QString&) override {
+    QString entrada(const QString& /*prompt*/, const QString& /*titulo*/) override {
         switch (azar_() % 8) {
             case 0:
-                return QString(10000, QChar(u'9'));
+                return {10000, QChar(u'9')};
             case 1:
             case 2:
                 return al_azar(azar_, textos);
@@ -132,7 +133,7 @@ QString aviso;
 void ver_accesible(QAccessibleEvent* evento) {
     if (QAccessibleInterface* i = evento->accessibleInterface()) (void)i->text(QAccessible::Name);
 }
-void registrar_aviso(QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+void registrar_aviso(QtMsgType tipo, const QMessageLogContext& /*contexto*/, const QString& texto) {
     if (tipo != QtDebugMsg && tipo != QtInfoMsg && aviso.isEmpty() &&
         !texto.contains(QStringLiteral("propagateSizeHints"))) {
         aviso = texto;
@@ -165,7 +166,7 @@ struct Paseo {
         p->asistente.iniciar();
     }
 
-    Ventanas& v() { return p->ventanas; }
+    Ventanas& v() const { return p->ventanas; }
     QList<QWidget*> hijas() {
         return {v().caracteristicas, v().noPozos, v().coordAbat, v().resultados};
     }
@@ -203,7 +204,8 @@ struct Paseo {
     // A button that may calculate: the editor is closed first (leaving it stores its text), and
     // nothing the user entered may change from then on.
     void calcular(QWidget* w) {
-        if (auto* editor = control<QLineEdit>(w, "txtCellEditor"); editor && editor->isVisible()) {
+        if (auto* editor = control<QLineEdit>(w, "txtCellEditor");
+            editor != nullptr && editor->isVisible()) {
             QTest::keyClick(editor, Qt::Key_Return);
         }
         const QStringList antes = entradas();
@@ -218,9 +220,9 @@ struct Paseo {
     }
 
     void teclas_en_rejilla(FlexGrid* grid) {
-        static const Qt::Key teclas[] = {Qt::Key_Return,    Qt::Key_Escape, Qt::Key_Tab,
-                                         Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Up,
-                                         Qt::Key_Down,      Qt::Key_Left,   Qt::Key_Right};
+        static const std::array teclas = {Qt::Key_Return,    Qt::Key_Escape, Qt::Key_Tab,
+                                          Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Up,
+                                          Qt::Key_Down,      Qt::Key_Left,   Qt::Key_Right};
         const Qt::KeyboardModifiers mod = azar() % 3 == 0 ? Qt::ShiftModifier : Qt::NoModifier;
         switch (azar() % 4) {
             case 0: {
@@ -230,11 +232,12 @@ struct Paseo {
                 break;
             }
             case 1:
-                QTest::keyClick(grid, Qt::Key_A + static_cast<int>(azar() % 26),
+                QTest::keyClick(grid,
+                                static_cast<Qt::Key>(Qt::Key_A + static_cast<int>(azar() % 26)),
                                 Qt::ControlModifier);
                 break;
             default:
-                QTest::keyClick(grid, teclas[azar() % std::size(teclas)], mod);
+                QTest::keyClick(grid, teclas[azar() % teclas.size()], mod);
         }
     }
 
@@ -250,7 +253,7 @@ struct Paseo {
             QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, punto);
         } else {
             QTest::mouseClick(grid->viewport(), Qt::LeftButton,
-                              azar() % 2 ? Qt::ShiftModifier : Qt::NoModifier, punto);
+                              azar() % 2 != 0 ? Qt::ShiftModifier : Qt::NoModifier, punto);
         }
     }
 
@@ -277,7 +280,7 @@ struct Paseo {
             case 5:
                 if (editor->isVisible()) {
                     escribir(editor, al_azar(azar, textos));
-                    QTest::keyClick(editor, azar() % 2 ? Qt::Key_Return : Qt::Key_Escape);
+                    QTest::keyClick(editor, azar() % 2 != 0 ? Qt::Key_Return : Qt::Key_Escape);
                     break;
                 }
                 [[fallthrough]];
@@ -319,7 +322,7 @@ struct Paseo {
             if (azar() % 3 == 0) {
                 calcular(w);
             } else {
-                teclear(control<QLineEdit>(w, azar() % 2 ? "txtT" : "txtS"));
+                teclear(control<QLineEdit>(w, azar() % 2 != 0 ? "txtT" : "txtS"));
             }
         } else if (w == v().noPozos || w == v().coordAbat) {
             en_tabla(w);
