@@ -167,7 +167,7 @@ struct Paseo {
     }
 
     Ventanas& v() const { return p->ventanas; }
-    QList<QWidget*> hijas() {
+    QList<QWidget*> hijas() const {
         return {v().caracteristicas, v().noPozos, v().coordAbat, v().resultados};
     }
     QWidget* visible() {
