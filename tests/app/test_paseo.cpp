@@ -170,7 +170,7 @@ struct Paseo {
     QList<QWidget*> hijas() const {
         return {v().caracteristicas, v().noPozos, v().coordAbat, v().resultados};
     }
-    QWidget* visible() {
+    QWidget* visible() const {
         for (QWidget* w : hijas()) {
             if (v().principal.visible(w)) return w;
         }
