@@ -10,6 +10,7 @@ namespace {
 const QString titulo = QStringLiteral("Error en el cálculo");
 
 QString lugar(const ErrorCalculo& e) {
+    if (!e.ruta.empty()) return QString::fromStdString(e.ruta);
     QStringList partes;
     if (e.pozo > 0) partes << QStringLiteral("pozo %1").arg(e.pozo);
     if (e.punto > 0) partes << QStringLiteral("punto %1").arg(e.punto);
@@ -18,7 +19,6 @@ QString lugar(const ErrorCalculo& e) {
                       .arg(QString::fromStdString(number_to_text(e.nodo->first)),
                            QString::fromStdString(number_to_text(e.nodo->second)));
     }
-    if (!e.ruta.empty()) return QString::fromStdString(e.ruta);
     if (partes.isEmpty()) return {};
     QString texto = partes.join(QStringLiteral(", "));
     texto[0] = texto[0].toUpper();

@@ -174,9 +174,9 @@ bool pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
     // One reshape for all the rows: thousands of them paste at once.
     const int primera = tabla.Rows() - 1;
     tabla.setRows(tabla.Rows() + static_cast<int>(p.registros.size()));
+    renumber_records(tabla);
     for (size_t i = 0; i < p.registros.size(); ++i) {
         const int r = primera + static_cast<int>(i);
-        tabla.setTextMatrix(r, 0, std::to_string(r));
         for (size_t c = 0; c < p.registros[i].size(); ++c) {
             tabla.setTextMatrix(r, static_cast<int>(c) + 1, p.registros[i][c]);
         }

@@ -48,15 +48,17 @@ std::string escapado_html(const std::string& c) {
 template <typename Celda>
 std::string unir(const Grid& t, const Bloque& b, Celda celda, const std::string& inicio_fila,
                  const std::string& fin_fila) {
+    // The header row, then the block's rows.
+    std::vector<int> filas{0};
+    for (int r = b.fila1; r <= b.fila2; ++r) filas.push_back(r);
     std::string texto;
-    for (int r = 0; r <= b.fila2; r = r == 0 ? b.fila1 : r + 1) {
+    for (const int r : filas) {
         texto += inicio_fila;
         for (int c = b.col1; c <= b.col2; ++c) {
             texto += celda(r == 0 ? recortado(t.TextMatrix(0, c)) : t.TextMatrix(r, c), r == 0,
                            c == b.col1);
         }
         texto += fin_fila;
-        if (b.fila1 > b.fila2) break;
     }
     return texto;
 }
