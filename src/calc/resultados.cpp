@@ -36,13 +36,12 @@ void preparar_tabla(const Grid& pozos, Grid& resultados) {
     resultados.Clear();
     resultados.setCols(2);
     resultados.setRows(2);
-    std::string formato = "^ No. |^ Punto ";
-    resultados.setFormatString(formato);
     resultados.setCols(pozos.Rows());
+    std::string formato = "^ No. |^ Punto ";
     for (int k = 1; k <= record_count(pozos); ++k) {
         formato += "|^" + sin_separador(encabezado_pozo(pozos.TextMatrix(k, 1)));
-        resultados.setFormatString(formato);
     }
+    resultados.setFormatString(formato);
     encabezados_literales(pozos, resultados);
 }
 
@@ -89,6 +88,7 @@ void escribir_totales(Grid& resultados) {
 void calcular_resultados(const Declaraciones& d, const Grid& pozos, const Grid& puntos,
                          std::string_view tiempo, Grid& resultados) {
     const DatosCalculo datos = leer_datos(d, pozos, tiempo);
+    const Grid::Lote lote(resultados);  // shown once, whole or as far as it got
     preparar_tabla(pozos, resultados);
     for (int j = 1; j <= record_count(puntos); ++j) escribir_punto(datos, puntos, j, resultados);
     escribir_totales(resultados);

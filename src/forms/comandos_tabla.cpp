@@ -171,7 +171,7 @@ bool pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
         return false;
     }
     if (p.registros.empty()) return false;
-    // One reshape for all the rows: thousands of them paste at once.
+    const Grid::Lote lote(tabla);  // thousands of rows shown at once
     const int primera = tabla.Rows() - 1;
     tabla.setRows(tabla.Rows() + static_cast<int>(p.registros.size()));
     renumber_records(tabla);

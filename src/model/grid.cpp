@@ -21,11 +21,11 @@ Grid::Grid(int rows, int cols, int fixedRows, int fixedCols)
 void Grid::setRows(int rows) {
     const int antes = Rows();
     const int despues = std::max(rows, 0);
-    if (observer_ != nullptr) observer_->rowsAboutToChange(antes, despues);
+    if (observer() != nullptr) observer()->rowsAboutToChange(antes, despues);
     cells_.resize(static_cast<size_t>(despues),
                   std::vector<std::string>(static_cast<size_t>(cols_)));
     clampSelection();
-    if (observer_ != nullptr) observer_->rowsChanged(antes, despues);
+    if (observer() != nullptr) observer()->rowsChanged(antes, despues);
 }
 
 void Grid::setCols(int cols) {
@@ -50,38 +50,38 @@ const std::string& Grid::TextMatrix(int row, int col) const {
 void Grid::setTextMatrix(int row, int col, std::string text) {
     checkCell(row, col);
     cells_[static_cast<size_t>(row)][static_cast<size_t>(col)] = std::move(text);
-    if (observer_ != nullptr) observer_->cellChanged(row, col);
+    if (observer() != nullptr) observer()->cellChanged(row, col);
 }
 
 void Grid::setRow(int row) {
     checkCell(row, 0);
     row_ = row;
-    if (observer_ != nullptr) observer_->selectionChanged();
+    if (observer() != nullptr) observer()->selectionChanged();
 }
 
 void Grid::setCol(int col) {
     checkCell(0, col);
     col_ = col;
-    if (observer_ != nullptr) observer_->selectionChanged();
+    if (observer() != nullptr) observer()->selectionChanged();
 }
 
 void Grid::setRowSel(int row) {
     checkCell(row, 0);
     rowSel_ = row;
-    if (observer_ != nullptr) observer_->selectionChanged();
+    if (observer() != nullptr) observer()->selectionChanged();
 }
 
 void Grid::setColSel(int col) {
     checkCell(0, col);
     colSel_ = col;
-    if (observer_ != nullptr) observer_->selectionChanged();
+    if (observer() != nullptr) observer()->selectionChanged();
 }
 
 void Grid::selectCell(int row, int col) {
     checkCell(row, col);
     row_ = rowSel_ = row;
     col_ = colSel_ = col;
-    if (observer_ != nullptr) observer_->selectionChanged();
+    if (observer() != nullptr) observer()->selectionChanged();
 }
 
 void Grid::setFormatString(std::string format) {
@@ -125,7 +125,15 @@ void Grid::clampSelection() {
 }
 
 void Grid::reshaped() const {
-    if (observer_ != nullptr) observer_->gridReshaped();
+    if (observer() != nullptr) observer()->gridReshaped();
+}
+
+Grid::Lote::Lote(Grid& grid) : grid_(grid) {
+    if (grid_.lotes_++ == 0 && grid_.observer_ != nullptr) grid_.observer_->gridAboutToReshape();
+}
+
+Grid::Lote::~Lote() {
+    if (--grid_.lotes_ == 0) grid_.reshaped();
 }
 
 }  // namespace abat

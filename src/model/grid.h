@@ -11,6 +11,8 @@ namespace abat {
 class GridObserver {
   public:
     virtual ~GridObserver() = default;
+    // Everything may change until the next gridReshaped: nothing else is told in between.
+    virtual void gridAboutToReshape() {}
     virtual void gridReshaped() = 0;  // columns, headers or widths changed, or everything
     // Only the number of rows changes, from `antes` to `despues`: told before and after.
     virtual void rowsAboutToChange(int /*antes*/, int /*despues*/) {}
@@ -63,6 +65,20 @@ class Grid {
 
     void setObserver(GridObserver* observer) { observer_ = observer; }
 
+    // Many changes told as one: while a Lote lives, the observer hears only that the whole table
+    // is about to change and, when the last Lote ends, that it has. A results table of thousands
+    // of columns, or thousands of pasted rows, is then laid out once, not once per change.
+    class Lote {
+      public:
+        explicit Lote(Grid& grid);
+        ~Lote();
+        Lote(const Lote&) = delete;
+        Lote& operator=(const Lote&) = delete;
+
+      private:
+        Grid& grid_;
+    };
+
   private:
     struct ColumnFormat {
         bool centred = false;
@@ -72,6 +88,7 @@ class Grid {
     void checkCell(int row, int col) const;
     void clampSelection();
     void reshaped() const;
+    GridObserver* observer() const { return lotes_ == 0 ? observer_ : nullptr; }
 
     std::vector<std::vector<std::string>> cells_;
     int cols_;
@@ -84,6 +101,7 @@ class Grid {
     int rowSel_ = 0;
     int colSel_ = 0;
     GridObserver* observer_ = nullptr;
+    int lotes_ = 0;  // Lotes alive
 };
 
 }  // namespace abat

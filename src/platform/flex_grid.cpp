@@ -95,10 +95,14 @@ void FlexGrid::applyShape() {
     };
     verticalHeader()->setVisible(g.FixedCols() > 0 && g.Cols() > 0);
     if (g.FixedCols() > 0 && g.Cols() > 0) verticalHeader()->setFixedWidth(ancho(0));
+    // A header that repaints after each width finds each column's place anew: thousands of
+    // columns are sized with its updates off, and drawn once.
+    horizontalHeader()->setUpdatesEnabled(false);
     for (int c = g.FixedCols(); c < g.Cols(); ++c) {
         const int w = ancho(c);
         if (columnWidth(c - g.FixedCols()) != w) setColumnWidth(c - g.FixedCols(), w);
     }
+    horizontalHeader()->setUpdatesEnabled(true);
     showGridSelection();
 }
 

@@ -65,8 +65,14 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
     }
 }
 
-void GridTableModel::gridReshaped() {
+void GridTableModel::gridAboutToReshape() {
     beginResetModel();
+    reiniciando_ = true;
+}
+
+void GridTableModel::gridReshaped() {
+    if (!reiniciando_) beginResetModel();
+    reiniciando_ = false;
     endResetModel();
     emit reshaped();
 }

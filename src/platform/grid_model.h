@@ -33,6 +33,7 @@ class GridTableModel : public QAbstractTableModel, private GridObserver {
     void gridSelectionChanged();
 
   private:
+    void gridAboutToReshape() override;
     void gridReshaped() override;
     void rowsAboutToChange(int antes, int despues) override;
     void rowsChanged(int antes, int despues) override;
@@ -40,6 +41,7 @@ class GridTableModel : public QAbstractTableModel, private GridObserver {
     void selectionChanged() override;
 
     Grid& grid_;
+    bool reiniciando_ = false;  // between gridAboutToReshape and gridReshaped
 };
 
 }  // namespace abat

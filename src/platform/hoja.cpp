@@ -33,13 +33,21 @@ std::string direccion_celda(char columna, int fila) {
 }
 
 void Hoja::set(const std::string& direccion, ValorCelda valor) {
-    celdas_[celda(direccion)] = std::move(valor);
+    const auto [columna, fila] = celda(direccion);
+    auto& c = columnas_[static_cast<size_t>(columna - 'A')];
+    if (c.size() < static_cast<size_t>(fila)) c.resize(static_cast<size_t>(fila));
+    c[static_cast<size_t>(fila - 1)] = std::move(valor);
+}
+
+const ValorCelda& Hoja::en(char columna, int fila) const {
+    static const ValorCelda vacio;
+    const auto& c = columnas_[static_cast<size_t>(columna - 'A')];
+    return static_cast<size_t>(fila) <= c.size() ? c[static_cast<size_t>(fila - 1)] : vacio;
 }
 
 const ValorCelda& Hoja::get(const std::string& direccion) const {
-    static const ValorCelda vacio;
-    const auto it = celdas_.find(celda(direccion));
-    return it == celdas_.end() ? vacio : it->second;
+    const auto [columna, fila] = celda(direccion);
+    return en(columna, fila);
 }
 
 bool Hoja::vacia(const std::string& direccion) const {
@@ -49,13 +57,13 @@ bool Hoja::vacia(const std::string& direccion) const {
 std::vector<std::optional<double>> Hoja::numeros(const Rango& r) const {
     std::vector<std::optional<double>> valores;
     for (int fila = r.desde; fila <= r.hasta; ++fila) {
-        const auto it = celdas_.find({r.columna, fila});
-        if (it == celdas_.end() || std::holds_alternative<std::monostate>(it->second)) {
-            valores.emplace_back();
-        } else if (const auto* texto = std::get_if<std::string>(&it->second)) {
+        const ValorCelda& v = en(r.columna, fila);
+        if (const auto* texto = std::get_if<std::string>(&v)) {
             valores.emplace_back(leading_number(*texto));
-        } else if (const auto* numero = std::get_if<double>(&it->second)) {
+        } else if (const auto* numero = std::get_if<double>(&v)) {
             valores.emplace_back(*numero);
+        } else {
+            valores.emplace_back();
         }
     }
     return valores;

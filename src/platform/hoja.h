@@ -2,7 +2,7 @@
 // The worksheet that a chart takes its series from: cells "A1" ... "R531" holding a text or a
 // number, or nothing.
 
-#include <map>
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
@@ -37,7 +37,9 @@ class Hoja {
     std::vector<std::optional<double>> numeros(const Rango& r) const;
 
   private:
-    std::map<std::pair<char, int>, ValorCelda> celdas_;
+    const ValorCelda& en(char columna, int fila) const;
+
+    std::array<std::vector<ValorCelda>, 26> columnas_;  // A to Z, each from row 1
 };
 
 }  // namespace abat

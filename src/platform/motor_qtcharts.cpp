@@ -6,12 +6,12 @@
 #include <QPainter>
 #include <QScatterSeries>
 #include <QValueAxis>
+#include <unordered_set>
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
 
 #include "errores.h"
-#include "escala_ejes.h"
 #include "gif.h"
 #include "numeros.h"
 
@@ -46,21 +46,48 @@ bool es_pozos_o_puntos(const std::string& nombre) {
     return nombre == "Pozos" || nombre == "Puntos";
 }
 
+// Wells as red triangles and points as black diamonds, outlined: the node under a well has the
+// largest drawdown of the grid, and must show through.
+struct Marca {
+    QScatterSeries::MarkerShape forma;
+    int lado;    // pixels
+    int grosor;  // of the outline
+};
+
+Marca marca_de(const std::string& nombre) {
+    if (nombre == "Pozos") return {QScatterSeries::MarkerShapeTriangle, 22, 3};
+    return {QScatterSeries::MarkerShapeRotatedRectangle, 17, 2};
+}
+
+QPolygonF contorno(const Marca& m, QPointF centro) {
+    const double r = m.lado / 2.0;
+    if (m.forma == QScatterSeries::MarkerShapeTriangle) {
+        return QPolygonF({centro + QPointF(0, -r), centro + QPointF(r, r), centro + QPointF(-r, r)});
+    }
+    return QPolygonF({centro + QPointF(0, -r), centro + QPointF(r, 0), centro + QPointF(0, r),
+                      centro + QPointF(-r, 0)});
+}
+
 void dar_estilo(QScatterSeries* s, const std::string& nombre) {
     const QColor color = MotorQtCharts::color_serie(nombre);
     if (es_pozos_o_puntos(nombre)) {
-        const bool pozos = nombre == "Pozos";
-        s->setMarkerShape(pozos ? QScatterSeries::MarkerShapeTriangle
-                                : QScatterSeries::MarkerShapeRotatedRectangle);
-        s->setMarkerSize(pozos ? 22 : 17);
+        const Marca m = marca_de(nombre);
+        s->setMarkerShape(m.forma);
+        s->setMarkerSize(m.lado);
         s->setColor(Qt::transparent);
-        s->setPen(QPen(color, pozos ? 3 : 2));
+        s->setPen(QPen(color, m.grosor));
     } else {
         s->setColor(color);
         s->setMarkerShape(QScatterSeries::MarkerShapeCircle);
         s->setMarkerSize(9);
         s->setBorderColor(borde_nodos);
     }
+}
+
+// The place of (x, y) in the plot area, whose edges are the axes' limits.
+QPointF en_area(const QRectF& area, const EscalaEje& ex, const EscalaEje& ey, double x, double y) {
+    return {area.left() + (x - ex.minimo) / (ex.maximo - ex.minimo) * area.width(),
+            area.bottom() - (y - ey.minimo) / (ey.maximo - ey.minimo) * area.height()};
 }
 
 QValueAxis* eje(const EscalaEje& escala) {
@@ -194,8 +221,9 @@ double MotorQtCharts::minimo(Eje e) {
     return escala_automatica(menor, mayor).minimo;
 }
 
-// The wells and points are drawn over the grid's nodes but named first in the legend: they are
-// added once empty, for the legend, and again last, with their data.
+// The wells and points are named first in the legend, by series without data, and painted over
+// the grid's nodes once the chart is drawn: a field of 100,000 wells as chart items would take
+// minutes to lay out. Wells that fall on the same pixel are painted once.
 QImage MotorQtCharts::dibujar() {
     if (!hayGrafico_) throw std::logic_error("no hay gráfico");
     QChart grafico;
@@ -207,30 +235,24 @@ QImage MotorQtCharts::dibujar() {
     grafico.legend()->setLabelColor(Qt::black);
     const auto [xmin, xmax] = extremos(Eje::x);
     const auto [ymin, ymax] = extremos(Eje::y);
-    QValueAxis* ejeX = eje(escala_automatica(xmin, xmax));
-    QValueAxis* ejeY = eje(escala_automatica(ymin, ymax));
+    const EscalaEje ex = escala_automatica(xmin, xmax);
+    const EscalaEje ey = escala_automatica(ymin, ymax);
+    QValueAxis* ejeX = eje(ex);
+    QValueAxis* ejeY = eje(ey);
     grafico.addAxis(ejeX, Qt::AlignBottom);
     grafico.addAxis(ejeY, Qt::AlignLeft);
-
-    auto agregar = [&](const Serie& s, bool conDatos, bool enLeyenda) {
+    for (const Serie& s : series_) {
         auto* q = new QScatterSeries;
         // The legend reads names as rich text: "<=" would start a tag.
         q->setName(QString::fromStdString(s.nombre).toHtmlEscaped());
         dar_estilo(q, s.nombre);
-        if (conDatos) {
+        if (!es_pozos_o_puntos(s.nombre)) {
             const Puntos p = puntos(s);
             for (size_t i = 0; i < p.x.size(); ++i) q->append(p.x[i], p.y[i]);
         }
         grafico.addSeries(q);
         q->attachAxis(ejeX);
         q->attachAxis(ejeY);
-        if (!enLeyenda) grafico.legend()->markers(q).front()->setVisible(false);
-    };
-    for (const Serie& s : series_) {
-        agregar(s, !es_pozos_o_puntos(s.nombre), true);
-    }
-    for (const Serie& s : series_) {
-        if (es_pozos_o_puntos(s.nombre)) agregar(s, true, false);
     }
 
     QGraphicsScene escena;
@@ -238,14 +260,32 @@ QImage MotorQtCharts::dibujar() {
     grafico.setGeometry(0, 0, tamano_.width(), tamano_.height());
     QImage imagen(tamano_, QImage::Format_RGB32);
     imagen.fill(fondoGrafico_);
-    {
-        QPainter p(&imagen);
-        p.setRenderHint(QPainter::Antialiasing);
-        escena.render(&p, QRectF(QPointF(0, 0), tamano_), QRectF(QPointF(0, 0), tamano_));
-    }
-    areaTrazado_ = grafico.plotArea().toAlignedRect();
+    QPainter pintor(&imagen);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    escena.render(&pintor, QRectF(QPointF(0, 0), tamano_), QRectF(QPointF(0, 0), tamano_));
+    const QRectF area = grafico.plotArea();
+    areaTrazado_ = area.toAlignedRect();
     escena.removeItem(&grafico);
+    pintor.setClipRect(area);
+    for (const Serie& s : series_) {
+        if (es_pozos_o_puntos(s.nombre)) pintar(pintor, s, area, ex, ey);
+    }
     return imagen;
+}
+
+void MotorQtCharts::pintar(QPainter& pintor, const Serie& s, const QRectF& area,
+                           const EscalaEje& ex, const EscalaEje& ey) const {
+    const Marca m = marca_de(s.nombre);
+    pintor.setPen(QPen(color_serie(s.nombre), m.grosor));
+    pintor.setBrush(Qt::NoBrush);
+    std::unordered_set<int64_t> pintados;
+    const Puntos p = puntos(s);
+    for (size_t i = 0; i < p.x.size(); ++i) {
+        const QPointF centro = en_area(area, ex, ey, p.x[i], p.y[i]);
+        const QPoint pixel = centro.toPoint();
+        if (!pintados.insert((int64_t{pixel.x()} << 32) ^ uint32_t(pixel.y())).second) continue;
+        pintor.drawPolygon(contorno(m, centro));
+    }
 }
 
 void MotorQtCharts::exportar(const std::string& archivo) {

@@ -5,10 +5,12 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <QPainter>
 #include <QSize>
 #include <optional>
 #include <vector>
 
+#include "escala_ejes.h"
 #include "hoja.h"
 #include "motor_grafico.h"
 
@@ -59,6 +61,9 @@ class MotorQtCharts : public MotorGrafico {
     Puntos puntos(const Serie& s) const;
     std::pair<double, double> extremos(Eje eje) const;
     Serie& serie(int indice);
+    // Paints the markers of the wells or the points over the drawn chart.
+    void pintar(QPainter& pintor, const Serie& s, const QRectF& area, const EscalaEje& ex,
+                const EscalaEje& ey) const;
 
     QSize tamano_;
     std::optional<Hoja> hoja_;

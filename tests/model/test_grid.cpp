@@ -40,3 +40,27 @@ TEST(Grid, RowConventionOfTheTables) {
     EXPECT_FALSE(has_records(g));
     EXPECT_EQ(g.TextMatrix(0, 0), " No. ");
 }
+
+// A view hears of a batch of changes once, when the last batch ends; nothing in between.
+TEST(Grid, ABatchIsToldOnceWhenItEnds) {
+    struct Oyente : GridObserver {
+        std::string oido;
+        void gridAboutToReshape() override { oido += "<"; }
+        void gridReshaped() override { oido += ">"; }
+        void cellChanged(int, int) override { oido += "c"; }
+        void selectionChanged() override { oido += "s"; }
+    } oyente;
+    Grid g(2, 3, 1, 1);
+    g.setObserver(&oyente);
+    {
+        const Grid::Lote lote(g);
+        const Grid::Lote dentro(g);
+        g.setRows(5);
+        g.setTextMatrix(1, 1, "x");
+        g.selectCell(2, 2);
+        EXPECT_EQ(oyente.oido, "<");
+    }
+    EXPECT_EQ(oyente.oido, "<>");
+    g.setTextMatrix(1, 2, "y");
+    EXPECT_EQ(oyente.oido, "<>c");
+}
