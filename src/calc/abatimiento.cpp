@@ -23,22 +23,49 @@ bool signo_no_valido(const DatosCalculo& d) {
     return d.T < 0.0 || d.S < 0.0 || d.tiempo < 0.0;
 }
 
+double magnitud(double x, double y) {
+    return std::fmax(std::fabs(x), std::fabs(y));
+}
+
+// A pumping rate that is not a number, or beyond the range of a double, is the well's.
+double gasto(const Pozo& p) {
+    try {
+        return valor_estricto(p.gasto);
+    } catch (ErrorCalculo& e) {
+        e.causa = Causa::pozo;
+        throw;
+    }
+}
+
 // The well's drawdown step by step, each step checked: finds which step fails and raises its
-// error. Gives the same value as the quick path when nothing fails.
+// error, blamed on the quantity that made it overflow. Gives the same value as the quick path
+// when nothing fails.
 double abatimiento_comprobado(const DatosCalculo& d, const Pozo& p, double x, double y) {
-    const double dx = comprobado(comprobado(x) - comprobado(p.x));
-    const double dy = comprobado(comprobado(y) - comprobado(p.y));
-    const double r = distancia_efectiva(
-        std::sqrt(comprobado(comprobado(dx * dx) + comprobado(dy * dy))), comprobado(p.diametro));
-    const double t = comprobado(d.tiempo);
-    const double numerador = comprobado(comprobado(r * r) * d.S);
-    const double denominador = comprobado(comprobado(comprobado(d.T * 4) * t) * segundos_por_dia);
-    const double u = dividido(numerador, denominador);
+    // A distance too large comes from the position further out, the well's or the location's.
+    const Causa posicion = magnitud(p.x, p.y) > magnitud(x, y) ? Causa::pozo : Causa::lugar;
+    const double dx = comprobado(x - p.x, posicion);
+    const double dy = comprobado(y - p.y, posicion);
+    const double distancia = std::sqrt(comprobado(dx * dx + dy * dy, posicion));
+    const double r = distancia_efectiva(distancia, p.diametro);
+    const Causa causa_r = r == distancia ? posicion : Causa::pozo;  // or the well's radius
+    const double r2 = comprobado(r * r, causa_r);
+    const double numerador = comprobado(
+        r2 * d.S, culpable({{r2, causa_r}, {d.S, Causa::acuifero}}));
+    const double denominador = comprobado(
+        d.T * 4 * d.tiempo * segundos_por_dia,
+        culpable({{d.T, Causa::acuifero}, {d.tiempo, Causa::tiempo}}));
+    const double u = dividido(numerador, denominador,
+                              culpable({{r2, causa_r},
+                                        {d.S, Causa::acuifero},
+                                        {d.T, Causa::acuifero, true},
+                                        {d.tiempo, Causa::tiempo, true}}));
     if (u <= 0.0 || signo_no_valido(d))
         throw ErrorCalculo(CodigoError::argumento_no_valido);  // ln of 0 or below
-    const double W = comprobado(funcion_pozo(u));
-    const double Q = valor_estricto(p.gasto);
-    return dividido(comprobado(Q * W), comprobado(d.T * cuatro_pi));
+    const double W = funcion_pozo(u);  // at most some 745, at the smallest u
+    const double QW = comprobado(gasto(p) * W, Causa::pozo);
+    const double divisor = comprobado(d.T * cuatro_pi, Causa::acuifero);
+    return dividido(QW, divisor,
+                    culpable({{QW, Causa::pozo}, {d.T, Causa::acuifero, true}}));
 }
 
 }  // namespace
@@ -62,7 +89,7 @@ double abatimiento_punto(const DatosCalculo& d, double x, double y) {
     for (const Pozo& pozo : d.pozos) {
         ++k;
         try {
-            total = comprobado(total + abatimiento_pozo(d, pozo, x, y));
+            total = comprobado(total + abatimiento_pozo(d, pozo, x, y), Causa::pozo);
         } catch (ErrorCalculo& e) {
             e.pozo = k;
             throw;

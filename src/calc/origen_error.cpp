@@ -7,39 +7,53 @@
 namespace abat {
 namespace {
 
-bool punto_fuera_de_rango(const ErrorCalculo& e, const Grid& puntos) {
-    if (e.punto < 1 || e.punto > puntos.Rows() - 2) return false;
-    return !std::isfinite(leading_number(puntos.TextMatrix(e.punto, 2))) ||
-           !std::isfinite(leading_number(puntos.TextMatrix(e.punto, 3)));
+// The table that holds the largest coordinate: the one that stretched the chart's extent.
+Origen mayor_coordenada(const DatosCalculo& d, const Grid& puntos) {
+    double pozos = 0.0;
+    for (const Pozo& p : d.pozos) pozos = std::fmax(pozos, std::fmax(std::fabs(p.x), std::fabs(p.y)));
+    for (int j = 1; j <= puntos.Rows() - 2; ++j) {
+        for (const int c : {2, 3}) {
+            if (std::fabs(leading_number(puntos.TextMatrix(j, c))) > pozos) return Origen::puntos;
+        }
+    }
+    return Origen::pozos;
 }
 
-const Pozo* pozo_del_error(const ErrorCalculo& e, const DatosCalculo& d) {
-    if (e.pozo < 1 || e.pozo > static_cast<int>(d.pozos.size())) return nullptr;
-    return &d.pozos[static_cast<size_t>(e.pozo - 1)];
-}
-
-bool pozo_fuera_de_rango(const Pozo& p) {
-    return !std::isfinite(p.diametro) || !std::isfinite(p.x) || !std::isfinite(p.y) ||
-           p.gasto.estado == Lectura::fuera_de_rango;
+Origen origen_desbordamiento(const ErrorCalculo& e, const DatosCalculo& d, const Grid& puntos) {
+    switch (e.causa) {
+        case Causa::tiempo:
+            return Origen::puntos;
+        case Causa::pozo:
+            return Origen::pozos;
+        case Causa::lugar:
+            if (!e.nodo) return Origen::puntos;
+            return mayor_coordenada(d, puntos);  // a node lies where the extent put it
+        case Causa::extension:
+            return mayor_coordenada(d, puntos);
+        case Causa::acuifero:
+        case Causa::desconocida:
+            break;
+    }
+    return Origen::acuifero;
 }
 
 }  // namespace
 
 Origen origen_del_error(const ErrorCalculo& e, const DatosCalculo& d, const Grid& puntos) {
-    const Pozo* pozo = pozo_del_error(e, d);
     switch (e.codigo()) {
         case CodigoError::tipos_no_coinciden:
             return Origen::pozos;
         case CodigoError::division_por_cero:
             return d.T == 0 || d.tiempo != 0 ? Origen::acuifero : Origen::puntos;
-        case CodigoError::argumento_no_valido:
+        case CodigoError::argumento_no_valido: {
             if (d.T <= 0 || d.S <= 0) return Origen::acuifero;
             if (d.tiempo <= 0) return Origen::puntos;
-            return pozo != nullptr && pozo->diametro == 0 ? Origen::pozos : Origen::acuifero;
+            const bool pozo = e.pozo >= 1 && e.pozo <= static_cast<int>(d.pozos.size());
+            return pozo && d.pozos[static_cast<size_t>(e.pozo - 1)].diametro == 0 ? Origen::pozos
+                                                                                 : Origen::acuifero;
+        }
         case CodigoError::desbordamiento:
-            if (!std::isfinite(d.tiempo)) return Origen::puntos;
-            if (pozo != nullptr && pozo_fuera_de_rango(*pozo)) return Origen::pozos;
-            return punto_fuera_de_rango(e, puntos) ? Origen::puntos : Origen::acuifero;
+            return origen_desbordamiento(e, d, puntos);
         case CodigoError::acceso_ruta:
             break;
     }

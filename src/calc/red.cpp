@@ -13,10 +13,10 @@ constexpr int pasos = 20;  // grid steps between the two limits of an axis
 
 // 23 coordinates from one step below `desde` on: the 21 of the range plus one beyond each end.
 void coordenadas(double desde, double hasta, std::array<double, nodos_por_eje>& eje) {
-    const double paso = comprobado(std::fabs(comprobado(desde - hasta)) / pasos);
-    const double inicio = comprobado(desde - paso);
+    const double paso = comprobado(std::fabs(desde - hasta) / pasos, Causa::extension);
+    const double inicio = comprobado(desde - paso, Causa::extension);
     for (int i = 0; i < nodos_por_eje; ++i) {
-        eje[static_cast<size_t>(i)] = comprobado(inicio + comprobado(i * paso));
+        eje[static_cast<size_t>(i)] = comprobado(inicio + i * paso, Causa::extension);
     }
 }
 

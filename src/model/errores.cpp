@@ -20,8 +20,8 @@ const char* descripcion_error(CodigoError codigo) {
     return "Error";
 }
 
-ErrorCalculo::ErrorCalculo(CodigoError codigo)
-    : std::runtime_error(descripcion_error(codigo)), codigo_(codigo) {}
+ErrorCalculo::ErrorCalculo(CodigoError codigo, Causa causa)
+    : std::runtime_error(descripcion_error(codigo)), causa(causa), codigo_(codigo) {}
 
 ErrorCalculo ErrorCalculo::de_acceso(std::string ruta) {
     ErrorCalculo e(CodigoError::acceso_ruta);

@@ -16,12 +16,23 @@ enum class CodigoError {
     acceso_ruta = 75,         // a file or directory that cannot be written or read
 };
 
+// The quantity whose size made a step overflow, where the step can tell: the user is led to the
+// window that holds it.
+enum class Causa {
+    desconocida,
+    acuifero,   // the transmissivity or the storage coefficient
+    tiempo,     // the pumping time
+    pozo,       // a well's rate, position or diameter
+    lugar,      // the point, or grid node, where the drawdown is computed
+    extension,  // the extent of the chart, which the largest coordinates of wells and points set
+};
+
 // Spanish description of an error number, as the user reads it.
 const char* descripcion_error(CodigoError codigo);
 
 class ErrorCalculo : public std::runtime_error {
   public:
-    explicit ErrorCalculo(CodigoError codigo);
+    explicit ErrorCalculo(CodigoError codigo, Causa causa = Causa::desconocida);
     // A file that cannot be accessed, named by its path.
     static ErrorCalculo de_acceso(std::string ruta);
 
@@ -30,6 +41,7 @@ class ErrorCalculo : public std::runtime_error {
     const char* descripcion() const { return descripcion_error(codigo_); }
 
     // Where the error arose: the well (1..n) and the point (1..m) or grid node being computed.
+    Causa causa;
     int pozo = 0;
     int punto = 0;
     std::optional<std::pair<double, double>> nodo;

@@ -55,7 +55,7 @@ bool casi_iguales(double menor, double mayor) {
 
 EscalaEje escala_automatica(double menor, double mayor) {
     if (!std::isfinite(menor) || !std::isfinite(mayor)) {
-        throw ErrorCalculo(CodigoError::desbordamiento);
+        throw ErrorCalculo(CodigoError::desbordamiento, Causa::extension);
     }
     if (menor > mayor) std::swap(menor, mayor);
     if (casi_iguales(menor, mayor)) separar_iguales(menor, mayor);
@@ -65,13 +65,13 @@ EscalaEje escala_automatica(double menor, double mayor) {
     if (menor >= 0 && menor < mayor * 5 / 6) bajo = 0;
     if (mayor <= 0 && mayor > menor * 5 / 6) alto = 0;
 
-    if (!std::isfinite(alto - bajo)) throw ErrorCalculo(CodigoError::desbordamiento);
+    if (!std::isfinite(alto - bajo)) throw ErrorCalculo(CodigoError::desbordamiento, Causa::extension);
     const Unidad u = unidad_para(alto - bajo);
     const double n_bajo = std::floor(bajo / u.valor() + ruido);
     const double n_alto = std::ceil(alto / u.valor() - ruido);
     const EscalaEje escala{u.multiplo(n_bajo), u.multiplo(n_alto), u.valor()};
     if (!std::isfinite(escala.maximo - escala.minimo)) {
-        throw ErrorCalculo(CodigoError::desbordamiento);
+        throw ErrorCalculo(CodigoError::desbordamiento, Causa::extension);
     }
     return escala;
 }

@@ -96,7 +96,7 @@ QValueAxis* eje(const EscalaEje& escala) {
     // An axis that refused its range would keep 0..1 and be labelled at the tiny unit forever.
     if (a->min() != escala.minimo || a->max() != escala.maximo) {
         delete a;
-        throw ErrorCalculo(CodigoError::desbordamiento);
+        throw ErrorCalculo(CodigoError::desbordamiento, Causa::extension);
     }
     a->setTickType(QValueAxis::TicksDynamic);
     a->setTickAnchor(escala.minimo);
