@@ -24,9 +24,8 @@ Asistente::Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos,
     connect(v_.resultados, &frmResultados::editarPuntos, this,
             [this] { editar(v_.coordAbat, v_.coordAbat->cmdSiguiente()); });
     connect(v_.resultados, &frmResultados::terminar, this, &Asistente::salir);
-    connect(&v_.principal, &MDIForm1::activado, this, [this](QWidget* hijo) {
-        if (hijo == v_.noPozos) v_.noPozos->Form_Activate();
-        if (hijo == v_.coordAbat) v_.coordAbat->Form_Activate();
+    connect(&v_.principal, &MDIForm1::activado, this, [](QWidget* hijo) {
+        if (auto* tabla = qobject_cast<VentanaTabla*>(hijo)) tabla->Form_Activate();
     });
 }
 

@@ -1,13 +1,10 @@
 #pragma once
 // The points window: the calculation points table and the exploitation time in days.
 
-#include <QPushButton>
-#include <QWidget>
 #include <memory>
+#include <string>
 
-#include "dialogos.h"
-#include "editor_celdas.h"
-#include "grid.h"
+#include "ventana_tabla.h"
 
 namespace Ui {
 class frmCoordAbat;
@@ -15,33 +12,19 @@ class frmCoordAbat;
 
 namespace abat {
 
-class frmCoordAbat : public QWidget {
+class frmCoordAbat : public VentanaTabla {
     Q_OBJECT
   public:
     explicit frmCoordAbat(Dialogos& dialogos, QWidget* parent = nullptr);
     ~frmCoordAbat() override;
 
-    QPushButton* cmdSiguiente() const;  // its caption is the window's mode
-    Grid& puntos() { return puntos_; }
+    Grid& puntos() { return tabla(); }
     std::string tiempo() const;  // the text of the time box
 
-    void Form_Activate();
-    // Writes 1, 2, ... into the number column after a removal.
-    void actualizar_numeros();
-
-  signals:
-    // At least one point and a time: the calculation may run. The caption is not looked at.
-    void aceptado();
-
   private:
-    void cmdSiguiente_Click();
-    void cmdAgregar_Click();
-    void cmdQuitar_Click();
+    bool completa() override;
 
     std::unique_ptr<Ui::frmCoordAbat> ui_;
-    Dialogos& dialogos_;
-    Grid puntos_;
-    EditorCeldas* editor_;
 };
 
 }  // namespace abat

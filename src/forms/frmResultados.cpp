@@ -20,12 +20,12 @@ void poner_dibujo(QToolButton* boton, const QString& recurso) {
 }  // namespace
 
 frmResultados::frmResultados(QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::frmResultados>()), resultados_(2, 0, 1, 0) {
+    : VentanaConTabla(Grid(2, 0, 1, 0), parent), ui_(std::make_unique<Ui::frmResultados>()) {
     ui_->setupUi(this);
     fuente_de_ventana(this, 9.75);
     fuente_de_titulo(ui_->Frame2, 12, 9.75);
     ui_->cmdPuntos->setFont(fuente(8.25));
-    ui_->MSFlexGrid1->setGrid(resultados_);
+    ui_->MSFlexGrid1->setGrid(resultados());
 
     poner_dibujo(ui_->cmdAcuifero, QStringLiteral(":/iconos/gotas.svg"));
     poner_dibujo(ui_->cmdPozos, QStringLiteral(":/iconos/grifo.svg"));
@@ -57,10 +57,7 @@ frmResultados::frmResultados(QWidget* parent)
     describir_controles(this);
 }
 
-// The widgets that show the table go first, while the table they observe still exists.
-frmResultados::~frmResultados() {
-    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
-}
+frmResultados::~frmResultados() = default;
 
 void frmResultados::mostrarGrafico(const QPixmap& imagen) {
     grafico_ = imagen;

@@ -2,12 +2,11 @@
 // The results window: the chart, the summary table and the way back to the input windows.
 
 #include <QPixmap>
-#include <QWidget>
 #include <memory>
 #include <string>
 
-#include "grid.h"
 #include "origen_error.h"
+#include "ventana_con_tabla.h"
 
 namespace Ui {
 class frmResultados;
@@ -15,13 +14,13 @@ class frmResultados;
 
 namespace abat {
 
-class frmResultados : public QWidget {
+class frmResultados : public VentanaConTabla {
     Q_OBJECT
   public:
     explicit frmResultados(QWidget* parent = nullptr);
     ~frmResultados() override;
 
-    Grid& resultados() { return resultados_; }
+    Grid& resultados() { return tabla(); }
 
     // Shows the chart in Image1, scaled to its box without distortion.
     void mostrarGrafico(const QPixmap& imagen);
@@ -41,7 +40,6 @@ class frmResultados : public QWidget {
 
   private:
     std::unique_ptr<Ui::frmResultados> ui_;
-    Grid resultados_;
     QPixmap grafico_;  // the chart at its own size, for the clipboard
 };
 

@@ -2,23 +2,55 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "apariencia.h"
 #include "editor_celdas.h"
+#include "filas.h"
 #include "flex_grid.h"
+#include "menu_tabla.h"
 
 namespace abat {
 
-EditorCeldas* montar_tabla(QWidget* ventana, Grid& tabla, const ControlesTabla& c) {
-    fuente_de_ventana(ventana, 8.25);
-    fuente_de_titulo(c.marco, 12, 8.25);
-    c.grid->setGrid(tabla);
-    for (QPushButton* b : {c.agregar, c.quitar, c.siguiente}) b->setAutoDefault(true);
-    c.grid->setAccessibleName(c.marco->title().trimmed());
-    c.editor->setAccessibleName(QStringLiteral("Editor de celda"));
-    describir_controles(ventana);
-    return new EditorCeldas(c.grid, c.editor);
+VentanaTabla::VentanaTabla(Dialogos& dialogos, Grid tabla, const TextosTabla& textos,
+                           QWidget* parent)
+    : VentanaConTabla(std::move(tabla), parent), dialogos_(dialogos), textos_(textos) {}
+
+void VentanaTabla::montar(const ControlesTabla& controles) {
+    c_ = controles;
+    fuente_de_ventana(this, 8.25);
+    fuente_de_titulo(c_.marco, 12, 8.25);
+    c_.grid->setGrid(tabla());
+    for (QPushButton* b : {c_.agregar, c_.quitar, c_.siguiente}) b->setAutoDefault(true);
+    c_.grid->setAccessibleName(c_.marco->title().trimmed());
+    c_.editor->setAccessibleName(QStringLiteral("Editor de celda"));
+    describir_controles(this);
+    new EditorCeldas(c_.grid, c_.editor);
+    menu_de_tabla(c_.grid, [this](const QString& texto) {
+        pegar_registros(tabla(), dialogos_, texto, textos_);
+    });
+    connect(c_.siguiente, &QPushButton::clicked, this, &VentanaTabla::cmdSiguiente_Click);
+    connect(c_.agregar, &QPushButton::clicked, this, &VentanaTabla::cmdAgregar_Click);
+    connect(c_.quitar, &QPushButton::clicked, this, &VentanaTabla::cmdQuitar_Click);
+}
+
+void VentanaTabla::Form_Activate() {
+    c_.agregar->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void VentanaTabla::actualizar_numeros() {
+    renumber_records(tabla());
+}
+
+void VentanaTabla::cmdSiguiente_Click() {
+    if (completa()) emit aceptado(modo_de(c_.siguiente));
+}
+
+void VentanaTabla::cmdAgregar_Click() {
+    agregar_registro(tabla(), dialogos_, textos_);
+}
+
+void VentanaTabla::cmdQuitar_Click() {
+    quitar_registro(tabla(), dialogos_, textos_, [this] { actualizar_numeros(); });
 }
 
 }  // namespace abat

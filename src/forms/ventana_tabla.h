@@ -1,16 +1,20 @@
 #pragma once
-// What the wells and points windows set up alike around their table.
+// What the wells and points windows share: their table, the in-cell editor, the add and remove
+// commands, the clipboard, and the button that goes on.
+
+#include <QPushButton>
+
+#include "comandos_tabla.h"
+#include "dialogos.h"
+#include "modo.h"
+#include "ventana_con_tabla.h"
 
 class QGroupBox;
 class QLineEdit;
-class QPushButton;
-class QWidget;
 
 namespace abat {
 
-class EditorCeldas;
 class FlexGrid;
-class Grid;
 
 struct ControlesTabla {
     QGroupBox* marco;  // the frame that holds the grid
@@ -21,8 +25,37 @@ struct ControlesTabla {
     QPushButton* siguiente;
 };
 
-// The window's fonts, the grid over its table, the in-cell editor, Enter pressing a focused
-// button, and the names that screen readers and automation use.
-EditorCeldas* montar_tabla(QWidget* ventana, Grid& tabla, const ControlesTabla& c);
+class VentanaTabla : public VentanaConTabla {
+    Q_OBJECT
+  public:
+    QPushButton* cmdSiguiente() const { return c_.siguiente; }  // its caption is the mode
+
+    // The window has become the active one: the add button takes the focus.
+    void Form_Activate();
+    // Writes 1, 2, ... into the number column after a removal.
+    void actualizar_numeros();
+
+  signals:
+    // The window's input lets the walk go on, in the mode its button's caption gives.
+    void aceptado(abat::Modo modo);
+
+  protected:
+    VentanaTabla(Dialogos& dialogos, Grid tabla, const TextosTabla& textos, QWidget* parent);
+    // Once the window's controls exist: its fonts, the grid over its table, the in-cell editor,
+    // the commands and the names that screen readers and automation use.
+    void montar(const ControlesTabla& controles);
+    // Whether "Siguiente" may go on; otherwise the window says why.
+    virtual bool completa() = 0;
+
+    Dialogos& dialogos_;
+
+  private:
+    void cmdSiguiente_Click();
+    void cmdAgregar_Click();
+    void cmdQuitar_Click();
+
+    const TextosTabla& textos_;
+    ControlesTabla c_{};
+};
 
 }  // namespace abat
