@@ -1,15 +1,29 @@
 #include "asistente.h"
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 #include <exception>
 
 #include "datos_calculo.h"
+#include "filas.h"
 #include "informe_error.h"
 #include "origen_error.h"
 #include "resultados.h"
 
 namespace abat {
+namespace {
+
+// The wait cursor while a calculation runs: a large field takes seconds.
+class CursorDeEspera {
+  public:
+    CursorDeEspera() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursorDeEspera() { QGuiApplication::restoreOverrideCursor(); }
+    CursorDeEspera(const CursorDeEspera&) = delete;
+    CursorDeEspera& operator=(const CursorDeEspera&) = delete;
+};
+
+}  // namespace
 
 Asistente::Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos,
                      std::function<void()> terminar)
@@ -64,6 +78,7 @@ void Asistente::pozosAceptados(Modo modo) {
 // The results show first and fill while the user watches. After an error too the user stays on
 // the results, from which every input window can be reached to mend the value.
 void Asistente::puntosAceptados() {
+    if (!cabeLaTabla()) return;
     aResultados();
     v_.principal.mostrar(v_.resultados);
     const auto culpable = calcular();
@@ -72,11 +87,26 @@ void Asistente::puntosAceptados() {
 }
 
 void Asistente::actualizarDesde(QWidget* desde) {
+    if (!cabeLaTabla()) return;
     aResultados();
     const auto culpable = calcular();
     v_.principal.mostrar(v_.resultados);
     v_.principal.ocultar(desde);
     if (culpable) v_.resultados->enfocarEdicion(*culpable);
+}
+
+bool Asistente::cabeLaTabla() {
+    const long long pozos = record_count(v_.noPozos->pozos());
+    const long long puntos = record_count(v_.coordAbat->puntos());
+    if (pozos * puntos <= limite_resultados) return true;
+    const QLocale es(QLocale::Spanish, QLocale::Spain);
+    dialogos_.mensaje(QStringLiteral("La tabla de resultados tendría %1 abatimientos (%2 pozos × "
+                                     "%3 puntos); el límite es %4.\n\nReduzca el número de "
+                                     "pozos o de puntos.")
+                          .arg(es.toString(pozos * puntos), es.toString(pozos),
+                               es.toString(puntos), es.toString(limite_resultados)),
+                      QStringLiteral("Demasiados resultados"), Icono::advertencia);
+    return false;
 }
 
 void Asistente::aResultados() {
@@ -99,6 +129,7 @@ void Asistente::salir() {
 
 std::optional<Origen> Asistente::calcular() {
     try {
+        const CursorDeEspera espera;  // gone before any message of the handlers below
         calcular_resultados(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo(),
                             v_.resultados->resultados());
         if (graficar_) graficar_();

@@ -33,6 +33,8 @@ class Asistente : public QObject {
     void editar(QWidget* ventana, QPushButton* siguiente);
     void salir();
 
+    // Wells x points within the results table's limit; otherwise a message, and nothing changes.
+    bool cabeLaTabla();
     void aResultados();
     // Rebuilds the results and the chart. An error is reported, the input windows keep every
     // value, and the result is the window that holds the value to mend; once the results show,

@@ -10,6 +10,11 @@
 
 namespace abat {
 
+// The most drawdowns the results table holds, one per well and point. Each is kept as a text of
+// some 32 bytes, so the largest table takes about 640 MB: as much as a desktop computer can give
+// one table without swapping, and far more values than anyone reads.
+inline constexpr long long limite_resultados = 20'000'000;
+
 // Rebuilds `resultados` from the wells table, the points table and the time text (days): columns
 // " No. ", " Punto ", one "   Pozo <name>[m]   " per well and " Abatimiento Total[m] "; one row
 // per point. A failing (point, well) pair raises ErrorCalculo naming both, and leaves the rows

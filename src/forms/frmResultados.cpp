@@ -76,7 +76,8 @@ void frmResultados::enfocarEdicion(Origen origen) {
     QToolButton* boton = ui_->cmdAcuifero;
     if (origen == Origen::pozos) boton = ui_->cmdPozos;
     if (origen == Origen::puntos) boton = ui_->cmdPuntos;
-    boton->setFocus(Qt::OtherFocusReason);
+    // As the keyboard gives it, with the focus frame drawn: a cue for the mouse user too.
+    boton->setFocus(Qt::ShortcutFocusReason);
 }
 
 QSize frmResultados::tamanoImagen() const {

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -13,6 +14,7 @@
 #include "dialogos_qt.h"
 #include "filas.h"
 #include "programa.h"
+#include "resultados.h"
 #include "ruta_grafico.h"
 
 using namespace abat;
@@ -27,7 +29,12 @@ struct Prueba {
     Ventanas& v = p.ventanas;
     QTemporaryDir dir;
 
-    Prueba() { p.archivoGrafico = QDir(dir.path()).filePath("grafico.gif").toStdString(); }
+    bool sinEspera = true;  // no wait cursor over any dialog
+
+    Prueba() {
+        p.archivoGrafico = QDir(dir.path()).filePath("grafico.gif").toStdString();
+        dialogos.alAbrir = [this] { sinEspera = sinEspera && !QGuiApplication::overrideCursor(); };
+    }
 
     template <typename T = QWidget>
     T* control(QWidget* ventana, const char* nombre) {
@@ -125,6 +132,29 @@ class TestAsistente : public QObject {
         t.pulsar(t.v.noPozos, "cmdSiguiente");
         QCOMPARE(t.visibles(), QStringList{"frmResultados"});
         QCOMPARE(t.resultado(1, 4), std::string("5.4734"));
+
+        // The wait cursor shows while the calculation runs, and only then.
+        Qt::CursorShape cursor = Qt::ArrowCursor;
+        t.p.asistente.setGraficar([&] { cursor = QGuiApplication::overrideCursor()->shape(); });
+        t.pulsar(t.v.resultados, "cmdPuntos");
+        t.pulsar(t.v.coordAbat, "cmdSiguiente");
+        QCOMPARE(cursor, Qt::WaitCursor);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    // wells x points beyond the limit: said before anything changes, and the user stays.
+    void demasiadosResultados() {
+        Prueba t;
+        t.hastaResultados();
+        t.pulsar(t.v.resultados, "cmdPuntos");
+        t.v.noPozos->pozos().setRows(5000 + 2);
+        t.v.coordAbat->puntos().setRows(4001 + 2);
+        const QStringList antes = t.entradas();
+        t.pulsar(t.v.coordAbat, "cmdSiguiente");
+        for (const char* cifra : {"20.005.000", "5000", "4001", "20.000.000"})
+            QVERIFY2(t.dialogos.ultimo().texto.contains(cifra), cifra);
+        QCOMPARE(t.visibles(), QStringList{"frmCoordAbat"});
+        QCOMPARE(t.entradas(), antes);
     }
 
     // After a failed calculation the user is on the results, the table shows what was written,
@@ -191,6 +221,10 @@ class TestAsistente : public QObject {
             QCOMPARE(t.visibles(), QStringList{"frmResultados"});
             QVERIFY2(t.v.resultados->imagen().isNull(), c.nombre);
             QVERIFY2(t.control(t.v.resultados, c.boton)->hasFocus(), c.nombre);
+            QStyleOption marco;  // the focus frame drawn, as after a key
+            marco.initFrom(t.control(t.v.resultados, c.boton));
+            QVERIFY(marco.state & QStyle::State_KeyboardFocusChange);
+            QVERIFY(t.sinEspera);
 
             t.pulsar(t.v.resultados, c.boton);
             if (QWidget* agregar = t.control(t.ventanaVisible(), "cmdAgregar")) {
