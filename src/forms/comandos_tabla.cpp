@@ -46,6 +46,17 @@ QString lista(const std::vector<std::string>& encabezados) {
     return nombres.join(QStringLiteral(", "));
 }
 
+// A pasted cell quoted in a message: on one line, and cut short, so the box fits the screen
+// whatever was pasted.
+QString cita(const std::string& celda) {
+    constexpr int largo_maximo = 40;
+    QString texto = QString::fromStdString(celda).simplified();
+    if (texto.size() <= largo_maximo) return texto;
+    int corte = largo_maximo;
+    if (texto.at(corte - 1).isHighSurrogate()) --corte;  // never half a character
+    return texto.left(corte) + QChar(0x2026);
+}
+
 QString texto_rechazo(const RechazoPegado& r, const std::vector<std::string>& encabezados) {
     const QString fila = QStringLiteral("Fila %1, columna %2").arg(r.fila).arg(r.columna);
     const QString columnas = QStringLiteral("cada fila debe tener %1 columnas (%2)")
@@ -58,13 +69,11 @@ QString texto_rechazo(const RechazoPegado& r, const std::vector<std::string>& en
                          .arg(fila, QString::fromStdString(r.encabezado), columnas);
             break;
         case RechazoPegado::sobran_celdas:
-            motivo = QStringLiteral("%1: «%2» sobra; %3.")
-                         .arg(fila, QString::fromStdString(r.texto), columnas);
+            motivo = QStringLiteral("%1: «%2» sobra; %3.").arg(fila, cita(r.texto), columnas);
             break;
         case RechazoPegado::no_numerico:
             motivo = QStringLiteral("%1 (%2): «%3» no es un valor numérico.")
-                         .arg(fila, QString::fromStdString(r.encabezado),
-                              QString::fromStdString(r.texto));
+                         .arg(fila, QString::fromStdString(r.encabezado), cita(r.texto));
             break;
     }
     return motivo + QStringLiteral("\n\nNo se ha pegado nada.");

@@ -97,10 +97,26 @@ std::vector<std::vector<std::string>> filas_de(std::string_view texto, char sepa
     return filas;
 }
 
+// The separator the spreadsheet wrote: a tab, else a semicolon, else a comma; looked for outside
+// quoted cells, which may hold any of them. A quote opens a quoted cell only at its start.
 char separador_de(std::string_view texto) {
-    if (texto.find('\t') != std::string_view::npos) return '\t';
-    if (texto.find(';') != std::string_view::npos) return ';';
-    return ',';
+    bool tab = false;
+    bool punto_y_coma = false;
+    bool inicio_de_celda = true;
+    for (size_t i = 0; i < texto.size(); ++i) {
+        if (texto[i] == '"' && inicio_de_celda) {
+            // To the closing quote; a doubled quote is a quote within the cell.
+            for (++i; i < texto.size(); ++i) {
+                if (texto[i] == '"' && (i + 1 == texto.size() || texto[++i] != '"')) break;
+            }
+        }
+        if (i >= texto.size()) break;
+        const char ch = texto[i];
+        tab = tab || ch == '\t';
+        punto_y_coma = punto_y_coma || ch == ';';
+        inicio_de_celda = std::string_view("\t;,\r\n").find(ch) != std::string_view::npos;
+    }
+    return tab ? '\t' : (punto_y_coma ? ';' : ',');
 }
 
 bool en_blanco(const std::vector<std::string>& fila) {

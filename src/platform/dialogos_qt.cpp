@@ -21,9 +21,11 @@ QMessageBox::Icon icono_qt(Icono icono) {
     return QMessageBox::NoIcon;
 }
 
+// The text is plain text: messages quote what the user pasted, where "<b>" is no markup.
 // A message box is as wide as its text needs, which can be narrower than its title: the window
 // manager then cuts the title ("Elimi... pozo"). A spacer across the box keeps it wide enough.
-void ajustar_al_titulo(QMessageBox& caja) {
+void preparar(QMessageBox& caja) {
+    caja.setTextFormat(Qt::PlainText);
     auto* rejilla = qobject_cast<QGridLayout*>(caja.layout());
     if (rejilla == nullptr) return;
     rejilla->addItem(new QSpacerItem(ancho_para_titulo(caja.windowTitle()), 0, QSizePolicy::Minimum,
@@ -45,7 +47,7 @@ int ancho_para_titulo(const QString& titulo) {
 
 void DialogosQt::mensaje(const QString& texto, const QString& titulo, Icono icono) {
     QMessageBox caja(icono_qt(icono), titulo, texto, QMessageBox::Ok, padre_);
-    ajustar_al_titulo(caja);
+    preparar(caja);
     caja.exec();
 }
 
@@ -53,7 +55,7 @@ bool DialogosQt::pregunta(const QString& texto, const QString& titulo) {
     QMessageBox caja(QMessageBox::Question, titulo, texto, QMessageBox::Yes | QMessageBox::No,
                      padre_);
     caja.setDefaultButton(QMessageBox::Yes);
-    ajustar_al_titulo(caja);
+    preparar(caja);
     return caja.exec() == QMessageBox::Yes;
 }
 

@@ -290,6 +290,7 @@ class TestAsistente : public QObject {
                 for (QAbstractButton* b : caja->buttons()) botones << b->text().remove('&');
                 QAbstractButton* si = caja->button(QMessageBox::Yes);
                 if (si != nullptr && caja->defaultButton() == si) botones << "(Sí)";
+                if (caja->textFormat() != Qt::PlainText) botones << "(formato)";
                 ancho = caja->width();
                 caja->button(pulsar)->click();
             });
@@ -297,7 +298,7 @@ class TestAsistente : public QObject {
         leer(QMessageBox::No);
         QVERIFY(!dialogos.pregunta("¿Está seguro de que desea salir?", "Salir"));
         leer(QMessageBox::Ok);
-        dialogos.mensaje("1", "Eliminando pozo", Icono::advertencia);
+        dialogos.mensaje("<b>1</b>", "Eliminando pozo", Icono::advertencia);
         botones.sort();
         QCOMPARE(botones, (QStringList{"(Sí)", "Aceptar", "No", "Sí"}));
         QVERIFY(ancho >= ancho_para_titulo("Eliminando pozo"));

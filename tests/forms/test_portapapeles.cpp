@@ -64,6 +64,14 @@ class TestPortapapeles : public QObject {
         QCOMPARE(dialogos.ultimo().texto,
                  QString("Fila 2, columna 3 (Gasto[m3/s]): «abc» no es un valor numérico.\n\n"
                          "No se ha pegado nada."));
+
+        // A cell of 2,000 words is quoted on one line and cut short: the box fits the screen.
+        QApplication::clipboard()->setText("P\t1\t1\t1\t4" + QString(" palabra").repeated(2000));
+        accion(&f, "accionPegar");
+        QVERIFY(dialogos.ultimo().texto.contains("«4 palabra palabra"));
+        QVERIFY(dialogos.ultimo().texto.contains("…»"));
+        QVERIFY(dialogos.ultimo().texto.size() < 200);
+        QCOMPARE(dialogos.ultimo().texto.count('\n'), 2);
     }
 
     // Copy of everything, of a selection, and the menus of each table; on the points window

@@ -33,6 +33,8 @@ TEST(Pegado, ReadsWhatSpreadsheetsCopy) {
          "\"Pozo \"\"A\"\"\t1\"\t 0.3 \t0.05\t100\t0",
          {{"Pozo \"A\"\t1", "0.3", "0.05", "100", "0"}}},
         {"quoted line break", "\"Norte\nSur\";1;2;3;4", {{"Norte\nSur", "1", "2", "3", "4"}}},
+        {"a semicolon within quotes", "\"a;b\",0.3,0.05,1,2", {{"a;b", "0.3", "0.05", "1", "2"}}},
+        {"a tab within quotes", "\"c\td\";0,3;0,05;1;2", {{"c\td", "0.3", "0.05", "1", "2"}}},
         {"header row and blank trailing lines",
          "Nombre\tDiámetro[m]\tGasto[m3/s]\tCoordenada x [m]\tCoordenada y "
          "[m]\nP\t1\t2\t3\t4\n\n\t\n",
