@@ -8,8 +8,8 @@ namespace abat {
 // grows without bound (it would give W(10) = 100.18 where W(10) = 4.16e-6).
 inline constexpr double u_cruce = 0.33863299081;
 
-// Euler's constant as the series has always used it (6 decimals) and the 4*pi of the drawdown,
-// a literal slightly below 4*pi that keeps the program's published figures.
+// The constants the drawdown is computed with: Euler's constant to six decimals, and 4*pi as a
+// literal a hair below 4*pi. Other values would move the last decimals of the drawdowns shown.
 inline constexpr double euler = 0.577216;
 inline constexpr double cuatro_pi = 12.56637061435916;
 

@@ -34,7 +34,7 @@ void generar_grafico(Declaraciones& d, const Grid& pozos, const Grid& puntos,
     escribir_puntos(motor.hojaActiva(), puntos);
     motor.agregarObjetoGrafico(100, 30, 500, 360);
     motor.asistenteGrafico("A1:B" + std::to_string(Rw));
-    motor.rellenoAreaGrafico(xl_solido, blanco);
+    motor.rellenoAreaGrafico(relleno_solido, blanco);
     motor.seriesPorColumnas();
     motor.agregarSerie(columna('D', 1, Rp));
     motor.valoresX(2, columna('C', 2, Rp));

@@ -18,7 +18,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(th
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
-    resize(708, 412);  // the design client area
+    resize(708, 412);  // before it is maximised: room for the aquifer window
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (sub != nullptr) emit activado(sub->widget());
     });

@@ -1,6 +1,7 @@
 #pragma once
-// How the chart chooses an axis's limits by itself, the way spreadsheets scale scatter axes, made
-// deterministic. The drawdown grid is laid over exactly these limits.
+// How the chart chooses an axis's limits from the data it shows: round numbers a little beyond
+// them, so the plan has a margin and labelled grid lines. The drawdown grid is laid over exactly
+// these limits, and one grid step beyond.
 
 namespace abat {
 

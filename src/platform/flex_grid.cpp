@@ -26,8 +26,8 @@ const char* const estilo =
     "QTableCornerButton::section { background-color: palette(button);"
     "  border: 0px; border-right: 1px solid #000000; border-bottom: 1px solid #000000; }";
 
-// As in the classic grid control, a selection is highlighted only when it spans more than one
-// cell; the current cell alone shows just the focus frame.
+// A selection is highlighted only when it spans more than one cell; the current cell alone shows
+// just the focus frame, so a table at rest reads as plain text.
 class DelegadoCelda : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;

@@ -1,6 +1,6 @@
 #pragma once
-// What the plan chart asks of a charting engine, in the terms of a spreadsheet's XY scatter
-// chart: series are made from one-column ranges of the engine's active worksheet.
+// What the plan chart asks of a charting engine: an XY scatter chart whose series are one-column
+// ranges of a worksheet, the wells and points first, then the drawdown classes.
 
 #include <string>
 
@@ -39,7 +39,7 @@ class MotorGrafico {
     virtual void salir() = 0;
 };
 
-inline constexpr int xl_solido = 1;
+inline constexpr int relleno_solido = 1;  // a fill pattern
 inline constexpr int blanco = 0xFFFFFF;
 
 }  // namespace abat

@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <QScatterSeries>
 #include <QValueAxis>
-#include <unordered_set>
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <unordered_set>
 
 #include "errores.h"
 #include "gif.h"
@@ -32,7 +32,7 @@ const QColor color_pozos(0xE4, 0x1A, 0x1C);
 const QColor color_puntos(0x00, 0x00, 0x00);
 const QColor borde_nodos(0x80, 0x80, 0x80);
 
-QColor color_bgr(int color) {  // spreadsheet colours are 0xBBGGRR
+QColor color_bgr(int color) {  // the engine's colours are 0xBBGGRR, red in the low byte
     return {color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF};
 }
 
@@ -62,7 +62,8 @@ Marca marca_de(const std::string& nombre) {
 QPolygonF contorno(const Marca& m, QPointF centro) {
     const double r = m.lado / 2.0;
     if (m.forma == QScatterSeries::MarkerShapeTriangle) {
-        return QPolygonF({centro + QPointF(0, -r), centro + QPointF(r, r), centro + QPointF(-r, r)});
+        return QPolygonF(
+            {centro + QPointF(0, -r), centro + QPointF(r, r), centro + QPointF(-r, r)});
     }
     return QPolygonF({centro + QPointF(0, -r), centro + QPointF(r, 0), centro + QPointF(0, r),
                       centro + QPointF(-r, 0)});

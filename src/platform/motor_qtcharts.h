@@ -4,8 +4,8 @@
 
 #include <QColor>
 #include <QImage>
-#include <QRect>
 #include <QPainter>
+#include <QRect>
 #include <QSize>
 #include <optional>
 #include <vector>
