@@ -103,8 +103,8 @@ bool Asistente::cabeLaTabla() {
     dialogos_.mensaje(QStringLiteral("La tabla de resultados tendría %1 abatimientos (%2 pozos × "
                                      "%3 puntos); el límite es %4.\n\nReduzca el número de "
                                      "pozos o de puntos.")
-                          .arg(es.toString(pozos * puntos), es.toString(pozos),
-                               es.toString(puntos), es.toString(limite_resultados)),
+                          .arg(es.toString(pozos * puntos), es.toString(pozos), es.toString(puntos),
+                               es.toString(limite_resultados)),
                       QStringLiteral("Demasiados resultados"), Icono::advertencia);
     return false;
 }

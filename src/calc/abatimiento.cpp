@@ -49,11 +49,11 @@ double abatimiento_comprobado(const DatosCalculo& d, const Pozo& p, double x, do
     const double r = distancia_efectiva(distancia, p.diametro);
     const Causa causa_r = r == distancia ? posicion : Causa::pozo;  // or the well's radius
     const double r2 = comprobado(r * r, causa_r);
-    const double numerador = comprobado(
-        r2 * d.S, culpable({{r2, causa_r}, {d.S, Causa::acuifero}}));
-    const double denominador = comprobado(
-        d.T * 4 * d.tiempo * segundos_por_dia,
-        culpable({{d.T, Causa::acuifero}, {d.tiempo, Causa::tiempo}}));
+    const double numerador =
+        comprobado(r2 * d.S, culpable({{r2, causa_r}, {d.S, Causa::acuifero}}));
+    const double denominador =
+        comprobado(d.T * 4 * d.tiempo * segundos_por_dia,
+                   culpable({{d.T, Causa::acuifero}, {d.tiempo, Causa::tiempo}}));
     const double u = dividido(numerador, denominador,
                               culpable({{r2, causa_r},
                                         {d.S, Causa::acuifero},
@@ -64,8 +64,7 @@ double abatimiento_comprobado(const DatosCalculo& d, const Pozo& p, double x, do
     const double W = funcion_pozo(u);  // at most some 745, at the smallest u
     const double QW = comprobado(gasto(p) * W, Causa::pozo);
     const double divisor = comprobado(d.T * cuatro_pi, Causa::acuifero);
-    return dividido(QW, divisor,
-                    culpable({{QW, Causa::pozo}, {d.T, Causa::acuifero, true}}));
+    return dividido(QW, divisor, culpable({{QW, Causa::pozo}, {d.T, Causa::acuifero, true}}));
 }
 
 }  // namespace

@@ -10,7 +10,8 @@ namespace {
 // The table that holds the largest coordinate: the one that stretched the chart's extent.
 Origen mayor_coordenada(const DatosCalculo& d, const Grid& puntos) {
     double pozos = 0.0;
-    for (const Pozo& p : d.pozos) pozos = std::fmax(pozos, std::fmax(std::fabs(p.x), std::fabs(p.y)));
+    for (const Pozo& p : d.pozos)
+        pozos = std::fmax(pozos, std::fmax(std::fabs(p.x), std::fabs(p.y)));
     for (int j = 1; j <= puntos.Rows() - 2; ++j) {
         for (const int c : {2, 3}) {
             if (std::fabs(leading_number(puntos.TextMatrix(j, c))) > pozos) return Origen::puntos;
@@ -49,8 +50,9 @@ Origen origen_del_error(const ErrorCalculo& e, const DatosCalculo& d, const Grid
             if (d.T <= 0 || d.S <= 0) return Origen::acuifero;
             if (d.tiempo <= 0) return Origen::puntos;
             const bool pozo = e.pozo >= 1 && e.pozo <= static_cast<int>(d.pozos.size());
-            return pozo && d.pozos[static_cast<size_t>(e.pozo - 1)].diametro == 0 ? Origen::pozos
-                                                                                 : Origen::acuifero;
+            return pozo && d.pozos[static_cast<size_t>(e.pozo - 1)].diametro == 0
+                       ? Origen::pozos
+                       : Origen::acuifero;
         }
         case CodigoError::desbordamiento:
             return origen_desbordamiento(e, d, puntos);

@@ -73,7 +73,8 @@ void escribir_totales(Grid& resultados) {
         double total = 0.0;
         for (int c = 2; c <= resultados.Cols() - 2; ++c) {
             try {
-                total = comprobado(total + leading_number(resultados.TextMatrix(j, c)), Causa::pozo);
+                total =
+                    comprobado(total + leading_number(resultados.TextMatrix(j, c)), Causa::pozo);
             } catch (ErrorCalculo& e) {
                 e.punto = j;
                 throw;

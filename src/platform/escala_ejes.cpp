@@ -65,7 +65,8 @@ EscalaEje escala_automatica(double menor, double mayor) {
     if (menor >= 0 && menor < mayor * 5 / 6) bajo = 0;
     if (mayor <= 0 && mayor > menor * 5 / 6) alto = 0;
 
-    if (!std::isfinite(alto - bajo)) throw ErrorCalculo(CodigoError::desbordamiento, Causa::extension);
+    if (!std::isfinite(alto - bajo))
+        throw ErrorCalculo(CodigoError::desbordamiento, Causa::extension);
     const Unidad u = unidad_para(alto - bajo);
     const double n_bajo = std::floor(bajo / u.valor() + ruido);
     const double n_alto = std::ceil(alto / u.valor() - ruido);
