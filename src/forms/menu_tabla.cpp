@@ -21,6 +21,21 @@ QAction* accion(QWidget* dueno, const QString& texto, const char* nombre,
     return a;
 }
 
+// The cells as an HTML table in UTF-8, for word processors: the header row as <th>.
+QString como_html(const std::vector<std::vector<std::string>>& filas) {
+    QString html = QStringLiteral("<meta charset=\"utf-8\"><table>");
+    for (size_t r = 0; r < filas.size(); ++r) {
+        const QString marca = r == 0 ? QStringLiteral("th") : QStringLiteral("td");
+        html += QStringLiteral("<tr>");
+        for (const std::string& celda : filas[r]) {
+            html += QStringLiteral("<%1>%2</%1>")
+                        .arg(marca, QString::fromStdString(celda).toHtmlEscaped());
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
 void abrir_menu(QWidget* w, const QList<QAction*>& acciones, QPoint donde) {
     QMenu menu(w);
     menu.addActions(acciones);
@@ -33,7 +48,7 @@ void copiar_tabla(const Grid& tabla) {
     const Bloque b = bloque_a_copiar(tabla);
     auto* datos = new QMimeData;
     datos->setText(QString::fromStdString(como_texto(tabla, b)));
-    datos->setHtml(QString::fromStdString(como_html(tabla, b)));
+    datos->setHtml(como_html(celdas_a_copiar(tabla, b)));
     QApplication::clipboard()->setMimeData(datos);
 }
 

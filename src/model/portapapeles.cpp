@@ -22,47 +22,6 @@ std::string celda_tsv(const std::string& c) {
     return q + "\"";
 }
 
-std::string escapado_html(const std::string& c) {
-    std::string h;
-    for (const char ch : c) {
-        switch (ch) {
-            case '&':
-                h += "&amp;";
-                break;
-            case '<':
-                h += "&lt;";
-                break;
-            case '>':
-                h += "&gt;";
-                break;
-            case '"':
-                h += "&quot;";
-                break;
-            default:
-                h += ch;
-        }
-    }
-    return h;
-}
-
-template <typename Celda>
-std::string unir(const Grid& t, const Bloque& b, Celda celda, const std::string& inicio_fila,
-                 const std::string& fin_fila) {
-    // The header row, then the block's rows.
-    std::vector<int> filas{0};
-    for (int r = b.fila1; r <= b.fila2; ++r) filas.push_back(r);
-    std::string texto;
-    for (const int r : filas) {
-        texto += inicio_fila;
-        for (int c = b.col1; c <= b.col2; ++c) {
-            texto += celda(r == 0 ? recortado(t.TextMatrix(0, c)) : t.TextMatrix(r, c), r == 0,
-                           c == b.col1);
-        }
-        texto += fin_fila;
-    }
-    return texto;
-}
-
 // Splits pasted text into rows of cells: quotes as spreadsheets write them ("a ""b""" is
 // a "b"), which may hold separators and line breaks.
 std::vector<std::vector<std::string>> filas_de(std::string_view texto, char separador) {
@@ -161,25 +120,25 @@ Bloque bloque_a_copiar(const Grid& t) {
     return {1, 0, ultima, t.Cols() - 1};
 }
 
-std::string como_texto(const Grid& t, const Bloque& b) {
-    return unir(
-        t, b,
-        [](const std::string& c, bool, bool primera) {
-            return (primera ? "" : "\t") + celda_tsv(c);
-        },
-        "", "\n");
+std::vector<std::vector<std::string>> celdas_a_copiar(const Grid& t, const Bloque& b) {
+    std::vector<std::vector<std::string>> filas;
+    for (int r = b.fila1 - 1; r <= b.fila2; ++r) {
+        const int fila = r < b.fila1 ? 0 : r;  // the header row first
+        auto& celdas = filas.emplace_back();
+        for (int c = b.col1; c <= b.col2; ++c) {
+            celdas.push_back(fila == 0 ? recortado(t.TextMatrix(0, c)) : t.TextMatrix(fila, c));
+        }
+    }
+    return filas;
 }
 
-std::string como_html(const Grid& t, const Bloque& b) {
-    return "<meta charset=\"utf-8\"><table>" +
-           unir(
-               t, b,
-               [](const std::string& c, bool cabecera, bool) {
-                   const char* marca = cabecera ? "th" : "td";
-                   return std::string("<") + marca + ">" + escapado_html(c) + "</" + marca + ">";
-               },
-               "<tr>", "</tr>") +
-           "</table>";
+std::string como_texto(const Grid& t, const Bloque& b) {
+    std::string texto;
+    for (const auto& fila : celdas_a_copiar(t, b)) {
+        for (size_t c = 0; c < fila.size(); ++c) texto += (c > 0 ? "\t" : "") + celda_tsv(fila[c]);
+        texto += '\n';
+    }
+    return texto;
 }
 
 std::vector<std::string> encabezados_de(const Grid& t) {

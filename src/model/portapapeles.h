@@ -1,6 +1,6 @@
 #pragma once
-// Tables in and out through the clipboard, as spreadsheets and word processors exchange them:
-// tab-separated text and an HTML table out; tab-, semicolon- or comma-separated rows in.
+// Tables in and out through the clipboard, as spreadsheets exchange them: tab-separated text out;
+// tab-, semicolon- or comma-separated rows in.
 
 #include <optional>
 #include <string>
@@ -20,11 +20,11 @@ struct Bloque {
 // otherwise every record with every column. Empty (fila1 > fila2) for a table without records.
 Bloque bloque_a_copiar(const Grid& tabla);
 
-// The block's header cells (row 0, trimmed), then its cells exactly as shown, as tab-separated
-// lines; a cell holding a tab, a line break or a quote is quoted as spreadsheets do.
+// The block's header cells (row 0, trimmed), then its cells exactly as shown.
+std::vector<std::vector<std::string>> celdas_a_copiar(const Grid& tabla, const Bloque& b);
+// Those cells as tab-separated lines; a cell holding a tab, a line break or a quote is quoted as
+// spreadsheets do.
 std::string como_texto(const Grid& tabla, const Bloque& b);
-// The same as an HTML table in UTF-8, header cells as <th>.
-std::string como_html(const Grid& tabla, const Bloque& b);
 
 // Why a paste was refused: its row and column in the pasted text (from 1) and the cell's text.
 struct RechazoPegado {

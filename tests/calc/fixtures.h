@@ -1,5 +1,5 @@
 #pragma once
-// Tables as the windows hold them, for the calculation tests.
+// Tables as the windows hold them, for the calculation and chart tests.
 
 #include <string>
 #include <vector>
@@ -10,43 +10,37 @@
 
 namespace abat::prueba {
 
-struct FilaPozo {
-    std::string nombre, diametro, gasto, x, y;
-};
-struct FilaPunto {
-    std::string nombre, x, y;
-};
+// The cells of one record, from column 1.
+using Celdas = std::vector<std::string>;
 
-inline Grid tabla_pozos(const std::vector<FilaPozo>& filas) {
-    Grid g(2, 6, 1, 1);
-    for (const auto& f : filas) {
+// A table of `filas` records; a record's cells are name, diameter, rate, x and y for a well
+// (6 columns), name, x and y for a point (4 columns).
+inline Grid tabla(int columnas, const std::vector<Celdas>& filas) {
+    Grid g(2, columnas, 1, 1);
+    for (const Celdas& f : filas) {
         const int r = append_record(g);
-        g.setTextMatrix(r, 1, f.nombre);
-        g.setTextMatrix(r, 2, f.diametro);
-        g.setTextMatrix(r, 3, f.gasto);
-        g.setTextMatrix(r, 4, f.x);
-        g.setTextMatrix(r, 5, f.y);
+        for (size_t c = 0; c < f.size(); ++c) g.setTextMatrix(r, static_cast<int>(c) + 1, f[c]);
     }
     return g;
 }
+// clang-format off
+inline Grid tabla_pozos(const std::vector<Celdas>& filas) { return tabla(6, filas); }
+inline Grid tabla_puntos(const std::vector<Celdas>& filas) { return tabla(4, filas); }
+// clang-format on
 
-inline Grid tabla_puntos(const std::vector<FilaPunto>& filas) {
-    Grid g(2, 4, 1, 1);
-    for (const auto& f : filas) {
-        const int r = append_record(g);
-        g.setTextMatrix(r, 1, f.nombre);
-        g.setTextMatrix(r, 2, f.x);
-        g.setTextMatrix(r, 3, f.y);
-    }
-    return g;
-}
-
-// The aquifer of the program's worked example: T = 0.01 m2/s, S = 0.0002.
+// A confined aquifer: T = 0.01 m2/s and S = 0.0002 unless given.
 inline Declaraciones acuifero(double T = 0.01, double S = 0.0002) {
     Declaraciones d;
     d.T = T;
     d.S = S;
     return d;
+}
+
+// Row r's cells joined by '|'.
+inline std::string fila(const Grid& g, int r) {
+    std::string texto;
+    for (int c = 0; c < g.Cols(); ++c) texto += (c > 0 ? "|" : "") + g.TextMatrix(r, c);
+    return texto;
 }
 
 }  // namespace abat::prueba

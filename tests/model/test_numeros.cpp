@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <utility>
-
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
-#include <limits>
 
 #include "errores.h"
 #include "numeros.h"
@@ -36,40 +32,27 @@ TEST(Numeros, StrictRule) {
     const std::pair<const char*, double> casos[] = {{" 0.02 ", 0.02}, {"+3", 3}, {"-0", 0},
                                                     {".5", 0.5},      {"5.", 5}, {"1e308", 1e308}};
     for (const auto& [texto, valor] : casos) EXPECT_EQ(strict_number(texto), valor) << texto;
-    for (const char* texto : {"", "   ", "abc", "1,5", "3.2m", "1 000", "1.2.3", "E5", "2E", "."}) {
-        try {
-            strict_number(texto);
-            ADD_FAILURE() << "aceptado: '" << texto << "'";
-        } catch (const ErrorCalculo& e) {
-            EXPECT_EQ(e.numero(), 13) << texto;
-        }
-    }
+    for (const char* texto : {"", "   ", "abc", "1,5", "3.2m", "1 000", "1.2.3", "E5", "2E", "."})
+        EXPECT_EQ(leer_estricto(texto).estado, Lectura::no_es_numero) << texto;
     EXPECT_EQ(leer_estricto("1e309").estado, Lectura::fuera_de_rango);
 }
 
 TEST(Numeros, TextsThePlacesWrite) {
-    const std::pair<double, const char*> completos[] = {{12, "12"},
-                                                        {0.5, "0.5"},
-                                                        {0, "0"},
-                                                        {-0.0, "0"},
-                                                        {-3, "-3"},
-                                                        {0.1 + 0.2, "0.3"},
-                                                        {1234567.25, "1234567.25"},
-                                                        {1e20, "1E+20"}};
+    // clang-format off
+    const std::pair<double, const char*> completos[] = {
+        {12, "12"}, {0.5, "0.5"}, {0, "0"}, {-0.0, "0"}, {-3, "-3"}, {0.1 + 0.2, "0.3"},
+        {1234567.25, "1234567.25"}, {1e20, "1E+20"}};
+    // clang-format on
     for (const auto& [v, texto] : completos) EXPECT_EQ(number_to_text(v), texto) << v;
-    // At the top of the range the text stays a finite number (found by fuzzing).
+    // At the top of the range the text stays a finite number.
     for (double v : {1.7976931348623157e308, -1.7976931348623157e308}) {
         EXPECT_NEAR(leading_number(number_to_text(v)) / v, 1, 5e-15) << number_to_text(v);
     }
-    const std::pair<double, const char*> cuatro[] = {{2.73670209, "2.7367"},
-                                                     {0.5, ".5"},
-                                                     {12, "12."},
-                                                     {1234.56789, "1234.5679"},
-                                                     {0.00004, "."},
-                                                     {-2.73675, "-2.7368"},
-                                                     {1.00005, "1.0001"},
-                                                     {9.99995, "10."},
-                                                     {-0.00004, "."},
-                                                     {1e20, "100000000000000000000."}};
+    // clang-format off
+    const std::pair<double, const char*> cuatro[] = {
+        {2.73670209, "2.7367"}, {0.5, ".5"}, {12, "12."}, {1234.56789, "1234.5679"},
+        {0.00004, "."}, {-2.73675, "-2.7368"}, {1.00005, "1.0001"}, {9.99995, "10."},
+        {-0.00004, "."}, {1e20, "100000000000000000000."}};
+    // clang-format on
     for (const auto& [v, texto] : cuatro) EXPECT_EQ(format_4dec(v), texto) << v;
 }

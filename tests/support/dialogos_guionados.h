@@ -25,33 +25,37 @@ class DialogosGuionados : public Dialogos {
     std::deque<bool> si;             // the answers to the questions, in turn
     std::vector<Mostrado> mostrados;
     std::function<void()> alAbrir;  // runs as each dialog opens, to look at the windows then
+    // Answers what the script has no answer for (a question: Yes for a text); without it, a
+    // script that runs out ends the test instead of asking forever.
+    std::function<QString(const Mostrado&)> sinGuion;
 
     void mensaje(const QString& texto, const QString& titulo, Icono icono) override {
-        registrar({Mostrado::mensaje, texto, titulo, icono});
+        mostrar({Mostrado::mensaje, texto, titulo, icono});
     }
     bool pregunta(const QString& texto, const QString& titulo) override {
-        registrar({Mostrado::pregunta, texto, titulo, Icono::pregunta});
-        return siguiente(si);
+        mostrar({Mostrado::pregunta, texto, titulo, Icono::pregunta});
+        return si.empty() ? !guion().isEmpty() : sacar(si);
     }
     QString entrada(const QString& prompt, const QString& titulo) override {
-        registrar({Mostrado::entrada, prompt, titulo, Icono::pregunta});
-        return siguiente(respuestas);
+        mostrar({Mostrado::entrada, prompt, titulo, Icono::pregunta});
+        return respuestas.empty() ? guion() : sacar(respuestas);
     }
-
     const Mostrado& ultimo() const { return mostrados.back(); }
 
   private:
-    void registrar(Mostrado m) {
+    void mostrar(Mostrado m) {
         mostrados.push_back(std::move(m));
         if (alAbrir) alAbrir();
     }
-    // A script that runs out ends the test instead of asking forever.
+    QString guion() const {
+        if (!sinGuion) throw std::logic_error("the script has no answer for this dialog");
+        return sinGuion(ultimo());
+    }
     template <typename T>
-    T siguiente(std::deque<T>& cola) {
-        if (cola.empty()) throw std::logic_error("the script has no answer for this dialog");
-        T v = cola.front();
+    static T sacar(std::deque<T>& cola) {
+        T primero = cola.front();
         cola.pop_front();
-        return v;
+        return primero;
     }
 };
 

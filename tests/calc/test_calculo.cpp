@@ -1,0 +1,226 @@
+// The drawdown at a point, the results table and the drawdown grid.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+
+#include "abatimiento.h"
+#include "fixtures.h"
+#include "funcion_pozo.h"
+#include "numeros.h"
+#include "origen_error.h"
+#include "red.h"
+#include "resultados.h"
+
+using namespace abat;
+using namespace abat::prueba;
+
+namespace {
+
+double abatimiento(const Declaraciones& d, const Grid& pozos, const char* tiempo, double x,
+                   double y) {
+    return abatimiento_punto(leer_datos(d, pozos, tiempo), x, y);
+}
+
+const Grid pozo = tabla_pozos({{"P1", "0.3", "0.05", "100", "0"}});
+
+}  // namespace
+
+// One day of 0.05 m3/s in T = 0.01 m2/s, S = 0.0002: at 100 m, and on the well of 0.3 m.
+TEST(Abatimiento, TheisNearTheWell) {
+    const Declaraciones d = acuifero();
+    EXPECT_NEAR(abatimiento(d, pozo, "1", 0, 0), 2.7367021, 5e-8);
+    // Inside the radius the drawdown is that at the well's face, however close to the centre:
+    // rounding in the grid's coordinates puts nodes within 1e-15 m of a well.
+    for (const double dentro : {0.0, 1e-15, 0.05, 0.15}) {
+        EXPECT_NEAR(abatimiento(d, pozo, "1", 100 - dentro, 0), 7.9108300, 5e-8) << dentro;
+    }
+    EXPECT_LT(abatimiento(d, pozo, "1", 100.16, 0), 7.9108300);
+    const Grid dos =
+        tabla_pozos({{"A", "0.3", "0.05", "100", "0"}, {"B", "0.3", "0.05", "100", "0"}});
+    EXPECT_EQ(abatimiento(d, dos, "1", 0, 0), 2 * abatimiento(d, pozo, "1", 0, 0));
+    const Grid inyeccion =
+        tabla_pozos({{"A", "0.3", "0.05", "100", "0"}, {"B", "0.3", "-0.05", "100", "0"}});
+    EXPECT_NEAR(abatimiento(d, inyeccion, "1", 0, 0), 0, 1e-12);
+    EXPECT_EQ(abatimiento(acuifero(0, 0), tabla_pozos({}), "", 0, 0), 0);  // no wells, no error
+}
+
+// Far from the well W(u) is the exponential integral; the series and E1 meet where the one takes
+// over from the other.
+TEST(Abatimiento, WellFunctionFarFromTheWell) {
+    // clang-format off
+    for (const auto& [u, W] : {std::pair{1.0, 0.2193839344}, {2.0, 0.04890051071},
+                               {5.0, 0.001148295591}, {10.0, 4.156968930e-6}}) {
+        // clang-format on
+        EXPECT_NEAR(funcion_pozo(u) / W, 1, 1e-9) << u;
+    }
+    EXPECT_EQ(funcion_pozo(1000), 0);  // below the smallest double: no error
+    EXPECT_NEAR(W_serie(u_cruce), E1(u_cruce), 1e-10);
+    EXPECT_EQ(funcion_pozo(u_cruce), W_serie(u_cruce));
+    EXPECT_NEAR(funcion_pozo(std::nextafter(u_cruce, 1.0)), W_serie(u_cruce), 1e-10);
+}
+
+// One well at (x, 0) and one point at (x, 0), each case spoiling values: the error, that it names
+// well 1 and point 1, and the window that holds the value to mend.
+TEST(Abatimiento, ErrorsAreNamedAndLeadToTheirWindow) {
+    struct Caso {
+        double T, S;
+        const char *tiempo, *diametro, *gasto, *xPozo, *xPunto;
+        int error;
+        Origen origen;
+    };
+    constexpr Origen acu = Origen::acuifero, poz = Origen::pozos, pun = Origen::puntos;
+    const Caso casos[] = {
+        {0, 2e-4, "1", "0.3", "0.05", "100", "0", 11, acu},  // T 0
+        {.01, 2e-4, "0", "0.3", "0.05", "100", "0", 11, pun},
+        {0, 0, "1", "0.3", "0.05", "100", "0", 5, acu},    // 0 / 0
+        {.01, 0, "1", "0.3", "0.05", "100", "0", 5, acu},  // ln 0
+        {.01, -2e-4, "1", "0.3", "0.05", "100", "0", 5, acu},
+        {.01, 2e-4, "-1", "0.3", "0.05", "100", "0", 5, pun},
+        // Two negatives whose signs would cancel in u are still invalid.
+        {-.01, -2e-4, "1", "0.3", "0.05", "100", "0", 5, acu},
+        {-.01, -2e-4, "0", "0.3", "0.05", "100", "0", 11, pun},
+        {.01, 2e-4, "1", "", "0.05", "0", "0", 5, poz},   // on a well of empty diameter
+        {.01, 0, "1", "0.3", "abc", "100", "0", 5, acu},  // ln before the rate is read
+        {.01, 2e-4, "1", "0.3", "abc", "100", "0", 13, poz},
+        // An overflow is blamed on the value that made it, finite or not.
+        {.01, 2e-4, "1", "0.3", "1e309", "100", "0", 6, poz},
+        {.01, 2e-4, "1", "0.3", "1e307", "100", "0", 6, poz},
+        {.01, 2e-4, "1", "0.3", "0.05", "1e200", "0", 6, poz},
+        {.01, 2e-4, "1", "0.3", "0.05", "1e400", "0", 6, poz},
+        {.01, 2e-4, "1", "1e200", "0.05", "100", "0", 6, poz},
+        {.01, 2e-4, "1", "0.3", "0.05", "100", "1e200", 6, pun},
+        {1e-320, 2e-4, "1", "0.3", "0.05", "100", "0", 6, acu},  // u
+        {.01, 1e306, "1", "0.3", "0.05", "100", "0", 6, acu},
+        {1e308, 2e-4, "1", "0.3", "0.05", "100", "0", 6, acu},
+        {.01, 2e-4, "1e305", "0.3", "0.05", "100", "0", 6, pun},
+        {.01, 2e-4, "1e-320", "0.3", "0.05", "100", "0", 6, pun},  // u
+    };
+    for (const Caso& c : casos) {
+        const Grid pozos = tabla_pozos({{"P", c.diametro, c.gasto, c.xPozo, "0"}});
+        const Grid puntos = tabla_puntos({{"A", c.xPunto, "0"}});
+        Grid r(2, 0, 1, 0);
+        const auto caso = testing::Message()
+                          << c.T << " " << c.S << " " << c.tiempo << " " << c.diametro << " "
+                          << c.gasto << " " << c.xPozo << " " << c.xPunto;
+        try {
+            calcular_resultados(acuifero(c.T, c.S), pozos, puntos, c.tiempo, r);
+            ADD_FAILURE() << caso;
+        } catch (const ErrorCalculo& e) {
+            EXPECT_EQ(std::tuple(e.numero(), e.pozo, e.punto), std::tuple(c.error, 1, 1)) << caso;
+            const DatosCalculo datos = leer_datos(acuifero(c.T, c.S), pozos, c.tiempo);
+            EXPECT_EQ(origen_del_error(e, datos, puntos), c.origen) << caso;
+        }
+    }
+    // The first failing well stops the sum and is named, also when only the total overflows.
+    for (const auto& [segundo, error] : {std::pair{"x", 13}, {"2e306", 6}}) {
+        const Grid pozos =
+            tabla_pozos({{"A", "0", "2e306", "100", "0"}, {"B", "0", segundo, "100", "0"}});
+        try {
+            abatimiento(acuifero(), pozos, "1", 0, 0);
+            ADD_FAILURE() << segundo;
+        } catch (const ErrorCalculo& e) {
+            EXPECT_EQ(std::pair(e.numero(), e.pozo), std::pair(error, 2));
+            EXPECT_EQ(origen_del_error(e, leer_datos(acuifero(), pozos, "1"), Grid(2, 4, 1, 1)),
+                      Origen::pozos);
+        }
+    }
+}
+
+TEST(Resultados, OneWellOnePoint) {
+    if (std::getenv("ABAT_EXPECT_COMMA") != nullptr) {
+        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    }
+    Grid r(2, 0, 1, 0);
+    calcular_resultados(acuifero(), pozo, tabla_puntos({{"A", "0", "0"}}), "1", r);
+    ASSERT_EQ(r.Rows(), 3);
+    EXPECT_EQ(r.FormatString(), "^ No. |^ Punto |^   Pozo P1[m]   |^ Abatimiento Total[m] ");
+    EXPECT_EQ(fila(r, 0), " No. | Punto |   Pozo P1[m]   | Abatimiento Total[m] ");
+    EXPECT_EQ(fila(r, 1), "1|A|2.7367|2.7367");
+}
+
+// The total adds the texts shown: three wells of 0.33333 m are '.3333' each and 0.9999 in all.
+TEST(Resultados, TotalsAddTheRoundedTexts) {
+    const double por_unidad =
+        abatimiento(acuifero(), tabla_pozos({{"P", "0.3", "1", "100", "0"}}), "1", 0, 0);
+    const std::string q = number_to_text(0.33333 / por_unidad);
+    Grid r(2, 0, 1, 0);
+    calcular_resultados(acuifero(),
+                        tabla_pozos({{"", "0.3", q, "100", "0"},
+                                     {"b", "0.3", q, "-100", "0"},
+                                     {"c", "0.3", q, "0", "100"},
+                                     {"lejos", "0.3", "1e-9", "100", "0"}}),
+                        tabla_puntos({{"A", "0", "0"}}), "1", r);
+    EXPECT_EQ(r.TextMatrix(0, 2), "   Pozo [m]   ");
+    EXPECT_EQ(fila(r, 1), "1|A|.3333|.3333|.3333|.|0.9999");
+}
+
+// A name with the format string's separator still heads one column; a new calculation keeps
+// nothing of the last one.
+TEST(Resultados, RebuiltFromScratchAndNamesNeverShiftColumns) {
+    Grid r(2, 0, 1, 0);
+    calcular_resultados(
+        acuifero(),
+        tabla_pozos({{"a|b|c", "0.3", "0.05", "100", "0"}, {"P2", "0.3", "0.05", "0", "100"}}),
+        tabla_puntos({{"A", "0", "0"}, {"B", "10", "0"}}), "1", r);
+    EXPECT_EQ(fila(r, 0),
+              " No. | Punto |   Pozo a|b|c[m]   |   Pozo P2[m]   | Abatimiento Total[m] ");
+    calcular_resultados(acuifero(), pozo, tabla_puntos({{"A", "0", "0"}}), "1", r);
+    EXPECT_EQ(std::pair(r.Cols(), r.Rows()), std::pair(4, 3));
+    EXPECT_EQ(r.TextMatrix(0, 3), " Abatimiento Total[m] ");
+}
+
+// Point 2 of 3 stands on well 2, whose diameter is empty: the logarithm of 0 there. Row 1 and
+// the start of row 2 stay, with no total column and no row for point 3.
+TEST(Resultados, FailureAtPointTwoKeepsWhatWasWritten) {
+    Grid r(2, 0, 1, 0);
+    const Grid pozos =
+        tabla_pozos({{"P1", "0.3", "0.05", "100", "0"}, {"P2", "", "0.05", "0", "50"}});
+    const Grid puntos = tabla_puntos({{"A", "0", "0"}, {"B", "0", "50"}, {"C", "9", "9"}});
+    EXPECT_THROW(calcular_resultados(acuifero(), pozos, puntos, "1", r), ErrorCalculo);
+    EXPECT_EQ(std::pair(r.Cols(), r.Rows()), std::pair(4, 4));
+    EXPECT_EQ(fila(r, 1).substr(0, 11), "1|A|2.7367|");
+    EXPECT_EQ(fila(r, 2), "2|B|2.648|");
+}
+
+// 23 x 23 nodes from one step below each limit to one beyond, grid column after grid column;
+// a new grid replaces the last, also when equal limits put its nodes on one line.
+TEST(Red, CoordinatesAndOrderOfTheNodes) {
+    Declaraciones d = acuifero();
+    const DatosCalculo datos = leer_datos(d, tabla_pozos({{"P", "0.3", "0.05", "50", "50"}}), "1");
+    generar_red(d, datos, 0, 200, 0, 100);
+    for (const auto& [i, x, y] :
+         {std::tuple{0, -10, -5}, {1, 0, 0}, {21, 200, 100}, {22, 210, 105}})
+        EXPECT_TRUE(d.xRed.at(i) == x && d.yRed.at(i) == y) << i;
+    ASSERT_EQ(d.nodos->Count(), 529);
+    for (const auto& [k, x, y] :
+         {std::tuple{1, -10, -5}, {2, -10, 0}, {24, 0, -5}, {529, 210, 105}})
+        EXPECT_TRUE(d.nodos->Item(k).x() == x && d.nodos->Item(k).y() == y) << k;
+    const cRedG& n = d.nodos->Item(100);
+    EXPECT_EQ(n.abat(), abatimiento_punto(datos, n.x(), n.y()));
+    EXPECT_FALSE(d.nodo.has_value());
+    generar_red(d, datos, 5, 5, 0, 100);
+    ASSERT_EQ(d.nodos->Count(), 529);
+    for (const cRedG& m : *d.nodos) EXPECT_EQ(m.x(), 5);
+}
+
+// A node on a well of diameter 0 stops the grid there, named; and a node a hair from a well
+// (the axis -4..10 puts one at 2.9999999999999991) gets the drawdown at the well's face.
+TEST(Red, NodesOnAndNextToAWell) {
+    Declaraciones d = acuifero();
+    try {
+        generar_red(d, leer_datos(d, tabla_pozos({{"P", "", "0.05", "0", "0"}}), "1"), 0, 200, 0,
+                    100);
+        FAIL();
+    } catch (const ErrorCalculo& e) {
+        EXPECT_EQ(std::pair(e.numero(), e.pozo), std::pair(5, 1));
+        EXPECT_EQ(e.nodo, std::make_optional(std::pair{0.0, 0.0}));
+    }
+    EXPECT_EQ(d.nodos->Count(), 23 + 1);  // the first grid column and the node (0, -5)
+    generar_red(d, leer_datos(d, tabla_pozos({{"W", "0.3", "0.05", "3", "3"}}), "1"), -4, 10, -4,
+                10);
+    double mayor = 0;
+    for (const cRedG& n : *d.nodos) mayor = std::max(mayor, n.abat());
+    EXPECT_NEAR(mayor, 7.9108300, 5e-8);
+}

@@ -1,0 +1,109 @@
+// The plan chart: its worksheet, and the chart as the program builds it, drawn by the Qt Charts
+// engine and written as a GIF.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <cmath>
+#include <numeric>
+#include <set>
+
+#include "errores.h"
+#include "fixtures.h"
+#include "generar_grafico.h"
+#include "hoja_grafico.h"
+#include "motor_qtcharts.h"
+
+using namespace abat;
+using namespace abat::prueba;
+
+namespace {
+
+std::set<QRgb> colores_en(const QImage& imagen, const QRect& zona) {
+    std::set<QRgb> colores;
+    for (int y = zona.top(); y <= zona.bottom(); ++y) {
+        for (int x = zona.left(); x <= zona.right(); ++x) colores.insert(imagen.pixel(x, y));
+    }
+    return colores;
+}
+
+}  // namespace
+
+// The chart reads coordinate texts as the calculation does; a cell never written gives no point.
+TEST(HojaGrafico, CoordinateTextsReadAsTheCalculationReadsThem) {
+    Hoja h;
+    h.set("A5", std::string(" 1 000 m"));
+    h.set("A6", std::string());
+    h.set("A7", 2.5);
+    EXPECT_EQ(h.numeros(rango("A5:A8")),
+              (std::vector<std::optional<double>>{1000.0, 0.0, 2.5, std::nullopt}));
+    EXPECT_TRUE(h.vacia("A4"));
+    EXPECT_THROW(rango("A1:B7"), std::invalid_argument);
+}
+
+TEST(HojaGrafico, ClassBoundaries) {
+    const std::pair<double, int> casos[] = {
+        {-5, 1}, {10, 1}, {std::nextafter(10.0, 11.0), 2}, {20, 2},
+        {45, 5}, {60, 6}, {std::nextafter(60.0, 61.0), 7}, {1e300, 7}};
+    for (const auto& [abat, clase] : casos) EXPECT_EQ(clase_de(abat), clase) << abat;
+}
+
+TEST(HojaGrafico, SortingKeepsTheGridOrderAndCounts) {
+    colRed nodos;
+    for (int i = 0; i < 529; ++i) nodos.Add(i, -i, i % 100);
+    Hoja h;
+    std::optional<cRedG> nodo;
+    const auto c = clasificar_nodos(h, nodos, nodo);
+    EXPECT_EQ(std::accumulate(c.begin(), c.end(), 0), 529 + 7 * 2);
+    EXPECT_EQ(c[0], 2 + 11 * 6);  // drawdowns 0 to 10 in each of the six hundreds
+    EXPECT_EQ(h.numeros(rango("E2:E3")), (std::vector<std::optional<double>>{0.0, 1.0}));
+    EXPECT_EQ(h.numeros(rango("F3:F3"))[0], -1.0);
+    EXPECT_EQ(h.numeros(rango("G2:G2"))[0], 11.0);
+    EXPECT_TRUE(h.vacia(direccion_celda('E', c[0])) && !nodo.has_value());
+}
+
+// The picture shows, in the plot and with their exact colours, every class that has nodes and no
+// other, under the wells and points, which keep theirs. It is a GIF made as any file of the
+// user's (0644 under umask 022); one that cannot be written is error 75 naming the file.
+TEST(Grafico, EveryClassWithNodesShowsInItsOwnColour) {
+    Declaraciones d = acuifero();
+    MotorQtCharts motor(QSize(785, 465));
+    const QTemporaryDir dir;
+    std::string archivo = QDir(dir.path()).filePath("grafico.gif").toStdString();
+    QImage mostrada;  // what the results window was given to show
+    const auto generar = [&] {
+        const Grid pozos =
+            tabla_pozos({{"A", "0.3", "0.5", "100", "200"}, {"B", "0.3", "0.05", "300", "400"}});
+        generar_grafico(d, pozos, tabla_puntos({{"X", "150", "250"}}), "1", motor,
+                        {archivo, [&](const std::string& f) { mostrada.load(f.c_str()); }});
+    };
+    const mode_t antes = umask(022);
+    generar();
+    umask(antes);
+    struct stat estado {};
+    EXPECT_TRUE(stat(archivo.c_str(), &estado) == 0 && (estado.st_mode & 0777) == 0644);
+    ASSERT_EQ(mostrada.size(), QSize(785, 465));
+
+    const std::set<QRgb> colores = colores_en(mostrada, motor.areaTrazado());
+    std::array<bool, numero_clases> con_nodos{};
+    for (const cRedG& n : *d.nodos)
+        con_nodos.at(static_cast<size_t>(clase_de(n.abat()) - 1)) = true;
+    ASSERT_GE(std::count(con_nodos.begin(), con_nodos.end(), true), 4);
+    for (size_t k = 0; k < con_nodos.size(); ++k) {
+        const QRgb color = MotorQtCharts::color_serie(clases_abatimiento()[k].nombre).rgb();
+        EXPECT_EQ(colores.count(color) == 1, con_nodos[k]) << "class " << k + 1;
+    }
+    for (const char* serie : {"Pozos", "Puntos"}) {
+        EXPECT_TRUE(colores.count(MotorQtCharts::color_serie(serie).rgb())) << serie;
+    }
+
+    archivo = "/nonexistent/dir/grafico.gif";
+    try {
+        generar();
+        FAIL();
+    } catch (const ErrorCalculo& e) {
+        EXPECT_EQ(std::tuple(e.numero(), e.ruta), std::tuple(75, archivo));
+    }
+}

@@ -1,0 +1,251 @@
+// The wells and points tables: the add and remove commands, editing cells in place, and the
+// clipboard.
+#include "controles.h"
+#include "dialogos_guionados.h"
+#include "filas.h"
+#include "flex_grid.h"
+#include "frmCoordAbat.h"
+#include "frmNoPozos.h"
+
+using namespace abat;
+using namespace abat::prueba;
+
+namespace {
+
+// A table window on screen, its table holding `registros` records with "0.5" in every cell.
+template <typename F>
+struct Abierta {
+    DialogosGuionados dialogos;
+    F f{dialogos};
+    Grid& g = f.tabla();
+    FlexGrid* grid = control<FlexGrid>(&f, "MSFlexGrid1");
+    QLineEdit* caja = control<QLineEdit>(&f, "txtCellEditor");
+
+    explicit Abierta(int registros) {
+        for (int i = 0; i < registros; ++i) {
+            const int r = append_record(g);
+            for (int c = 1; c < g.Cols(); ++c) g.setTextMatrix(r, c, "0.5");
+        }
+        f.show();
+        if (!QTest::qWaitForWindowActive(&f)) qFatal("the window did not show");
+    }
+    QPoint centro(int fila, int col) const {
+        return grid->visualRect(grid->gridModel()->indexOfCell(fila, col)).center();
+    }
+    void dobleClic(int fila, int col) const {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centro(fila, col));
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centro(fila, col));
+    }
+    void tecla(char c) const {
+        grid->setFocus();
+        QTest::keyClick(grid, c);
+    }
+    // The box lies exactly over the current cell, one pixel smaller, in its own container.
+    bool sobreLaCelda() const {
+        const QRect celda = grid->visualRect(grid->currentIndex());
+        const QPoint esquina = grid->viewport()->mapTo(caja->parentWidget(), celda.topLeft());
+        return caja->isVisible() && caja->geometry() == QRect(esquina, celda.size() - QSize(1, 1));
+    }
+    void pegar(const QString& texto) {
+        QApplication::clipboard()->setText(texto);
+        control<QAction>(&f, "accionPegar")->trigger();
+    }
+};
+
+// The actions of the context menu that `abrir` opens, read while it shows.
+QStringList menu(const std::function<void()>& abrir) {
+    QStringList nombres;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (QAction* a : menu->actions()) nombres << a->objectName();
+        menu->close();
+    });
+    abrir();
+    return nombres;
+}
+
+}  // namespace
+
+class TestTablas : public QObject {
+    Q_OBJECT
+  private slots:
+    // Each value is asked until it reads as a number, after an error message, and written the
+    // moment it is accepted; the name is never checked. The row is there from the first question.
+    void agregarPozoConReintentos() {
+        Abierta<frmNoPozos> a(0);
+        QStringList alPreguntar;  // the new row as each dialog opens
+        a.dialogos.alAbrir = [&] { alPreguntar << fila(a.g, 1); };
+        a.dialogos.respuestas = {"", "", "0.3", "abc", "1e309", " .5 ", "1,5", "+100", "-0", "x"};
+        pulsar(&a.f, "cmdAgregar");
+        QCOMPARE(fila(a.g, 1) + "/" + fila(a.g, 2), QString("1||0.3|0.5|100|0/|||||"));
+        QCOMPARE(alPreguntar.first() + "/" + alPreguntar.at(4), QString("1|||||/1||0.3|||"));
+        QString tipos;  // e: input, m: error message, followed by the same question again
+        const auto& mostrados = a.dialogos.mostrados;
+        for (size_t i = 0; i < mostrados.size(); ++i) {
+            tipos += mostrados[i].tipo == Mostrado::entrada ? 'e' : 'm';
+            if (mostrados[i].tipo == Mostrado::mensaje)
+                QVERIFY(mostrados[i].icono == Icono::error &&
+                        mostrados[i + 1].texto == mostrados[i - 1].texto);
+        }
+        QCOMPARE(tipos, QString("eemeememeemee"));
+        QVERIFY(mostrados[0].titulo.endsWith(" 1"));        // the record's number
+        QCOMPARE(a.dialogos.respuestas.size(), size_t{1});  // "x" was never needed
+
+        // Names are kept exactly as typed; numbers as the program writes them.
+        const QString nombre = QString("Pozo|\t\u0416\u4e95 ") + QString(300, 'n');
+        a.dialogos.respuestas = {nombre, "-0", "0", "1e308", "-3"};
+        pulsar(&a.f, "cmdAgregar");
+        QCOMPARE(fila(a.g, 2), QString("2|%1|0|0|1E+308|-3").arg(nombre));
+        QVERIFY(a.dialogos.ultimo().titulo.endsWith(" 2"));
+    }
+
+    // The number is rounded half to even, and a text that is not a number asked again; a number
+    // that names no well is said, and nothing is asked after it. The removal is confirmed, and
+    // the wells below move up and are renumbered.
+    void quitarPozo() {
+        Abierta<frmNoPozos> a(0);
+        pulsar(&a.f, "cmdQuitar");
+        QVERIFY(a.dialogos.mostrados.empty());  // no wells: nothing asked
+        for (int i = 1; i <= 5; ++i) {
+            a.dialogos.respuestas = {QString("P%1").arg(i), "0.3", "1", QString::number(i), "0"};
+            pulsar(&a.f, "cmdAgregar");
+        }
+        // clang-format off
+        for (const auto& [respuesta, numero] : {std::pair{"0", "0"}, {"6", "6"}, {"5.5", "6"},
+                                                {"-32768", "-32768"}, {"32768", "0"}}) {
+            // clang-format on
+            a.dialogos.respuestas = {respuesta};
+            pulsar(&a.f, "cmdQuitar");
+            QCOMPARE(std::tuple(a.dialogos.ultimo().texto, a.dialogos.ultimo().icono),
+                     std::tuple(QString("El pozo %1 no existe").arg(numero), Icono::advertencia));
+        }
+        a.dialogos.mostrados.clear();
+        a.dialogos.respuestas = {"abc", "", "2.5", "3.5", "1"};
+        a.dialogos.si = {true, true, false};
+        pulsar(&a.f, "cmdQuitar");
+        QVERIFY(a.dialogos.mostrados[1].icono == Icono::error &&
+                a.dialogos.ultimo().texto.endsWith(" 2?"));
+        QCOMPARE(fila(a.g, 2), QString("2|P3|0.3|1|3|0"));
+        pulsar(&a.f, "cmdQuitar");  // 3.5 is 4: P5 goes
+        pulsar(&a.f, "cmdQuitar");  // answered No
+        QVERIFY(a.dialogos.ultimo().titulo.endsWith(" 1"));
+        QCOMPARE(std::tuple(fila(a.g, 3), a.g.Rows()), std::tuple("3|P4|0.3|1|4|0", 5));
+    }
+
+    // The points window runs the same commands on its own columns.
+    void puntos() {
+        Abierta<frmCoordAbat> a(0);
+        a.dialogos.respuestas = {"A", "", "10", "abc", "-20", "B", "1", "2", "x", "1"};
+        a.dialogos.si = {true};
+        pulsar(&a.f, "cmdAgregar");
+        pulsar(&a.f, "cmdAgregar");
+        QCOMPARE(std::tuple(fila(a.g, 2), a.dialogos.mostrados.size()), std::tuple("2|B|1|2", 10u));
+        pulsar(&a.f, "cmdQuitar");
+        QCOMPARE(std::tuple(fila(a.g, 1), a.g.Rows()), std::tuple("1|B|1|2", 3));
+    }
+
+    // A double click opens the box over the cell with its text; a typed character replaces the
+    // text, the caret after it, and control characters open it on the cell's text; Enter
+    // stores, Escape drops; a character beyond 16 bits is stored whole; leaving the box for a
+    // button stores its text before the button's action runs.
+    void editarEnLaCelda() {
+        Abierta<frmNoPozos> a(3);
+        a.dobleClic(2, 3);
+        QVERIFY(a.caja->hasFocus() && a.sobreLaCelda() && a.caja->text() == "0.5");
+        QTest::keyClick(a.caja, Qt::Key_Return);
+        a.tecla('7');
+        QCOMPARE(std::tuple(a.caja->text(), a.caja->cursorPosition()), std::tuple("7", 1));
+        QTest::keyClick(a.caja, Qt::Key_Escape);
+        QVERIFY(!a.caja->isVisible() && a.g.TextMatrix(2, 3) == "0.5");
+        a.tecla('7');
+        QTest::keyClicks(a.caja, "5 m");
+        QTest::keyClick(a.caja, Qt::Key_Enter);
+        QCOMPARE(a.g.TextMatrix(2, 3), std::string("75 m"));
+        a.grid->setFocus();
+        QTest::keyClick(a.grid, Qt::Key_Return);
+        QCOMPARE(a.caja->text(), QString("75 m"));
+        a.caja->clear();
+        QTest::keyClick(a.caja, Qt::Key_Return);
+        QCOMPARE(a.g.TextMatrix(2, 3), std::string());
+        QKeyEvent gota(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\U0001F4A7"));
+        QApplication::sendEvent(a.grid, &gota);
+        QTest::keyClick(a.caja, Qt::Key_Return);
+        QCOMPARE(a.g.TextMatrix(2, 3), std::string("\U0001F4A7"));
+
+        a.dobleClic(1, 1);
+        QTest::keyClicks(a.caja, "Norte");
+        std::string nombreAlAgregar;
+        a.dialogos.alAbrir = [&] {
+            if (nombreAlAgregar.empty()) nombreAlAgregar = a.g.TextMatrix(1, 1);
+        };
+        a.dialogos.respuestas = {"P", "1", "1", "1", "1"};
+        pulsar(&a.f, "cmdAgregar");
+        QVERIFY(nombreAlAgregar == "0.5Norte" && !a.caja->isVisible());
+    }
+
+    // A selection whose far row is the empty last row opens nothing, made by keys, by the mouse
+    // or by the program; the character typed is dropped. Only the far row counts: a current
+    // cell in the last row with a record as the far row opens there, and Enter writes there.
+    void filaVaciaBloquea() {
+        Abierta<frmCoordAbat> a(2);
+        a.dobleClic(3, 1);
+        QVERIFY(!a.caja->isVisible());
+        QTest::mouseClick(a.grid->viewport(), Qt::LeftButton, {}, a.centro(2, 1));
+        QTest::keyClick(a.grid, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(seleccion(a.g), QString("2,1:3,1"));
+        QTest::keyClick(a.grid, 'x');
+        QVERIFY(!a.caja->isVisible());
+        QTest::mousePress(a.grid->viewport(), Qt::LeftButton, {}, a.centro(2, 2));
+        QTest::mouseMove(a.grid->viewport(), a.centro(3, 2));
+        QTest::mouseRelease(a.grid->viewport(), Qt::LeftButton, {}, a.centro(3, 2));
+        QCOMPARE(seleccion(a.g), QString("2,2:3,2"));
+        QTest::keyClick(a.grid, 'x');
+        QVERIFY(!a.caja->isVisible() && fila(a.g, 3) == "|||");
+        a.g.selectCell(3, 2);
+        a.g.setRowSel(2);
+        QTest::keyClick(a.grid, '9');
+        QVERIFY(a.sobreLaCelda());  // here the box lies on the window, the grid in a frame
+        QTest::keyClick(a.caja, Qt::Key_Return);
+        QCOMPARE(a.g.TextMatrix(3, 2), std::string("9"));
+    }
+
+    // Paste appends numbered records; a bad cell pastes nothing and names row, column and text,
+    // quoted on one line and cut short, so the box fits the screen.
+    void pegarPozos() {
+        Abierta<frmNoPozos> a(0);
+        a.pegar("P1\t0,3\t0,05\t100\t0\nP2\t0.3\t2e-2\t-100\t0\n");
+        a.pegar("P1\t0,3\t0,05\t100\t0\nP2\t0.3\t2e-2\t-100\t0\n");
+        QVERIFY(fila(a.g, 4) == "4|P2|0.3|0.02|-100|0" && a.dialogos.mostrados.empty());
+        a.pegar("P3\t1\t1\t1\t1\nP4\t1\tabc\t1\t1\n");
+        QCOMPARE(a.g.Rows(), 6);
+        QCOMPARE(a.dialogos.ultimo().texto,
+                 QString("Fila 2, columna 3 (Gasto[m3/s]): «abc» no es un valor numérico.\n\n"
+                         "No se ha pegado nada."));
+        a.pegar("P\t1\t1\t1\t4" + QString(" palabra").repeated(2000));
+        const QString aviso = a.dialogos.ultimo().texto;
+        QVERIFY(aviso.contains("«4 palabra palabra") && aviso.contains("…»"));
+        QVERIFY(aviso.size() < 200 && aviso.count('\n') == 2);
+    }
+
+    // The points window's menu pastes points, and copies every record as tab-separated text and
+    // as an HTML table for word processors, the header first, its cells escaped.
+    void copiarYPegarPuntos() {
+        Abierta<frmCoordAbat> a(0);
+        QCOMPARE(menu([&] { QTest::keyClick(a.grid, Qt::Key_F10, Qt::ShiftModifier); }),
+                 (QStringList{"accionCopiar", "accionPegar", "accionSeleccionarTodo"}));
+        a.pegar("Nombre;Coordenada x [m];Coordenada y [m]\nA;1,5;2\nB;3;4");
+        a.g.setTextMatrix(2, 1, "<b>&");
+        control<QAction>(&a.f, "accionCopiar")->trigger();
+        QCOMPARE(QApplication::clipboard()->text().section('\n', 2), QString("2\t<b>&\t3\t4\n"));
+        QCOMPARE(QApplication::clipboard()->mimeData()->html(),
+                 QString("<meta charset=\"utf-8\"><table><tr><th>No.</th><th>Nombre</th>"
+                         "<th>Coordenada x [m]</th><th>Coordenada y [m]</th></tr><tr><td>1</td>"
+                         "<td>A</td><td>1.5</td><td>2</td></tr><tr><td>2</td><td>&lt;b&gt;&amp;"
+                         "</td><td>3</td><td>4</td></tr></table>"));
+        control<QAction>(&a.f, "accionSeleccionarTodo")->trigger();
+        QCOMPARE(seleccion(a.g), QString("1,1:2,3"));
+    }
+};
+
+QTEST_MAIN(TestTablas)
+#include "test_tablas.moc"

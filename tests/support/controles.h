@@ -1,0 +1,36 @@
+#pragma once
+// Reaching the windows' controls and reading their tables, in the window tests, which have
+// all of Qt Widgets and Qt Test at hand through this header.
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "grid.h"
+
+namespace abat::prueba {
+
+// The control named `nombre` in `ventana`; the test ends if there is none.
+template <typename T = QWidget>
+T* control(const QWidget* ventana, const char* nombre) {
+    T* c = ventana->findChild<T*>(QString::fromLatin1(nombre));
+    if (c == nullptr) qFatal("no control %s", nombre);
+    return c;
+}
+
+inline void pulsar(const QWidget* ventana, const char* boton) {
+    QTest::mouseClick(control<QAbstractButton>(ventana, boton), Qt::LeftButton);
+}
+
+// Row r's cells joined by '|'.
+inline QString fila(const Grid& g, int r) {
+    QStringList celdas;
+    for (int c = 0; c < g.Cols(); ++c) celdas << QString::fromStdString(g.TextMatrix(r, c));
+    return celdas.join('|');
+}
+
+// The current cell and the far corner of the selection: "Row,Col:RowSel,ColSel".
+inline QString seleccion(const Grid& g) {
+    return QStringLiteral("%1,%2:%3,%4").arg(g.Row()).arg(g.Col()).arg(g.RowSel()).arg(g.ColSel());
+}
+
+}  // namespace abat::prueba
