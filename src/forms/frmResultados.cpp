@@ -76,7 +76,10 @@ void frmResultados::enfocarEdicion(Origen origen) {
     QToolButton* boton = ui_->cmdAcuifero;
     if (origen == Origen::pozos) boton = ui_->cmdPozos;
     if (origen == Origen::puntos) boton = ui_->cmdPuntos;
-    // As the keyboard gives it, with the focus frame drawn: a cue for the mouse user too.
+    // As the keyboard gives it, with the focus frame drawn: a cue for the mouse user too. The
+    // window may not be active yet (a message box has just closed), and activation would give
+    // the focus without the frame: the window is told that the focus moved by keyboard.
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
     boton->setFocus(Qt::ShortcutFocusReason);
 }
 

@@ -27,7 +27,10 @@ struct Prueba {
 
     Prueba() {
         p.archivoGrafico = QDir(dir.path()).filePath("grafico.gif").toStdString();
-        dialogos.alAbrir = [this] { sinEspera = sinEspera && !QGuiApplication::overrideCursor(); };
+        dialogos.alAbrir = [this] {
+            sinEspera = sinEspera && !QGuiApplication::overrideCursor();
+            QApplication::setActiveWindow(nullptr);  // as a real dialog takes the activation
+        };
         p.asistente.iniciar();
         if (!QTest::qWaitForWindowActive(&v.principal)) qFatal("the main window did not show");
     }
@@ -190,6 +193,7 @@ class TestAsistente : public QObject {
                 pulsar(t.visible(), "cmdSiguiente");
                 QCOMPARE(t.entradas(), antes);
             }
+            QApplication::setActiveWindow(&t.v.principal);  // back once the message closes
             const QString texto = t.dialogos.ultimo().texto;
             QVERIFY2(texto.contains(QStringLiteral("'%1'").arg(c.error)) && texto.contains(c.dice),
                      qPrintable(texto));
