@@ -40,8 +40,8 @@ class ErrorCalculo : public std::runtime_error {
     int numero() const { return static_cast<int>(codigo_); }
     const char* descripcion() const { return descripcion_error(codigo_); }
 
+    Causa causa;  // what made a step overflow
     // Where the error arose: the well (1..n) and the point (1..m) or grid node being computed.
-    Causa causa;
     int pozo = 0;
     int punto = 0;
     std::optional<std::pair<double, double>> nodo;

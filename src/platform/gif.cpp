@@ -63,13 +63,12 @@ void escribir_gif(const QImage& imagen, const std::string& archivo,
     const QImage rgb = imagen.convertToFormat(QImage::Format_RGB32);
     // Each pixel takes the nearest colour of the palette: its own, where the palette holds it.
     const QImage indexada = rgb.convertToFormat(QImage::Format_Indexed8, paleta_de(rgb, exactos));
-    std::vector<GifColorType> colores(colores_gif, GifColorType{0, 0, 0});
-    for (int i = 0; i < indexada.colorCount(); ++i) {
-        const QRgb c = indexada.color(i);
-        colores[static_cast<size_t>(i)] = {static_cast<GifByteType>(qRed(c)),
-                                           static_cast<GifByteType>(qGreen(c)),
-                                           static_cast<GifByteType>(qBlue(c))};
+    std::vector<GifColorType> colores;
+    for (const QRgb c : indexada.colorTable()) {
+        colores.push_back({static_cast<GifByteType>(qRed(c)), static_cast<GifByteType>(qGreen(c)),
+                           static_cast<GifByteType>(qBlue(c))});
     }
+    colores.resize(colores_gif, GifColorType{0, 0, 0});  // a GIF's table has a power of 2
     const auto fallo = [&] { return ErrorCalculo::de_acceso(archivo); };
     std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> mapa(
         GifMakeMapObject(colores_gif, colores.data()), &GifFreeMapObject);
