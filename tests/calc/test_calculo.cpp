@@ -1,9 +1,7 @@
 // The drawdown at a point, the results table and the drawdown grid.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 
 #include "abatimiento.h"
 #include "fixtures.h"
@@ -129,9 +127,6 @@ TEST(Abatimiento, ErrorsAreNamedAndLeadToTheirWindow) {
 }
 
 TEST(Resultados, OneWellOnePoint) {
-    if (std::getenv("ABAT_EXPECT_COMMA") != nullptr) {
-        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-    }
     Grid r(2, 0, 1, 0);
     calcular_resultados(acuifero(), pozo, tabla_puntos({{"A", "0", "0"}}), "1", r);
     ASSERT_EQ(r.Rows(), 3);
@@ -205,17 +200,17 @@ TEST(Red, CoordinatesAndOrderOfTheNodes) {
     for (const cRedG& m : *d.nodos) EXPECT_EQ(m.x(), 5);
 }
 
-// A node on a well of diameter 0 stops the grid there, named; and a node a hair from a well
-// (the axis -4..10 puts one at 2.9999999999999991) gets the drawdown at the well's face.
-TEST(Red, NodesOnAndNextToAWell) {
+// A node on a well of diameter 0 stops the grid there, named; a node a hair from a well (the
+// axis -4..10 puts one at 2.9999999999999991) gets the drawdown at the well's face; and a node
+// too far for its distance to a well leads to the table whose coordinate stretched the chart.
+TEST(Red, NodesOnNextToAndFarFromAWell) {
     Declaraciones d = acuifero();
     try {
         generar_red(d, leer_datos(d, tabla_pozos({{"P", "", "0.05", "0", "0"}}), "1"), 0, 200, 0,
                     100);
         FAIL();
     } catch (const ErrorCalculo& e) {
-        EXPECT_EQ(std::pair(e.numero(), e.pozo), std::pair(5, 1));
-        EXPECT_EQ(e.nodo, std::make_optional(std::pair{0.0, 0.0}));
+        EXPECT_EQ(std::tuple(e.numero(), e.pozo, e.nodo), std::tuple(5, 1, std::pair{0.0, 0.0}));
     }
     EXPECT_EQ(d.nodos->Count(), 23 + 1);  // the first grid column and the node (0, -5)
     generar_red(d, leer_datos(d, tabla_pozos({{"W", "0.3", "0.05", "3", "3"}}), "1"), -4, 10, -4,
@@ -223,4 +218,14 @@ TEST(Red, NodesOnAndNextToAWell) {
     double mayor = 0;
     for (const cRedG& n : *d.nodos) mayor = std::max(mayor, n.abat());
     EXPECT_NEAR(mayor, 7.9108300, 5e-8);
+    for (const auto& [x, origen] : {std::pair{"1.3e154", Origen::pozos}, {"-1", Origen::puntos}}) {
+        const DatosCalculo datos = leer_datos(d, tabla_pozos({{"P", "0.3", "0.05", x, "0"}}), "1");
+        try {
+            generar_red(d, datos, -1.3e154, 0, 0, 1);
+            ADD_FAILURE() << x;
+        } catch (const ErrorCalculo& e) {
+            const Grid puntos = tabla_puntos({{"A", "1e154", "0"}, {"B", "0", "0"}});
+            EXPECT_EQ(origen_del_error(e, datos, puntos), origen) << x;
+        }
+    }
 }
