@@ -35,7 +35,7 @@ QString hoja(int n, bool pozos) {
     QString texto;
     for (int k = 0; k < n; ++k) {
         const QString x = QString::number(2.0 * (k % 1000) - 1000, 'f', 1);
-        const QString y = QString::number(37.0 * (k % 41) - 700 + k / 1000, 'f', 1);
+        const QString y = QString::number(37.0 * (k % 41) - 700 + k / 1000.0, 'f', 1);
         texto += pozos ? QStringLiteral("P%1\t0.3\t0.001\t%2\t%3\n").arg(k).arg(x, y)
                        : QStringLiteral("A%1\t%2\t%3\n").arg(k).arg(y, x);
     }
@@ -73,7 +73,7 @@ struct Campo {
         v.coordAbat->findChild<QLineEdit*>("txtTiempo")->setText("30");
     }
     // "Siguiente" on the points window, then the results window exposed and painted.
-    void calcular() {
+    void calcular() const {
         pulsar(v.coordAbat, "cmdSiguiente");
         (void)QTest::qWaitForWindowExposed(v.resultados);
         benchmark::DoNotOptimize(v.resultados->grab());

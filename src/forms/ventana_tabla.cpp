@@ -33,7 +33,7 @@ void VentanaTabla::montar(const ControlesTabla& controles) {
     connect(c_.quitar, &QPushButton::clicked, this, &VentanaTabla::cmdQuitar_Click);
 }
 
-void VentanaTabla::Form_Activate() {
+void VentanaTabla::Form_Activate() const {
     c_.agregar->setFocus(Qt::ActiveWindowFocusReason);
 }
 

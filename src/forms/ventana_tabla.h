@@ -31,7 +31,7 @@ class VentanaTabla : public VentanaConTabla {
     QPushButton* cmdSiguiente() const { return c_.siguiente; }  // its caption is the mode
 
     // The window has become the active one: the add button takes the focus.
-    void Form_Activate();
+    void Form_Activate() const;
     // Writes 1, 2, ... into the number column after a removal.
     void actualizar_numeros();
 

@@ -28,7 +28,7 @@ struct Prueba {
     Prueba() {
         p.archivoGrafico = QDir(dir.path()).filePath("grafico.gif").toStdString();
         dialogos.alAbrir = [this] {
-            sinEspera = sinEspera && !QGuiApplication::overrideCursor();
+            sinEspera = sinEspera && QGuiApplication::overrideCursor() == nullptr;
             QApplication::setActiveWindow(nullptr);  // as a real dialog takes the activation
         };
         p.asistente.iniciar();
@@ -57,7 +57,9 @@ struct Prueba {
         const int r = append_record(g);
         for (size_t c = 0; c < celdas.size(); ++c) g.setTextMatrix(r, int(c) + 1, celdas[c]);
     }
-    std::string resultado(int r, int c) { return v.resultados->resultados().TextMatrix(r, c); }
+    std::string resultado(int r, int c) const {
+        return v.resultados->resultados().TextMatrix(r, c);
+    }
     // Everything the user entered in the three input windows.
     QStringList entradas() {
         QStringList todo{caja("txtT")->text(), caja("txtS")->text(), caja("txtTiempo")->text()};
@@ -116,7 +118,7 @@ class TestAsistente : public QObject {
 
         pulsar(t.v.resultados, "cmdPozos");
         QCOMPARE(t.v.noPozos->cmdSiguiente()->text(), QString("Actualizar"));
-        t.agregar(t.v.noPozos->pozos(), {"P2", "0.3", "0.05", "-100", "0"});
+        Prueba::agregar(t.v.noPozos->pozos(), {"P2", "0.3", "0.05", "-100", "0"});
         pulsar(t.v.noPozos, "cmdSiguiente");
         QCOMPARE(t.visible(), t.v.resultados);
         QCOMPARE(t.resultado(1, 4), std::string("5.4734"));
@@ -165,7 +167,7 @@ class TestAsistente : public QObject {
         // Each window once, and each source of error: a (well, point) pair, a grid node and the
         // chart's file. Which window each value leads to is told in the calculation's tests.
         const char* lugar = "Pozo 1, punto 1.";
-        const Caso casos[] = {
+        const std::vector<Caso> casos = {
             {nullptr, 11, lugar, "cmdAcuifero", caja("txtT", "0", "0.01")},
             {nullptr, 11, lugar, "cmdPuntos", caja("txtTiempo", "0", "1")},
             {"cmdAcuifero", 13, lugar, "cmdPozos", celda(true, 3, "abc", "0.05")},
@@ -214,14 +216,15 @@ class TestAsistente : public QObject {
         }
     }
 
-    // Beside the program; installed, or where it cannot write, in the user's data directory.
+    // Beside the program; installed (even as root), or where it cannot write, in the user's
+    // data directory.
     void dondeSeEscribeElGrafico() {
         const QTemporaryDir programa;
         const QString datos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        for (const auto& [directorio, esperado] :  // the last even for root
-             {std::pair{programa.path(), programa.path()},
-              {"/nonexistent/bin", datos},
-              {ABAT_BINDIR, datos}})
+        // clang-format off
+        for (const auto& [directorio, esperado] : {std::pair{programa.path(), programa.path()},
+                                                   {"/nonexistent/bin", datos}, {ABAT_BINDIR, datos}})
+            // clang-format on
             QCOMPARE(QString::fromStdString(ruta_grafico(directorio)),
                      QDir(esperado).filePath("grafico.gif"));
     }
@@ -238,20 +241,20 @@ class TestAsistente : public QObject {
                                     "💧",    "",       "+.5", "e",   "1.2.3", "<b>x"};
         const QStringList pegados = {"P\t0.3\t0.05\t100\t0\n", "A;1,5;2\nB;3;4\n", "x\ty\n",
                                      "\"a;b\",1,2,3,4", "1e400\t1\t1\t1\t1"};
-        const auto entero = [](const char* nombre, uint64_t v) {
-            return std::getenv(nombre) ? std::strtoull(std::getenv(nombre), nullptr, 10) : v;
+        const auto entero = [](const char* nombre, int v) {
+            return qEnvironmentVariableIsSet(nombre) ? qEnvironmentVariableIntValue(nombre) : v;
         };
-        const uint64_t semilla = entero("WALK_SEED", 20261207);
+        const int semilla = entero("WALK_SEED", 20261207);
         std::mt19937_64 azar(semilla);
         const auto entre = [&](int a, int b) { return a + int(azar() % uint64_t(b - a + 1)); };
         const auto uno = [&](const auto& lista) { return lista[entre(0, int(lista.size()) - 1)]; };
         std::optional<Prueba> t;
-        for (uint64_t i = 1; i <= entero("WALK_ACTIONS", 10000); ++i) {
+        for (int i = 1; i <= entero("WALK_ACTIONS", 10000); ++i) {
             if (!t || t->terminado) {  // at the start, and after "Salir" answered Yes
                 t.emplace();
                 t->dialogos.sinGuion = [&](const Mostrado& m) {  // numbers mostly: adds end
-                    if (m.tipo == Mostrado::pregunta) return QString(entre(0, 9) ? "" : "Sí");
-                    return entre(0, 3) ? QString::number(entre(-500, 500) / 7.0) : uno(textos);
+                    if (m.tipo == Mostrado::pregunta) return QString(entre(0, 9) == 0 ? "Sí" : "");
+                    return entre(0, 3) == 0 ? uno(textos) : QString::number(entre(-500, 500) / 7.0);
                 };
             }
             const QString donde = QStringLiteral("WALK_SEED=%1, action %2: ").arg(semilla).arg(i);
@@ -294,13 +297,14 @@ class TestAsistente : public QObject {
                             grid->model()->index(entre(0, grid->model()->rowCount() - 1),
                                                  entre(0, grid->model()->columnCount() - 1)))
                         .center();
-                if (entre(0, 1)) QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, celda);
+                if (entre(0, 1) == 1)
+                    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, celda);
                 QTest::mouseClick(grid->viewport(), Qt::LeftButton,
-                                  entre(0, 1) ? Qt::ShiftModifier : Qt::NoModifier, celda);
+                                  entre(0, 1) == 1 ? Qt::ShiftModifier : Qt::NoModifier, celda);
             } else if (grid != nullptr) {
                 escribir(grid, uno(textos).left(1));  // opens the editor on a record
-                QTest::keyClick(grid, entre(0, 1) ? Qt::Key_Return : Qt::Key_Down,
-                                entre(0, 1) ? Qt::ShiftModifier : Qt::NoModifier);
+                QTest::keyClick(grid, entre(0, 1) == 1 ? Qt::Key_Return : Qt::Key_Down,
+                                entre(0, 1) == 1 ? Qt::ShiftModifier : Qt::NoModifier);
             }
             if (t->terminado) continue;
             const auto hijas = t->v.principal.findChildren<QMdiSubWindow*>();

@@ -64,12 +64,13 @@ TEST(Abatimiento, WellFunctionFarFromTheWell) {
 TEST(Abatimiento, ErrorsAreNamedAndLeadToTheirWindow) {
     struct Caso {
         double T, S;
-        const char *tiempo, *diametro, *gasto, *xPozo, *xPunto;
+        const char *tiempo, *diametro, *gasto, *xPozo,
+            *xPunto;  // NOLINT
         int error;
         Origen origen;
     };
-    constexpr Origen acu = Origen::acuifero, poz = Origen::pozos, pun = Origen::puntos;
-    const Caso casos[] = {
+    constexpr Origen acu = Origen::acuifero, poz = Origen::pozos, pun = Origen::puntos;  // NOLINT
+    const std::vector<Caso> casos = {
         {0, 2e-4, "1", "0.3", "0.05", "100", "0", 11, acu},  // T 0
         {.01, 2e-4, "0", "0.3", "0.05", "100", "0", 11, pun},
         {0, 0, "1", "0.3", "0.05", "100", "0", 5, acu},    // 0 / 0

@@ -36,10 +36,6 @@ struct Abierta {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centro(fila, col));
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centro(fila, col));
     }
-    void tecla(char c) const {
-        grid->setFocus();
-        QTest::keyClick(grid, c);
-    }
     // The box lies exactly over the current cell, one pixel smaller, in its own container.
     bool sobreLaCelda() const {
         const QRect celda = grid->visualRect(grid->currentIndex());
@@ -138,7 +134,7 @@ class TestTablas : public QObject {
         a.dialogos.si = {true};
         pulsar(&a.f, "cmdAgregar");
         pulsar(&a.f, "cmdAgregar");
-        QCOMPARE(std::tuple(fila(a.g, 2), a.dialogos.mostrados.size()), std::tuple("2|B|1|2", 10u));
+        QCOMPARE(std::tuple(fila(a.g, 2), a.dialogos.mostrados.size()), std::tuple("2|B|1|2", 10U));
         pulsar(&a.f, "cmdQuitar");
         QCOMPARE(std::tuple(fila(a.g, 1), a.g.Rows()), std::tuple("1|B|1|2", 3));
     }
@@ -152,11 +148,13 @@ class TestTablas : public QObject {
         a.dobleClic(2, 3);
         QVERIFY(a.caja->hasFocus() && a.sobreLaCelda() && a.caja->text() == "0.5");
         QTest::keyClick(a.caja, Qt::Key_Return);
-        a.tecla('7');
+        a.grid->setFocus();
+        QTest::keyClick(a.grid, '7');
         QCOMPARE(std::tuple(a.caja->text(), a.caja->cursorPosition()), std::tuple("7", 1));
         QTest::keyClick(a.caja, Qt::Key_Escape);
         QVERIFY(!a.caja->isVisible() && a.g.TextMatrix(2, 3) == "0.5");
-        a.tecla('7');
+        a.grid->setFocus();
+        QTest::keyClick(a.grid, '7');
         QTest::keyClicks(a.caja, "5 m");
         QTest::keyClick(a.caja, Qt::Key_Enter);
         QCOMPARE(a.g.TextMatrix(2, 3), std::string("75 m"));

@@ -44,7 +44,7 @@ TEST(Grid, ABatchIsToldOnceWhenItEnds) {
         std::string oido;
         void gridAboutToReshape() override { oido += "<"; }
         void gridReshaped() override { oido += ">"; }
-        void cellChanged(int, int) override { oido += "c"; }
+        void cellChanged(int /*fila*/, int /*col*/) override { oido += "c"; }
         void selectionChanged() override { oido += "s"; }
     } oyente;
     Grid g(2, 3, 1, 1);

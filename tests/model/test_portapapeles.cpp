@@ -17,7 +17,7 @@ const Registros uno = {{"P", "1", "2", "3", "4"}};
 // What spreadsheets put on the clipboard: tabs, semicolons or commas, decimal commas, quotes
 // (which may hold separators and line breaks), a header row, and blank lines at the end.
 TEST(Pegado, ReadsWhatSpreadsheetsCopy) {
-    const std::pair<const char*, Registros> casos[] = {
+    const std::vector<std::pair<const char*, Registros>> casos = {
         {"P1\t0.3\t0.05\t100\t0\nP2\t0.3\t0.02\t-100\t0\n",
          {{"P1", "0.3", "0.05", "100", "0"}, {"P2", "0.3", "0.02", "-100", "0"}}},
         {"P;0,3;0,05;1E2;0\r\n", {{"P", "0.3", "0.05", "100", "0"}}},
@@ -48,7 +48,7 @@ TEST(Pegado, ReadsWhatSpreadsheetsCopy) {
 TEST(Pegado, RefusesTheWholePasteAtTheFirstBadCell) {
     using R = RechazoPegado;
     using Rechazo = std::tuple<R::Motivo, int, int, std::string, std::string>;
-    const std::pair<const char*, Rechazo> casos[] = {
+    const std::vector<std::pair<const char*, Rechazo>> casos = {
         {"P1\t1\t2\t3\t4\nP2\t1\tabc\t3\t4", {R::no_numerico, 2, 3, "abc", "Gasto[m3/s]"}},
         {"P1\t1\t2\t3", {R::faltan_celdas, 1, 5, "", "Coordenada y [m]"}},
         {"P1\t1\t2\t3\t4\t5", {R::sobran_celdas, 1, 6, "5", ""}},

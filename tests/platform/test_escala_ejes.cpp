@@ -10,7 +10,7 @@ using namespace abat;
 // hair apart count as equal.
 TEST(EscalaEjes, RoundLimitsJustBeyondTheData) {
     // clang-format off
-    const double casos[][5] = {
+    const std::vector<std::array<double, 5>> casos = {
         {100, 930, 0, 1000, 100},  {82, 97, 80, 98, 2},       {80, 97, 0, 100, 10},
         {-3.2, 7.9, -4, 10, 2},    {-97, -82, -98, -80, 2},   {-97, -80, -100, 0, 10},
         {0.2, 1.4, 0, 1.6, 0.2},   {0.1, 0.3, 0, 0.35, 0.05}, {5, 5, 0, 6, 1},
@@ -28,7 +28,7 @@ TEST(EscalaEjes, RoundLimitsJustBeyondTheData) {
 // data, with a score of distinct ticks at most; or the overflow error, blamed on the extent.
 TEST(EscalaEjes, HostileExtremesGiveALabelableAxisOrOverflow) {
     // clang-format off
-    const std::pair<double, double> hostiles[] = {
+    const std::vector<std::pair<double, double>> hostiles = {
         {0, 1e-13},        {0, 1e-300},      {0, 4.9e-324},   {-4.9e-324, 4.9e-324},
         {1e6, 1e6 + 1e-9}, {1e15, 1e15 + 1}, {-1e-10, 1e-10}, {-7e-10, 2e-10},
         {-1e300, 1e300},   {0, 1e308},       {-1e308, 1e308}, {1.7e308, 1.7e308}};
