@@ -40,8 +40,7 @@ QList<QRgb> paleta_de(const QImage& imagen, const std::vector<QRgb>& exactos) {
 
 struct CierreGif {
     void operator()(GifFileType* gif) const {
-        int error = 0;
-        EGifCloseFile(gif, &error);
+        EGifCloseFile(gif, nullptr);  // giflib takes no error code where none is wanted
     }
 };
 
@@ -50,8 +49,7 @@ struct CierreGif {
 GifFileType* abrir(const std::string& archivo) {
     const int fd = ::open(archivo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return nullptr;
-    int error = 0;
-    GifFileType* gif = EGifOpenFileHandle(fd, &error);
+    GifFileType* gif = EGifOpenFileHandle(fd, nullptr);
     if (gif == nullptr) ::close(fd);
     return gif;
 }
@@ -83,8 +81,7 @@ void escribir_gif(const QImage& imagen, const std::string& archivo,
         auto* linea = const_cast<GifPixelType*>(indexada.constScanLine(y));  // giflib only reads
         if (EGifPutLine(gif.get(), linea, ancho) == GIF_ERROR) throw fallo();
     }
-    int cierre = 0;
-    if (EGifCloseFile(gif.release(), &cierre) == GIF_ERROR) throw fallo();
+    if (EGifCloseFile(gif.release(), nullptr) == GIF_ERROR) throw fallo();
 }
 
 }  // namespace abat

@@ -25,7 +25,7 @@ TEST(Pegado, ReadsWhatSpreadsheetsCopy) {
         {"\"Pozo \"\"A\"\"\t1\"\t 0.3 \t0.05\t100\t0",
          {{"Pozo \"A\"\t1", "0.3", "0.05", "100", "0"}}},
         {"\"Norte\nSur\";1;2;3;4", {{"Norte\nSur", "1", "2", "3", "4"}}},
-        {"\"a;\",1,2,3,4", {{"a;", "1", "2", "3", "4"}}},
+        {"P,1,2,3,4\n\"a;\",1,2,3,4", {{"P", "1", "2", "3", "4"}, {"a;", "1", "2", "3", "4"}}},
         {"\"c\t\";1;2;3;4", {{"c\t", "1", "2", "3", "4"}}},
         {"Nombre\tDiámetro[m]\tGasto[m3/s]\tCoordenada x [m]\tCoordenada y "
          "[m]\nP\t1\t2\t3\t4\n\n\t\n",
