@@ -2,7 +2,6 @@
 
 #include <QChart>
 #include <QGraphicsScene>
-#include <QLegendMarker>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -271,6 +270,7 @@ QImage MotorQtCharts::dibujar() {
     for (const Serie& s : series_) {
         if (es_pozos_o_puntos(s.nombre)) pintar(pintor, s, area, ex, ey);
     }
+    pintor.end();
     return imagen;
 }
 
