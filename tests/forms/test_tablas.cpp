@@ -200,8 +200,9 @@ class TestTablas : public QObject {
         QVERIFY(!a.caja->isVisible() && fila(a.g, 3) == "|||");
         a.g.selectCell(3, 2);
         a.g.setRowSel(2);
-        QTest::keyClick(a.grid, '9');
-        QVERIFY(a.sobreLaCelda());  // here the box lies on the window, the grid in a frame
+        a.g.setColSel(3);
+        QTest::keyClick(a.grid, '9');  // the selection becomes the current cell alone
+        QVERIFY(a.sobreLaCelda() && seleccion(a.g) == "3,2:3,2");  // on the window, grid in a frame
         QTest::keyClick(a.caja, Qt::Key_Return);
         QCOMPARE(a.g.TextMatrix(3, 2), std::string("9"));
     }
