@@ -116,7 +116,8 @@ void Grid::Clear() {
 // The current cell stays inside the table and out of the headers while there are other cells.
 void Grid::clampSelection() {
     auto clamp = [](int v, int fixed, int count) {
-        return std::clamp(v, std::min(fixed, std::max(count - 1, 0)), std::max(count - 1, 0));
+        const int ultimo = std::max(count - 1, 0);
+        return std::clamp(v, std::min(fixed, ultimo), ultimo);
     };
     row_ = clamp(row_, fixedRows_, Rows());
     rowSel_ = clamp(rowSel_, fixedRows_, Rows());

@@ -154,7 +154,7 @@ std::string number_to_text(double value) {
     // Above 1.797693134862315E+308, 15 digits round beyond the largest double and would read
     // back as an overflow: the text rounds towards zero there instead.
     if (std::fabs(value) > 1.79769313486231e308) {
-        return value < 0 ? "-1.79769313486231E+308" : "1.79769313486231E+308";
+        return std::string(std::signbit(value) ? "-" : "") + "1.79769313486231E+308";
     }
     std::array<char, 32> buf{};
     const auto r = std::to_chars(buf.begin(), buf.end(), value, std::chars_format::general, 15);

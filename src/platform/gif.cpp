@@ -66,7 +66,7 @@ void escribir_gif(const QImage& imagen, const std::string& archivo,
         colores.push_back({static_cast<GifByteType>(qRed(c)), static_cast<GifByteType>(qGreen(c)),
                            static_cast<GifByteType>(qBlue(c))});
     }
-    colores.resize(colores_gif, GifColorType{0, 0, 0});  // a GIF's table has a power of 2
+    colores.resize(colores_gif);  // a GIF's table has a power of 2 entries; the rest are black
     const auto fallo = [&] { return ErrorCalculo::de_acceso(archivo); };
     std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> mapa(
         GifMakeMapObject(colores_gif, colores.data()), &GifFreeMapObject);

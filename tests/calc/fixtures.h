@@ -30,10 +30,7 @@ inline Grid tabla_puntos(const std::vector<Celdas>& filas) { return tabla(4, fil
 
 // A confined aquifer: T = 0.01 m2/s and S = 0.0002 unless given.
 inline Declaraciones acuifero(double T = 0.01, double S = 0.0002) {
-    Declaraciones d;
-    d.T = T;
-    d.S = S;
-    return d;
+    return {T, S};
 }
 
 // Row r's cells joined by '|'.

@@ -127,16 +127,18 @@ class TestTablas : public QObject {
         QCOMPARE(std::tuple(fila(a.g, 3), a.g.Rows()), std::tuple("3|P4|0.3|1|4|0", 5));
     }
 
-    // The points window runs the same commands on its own columns.
+    // The points window runs the same commands on its own columns; its last point can go too.
     void puntos() {
         Abierta<frmCoordAbat> a(0);
-        a.dialogos.respuestas = {"A", "", "10", "abc", "-20", "B", "1", "2", "x", "1"};
-        a.dialogos.si = {true};
+        a.dialogos.respuestas = {"A", "", "10", "abc", "-20", "B", "1", "2", "x", "1", "1"};
+        a.dialogos.si = {true, true};
         pulsar(&a.f, "cmdAgregar");
         pulsar(&a.f, "cmdAgregar");
         QCOMPARE(std::tuple(fila(a.g, 2), a.dialogos.mostrados.size()), std::tuple("2|B|1|2", 10U));
         pulsar(&a.f, "cmdQuitar");
         QCOMPARE(std::tuple(fila(a.g, 1), a.g.Rows()), std::tuple("1|B|1|2", 3));
+        pulsar(&a.f, "cmdQuitar");
+        QCOMPARE(a.g.Rows(), 2);
     }
 
     // A double click opens the box over the cell with its text; a typed character replaces the

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 #include "filas.h"
 #include "grid.h"
 
@@ -18,7 +16,6 @@ TEST(Grid, FormatStringSetsHeadersAlignmentAndWidths) {
     EXPECT_EQ(std::tuple(r.TextMatrix(0, 1), r.isCentred(1), r.isCentred(2), r.widthText(2)),
               std::tuple(" Punto ", true, false, "Pozo"));
     EXPECT_EQ(r.Cols(), 4);
-    EXPECT_THROW(r.TextMatrix(2, 0), std::out_of_range);
 }
 
 // Records in rows 1 to Rows - 2, numbered; the empty last row; renumbered after a removal, the
