@@ -103,8 +103,10 @@ class TestAsistente : public QObject {
         QVERIFY(t.v.principal.windowState() & Qt::WindowMaximized);
         QVERIFY(t.visible() == t.v.resultados && t.dialogos.mostrados.empty());
         QCOMPARE(t.v.principal.posicion(t.v.resultados), QPoint(0, 0));
-        QCOMPARE(t.v.principal.posicion(t.v.coordAbat),
-                 QPoint(qRound(t.v.principal.Width() / 2.0 - 566 / 2.0), 0));
+        for (const auto& [w, ancho] :
+             {std::pair<QWidget*, int>{t.v.noPozos, 665}, {t.v.coordAbat, 566}})
+            QCOMPARE(t.v.principal.posicion(w),
+                     QPoint(qRound(t.v.principal.Width() / 2.0 - ancho / 2.0), 0));
         QCOMPARE(t.v.resultados->imagen().size(), QSize(785, 465));
 
         // The results are read-only: Ctrl+C copies the table; the chart is copied whole.

@@ -35,12 +35,11 @@ TEST(Abatimiento, TheisNearTheWell) {
         EXPECT_NEAR(abatimiento(d, pozo, "1", 100 - dentro, 0), 7.9108300, 5e-8) << dentro;
     }
     EXPECT_LT(abatimiento(d, pozo, "1", 100.16, 0), 7.9108300);
-    const Grid dos =
-        tabla_pozos({{"A", "0.3", "0.05", "100", "0"}, {"B", "0.3", "0.05", "100", "0"}});
-    EXPECT_EQ(abatimiento(d, dos, "1", 0, 0), 2 * abatimiento(d, pozo, "1", 0, 0));
-    const Grid inyeccion =
-        tabla_pozos({{"A", "0.3", "0.05", "100", "0"}, {"B", "0.3", "-0.05", "100", "0"}});
-    EXPECT_NEAR(abatimiento(d, inyeccion, "1", 0, 0), 0, 1e-12);
+    // Superposed: two wells as the one, and an injection of half its rate.
+    const Grid tres = tabla_pozos({{"A", "0.3", "0.05", "100", "0"},
+                                   {"B", "0.3", "0.05", "100", "0"},
+                                   {"C", "0.3", "-0.025", "100", "0"}});
+    EXPECT_NEAR(abatimiento(d, tres, "1", 0, 0), 1.5 * abatimiento(d, pozo, "1", 0, 0), 1e-12);
     EXPECT_EQ(abatimiento(acuifero(0, 0), tabla_pozos({}), "", 0, 0), 0);  // no wells, no error
 }
 
