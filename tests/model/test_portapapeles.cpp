@@ -56,7 +56,8 @@ TEST(Pegado, RefusesTheWholePasteAtTheFirstBadCell) {
         {"P1\t1\t1e400\t3\t4", {R::no_numerico, 1, 3, "1e400", "Gasto[m3/s]"}},
         {"P1\t1.234,5\t2\t3\t4", {R::no_numerico, 1, 2, "1.234,5", "Diámetro[m]"}},
         {"P1\t1\t2\t3\t4\n\nP3\t1\t2\t3\t4", {R::faltan_celdas, 2, 2, "", "Diámetro[m]"}},
-        {"\"P\r1;2;3;4\r", {R::faltan_celdas, 1, 2, "", "Diámetro[m]"}},  // the quote holds all
+        {"\"P\r1;2;3;4\r", {R::faltan_celdas, 1, 2, "", "Diámetro[m]"}},      // the quote holds all
+        {"4\" tubo;x,1,2,3,4", {R::faltan_celdas, 1, 3, "", "Gasto[m3/s]"}},  // an inch, no quote
     };
     for (const auto& [texto, rechazo] : casos) {
         const Pegado p = analizar_pegado(texto, pozos);
