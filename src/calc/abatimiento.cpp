@@ -75,7 +75,7 @@ double abatimiento_pozo(const DatosCalculo& d, const Pozo& p, double x, double y
     const double dy = y - p.y;
     const double r = distancia_efectiva(std::sqrt(dx * dx + dy * dy), p.diametro);
     const double u = (r * r * d.S) / (d.T * 4 * d.tiempo * segundos_por_dia);
-    if (std::isfinite(u) && u > 0.0 && p.gasto.ok() && !signo_no_valido(d)) {
+    if (std::isfinite(u) && p.gasto.ok() && !signo_no_valido(d)) {  // u = 0 gives no finite s
         const double s = p.gasto.valor * funcion_pozo(u) / (d.T * cuatro_pi);
         if (std::isfinite(s)) return s;
     }

@@ -35,7 +35,7 @@ class Lector {
     Prefijo leer() {
         saltar_blancos();
         if (hay('+') || hay('-')) {
-            if (t_[i_] == '-') p_.numero += '-';
+            if (actual() == '-') p_.numero += '-';
             ++i_;
         }
         int digitos = copiar_digitos();
@@ -52,15 +52,17 @@ class Lector {
     }
 
   private:
-    bool hay(char c) const { return i_ < t_.size() && t_[i_] == c; }
+    // The character being read; past the end '\0', which no rule reads on from.
+    char actual() const { return i_ < t_.size() ? t_[i_] : '\0'; }
+    bool hay(char c) const { return actual() == c; }
     void saltar_blancos() {
-        while (i_ < t_.size() && is_blank(t_[i_])) ++i_;
+        while (is_blank(actual())) ++i_;
     }
     int copiar_digitos() {
         int n = 0;
-        for (; i_ < t_.size() && (is_digit(t_[i_]) || is_blank(t_[i_])); ++i_) {
-            if (is_digit(t_[i_])) {
-                p_.numero += t_[i_];
+        for (; is_digit(actual()) || is_blank(actual()); ++i_) {
+            if (is_digit(actual())) {
+                p_.numero += actual();
                 ++n;
             }
         }
@@ -75,7 +77,7 @@ class Lector {
         saltar_blancos();
         std::string exponente = "E";
         if (hay('+') || hay('-')) {
-            exponente += t_[i_];
+            exponente += actual();
             ++i_;
         }
         p_.numero += exponente;

@@ -116,7 +116,7 @@ Bloque bloque_a_copiar(const Grid& t) {
                            std::min(std::max(t.Row(), t.RowSel()), ultima),
                            std::max(t.Col(), t.ColSel())};
     const bool varias = t.Row() != t.RowSel() || t.Col() != t.ColSel();
-    if (varias && seleccion.fila1 >= 1 && seleccion.fila1 <= seleccion.fila2) return seleccion;
+    if (varias && seleccion.fila1 <= seleccion.fila2) return seleccion;
     return {1, 0, ultima, t.Cols() - 1};
 }
 
