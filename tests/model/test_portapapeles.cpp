@@ -58,6 +58,8 @@ TEST(Pegado, RefusesTheWholePasteAtTheFirstBadCell) {
         {"P1\t1\t2\t3\t4\n\nP3\t1\t2\t3\t4", {R::faltan_celdas, 2, 2, "", "Diámetro[m]"}},
         {"\"P\r1;2;3;4\r", {R::faltan_celdas, 1, 2, "", "Diámetro[m]"}},      // the quote holds all
         {"4\" tubo;x,1,2,3,4", {R::faltan_celdas, 1, 3, "", "Gasto[m3/s]"}},  // an inch, no quote
+        {"No.\tNombre\tDiámetro[m]\tGasto[m3/s]\tCoordenada x [m]\tCoordenada y [m]\n1\tP\t1\t2\t3",
+         {R::faltan_celdas, 2, 6, "", "Coordenada y [m]"}},  // our own copy, a cell short
     };
     for (const auto& [texto, rechazo] : casos) {
         const Pegado p = analizar_pegado(texto, pozos);
