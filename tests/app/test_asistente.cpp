@@ -309,9 +309,8 @@ class TestAsistente : public QObject {
                                 entre(0, 1) == 1 ? Qt::ShiftModifier : Qt::NoModifier);
             }
             if (t->terminado) continue;
-            const auto hijas = t->v.principal.findChildren<QMdiSubWindow*>();
-            QVERIFY2(std::count_if(hijas.begin(), hijas.end(),
-                                   [](auto* h) { return h->isVisible(); }) == 1,
+            QVERIFY2(std::ranges::count_if(t->v.principal.findChildren<QMdiSubWindow*>(),
+                                           &QWidget::isVisible) == 1,
                      qPrintable(donde + "not one child window visible"));
             for (const Grid* g : {&t->v.noPozos->pozos(), &t->v.coordAbat->puntos()}) {
                 for (int r = 1; r < g->Rows(); ++r)

@@ -193,7 +193,6 @@ TEST(Red, CoordinatesAndOrderOfTheNodes) {
         EXPECT_TRUE(d.nodos->Item(k).x() == x && d.nodos->Item(k).y() == y) << k;
     const cRedG& n = d.nodos->Item(100);
     EXPECT_EQ(n.abat(), abatimiento_punto(datos, n.x(), n.y()));
-    EXPECT_FALSE(d.nodo.has_value());
     generar_red(d, datos, 5, 5, 0, 100);
     ASSERT_EQ(d.nodos->Count(), 529);
     for (const cRedG& m : *d.nodos) EXPECT_EQ(m.x(), 5);

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "errores.h"
+#include "escala_ejes.h"
 #include "fixtures.h"
 #include "generar_grafico.h"
 #include "hoja_grafico.h"
@@ -46,9 +47,8 @@ TEST(HojaGrafico, SortingKeepsTheGridOrderAndCounts) {
     const auto c = clasificar_nodos(h, nodos, nodo);
     EXPECT_EQ(std::accumulate(c.begin(), c.end(), 0), 529 + 7 * 2);
     EXPECT_EQ(c[0], 2 + 11 * 6);  // drawdowns 0 to 10 in each of the six hundreds
-    EXPECT_EQ(h.numeros(rango("E2:E3")), (std::vector<std::optional<double>>{0.0, 1.0}));
-    EXPECT_EQ(h.numeros(rango("F3:F3"))[0], -1.0);
-    EXPECT_EQ(h.numeros(rango("G2:G2"))[0], 11.0);
+    EXPECT_EQ(std::tuple(h.get("E3"), h.get("F3"), h.get("G2")),
+              std::tuple(ValorCelda(1.0), ValorCelda(-1.0), ValorCelda(11.0)));
     EXPECT_TRUE(h.vacia(direccion_celda('E', c[0])) && !nodo.has_value());
 }
 
@@ -86,17 +86,25 @@ TEST(Grafico, EveryClassWithNodesShowsInItsOwnColour) {
             if (motor.areaTrazado().contains(x, y)) colores.insert(mostrada.pixel(x, y));
         }
     }
-    std::array<bool, numero_clases> con_nodos{};
-    for (const cRedG& n : *d.nodos)
-        con_nodos.at(static_cast<size_t>(clase_de(n.abat()) - 1)) = true;
-    ASSERT_GE(std::count(con_nodos.begin(), con_nodos.end(), true), 4);
-    for (size_t k = 0; k < con_nodos.size(); ++k) {
-        const QRgb color = MotorQtCharts::color_serie(clases_abatimiento()[k].nombre).rgb();
-        EXPECT_EQ(colores.count(color) == 1, con_nodos[k]) << "class " << k + 1;
+    // Each node of the plot at its place, in its class's colour, but where a well or a point is
+    // drawn over it. The axes hold every node, one grid step beyond the wells and points.
+    const QRectF a = motor.areaTrazado();
+    const EscalaEje ex = escala_automatica(d.xRed[0], d.xRed[22]);
+    const EscalaEje ey = escala_automatica(d.yRed[0], d.yRed[22]);
+    std::set<int> clases;
+    int en_su_sitio = 0;
+    for (const cRedG& n : *d.nodos) {
+        const QPoint p(
+            qRound(a.left() + (n.x() - ex.minimo) / (ex.maximo - ex.minimo) * a.width()),
+            qRound(a.bottom() - (n.y() - ey.minimo) / (ey.maximo - ey.minimo) * a.height()));
+        const char* clase = clases_abatimiento().at(size_t(clase_de(n.abat()) - 1)).nombre;
+        en_su_sitio += mostrada.pixel(p) == MotorQtCharts::color_serie(clase).rgb() ? 1 : 0;
+        clases.insert(clase_de(n.abat()));
     }
-    for (const char* serie : {"Pozos", "Puntos"}) {
-        EXPECT_TRUE(colores.count(MotorQtCharts::color_serie(serie).rgb())) << serie;
-    }
+    EXPECT_GE(clases.size(), 4U);
+    EXPECT_GE(en_su_sitio, 529 - 4);
+    EXPECT_TRUE(colores.count(MotorQtCharts::color_serie("Pozos").rgb()) == 1 &&
+                colores.count(MotorQtCharts::color_serie("Puntos").rgb()) == 1);
 
     archivo = "/nonexistent/dir/grafico.gif";
     try {

@@ -223,12 +223,12 @@ class TestTablas : public QObject {
                          "No se ha pegado nada."));
         a.pegar("P\t1\t1\t1\t4" + QString(" palabra").repeated(2000));
         const QString aviso = a.dialogos.ultimo().texto;
-        QVERIFY(aviso.contains("«4 palabra palabra") && aviso.contains("…»"));
+        QVERIFY(aviso.contains("«4 palabra palabra palabra palabra palabr…»"));  // 40 characters
         QVERIFY(aviso.size() < 200 && aviso.count('\n') == 2);
     }
 
-    // The points window's menu pastes points, and copies every record as tab-separated text and
-    // as an HTML table for word processors, the header first, its cells escaped.
+    // The points window's menu pastes points, and copies every record also as an HTML table for
+    // word processors, the header first, its cells escaped.
     void copiarYPegarPuntos() {
         Abierta<frmCoordAbat> a(0);
         QCOMPARE(menu([&] { QTest::keyClick(a.grid, Qt::Key_F10, Qt::ShiftModifier); }),
@@ -236,7 +236,6 @@ class TestTablas : public QObject {
         a.pegar("Nombre;Coordenada x [m];Coordenada y [m]\nA;1,5;2\nB;3;4");
         a.g.setTextMatrix(2, 1, "<b>&");
         control<QAction>(&a.f, "accionCopiar")->trigger();
-        QCOMPARE(QApplication::clipboard()->text().section('\n', 2), QString("2\t<b>&\t3\t4\n"));
         QCOMPARE(QApplication::clipboard()->mimeData()->html(),
                  QString("<meta charset=\"utf-8\"><table><tr><th>No.</th><th>Nombre</th>"
                          "<th>Coordenada x [m]</th><th>Coordenada y [m]</th></tr><tr><td>1</td>"

@@ -44,5 +44,4 @@ TEST(EscalaEjes, HostileExtremesGiveALabelableAxisOrOverflow) {
             EXPECT_EQ(std::pair(e.numero(), e.causa), std::pair(6, Causa::extension)) << menor;
         }
     }
-    EXPECT_THROW(escala_automatica(-1e308, 1e308), ErrorCalculo);
 }
