@@ -15,9 +15,8 @@ constexpr int pasos = 20;  // grid steps between the two limits of an axis
 void coordenadas(double desde, double hasta, std::array<double, nodos_por_eje>& eje) {
     const double paso = comprobado(std::fabs(desde - hasta) / pasos, Causa::extension);
     const double inicio = comprobado(desde - paso, Causa::extension);
-    for (int i = 0; i < nodos_por_eje; ++i) {
-        eje[static_cast<size_t>(i)] = comprobado(inicio + i * paso, Causa::extension);
-    }
+    int i = 0;
+    for (double& c : eje) c = comprobado(inicio + i++ * paso, Causa::extension);
 }
 
 }  // namespace

@@ -216,14 +216,13 @@ class TestTablas : public QObject {
         a.pegar("P1\t0,3\t0,05\t100\t0\nP2\t0.3\t2e-2\t-100\t0\n");
         a.pegar("P1\t0,3\t0,05\t100\t0\nP2\t0.3\t2e-2\t-100\t0\n");
         QVERIFY(fila(a.g, 4) == "4|P2|0.3|0.02|-100|0" && a.dialogos.mostrados.empty());
-        a.pegar("P3\t1\t1\t1\t1\nP4\t1\tabc\t1\t1\n");
-        QCOMPARE(a.g.Rows(), 6);
-        QCOMPARE(a.dialogos.ultimo().texto,
-                 QString("Fila 2, columna 3 (Gasto[m3/s]): «abc» no es un valor numérico.\n\n"
-                         "No se ha pegado nada."));
+        a.pegar("P3\t1\t1\t1\t1\nP4\t1\t1\n");
+        QVERIFY(a.g.Rows() == 6 && a.dialogos.ultimo().texto.startsWith(
+                                       "Fila 2, columna 4 (Coordenada x [m]): falta el dato; "));
         a.pegar("P\t1\t1\t1\t4" + QString(" palabra").repeated(2000));
         const QString aviso = a.dialogos.ultimo().texto;
-        QVERIFY(aviso.contains("«4 palabra palabra palabra palabra palabr…»"));  // 40 characters
+        QVERIFY(
+            aviso.contains("(Coordenada y [m]): «4 palabra palabra palabra palabra palabr…» no"));
         QVERIFY(aviso.size() < 200 && aviso.count('\n') == 2);
     }
 

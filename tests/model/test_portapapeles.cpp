@@ -34,7 +34,9 @@ TEST(Pegado, ReadsWhatSpreadsheetsCopy) {
          "[m]\n1\tP\t1\t2\t3\t4",
          uno},  // our own copy, with its number column
         {"\t1\t2\t3\t4", {{"", "1", "2", "3", "4"}}},
-        {"Nombre\t1\t2\t3\t4", {{"Nombre", "1", "2", "3", "4"}}},  // a well named as the header
+        // a well named as the header, its numbers as long as the headers
+        {"Nombre\t123456789.01\t12345678.01\t123456789012.345\t123456789012.345",
+         {{"Nombre", "123456789.01", "12345678.01", "123456789012.345", "123456789012.345"}}},
         {"\n\n", {}},
     };
     for (const auto& [texto, registros] : casos) {
