@@ -170,16 +170,15 @@ void quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
 
 namespace abat {
 
-bool pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
+void pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
                      const TextosTabla& textos) {
     const std::vector<std::string> encabezados = encabezados_de(tabla);
     const Pegado p = analizar_pegado(texto.toStdString(), encabezados);
     if (p.rechazo) {
         dialogos.mensaje(texto_rechazo(*p.rechazo, encabezados), textos.tituloPegar,
                          Icono::advertencia);
-        return false;
+        return;
     }
-    if (p.registros.empty()) return false;
     const Grid::Lote lote(tabla);  // thousands of rows shown at once
     const int primera = tabla.Rows() - 1;
     tabla.setRows(tabla.Rows() + static_cast<int>(p.registros.size()));
@@ -190,7 +189,6 @@ bool pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
             tabla.setTextMatrix(r, static_cast<int>(c) + 1, p.registros[i][c]);
         }
     }
-    return true;
 }
 
 }  // namespace abat

@@ -46,8 +46,8 @@ void quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
 
 // Appends the records of pasted rows after the last one, numbered on, each cell as the add command
 // would have stored it. A row that the add command would refuse pastes nothing: a warning names
-// its row, column and text, and the table stays as it was. False when nothing was pasted.
-bool pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
+// its row, column and text, and the table stays as it was.
+void pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
                      const TextosTabla& textos);
 
 }  // namespace abat

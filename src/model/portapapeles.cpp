@@ -34,7 +34,7 @@ std::vector<std::vector<std::string>> filas_de(std::string_view texto, char sepa
         if (entre_comillas) {
             if (ch != '"') {
                 celda += ch;
-            } else if (i + 1 < texto.size() && texto[i + 1] == '"') {
+            } else if (texto.substr(i + 1).starts_with('"')) {
                 celda += '"';
                 ++i;
             } else {
@@ -46,7 +46,7 @@ std::vector<std::vector<std::string>> filas_de(std::string_view texto, char sepa
             filas.back().emplace_back();
             era_comilla = false;
         } else if (ch == '\n' || ch == '\r') {
-            if (ch == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
+            if (ch == '\r' && texto.substr(i + 1).starts_with('\n')) ++i;
             filas.emplace_back(1);
             era_comilla = false;
         } else {
@@ -66,7 +66,7 @@ char separador_de(std::string_view texto) {
         if (texto[i] == '"' && inicio_de_celda) {
             // To the closing quote; a doubled quote is a quote within the cell.
             for (++i; i < texto.size(); ++i) {
-                if (texto[i] == '"' && (i + 1 == texto.size() || texto[++i] != '"')) break;
+                if (texto[i] == '"' && !texto.substr(++i).starts_with('"')) break;
             }
         }
         if (i >= texto.size()) break;

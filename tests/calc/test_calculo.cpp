@@ -161,8 +161,8 @@ TEST(Resultados, RebuiltFromScratchAndNamesNeverShiftColumns) {
         tabla_puntos({{"A", "0", "0"}, {"B", "10", "0"}}), "1", r);
     EXPECT_EQ(fila(r, 0),
               " No. | Punto |   Pozo a|b|c[m]   |   Pozo P2[m]   | Abatimiento Total[m] ");
-    calcular_resultados(acuifero(), pozo, tabla_puntos({{"A", "0", "0"}}), "1", r);
-    EXPECT_EQ(std::pair(r.Cols(), r.Rows()), std::pair(4, 3));
+    calcular_resultados(acuifero(), pozo, tabla_puntos({}), "1", r);  // no point, no row
+    EXPECT_EQ(std::tuple(r.Cols(), r.Rows(), fila(r, 1)), std::tuple(4, 2, "|||"));
 }
 
 // Point 2 of 3 stands on well 2, whose diameter is empty: the logarithm of 0 there. Row 1 and

@@ -22,7 +22,7 @@ TEST(Grid, FormatStringSetsHeadersAlignmentAndWidths) {
 // current cell kept inside the table.
 TEST(Grid, RowConventionOfTheTables) {
     Grid g(2, 6, 1, 1);
-    EXPECT_FALSE(has_records(g));
+    EXPECT_FALSE(has_records(g) || has_records(Grid(3, 0, 1, 0)));  // no column, no record
     for (int k = 1; k <= 3; ++k) EXPECT_EQ(append_record(g), k);
     EXPECT_EQ(std::tuple(g.TextMatrix(3, 0), g.TextMatrix(4, 0)), std::tuple("3", ""));
     g.selectCell(4, 1);
