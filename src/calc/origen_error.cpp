@@ -7,7 +7,8 @@
 namespace abat {
 namespace {
 
-// The table that holds the largest coordinate: the one that stretched the chart's extent.
+// The table that holds the largest coordinate, the one that stretched the chart's extent; on a
+// tie, the wells.
 Origen mayor_coordenada(const DatosCalculo& d, const Grid& puntos) {
     double pozos = 0.0;
     for (const Pozo& p : d.pozos)

@@ -11,13 +11,16 @@ const std::vector<std::string> pozos = {"Nombre", "Diámetro[m]", "Gasto[m3/s]",
                                         "Coordenada y [m]"};
 using Registros = std::vector<std::vector<std::string>>;
 const Registros uno = {{"P", "1", "2", "3", "4"}};
+const std::string cabecera =
+    "Nombre\tDiámetro[m]\tGasto[m3/s]\tCoordenada x [m]\tCoordenada y [m]\n";
+const std::string copia = "No.\t" + cabecera;  // as we copy a table, with its number column
 
 }  // namespace
 
 // What spreadsheets put on the clipboard: tabs, semicolons or commas, decimal commas, quotes
 // (which may hold separators and line breaks), a header row, and blank lines at the end.
 TEST(Pegado, ReadsWhatSpreadsheetsCopy) {
-    const std::vector<std::pair<const char*, Registros>> casos = {
+    const std::vector<std::pair<std::string, Registros>> casos = {
         {"P1\t0.3\t0.05\t100\t0\nP2\t0.3\t0.02\t-100\t0\n",
          {{"P1", "0.3", "0.05", "100", "0"}, {"P2", "0.3", "0.02", "-100", "0"}}},
         {"P;0,3;0,05;1E2;0\r\n", {{"P", "0.3", "0.05", "100", "0"}}},
@@ -27,12 +30,8 @@ TEST(Pegado, ReadsWhatSpreadsheetsCopy) {
         {"\"Norte\nSur\";1;2;3;4", {{"Norte\nSur", "1", "2", "3", "4"}}},
         {"P,1,2,3,4\n\"a;\",1,2,3,4", {{"P", "1", "2", "3", "4"}, {"a;", "1", "2", "3", "4"}}},
         {"\"c\t\";1;2;3;4", {{"c\t", "1", "2", "3", "4"}}},
-        {"Nombre\tDiámetro[m]\tGasto[m3/s]\tCoordenada x [m]\tCoordenada y "
-         "[m]\nP\t1\t2\t3\t4\n\n\t\n",
-         uno},
-        {"No.\tNombre\tDiámetro[m]\tGasto[m3/s]\tCoordenada x [m]\tCoordenada y "
-         "[m]\n1\tP\t1\t2\t3\t4",
-         uno},  // our own copy, with its number column
+        {cabecera + "P\t1\t2\t3\t4\n\n\t\n", uno},
+        {copia + "1\tP\t1\t2\t3\t4", uno},
         {"\t1\t2\t3\t4", {{"", "1", "2", "3", "4"}}},
         // a well named as the header, its numbers as long as the headers
         {"Nombre\t123456789.01\t12345678.01\t123456789012.345\t123456789012.345",
@@ -50,7 +49,7 @@ TEST(Pegado, ReadsWhatSpreadsheetsCopy) {
 TEST(Pegado, RefusesTheWholePasteAtTheFirstBadCell) {
     using R = RechazoPegado;
     using Rechazo = std::tuple<R::Motivo, int, int, std::string, std::string>;
-    const std::vector<std::pair<const char*, Rechazo>> casos = {
+    const std::vector<std::pair<std::string, Rechazo>> casos = {
         {"P1\t1\t2\t3\t4\nP2\t1\tabc\t3\t4", {R::no_numerico, 2, 3, "abc", "Gasto[m3/s]"}},
         {"P1\t1\t2\t3", {R::faltan_celdas, 1, 5, "", "Coordenada y [m]"}},
         {"P1\t1\t2\t3\t4\t5", {R::sobran_celdas, 1, 6, "5", ""}},
@@ -60,8 +59,8 @@ TEST(Pegado, RefusesTheWholePasteAtTheFirstBadCell) {
         {"P1\t1\t2\t3\t4\n\nP3\t1\t2\t3\t4", {R::faltan_celdas, 2, 2, "", "Diámetro[m]"}},
         {"\"P\r1;2;3;4\r", {R::faltan_celdas, 1, 2, "", "Diámetro[m]"}},      // the quote holds all
         {"4\" tubo;x,1,2,3,4", {R::faltan_celdas, 1, 3, "", "Gasto[m3/s]"}},  // an inch, no quote
-        {"No.\tNombre\tDiámetro[m]\tGasto[m3/s]\tCoordenada x [m]\tCoordenada y [m]\n1\tP\t1\t2\t3",
-         {R::faltan_celdas, 2, 6, "", "Coordenada y [m]"}},  // our own copy, a cell short
+        {copia + "1\tP\t1\t2\t3", {R::faltan_celdas, 2, 6, "", "Coordenada y [m]"}},
+        {copia + "1\tP\t1\tabc\t3\t4", {R::no_numerico, 2, 4, "abc", "Gasto[m3/s]"}},
     };
     for (const auto& [texto, rechazo] : casos) {
         const Pegado p = analizar_pegado(texto, pozos);
