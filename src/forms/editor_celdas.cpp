@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "filtro_caracteres.h"
 #include "flex_grid.h"
 #include "teclado.h"
 
@@ -17,6 +18,7 @@ EditorCeldas::EditorCeldas(FlexGrid* grid, QLineEdit* txtCellEditor)
     : QObject(grid), grid_(grid), caja_(txtCellEditor) {
     caja_->hide();
     caja_->installEventFilter(this);
+    caja_->setValidator(new SoloTecleable(cabe_en_celda, caja_));  // a paste makes no second row
     connect(grid_, &FlexGrid::DblClick, this, &EditorCeldas::MSFlexGrid1_DblClick);
     connect(grid_, &FlexGrid::KeyPress, this, &EditorCeldas::MSFlexGrid1_KeyPress);
 }

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "teclado.h"
 
@@ -23,9 +24,27 @@ bool admitido_en_tiempo(char16_t c) {
     return digito(c) || c == u'.' || c == retroceso;
 }
 
+bool cabe_en_celda(char16_t c) {
+    const QChar::Category clase = QChar(c).category();
+    return clase != QChar::Other_Control && clase != QChar::Separator_Line &&
+           clase != QChar::Separator_Paragraph;
+}
+
+SoloTecleable::SoloTecleable(Admitido admitido, QObject* padre)
+    : QValidator(padre), admitido_(admitido) {}
+
+// Backspace is a key the boxes admit, never a character of their text.
+QValidator::State SoloTecleable::validate(QString& texto, int& /*posicion*/) const {
+    const bool tecleable = std::all_of(texto.cbegin(), texto.cend(), [this](QChar c) {
+        return c.unicode() != retroceso && admitido_(c.unicode());
+    });
+    return tecleable ? Acceptable : Invalid;
+}
+
 FiltroCaracteres::FiltroCaracteres(QLineEdit* caja, Admitido admitido, QWidget* siguiente)
     : QObject(caja), admitido_(admitido), siguiente_(siguiente) {
     caja->installEventFilter(this);
+    caja->setValidator(new SoloTecleable(admitido, caja));
 }
 
 bool FiltroCaracteres::eventFilter(QObject* watched, QEvent* event) {

@@ -1,8 +1,10 @@
 #pragma once
 // Filters what is typed into a text box one character at a time: a character that is not
-// admitted never reaches the box, and Enter moves the focus on instead of being typed.
+// admitted never reaches the box, and Enter moves the focus on instead of being typed. What is
+// pasted, dropped or middle-clicked into the box is held to the same rule, the whole text at once.
 
 #include <QObject>
+#include <QValidator>
 
 class QLineEdit;
 class QWidget;
@@ -13,11 +15,26 @@ namespace abat {
 bool admitido_en_acuifero(char16_t c);
 // Time box: digits, '.' and Backspace; no sign, no exponent.
 bool admitido_en_tiempo(char16_t c);
+// Cell editor: anything but control codes (tabs, line breaks) and line separators, which would
+// make one cell of several.
+bool cabe_en_celda(char16_t c);
+
+// A box's text may hold only what its keys could have typed: an insertion that brings any other
+// character, or a tab or a line break, changes nothing.
+class SoloTecleable : public QValidator {
+  public:
+    using Admitido = bool (*)(char16_t);
+    SoloTecleable(Admitido admitido, QObject* padre);
+    State validate(QString& texto, int& posicion) const override;
+
+  private:
+    Admitido admitido_;
+};
 
 class FiltroCaracteres : public QObject {
   public:
     using Admitido = bool (*)(char16_t);
-    // Filters `caja`; Enter gives the focus to `siguiente` without pressing it.
+    // Filters `caja`, typed and pasted; Enter gives the focus to `siguiente` without pressing it.
     FiltroCaracteres(QLineEdit* caja, Admitido admitido, QWidget* siguiente);
 
   protected:

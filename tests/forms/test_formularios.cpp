@@ -15,7 +15,8 @@ class TestFormularios : public QObject {
     Q_OBJECT
   private slots:
     // Every 16-bit character: the aquifer boxes take digits, signs, the point and the exponent
-    // letters; the time box digits and the point; both Backspace.
+    // letters; the time box digits and the point; both Backspace. A cell takes all but control
+    // codes and line separators.
     void filtrosDeCaracteres() {
         for (int i = 0; i <= 0xFFFF; ++i) {
             const auto c = static_cast<char16_t>(i);
@@ -23,6 +24,7 @@ class TestFormularios : public QObject {
             const bool otro = c == u'+' || c == u'-' || c == u'E' || c == u'e';
             QCOMPARE(admitido_en_acuifero(c), digito || otro || c == u'.' || c == 8);
             QCOMPARE(admitido_en_tiempo(c), digito || c == u'.' || c == 8);
+            QCOMPARE(cabe_en_celda(c), c > 159 ? c != 0x2028 && c != 0x2029 : c >= 32 && c < 127);
         }
     }
 
@@ -52,8 +54,9 @@ class TestFormularios : public QObject {
                  std::tuple(25.0, 0.0, Modo::primera_pasada));
     }
 
-    // The time box filters what is typed, Enter goes to the button, and its label names it. The
-    // wells window needs a well; the points window a point and a time, whatever its caption.
+    // The time box filters what is typed and pasted, Enter goes to the button, and its label names
+    // it. The wells window needs a well; the points window a point and a time, whatever its
+    // caption.
     void tablasYTiempo() {
         DialogosGuionados dialogos;
         frmNoPozos pozos(dialogos);
@@ -76,7 +79,11 @@ class TestFormularios : public QObject {
         QCOMPARE(control<QLabel>(&puntos, "Label1")->buddy(), tiempo);
         tiempo->setFocus();
         QTest::keyClicks(tiempo, "12-e,+ .5");
-        QCOMPARE(tiempo->text(), QString("12.5"));
+        for (const char* pegado : {"1.2.3abc\t2\n3", "\b", "0"}) {  // only what keys could type
+            QApplication::clipboard()->setText(pegado);
+            tiempo->paste();  // as the box's own menu does
+        }
+        QCOMPARE(tiempo->text(), QString("12.50"));
         QTest::keyClick(tiempo, Qt::Key_Return);
         QVERIFY(puntos.cmdSiguiente()->hasFocus());
         puntos.cmdSiguiente()->setText("Otra cosa");

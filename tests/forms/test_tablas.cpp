@@ -143,8 +143,9 @@ class TestTablas : public QObject {
 
     // A double click opens the box over the cell with its text; a typed character replaces the
     // text, the caret after it, and control characters open it on the cell's text; Enter
-    // stores, Escape drops; a character beyond 16 bits is stored whole; leaving the box for a
-    // button stores its text before the button's action runs.
+    // stores, Escape drops; a character beyond 16 bits is stored whole; a paste of several cells
+    // changes nothing; leaving the box for a button stores its text before the button's action
+    // runs.
     void editarEnLaCelda() {
         Abierta<frmNoPozos> a(3);
         a.dobleClic(2, 3);
@@ -173,13 +174,17 @@ class TestTablas : public QObject {
 
         a.dobleClic(1, 1);
         QTest::keyClicks(a.caja, "Norte");
+        for (const char* pegado : {"P1\t0.3\nP2", " (Sur)"}) {  // a row pastes nothing
+            QApplication::clipboard()->setText(pegado);
+            a.caja->paste();
+        }
         std::string nombreAlAgregar;
         a.dialogos.alAbrir = [&] {
             if (nombreAlAgregar.empty()) nombreAlAgregar = a.g.TextMatrix(1, 1);
         };
         a.dialogos.respuestas = {"P", "1", "1", "1", "1"};
         pulsar(&a.f, "cmdAgregar");
-        QVERIFY(nombreAlAgregar == "0.5Norte" && !a.caja->isVisible());
+        QVERIFY(nombreAlAgregar == "0.5Norte (Sur)" && !a.caja->isVisible());
     }
 
     // A selection whose far row is the empty last row opens nothing, made by keys, by the mouse
