@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build given into a temporary DESTDIR, as a package would, and checks that the menu
-# entry, the icon and the AppStream metadata are valid and name what was installed, and that the
-# installed program starts and shows its main window.
+# entry, the icon and the AppStream metadata are valid and name what was installed, that the
+# manual page, changelog and copyright are there, and that the installed program starts and shows
+# its main window.
 set -euo pipefail
 build=$1
 id=io.github.abatimientos.Abatimientos
@@ -26,6 +27,9 @@ done
 grep -q "<id>$id</id>" "$metainfo"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
 grep -q "<binary>$exec</binary>" "$metainfo"
+zcat "$share/man/man1/$exec.1.gz" | grep -q '^\.SH DESCRIPCIÓN'
+zcat "$share/doc/abatimientos/changelog.gz" | head -1 | grep -q '^abatimientos (1\.0)'
+grep -q '^License: GPL-3.0-or-later' "$share/doc/abatimientos/copyright"
 
 # The installed program, on a display of its own: its main window shows with its caption.
 env -u QT_QPA_PLATFORM xvfb-run -a bash -c '
