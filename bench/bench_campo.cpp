@@ -28,6 +28,10 @@ struct SinDialogos : Dialogos {
     }
     bool pregunta(const QString& /*texto*/, const QString& /*titulo*/) override { return false; }
     QString entrada(const QString& /*prompt*/, const QString& /*titulo*/) override { return {}; }
+    QString archivoParaGuardar(const QString& /*titulo*/, const QString& /*filtros*/,
+                               QString& /*filtro*/) override {
+        return {};
+    }
 };
 
 // n rows as a spreadsheet copies them: wells along a 2 km line, points on a grid around them.

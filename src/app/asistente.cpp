@@ -27,7 +27,11 @@ class CursorDeEspera {
 
 Asistente::Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos,
                      std::function<void()> terminar)
-    : v_(v), d_(d), dialogos_(dialogos), terminar_(std::move(terminar)) {
+    : v_(v),
+      d_(d),
+      dialogos_(dialogos),
+      terminar_(std::move(terminar)),
+      curvas_(v.principal, dialogos) {
     connect(v_.caracteristicas, &frmCaracteristicas::aceptado, this, &Asistente::acuiferoAceptado);
     connect(v_.noPozos, &frmNoPozos::aceptado, this, &Asistente::pozosAceptados);
     connect(v_.coordAbat, &frmCoordAbat::aceptado, this, &Asistente::puntosAceptados);
@@ -38,6 +42,8 @@ Asistente::Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos,
     connect(v_.resultados, &frmResultados::editarPuntos, this,
             [this] { editar(v_.coordAbat, v_.coordAbat->cmdSiguiente()); });
     connect(v_.resultados, &frmResultados::terminar, this, &Asistente::salir);
+    connect(v_.resultados, &frmResultados::curvaPedida, this,
+            [this](int fila) { curvas_.abrir(fila); });
     connect(&v_.principal, &MDIForm1::activado, this, [](QWidget* hijo) {
         if (auto* tabla = qobject_cast<VentanaTabla*>(hijo)) tabla->Form_Activate();
     });
@@ -130,6 +136,8 @@ void Asistente::salir() {
 std::optional<Origen> Asistente::calcular() {
     try {
         const CursorDeEspera espera;  // gone before any message of the handlers below
+        curvas_.nuevoCalculo(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(),
+                             v_.coordAbat->tiempo());
         calcular_resultados(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo(),
                             v_.resultados->resultados());
         if (graficar_) graficar_();

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "curvas.h"
 #include "declaraciones.h"
 #include "dialogos.h"
 #include "errores.h"
@@ -25,6 +26,8 @@ class Asistente : public QObject {
 
     // The main window's start: it opens maximised with the aquifer window centred in it.
     void iniciar();
+
+    Curvas& curvas() { return curvas_; }
 
   private:
     void acuiferoAceptado(Modo modo);
@@ -49,6 +52,7 @@ class Asistente : public QObject {
     Dialogos& dialogos_;
     std::function<void()> terminar_;
     std::function<void()> graficar_;
+    Curvas curvas_;
 };
 
 }  // namespace abat

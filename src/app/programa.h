@@ -2,11 +2,13 @@
 // The whole program: its shared data, its five windows and the walk through them.
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "asistente.h"
 #include "declaraciones.h"
 #include "dialogos.h"
+#include "motor_qtcharts.h"
 #include "ventanas.h"
 
 namespace abat {
@@ -22,6 +24,12 @@ class Programa {
 
   private:
     void graficar();
+    // On a screen of higher pixel density, Image1 shows the chart drawn at that density.
+    void mostrarNitido();
+    void guardarGrafico();
+
+    Dialogos& dialogos_;
+    std::shared_ptr<const PlanoDibujo> plano_;  // the chart shown, to save or draw again
 };
 
 // Spanish texts on Qt's standard buttons ("Aceptar", "Cancelar", "Sí", "No").

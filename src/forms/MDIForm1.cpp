@@ -48,6 +48,26 @@ void MDIForm1::ocultar(QWidget* hijo) {
     marco(hijo)->hide();
 }
 
+void MDIForm1::abrirVentana(QWidget* ventana) {
+    constexpr int paso = 30;               // pixels between cascaded windows
+    const QSize tamano = ventana->size();  // as its form lays it out
+    // Above the four inner windows, which fill the area: a click on the results would bury it.
+    QMdiSubWindow* sub =
+        area_->addSubWindow(ventana, Qt::SubWindow | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                                         Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    sub->setWindowIcon(windowIcon());
+    const int k = abiertas_++ % 8;
+    sub->move(paso * (k + 2), paso * (k + 1));
+    sub->show();
+    sub->resize(tamano + sub->size() - ventana->size());  // the frame around the form
+    area_->setActiveSubWindow(sub);
+}
+
+void MDIForm1::cerrarVentana(QWidget* ventana) {
+    if (QMdiSubWindow* sub = marco(ventana)) sub->close();
+}
+
 bool MDIForm1::visible(const QWidget* hijo) const {
     return marco(hijo)->isVisible();
 }

@@ -20,6 +20,10 @@ class MDIForm1 : public QMainWindow {
     void mostrar(QWidget* hijo);
     void ocultar(QWidget* hijo);
     bool visible(const QWidget* hijo) const;
+    // Opens `ventana` as a child with its own title bar, to move and close, cascaded from the
+    // top-left corner; it is deleted once closed.
+    void abrirVentana(QWidget* ventana);
+    void cerrarVentana(QWidget* ventana);
 
     // Positions in pixels within the client area; Width is the main window's outer width.
     int Width() const;
@@ -37,6 +41,7 @@ class MDIForm1 : public QMainWindow {
     static QMdiSubWindow* marco(const QWidget* hijo);
 
     QMdiArea* area_;
+    int abiertas_ = 0;  // windows opened so far, for the cascade
 };
 
 }  // namespace abat

@@ -6,6 +6,7 @@
 
 #include "apariencia.h"
 #include "errores.h"
+#include "flex_grid.h"
 #include "menu_tabla.h"
 #include "pulsar_con_enter.h"
 #include "ui_frmResultados.h"
@@ -40,14 +41,23 @@ frmResultados::frmResultados(QWidget* parent)
         pulsar_con_enter(b);
     }
     // The results are read-only: Ctrl+C and Ctrl+A copy and select, as in any table.
-    const AccionesTabla acciones = menu_de_tabla(ui_->MSFlexGrid1);
+    QAction* curva = accion(ui_->MSFlexGrid1, QStringLiteral("Abatimiento en el tiempo…"),
+                            "accionCurvaTiempo", [this] { pedirCurva(); });
+    // Connected before the table's own menu opens: the command needs a point's row.
+    connect(ui_->MSFlexGrid1, &FlexGrid::customContextMenuRequested, curva, [this, curva] {
+        const int fila = resultados().Row();
+        curva->setEnabled(fila >= 1 && fila <= resultados().Rows() - 2);
+    });
+    connect(ui_->MSFlexGrid1, &FlexGrid::DblClick, this, &frmResultados::pedirCurva);
+    const AccionesTabla acciones = menu_de_tabla(ui_->MSFlexGrid1, {}, {curva});
     acciones.copiar->setShortcut(QKeySequence::Copy);
     acciones.seleccionarTodo->setShortcut(QKeySequence::SelectAll);
     for (QAction* a : {acciones.copiar, acciones.seleccionarTodo}) {
         a->setShortcutContext(Qt::WidgetShortcut);
         ui_->MSFlexGrid1->addAction(a);
     }
-    menu_de_imagen(ui_->Image1, [this] { return grafico_; });
+    menu_de_grafico(
+        ui_->Image1, [this] { return grafico_; }, [this] { emit guardarGraficoPedido(); });
     connect(ui_->cmdAcuifero, &QToolButton::clicked, this, &frmResultados::editarAcuifero);
     connect(ui_->cmdPozos, &QToolButton::clicked, this, &frmResultados::editarPozos);
     connect(ui_->cmdPuntos, &QToolButton::clicked, this, &frmResultados::editarPuntos);
@@ -60,10 +70,18 @@ frmResultados::frmResultados(QWidget* parent)
 frmResultados::~frmResultados() = default;
 
 void frmResultados::mostrarGrafico(const QPixmap& imagen) {
-    grafico_ = imagen;
-    ui_->Image1->setPixmap(imagen.isNull() ? imagen
-                                           : imagen.scaled(ui_->Image1->size(), Qt::KeepAspectRatio,
-                                                           Qt::SmoothTransformation));
+    if (imagen.devicePixelRatio() == 1.0) grafico_ = imagen;
+    if (imagen.isNull() || imagen.deviceIndependentSize().toSize() == ui_->Image1->size()) {
+        ui_->Image1->setPixmap(imagen);
+        return;
+    }
+    ui_->Image1->setPixmap(
+        imagen.scaled(ui_->Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void frmResultados::pedirCurva() {
+    const int fila = resultados().Row();
+    if (fila >= 1 && fila <= resultados().Rows() - 2) emit curvaPedida(fila);
 }
 
 void frmResultados::cargarGrafico(const std::string& archivo) {

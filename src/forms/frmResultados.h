@@ -22,7 +22,8 @@ class frmResultados : public VentanaConTabla {
 
     Grid& resultados() { return tabla(); }
 
-    // Shows the chart in Image1, scaled to its box without distortion.
+    // Shows the chart in Image1, scaled to its box without distortion; a picture drawn for a
+    // screen of higher pixel density at its own density.
     void mostrarGrafico(const QPixmap& imagen);
     // Loads the chart from a picture file into Image1; raises the path-access ErrorCalculo
     // when it cannot be read. Image1 then keeps what it showed.
@@ -37,8 +38,13 @@ class frmResultados : public VentanaConTabla {
     void editarPozos();
     void editarPuntos();
     void terminar();
+    // The time-drawdown curve of the point of results row `fila` is asked for.
+    void curvaPedida(int fila);
+    void guardarGraficoPedido();
 
   private:
+    void pedirCurva();
+
     std::unique_ptr<Ui::frmResultados> ui_;
     QPixmap grafico_;  // the chart at its own size, for the clipboard
 };

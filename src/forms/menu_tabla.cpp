@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 
@@ -11,7 +10,6 @@
 #include "portapapeles.h"
 
 namespace abat {
-namespace {
 
 QAction* accion(QWidget* dueno, const QString& texto, const char* nombre,
                 std::function<void()> hacer) {
@@ -20,6 +18,8 @@ QAction* accion(QWidget* dueno, const QString& texto, const char* nombre,
     QObject::connect(a, &QAction::triggered, dueno, std::move(hacer));
     return a;
 }
+
+namespace {
 
 // The cells as an HTML table in UTF-8, for word processors: the header row as <th>.
 QString como_html(const std::vector<std::vector<std::string>>& filas) {
@@ -44,12 +44,15 @@ void abrir_menu(QWidget* w, const QList<QAction*>& acciones, QPoint donde) {
 
 }  // namespace
 
-void copiar_tabla(const Grid& tabla) {
-    const Bloque b = bloque_a_copiar(tabla);
+void copiar_celdas(const std::vector<std::vector<std::string>>& filas) {
     auto* datos = new QMimeData;
-    datos->setText(QString::fromStdString(como_texto(tabla, b)));
-    datos->setHtml(como_html(celdas_a_copiar(tabla, b)));
+    datos->setText(QString::fromStdString(como_tsv(filas)));
+    datos->setHtml(como_html(filas));
     QApplication::clipboard()->setMimeData(datos);
+}
+
+void copiar_tabla(const Grid& tabla) {
+    copiar_celdas(celdas_a_copiar(tabla, bloque_a_copiar(tabla)));
 }
 
 void seleccionar_todo(Grid& tabla) {
@@ -59,7 +62,8 @@ void seleccionar_todo(Grid& tabla) {
     tabla.setColSel(tabla.Cols() - 1);
 }
 
-AccionesTabla menu_de_tabla(FlexGrid* grid, std::function<void(const QString&)> pegar) {
+AccionesTabla menu_de_tabla(FlexGrid* grid, std::function<void(const QString&)> pegar,
+                            const QList<QAction*>& propias) {
     AccionesTabla a{accion(grid, QStringLiteral("Copiar"), "accionCopiar",
                            [grid] { copiar_tabla(grid->grid()); }),
                     accion(grid, QStringLiteral("Seleccionar todo"), "accionSeleccionarTodo",
@@ -70,28 +74,37 @@ AccionesTabla menu_de_tabla(FlexGrid* grid, std::function<void(const QString&)> 
                          [pegar = std::move(pegar)] { pegar(QApplication::clipboard()->text()); });
     }
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(grid, &FlexGrid::customContextMenuRequested, grid, [grid, a](QPoint donde) {
-        QList<QAction*> acciones{a.copiar};
-        if (a.pegar != nullptr) {
-            a.pegar->setEnabled(!QApplication::clipboard()->text().isEmpty());
-            acciones << a.pegar;
-        }
-        acciones << a.seleccionarTodo;
-        abrir_menu(grid, acciones, grid->viewport()->mapToGlobal(donde));
-    });
+    QObject::connect(grid, &FlexGrid::customContextMenuRequested, grid,
+                     [grid, a, propias](QPoint donde) {
+                         QList<QAction*> acciones = propias;
+                         acciones << a.copiar;
+                         if (a.pegar != nullptr) {
+                             a.pegar->setEnabled(!QApplication::clipboard()->text().isEmpty());
+                             acciones << a.pegar;
+                         }
+                         acciones << a.seleccionarTodo;
+                         abrir_menu(grid, acciones, grid->viewport()->mapToGlobal(donde));
+                     });
     return a;
 }
 
-QAction* menu_de_imagen(QLabel* imagen, const std::function<QPixmap()>& dibujo) {
-    QAction* copiar = accion(imagen, QStringLiteral("Copiar imagen"), "accionCopiarImagen",
-                             [dibujo] { QApplication::clipboard()->setPixmap(dibujo()); });
-    imagen->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(imagen, &QLabel::customContextMenuRequested, imagen,
-                     [imagen, copiar, dibujo](QPoint donde) {
-                         copiar->setEnabled(!dibujo().isNull());
-                         abrir_menu(imagen, {copiar}, imagen->mapToGlobal(donde));
+AccionesGrafico menu_de_grafico(QWidget* grafico, const std::function<QPixmap()>& dibujo,
+                                std::function<void()> guardar, const QList<QAction*>& propias) {
+    const AccionesGrafico a{accion(grafico, QStringLiteral("Copiar imagen"), "accionCopiarImagen",
+                                   [dibujo] { QApplication::clipboard()->setPixmap(dibujo()); }),
+                            accion(grafico, QStringLiteral("Guardar imagen…"),
+                                   "accionGuardarImagen", std::move(guardar))};
+    grafico->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(grafico, &QWidget::customContextMenuRequested, grafico,
+                     [grafico, a, dibujo, propias](QPoint donde) {
+                         const bool hay = !dibujo().isNull();
+                         a.copiarImagen->setEnabled(hay);
+                         a.guardarImagen->setEnabled(hay);
+                         abrir_menu(grafico,
+                                    propias + QList<QAction*>{a.copiarImagen, a.guardarImagen},
+                                    grafico->mapToGlobal(donde));
                      });
-    return copiar;
+    return a;
 }
 
 }  // namespace abat

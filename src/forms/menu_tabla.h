@@ -1,19 +1,27 @@
 #pragma once
-// The context menu of a table (right click, the Menu key, Shift+F10): "Copiar" and
-// "Seleccionar todo", and "Pegar" on the tables that take records.
+// The context menus of tables and charts (right click, the Menu key, Shift+F10): "Copiar" and
+// "Seleccionar todo", and "Pegar" on the tables that take records; "Copiar imagen" and
+// "Guardar imagen…" on the charts.
 
 #include <QPixmap>
 #include <QString>
 #include <functional>
+#include <string>
+#include <vector>
+
+#include <QList>
 
 class QAction;
-class QLabel;
+class QWidget;
 
 namespace abat {
 
 class FlexGrid;
 class Grid;
 
+// Puts rows of cells on the clipboard as tab-separated text and as an HTML table, the first row
+// as its header.
+void copiar_celdas(const std::vector<std::vector<std::string>>& filas);
 // Puts the selected cells, or every record when no more than one cell is selected, on the
 // clipboard as tab-separated text and as an HTML table, the header row first.
 void copiar_tabla(const Grid& tabla);
@@ -26,11 +34,24 @@ struct AccionesTabla {
     QAction* pegar;  // null on a table without the paste command
 };
 
-// `pegar` receives the clipboard's text; without it the menu has no "Pegar". The actions carry
-// no keys: on the input tables Ctrl+letter opens the cell editor.
-AccionesTabla menu_de_tabla(FlexGrid* grid, std::function<void(const QString&)> pegar = {});
+// `pegar` receives the clipboard's text; without it the menu has no "Pegar". The table's own
+// commands `propias` come first. The actions carry no keys: on the input tables Ctrl+letter opens
+// the cell editor.
+AccionesTabla menu_de_tabla(FlexGrid* grid, std::function<void(const QString&)> pegar = {},
+                            const QList<QAction*>& propias = {});
 
-// "Copiar imagen" on the chart: the picture on the clipboard.
-QAction* menu_de_imagen(QLabel* imagen, const std::function<QPixmap()>& dibujo);
+// An action of `dueno`'s, named `nombre` for screen readers and automation.
+QAction* accion(QWidget* dueno, const QString& texto, const char* nombre,
+                std::function<void()> hacer);
+
+struct AccionesGrafico {
+    QAction* copiarImagen;
+    QAction* guardarImagen;
+};
+
+// The context menu of a chart: its own commands `propias` first, then "Copiar imagen" (the picture
+// `dibujo` gives, on the clipboard) and "Guardar imagen…", both disabled while there is no chart.
+AccionesGrafico menu_de_grafico(QWidget* grafico, const std::function<QPixmap()>& dibujo,
+                                std::function<void()> guardar, const QList<QAction*>& propias = {});
 
 }  // namespace abat

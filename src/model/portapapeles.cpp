@@ -132,13 +132,17 @@ std::vector<std::vector<std::string>> celdas_a_copiar(const Grid& t, const Bloqu
     return filas;
 }
 
-std::string como_texto(const Grid& t, const Bloque& b) {
+std::string como_tsv(const std::vector<std::vector<std::string>>& filas) {
     std::string texto;
-    for (const auto& fila : celdas_a_copiar(t, b)) {
+    for (const auto& fila : filas) {
         for (size_t c = 0; c < fila.size(); ++c) texto += (c > 0 ? "\t" : "") + celda_tsv(fila[c]);
         texto += '\n';
     }
     return texto;
+}
+
+std::string como_texto(const Grid& t, const Bloque& b) {
+    return como_tsv(celdas_a_copiar(t, b));
 }
 
 std::vector<std::string> encabezados_de(const Grid& t) {

@@ -22,8 +22,10 @@ Bloque bloque_a_copiar(const Grid& tabla);
 
 // The block's header cells (row 0, trimmed), then its cells exactly as shown.
 std::vector<std::vector<std::string>> celdas_a_copiar(const Grid& tabla, const Bloque& b);
-// Those cells as tab-separated lines; a cell holding a tab, a line break or a quote is quoted as
-// spreadsheets do.
+// Rows of cells as tab-separated lines; a cell holding a tab, a line break or a quote is quoted
+// as spreadsheets do.
+std::string como_tsv(const std::vector<std::vector<std::string>>& filas);
+// The block's cells so.
 std::string como_texto(const Grid& tabla, const Bloque& b);
 
 // Why a paste was refused: its row and column in the pasted text (from 1) and the cell's text.

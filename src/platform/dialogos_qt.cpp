@@ -1,6 +1,7 @@
 #include "dialogos_qt.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -65,6 +66,26 @@ QString DialogosQt::entrada(const QString& prompt, const QString& titulo) {
     dialogo.setLabelText(prompt);
     dialogo.setTextValue(QString());
     return dialogo.exec() == QDialog::Accepted ? dialogo.textValue() : QString();
+}
+
+// Qt's own dialog, which the program's translation puts in Spanish, starting in the folder of
+// the last picture saved.
+QString DialogosQt::archivoParaGuardar(const QString& titulo, const QString& filtros,
+                                       QString& filtro) {
+    QFileDialog dialogo(padre_, titulo, carpeta_, filtros);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    // The extension of the type chosen, added before the dialog asks whether to replace a file.
+    auto sufijo = [&dialogo](const QString& tipo) {
+        dialogo.setDefaultSuffix(
+            tipo.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));
+    };
+    sufijo(filtros.section(QStringLiteral(";;"), 0, 0));
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, sufijo);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+    filtro = dialogo.selectedNameFilter();
+    carpeta_ = dialogo.directory().absolutePath();
+    return dialogo.selectedFiles().constFirst();
 }
 
 }  // namespace abat

@@ -16,9 +16,12 @@ class DialogosQt : public Dialogos {
     void mensaje(const QString& texto, const QString& titulo, Icono icono) override;
     bool pregunta(const QString& texto, const QString& titulo) override;
     QString entrada(const QString& prompt, const QString& titulo) override;
+    QString archivoParaGuardar(const QString& titulo, const QString& filtros,
+                               QString& filtro) override;
 
   private:
     QPointer<QWidget> padre_;
+    QString carpeta_;
 };
 
 // The width in pixels that a dialog needs for its title bar to show `titulo` whole.

@@ -1,7 +1,6 @@
 #include "motor_qtcharts.h"
 
 #include <QChart>
-#include <QGraphicsScene>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -13,6 +12,7 @@
 #include "errores.h"
 #include "gif.h"
 #include "numeros.h"
+#include "pintar_grafico.h"
 
 namespace abat {
 namespace {
@@ -106,6 +106,20 @@ QValueAxis* eje(const EscalaEje& escala) {
     a->setLinePenColor(Qt::black);
     a->setLabelsColor(Qt::black);
     return a;
+}
+
+void pintar_marcas(QPainter& pintor, const PlanoDibujo::Serie& s, const QRectF& area,
+                   const EscalaEje& ex, const EscalaEje& ey) {
+    const Marca m = marca_de(s.nombre);
+    pintor.setPen(QPen(MotorQtCharts::color_serie(s.nombre), m.grosor));
+    pintor.setBrush(Qt::NoBrush);
+    std::unordered_set<int64_t> pintados;
+    for (size_t i = 0; i < s.x.size(); ++i) {
+        const QPointF centro = en_area(area, ex, ey, s.x[i], s.y[i]);
+        const QPoint pixel = centro.toPoint();
+        if (!pintados.insert((int64_t{pixel.x()} << 32) ^ uint32_t(pixel.y())).second) continue;
+        pintor.drawPolygon(contorno(m, centro));
+    }
 }
 
 }  // namespace
@@ -221,72 +235,66 @@ double MotorQtCharts::minimo(Eje e) {
     return escala_automatica(menor, mayor).minimo;
 }
 
+PlanoDibujo MotorQtCharts::plano() const {
+    PlanoDibujo d{{}, fondoGrafico_, fondoTrazado_, {}, {}};
+    for (const Serie& s : series_) {
+        Puntos p = puntos(s);
+        d.series.push_back({s.nombre, std::move(p.x), std::move(p.y)});
+    }
+    const auto [xmin, xmax] = extremos(Eje::x);
+    const auto [ymin, ymax] = extremos(Eje::y);
+    d.ex = escala_automatica(xmin, xmax);
+    d.ey = escala_automatica(ymin, ymax);
+    return d;
+}
+
+QImage MotorQtCharts::dibujar() {
+    if (!hayGrafico_) throw std::logic_error("no hay gráfico");
+    auto d = std::make_shared<const PlanoDibujo>(plano());
+    QImage imagen(tamano_, QImage::Format_RGB32);
+    imagen.fill(d->fondoGrafico);
+    QPainter pintor(&imagen);
+    areaTrazado_ = d->pintar(pintor, tamano_).toAlignedRect();
+    pintor.end();
+    ultimo_ = std::move(d);
+    return imagen;
+}
+
 // The wells and points are named first in the legend, by series without data, and painted over
 // the grid's nodes once the chart is drawn: a field of 100,000 wells as chart items would take
 // minutes to lay out. Wells that fall on the same pixel are painted once.
-QImage MotorQtCharts::dibujar() {
-    if (!hayGrafico_) throw std::logic_error("no hay gráfico");
+QRectF PlanoDibujo::pintar(QPainter& pintor, QSizeF tamano) const {
     QChart grafico;
-    grafico.setBackgroundBrush(fondoGrafico_);
-    grafico.setPlotAreaBackgroundBrush(fondoTrazado_);
+    grafico.setBackgroundBrush(fondoGrafico);
+    grafico.setPlotAreaBackgroundBrush(fondoTrazado);
     grafico.setPlotAreaBackgroundVisible(true);
     grafico.legend()->setAlignment(Qt::AlignRight);
     grafico.legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     grafico.legend()->setLabelColor(Qt::black);
-    const auto [xmin, xmax] = extremos(Eje::x);
-    const auto [ymin, ymax] = extremos(Eje::y);
-    const EscalaEje ex = escala_automatica(xmin, xmax);
-    const EscalaEje ey = escala_automatica(ymin, ymax);
     QValueAxis* ejeX = eje(ex);
     QValueAxis* ejeY = eje(ey);
     grafico.addAxis(ejeX, Qt::AlignBottom);
     grafico.addAxis(ejeY, Qt::AlignLeft);
-    for (const Serie& s : series_) {
+    for (const Serie& s : series) {
         auto* q = new QScatterSeries;
         // The legend reads names as rich text: "<=" would start a tag.
         q->setName(QString::fromStdString(s.nombre).toHtmlEscaped());
         dar_estilo(q, s.nombre);
         if (!es_pozos_o_puntos(s.nombre)) {
-            const Puntos p = puntos(s);
-            for (size_t i = 0; i < p.x.size(); ++i) q->append(p.x[i], p.y[i]);
+            for (size_t i = 0; i < s.x.size(); ++i) q->append(s.x[i], s.y[i]);
         }
         grafico.addSeries(q);
         q->attachAxis(ejeX);
         q->attachAxis(ejeY);
     }
-
-    QGraphicsScene escena;
-    escena.addItem(&grafico);
-    grafico.setGeometry(0, 0, tamano_.width(), tamano_.height());
-    QImage imagen(tamano_, QImage::Format_RGB32);
-    imagen.fill(fondoGrafico_);
-    QPainter pintor(&imagen);
-    pintor.setRenderHint(QPainter::Antialiasing);
-    escena.render(&pintor, QRectF(QPointF(0, 0), tamano_), QRectF(QPointF(0, 0), tamano_));
-    const QRectF area = grafico.plotArea();
-    areaTrazado_ = area.toAlignedRect();
-    escena.removeItem(&grafico);
+    const QRectF area = pintar_grafico(grafico, pintor, tamano);
+    pintor.save();
     pintor.setClipRect(area);
-    for (const Serie& s : series_) {
-        if (es_pozos_o_puntos(s.nombre)) pintar(pintor, s, area, ex, ey);
+    for (const Serie& s : series) {
+        if (es_pozos_o_puntos(s.nombre)) pintar_marcas(pintor, s, area, ex, ey);
     }
-    pintor.end();
-    return imagen;
-}
-
-void MotorQtCharts::pintar(QPainter& pintor, const Serie& s, const QRectF& area,
-                           const EscalaEje& ex, const EscalaEje& ey) const {
-    const Marca m = marca_de(s.nombre);
-    pintor.setPen(QPen(color_serie(s.nombre), m.grosor));
-    pintor.setBrush(Qt::NoBrush);
-    std::unordered_set<int64_t> pintados;
-    const Puntos p = puntos(s);
-    for (size_t i = 0; i < p.x.size(); ++i) {
-        const QPointF centro = en_area(area, ex, ey, p.x[i], p.y[i]);
-        const QPoint pixel = centro.toPoint();
-        if (!pintados.insert((int64_t{pixel.x()} << 32) ^ uint32_t(pixel.y())).second) continue;
-        pintor.drawPolygon(contorno(m, centro));
-    }
+    pintor.restore();
+    return area;
 }
 
 void MotorQtCharts::exportar(const std::string& archivo) {

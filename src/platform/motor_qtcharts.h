@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRect>
 #include <QSize>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -15,6 +16,24 @@
 #include "motor_grafico.h"
 
 namespace abat {
+
+// A drawn chart, kept apart from the engine's worksheet: it paints again at any size, on a
+// picture of any pixel density, a vector file or a printed page.
+struct PlanoDibujo {
+    struct Serie {
+        std::string nombre;
+        std::vector<double> x;
+        std::vector<double> y;
+    };
+    std::vector<Serie> series;
+    QColor fondoGrafico = Qt::white;
+    QColor fondoTrazado = Qt::white;
+    EscalaEje ex;
+    EscalaEje ey;
+
+    // Paints the chart over (0, 0, tamano) of the painter's device; gives the plot area.
+    QRectF pintar(QPainter& pintor, QSizeF tamano) const;
+};
 
 class MotorQtCharts : public MotorGrafico {
   public:
@@ -39,6 +58,8 @@ class MotorQtCharts : public MotorGrafico {
 
     // The picture of the chart as it stands.
     QImage dibujar();
+    // The chart of the last picture written, or null before any.
+    std::shared_ptr<const PlanoDibujo> ultimoDibujo() const { return ultimo_; }
     // Where the last picture drew the plot area, the axes' inside, in pixels.
     QRect areaTrazado() const { return areaTrazado_; }
 
@@ -61,9 +82,7 @@ class MotorQtCharts : public MotorGrafico {
     Puntos puntos(const Serie& s) const;
     std::pair<double, double> extremos(Eje eje) const;
     Serie& serie(int indice);
-    // Paints the markers of the wells or the points over the drawn chart.
-    void pintar(QPainter& pintor, const Serie& s, const QRectF& area, const EscalaEje& ex,
-                const EscalaEje& ey) const;
+    PlanoDibujo plano() const;
 
     QSize tamano_;
     std::optional<Hoja> hoja_;
@@ -72,6 +91,7 @@ class MotorQtCharts : public MotorGrafico {
     QColor fondoGrafico_ = Qt::white;
     QColor fondoTrazado_ = Qt::white;
     QRect areaTrazado_;
+    std::shared_ptr<const PlanoDibujo> ultimo_;
 };
 
 }  // namespace abat

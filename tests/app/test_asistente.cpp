@@ -35,11 +35,18 @@ struct Prueba {
         if (!QTest::qWaitForWindowActive(&v.principal)) qFatal("the main window did not show");
     }
     QLineEdit* caja(const char* nombre) { return control<QLineEdit>(&v.principal, nombre); }
-    QWidget* visible() {
-        for (auto* s : v.principal.findChildren<QMdiSubWindow*>()) {
-            if (s->isVisible()) return s->widget();
+    // The one of the four windows of the walk that shows; the curves' windows stand aside.
+    std::vector<QWidget*> visibles() {
+        std::vector<QWidget*> v4;
+        for (QWidget* w : {(QWidget*)v.caracteristicas, (QWidget*)v.noPozos, (QWidget*)v.coordAbat,
+                           (QWidget*)v.resultados}) {
+            if (v.principal.visible(w)) v4.push_back(w);
         }
-        return nullptr;
+        return v4;
+    }
+    QWidget* visible() {
+        const auto v4 = visibles();
+        return v4.empty() ? nullptr : v4.front();
     }
     // The aquifer, one well and one point, 2.7367 m after one day; `estropear` changes any of
     // them before the first "Siguiente".
@@ -309,9 +316,7 @@ class TestAsistente : public QObject {
                                 entre(0, 1) == 1 ? Qt::ShiftModifier : Qt::NoModifier);
             }
             if (t->terminado) continue;
-            QVERIFY2(std::ranges::count_if(t->v.principal.findChildren<QMdiSubWindow*>(),
-                                           &QWidget::isVisible) == 1,
-                     qPrintable(donde + "not one child window visible"));
+            QVERIFY2(t->visibles().size() == 1, qPrintable(donde + "not one child window visible"));
             for (const Grid* g : {&t->v.noPozos->pozos(), &t->v.coordAbat->puntos()}) {
                 for (int r = 1; r < g->Rows(); ++r)
                     QVERIFY2(g->TextMatrix(r, 0) == (r < g->Rows() - 1 ? std::to_string(r) : ""),

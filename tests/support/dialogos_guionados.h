@@ -13,7 +13,7 @@
 namespace abat::prueba {
 
 struct Mostrado {
-    enum Tipo { mensaje, pregunta, entrada } tipo;
+    enum Tipo { mensaje, pregunta, entrada, archivo } tipo;
     QString texto;
     QString titulo;
     Icono icono;
@@ -23,6 +23,7 @@ class DialogosGuionados : public Dialogos {
   public:
     std::deque<QString> respuestas;  // the texts typed into the input dialogs, in turn
     std::deque<bool> si;             // the answers to the questions, in turn
+    std::deque<QString> archivos;    // the paths chosen in the save dialogs, in turn
     std::vector<Mostrado> mostrados;
     std::function<void()> alAbrir;  // runs as each dialog opens, to look at the windows then
     // Answers what the script has no answer for (a question: Yes for a text); without it, a
@@ -39,6 +40,14 @@ class DialogosGuionados : public Dialogos {
     QString entrada(const QString& prompt, const QString& titulo) override {
         mostrar({Mostrado::entrada, prompt, titulo, Icono::pregunta});
         return respuestas.empty() ? guion() : sacar(respuestas);
+    }
+    // The type chosen is the one the path's extension names.
+    QString archivoParaGuardar(const QString& titulo, const QString& filtros,
+                               QString& filtro) override {
+        mostrar({Mostrado::archivo, filtros, titulo, Icono::pregunta});
+        const QString ruta = archivos.empty() ? guion() : sacar(archivos);
+        filtro = QStringLiteral("*.") + ruta.section(QLatin1Char('.'), -1);
+        return ruta;
     }
     const Mostrado& ultimo() const { return mostrados.back(); }
 

@@ -1,0 +1,48 @@
+#pragma once
+// The time-drawdown curves of the results' points, each in a window of its own that stays open
+// while the user moves through the other windows, until the next calculation.
+
+#include <QPointer>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "MDIForm1.h"
+#include "datos_calculo.h"
+#include "declaraciones.h"
+#include "dialogos.h"
+#include "grid.h"
+
+namespace abat {
+
+class Curvas {
+  public:
+    Curvas(MDIForm1& principal, Dialogos& dialogos) : principal_(principal), dialogos_(dialogos) {}
+
+    // A calculation starts from these data: the curves of the last one close, as its results go.
+    void nuevoCalculo(const Declaraciones& d, const Grid& pozos, const Grid& puntos,
+                      std::string_view tiempo);
+    // Opens the curve of the point of results row `fila` (from 1) of the last calculation. A
+    // drawdown that cannot be computed at some time is reported, and nothing opens.
+    void abrir(int fila);
+    // The windows open now.
+    std::vector<QWidget*> abiertas() const;
+
+  private:
+    struct Punto {
+        std::string nombre;
+        double x;
+        double y;
+    };
+
+    void cerrar();
+
+    MDIForm1& principal_;
+    Dialogos& dialogos_;
+    DatosCalculo datos_;
+    std::vector<std::string> pozos_;
+    std::vector<Punto> puntos_;
+    std::vector<QPointer<QWidget>> ventanas_;
+};
+
+}  // namespace abat

@@ -1,0 +1,101 @@
+#include "curva_tiempo.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <numeric>
+
+#include "abatimiento.h"
+#include "aritmetica.h"
+#include "numeros.h"
+
+namespace abat {
+namespace {
+
+constexpr int decadas_antes = 3;
+constexpr int decadas_despues = 1;
+
+// A share as the results table holds it: written to four decimals, then read back.
+double como_en_tabla(double s) {
+    return leading_number(format_4dec(s));
+}
+
+// Four significant digits: times a reader can copy, at no cost to the curve's shape.
+double redondeado(double dias) {
+    std::array<char, 32> texto{};
+    const auto fin = std::to_chars(texto.begin(), texto.end(), dias, std::chars_format::general, 4);
+    double v = dias;
+    std::from_chars(texto.begin(), fin.ptr, v);
+    return v;
+}
+
+}  // namespace
+
+TiemposCurva tiempos_curva(double tiempo, int por_decada) {
+    TiemposCurva t;
+    const int antes = decadas_antes * por_decada;
+    const int total = (decadas_antes + decadas_despues) * por_decada;
+    t.dias.reserve(static_cast<size_t>(total) + 1);
+    for (int i = 0; i <= total; ++i) {
+        t.dias.push_back(
+            redondeado(tiempo * std::pow(10.0, static_cast<double>(i - antes) / por_decada)));
+    }
+    t.bombeo = static_cast<size_t>(antes);
+    t.dias[t.bombeo] = tiempo;
+    return t;
+}
+
+// Time by time, so one copy of the data serves every time; the wells in their order, so the
+// total adds the shares as the results table adds its columns.
+CurvaTiempo curva_tiempo(const DatosCalculo& datos, double x, double y) {
+    CurvaTiempo c{tiempos_curva(datos.tiempo), {}, {}};
+    const size_t n = c.tiempos.dias.size();
+    c.partes.assign(datos.pozos.size(), std::vector<double>(n));
+    c.total.assign(n, 0.0);
+    DatosCalculo en_t = datos;
+    for (size_t i = 0; i < n; ++i) {
+        en_t.tiempo = c.tiempos.dias[i];
+        for (size_t k = 0; k < datos.pozos.size(); ++k) {
+            try {
+                c.partes[k][i] = como_en_tabla(abatimiento_pozo(en_t, datos.pozos[k], x, y));
+                c.total[i] = comprobado(c.total[i] + c.partes[k][i], Causa::pozo);
+            } catch (ErrorCalculo& e) {
+                e.pozo = static_cast<int>(k) + 1;
+                throw;
+            }
+        }
+    }
+    return c;
+}
+
+std::vector<size_t> partes_mayores(const CurvaTiempo& curva, size_t cuantos) {
+    std::vector<size_t> indices(curva.partes.size());
+    std::iota(indices.begin(), indices.end(), size_t{0});
+    if (indices.size() <= cuantos) return indices;
+    const size_t b = curva.tiempos.bombeo;
+    std::stable_sort(indices.begin(), indices.end(), [&](size_t a, size_t z) {
+        return std::fabs(curva.partes[a][b]) > std::fabs(curva.partes[z][b]);
+    });
+    indices.resize(cuantos);
+    std::sort(indices.begin(), indices.end());
+    return indices;
+}
+
+std::vector<std::vector<std::string>> tabla_curva(const CurvaTiempo& curva,
+                                                  const std::vector<std::string>& nombres) {
+    std::vector<std::vector<std::string>> filas;
+    filas.reserve(curva.total.size() + 1);
+    std::vector<std::string> cabecera = {"Tiempo[días]", "Abatimiento Total[m]"};
+    for (const std::string& nombre : nombres) cabecera.push_back("Pozo " + nombre + "[m]");
+    filas.push_back(std::move(cabecera));
+    for (size_t i = 0; i < curva.total.size(); ++i) {
+        std::vector<std::string> fila = {number_to_text(curva.tiempos.dias[i]),
+                                         number_to_text(curva.total[i])};
+        for (const auto& parte : curva.partes) fila.push_back(number_to_text(parte[i]));
+        filas.push_back(std::move(fila));
+    }
+    return filas;
+}
+
+}  // namespace abat

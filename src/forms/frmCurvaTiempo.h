@@ -1,0 +1,55 @@
+#pragma once
+// The window of a point's time-drawdown curve: the chart, and its data and picture for the
+// clipboard and for a report.
+
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "curva_tiempo.h"
+#include "dialogos.h"
+#include "grafico_tiempo.h"
+#include "guardar_grafico.h"
+
+class QChart;
+
+namespace Ui {
+class frmCurvaTiempo;
+}
+
+namespace abat {
+
+// What the window shows of a curve: the chart's lines and the table "Copiar datos" gives.
+struct ContenidoCurva {
+    DatosGraficoTiempo grafico;
+    std::vector<std::vector<std::string>> tabla;
+};
+
+// The curve of the point `punto` as the window shows it: the total and the shares of the wells
+// `partes_mayores` chooses, named by `pozos`; every well's share in the table.
+ContenidoCurva contenido_curva(const CurvaTiempo& curva, const std::string& punto,
+                               const std::vector<std::string>& pozos);
+
+class frmCurvaTiempo : public QWidget {
+    Q_OBJECT
+  public:
+    // Raises the overflow ErrorCalculo for drawdowns that no axis can span.
+    frmCurvaTiempo(ContenidoCurva contenido, Dialogos& dialogos, InformarError informar,
+                   QWidget* parent = nullptr);
+    ~frmCurvaTiempo() override;
+
+    QChart* grafico() const;
+
+  private:
+    void copiarDatos() const;
+    void guardarImagen();
+    QPixmap imagen() const;
+
+    std::unique_ptr<Ui::frmCurvaTiempo> ui_;
+    ContenidoCurva contenido_;
+    Dialogos& dialogos_;
+    InformarError informar_;
+};
+
+}  // namespace abat

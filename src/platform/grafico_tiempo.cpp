@@ -1,0 +1,111 @@
+#include "grafico_tiempo.h"
+
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <array>
+
+#include "escala_ejes.h"
+#include "numeros.h"
+
+namespace abat {
+namespace {
+
+const QColor color_total(0x44, 0x01, 0x54);
+// Neighbours in the legend take tones far apart.
+const std::array<QColor, 5> tonos = {QColor(0x3B, 0x52, 0x8B), QColor(0x21, 0x91, 0x8C),
+                                     QColor(0x5E, 0xC9, 0x62), QColor(0x2C, 0x72, 0x8E),
+                                     QColor(0x28, 0xAE, 0x80)};
+const QColor color_marca(0xE4, 0x1A, 0x1C);
+
+QLineSeries* linea(const LineaTiempo& l, const std::vector<double>& dias, const QPen& pluma) {
+    auto* s = new QLineSeries;
+    s->setName(l.nombre.toHtmlEscaped());  // the legend reads rich text
+    s->setPen(pluma);
+    QList<QPointF> puntos;
+    puntos.reserve(static_cast<qsizetype>(dias.size()));
+    for (size_t i = 0; i < dias.size(); ++i) puntos.append({dias[i], l.abatimiento[i]});
+    s->replace(puntos);
+    return s;
+}
+
+QPen pluma_parte(size_t k) {
+    QPen p(tonos[k % tonos.size()], 1.5);
+    if (k >= tonos.size()) p.setStyle(Qt::DashLine);
+    return p;
+}
+
+QLogValueAxis* eje_tiempo(const DatosGraficoTiempo& d) {
+    auto* a = new QLogValueAxis;
+    a->setBase(10);
+    a->setRange(d.dias.front(), d.dias.back());
+    a->setLabelFormat(QStringLiteral("%g"));
+    a->setMinorTickCount(8);
+    a->setTitleText(QStringLiteral("Tiempo de bombeo [días]"));
+    return a;
+}
+
+QValueAxis* eje_abatimiento(const DatosGraficoTiempo& d) {
+    double menor = 0;
+    double mayor = 0;
+    for (const LineaTiempo* l : {&d.total}) {
+        menor = std::min(menor, *std::min_element(l->abatimiento.begin(), l->abatimiento.end()));
+        mayor = std::max(mayor, *std::max_element(l->abatimiento.begin(), l->abatimiento.end()));
+    }
+    for (const LineaTiempo& l : d.partes) {
+        menor = std::min(menor, *std::min_element(l.abatimiento.begin(), l.abatimiento.end()));
+        mayor = std::max(mayor, *std::max_element(l.abatimiento.begin(), l.abatimiento.end()));
+    }
+    const EscalaEje e = escala_automatica(menor, mayor);
+    auto* a = new QValueAxis;
+    a->setRange(e.minimo, e.maximo);
+    a->setTickType(QValueAxis::TicksDynamic);
+    a->setTickAnchor(e.minimo);
+    a->setTickInterval(e.unidad);
+    a->setLabelFormat(QStringLiteral("%.10g"));
+    a->setTitleText(QStringLiteral("Abatimiento [m]"));
+    return a;
+}
+
+QScatterSeries* marca(const DatosGraficoTiempo& d) {
+    auto* m = new QScatterSeries;
+    const double t = d.dias[d.bombeo];
+    const double s = d.total.abatimiento[d.bombeo];
+    m->setName(QStringLiteral("A los %1 días: %2 m")
+                   .arg(QString::fromStdString(number_to_text(t)),
+                        QString::fromStdString(number_to_text(s))));
+    m->setColor(color_marca);
+    m->setBorderColor(color_marca);
+    m->setMarkerSize(10);
+    m->append(t, s);
+    return m;
+}
+
+}  // namespace
+
+std::unique_ptr<QChart> grafico_tiempo(const DatosGraficoTiempo& d) {
+    auto g = std::make_unique<QChart>();
+    g->setTitle(d.titulo.toHtmlEscaped());
+    g->legend()->setAlignment(Qt::AlignBottom);
+    g->setBackgroundBrush(Qt::white);
+    QLogValueAxis* ejeX = eje_tiempo(d);
+    QValueAxis* ejeY = eje_abatimiento(d);
+    g->addAxis(ejeX, Qt::AlignBottom);
+    g->addAxis(ejeY, Qt::AlignLeft);
+    std::vector<QAbstractSeries*> series;
+    for (size_t k = 0; k < d.partes.size(); ++k) {
+        series.push_back(linea(d.partes[k], d.dias, pluma_parte(k)));
+    }
+    series.push_back(linea(d.total, d.dias, QPen(color_total, 3)));
+    series.push_back(marca(d));
+    for (QAbstractSeries* s : series) {
+        g->addSeries(s);
+        s->attachAxis(ejeX);
+        s->attachAxis(ejeY);
+    }
+    return g;
+}
+
+}  // namespace abat
