@@ -1,9 +1,11 @@
-// Speed of the drawdown calculation: the grid of the chart and the results table.
+// Speed of the drawdown calculation: the grid of the chart, the results table and a point's
+// time-drawdown curve.
 // Run: build/bench/bench_calculo
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "curva_tiempo.h"
 #include "datos_calculo.h"
 #include "filas.h"
 #include "red.h"
@@ -70,8 +72,17 @@ void calcular_resultados_tabla(benchmark::State& state) {
     for (auto _ : state) calcular_resultados(d, tablaPozos, tablaPuntos, "1", resultados);
 }
 
+// n wells at the 201 times of a curve (the goal: 1000 wells in under 50 ms).
+void curva_en_el_tiempo(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const DatosCalculo datos = leer_datos({0.01, 0.0002}, pozos(n, 0, 1000), "30");
+    for (auto _ : state) benchmark::DoNotOptimize(curva_tiempo(datos, 333, 777));
+    por_evaluacion(state, 201 * n);
+}
+
 }  // namespace
 
+BENCHMARK(curva_en_el_tiempo)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(generar_red_cerca)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(generar_red_lejos)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(calcular_resultados_tabla)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);

@@ -16,11 +16,6 @@ namespace {
 constexpr int decadas_antes = 3;
 constexpr int decadas_despues = 1;
 
-// A share as the results table holds it: written to four decimals, then read back.
-double como_en_tabla(double s) {
-    return leading_number(format_4dec(s));
-}
-
 // Four significant digits: times a reader can copy, at no cost to the curve's shape.
 double redondeado(double dias) {
     std::array<char, 32> texto{};
@@ -58,7 +53,7 @@ CurvaTiempo curva_tiempo(const DatosCalculo& datos, double x, double y) {
         en_t.tiempo = c.tiempos.dias[i];
         for (size_t k = 0; k < datos.pozos.size(); ++k) {
             try {
-                c.partes[k][i] = como_en_tabla(abatimiento_pozo(en_t, datos.pozos[k], x, y));
+                c.partes[k][i] = valor_4dec(abatimiento_pozo(en_t, datos.pozos[k], x, y));
                 c.total[i] = comprobado(c.total[i] + c.partes[k][i], Causa::pozo);
             } catch (ErrorCalculo& e) {
                 e.pozo = static_cast<int>(k) + 1;

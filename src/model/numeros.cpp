@@ -192,4 +192,17 @@ std::string format_4dec(double value) {
     return (negativo ? "-" : "") + entero + "." + decimales;
 }
 
+// Rounded in binary where that cannot differ from the text's decimal rounding: away from a tie
+// at the fifth decimal and below a million metres, where the 15 digits the text starts from hold
+// every decimal that matters. Elsewhere the text itself is read.
+double valor_4dec(double value) {
+    const double diezmilesimas = std::fabs(value) * 1e4;
+    const double fraccion = diezmilesimas - std::floor(diezmilesimas);
+    if (diezmilesimas < 1e10 && std::fabs(fraccion - 0.5) > 1e-3) {
+        const double k = std::round(diezmilesimas);
+        return k == 0 ? 0.0 : std::copysign(k / 1e4, value);
+    }
+    return leading_number(format_4dec(value));
+}
+
 }  // namespace abat

@@ -39,5 +39,7 @@ std::string number_to_text(double value);
 // The per-well drawdown pattern "##.####": four decimals at most, rounded half away from zero,
 // no integer part when it is 0 ('.5'), the point always written ('12.', '.').
 std::string format_4dec(double value);
+// The number that text reads back as: leading_number(format_4dec(value)), quicker.
+double valor_4dec(double value);
 
 }  // namespace abat

@@ -114,7 +114,10 @@ class TestAsistente : public QObject {
              {std::pair<QWidget*, int>{t.v.noPozos, 665}, {t.v.coordAbat, 566}})
             QCOMPARE(t.v.principal.posicion(w),
                      QPoint(qRound(t.v.principal.Width() / 2.0 - ancho / 2.0), 0));
-        QCOMPARE(t.v.resultados->imagen().size(), QSize(785, 465));
+        // Drawn at the screen's pixel density: sharp with QT_SCALE_FACTOR=2 too.
+        const QPixmap plano = t.v.resultados->imagen();
+        QCOMPARE(std::pair(plano.deviceIndependentSize(), plano.devicePixelRatio()),
+                 std::pair(QSizeF(785, 465), t.v.resultados->devicePixelRatioF()));
 
         // The results are read-only: Ctrl+C copies the table; the chart is copied whole.
         auto* grid = control<FlexGrid>(t.v.resultados, "MSFlexGrid1");
@@ -144,6 +147,44 @@ class TestAsistente : public QObject {
         QVERIFY(!t.terminado && t.visible() == t.v.resultados);
         pulsar(t.v.resultados, "cmdTerminar");
         QVERIFY(t.terminado);
+    }
+
+    // A point's curve opens in a window of its own, one per point, over the results until the
+    // next calculation closes them; a drawdown that overflows at some time of the curve is the
+    // calculation's error, and nothing opens. The plan chart saves as PDF.
+    void curvasEnElTiempo() {
+        Prueba t;
+        t.hastaResultados([](Prueba& p) {
+            Prueba::agregar(p.v.coordAbat->puntos(), {"B", "9", "9"});
+        });
+        for (const int fila : {2, 1}) emit t.v.resultados->curvaPedida(fila);
+        std::vector<QString> titulos;
+        for (QWidget* w : t.p.asistente.curvas().abiertas()) {
+            QVERIFY(w->isVisible() && w->parentWidget()->windowFlags() & Qt::WindowStaysOnTopHint);
+            titulos.push_back(w->windowTitle());
+        }
+        QCOMPARE(titulos,
+                 (std::vector<QString>{"Abatimiento en el punto B", "Abatimiento en el punto A"}));
+        pulsar(t.v.resultados, "cmdPozos");
+        QVERIFY(t.p.asistente.curvas().abiertas().size() == 2);  // open while the user edits
+        t.v.noPozos->pozos().setTextMatrix(1, 3, "1.4e307");
+        t.caja("txtT")->setText("1");
+        pulsar(t.v.noPozos, "cmdSiguiente");
+        QTRY_VERIFY(t.p.asistente.curvas().abiertas().empty());
+
+        const size_t antes = t.dialogos.mostrados.size();  // the chart's grid overflows too
+        emit t.v.resultados->curvaPedida(1);
+        QCOMPARE(t.dialogos.mostrados.size(), antes + 1);
+        QVERIFY(t.dialogos.ultimo().texto.contains("'6'"));
+        QVERIFY(t.p.asistente.curvas().abiertas().empty());
+
+        t.caja("txtT")->setText("0.01");
+        pulsar(t.v.resultados, "cmdAcuifero");
+        pulsar(t.v.caracteristicas, "cmdSiguiente");
+        QFile pdf(QDir(t.dir.path()).filePath("plano.pdf"));
+        t.dialogos.archivos = {pdf.fileName()};
+        control<QAction>(t.v.resultados, "accionGuardarImagen")->trigger();
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.readAll().startsWith("%PDF"));
     }
 
     // wells x points beyond the limit: said before anything changes, and the user stays.

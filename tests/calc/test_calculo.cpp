@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "abatimiento.h"
+#include "curva_tiempo.h"
 #include "fixtures.h"
 #include "funcion_pozo.h"
 #include "numeros.h"
@@ -226,5 +227,88 @@ TEST(Red, NodesOnNextToAndFarFromAWell) {
             const Grid puntos = tabla_puntos({{"A", "1e154", "0"}, {"B", "0", "0"}});
             EXPECT_EQ(origen_del_error(e, datos, puntos), origen) << x;
         }
+    }
+}
+
+// The curve at the pumping time is the results table's total; at every time the total is the sum
+// of the shares; the times run from three decades before the pumping time to one after.
+TEST(CurvaTiempo, AtThePumpingTimeItIsTheTablesTotal) {
+    std::vector<Celdas> campo;  // 17 wells on a ring, two of them injecting
+    for (int k = 0; k < 17; ++k) {
+        campo.push_back({"W" + std::to_string(k), "0.3", k % 8 == 3 ? "-0.02" : "0.01",
+                         std::to_string(300 * std::cos(k * 0.37)),
+                         std::to_string(300 * std::sin(k * 0.37))});
+    }
+    const std::vector<std::pair<Grid, const char*>> casos = {
+        {pozo, "1"},
+        {tabla_pozos({{"P1", "0.3", "0.05", "0", "0"},
+                      {"P2", "0.3", "0.03", "200", "0"},
+                      {"P3", "0.3", "-0.01", "100", "150"}}),
+         "30"},
+        {tabla_pozos(campo), "365.25"}};
+    const Grid puntos = tabla_puntos({{"A", "100", "0"}, {"B", "50", "80"}, {"C", "-40", "7"}});
+    for (const auto& [pozos, tiempo] : casos) {
+        Grid tabla(2, 0, 1, 0);
+        calcular_resultados(acuifero(), pozos, puntos, tiempo, tabla);
+        const DatosCalculo datos = leer_datos(acuifero(), pozos, tiempo);
+        for (int j = 1; j <= 3; ++j) {
+            const CurvaTiempo c = curva_tiempo(datos, leading_number(puntos.TextMatrix(j, 2)),
+                                               leading_number(puntos.TextMatrix(j, 3)));
+            const auto& t = c.tiempos;
+            EXPECT_EQ(number_to_text(c.total[t.bombeo]), tabla.TextMatrix(j, tabla.Cols() - 1));
+            ASSERT_EQ(t.dias.size(), 201u);
+            EXPECT_EQ(t.dias[t.bombeo], leading_number(tiempo));
+            EXPECT_NEAR(t.dias.front() * 1000 / t.dias[t.bombeo], 1, 1e-3);
+            EXPECT_NEAR(t.dias.back() / 10 / t.dias[t.bombeo], 1, 1e-3);
+            for (size_t i = 0; i < c.total.size(); ++i) {
+                double suma = 0;
+                for (const auto& parte : c.partes) suma += parte[i];
+                EXPECT_EQ(c.total[i], suma) << i;
+                if (i > 0) EXPECT_GT(t.dias[i], t.dias[i - 1]) << i;
+            }
+        }
+    }
+}
+
+// Beyond ten wells the chart draws the ten largest shares, an injection's by its size; the copied
+// table holds every well, the pumping time's row as in the results.
+TEST(CurvaTiempo, LargestSharesAndTheCopiedTable) {
+    std::vector<Celdas> doce;
+    for (int k = 0; k < 12; ++k) {
+        doce.push_back({"Q" + std::to_string(k), "0.3",
+                        k == 5   ? "-0.09"
+                        : k == 9 ? "0.001"
+                                 : "0.02",
+                        std::to_string(50 * k), "0"});
+    }
+    const CurvaTiempo c = curva_tiempo(leer_datos(acuifero(), tabla_pozos(doce), "1"), 0, 0);
+    const std::vector<size_t> mayores = partes_mayores(c);
+    EXPECT_EQ(mayores, (std::vector<size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 10}));
+    EXPECT_EQ(partes_mayores(c, 12).size(), 12u);
+
+    std::vector<std::string> nombres;
+    for (const Celdas& f : doce) nombres.push_back(f[0]);
+    const auto tabla = tabla_curva(c, nombres);
+    ASSERT_EQ(tabla.size(), c.total.size() + 1);
+    EXPECT_EQ(tabla[0][2], "Pozo Q0[m]");
+    const auto& fila = tabla[c.tiempos.bombeo + 1];
+    EXPECT_EQ(fila[0], "1");
+    EXPECT_EQ(fila[1], number_to_text(c.total[c.tiempos.bombeo]));
+    EXPECT_EQ(leading_number(fila[7]), c.partes[5][c.tiempos.bombeo]);
+}
+
+// A rate whose drawdown is finite at the pumping time but overflows ten times later: the curve
+// fails with the overflow, naming its well.
+TEST(CurvaTiempo, AnOverflowLaterOnNamesTheWell) {
+    const Grid dos =
+        tabla_pozos({{"P1", "0.3", "0.01", "0", "0"}, {"P2", "0.3", "1.4e307", "0", "0"}});
+    const DatosCalculo datos = leer_datos(acuifero(1), dos, "1");
+    EXPECT_NO_THROW(abatimiento_punto(datos, 100, 0));
+    try {
+        curva_tiempo(datos, 100, 0);
+        FAIL() << "no error";
+    } catch (const ErrorCalculo& e) {
+        EXPECT_EQ(e.codigo(), CodigoError::desbordamiento);
+        EXPECT_EQ(e.pozo, 2);
     }
 }

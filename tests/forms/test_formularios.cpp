@@ -1,12 +1,18 @@
 // The aquifer window and the time box: what typing leaves in them and what "Siguiente" checks.
 
+#include <QSvgRenderer>
+#include <QXYSeries>
+
 #include "controles.h"
 #include "dialogos_guionados.h"
 #include "filas.h"
 #include "filtro_caracteres.h"
+#include "flex_grid.h"
 #include "frmCaracteristicas.h"
 #include "frmCoordAbat.h"
+#include "frmCurvaTiempo.h"
 #include "frmNoPozos.h"
+#include "frmResultados.h"
 
 using namespace abat;
 using namespace abat::prueba;
@@ -90,6 +96,69 @@ class TestFormularios : public QObject {
         pulsar(&puntos, "cmdSiguiente");
         QCOMPARE(std::tuple(dialogos.mostrados.size(), puntosAceptados.count()),
                  std::tuple(size_t{2}, 1));
+    }
+
+    // A point's row of the results asks for its curve, from the table's menu and by a double
+    // click; the empty last row does not.
+    void resultadosPidenLaCurva() {
+        frmResultados r;
+        r.show();
+        Grid& g = r.resultados();
+        g.setCols(4);
+        g.setRows(4);
+        for (int j = 1; j <= 2; ++j) g.setTextMatrix(j, 1, j == 1 ? "A" : "B");
+        QSignalSpy pedida(&r, &frmResultados::curvaPedida);
+        for (const int fila : {2, 3}) {
+            g.selectCell(fila, 1);
+            control<QAction>(&r, "accionCurvaTiempo")->trigger();
+        }
+        auto* grid = control<FlexGrid>(&r, "MSFlexGrid1");
+        const QPoint celda = grid->visualRect(grid->model()->index(0, 2)).center();  // row 1
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, celda);
+        QCOMPARE(pedida.size(), 2);
+        QCOMPARE(std::pair(pedida[0][0].toInt(), pedida[1][0].toInt()), std::pair(2, 1));
+    }
+
+    // The curve's window: the mark at the pumping time on the total, the data copied as a table,
+    // the picture saved as PNG at twice its size, SVG and PDF, each file whole; a path that cannot
+    // be written is error 75 and leaves no temporary file behind.
+    void curvaCopiaYGuarda() {
+        const DatosCalculo datos{0.01, 0.0002, 1, {{0.3, 100, 0, leer_estricto("0.05")}}};
+        DialogosGuionados dialogos;
+        std::vector<ErrorCalculo> errores;
+        frmCurvaTiempo w(contenido_curva(curva_tiempo(datos, 0, 0), "A", {"P1"}), dialogos,
+                         [&](const ErrorCalculo& e) { errores.push_back(e); });
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto series = w.grafico()->series();
+        QCOMPARE(series.size(), 3);  // the well's share, the total, the mark
+        const auto* marca = qobject_cast<QXYSeries*>(series.back());
+        QCOMPARE(marca->points(), QList<QPointF>{QPointF(1, 2.7367)});
+
+        control<QAction>(&w, "accionCopiarDatos")->trigger();
+        const QStringList lineas =
+            QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lineas.size(), 202);
+        QCOMPARE(lineas[151], QString("1\t2.7367\t2.7367"));
+
+        const QTemporaryDir dir;
+        QDir carpeta(dir.path());
+        carpeta.mkdir("carpeta.png");  // a folder where the file should go: cannot be written
+        for (const char* nombre : {"c.png", "c.svg", "c.pdf", "carpeta.png"}) {
+            dialogos.archivos.push_back(carpeta.filePath(nombre));
+            control<QAction>(&w, "accionGuardarImagen")->trigger();
+        }
+        const QSize vista = control<QWidget>(&w, "graficoTiempo")->size();
+        QCOMPARE(QImage(carpeta.filePath("c.png")).size(), vista * 2);
+        QVERIFY(QSvgRenderer(carpeta.filePath("c.svg")).isValid());
+        QFile pdf(carpeta.filePath("c.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll().trimmed();
+        QVERIFY(bytes.startsWith("%PDF") && bytes.endsWith("%%EOF"));
+        QCOMPARE(errores.size(), size_t{1});
+        QCOMPARE(std::pair(errores[0].numero(), errores[0].ruta),
+                 std::pair(75, carpeta.filePath("carpeta.png").toStdString()));
+        QCOMPARE(carpeta.entryList(QDir::Files), (QStringList{"c.pdf", "c.png", "c.svg"}));
     }
 };
 

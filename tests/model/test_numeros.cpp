@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <random>
 
 #include "errores.h"
 #include "numeros.h"
@@ -54,4 +55,17 @@ TEST(Numeros, TextsThePlacesWrite) {
         {-0.00004, "."}, {1e20, "100000000000000000000."}, {2.7367499999999993, "2.7368"}};
     // clang-format on
     for (const auto& [v, texto] : cuatro) EXPECT_EQ(format_4dec(v), texto) << v;
+    // The quick value of a four-decimal text is the text's, ties and huge values included.
+    std::mt19937_64 azar(7);
+    std::vector<double> valores = {2.73675, -1.00005, 0.00005, -0.00004, 1e20, 1e6 + 0.00015};
+    for (int i = 0; i < 200000; ++i) {
+        const double v = std::ldexp(std::uniform_real_distribution<double>(-1, 1)(azar),
+                                    std::uniform_int_distribution<int>(-20, 40)(azar));
+        valores.push_back(i % 2 == 0 ? v : std::round(v * 1e5) / 1e5);
+    }
+    for (const double v : valores) {
+        const double texto = leading_number(format_4dec(v));
+        ASSERT_TRUE(valor_4dec(v) == texto && std::signbit(valor_4dec(v)) == std::signbit(texto))
+            << v;
+    }
 }
