@@ -88,7 +88,7 @@ QScatterSeries* marca(const DatosGraficoTiempo& d) {
 std::unique_ptr<QChart> grafico_tiempo(const DatosGraficoTiempo& d) {
     auto g = std::make_unique<QChart>();
     g->setTitle(d.titulo.toHtmlEscaped());
-    g->legend()->setAlignment(Qt::AlignBottom);
+    g->legend()->setAlignment(Qt::AlignRight);  // a column holds eleven names whole
     g->setBackgroundBrush(Qt::white);
     QLogValueAxis* ejeX = eje_tiempo(d);
     QValueAxis* ejeY = eje_abatimiento(d);

@@ -28,7 +28,7 @@ TEST(Grid, RowConventionOfTheTables) {
     g.selectCell(4, 1);
     g.RemoveItem(1);
     renumber_records(g);
-    EXPECT_EQ(std::tuple(g.TextMatrix(2, 0), g.Row()), std::tuple("2", 3));
+    EXPECT_EQ(std::tuple(g.TextMatrix(2, 0), g.Row(), g.RowSel()), std::tuple("2", 3, 3));
     g.RemoveItem(1);
     g.RemoveItem(1);
     EXPECT_TRUE(g.Rows() == 2 && !has_records(g));
