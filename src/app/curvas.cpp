@@ -39,7 +39,7 @@ void Curvas::abrir(int fila) {
 std::vector<QWidget*> Curvas::abiertas() const {
     std::vector<QWidget*> v;
     for (const auto& w : ventanas_) {
-        if (w) v.push_back(w);
+        if (!w.isNull()) v.push_back(w);
     }
     return v;
 }

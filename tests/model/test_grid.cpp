@@ -32,6 +32,10 @@ TEST(Grid, RowConventionOfTheTables) {
     g.RemoveItem(1);
     g.RemoveItem(1);
     EXPECT_TRUE(g.Rows() == 2 && !has_records(g));
+    g.setRows(5);
+    g.selectCell(4, 2);
+    g.setRows(2);  // a table cut short keeps the selection in it too
+    EXPECT_EQ(std::tuple(g.Row(), g.RowSel()), std::tuple(1, 1));
 }
 
 // A view hears of a batch of changes once, when the last batch ends; nothing in between.
