@@ -229,6 +229,8 @@ class TestTablas : public QObject {
         QVERIFY(
             aviso.contains("(Coordenada y [m]): «4 palabra palabra palabra palabra palabr…» no"));
         QVERIFY(aviso.size() < 200 && aviso.count('\n') == 2);
+        a.pegar("P\t1\t1\t1\t" + QString(40, 'x'));  // as long as a quote may be: whole
+        QVERIFY(a.dialogos.ultimo().texto.contains("«" + QString(40, 'x') + "» no"));
     }
 
     // The points window's menu pastes points, and copies every record also as an HTML table for
