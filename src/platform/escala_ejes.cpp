@@ -70,7 +70,8 @@ EscalaEje escala_automatica(double menor, double mayor) {
     const Unidad u = unidad_para(alto - bajo);
     const double n_bajo = std::floor(bajo / u.valor() + ruido);
     const double n_alto = std::ceil(alto / u.valor() - ruido);
-    const EscalaEje escala{u.multiplo(n_bajo), u.multiplo(n_alto), u.valor()};
+    // + 0.0 turns a limit of -0 into 0, which an axis labels "0".
+    const EscalaEje escala{u.multiplo(n_bajo) + 0.0, u.multiplo(n_alto) + 0.0, u.valor()};
     if (!std::isfinite(escala.maximo - escala.minimo)) {
         throw ErrorCalculo(CodigoError::desbordamiento, Causa::extension);
     }

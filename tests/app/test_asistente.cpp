@@ -141,6 +141,13 @@ class TestAsistente : public QObject {
         pulsar(t.v.coordAbat, "cmdSiguiente");
         QCOMPARE(cursor, Qt::WaitCursor);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        // A fault of the program is reported too, and no chart of another calculation stays.
+        QVERIFY(!t.v.resultados->imagen().isNull());
+        t.p.asistente.setGraficar([] { throw std::logic_error("fallo del programa"); });
+        pulsar(t.v.resultados, "cmdPuntos");
+        pulsar(t.v.coordAbat, "cmdSiguiente");
+        QVERIFY(t.v.resultados->imagen().isNull() &&
+                t.dialogos.ultimo().texto.contains("fallo del programa"));
 
         t.dialogos.si = {false, true};
         pulsar(t.v.resultados, "cmdTerminar");

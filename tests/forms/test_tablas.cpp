@@ -162,7 +162,8 @@ class TestTablas : public QObject {
         QTest::keyClick(a.caja, Qt::Key_Enter);
         QCOMPARE(a.g.TextMatrix(2, 3), std::string("75 m"));
         a.grid->setFocus();
-        QTest::keyClick(a.grid, Qt::Key_Return);
+        QKeyEvent separador(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(31)));  // Ctrl+_
+        QApplication::sendEvent(a.grid, &separador);  // the last control code
         QCOMPARE(a.caja->text(), QString("75 m"));
         a.caja->clear();
         QTest::keyClick(a.caja, Qt::Key_Return);

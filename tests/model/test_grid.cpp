@@ -13,8 +13,9 @@ TEST(Grid, FormatStringSetsHeadersAlignmentAndWidths) {
     r.setFormatString("^ No. |^ Punto ");
     EXPECT_EQ(r.TextMatrix(0, 2), "");
     r.setFormatString("^ No. |^ Punto |Pozo|^|a|b|c");
-    EXPECT_EQ(std::tuple(r.TextMatrix(0, 1), r.isCentred(1), r.isCentred(2), r.widthText(2)),
-              std::tuple(" Punto ", true, false, "Pozo"));
+    EXPECT_EQ(std::tuple(r.TextMatrix(0, 0), r.TextMatrix(0, 1), r.isCentred(0), r.isCentred(1),
+                         r.isCentred(2), r.widthText(2)),
+              std::tuple(" No. ", " Punto ", true, true, false, "Pozo"));
     EXPECT_EQ(r.Cols(), 4);
 }
 
@@ -22,7 +23,8 @@ TEST(Grid, FormatStringSetsHeadersAlignmentAndWidths) {
 // current cell kept inside the table.
 TEST(Grid, RowConventionOfTheTables) {
     Grid g(2, 6, 1, 1);
-    EXPECT_FALSE(has_records(g) || has_records(Grid(3, 0, 1, 0)));  // no column, no record
+    EXPECT_FALSE(has_records(g) || has_records(Grid(3, 0, 1, 0)) || has_records(Grid(1, 6, 1, 1)));
+    EXPECT_THROW(g.TextMatrix(g.Rows(), 0), std::out_of_range);
     for (int k = 1; k <= 3; ++k) EXPECT_EQ(append_record(g), k);
     EXPECT_EQ(std::tuple(g.TextMatrix(3, 0), g.TextMatrix(4, 0)), std::tuple("3", ""));
     g.selectCell(4, 1);
@@ -33,9 +35,12 @@ TEST(Grid, RowConventionOfTheTables) {
     g.RemoveItem(1);
     EXPECT_TRUE(g.Rows() == 2 && !has_records(g));
     g.setRows(5);
-    g.selectCell(4, 2);
+    g.selectCell(4, 5);
     g.setRows(2);  // a table cut short keeps the selection in it too
-    EXPECT_EQ(std::tuple(g.Row(), g.RowSel()), std::tuple(1, 1));
+    g.setCols(3);
+    EXPECT_EQ(std::tuple(g.Row(), g.RowSel(), g.Col(), g.ColSel()), std::tuple(1, 1, 2, 2));
+    g.setRows(-1);
+    EXPECT_EQ(g.Rows(), 0);
 }
 
 // A view hears of a batch of changes once, when the last batch ends; nothing in between.
@@ -51,6 +56,7 @@ TEST(Grid, ABatchIsToldOnceWhenItEnds) {
     g.setObserver(&oyente);
     {
         const Grid::Lote lote(g);
+        EXPECT_EQ(oyente.oido, "<");  // before any change
         const Grid::Lote dentro(g);
         g.setRows(5);
         g.setTextMatrix(1, 1, "x");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "errores.h"
 #include "escala_ejes.h"
 
@@ -20,7 +22,8 @@ TEST(EscalaEjes, RoundLimitsJustBeyondTheData) {
     // clang-format on
     for (const auto& c : casos) {
         const EscalaEje e = escala_automatica(c[0], c[1]);
-        EXPECT_EQ(std::tuple(e.minimo, e.maximo, e.unidad), std::tuple(c[2], c[3], c[4]))
+        EXPECT_EQ(std::tuple(e.minimo, e.maximo, e.unidad, std::signbit(e.maximo)),
+                  std::tuple(c[2], c[3], c[4], c[3] < 0))  // 0 is labelled "0", never "-0"
             << c[0] << ".." << c[1];
     }
 }
