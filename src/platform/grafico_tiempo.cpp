@@ -47,18 +47,21 @@ QLogValueAxis* eje_tiempo(const DatosGraficoTiempo& d) {
     return a;
 }
 
-QValueAxis* eje_abatimiento(const DatosGraficoTiempo& d) {
+// Zero always in view, and every line whole.
+EscalaEje escala_abatimiento(const DatosGraficoTiempo& d) {
     double menor = 0;
     double mayor = 0;
-    for (const LineaTiempo* l : {&d.total}) {
-        menor = std::min(menor, *std::min_element(l->abatimiento.begin(), l->abatimiento.end()));
-        mayor = std::max(mayor, *std::max_element(l->abatimiento.begin(), l->abatimiento.end()));
-    }
-    for (const LineaTiempo& l : d.partes) {
-        menor = std::min(menor, *std::min_element(l.abatimiento.begin(), l.abatimiento.end()));
-        mayor = std::max(mayor, *std::max_element(l.abatimiento.begin(), l.abatimiento.end()));
-    }
-    const EscalaEje e = escala_automatica(menor, mayor);
+    auto abarcar = [&](const LineaTiempo& l) {
+        const auto [bajo, alto] = std::minmax_element(l.abatimiento.begin(), l.abatimiento.end());
+        menor = std::min(menor, *bajo);
+        mayor = std::max(mayor, *alto);
+    };
+    abarcar(d.total);
+    for (const LineaTiempo& l : d.partes) abarcar(l);
+    return escala_automatica(menor, mayor);
+}
+
+QValueAxis* eje_abatimiento(const EscalaEje& e) {
     auto* a = new QValueAxis;
     a->setRange(e.minimo, e.maximo);
     a->setTickType(QValueAxis::TicksDynamic);
@@ -90,8 +93,9 @@ std::unique_ptr<QChart> grafico_tiempo(const DatosGraficoTiempo& d) {
     g->setTitle(d.titulo.toHtmlEscaped());
     g->legend()->setAlignment(Qt::AlignRight);  // a column holds eleven names whole
     g->setBackgroundBrush(Qt::white);
+    const EscalaEje escala = escala_abatimiento(d);  // before the axes: an overflow leaks none
     QLogValueAxis* ejeX = eje_tiempo(d);
-    QValueAxis* ejeY = eje_abatimiento(d);
+    QValueAxis* ejeY = eje_abatimiento(escala);
     g->addAxis(ejeX, Qt::AlignBottom);
     g->addAxis(ejeY, Qt::AlignLeft);
     std::vector<QAbstractSeries*> series;
