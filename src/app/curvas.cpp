@@ -23,12 +23,18 @@ void Curvas::nuevoCalculo(const Declaraciones& d, const Grid& pozos, const Grid&
 
 void Curvas::abrir(int fila) {
     if (fila < 1 || fila > static_cast<int>(puntos_.size())) return;
+    for (const auto& [f, w] : ventanas_) {
+        if (f == fila && !w.isNull()) {
+            principal_.mostrar(w);
+            return;
+        }
+    }
     const Punto& p = puntos_[static_cast<size_t>(fila - 1)];
     auto informar = [this](const ErrorCalculo& e) { informar_error(dialogos_, e); };
     try {
         auto* ventana = new frmCurvaTiempo(
             contenido_curva(curva_tiempo(datos_, p.x, p.y), p.nombre, pozos_), dialogos_, informar);
-        ventanas_.emplace_back(ventana);
+        ventanas_.emplace_back(fila, ventana);
         principal_.abrirVentana(ventana);
     } catch (ErrorCalculo& e) {
         e.punto = fila;
@@ -38,7 +44,7 @@ void Curvas::abrir(int fila) {
 
 std::vector<QWidget*> Curvas::abiertas() const {
     std::vector<QWidget*> v;
-    for (const auto& w : ventanas_) {
+    for (const auto& [fila, w] : ventanas_) {
         if (!w.isNull()) v.push_back(w);
     }
     return v;

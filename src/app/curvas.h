@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "MDIForm1.h"
@@ -22,8 +23,9 @@ class Curvas {
     // A calculation starts from these data: the curves of the last one close, as its results go.
     void nuevoCalculo(const Declaraciones& d, const Grid& pozos, const Grid& puntos,
                       std::string_view tiempo);
-    // Opens the curve of the point of results row `fila` (from 1) of the last calculation. A
-    // drawdown that cannot be computed at some time is reported, and nothing opens.
+    // Opens the curve of the point of results row `fila` (from 1) of the last calculation, or
+    // brings its window to the front when it is open. A drawdown that cannot be computed at some
+    // time is reported, and nothing opens.
     void abrir(int fila);
     // The windows open now.
     std::vector<QWidget*> abiertas() const;
@@ -42,7 +44,7 @@ class Curvas {
     DatosCalculo datos_;
     std::vector<std::string> pozos_;
     std::vector<Punto> puntos_;
-    std::vector<QPointer<QWidget>> ventanas_;
+    std::vector<std::pair<int, QPointer<QWidget>>> ventanas_;  // by results row
 };
 
 }  // namespace abat

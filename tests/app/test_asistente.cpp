@@ -164,7 +164,7 @@ class TestAsistente : public QObject {
         t.hastaResultados([](Prueba& p) {
             Prueba::agregar(p.v.coordAbat->puntos(), {"B", "9", "9"});
         });
-        for (const int fila : {2, 1}) emit t.v.resultados->curvaPedida(fila);
+        for (const int fila : {2, 1, 2}) emit t.v.resultados->curvaPedida(fila);  // B's again
         std::vector<QString> titulos;
         for (QWidget* w : t.p.asistente.curvas().abiertas()) {
             QVERIFY(w->isVisible() && w->parentWidget()->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -172,6 +172,8 @@ class TestAsistente : public QObject {
         }
         QCOMPARE(titulos,
                  (std::vector<QString>{"Abatimiento en el punto B", "Abatimiento en el punto A"}));
+        QCOMPARE(t.v.principal.findChild<QMdiArea*>()->activeSubWindow()->widget()->windowTitle(),
+                 titulos.front());  // B's window brought to the front, not opened twice
         pulsar(t.v.resultados, "cmdPozos");
         QVERIFY(t.p.asistente.curvas().abiertas().size() == 2);  // open while the user edits
         t.v.noPozos->pozos().setTextMatrix(1, 3, "1.4e307");
