@@ -136,10 +136,11 @@ void Asistente::salir() {
 std::optional<Origen> Asistente::calcular() {
     try {
         const CursorDeEspera espera;  // gone before any message of the handlers below
-        curvas_.nuevoCalculo(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(),
-                             v_.coordAbat->tiempo());
-        calcular_resultados(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo(),
-                            v_.resultados->resultados());
+        const Grid& pozos = v_.noPozos->pozos();
+        const Grid& puntos = v_.coordAbat->puntos();
+        const DatosCalculo& datos =
+            curvas_.nuevoCalculo(leer_datos(d_, pozos, v_.coordAbat->tiempo()), pozos, puntos);
+        calcular_resultados(datos, pozos, puntos, v_.resultados->resultados());
         if (graficar_) graficar_();
         return std::nullopt;
     } catch (const ErrorCalculo& e) {

@@ -8,10 +8,10 @@
 
 namespace abat {
 
-void Curvas::nuevoCalculo(const Declaraciones& d, const Grid& pozos, const Grid& puntos,
-                          std::string_view tiempo) {
+const DatosCalculo& Curvas::nuevoCalculo(DatosCalculo datos, const Grid& pozos,
+                                         const Grid& puntos) {
     cerrar();
-    datos_ = leer_datos(d, pozos, tiempo);
+    datos_ = std::move(datos);
     pozos_.clear();
     for (int k = 1; k <= record_count(pozos); ++k) pozos_.push_back(pozos.TextMatrix(k, 1));
     puntos_.clear();
@@ -19,6 +19,7 @@ void Curvas::nuevoCalculo(const Declaraciones& d, const Grid& pozos, const Grid&
         puntos_.push_back({puntos.TextMatrix(j, 1), leading_number(puntos.TextMatrix(j, 2)),
                            leading_number(puntos.TextMatrix(j, 3))});
     }
+    return datos_;
 }
 
 void Curvas::abrir(int fila) {

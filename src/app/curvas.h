@@ -4,13 +4,11 @@
 
 #include <QPointer>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "MDIForm1.h"
 #include "datos_calculo.h"
-#include "declaraciones.h"
 #include "dialogos.h"
 #include "grid.h"
 
@@ -20,9 +18,9 @@ class Curvas {
   public:
     Curvas(MDIForm1& principal, Dialogos& dialogos) : principal_(principal), dialogos_(dialogos) {}
 
-    // A calculation starts from these data: the curves of the last one close, as its results go.
-    void nuevoCalculo(const Declaraciones& d, const Grid& pozos, const Grid& puntos,
-                      std::string_view tiempo);
+    // A calculation starts from these data, read from the wells table and the time: the curves
+    // of the last one close, as its results go. Gives the data as kept.
+    const DatosCalculo& nuevoCalculo(DatosCalculo datos, const Grid& pozos, const Grid& puntos);
     // Opens the curve of the point of results row `fila` (from 1) of the last calculation, or
     // brings its window to the front when it is open. A drawdown that cannot be computed at some
     // time is reported, and nothing opens.

@@ -1,15 +1,14 @@
 #include "programa.h"
 
 #include <QCoreApplication>
-#include <QImage>
 #include <QLibraryInfo>
-#include <QPainter>
 #include <QTranslator>
 
 #include "generar_grafico.h"
 #include "guardar_grafico.h"
 #include "informe_error.h"
 #include "motor_qtcharts.h"
+#include "pintar_grafico.h"
 #include "ruta_grafico.h"
 
 namespace abat {
@@ -39,26 +38,21 @@ void Programa::graficar() {
                     ventanas.coordAbat->tiempo(), motor, destino);
 }
 
+Pintor Programa::pintorPlano() const {
+    return [plano = plano_](QPainter& pintor, QSizeF tamano) { plano->pintar(pintor, tamano); };
+}
+
 void Programa::mostrarNitido() {
     const double densidad = ventanas.resultados->devicePixelRatioF();
     if (densidad == 1.0 || !plano_) return;
-    const QSize tamano = ventanas.resultados->tamanoImagen();
-    QImage imagen(tamano * densidad, QImage::Format_RGB32);
-    imagen.setDevicePixelRatio(densidad);
-    imagen.fill(plano_->fondoGrafico);
-    QPainter pintor(&imagen);
-    plano_->pintar(pintor, tamano);
-    pintor.end();
-    ventanas.resultados->mostrarGrafico(QPixmap::fromImage(imagen));
+    ventanas.resultados->mostrarGrafico(QPixmap::fromImage(imagen_de(
+        pintorPlano(), ventanas.resultados->tamanoImagen(), densidad, plano_->fondoGrafico)));
 }
 
 void Programa::guardarGrafico() {
     if (!plano_) return;
-    const std::shared_ptr<const PlanoDibujo> plano = plano_;
-    guardar_grafico(
-        dialogos_, ventanas.resultados->tamanoImagen(),
-        [plano](QPainter& pintor, QSizeF tamano) { plano->pintar(pintor, tamano); },
-        [this](const ErrorCalculo& e) { informar_error(dialogos_, e); });
+    guardar_grafico(dialogos_, ventanas.resultados->tamanoImagen(), pintorPlano(),
+                    [this](const ErrorCalculo& e) { informar_error(dialogos_, e); });
 }
 
 void cargar_traduccion_qt() {

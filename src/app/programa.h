@@ -9,6 +9,7 @@
 #include "declaraciones.h"
 #include "dialogos.h"
 #include "motor_qtcharts.h"
+#include "pintar_grafico.h"
 #include "ventanas.h"
 
 namespace abat {
@@ -27,6 +28,7 @@ class Programa {
     // On a screen of higher pixel density, Image1 shows the chart drawn at that density.
     void mostrarNitido();
     void guardarGrafico();
+    Pintor pintorPlano() const;  // paints the chart shown
 
     Dialogos& dialogos_;
     std::shared_ptr<const PlanoDibujo> plano_;  // the chart shown, to save or draw again

@@ -88,7 +88,11 @@ void escribir_totales(Grid& resultados) {
 
 void calcular_resultados(const Declaraciones& d, const Grid& pozos, const Grid& puntos,
                          std::string_view tiempo, Grid& resultados) {
-    const DatosCalculo datos = leer_datos(d, pozos, tiempo);
+    calcular_resultados(leer_datos(d, pozos, tiempo), pozos, puntos, resultados);
+}
+
+void calcular_resultados(const DatosCalculo& datos, const Grid& pozos, const Grid& puntos,
+                         Grid& resultados) {
     const Grid::Lote lote(resultados);  // shown once, whole or as far as it got
     preparar_tabla(pozos, resultados);
     for (int j = 1; j <= record_count(puntos); ++j) escribir_punto(datos, puntos, j, resultados);

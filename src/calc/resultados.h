@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "datos_calculo.h"
 #include "declaraciones.h"
 #include "errores.h"
 #include "grid.h"
@@ -21,5 +22,8 @@ inline constexpr long long limite_resultados = 20'000'000;
 // written so far, without the total column.
 void calcular_resultados(const Declaraciones& d, const Grid& pozos, const Grid& puntos,
                          std::string_view tiempo, Grid& resultados);
+// The same from the data `leer_datos` has read from those tables and the time.
+void calcular_resultados(const DatosCalculo& datos, const Grid& pozos, const Grid& puntos,
+                         Grid& resultados);
 
 }  // namespace abat

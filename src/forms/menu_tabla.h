@@ -3,13 +3,12 @@
 // "Seleccionar todo", and "Pegar" on the tables that take records; "Copiar imagen" and
 // "Guardar imagen…" on the charts.
 
+#include <QList>
 #include <QPixmap>
 #include <QString>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <QList>
 
 class QAction;
 class QWidget;

@@ -1,7 +1,6 @@
 #include "guardar_imagen.h"
 
 #include <QFileInfo>
-#include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -23,13 +22,7 @@ QString extension(const QString& ruta) {
 }
 
 bool escribir_png(QSaveFile& archivo, QSize tamano, const Pintor& pintar) {
-    QImage imagen(tamano * densidad_png, QImage::Format_RGB32);
-    imagen.setDevicePixelRatio(densidad_png);
-    imagen.fill(Qt::white);
-    QPainter pintor(&imagen);
-    pintar(pintor, tamano);
-    pintor.end();
-    return imagen.save(&archivo, "PNG");
+    return imagen_de(pintar, tamano, densidad_png).save(&archivo, "PNG");
 }
 
 bool escribir_svg(QSaveFile& archivo, QSize tamano, const Pintor& pintar) {

@@ -2,15 +2,12 @@
 // Saving a chart as a picture for a report: PNG at twice its size on screen, SVG and PDF as
 // vectors that print sharp at any size.
 
-#include <QPainter>
 #include <QSize>
 #include <QString>
-#include <functional>
+
+#include "pintar_grafico.h"
 
 namespace abat {
-
-// Paints the chart over (0, 0, tamano) of the painter's device.
-using Pintor = std::function<void(QPainter&, QSizeF)>;
 
 // The file types of the save dialog, in Spanish, PNG first.
 QString filtros_imagen();

@@ -251,11 +251,10 @@ PlanoDibujo MotorQtCharts::plano() const {
 QImage MotorQtCharts::dibujar() {
     if (!hayGrafico_) throw std::logic_error("no hay gráfico");
     auto d = std::make_shared<const PlanoDibujo>(plano());
-    QImage imagen(tamano_, QImage::Format_RGB32);
-    imagen.fill(d->fondoGrafico);
-    QPainter pintor(&imagen);
-    areaTrazado_ = d->pintar(pintor, tamano_).toAlignedRect();
-    pintor.end();
+    const auto pintar = [&](QPainter& pintor, QSizeF tamano) {
+        areaTrazado_ = d->pintar(pintor, tamano).toAlignedRect();
+    };
+    QImage imagen = imagen_de(pintar, tamano_, 1, d->fondoGrafico);
     ultimo_ = std::move(d);
     return imagen;
 }

@@ -4,6 +4,17 @@
 
 namespace abat {
 
+QImage imagen_de(const Pintor& pintar, QSize tamano, double densidad, QColor fondo) {
+    QImage imagen(tamano * densidad, QImage::Format_RGB32);
+    imagen.setDevicePixelRatio(densidad);
+    imagen.fill(fondo);
+    {
+        QPainter pintor(&imagen);
+        pintar(pintor, tamano);
+    }  // the painter ends before the picture is handed on
+    return imagen;
+}
+
 QRectF pintar_grafico(QChart& grafico, QPainter& pintor, QSizeF tamano) {
     QGraphicsScene escena;
     escena.addItem(&grafico);
