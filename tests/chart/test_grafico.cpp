@@ -20,8 +20,6 @@
 using namespace abat;
 using namespace abat::prueba;
 
-namespace {}  // namespace
-
 // The chart reads coordinate texts as the calculation does; a cell never written gives no point.
 TEST(HojaGrafico, CoordinateTextsReadAsTheCalculationReadsThem) {
     Hoja h;
