@@ -50,7 +50,7 @@ void por_evaluacion(benchmark::State& state, int evaluaciones) {
 void generar_red_cerca(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     Declaraciones d{0.01, 0.0002};
-    const DatosCalculo datos = leer_datos(d, pozos(n, 0, 1000), "1");
+    const DatosCalculo datos = leer_datos(d, pozos(n, 0, 1000), puntos(0), "1");
     for (auto _ : state) generar_red(d, datos, 0, 1000, 0, 1000);
     por_evaluacion(state, 529 * n);
 }
@@ -58,7 +58,7 @@ void generar_red_cerca(benchmark::State& state) {
 void generar_red_lejos(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     Declaraciones d{0.01, 0.2};
-    const DatosCalculo datos = leer_datos(d, pozos(n, -2000, 500), "1");
+    const DatosCalculo datos = leer_datos(d, pozos(n, -2000, 500), puntos(0), "1");
     for (auto _ : state) generar_red(d, datos, 0, 1000, 0, 1000);
     por_evaluacion(state, 529 * n);
 }
@@ -75,7 +75,7 @@ void calcular_resultados_tabla(benchmark::State& state) {
 // n wells at the 201 times of a curve (the goal: 1000 wells in under 50 ms).
 void curva_en_el_tiempo(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    const DatosCalculo datos = leer_datos({0.01, 0.0002}, pozos(n, 0, 1000), "30");
+    const DatosCalculo datos = leer_datos({0.01, 0.0002}, pozos(n, 0, 1000), puntos(0), "30");
     for (auto _ : state) benchmark::DoNotOptimize(curva_tiempo(datos, 333, 777));
     por_evaluacion(state, 201 * n);
 }

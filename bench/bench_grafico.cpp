@@ -40,13 +40,14 @@ struct Caso {
     Declaraciones d{0.01, 0.0002};
     Grid pozos = tabla(20, 6);
     Grid puntos = tabla(20, 4);
+    DatosCalculo datos = leer_datos(d, pozos, puntos, "30");
 };
 
 void generar_grafico_completo(benchmark::State& state) {
     Caso c;
     MotorQtCharts motor(tamano);
     for (auto _ : state) {
-        generar_grafico(c.d, c.pozos, c.puntos, "30", motor, {archivo, [](const std::string&) {}});
+        generar_grafico(c.d, c.datos, motor, {archivo, [](const std::string&) {}});
     }
 }
 
@@ -55,7 +56,7 @@ MotorQtCharts motor_preparado(Caso& c) {
     MotorQtCharts motor(tamano);
     struct Interrumpir {};
     try {
-        generar_grafico(c.d, c.pozos, c.puntos, "30", motor,
+        generar_grafico(c.d, c.datos, motor,
                         {archivo, [](const std::string&) { throw Interrumpir{}; }});
     } catch (const Interrumpir&) {
     }
@@ -79,8 +80,8 @@ void de_resultados_a_image1(benchmark::State& state) {
     frmResultados ventana;
     MotorQtCharts motor(ventana.tamanoImagen());
     for (auto _ : state) {
-        calcular_resultados(c.d, c.pozos, c.puntos, "30", ventana.resultados());
-        generar_grafico(c.d, c.pozos, c.puntos, "30", motor,
+        calcular_resultados(c.datos, ventana.resultados());
+        generar_grafico(c.d, c.datos, motor,
                         {archivo, [&](const std::string& f) { ventana.cargarGrafico(f); }});
     }
 }

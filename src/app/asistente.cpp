@@ -5,7 +5,6 @@
 #include <QScreen>
 #include <exception>
 
-#include "datos_calculo.h"
 #include "filas.h"
 #include "informe_error.h"
 #include "origen_error.h"
@@ -136,15 +135,14 @@ void Asistente::salir() {
 std::optional<Origen> Asistente::calcular() {
     try {
         const CursorDeEspera espera;  // gone before any message of the handlers below
-        const Grid& pozos = v_.noPozos->pozos();
-        const Grid& puntos = v_.coordAbat->puntos();
-        const DatosCalculo& datos =
-            curvas_.nuevoCalculo(leer_datos(d_, pozos, v_.coordAbat->tiempo()), pozos, puntos);
-        calcular_resultados(datos, pozos, puntos, v_.resultados->resultados());
-        if (graficar_) graficar_();
+        datos_ = std::make_shared<const DatosCalculo>(
+            leer_datos(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo()));
+        curvas_.nuevoCalculo(datos_);
+        calcular_resultados(*datos_, v_.resultados->resultados());
+        if (graficar_) graficar_(*datos_);
         return std::nullopt;
     } catch (const ErrorCalculo& e) {
-        return fallo(e);
+        return fallo(e, *datos_);
     } catch (const std::exception& e) {  // a fault of the program: the user's data stay
         v_.resultados->mostrarGrafico(QPixmap());
         informar_error(dialogos_, QString::fromUtf8(e.what()));
@@ -154,11 +152,10 @@ std::optional<Origen> Asistente::calcular() {
 
 // The table keeps what the failed calculation wrote; no chart of another calculation stands
 // beside it. Gives the window that holds the value to mend.
-Origen Asistente::fallo(const ErrorCalculo& e) {
+Origen Asistente::fallo(const ErrorCalculo& e, const DatosCalculo& datos) {
     v_.resultados->mostrarGrafico(QPixmap());
     informar_error(dialogos_, e);
-    const DatosCalculo datos = leer_datos(d_, v_.noPozos->pozos(), v_.coordAbat->tiempo());
-    return origen_del_error(e, datos, v_.coordAbat->puntos());
+    return origen_del_error(e, datos);
 }
 
 }  // namespace abat

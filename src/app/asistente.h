@@ -4,9 +4,11 @@
 
 #include <QObject>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "curvas.h"
+#include "datos_calculo.h"
 #include "declaraciones.h"
 #include "dialogos.h"
 #include "errores.h"
@@ -19,10 +21,13 @@ namespace abat {
 class Asistente : public QObject {
     Q_OBJECT
   public:
-    // `terminar` ends the program; `graficar` draws the chart of the results just computed.
+    using Graficar = std::function<void(const DatosCalculo&)>;
+
+    // `terminar` ends the program.
     Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos, std::function<void()> terminar);
 
-    void setGraficar(std::function<void()> graficar) { graficar_ = std::move(graficar); }
+    // `graficar` draws the chart of the results just computed from `datos`.
+    void setGraficar(Graficar graficar) { graficar_ = std::move(graficar); }
 
     // The main window's start: it opens maximised with the aquifer window centred in it.
     void iniciar();
@@ -43,7 +48,7 @@ class Asistente : public QObject {
     // value, and the result is the window that holds the value to mend; once the results show,
     // the focus waits on the button that leads there.
     std::optional<Origen> calcular();
-    Origen fallo(const ErrorCalculo& e);
+    Origen fallo(const ErrorCalculo& e, const DatosCalculo& datos);
     // Calculates, then shows the results in place of `desde`, also after an error.
     void actualizarDesde(QWidget* desde);
 
@@ -51,8 +56,10 @@ class Asistente : public QObject {
     Declaraciones& d_;
     Dialogos& dialogos_;
     std::function<void()> terminar_;
-    std::function<void()> graficar_;
+    Graficar graficar_;
     Curvas curvas_;
+    // What the last calculation read, for the error's culprit.
+    std::shared_ptr<const DatosCalculo> datos_;
 };
 
 }  // namespace abat

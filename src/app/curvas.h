@@ -3,14 +3,13 @@
 // while the user moves through the other windows, until the next calculation.
 
 #include <QPointer>
-#include <string>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "MDIForm1.h"
 #include "datos_calculo.h"
 #include "dialogos.h"
-#include "grid.h"
 
 namespace abat {
 
@@ -18,9 +17,8 @@ class Curvas {
   public:
     Curvas(MDIForm1& principal, Dialogos& dialogos) : principal_(principal), dialogos_(dialogos) {}
 
-    // A calculation starts from these data, read from the wells table and the time: the curves
-    // of the last one close, as its results go. Gives the data as kept.
-    const DatosCalculo& nuevoCalculo(DatosCalculo datos, const Grid& pozos, const Grid& puntos);
+    // A calculation starts from these data: the curves of the last one close, as its results go.
+    void nuevoCalculo(std::shared_ptr<const DatosCalculo> datos);
     // Opens the curve of the point of results row `fila` (from 1) of the last calculation, or
     // brings its window to the front when it is open. A drawdown that cannot be computed at some
     // time is reported, and nothing opens.
@@ -29,19 +27,11 @@ class Curvas {
     std::vector<QWidget*> abiertas() const;
 
   private:
-    struct Punto {
-        std::string nombre;
-        double x;
-        double y;
-    };
-
     void cerrar();
 
     MDIForm1& principal_;
     Dialogos& dialogos_;
-    DatosCalculo datos_;
-    std::vector<std::string> pozos_;
-    std::vector<Punto> puntos_;
+    std::shared_ptr<const DatosCalculo> datos_;
     std::vector<std::pair<int, QPointer<QWidget>>> ventanas_;  // by results row
 };
 

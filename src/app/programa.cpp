@@ -17,13 +17,13 @@ Programa::Programa(Dialogos& dialogos, std::function<void()> terminar)
     : ventanas(d, dialogos),
       asistente(ventanas, d, dialogos, std::move(terminar)),
       dialogos_(dialogos) {
-    asistente.setGraficar([this] { graficar(); });
+    asistente.setGraficar([this](const DatosCalculo& datos) { graficar(datos); });
     QObject::connect(ventanas.resultados, &frmResultados::guardarGraficoPedido, ventanas.resultados,
                      [this] { guardarGrafico(); });
 }
 
 // Every calculation ends with the chart, written anew and shown in the results window.
-void Programa::graficar() {
+void Programa::graficar(const DatosCalculo& datos) {
     MotorQtCharts motor(ventanas.resultados->tamanoImagen());
     plano_.reset();
     const DestinoGrafico destino{archivoGrafico.empty()
@@ -34,8 +34,7 @@ void Programa::graficar() {
                                      plano_ = motor.ultimoDibujo();
                                      mostrarNitido();
                                  }};
-    generar_grafico(d, ventanas.noPozos->pozos(), ventanas.coordAbat->puntos(),
-                    ventanas.coordAbat->tiempo(), motor, destino);
+    generar_grafico(d, datos, motor, destino);
 }
 
 Pintor Programa::pintorPlano() const {

@@ -24,7 +24,7 @@ class Programa {
     std::string archivoGrafico;  // where the chart is written; empty: beside the program
 
   private:
-    void graficar();
+    void graficar(const DatosCalculo& datos);
     // On a screen of higher pixel density, Image1 shows the chart drawn at that density.
     void mostrarNitido();
     void guardarGrafico();

@@ -9,6 +9,7 @@
 #include "abatimiento.h"
 #include "aritmetica.h"
 #include "numeros.h"
+#include "resultados.h"
 
 namespace abat {
 namespace {
@@ -78,11 +79,11 @@ std::vector<size_t> partes_mayores(const CurvaTiempo& curva, size_t cuantos) {
 }
 
 std::vector<std::vector<std::string>> tabla_curva(const CurvaTiempo& curva,
-                                                  const std::vector<std::string>& nombres) {
+                                                  const std::vector<Pozo>& pozos) {
     std::vector<std::vector<std::string>> filas;
     filas.reserve(curva.total.size() + 1);
     std::vector<std::string> cabecera = {"Tiempo[días]", "Abatimiento Total[m]"};
-    for (const std::string& nombre : nombres) cabecera.push_back("Pozo " + nombre + "[m]");
+    for (const Pozo& pozo : pozos) cabecera.push_back(encabezado_pozo(pozo.nombre));
     filas.push_back(std::move(cabecera));
     for (size_t i = 0; i < curva.total.size(); ++i) {
         std::vector<std::string> fila = {number_to_text(curva.tiempos.dias[i]),

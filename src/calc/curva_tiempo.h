@@ -38,6 +38,6 @@ std::vector<size_t> partes_mayores(const CurvaTiempo& curva, size_t cuantos = 10
 
 // The curve as a table of texts, the header row first: time, total, each well's share.
 std::vector<std::vector<std::string>> tabla_curva(const CurvaTiempo& curva,
-                                                  const std::vector<std::string>& nombres);
+                                                  const std::vector<Pozo>& pozos);
 
 }  // namespace abat

@@ -1,18 +1,30 @@
 #include "datos_calculo.h"
 
+#include "columnas.h"
 #include "filas.h"
 
 namespace abat {
 
-DatosCalculo leer_datos(const Declaraciones& d, const Grid& tablaPozos, std::string_view tiempo) {
-    DatosCalculo datos{d.T, d.S, leading_number(tiempo), {}};
+DatosCalculo leer_datos(const Declaraciones& d, const Grid& tablaPozos, const Grid& tablaPuntos,
+                        std::string_view tiempo) {
+    DatosCalculo datos{d.T, d.S, leading_number(tiempo), {}, {}};
     const int n = record_count(tablaPozos);
     datos.pozos.reserve(static_cast<size_t>(n));
     for (int i = 1; i <= n; ++i) {
-        datos.pozos.push_back({leading_number(tablaPozos.TextMatrix(i, 2)),
-                               leading_number(tablaPozos.TextMatrix(i, 4)),
-                               leading_number(tablaPozos.TextMatrix(i, 5)),
-                               leer_estricto(tablaPozos.TextMatrix(i, 3))});
+        auto celda = [&](int columna) -> const std::string& {
+            return tablaPozos.TextMatrix(i, columna);
+        };
+        datos.pozos.push_back(
+            {celda(columna_pozo::nombre), leading_number(celda(columna_pozo::diametro)),
+             leading_number(celda(columna_pozo::x)), leading_number(celda(columna_pozo::y)),
+             leer_estricto(celda(columna_pozo::gasto))});
+    }
+    const int m = record_count(tablaPuntos);
+    datos.puntos.reserve(static_cast<size_t>(m));
+    for (int j = 1; j <= m; ++j) {
+        datos.puntos.push_back({tablaPuntos.TextMatrix(j, columna_punto::nombre),
+                                leading_number(tablaPuntos.TextMatrix(j, columna_punto::x)),
+                                leading_number(tablaPuntos.TextMatrix(j, columna_punto::y))});
     }
     return datos;
 }

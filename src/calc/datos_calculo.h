@@ -1,7 +1,9 @@
 #pragma once
-// What one calculation reads from the windows, converted once: nothing can change the cells
-// while a calculation runs.
+// What one calculation reads from the windows, converted once: the aquifer, the wells and the
+// points with their names, and the time. The results, the chart, the curves, the map and the
+// error's culprit all work from it; nothing reads the tables again while a calculation runs.
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,10 +14,17 @@
 namespace abat {
 
 struct Pozo {
+    std::string nombre;
     double diametro = 0.0;  // m
     double x = 0.0;         // m
     double y = 0.0;         // m
     LecturaEstricta gasto;  // pumping rate, m3/s: strict rule, so it may not be a number
+};
+
+struct Punto {
+    std::string nombre;
+    double x = 0.0;  // m
+    double y = 0.0;  // m
 };
 
 struct DatosCalculo {
@@ -23,9 +32,13 @@ struct DatosCalculo {
     double S = 0.0;       //
     double tiempo = 0.0;  // days
     std::vector<Pozo> pozos;
+    std::vector<Punto> puntos;
 };
 
-// Reads the wells of the wells table (records 1 to Rows - 2) and the time text in days.
-DatosCalculo leer_datos(const Declaraciones& d, const Grid& tablaPozos, std::string_view tiempo);
+// Reads the records of the wells and points tables and the time text in days: the diameter,
+// the coordinates and the time by the leading-number rule, the rate by the strict rule, whose
+// failure stays for the calculation to raise where the rate is needed.
+DatosCalculo leer_datos(const Declaraciones& d, const Grid& tablaPozos, const Grid& tablaPuntos,
+                        std::string_view tiempo);
 
 }  // namespace abat

@@ -2,26 +2,25 @@
 
 #include <cmath>
 
-#include "numeros.h"
-
 namespace abat {
 namespace {
 
 // The table that holds the largest coordinate, the one that stretched the chart's extent; on a
 // tie, the wells.
-Origen mayor_coordenada(const DatosCalculo& d, const Grid& puntos) {
+double magnitud(double x, double y) {
+    return std::fmax(std::fabs(x), std::fabs(y));
+}
+
+Origen mayor_coordenada(const DatosCalculo& d) {
     double pozos = 0.0;
-    for (const Pozo& p : d.pozos)
-        pozos = std::fmax(pozos, std::fmax(std::fabs(p.x), std::fabs(p.y)));
-    for (int j = 1; j <= puntos.Rows() - 2; ++j) {
-        for (const int c : {2, 3}) {
-            if (std::fabs(leading_number(puntos.TextMatrix(j, c))) > pozos) return Origen::puntos;
-        }
+    for (const Pozo& p : d.pozos) pozos = std::fmax(pozos, magnitud(p.x, p.y));
+    for (const Punto& p : d.puntos) {
+        if (magnitud(p.x, p.y) > pozos) return Origen::puntos;
     }
     return Origen::pozos;
 }
 
-Origen origen_desbordamiento(const ErrorCalculo& e, const DatosCalculo& d, const Grid& puntos) {
+Origen origen_desbordamiento(const ErrorCalculo& e, const DatosCalculo& d) {
     switch (e.causa) {
         case Causa::tiempo:
             return Origen::puntos;
@@ -29,9 +28,9 @@ Origen origen_desbordamiento(const ErrorCalculo& e, const DatosCalculo& d, const
             return Origen::pozos;
         case Causa::lugar:
             if (!e.nodo) return Origen::puntos;
-            return mayor_coordenada(d, puntos);  // a node lies where the extent put it
+            return mayor_coordenada(d);  // a node lies where the extent put it
         case Causa::extension:
-            return mayor_coordenada(d, puntos);
+            return mayor_coordenada(d);
         case Causa::acuifero:
         case Causa::desconocida:
             break;
@@ -41,7 +40,7 @@ Origen origen_desbordamiento(const ErrorCalculo& e, const DatosCalculo& d, const
 
 }  // namespace
 
-Origen origen_del_error(const ErrorCalculo& e, const DatosCalculo& d, const Grid& puntos) {
+Origen origen_del_error(const ErrorCalculo& e, const DatosCalculo& d) {
     switch (e.codigo()) {
         case CodigoError::tipos_no_coinciden:
             return Origen::pozos;
@@ -56,7 +55,7 @@ Origen origen_del_error(const ErrorCalculo& e, const DatosCalculo& d, const Grid
                        : Origen::acuifero;
         }
         case CodigoError::desbordamiento:
-            return origen_desbordamiento(e, d, puntos);
+            return origen_desbordamiento(e, d);
         case CodigoError::acceso_ruta:
             break;
     }

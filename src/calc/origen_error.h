@@ -3,7 +3,6 @@
 
 #include "datos_calculo.h"
 #include "errores.h"
-#include "grid.h"
 
 namespace abat {
 
@@ -14,6 +13,6 @@ enum class Origen { acuifero, pozos, puntos };
 // aquifer; the time, or a point's coordinates that overflowed: the points. An overflow over the
 // chart's extent is blamed on the table with the largest coordinate. When nothing singles one
 // out: the aquifer.
-Origen origen_del_error(const ErrorCalculo& error, const DatosCalculo& datos, const Grid& puntos);
+Origen origen_del_error(const ErrorCalculo& error, const DatosCalculo& datos);
 
 }  // namespace abat

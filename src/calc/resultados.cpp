@@ -12,8 +12,9 @@
 namespace abat {
 namespace {
 
-std::string encabezado_pozo(const std::string& nombre) {
-    return "   Pozo " + nombre + "[m]   ";
+// Blanks around the header widen its column.
+std::string encabezado_columna(const std::string& nombre) {
+    return "   " + encabezado_pozo(nombre) + "   ";
 }
 
 // A well's name goes into the format string, where "|" would start a new column: there it is
@@ -26,36 +27,37 @@ std::string sin_separador(std::string texto) {
 }
 
 // The headers of the well columns show the names exactly as typed.
-void encabezados_literales(const Grid& pozos, Grid& resultados) {
-    for (int k = 1; k <= record_count(pozos); ++k) {
-        resultados.setTextMatrix(0, k + 1, encabezado_pozo(pozos.TextMatrix(k, 1)));
+void encabezados_literales(const DatosCalculo& datos, Grid& resultados) {
+    int k = 1;
+    for (const Pozo& pozo : datos.pozos) {
+        resultados.setTextMatrix(0, ++k, encabezado_columna(pozo.nombre));
     }
 }
 
-void preparar_tabla(const Grid& pozos, Grid& resultados) {
+void preparar_tabla(const DatosCalculo& datos, Grid& resultados) {
     resultados.Clear();
     resultados.setCols(2);
     resultados.setRows(2);
-    resultados.setCols(pozos.Rows());
+    resultados.setCols(static_cast<int>(datos.pozos.size()) + 2);
     std::string formato = "^ No. |^ Punto ";
-    for (int k = 1; k <= record_count(pozos); ++k) {
-        formato += "|^" + sin_separador(encabezado_pozo(pozos.TextMatrix(k, 1)));
+    for (const Pozo& pozo : datos.pozos) {
+        formato += "|^" + sin_separador(encabezado_columna(pozo.nombre));
     }
     resultados.setFormatString(formato);
-    encabezados_literales(pozos, resultados);
+    encabezados_literales(datos, resultados);
 }
 
-void escribir_punto(const DatosCalculo& datos, const Grid& puntos, int j, Grid& resultados) {
+void escribir_punto(const DatosCalculo& datos, int j, Grid& resultados) {
+    const Punto& punto = datos.puntos[static_cast<size_t>(j - 1)];
     resultados.setRows(resultados.Rows() + 1);
     resultados.setTextMatrix(j, 0, std::to_string(j));
-    resultados.setTextMatrix(j, 1, puntos.TextMatrix(j, 1));
-    const double x = leading_number(puntos.TextMatrix(j, 2));
-    const double y = leading_number(puntos.TextMatrix(j, 3));
+    resultados.setTextMatrix(j, 1, punto.nombre);
     int k = 0;
     for (const Pozo& pozo : datos.pozos) {
         ++k;
         try {
-            resultados.setTextMatrix(j, k + 1, format_4dec(abatimiento_pozo(datos, pozo, x, y)));
+            resultados.setTextMatrix(j, k + 1,
+                                     format_4dec(abatimiento_pozo(datos, pozo, punto.x, punto.y)));
         } catch (ErrorCalculo& e) {
             e.pozo = k;
             e.punto = j;
@@ -69,7 +71,7 @@ void escribir_totales(Grid& resultados) {
     resultados.setCols(resultados.Cols() + 1);
     resultados.setFormatString(resultados.FormatString() + "|^ Abatimiento Total[m] ");
     const int ultima = resultados.Cols() - 1;
-    for (int j = 1; j <= resultados.Rows() - 2; ++j) {
+    for (int j = 1; j <= record_count(resultados); ++j) {
         double total = 0.0;
         for (int c = 2; c <= resultados.Cols() - 2; ++c) {
             try {
@@ -86,18 +88,27 @@ void escribir_totales(Grid& resultados) {
 
 }  // namespace
 
-void calcular_resultados(const Declaraciones& d, const Grid& pozos, const Grid& puntos,
-                         std::string_view tiempo, Grid& resultados) {
-    calcular_resultados(leer_datos(d, pozos, tiempo), pozos, puntos, resultados);
+std::string nombre_pozo(const std::string& nombre) {
+    return "Pozo " + nombre;
 }
 
-void calcular_resultados(const DatosCalculo& datos, const Grid& pozos, const Grid& puntos,
-                         Grid& resultados) {
+std::string encabezado_pozo(const std::string& nombre) {
+    return nombre_pozo(nombre) + "[m]";
+}
+
+void calcular_resultados(const Declaraciones& d, const Grid& pozos, const Grid& puntos,
+                         std::string_view tiempo, Grid& resultados) {
+    calcular_resultados(leer_datos(d, pozos, puntos, tiempo), resultados);
+}
+
+void calcular_resultados(const DatosCalculo& datos, Grid& resultados) {
     const Grid::Lote lote(resultados);  // shown once, whole or as far as it got
-    preparar_tabla(pozos, resultados);
-    for (int j = 1; j <= record_count(puntos); ++j) escribir_punto(datos, puntos, j, resultados);
+    preparar_tabla(datos, resultados);
+    for (int j = 1; j <= static_cast<int>(datos.puntos.size()); ++j) {
+        escribir_punto(datos, j, resultados);
+    }
     escribir_totales(resultados);
-    encabezados_literales(pozos, resultados);
+    encabezados_literales(datos, resultados);
 }
 
 }  // namespace abat

@@ -1,6 +1,5 @@
 #include "generar_grafico.h"
 
-#include "datos_calculo.h"
 #include "hoja_grafico.h"
 #include "red.h"
 
@@ -25,13 +24,15 @@ void agregar_series_de_clases(MotorGrafico& motor,
     }
 }
 
-void generar_grafico(Declaraciones& d, const Grid& pozos, const Grid& puntos,
-                     std::string_view tiempo, MotorGrafico& motor, const DestinoGrafico& destino) {
-    const int Rw = pozos.Rows();
-    const int Rp = puntos.Rows();
+// Rw and Rp are the row counts of the wells and points tables: the last row of their blocks is
+// the empty one below the last record.
+void generar_grafico(Declaraciones& d, const DatosCalculo& datos, MotorGrafico& motor,
+                     const DestinoGrafico& destino) {
+    const int Rw = static_cast<int>(datos.pozos.size()) + 2;
+    const int Rp = static_cast<int>(datos.puntos.size()) + 2;
     motor.crear();
-    escribir_pozos(motor.hojaActiva(), pozos);
-    escribir_puntos(motor.hojaActiva(), puntos);
+    escribir_pozos(motor.hojaActiva(), datos.pozos);
+    escribir_puntos(motor.hojaActiva(), datos.puntos);
     motor.agregarObjetoGrafico(100, 30, 500, 360);
     motor.asistenteGrafico("A1:B" + std::to_string(Rw));
     motor.rellenoAreaGrafico(relleno_solido, blanco);
@@ -44,7 +45,7 @@ void generar_grafico(Declaraciones& d, const Grid& pozos, const Grid& puntos,
     const double ymin = motor.minimo(Eje::y);
     const double xmax = motor.maximo(Eje::x);
     const double xmin = motor.minimo(Eje::x);
-    generar_red(d, leer_datos(d, pozos, tiempo), xmin, xmax, ymin, ymax);
+    generar_red(d, datos, xmin, xmax, ymin, ymax);
 
     escribir_nombres_clases(motor.hojaActiva());
     agregar_series_de_clases(motor, clasificar_nodos(motor.hojaActiva(), *d.nodos, d.nodo));

@@ -5,10 +5,9 @@
 #include <array>
 #include <functional>
 #include <string>
-#include <string_view>
 
+#include "datos_calculo.h"
 #include "declaraciones.h"
-#include "grid.h"
 #include "motor_grafico.h"
 
 namespace abat {
@@ -25,7 +24,7 @@ void agregar_series_de_clases(MotorGrafico& motor, const std::array<int, 7>& con
 // Builds the chart with `motor`: the wells and points series first, the drawdown grid over the
 // axis limits the engine chose for them, then one series per drawdown class that has nodes.
 // Raises ErrorCalculo from the grid, the axes and the picture file.
-void generar_grafico(Declaraciones& d, const Grid& pozos, const Grid& puntos,
-                     std::string_view tiempo, MotorGrafico& motor, const DestinoGrafico& destino);
+void generar_grafico(Declaraciones& d, const DatosCalculo& datos, MotorGrafico& motor,
+                     const DestinoGrafico& destino);
 
 }  // namespace abat

@@ -1,49 +1,43 @@
 #include "hoja_grafico.h"
 
-#include "filas.h"
-
 namespace abat {
 
 const std::array<ClaseAbatimiento, numero_clases>& clases_abatimiento() {
-    static const std::array<ClaseAbatimiento, numero_clases> clases{{
-        {'E', 'F', "Abat. <= 10.0 m"},
-        {'G', 'H', "10.0 < Abat. <= 20.0 m"},
-        {'I', 'J', "20.0 < Abat. <= 30.0 m"},
-        {'K', 'L', "30.0 < Abat. <= 40.0 m"},
-        {'M', 'N', "40.0 < Abat. <= 50.0 m"},
-        {'O', 'P', "50.0 < Abat. <= 60.0 m"},
-        {'Q', 'R', "Abat. >= 60.0 m"},
-    }};
+    // Each class's x column, its y column beside it, from E on.
+    static const std::array<ClaseAbatimiento, numero_clases> clases = [] {
+        std::array<ClaseAbatimiento, numero_clases> c{};
+        for (size_t k = 0; k < c.size(); ++k) {
+            const auto x = static_cast<char>('E' + 2 * k);
+            c[k] = {x, static_cast<char>(x + 1), nombres_clases[k]};
+        }
+        return c;
+    }();
     return clases;
-}
-
-int clase_de(double abat) {
-    for (int k = 1; k < numero_clases; ++k) {
-        if (abat <= 10.0 * k) return k;
-    }
-    return numero_clases;
 }
 
 namespace {
 
-void escribir_bloque(Hoja& hoja, const Grid& tabla, const char* nombre, char columnaX, int colX,
-                     int colY) {
-    hoja.set(direccion_celda(static_cast<char>(columnaX + 1), 1), std::string(nombre));
-    for (int i = 1; i <= tabla.Rows() - 2; ++i) {
-        hoja.set(direccion_celda(columnaX, i + 1), tabla.TextMatrix(i, colX));
-        hoja.set(direccion_celda(static_cast<char>(columnaX + 1), i + 1),
-                 tabla.TextMatrix(i, colY));
+// The name in row 1 of the y column, then each x and y from row 2.
+template <typename Lugar>
+void escribir_bloque(Hoja& hoja, const std::vector<Lugar>& lugares, const char* nombre,
+                     char columnaX) {
+    const auto columnaY = static_cast<char>(columnaX + 1);
+    hoja.set(direccion_celda(columnaY, 1), std::string(nombre));
+    int fila = 2;
+    for (const Lugar& l : lugares) {
+        hoja.set(direccion_celda(columnaX, fila), l.x);
+        hoja.set(direccion_celda(columnaY, fila++), l.y);
     }
 }
 
 }  // namespace
 
-void escribir_pozos(Hoja& hoja, const Grid& pozos) {
-    escribir_bloque(hoja, pozos, "Pozos", 'A', 4, 5);
+void escribir_pozos(Hoja& hoja, const std::vector<Pozo>& pozos) {
+    escribir_bloque(hoja, pozos, "Pozos", 'A');
 }
 
-void escribir_puntos(Hoja& hoja, const Grid& puntos) {
-    escribir_bloque(hoja, puntos, "Puntos", 'C', 2, 3);
+void escribir_puntos(Hoja& hoja, const std::vector<Punto>& puntos) {
+    escribir_bloque(hoja, puntos, "Puntos", 'C');
 }
 
 void escribir_nombres_clases(Hoja& hoja) {

@@ -6,31 +6,26 @@
 #include <array>
 #include <string>
 
-#include "grid.h"
+#include "clases_abatimiento.h"
+#include "datos_calculo.h"
 #include "hoja.h"
 #include "nodos_red.h"
 
 namespace abat {
 
-inline constexpr int numero_clases = 7;
-
 struct ClaseAbatimiento {
     char columnaX;
     char columnaY;
-    const char* nombre;
+    std::string_view nombre;
 };
 
 // Class k (1 to 7) at index k - 1.
 const std::array<ClaseAbatimiento, numero_clases>& clases_abatimiento();
 
-// The class of a drawdown in metres: up to 10 m class 1, over 10 up to 20 class 2, ..., over
-// 60 m class 7. A drawdown of exactly 60 m is class 6, although class 7 reads ">= 60.0 m".
-int clase_de(double abat);
-
-// "Pozos" in B1 and each well's x and y cell texts, unchanged, from row 2.
-void escribir_pozos(Hoja& hoja, const Grid& pozos);
-// "Puntos" in D1 and each point's x and y cell texts from row 2.
-void escribir_puntos(Hoja& hoja, const Grid& puntos);
+// "Pozos" in B1 and each well's x and y from row 2.
+void escribir_pozos(Hoja& hoja, const std::vector<Pozo>& pozos);
+// "Puntos" in D1 and each point's x and y from row 2.
+void escribir_puntos(Hoja& hoja, const std::vector<Punto>& puntos);
 // The seven class names in F1, H1, ..., R1.
 void escribir_nombres_clases(Hoja& hoja);
 

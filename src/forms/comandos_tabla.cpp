@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "columnas.h"
 #include "filas.h"
 #include "numeros.h"
 #include "portapapeles.h"
@@ -85,16 +86,16 @@ const TextosTabla& textos_pozos() {
     static const TextosTabla t{
         QStringLiteral("Pozo "),
         QStringLiteral("Introduzca el nombre del pozo"),
-        {{2, QStringLiteral("Introduzca el diámetro del pozo, en metros"),
+        {{columna_pozo::diametro, QStringLiteral("Introduzca el diámetro del pozo, en metros"),
           QStringLiteral("Debe introducir un valor numérico para el diámetro"),
           QStringLiteral("Diámetro del Pozo")},
-         {3, QStringLiteral("Introduzca el gasto del pozo, en m3/s"),
+         {columna_pozo::gasto, QStringLiteral("Introduzca el gasto del pozo, en m3/s"),
           QStringLiteral("Debe introducir un valor numérico para el gasto"),
           QStringLiteral("Gasto del Pozo")},
-         {4, QStringLiteral("Introduzca la coordenada x del pozo, en metros"),
+         {columna_pozo::x, QStringLiteral("Introduzca la coordenada x del pozo, en metros"),
           QStringLiteral("Debe introducir un valor numérico para la coordenada x"),
           QStringLiteral("Coordenada x del Pozo")},
-         {5, QStringLiteral("Introduzca la coordenada y del pozo, en metros"),
+         {columna_pozo::y, QStringLiteral("Introduzca la coordenada y del pozo, en metros"),
           QStringLiteral("Debe introducir un valor numérico para la coordenada y"),
           QStringLiteral("Coordenada y del Pozo")}},
         QStringLiteral("Introduzca el número de pozo que desea eliminar"),
@@ -113,10 +114,10 @@ const TextosTabla& textos_puntos() {
     static const TextosTabla t{
         QStringLiteral("Punto "),
         QStringLiteral("Introduzca el nombre del punto"),
-        {{2, QStringLiteral("Introduzca la coordenada x del punto, en metros"),
+        {{columna_punto::x, QStringLiteral("Introduzca la coordenada x del punto, en metros"),
           QStringLiteral("Debe introducir un valor numérico para la coordenada x"),
           QStringLiteral("Coordenada x del Punto")},
-         {3, QStringLiteral("Introduzca la coordenada y del punto, en metros"),
+         {columna_punto::y, QStringLiteral("Introduzca la coordenada y del punto, en metros"),
           QStringLiteral("Debe introducir un valor numérico para la coordenada y"),
           QStringLiteral("Coordenada y del Punto")}},
         QStringLiteral("Introduzca el número del punto que desea eliminar"),
@@ -134,7 +135,7 @@ const TextosTabla& textos_puntos() {
 void agregar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos) {
     const int r = append_record(tabla);
     const QString titulo = textos.tituloRegistro + QString::number(r);
-    tabla.setTextMatrix(r, 1, texto(dialogos.entrada(textos.promptNombre, titulo)));
+    tabla.setTextMatrix(r, columna_nombre, texto(dialogos.entrada(textos.promptNombre, titulo)));
     for (const PreguntaNumerica& p : textos.preguntas) {
         const double valor = pedir_numero(dialogos, p.prompt, titulo, p.textoError, p.tituloError);
         tabla.setTextMatrix(r, p.columna, number_to_text(valor));
@@ -153,7 +154,7 @@ void quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
     }
     const int k = numero_de_registro(respuesta);
     const QString numero = QString::number(k);
-    if (k < 1 || k > tabla.Rows() - 2) {
+    if (k < 1 || k > record_count(tabla)) {
         dialogos.mensaje(textos.noExiste + numero + QStringLiteral(" no existe"),
                          textos.tituloNoExiste, Icono::advertencia);
         return;

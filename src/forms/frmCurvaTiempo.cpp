@@ -5,12 +5,13 @@
 #include "apariencia.h"
 #include "menu_tabla.h"
 #include "pintar_grafico.h"
+#include "resultados.h"
 #include "ui_frmCurvaTiempo.h"
 
 namespace abat {
 
 ContenidoCurva contenido_curva(const CurvaTiempo& curva, const std::string& punto,
-                               const std::vector<std::string>& pozos) {
+                               const std::vector<Pozo>& pozos) {
     ContenidoCurva c;
     c.grafico.titulo =
         QStringLiteral("Abatimiento en el punto %1").arg(QString::fromStdString(punto));
@@ -19,7 +20,7 @@ ContenidoCurva contenido_curva(const CurvaTiempo& curva, const std::string& punt
     c.grafico.total = {QStringLiteral("Abatimiento total"), curva.total};
     for (const size_t k : partes_mayores(curva)) {
         c.grafico.partes.push_back(
-            {QStringLiteral("Pozo %1").arg(QString::fromStdString(pozos[k])), curva.partes[k]});
+            {QString::fromStdString(nombre_pozo(pozos[k].nombre)), curva.partes[k]});
     }
     c.tabla = tabla_curva(curva, pozos);
     return c;

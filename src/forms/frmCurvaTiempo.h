@@ -27,9 +27,9 @@ struct ContenidoCurva {
 };
 
 // The curve of the point `punto` as the window shows it: the total and the shares of the wells
-// `partes_mayores` chooses, named by `pozos`; every well's share in the table.
+// `partes_mayores` chooses; every well's share in the table.
 ContenidoCurva contenido_curva(const CurvaTiempo& curva, const std::string& punto,
-                               const std::vector<std::string>& pozos);
+                               const std::vector<Pozo>& pozos);
 
 class frmCurvaTiempo : public QWidget {
     Q_OBJECT

@@ -6,6 +6,7 @@
 
 #include "apariencia.h"
 #include "errores.h"
+#include "filas.h"
 #include "flex_grid.h"
 #include "menu_tabla.h"
 #include "pulsar_con_enter.h"
@@ -46,7 +47,7 @@ frmResultados::frmResultados(QWidget* parent)
     // Connected before the table's own menu opens: the command needs a point's row.
     connect(ui_->MSFlexGrid1, &FlexGrid::customContextMenuRequested, curva, [this, curva] {
         const int fila = resultados().Row();
-        curva->setEnabled(fila >= 1 && fila <= resultados().Rows() - 2);
+        curva->setEnabled(fila >= 1 && fila <= record_count(resultados()));
     });
     connect(ui_->MSFlexGrid1, &FlexGrid::DblClick, this, &frmResultados::pedirCurva);
     const AccionesTabla acciones = menu_de_tabla(ui_->MSFlexGrid1, {}, {curva});
@@ -81,7 +82,7 @@ void frmResultados::mostrarGrafico(const QPixmap& imagen) {
 
 void frmResultados::pedirCurva() {
     const int fila = resultados().Row();
-    if (fila >= 1 && fila <= resultados().Rows() - 2) emit curvaPedida(fila);
+    if (fila >= 1 && fila <= record_count(resultados())) emit curvaPedida(fila);
 }
 
 void frmResultados::cargarGrafico(const std::string& archivo) {

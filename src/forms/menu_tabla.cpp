@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "filas.h"
 #include "flex_grid.h"
 #include "portapapeles.h"
 
@@ -58,7 +59,7 @@ void copiar_tabla(const Grid& tabla) {
 void seleccionar_todo(Grid& tabla) {
     if (tabla.Rows() < 3 || tabla.Cols() <= tabla.FixedCols()) return;
     tabla.selectCell(1, tabla.FixedCols());
-    tabla.setRowSel(tabla.Rows() - 2);
+    tabla.setRowSel(record_count(tabla));
     tabla.setColSel(tabla.Cols() - 1);
 }
 

@@ -14,9 +14,6 @@
 namespace abat {
 namespace {
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -56,11 +53,11 @@ class Lector {
     char actual() const { return i_ < t_.size() ? t_[i_] : '\0'; }
     bool hay(char c) const { return actual() == c; }
     void saltar_blancos() {
-        while (is_blank(actual())) ++i_;
+        while (es_blanco(actual())) ++i_;
     }
     int copiar_digitos() {
         int n = 0;
-        for (; is_digit(actual()) || is_blank(actual()); ++i_) {
+        for (; is_digit(actual()) || es_blanco(actual()); ++i_) {
             if (is_digit(actual())) {
                 p_.numero += actual();
                 ++n;
@@ -98,12 +95,6 @@ double convertir(const std::string& numero) {
     return strtod_l(numero.c_str(), nullptr, c_locale);
 }
 
-std::string_view recortar_blancos(std::string_view t) {
-    while (!t.empty() && is_blank(t.front())) t.remove_prefix(1);
-    while (!t.empty() && is_blank(t.back())) t.remove_suffix(1);
-    return t;
-}
-
 // Adds one unit in the last place of a string of decimal digits; returns false on carry out.
 bool incrementar(std::string& digitos) {
     for (size_t i = digitos.size(); i-- > 0;) {
@@ -118,6 +109,16 @@ bool incrementar(std::string& digitos) {
 
 }  // namespace
 
+bool es_blanco(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+std::string_view recortar_blancos(std::string_view t) {
+    while (!t.empty() && es_blanco(t.front())) t.remove_prefix(1);
+    while (!t.empty() && es_blanco(t.back())) t.remove_suffix(1);
+    return t;
+}
+
 double leading_number(std::string_view text) {
     const Prefijo p = Lector(text).leer();
     return p.vacio ? 0.0 : convertir(p.numero);
@@ -126,7 +127,7 @@ double leading_number(std::string_view text) {
 LecturaEstricta leer_estricto(std::string_view text) {
     const std::string_view t = recortar_blancos(text);
     for (char c : t) {
-        if (is_blank(c)) return {};
+        if (es_blanco(c)) return {};
     }
     const Prefijo p = Lector(t).leer();
     if (p.vacio || p.fin != t.size()) return {};

@@ -8,6 +8,11 @@
 
 namespace abat {
 
+// The blanks of both rules: space, tab and line feed.
+bool es_blanco(char c);
+// The text without the blanks at its ends.
+std::string_view recortar_blancos(std::string_view text);
+
 // Leading-number rule: blanks (space, tab, line feed) are skipped wherever they stand; the longest
 // leading part that forms a number is read ([sign] digits [. digits] [E|e [sign] digits]); a text
 // without such a part reads as 0. Never fails; a number beyond the range of a double reads as

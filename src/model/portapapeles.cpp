@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <cctype>
 
+#include "filas.h"
 #include "numeros.h"
 
 namespace abat {
 namespace {
 
+// Cells trimmed of the number rules' blanks. A line ends at a carriage return or a line feed,
+// so outside quotes no cell holds either; one inside quotes is the cell's own text.
 std::string recortado(std::string_view s) {
-    const auto blanco = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!s.empty() && blanco(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blanco(s.back())) s.remove_suffix(1);
-    return std::string(s);
+    return std::string(recortar_blancos(s));
 }
 
 std::string celda_tsv(const std::string& c) {
@@ -111,7 +111,7 @@ std::optional<std::string> numero(std::string celda) {
 }  // namespace
 
 Bloque bloque_a_copiar(const Grid& t) {
-    const int ultima = t.Rows() - 2;
+    const int ultima = record_count(t);
     const Bloque seleccion{std::min(t.Row(), t.RowSel()), std::min(t.Col(), t.ColSel()),
                            std::min(std::max(t.Row(), t.RowSel()), ultima),
                            std::max(t.Col(), t.ColSel())};

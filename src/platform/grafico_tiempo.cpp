@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 
+#include "eje_lineal.h"
 #include "escala_ejes.h"
 #include "numeros.h"
 
@@ -62,12 +63,7 @@ EscalaEje escala_abatimiento(const DatosGraficoTiempo& d) {
 }
 
 QValueAxis* eje_abatimiento(const EscalaEje& e) {
-    auto* a = new QValueAxis;
-    a->setRange(e.minimo, e.maximo);
-    a->setTickType(QValueAxis::TicksDynamic);
-    a->setTickAnchor(e.minimo);
-    a->setTickInterval(e.unidad);
-    a->setLabelFormat(QStringLiteral("%.10g"));
+    QValueAxis* a = eje_lineal(e);
     a->setTitleText(QStringLiteral("Abatimiento [m]"));
     return a;
 }

@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <unordered_set>
 
+#include "clases_abatimiento.h"
+#include "eje_lineal.h"
 #include "errores.h"
 #include "gif.h"
 #include "numeros.h"
@@ -19,12 +21,8 @@ namespace {
 
 // A sequential ramp (viridis), light for small drawdowns and dark for large, by class: each class
 // stands apart from its neighbours, also for colour-blind readers.
-const std::array<const char*, 7> rampa = {"#FDE725", "#8FD744", "#35B779", "#21908C",
-                                          "#31688E", "#443A83", "#440154"};
-const std::array<const char*, 7> nombres_clases = {
-    "Abat. <= 10.0 m",        "10.0 < Abat. <= 20.0 m", "20.0 < Abat. <= 30.0 m",
-    "30.0 < Abat. <= 40.0 m", "40.0 < Abat. <= 50.0 m", "50.0 < Abat. <= 60.0 m",
-    "Abat. >= 60.0 m"};
+const std::array<const char*, numero_clases> rampa = {"#FDE725", "#8FD744", "#35B779", "#21908C",
+                                                      "#31688E", "#443A83", "#440154"};
 // Wells and points in colours that no class takes, drawn as outlines: the node under a well has
 // the largest drawdown of the grid, and must show through.
 const QColor color_pozos(0xE4, 0x1A, 0x1C);
@@ -88,24 +86,6 @@ void dar_estilo(QScatterSeries* s, const std::string& nombre) {
 QPointF en_area(const QRectF& area, const EscalaEje& ex, const EscalaEje& ey, double x, double y) {
     return {area.left() + (x - ex.minimo) / (ex.maximo - ex.minimo) * area.width(),
             area.bottom() - (y - ey.minimo) / (ey.maximo - ey.minimo) * area.height()};
-}
-
-QValueAxis* eje(const EscalaEje& escala) {
-    auto* a = new QValueAxis;
-    a->setRange(escala.minimo, escala.maximo);
-    // An axis that refused its range would keep 0..1 and be labelled at the tiny unit forever.
-    if (a->min() != escala.minimo || a->max() != escala.maximo) {
-        delete a;
-        throw ErrorCalculo(CodigoError::desbordamiento, Causa::extension);
-    }
-    a->setTickType(QValueAxis::TicksDynamic);
-    a->setTickAnchor(escala.minimo);
-    a->setTickInterval(escala.unidad);
-    a->setLabelFormat("%.10g");
-    a->setGridLineColor(QColor(0xD9, 0xD9, 0xD9));
-    a->setLinePenColor(Qt::black);
-    a->setLabelsColor(Qt::black);
-    return a;
 }
 
 void pintar_marcas(QPainter& pintor, const PlanoDibujo::Serie& s, const QRectF& area,
@@ -270,8 +250,8 @@ QRectF PlanoDibujo::pintar(QPainter& pintor, QSizeF tamano) const {
     grafico.legend()->setAlignment(Qt::AlignRight);
     grafico.legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     grafico.legend()->setLabelColor(Qt::black);
-    QValueAxis* ejeX = eje(ex);
-    QValueAxis* ejeY = eje(ey);
+    QValueAxis* ejeX = eje_lineal(ex);
+    QValueAxis* ejeY = eje_lineal(ey);
     grafico.addAxis(ejeX, Qt::AlignBottom);
     grafico.addAxis(ejeY, Qt::AlignLeft);
     for (const Serie& s : series) {

@@ -136,14 +136,16 @@ class TestAsistente : public QObject {
         QCOMPARE(t.resultado(1, 4), std::string("5.4734"));
 
         Qt::CursorShape cursor = Qt::ArrowCursor;
-        t.p.asistente.setGraficar([&] { cursor = QGuiApplication::overrideCursor()->shape(); });
+        t.p.asistente.setGraficar(
+            [&](const DatosCalculo&) { cursor = QGuiApplication::overrideCursor()->shape(); });
         pulsar(t.v.resultados, "cmdPuntos");
         pulsar(t.v.coordAbat, "cmdSiguiente");
         QCOMPARE(cursor, Qt::WaitCursor);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         // A fault of the program is reported too, and no chart of another calculation stays.
         QVERIFY(!t.v.resultados->imagen().isNull());
-        t.p.asistente.setGraficar([] { throw std::logic_error("fallo del programa"); });
+        t.p.asistente.setGraficar(
+            [](const DatosCalculo&) { throw std::logic_error("fallo del programa"); });
         pulsar(t.v.resultados, "cmdPuntos");
         pulsar(t.v.coordAbat, "cmdSiguiente");
         QVERIFY(t.v.resultados->imagen().isNull() &&

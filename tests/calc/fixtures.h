@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "datos_calculo.h"
 #include "declaraciones.h"
 #include "filas.h"
 #include "grid.h"
@@ -31,6 +32,12 @@ inline Grid tabla_puntos(const std::vector<Celdas>& filas) { return tabla(4, fil
 // A confined aquifer: T = 0.01 m2/s and S = 0.0002 unless given.
 inline Declaraciones acuifero(double T = 0.01, double S = 0.0002) {
     return {T, S};
+}
+
+// What a calculation reads from these tables and the time text.
+inline DatosCalculo datos_de(const Declaraciones& d, const Grid& pozos, const char* tiempo,
+                             const Grid& puntos = tabla_puntos({})) {
+    return leer_datos(d, pozos, puntos, tiempo);
 }
 
 // Row r's cells joined by '|'.

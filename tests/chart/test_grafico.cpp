@@ -64,7 +64,7 @@ TEST(Grafico, EveryClassWithNodesShowsInItsOwnColour) {
             tabla_pozos({{"A", "0.3", "0.5", "100", "200"},
                          {"B", "0.3", "0.05", "300", "400"},
                          {"C", "0.3", "-0.5", "300", "200"}});
-        generar_grafico(d, pozos, tabla_puntos({{"X", "150", "250"}}), "1", motor,
+        generar_grafico(d, datos_de(d, pozos, "1", tabla_puntos({{"X", "150", "250"}})), motor,
                         {archivo, [&](const std::string& f) {
                              mostrada.load(f.c_str());
                              dibujada = motor.dibujar();
@@ -97,7 +97,7 @@ TEST(Grafico, EveryClassWithNodesShowsInItsOwnColour) {
         const QPoint p(
             qRound(a.left() + (n.x() - ex.minimo) / (ex.maximo - ex.minimo) * a.width()),
             qRound(a.bottom() - (n.y() - ey.minimo) / (ey.maximo - ey.minimo) * a.height()));
-        const char* clase = clases_abatimiento().at(size_t(clase_de(n.abat()) - 1)).nombre;
+        const std::string clase(nombres_clases.at(size_t(clase_de(n.abat()) - 1)));
         en_su_sitio += mostrada.pixel(p) == MotorQtCharts::color_serie(clase).rgb() ? 1 : 0;
         clases.insert(clase_de(n.abat()));
     }

@@ -123,10 +123,10 @@ class TestFormularios : public QObject {
     // the picture saved as PNG at twice its size, SVG and PDF, each file whole; a path that cannot
     // be written is error 75 and leaves no temporary file behind.
     void curvaCopiaYGuarda() {
-        const DatosCalculo datos{0.01, 0.0002, 1, {{0.3, 100, 0, leer_estricto("0.05")}}};
+        const DatosCalculo datos{0.01, 0.0002, 1, {{"P1", 0.3, 100, 0, leer_estricto("0.05")}}, {}};
         DialogosGuionados dialogos;
         std::vector<ErrorCalculo> errores;
-        frmCurvaTiempo w(contenido_curva(curva_tiempo(datos, 0, 0), "A", {"P1"}), dialogos,
+        frmCurvaTiempo w(contenido_curva(curva_tiempo(datos, 0, 0), "A", datos.pozos), dialogos,
                          [&](const ErrorCalculo& e) { errores.push_back(e); });
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
             EXIGIR(eje.minimo <= menor && eje.maximo >= mayor && ticks >= 1 && ticks <= 25);
             EXIGIR(eje.minimo + eje.unidad != eje.minimo && eje.maximo - eje.unidad != eje.maximo);
         }
-        generar_red(d, leer_datos(d, pozos, tiempo), x.minimo, x.maximo, y.minimo, y.maximo);
+        generar_red(d, leer_datos(d, pozos, puntos, tiempo), x.minimo, x.maximo, y.minimo,
+                    y.maximo);
         EXIGIR(d.nodos->Count() == 529);
         for (const cRedG& nodo : *d.nodos) EXIGIR(std::isfinite(nodo.abat()));
     } catch (const ErrorCalculo& e) {

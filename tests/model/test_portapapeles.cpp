@@ -61,6 +61,9 @@ TEST(Pegado, RefusesTheWholePasteAtTheFirstBadCell) {
         {"4\" tubo;x,1,2,3,4", {R::faltan_celdas, 1, 3, "", "Gasto[m3/s]"}},  // an inch, no quote
         {copia + "1\tP\t1\t2\t3", {R::faltan_celdas, 2, 6, "", "Coordenada y [m]"}},
         {copia + "1\tP\t1\tabc\t3\t4", {R::no_numerico, 2, 4, "abc", "Gasto[m3/s]"}},
+        // a first row like the header but for its name is a well, and refused as one
+        {"P\t" + cabecera.substr(cabecera.find('\t') + 1),
+         {R::no_numerico, 1, 2, "Diámetro[m]", "Diámetro[m]"}},
     };
     for (const auto& [texto, rechazo] : casos) {
         const Pegado p = analizar_pegado(texto, pozos);
