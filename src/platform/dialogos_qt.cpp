@@ -7,6 +7,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "dialogo_archivos.h"
+
 namespace abat {
 namespace {
 
@@ -74,7 +76,7 @@ QString DialogosQt::archivoParaGuardar(const QString& titulo, const QString& fil
                                        QString& filtro) {
     QFileDialog dialogo(padre_, titulo, carpeta_, filtros);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    listar_por_nombres(dialogo);
     // The extension of the type chosen, added before the dialog asks whether to replace a file.
     auto sufijo = [&dialogo](const QString& tipo) {
         dialogo.setDefaultSuffix(

@@ -1,5 +1,9 @@
 // The whole program: the walk through the windows, from the start to the results and back in
 // update mode, what a failed calculation leaves, the real dialogs, and a random walk.
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <optional>
 #include <random>
@@ -375,6 +379,49 @@ class TestAsistente : public QObject {
                              qPrintable(donde + "a record misnumbered, or the last row numbered"));
             }
         }
+    }
+
+    // A file dialog lists a folder by names alone: it never opens a file to find its type or
+    // icon, which on a named pipe, a device or a file of /proc blocks until someone writes.
+    // The kernel tells every opening of a file in the folder.
+    void dialogoDeArchivosNoLeeLosArchivos() {
+        const QTemporaryDir dir;
+        QFile foto(QDir(dir.path()).filePath("foto"));  // a name that tells no type
+        QVERIFY(foto.open(QIODevice::WriteOnly) && foto.write("\x89PNG\r\n\x1a\n", 8) == 8);
+        foto.close();
+        QVERIFY(mkfifo(QDir(dir.path()).filePath("tubo").toLocal8Bit().constData(), 0600) == 0);
+        const int avisos = inotify_init1(IN_NONBLOCK);
+        QVERIFY(inotify_add_watch(avisos, dir.path().toLocal8Bit().constData(),
+                                  IN_OPEN | IN_ACCESS) >= 0);
+        QStringList tipos;  // as the list shows them
+        QTimer::singleShot(0, [&] {
+            auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* modelo = dialogo->findChild<QFileSystemModel*>();
+            for (const char* nombre : {"foto", "tubo"}) {
+                const QModelIndex i = modelo->index(QDir(dir.path()).filePath(nombre));
+                QTest::qWait(300);  // the folder's list, filled in the background
+                tipos << modelo->type(i);
+                modelo->fileIcon(i);
+            }
+            dialogo->reject();
+        });
+        const QString antes = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QString filtro;
+        DialogosQt().archivoParaGuardar("Guardar imagen", "Imagen PNG (*.png)", filtro);
+        QDir::setCurrent(antes);
+        alignas(inotify_event) char eventos[4096];
+        int archivos = 0;  // openings or reads of a file, not of the folder
+        for (ssize_t n; (n = ::read(avisos, eventos, sizeof eventos)) > 0;) {
+            for (char* p = eventos; p < eventos + n;) {
+                const auto* e = reinterpret_cast<const inotify_event*>(p);
+                archivos += (e->mask & IN_ISDIR) == 0 ? 1 : 0;
+                p += sizeof(inotify_event) + e->len;
+            }
+        }
+        ::close(avisos);
+        QVERIFY(!tipos.isEmpty() && !tipos.first().isEmpty());  // the list asked for a type
+        QCOMPARE(archivos, 0);
     }
 
     // The real dialogs: Spanish standard buttons, Yes the default of a question, texts shown as
