@@ -3,8 +3,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "columnas.h"
 #include "filtro_caracteres.h"
 #include "flex_grid.h"
+#include "numeros.h"
 #include "teclado.h"
 
 namespace abat {
@@ -64,7 +66,12 @@ void EditorCeldas::ShowCellEditor() {
 // not store the text a second time, nor store it after Escape.
 void EditorCeldas::HideCellEditor(bool cancel) {
     if (!caja_->isVisible()) return;
-    if (!cancel) grid_->grid().setTextMatrix(editRow_, editCol_, caja_->text().toStdString());
+    if (!cancel) {
+        std::string texto = caja_->text().toStdString();
+        // Numbers are read with '.' only: a comma typed for it would read as an integer.
+        if (editCol_ != columna_nombre) texto = con_punto_decimal(std::move(texto));
+        grid_->grid().setTextMatrix(editRow_, editCol_, std::move(texto));
+    }
     caja_->hide();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Editing a table cell in place: a text box laid exactly over the cell, opened by a double click
-// or a typed character; Enter or leaving the box stores its text, Escape drops it.
+// or a typed character; Enter or leaving the box stores its text, Escape drops it. In every
+// column but the name a decimal comma is stored as the point, so the cell shows what is read.
 
 #include <QObject>
 #include <QString>

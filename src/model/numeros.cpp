@@ -2,6 +2,7 @@
 
 #include <locale.h>  // NOLINT(modernize-deprecated-headers): newlocale, strtod_l
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -117,6 +118,11 @@ std::string_view recortar_blancos(std::string_view t) {
     while (!t.empty() && es_blanco(t.front())) t.remove_prefix(1);
     while (!t.empty() && es_blanco(t.back())) t.remove_suffix(1);
     return t;
+}
+
+std::string con_punto_decimal(std::string text) {
+    if (text.find('.') == std::string::npos) std::replace(text.begin(), text.end(), ',', '.');
+    return text;
 }
 
 double leading_number(std::string_view text) {

@@ -13,6 +13,10 @@ bool es_blanco(char c);
 // The text without the blanks at its ends.
 std::string_view recortar_blancos(std::string_view text);
 
+// A number typed with a decimal comma, as it is written in Spanish: when the text holds no '.',
+// each comma becomes one ("2,5" is "2.5"); otherwise the text stays as it is ("1.234,5").
+std::string con_punto_decimal(std::string text);
+
 // Leading-number rule: blanks (space, tab, line feed) are skipped wherever they stand; the longest
 // leading part that forms a number is read ([sign] digits [. digits] [E|e [sign] digits]); a text
 // without such a part reads as 0. Never fails; a number beyond the range of a double reads as

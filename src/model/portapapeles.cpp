@@ -101,9 +101,8 @@ bool repite(const std::vector<std::string>& fila, const std::vector<std::string>
 }
 
 // A number as the add dialog accepts it, with a decimal comma allowed where there is no '.'.
-std::optional<std::string> numero(std::string celda) {
-    if (celda.find('.') == std::string::npos) std::replace(celda.begin(), celda.end(), ',', '.');
-    const LecturaEstricta l = leer_estricto(celda);
+std::optional<std::string> numero(const std::string& celda) {
+    const LecturaEstricta l = leer_estricto(con_punto_decimal(celda));
     if (!l.ok()) return std::nullopt;
     return number_to_text(l.valor);
 }

@@ -188,6 +188,28 @@ class TestTablas : public QObject {
         QVERIFY(nombreAlAgregar == "0.5Norte (Sur)" && !a.caja->isVisible());
     }
 
+    // A decimal comma typed into a number's cell is stored as the point, so the cell shows what
+    // the calculation reads ("440123,5" would read 440123); a name keeps its commas, and so does
+    // a text that holds a point already.
+    void comaDecimalEnLasCeldas() {
+        const auto escribir = [](auto& a, int col, const char* texto) {
+            a.dobleClic(1, col);
+            a.caja->selectAll();
+            QTest::keyClicks(a.caja, texto);
+            QTest::keyClick(a.caja, Qt::Key_Return);
+            return a.g.TextMatrix(1, col);
+        };
+        Abierta<frmNoPozos> pozos(1);
+        QCOMPARE(escribir(pozos, 1, "P,1"), std::string("P,1"));
+        for (int col = 2; col <= 5; ++col)
+            QCOMPARE(escribir(pozos, col, "440123,5"), std::string("440123.5"));
+        QCOMPARE(escribir(pozos, 4, "1.234,5"), std::string("1.234,5"));
+        Abierta<frmCoordAbat> puntos(1);
+        const std::vector<std::string> esperado = {"2,5", "2.5", "2.5"};
+        for (int col = 1; col <= 3; ++col)
+            QCOMPARE(escribir(puntos, col, "2,5"), esperado[col - 1]);
+    }
+
     // A selection whose far row is the empty last row opens nothing, made by keys, by the mouse
     // or by the program; the character typed is dropped. Only the far row counts: a current
     // cell in the last row with a record as the far row opens there, and Enter writes there.
