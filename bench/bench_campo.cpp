@@ -29,7 +29,7 @@ struct SinDialogos : Dialogos {
     bool pregunta(const QString& /*texto*/, const QString& /*titulo*/) override { return false; }
     QString entrada(const QString& /*prompt*/, const QString& /*titulo*/) override { return {}; }
     QString archivoParaGuardar(const QString& /*titulo*/, const QString& /*filtros*/,
-                               QString& /*filtro*/) override {
+                               QString& /*filtro*/, const QString& /*propuesto*/) override {
         return {};
     }
 };

@@ -46,6 +46,13 @@ Asistente::Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos,
     connect(&v_.principal, &MDIForm1::activado, this, [](QWidget* hijo) {
         if (auto* tabla = qobject_cast<VentanaTabla*>(hijo)) tabla->Form_Activate();
     });
+    // A curve closed by the user gives the keyboard back to the results table.
+    connect(&v_.principal, &MDIForm1::ventanaCerrada, this, [this] {
+        if (v_.principal.visible(v_.resultados)) {
+            v_.principal.mostrar(v_.resultados);
+            v_.resultados->enfocarTabla();
+        }
+    });
 }
 
 void Asistente::iniciar() {
@@ -88,6 +95,7 @@ void Asistente::puntosAceptados() {
     v_.principal.mostrar(v_.resultados);
     const auto culpable = calcular();
     v_.principal.ocultar(v_.coordAbat);
+    v_.principal.reponerVentanas();
     if (culpable) v_.resultados->enfocarEdicion(*culpable);
 }
 
@@ -97,6 +105,7 @@ void Asistente::actualizarDesde(QWidget* desde) {
     const auto culpable = calcular();
     v_.principal.mostrar(v_.resultados);
     v_.principal.ocultar(desde);
+    v_.principal.reponerVentanas();
     if (culpable) v_.resultados->enfocarEdicion(*culpable);
 }
 
@@ -119,7 +128,9 @@ void Asistente::aResultados() {
     v_.principal.setLeft(v_.resultados, 0);
 }
 
+// The curves stand aside: nothing covers an input window.
 void Asistente::editar(QWidget* ventana, QPushButton* siguiente) {
+    v_.principal.apartarVentanas();
     siguiente->setText(texto_actualizar);
     v_.principal.mostrar(ventana);
     v_.principal.ocultar(v_.resultados);
@@ -140,10 +151,12 @@ std::optional<Origen> Asistente::calcular() {
         curvas_.nuevoCalculo(datos_);
         calcular_resultados(*datos_, v_.resultados->resultados());
         if (graficar_) graficar_(*datos_);
+        curvas_.seguirResultados();
         return std::nullopt;
     } catch (const ErrorCalculo& e) {
         return fallo(e, *datos_);
     } catch (const std::exception& e) {  // a fault of the program: the user's data stay
+        curvas_.cerrar();
         v_.resultados->mostrarGrafico(QPixmap());
         informar_error(dialogos_, QString::fromUtf8(e.what()));
         return Origen::acuifero;
@@ -153,6 +166,7 @@ std::optional<Origen> Asistente::calcular() {
 // The table keeps what the failed calculation wrote; no chart of another calculation stands
 // beside it. Gives the window that holds the value to mend.
 Origen Asistente::fallo(const ErrorCalculo& e, const DatosCalculo& datos) {
+    curvas_.cerrar();
     v_.resultados->mostrarGrafico(QPixmap());
     informar_error(dialogos_, e);
     return origen_del_error(e, datos);

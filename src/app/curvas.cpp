@@ -1,14 +1,38 @@
 #include "curvas.h"
 
 #include "curva_tiempo.h"
-#include "frmCurvaTiempo.h"
 #include "informe_error.h"
 
 namespace abat {
 
 void Curvas::nuevoCalculo(std::shared_ptr<const DatosCalculo> datos) {
-    cerrar();
     datos_ = std::move(datos);
+}
+
+ContenidoCurva Curvas::contenido(int fila) const {
+    const Punto& p = datos_->puntos[static_cast<size_t>(fila - 1)];
+    try {
+        return contenido_curva(curva_tiempo(*datos_, p.x, p.y), p.nombre, datos_->pozos);
+    } catch (ErrorCalculo& e) {
+        e.punto = fila;
+        throw;
+    }
+}
+
+bool Curvas::redibujar(int fila, frmCurvaTiempo& ventana) const {
+    if (fila > static_cast<int>(datos_->puntos.size())) return false;
+    try {
+        ventana.mostrar(contenido(fila));
+        return true;
+    } catch (const ErrorCalculo&) {
+        return false;
+    }
+}
+
+void Curvas::seguirResultados() {
+    for (const auto& [fila, ventana] : ventanas_) {
+        if (!ventana.isNull() && !redibujar(fila, *ventana)) principal_.cerrarVentana(ventana);
+    }
 }
 
 void Curvas::abrir(int fila) {
@@ -19,17 +43,12 @@ void Curvas::abrir(int fila) {
             return;
         }
     }
-    const Punto& p = datos_->puntos[static_cast<size_t>(fila - 1)];
-    auto informar = [this](const ErrorCalculo& e) { informar_error(dialogos_, e); };
     try {
-        auto* ventana = new frmCurvaTiempo(
-            contenido_curva(curva_tiempo(*datos_, p.x, p.y), p.nombre, datos_->pozos), dialogos_,
-            informar);
+        auto* ventana = new frmCurvaTiempo(contenido(fila), dialogos_);
         ventanas_.emplace_back(fila, ventana);
         principal_.abrirVentana(ventana);
-    } catch (ErrorCalculo& e) {
-        e.punto = fila;
-        informar(e);
+    } catch (const ErrorCalculo& e) {
+        informar_error(dialogos_, e);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The time-drawdown curves of the results' points, each in a window of its own that stays open
-// while the user moves through the other windows, until the next calculation.
+// The time-drawdown curves of the results' points, each in a window of its own that follows the
+// results: drawn anew at each calculation for the point of its row, closed when a calculation
+// fails or its point is gone.
 
 #include <QPointer>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "MDIForm1.h"
 #include "datos_calculo.h"
 #include "dialogos.h"
+#include "frmCurvaTiempo.h"
 
 namespace abat {
 
@@ -17,8 +19,13 @@ class Curvas {
   public:
     Curvas(MDIForm1& principal, Dialogos& dialogos) : principal_(principal), dialogos_(dialogos) {}
 
-    // A calculation starts from these data: the curves of the last one close, as its results go.
+    // A calculation starts from these data: the curves asked for from now on are theirs.
     void nuevoCalculo(std::shared_ptr<const DatosCalculo> datos);
+    // It has ended in results: each open curve is drawn anew for the point of its row; one whose
+    // point is gone, or whose drawdown cannot be computed at some time, closes.
+    void seguirResultados();
+    // It has failed: the curves close with the results they came from.
+    void cerrar();
     // Opens the curve of the point of results row `fila` (from 1) of the last calculation, or
     // brings its window to the front when it is open. A drawdown that cannot be computed at some
     // time is reported, and nothing opens.
@@ -27,12 +34,15 @@ class Curvas {
     std::vector<QWidget*> abiertas() const;
 
   private:
-    void cerrar();
+    // Raises ErrorCalculo naming the point.
+    ContenidoCurva contenido(int fila) const;
+    // False when the point of row `fila` is gone or its curve cannot be computed.
+    bool redibujar(int fila, frmCurvaTiempo& ventana) const;
 
     MDIForm1& principal_;
     Dialogos& dialogos_;
     std::shared_ptr<const DatosCalculo> datos_;
-    std::vector<std::pair<int, QPointer<QWidget>>> ventanas_;  // by results row
+    std::vector<std::pair<int, QPointer<frmCurvaTiempo>>> ventanas_;  // by results row
 };
 
 }  // namespace abat

@@ -51,7 +51,7 @@ void Programa::mostrarNitido() {
 void Programa::guardarGrafico() {
     if (!plano_) return;
     guardar_grafico(dialogos_, ventanas.resultados->tamanoImagen(), pintorPlano(),
-                    [this](const ErrorCalculo& e) { informar_error(dialogos_, e); });
+                    ventanas.resultados->tituloGrafico());
 }
 
 void cargar_traduccion_qt() {

@@ -68,14 +68,27 @@ CurvaTiempo curva_tiempo(const DatosCalculo& datos, double x, double y) {
 std::vector<size_t> partes_mayores(const CurvaTiempo& curva, size_t cuantos) {
     std::vector<size_t> indices(curva.partes.size());
     std::iota(indices.begin(), indices.end(), size_t{0});
-    if (indices.size() <= cuantos) return indices;
     const size_t b = curva.tiempos.bombeo;
-    std::stable_sort(indices.begin(), indices.end(), [&](size_t a, size_t z) {
+    const auto mayor = [&](size_t a, size_t z) {
         return std::fabs(curva.partes[a][b]) > std::fabs(curva.partes[z][b]);
-    });
-    indices.resize(cuantos);
-    std::sort(indices.begin(), indices.end());
+    };
+    const size_t n = std::min(cuantos, indices.size());
+    std::partial_sort(indices.begin(), indices.begin() + static_cast<std::ptrdiff_t>(n),
+                      indices.end(),
+                      [&](size_t a, size_t z) { return mayor(a, z) || (!mayor(z, a) && a < z); });
+    indices.resize(n);
     return indices;
+}
+
+std::vector<double> resto_de_partes(const CurvaTiempo& curva, const std::vector<size_t>& partes) {
+    std::vector<double> suma(curva.total.size(), 0.0);
+    std::vector<bool> dibujada(curva.partes.size(), false);
+    for (const size_t k : partes) dibujada[k] = true;
+    for (size_t k = 0; k < curva.partes.size(); ++k) {
+        if (dibujada[k]) continue;
+        for (size_t i = 0; i < suma.size(); ++i) suma[i] += curva.partes[k][i];
+    }
+    return suma;
 }
 
 std::vector<std::vector<std::string>> tabla_curva(const CurvaTiempo& curva,

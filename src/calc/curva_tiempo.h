@@ -32,9 +32,13 @@ struct CurvaTiempo {
 // Raises ErrorCalculo, naming the well, where a drawdown cannot be computed at some time.
 CurvaTiempo curva_tiempo(const DatosCalculo& datos, double x, double y);
 
-// The wells whose shares the chart draws: all of them up to `cuantos`, otherwise the `cuantos`
-// largest at the pumping time (by size, an injection well's too), in the wells' order.
+// The wells whose shares the chart draws: the `cuantos` largest at the pumping time (by size, an
+// injection well's too), all of them when there are no more, the largest first; on a tie, in the
+// wells' order.
 std::vector<size_t> partes_mayores(const CurvaTiempo& curva, size_t cuantos = 10);
+
+// The sum, at each time, of the shares of the wells not in `partes`.
+std::vector<double> resto_de_partes(const CurvaTiempo& curva, const std::vector<size_t>& partes);
 
 // The curve as a table of texts, the header row first: time, total, each well's share.
 std::vector<std::vector<std::string>> tabla_curva(const CurvaTiempo& curva,

@@ -1,7 +1,10 @@
 #include "MDIForm1.h"
 
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "apariencia.h"
@@ -57,15 +60,51 @@ void MDIForm1::abrirVentana(QWidget* ventana) {
                                          Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     sub->setWindowIcon(windowIcon());
+    sub->installEventFilter(this);
+    flotantes_.emplace_back(sub);
     const int k = abiertas_++ % 8;
     sub->move(paso * (k + 2), paso * (k + 1));
     sub->show();
     sub->resize(tamano + sub->size() - ventana->size());  // the frame around the form
+    encajar(sub);
     area_->setActiveSubWindow(sub);
 }
 
+void MDIForm1::encajar(QMdiSubWindow* sub) const {
+    const QSize vista = area_->viewport()->size();
+    const QSize minimo = sub->minimumSizeHint();
+    sub->resize(std::max(std::min(sub->width(), vista.width()), minimo.width()),
+                std::max(std::min(sub->height(), vista.height()), minimo.height()));
+    sub->move(std::clamp(sub->x(), 0, std::max(vista.width() - sub->width(), 0)),
+              std::clamp(sub->y(), 0, std::max(vista.height() - sub->height(), 0)));
+}
+
 void MDIForm1::cerrarVentana(QWidget* ventana) {
+    cerrando_ = true;
     if (QMdiSubWindow* sub = marco(ventana)) sub->close();
+    cerrando_ = false;
+}
+
+void MDIForm1::apartarVentanas() {
+    for (const auto& sub : flotantes_) {
+        if (!sub.isNull()) sub->hide();
+    }
+}
+
+void MDIForm1::reponerVentanas() {
+    std::erase_if(flotantes_, [](const QPointer<QMdiSubWindow>& sub) { return sub.isNull(); });
+    for (const auto& sub : flotantes_) {
+        sub->show();
+        encajar(sub);
+    }
+}
+
+bool MDIForm1::eventFilter(QObject* vigilado, QEvent* evento) {
+    if (evento->type() == QEvent::Close && !cerrando_) {
+        // After the area has activated another window: the focus is given then.
+        QTimer::singleShot(0, this, &MDIForm1::ventanaCerrada);
+    }
+    return QMainWindow::eventFilter(vigilado, evento);
 }
 
 bool MDIForm1::visible(const QWidget* hijo) const {

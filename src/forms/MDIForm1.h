@@ -3,6 +3,8 @@
 // each a frameless child that is only ever shown and hidden.
 
 #include <QMainWindow>
+#include <QPointer>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -21,9 +23,14 @@ class MDIForm1 : public QMainWindow {
     void ocultar(QWidget* hijo);
     bool visible(const QWidget* hijo) const;
     // Opens `ventana` as a child with its own title bar, to move and close, cascaded from the
-    // top-left corner; it is deleted once closed.
+    // top-left corner, over the inner windows and inside the visible client area (sized down
+    // when it must be); it is deleted once closed.
     void abrirVentana(QWidget* ventana);
     void cerrarVentana(QWidget* ventana);
+    // The opened windows stand aside, hidden, while an input window shows, and come back, inside
+    // the visible client area, with the results.
+    void apartarVentanas();
+    void reponerVentanas();
 
     // Positions in pixels within the client area; Width is the main window's outer width.
     int Width() const;
@@ -36,12 +43,21 @@ class MDIForm1 : public QMainWindow {
   signals:
     // A child window has become the active one.
     void activado(QWidget* hijo);
+    // The user has closed an opened window.
+    void ventanaCerrada();
+
+  protected:
+    bool eventFilter(QObject* vigilado, QEvent* evento) override;
 
   private:
     static QMdiSubWindow* marco(const QWidget* hijo);
+    // Moves and, where it must, shrinks `sub` into the visible client area, its title bar first.
+    void encajar(QMdiSubWindow* sub) const;
 
     QMdiArea* area_;
     int abiertas_ = 0;  // windows opened so far, for the cascade
+    std::vector<QPointer<QMdiSubWindow>> flotantes_;
+    bool cerrando_ = false;  // the program closes a window, not the user
 };
 
 }  // namespace abat

@@ -1,6 +1,7 @@
 #include "frmCurvaTiempo.h"
 
 #include <QAction>
+#include <QShortcut>
 
 #include "apariencia.h"
 #include "menu_tabla.h"
@@ -18,35 +19,47 @@ ContenidoCurva contenido_curva(const CurvaTiempo& curva, const std::string& punt
     c.grafico.dias = curva.tiempos.dias;
     c.grafico.bombeo = curva.tiempos.bombeo;
     c.grafico.total = {QStringLiteral("Abatimiento total"), curva.total};
-    for (const size_t k : partes_mayores(curva)) {
+    const std::vector<size_t> mayores = partes_mayores(curva, partes_con_color);
+    for (const size_t k : mayores) {
         c.grafico.partes.push_back(
             {QString::fromStdString(nombre_pozo(pozos[k].nombre)), curva.partes[k]});
+    }
+    if (const size_t otros = pozos.size() - mayores.size(); otros > 0) {
+        c.grafico.resto = {QStringLiteral("Otros %1 pozos").arg(otros),
+                           resto_de_partes(curva, mayores)};
     }
     c.tabla = tabla_curva(curva, pozos);
     return c;
 }
 
-frmCurvaTiempo::frmCurvaTiempo(ContenidoCurva contenido, Dialogos& dialogos, InformarError informar,
-                               QWidget* parent)
-    : QWidget(parent),
-      ui_(std::make_unique<Ui::frmCurvaTiempo>()),
-      contenido_(std::move(contenido)),
-      dialogos_(dialogos),
-      informar_(std::move(informar)) {
+frmCurvaTiempo::frmCurvaTiempo(ContenidoCurva contenido, Dialogos& dialogos, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::frmCurvaTiempo>()), dialogos_(dialogos) {
     ui_->setupUi(this);
-    setWindowTitle(contenido_.grafico.titulo);
     fuente_de_ventana(this, 8.25);
-    ui_->graficoTiempo->setChart(grafico_tiempo(contenido_.grafico).release());
     ui_->graficoTiempo->setRenderHint(QPainter::Antialiasing);
-    ui_->graficoTiempo->setAccessibleName(contenido_.grafico.titulo);
+    ui_->graficoTiempo->setMinimumSize(tamano_minimo_grafico_tiempo());
+    mostrar(std::move(contenido));
     QAction* datos = accion(ui_->graficoTiempo, QStringLiteral("Copiar datos"), "accionCopiarDatos",
                             [this] { copiarDatos(); });
     menu_de_grafico(
         ui_->graficoTiempo, [this] { return imagen(); }, [this] { guardarImagen(); }, {datos});
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { parentWidget()->close(); });
     describir_controles(this);
 }
 
 frmCurvaTiempo::~frmCurvaTiempo() = default;
+
+void frmCurvaTiempo::mostrar(ContenidoCurva contenido) {
+    std::unique_ptr<QChart> grafico = grafico_tiempo(contenido.grafico);
+    contenido_ = std::move(contenido);
+    setWindowTitle(contenido_.grafico.titulo);
+    ui_->graficoTiempo->setAccessibleName(contenido_.grafico.titulo);
+    QChart* antes = ui_->graficoTiempo->chart();
+    ui_->graficoTiempo->setChart(grafico.release());
+    delete antes;
+}
 
 QChart* frmCurvaTiempo::grafico() const {
     return ui_->graficoTiempo->chart();
@@ -70,7 +83,7 @@ void frmCurvaTiempo::guardarImagen() {
             const std::unique_ptr<QChart> g = grafico_tiempo(datos);
             pintar_grafico(*g, pintor, tamano);
         },
-        informar_);
+        datos.titulo);
 }
 
 }  // namespace abat

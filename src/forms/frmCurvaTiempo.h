@@ -1,6 +1,6 @@
 #pragma once
 // The window of a point's time-drawdown curve: the chart, and its data and picture for the
-// clipboard and for a report.
+// clipboard and for a report. Escape closes it.
 
 #include <QWidget>
 #include <memory>
@@ -26,8 +26,9 @@ struct ContenidoCurva {
     std::vector<std::vector<std::string>> tabla;
 };
 
-// The curve of the point `punto` as the window shows it: the total and the shares of the wells
-// `partes_mayores` chooses; every well's share in the table.
+// The curve of the point `punto` as the window shows it: the total, the ten largest shares at
+// the pumping time and, beyond ten wells, "Otros N pozos" with the others' sum; every well's
+// share in the table.
 ContenidoCurva contenido_curva(const CurvaTiempo& curva, const std::string& punto,
                                const std::vector<Pozo>& pozos);
 
@@ -35,10 +36,12 @@ class frmCurvaTiempo : public QWidget {
     Q_OBJECT
   public:
     // Raises the overflow ErrorCalculo for drawdowns that no axis can span.
-    frmCurvaTiempo(ContenidoCurva contenido, Dialogos& dialogos, InformarError informar,
-                   QWidget* parent = nullptr);
+    frmCurvaTiempo(ContenidoCurva contenido, Dialogos& dialogos, QWidget* parent = nullptr);
     ~frmCurvaTiempo() override;
 
+    // Shows another curve in place of this one: the same point after a new calculation. Raises
+    // the overflow ErrorCalculo, and then keeps what it showed.
+    void mostrar(ContenidoCurva contenido);
     QChart* grafico() const;
 
   private:
@@ -49,7 +52,6 @@ class frmCurvaTiempo : public QWidget {
     std::unique_ptr<Ui::frmCurvaTiempo> ui_;
     ContenidoCurva contenido_;
     Dialogos& dialogos_;
-    InformarError informar_;
 };
 
 }  // namespace abat

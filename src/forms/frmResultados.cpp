@@ -1,6 +1,7 @@
 #include "frmResultados.h"
 
 #include <QAction>
+#include <QFocusFrame>
 #include <QIcon>
 #include <stdexcept>
 
@@ -65,6 +66,11 @@ frmResultados::frmResultados(QWidget* parent)
     connect(ui_->cmdTerminar, &QToolButton::clicked, this, &frmResultados::terminar);
     ui_->MSFlexGrid1->setAccessibleName(ui_->Frame2->title());
     ui_->Image1->setAccessibleName(QStringLiteral("Gráfico de abatimientos"));
+    // The chart takes the focus by Tab, first, so that the Menu key reaches its commands; a
+    // focus frame shows where the keyboard is.
+    ui_->Image1->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(ui_->Image1, ui_->cmdTerminar);
+    (new QFocusFrame(this))->setWidget(ui_->Image1);
     describir_controles(this);
 }
 
@@ -102,8 +108,16 @@ void frmResultados::enfocarEdicion(Origen origen) {
     boton->setFocus(Qt::ShortcutFocusReason);
 }
 
+void frmResultados::enfocarTabla() {
+    ui_->MSFlexGrid1->setFocus(Qt::OtherFocusReason);
+}
+
 QSize frmResultados::tamanoImagen() const {
     return ui_->Image1->size();
+}
+
+QString frmResultados::tituloGrafico() const {
+    return ui_->Image1->accessibleName();
 }
 
 QPixmap frmResultados::imagen() const {

@@ -30,8 +30,10 @@ class frmResultados : public VentanaConTabla {
     void cargarGrafico(const std::string& archivo);
     // Puts the focus on the button that leads to the window of `origen`.
     void enfocarEdicion(Origen origen);
-    QSize tamanoImagen() const;  // Image1's box, in pixels
-    QPixmap imagen() const;      // what Image1 shows
+    void enfocarTabla();
+    QSize tamanoImagen() const;     // Image1's box, in pixels
+    QPixmap imagen() const;         // what Image1 shows
+    QString tituloGrafico() const;  // the chart's name, as screen readers read it
 
   signals:
     void editarAcuifero();

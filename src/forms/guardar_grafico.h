@@ -2,7 +2,6 @@
 // "Guardar imagen…": the user chooses where and in which format a chart is saved.
 
 #include <QSize>
-#include <functional>
 
 #include "dialogos.h"
 #include "errores.h"
@@ -10,11 +9,13 @@
 
 namespace abat {
 
-using InformarError = std::function<void(const ErrorCalculo&)>;
+// The message of a picture that cannot be saved: the error's number and description, the path
+// and the system's cause.
+QString texto_error_al_guardar(const ErrorCalculo& error);
 
-// Asks for the file and saves the chart there, `tamano` being its size on screen. A file that
-// cannot be written goes to `informar` as the path-access error; nothing else changes.
-void guardar_grafico(Dialogos& dialogos, QSize tamano, const Pintor& pintar,
-                     const InformarError& informar);
+// Asks for the file, proposing the chart's title as its name, and saves the chart there,
+// `tamano` being its size on screen. A file that cannot be written is told, under the title
+// "Error al guardar la imagen"; nothing else changes.
+void guardar_grafico(Dialogos& dialogos, QSize tamano, const Pintor& pintar, const QString& titulo);
 
 }  // namespace abat

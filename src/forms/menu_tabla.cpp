@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
+#include <QShortcut>
 
 #include "filas.h"
 #include "flex_grid.h"
@@ -96,6 +97,12 @@ AccionesGrafico menu_de_grafico(QWidget* grafico, const std::function<QPixmap()>
                             accion(grafico, QStringLiteral("Guardar imagen…"),
                                    "accionGuardarImagen", std::move(guardar))};
     grafico->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Shift+F10 opens it from the keyboard too, as the Menu key does, at the chart's centre.
+    auto* teclado = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), grafico);
+    teclado->setContext(Qt::WidgetShortcut);
+    QObject::connect(teclado, &QShortcut::activated, grafico, [grafico] {
+        emit grafico->customContextMenuRequested(grafico->rect().center());
+    });
     QObject::connect(grafico, &QWidget::customContextMenuRequested, grafico,
                      [grafico, a, dibujo, propias](QPoint donde) {
                          const bool hay = !dibujo().isNull();

@@ -1,5 +1,6 @@
 #include "errores.h"
 
+#include <cerrno>
 #include <utility>
 
 namespace abat {
@@ -23,10 +24,39 @@ const char* descripcion_error(CodigoError codigo) {
 ErrorCalculo::ErrorCalculo(CodigoError codigo, Causa causa)
     : std::runtime_error(descripcion_error(codigo)), causa(causa), codigo_(codigo) {}
 
-ErrorCalculo ErrorCalculo::de_acceso(std::string ruta) {
+ErrorCalculo ErrorCalculo::de_acceso(std::string ruta, std::string motivo) {
     ErrorCalculo e(CodigoError::acceso_ruta);
     e.ruta = std::move(ruta);
+    e.motivo = std::move(motivo);
     return e;
+}
+
+std::string motivo_del_sistema(int numero) {
+    switch (numero) {
+        case ENOENT:  // creating a file: a folder of its path is missing
+            return "No existe el directorio";
+        case ENOTDIR:
+            return "Una parte de la ruta no es un directorio";
+        case EACCES:
+        case EPERM:
+            return "Permiso denegado";
+        case ENOSPC:
+            return "No queda espacio en el dispositivo";
+        case EDQUOT:
+            return "Se ha superado la cuota de disco";
+        case EROFS:
+            return "El sistema de archivos es de solo lectura";
+        case EISDIR:
+            return "Es un directorio";
+        case ENAMETOOLONG:
+            return "El nombre del archivo es demasiado largo";
+        case EIO:
+            return "Error de entrada/salida del dispositivo";
+        case 0:
+            return {};
+        default:
+            return "Error del sistema " + std::to_string(numero);
+    }
 }
 
 }  // namespace abat

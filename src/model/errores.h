@@ -30,11 +30,15 @@ enum class Causa {
 // Spanish description of an error number, as the user reads it.
 const char* descripcion_error(CodigoError codigo);
 
+// Why the system refused a file operation, in Spanish, from the C library's error number (errno):
+// "No existe el directorio", "Permiso denegado", "No queda espacio en el dispositivo", ...
+std::string motivo_del_sistema(int numero);
+
 class ErrorCalculo : public std::runtime_error {
   public:
     explicit ErrorCalculo(CodigoError codigo, Causa causa = Causa::desconocida);
-    // A file that cannot be accessed, named by its path.
-    static ErrorCalculo de_acceso(std::string ruta);
+    // A file that cannot be accessed, named by its path, and why as the system tells it.
+    static ErrorCalculo de_acceso(std::string ruta, std::string motivo = {});
 
     CodigoError codigo() const { return codigo_; }
     int numero() const { return static_cast<int>(codigo_); }
@@ -45,7 +49,8 @@ class ErrorCalculo : public std::runtime_error {
     int pozo = 0;
     int punto = 0;
     std::optional<std::pair<double, double>> nodo;
-    std::string ruta;  // the file that could not be accessed
+    std::string ruta;    // the file that could not be accessed
+    std::string motivo;  // the system's cause, in Spanish; empty when unknown
 
   private:
     CodigoError codigo_;

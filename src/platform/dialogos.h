@@ -17,11 +17,12 @@ class Dialogos {
     virtual bool pregunta(const QString& texto, const QString& titulo) = 0;
     // An input dialog with an empty default text; Cancel and closing give the empty text.
     virtual QString entrada(const QString& prompt, const QString& titulo) = 0;
-    // A file dialog to save a file, offering the types of `filtros` ("Nombre (*.ext);;..."); an
-    // existing file is replaced only when the user confirms. Gives the path, or the empty text
-    // when cancelled, and in `filtro` the type chosen.
+    // A file dialog to save a file, offering the types of `filtros` ("Nombre (*.ext);;..."), in
+    // the folder last used with the name `propuesto`; an existing file is replaced only when the
+    // user confirms. Gives the path, or the empty text when cancelled, and in `filtro` the type
+    // chosen.
     virtual QString archivoParaGuardar(const QString& titulo, const QString& filtros,
-                                       QString& filtro) = 0;
+                                       QString& filtro, const QString& propuesto = {}) = 0;
 };
 
 }  // namespace abat

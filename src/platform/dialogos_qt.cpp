@@ -1,6 +1,7 @@
 #include "dialogos_qt.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -71,19 +72,22 @@ QString DialogosQt::entrada(const QString& prompt, const QString& titulo) {
 }
 
 // Qt's own dialog, which the program's translation puts in Spanish, starting in the folder of
-// the last picture saved.
+// the last file saved (the user's home at first).
 QString DialogosQt::archivoParaGuardar(const QString& titulo, const QString& filtros,
-                                       QString& filtro) {
+                                       QString& filtro, const QString& propuesto) {
+    if (carpeta_.isEmpty()) carpeta_ = QDir::homePath();
     QFileDialog dialogo(padre_, titulo, carpeta_, filtros);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     listar_por_nombres(dialogo);
     // The extension of the type chosen, added before the dialog asks whether to replace a file.
     auto sufijo = [&dialogo](const QString& tipo) {
-        dialogo.setDefaultSuffix(
-            tipo.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0));
+        dialogo.setDefaultSuffix(tipo.section(QStringLiteral("*."), 1)
+                                     .section(QLatin1Char(')'), 0, 0)
+                                     .section(' ', 0, 0));
     };
     sufijo(filtros.section(QStringLiteral(";;"), 0, 0));
     QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, sufijo);
+    if (!propuesto.isEmpty()) dialogo.selectFile(propuesto);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
     filtro = dialogo.selectedNameFilter();
     carpeta_ = dialogo.directory().absolutePath();

@@ -16,8 +16,8 @@ class DialogosQt : public Dialogos {
     void mensaje(const QString& texto, const QString& titulo, Icono icono) override;
     bool pregunta(const QString& texto, const QString& titulo) override;
     QString entrada(const QString& prompt, const QString& titulo) override;
-    QString archivoParaGuardar(const QString& titulo, const QString& filtros,
-                               QString& filtro) override;
+    QString archivoParaGuardar(const QString& titulo, const QString& filtros, QString& filtro,
+                               const QString& propuesto = {}) override;
 
   private:
     QPointer<QWidget> padre_;

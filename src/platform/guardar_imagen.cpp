@@ -1,36 +1,47 @@
 #include "guardar_imagen.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QStringList>
 #include <QSvgGenerator>
+#include <cerrno>
 
 #include "errores.h"
 
 namespace abat {
 namespace {
 
-const QStringList extensiones = {QStringLiteral("png"), QStringLiteral("svg"),
-                                 QStringLiteral("pdf")};
-constexpr int densidad_png = 2;  // pixels of the file to one on screen
+constexpr int densidad_mapa_de_bits = 2;  // pixels of the file to one on screen
 constexpr double puntos_por_pixel = 72.0 / 96.0;
 
 QString extension(const QString& ruta) {
     return QFileInfo(ruta).suffix().toLower();
 }
 
-bool escribir_png(QSaveFile& archivo, QSize tamano, const Pintor& pintar) {
-    return imagen_de(pintar, tamano, densidad_png).save(&archivo, "PNG");
+bool vectorial(const QString& tipo) {
+    return tipo == QLatin1String("svg") || tipo == QLatin1String("pdf");
 }
 
-bool escribir_svg(QSaveFile& archivo, QSize tamano, const Pintor& pintar) {
+bool se_escribe(const QString& tipo) {
+    return vectorial(tipo) || QImageWriter::supportedImageFormats().contains(tipo.toLatin1());
+}
+
+bool escribir_mapa_de_bits(QSaveFile& archivo, QSize tamano, const Pintor& pintar,
+                           const QString& tipo) {
+    const QImage imagen = imagen_de(pintar, tamano, densidad_mapa_de_bits);
+    errno = 0;  // drawing reads fonts, which leaves error numbers of its own
+    return imagen.save(&archivo, tipo.toUpper().toLatin1().constData());
+}
+
+bool escribir_svg(QSaveFile& archivo, QSize tamano, const Pintor& pintar, const QString& titulo) {
     QSvgGenerator svg;
     svg.setOutputDevice(&archivo);
     svg.setSize(tamano);
     svg.setViewBox(QRect(QPoint(0, 0), tamano));
-    svg.setTitle(QStringLiteral("Abatimientos"));
+    svg.setTitle(titulo);
     QPainter pintor;
     if (!pintor.begin(&svg)) return false;
     pintar(pintor, tamano);
@@ -38,49 +49,79 @@ bool escribir_svg(QSaveFile& archivo, QSize tamano, const Pintor& pintar) {
 }
 
 // One page the size of the chart, a pixel of the screen to 1/96 inch.
-bool escribir_pdf(QSaveFile& archivo, QSize tamano, const Pintor& pintar) {
+bool escribir_pdf(QSaveFile& archivo, QSize tamano, const Pintor& pintar, const QString& titulo) {
     QPdfWriter pdf(&archivo);
     pdf.setResolution(96);
     pdf.setPageSize(QPageSize(QSizeF(tamano) * puntos_por_pixel, QPageSize::Point));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setTitle(QStringLiteral("Abatimientos"));
+    pdf.setTitle(titulo);
     QPainter pintor;
     if (!pintor.begin(&pdf)) return false;
     pintar(pintor, tamano);
     return pintor.end();
 }
 
+bool escribir(QSaveFile& archivo, QSize tamano, const Pintor& pintar, const QString& titulo) {
+    const QString tipo = extension(archivo.fileName());
+    if (tipo == QLatin1String("svg")) return escribir_svg(archivo, tamano, pintar, titulo);
+    if (tipo == QLatin1String("pdf")) return escribir_pdf(archivo, tamano, pintar, titulo);
+    return escribir_mapa_de_bits(archivo, tamano, pintar, tipo);
+}
+
+// What stopped the file, when the system's own error number was lost on the way.
+int causa_por_la_ruta(const QString& ruta) {
+    const QFileInfo archivo(ruta);
+    const QFileInfo carpeta(archivo.absolutePath());
+    if (archivo.isDir()) return EISDIR;
+    if (!carpeta.exists()) return ENOENT;
+    if (!carpeta.isDir()) return ENOTDIR;
+    if (!carpeta.isWritable()) return EACCES;
+    return 0;
+}
+
 }  // namespace
 
 QString filtros_imagen() {
     return QStringLiteral(
-        "Imagen PNG (*.png);;Dibujo vectorial SVG (*.svg);;Documento PDF (*.pdf)");
+        "Imagen PNG (*.png);;Dibujo vectorial SVG (*.svg);;Documento PDF (*.pdf);;"
+        "Otras imágenes (*.jpg *.jpeg *.bmp *.tif *.tiff *.webp)");
 }
 
 QString con_extension(const QString& ruta, const QString& filtro) {
-    if (extensiones.contains(extension(ruta))) return ruta;
-    for (const QString& e : extensiones) {
+    if (se_escribe(extension(ruta))) return ruta;
+    for (const QString& e : {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")}) {
         if (filtro.contains(QStringLiteral("*.") + e)) return ruta + QLatin1Char('.') + e;
     }
     return ruta + QStringLiteral(".png");
 }
 
-void guardar_imagen(const QString& ruta, QSize tamano, const Pintor& pintar) {
+QString nombre_de_archivo(const QString& titulo, const QString& extension) {
+    QString nombre = titulo;
+    for (const QChar c : {QChar('/'), QChar('\\'), QChar(':'), QChar('\0')}) {
+        nombre.replace(c, QLatin1Char('-'));
+    }
+    return nombre.trimmed() + QLatin1Char('.') + extension;
+}
+
+// Each step starts with no error number, so the one that fails leaves its own.
+void guardar_imagen(const QString& ruta, QSize tamano, const Pintor& pintar,
+                    const QString& titulo) {
     QSaveFile archivo(ruta);
-    const QString tipo = extension(ruta);
+    errno = 0;
     bool escrito = archivo.open(QIODevice::WriteOnly);
-    if (escrito && tipo == QLatin1String("svg")) {
-        escrito = escribir_svg(archivo, tamano, pintar);
-    } else if (escrito && tipo == QLatin1String("pdf")) {
-        escrito = escribir_pdf(archivo, tamano, pintar);
-    } else if (escrito) {
-        escrito = escribir_png(archivo, tamano, pintar);
+    if (escrito) {
+        errno = 0;
+        escrito =
+            escribir(archivo, tamano, pintar, titulo) && archivo.error() == QFileDevice::NoError;
     }
-    // A device that failed part-way leaves the file as it was, and no temporary file.
-    if (!escrito || archivo.error() != QFileDevice::NoError || !archivo.commit()) {
-        archivo.cancelWriting();
-        throw ErrorCalculo::de_acceso(ruta.toStdString());
+    if (escrito) {
+        errno = 0;
+        escrito = archivo.commit();  // the data reach the disk here, or fail to
     }
+    if (escrito) return;
+    const int error = errno != 0 ? errno : causa_por_la_ruta(ruta);
+    archivo.cancelWriting();  // a device that failed part-way leaves no temporary file
+    throw ErrorCalculo::de_acceso(ruta.toStdString(), motivo_del_sistema(error));
 }
 
 }  // namespace abat

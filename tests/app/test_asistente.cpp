@@ -13,6 +13,7 @@
 #include "dialogos_qt.h"
 #include "filas.h"
 #include "flex_grid.h"
+#include "frmCurvaTiempo.h"
 #include "programa.h"
 #include "ruta_grafico.h"
 
@@ -162,44 +163,112 @@ class TestAsistente : public QObject {
         QVERIFY(t.terminado);
     }
 
-    // A point's curve opens in a window of its own, one per point, over the results until the
-    // next calculation closes them; a drawdown that overflows at some time of the curve is the
-    // calculation's error, and nothing opens. The plan chart saves as PDF.
+    // A point's curve opens in a window of its own, one per point, over the results. It stands
+    // aside while an input window shows and comes back with the results, drawn anew; it goes
+    // with its point, and a failed calculation closes every curve; a drawdown that overflows at
+    // some time of the curve is the calculation's error, and nothing opens. The plan chart saves
+    // as PDF.
     void curvasEnElTiempo() {
         Prueba t;
         t.hastaResultados([](Prueba& p) {
             Prueba::agregar(p.v.coordAbat->puntos(), {"B", "9", "9"});
         });
         for (const int fila : {2, 1, 2}) emit t.v.resultados->curvaPedida(fila);  // B's again
-        std::vector<QString> titulos;
-        for (QWidget* w : t.p.asistente.curvas().abiertas()) {
-            QVERIFY(w->isVisible() && w->parentWidget()->windowFlags() & Qt::WindowStaysOnTopHint);
-            titulos.push_back(w->windowTitle());
-        }
-        QCOMPARE(titulos,
+        const auto titulos = [&] {
+            std::vector<QString> v;
+            for (QWidget* w : t.p.asistente.curvas().abiertas()) v.push_back(w->windowTitle());
+            return v;
+        };
+        const auto visibles = [&] {
+            int n = 0;
+            for (QWidget* w : t.p.asistente.curvas().abiertas()) n += w->isVisible() ? 1 : 0;
+            return n;
+        };
+        QCOMPARE(titulos(),
                  (std::vector<QString>{"Abatimiento en el punto B", "Abatimiento en el punto A"}));
+        QCOMPARE(visibles(), 2);
         QCOMPARE(t.v.principal.findChild<QMdiArea*>()->activeSubWindow()->widget()->windowTitle(),
-                 titulos.front());  // B's window brought to the front, not opened twice
+                 titulos().front());  // B's window brought to the front, not opened twice
+        for (const char* boton : {"cmdAcuifero", "cmdPozos", "cmdPuntos"}) {
+            pulsar(t.v.resultados, boton);
+            QCOMPARE(visibles(), 0);  // nothing covers the input window
+            if (t.visible() == t.v.noPozos) t.v.noPozos->pozos().setTextMatrix(1, 3, "0.1");
+            pulsar(t.visible(), "cmdSiguiente");
+            QCOMPARE(visibles(), 2);
+        }
+        auto* curvaA = qobject_cast<frmCurvaTiempo*>(t.p.asistente.curvas().abiertas().back());
+        QCOMPARE(curvaA->grafico()->series().at(1)->name(), QString("A los 1 días: 5.4734 m"));
+        pulsar(t.v.resultados, "cmdPuntos");
+        t.v.coordAbat->puntos().RemoveItem(2);  // B goes, and its curve with it
+        pulsar(t.v.coordAbat, "cmdSiguiente");
+        QTRY_COMPARE(titulos(), (std::vector<QString>{"Abatimiento en el punto A"}));
+
         pulsar(t.v.resultados, "cmdPozos");
-        QVERIFY(t.p.asistente.curvas().abiertas().size() == 2);  // open while the user edits
         t.v.noPozos->pozos().setTextMatrix(1, 3, "1.4e307");
-        t.caja("txtT")->setText("1");
         pulsar(t.v.noPozos, "cmdSiguiente");
         QTRY_VERIFY(t.p.asistente.curvas().abiertas().empty());
-
-        const size_t antes = t.dialogos.mostrados.size();  // the chart's grid overflows too
+        const size_t antes = t.dialogos.mostrados.size();
         emit t.v.resultados->curvaPedida(1);
         QCOMPARE(t.dialogos.mostrados.size(), antes + 1);
         QVERIFY(t.dialogos.ultimo().texto.contains("'6'"));
         QVERIFY(t.p.asistente.curvas().abiertas().empty());
 
-        t.caja("txtT")->setText("0.01");
-        pulsar(t.v.resultados, "cmdAcuifero");
-        pulsar(t.v.caracteristicas, "cmdSiguiente");
+        pulsar(t.v.resultados, "cmdPozos");
+        t.v.noPozos->pozos().setTextMatrix(1, 3, "0.05");
+        pulsar(t.v.noPozos, "cmdSiguiente");
         QFile pdf(QDir(t.dir.path()).filePath("plano.pdf"));
         t.dialogos.archivos = {pdf.fileName()};
         control<QAction>(t.v.resultados, "accionGuardarImagen")->trigger();
         QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.readAll().startsWith("%PDF"));
+        QCOMPARE(t.dialogos.ultimo().propuesto, QString("Gráfico de abatimientos.png"));
+    }
+
+    // The keyboard: Tab reaches the chart first, where Shift+F10 opens its commands; Ctrl+Tab
+    // goes from the results to each open curve; Escape closes a curve and gives the keyboard
+    // back to the results table. A curve opened in a small main window lies inside its client
+    // area, title bar and all (also at twice the pixel density).
+    void tecladoYVentanasDentroDeLaVista() {
+        Prueba t;
+        t.hastaResultados([](Prueba& p) {
+            Prueba::agregar(p.v.coordAbat->puntos(), {"B", "9", "9"});
+        });
+        auto* imagen = control(t.v.resultados, "Image1");
+        control(t.v.resultados, "cmdAcuifero")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), imagen);
+        QStringList menu;
+        QTimer::singleShot(0, [&] {
+            for (QAction* a : qobject_cast<QMenu*>(QApplication::activePopupWidget())->actions())
+                menu << a->objectName();
+            QApplication::activePopupWidget()->close();
+        });
+        QTest::keyClick(imagen, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(menu, (QStringList{"accionCopiarImagen", "accionGuardarImagen"}));
+
+        // Smaller than a curve's window: it is sized down; smaller still than the chart's
+        // smallest size, it stays at the top-left corner, its title bar in view.
+        auto* area = t.v.principal.findChild<QMdiArea*>();
+        t.v.principal.showNormal();
+        for (const auto& [tamano, fila] : {std::pair{QSize(640, 480), 1}, {QSize(420, 300), 2}}) {
+            t.v.principal.resize(tamano);
+            QTRY_COMPARE(t.v.principal.size(), tamano);
+            emit t.v.resultados->curvaPedida(fila);
+            const QRect marco = area->activeSubWindow()->geometry();
+            const QRect vista = area->viewport()->rect();
+            QVERIFY(fila == 1 ? vista.contains(marco) : marco.topLeft() == QPoint(0, 0));
+        }
+        t.v.principal.showMaximized();
+        QApplication::setActiveWindow(&t.v.principal);
+        t.v.principal.mostrar(t.v.resultados);
+        t.v.resultados->enfocarTabla();
+        QCOMPARE(area->activeSubWindow()->widget(), t.v.resultados);
+        QCOMPARE(QApplication::focusWidget(), control(t.v.resultados, "MSFlexGrid1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        auto* curva = qobject_cast<frmCurvaTiempo*>(area->activeSubWindow()->widget());
+        QVERIFY(curva != nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_COMPARE(t.p.asistente.curvas().abiertas().size(), size_t{1});
+        QTRY_COMPARE(QApplication::focusWidget(), control(t.v.resultados, "MSFlexGrid1"));
     }
 
     // wells x points beyond the limit: said before anything changes, and the user stays.

@@ -1,7 +1,11 @@
 // The aquifer window and the time box: what typing leaves in them and what "Siguiente" checks.
 
+#include <QImageReader>
+#include <QLegendMarker>
+#include <QLineSeries>
 #include <QSvgRenderer>
 #include <QXYSeries>
+#include <set>
 
 #include "controles.h"
 #include "dialogos_guionados.h"
@@ -13,6 +17,7 @@
 #include "frmCurvaTiempo.h"
 #include "frmNoPozos.h"
 #include "frmResultados.h"
+#include "numeros.h"
 
 using namespace abat;
 using namespace abat::prueba;
@@ -119,22 +124,16 @@ class TestFormularios : public QObject {
         QCOMPARE(std::pair(pedida[0][0].toInt(), pedida[1][0].toInt()), std::pair(2, 1));
     }
 
-    // The curve's window: the mark at the pumping time on the total, the data copied as a table,
-    // the picture saved as PNG at twice its size, SVG and PDF, each file whole; a path that cannot
-    // be written is error 75 and leaves no temporary file behind.
+    // The curve's window: the data copied as a table; the picture saved, under the chart's title
+    // in the folder last used, as PNG at twice its size, SVG and PDF titled as the chart, JPEG
+    // by its name's extension, each file whole; a path that cannot be written is error 75 with
+    // its path and the system's cause, under its own title, and leaves no temporary file.
     void curvaCopiaYGuarda() {
         const DatosCalculo datos{0.01, 0.0002, 1, {{"P1", 0.3, 100, 0, leer_estricto("0.05")}}, {}};
         DialogosGuionados dialogos;
-        std::vector<ErrorCalculo> errores;
-        frmCurvaTiempo w(contenido_curva(curva_tiempo(datos, 0, 0), "A", datos.pozos), dialogos,
-                         [&](const ErrorCalculo& e) { errores.push_back(e); });
+        frmCurvaTiempo w(contenido_curva(curva_tiempo(datos, 0, 0), "A/B", datos.pozos), dialogos);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const auto series = w.grafico()->series();
-        QCOMPARE(series.size(), 3);  // the well's share, the total, the mark
-        const auto* marca = qobject_cast<QXYSeries*>(series.back());
-        QCOMPARE(marca->points(), QList<QPointF>{QPointF(1, 2.7367)});
-
         control<QAction>(&w, "accionCopiarDatos")->trigger();
         const QStringList lineas =
             QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
@@ -143,23 +142,85 @@ class TestFormularios : public QObject {
 
         const QTemporaryDir dir;
         QDir carpeta(dir.path());
-        carpeta.mkdir("carpeta.png");  // a folder where the file should go: cannot be written
-        for (const char* nombre : {"c.png", "c.svg", "c.pdf", "carpeta.png"}) {
+        carpeta.mkdir("carpeta.png");  // a folder where the file should go
+        const QStringList nombres = {"c.png", "c.svg",       "c.pdf",
+                                     "c.jpg", "carpeta.png", "falta/c.png"};
+        for (const QString& nombre : nombres) {
             dialogos.archivos.push_back(carpeta.filePath(nombre));
             control<QAction>(&w, "accionGuardarImagen")->trigger();
         }
+        QCOMPARE(dialogos.mostrados[0].propuesto, QString("Abatimiento en el punto A-B.png"));
         const QSize vista = control<QWidget>(&w, "graficoTiempo")->size();
         QCOMPARE(QImage(carpeta.filePath("c.png")).size(), vista * 2);
+        QImageReader jpeg(carpeta.filePath("c.jpg"));
+        QCOMPARE(std::pair(jpeg.format(), jpeg.size()), std::pair(QByteArray("jpeg"), vista * 2));
+        QFile svg(carpeta.filePath("c.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly) &&
+                svg.readAll().contains("<title>Abatimiento en el punto A/B</title>"));
         QVERIFY(QSvgRenderer(carpeta.filePath("c.svg")).isValid());
         QFile pdf(carpeta.filePath("c.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray bytes = pdf.readAll().trimmed();
         QVERIFY(bytes.startsWith("%PDF") && bytes.endsWith("%%EOF"));
-        QCOMPARE(errores.size(), size_t{1});
-        QCOMPARE(std::pair(errores[0].numero(), errores[0].ruta),
-                 std::pair(75, carpeta.filePath("carpeta.png").toStdString()));
-        QCOMPARE(carpeta.entryList(QDir::Files), (QStringList{"c.pdf", "c.png", "c.svg"}));
+        QByteArray titulo;  // as PDF strings hold it: UTF-16, big end first
+        for (const QChar c : QString("Abatimiento en el punto A/B"))
+            titulo.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+        QVERIFY(bytes.contains(titulo));
+        std::vector<Mostrado> errores;
+        std::copy_if(dialogos.mostrados.begin(), dialogos.mostrados.end(),
+                     std::back_inserter(errores),
+                     [](const Mostrado& m) { return m.tipo == Mostrado::mensaje; });
+        QCOMPARE(errores.size(), size_t{2});
+        for (const auto& [m, ruta, causa] :
+             {std::tuple{errores[0], "carpeta.png", "Es un directorio"},
+              {errores[1], "falta/c.png", "No existe el directorio"}}) {
+            QCOMPARE(std::pair(m.titulo, m.icono),
+                     std::pair(QString("Error al guardar la imagen"), Icono::error));
+            QVERIFY2(m.texto.startsWith("Se ha producido el error '75' al guardar la imagen") &&
+                         m.texto.endsWith(carpeta.filePath(ruta) + ": " + causa),
+                     qPrintable(m.texto));
+        }
+        QCOMPARE(carpeta.entryList(QDir::Files), (QStringList{"c.jpg", "c.pdf", "c.png", "c.svg"}));
     }
+
+    // Beyond ten wells the legend lists the total and the mark first, which a small window never
+    // drops, then the ten largest shares at the pumping time, largest first, each with its value
+    // and a colour of its own, and "Otros N pozos" with the others' sum.
+    void leyendaDeLaCurva() {
+        DatosCalculo datos{0.01, 0.0002, 1, {}, {}};
+        for (int k = 0; k < 12; ++k) {  // further and further, one injecting
+            datos.pozos.push_back({"W" + std::to_string(k), 0.3, 40.0 * (k + 1), 0,
+                                   leer_estricto(k == 4 ? "-0.2" : "0.02")});
+        }
+        const CurvaTiempo curva = curva_tiempo(datos, 0, 0);
+        frmCurvaTiempo w(contenido_curva(curva, "A", datos.pozos), dialogos_);
+        QStringList nombres;  // as the legend lists them
+        for (QLegendMarker* m : w.grafico()->legend()->markers())
+            if (m->isVisible()) nombres << m->label();
+        std::set<QRgb> colores;
+        for (QAbstractSeries* s : w.grafico()->series())
+            if (auto* l = qobject_cast<QLineSeries*>(s)) colores.insert(l->pen().color().rgb());
+        const auto en_bombeo = [&](int k) {
+            return QString::fromStdString(number_to_text(curva.partes[k][curva.tiempos.bombeo]));
+        };
+        QCOMPARE(nombres.size(), 2 + 10 + 1);
+        QCOMPARE(nombres.mid(0, 3),
+                 (QStringList{
+                     "Abatimiento total",
+                     "A los 1 días: " +
+                         QString::fromStdString(number_to_text(curva.total[curva.tiempos.bombeo])) +
+                         " m",
+                     "Pozo W4: " + en_bombeo(4) + " m"}));
+        QCOMPARE(nombres[3], "Pozo W0: " + en_bombeo(0) + " m");
+        const double otros =
+            curva.partes[10][curva.tiempos.bombeo] + curva.partes[11][curva.tiempos.bombeo];
+        QCOMPARE(nombres.back(),
+                 "Otros 2 pozos: " + QString::fromStdString(number_to_text(otros)) + " m");
+        QCOMPARE(colores.size(), size_t{2 + 10});  // the total, the ten shares, the rest's grey
+    }
+
+  private:
+    DialogosGuionados dialogos_;
 };
 
 QTEST_MAIN(TestFormularios)

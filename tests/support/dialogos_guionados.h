@@ -17,6 +17,7 @@ struct Mostrado {
     QString texto;
     QString titulo;
     Icono icono;
+    QString propuesto = {};  // the file name a save dialog proposes
 };
 
 class DialogosGuionados : public Dialogos {
@@ -42,9 +43,9 @@ class DialogosGuionados : public Dialogos {
         return respuestas.empty() ? guion() : sacar(respuestas);
     }
     // The type chosen is the one the path's extension names.
-    QString archivoParaGuardar(const QString& titulo, const QString& filtros,
-                               QString& filtro) override {
-        mostrar({Mostrado::archivo, filtros, titulo, Icono::pregunta});
+    QString archivoParaGuardar(const QString& titulo, const QString& filtros, QString& filtro,
+                               const QString& propuesto = {}) override {
+        mostrar({Mostrado::archivo, filtros, titulo, Icono::pregunta, propuesto});
         const QString ruta = archivos.empty() ? guion() : sacar(archivos);
         filtro = QStringLiteral("*.") + ruta.section(QLatin1Char('.'), -1);
         return ruta;
