@@ -1,0 +1,39 @@
+// The study file's reader, which reads whatever file the user opens. Any bytes end in a whole
+// study or in a refusal that names the file, and nothing else; the study read is written to bytes
+// that read back to it. What the writer writes for a study of any texts reads back to a study
+// that writes the same bytes.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "comun.h"
+#include "formato_estudio.h"
+
+using namespace abat;
+
+namespace {
+
+Estudio releido(const Estudio& e) {
+    const std::string escrito = escribir_estudio(e);
+    const LecturaEstudio l = leer_estudio(escrito, "f.abat");
+    EXIGIR(l.estudio && l.rechazo.empty() && escribir_estudio(*l.estudio) == escrito);
+    return *l.estudio;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
+    const auto l =
+        leer_estudio(std::string_view(reinterpret_cast<const char*>(datos), n), "f.abat");
+    EXIGIR(l.estudio
+               ? l.rechazo.empty() && releido(*l.estudio) == *l.estudio
+               : l.rechazo.starts_with("No se puede abrir «f.abat»: ") && l.rechazo.ends_with('.'));
+    FuzzedDataProvider fdp(datos, n);
+    const auto texto = [&] { return fdp.ConsumeRandomLengthString(12); };
+    Estudio e{texto(), texto(), {}, {}, texto()};
+    for (int k = fdp.ConsumeIntegralInRange(0, 3); k > 0; --k)
+        e.pozos.push_back({texto(), texto(), texto(), texto(), texto()});
+    for (int k = fdp.ConsumeIntegralInRange(0, 3); k > 0; --k)
+        e.puntos.push_back({texto(), texto(), texto()});
+    if (fdp.ConsumeBool()) e.crs = texto();
+    releido(e);
+    return 0;
+}
