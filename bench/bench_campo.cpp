@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <fstream>
@@ -16,6 +17,7 @@
 #include "comandos_tabla.h"
 #include "frmNoPozos.h"
 #include "programa.h"
+#include "ventanas_estudio.h"
 
 using namespace abat;
 
@@ -27,11 +29,18 @@ struct SinDialogos : Dialogos {
         qFatal("%s", qPrintable(texto));
     }
     bool pregunta(const QString& /*texto*/, const QString& /*titulo*/) override { return false; }
+    Respuesta preguntaConCancelar(const QString& /*texto*/, const QString& /*titulo*/) override {
+        return Respuesta::no;
+    }
     QString entrada(const QString& /*prompt*/, const QString& /*titulo*/) override { return {}; }
-    QString archivoParaGuardar(const QString& /*titulo*/, const QString& /*filtros*/,
-                               QString& /*filtro*/, const QString& /*propuesto*/) override {
+    QString archivoParaAbrir(const QString& /*titulo*/, const QString& /*filtros*/) override {
         return {};
     }
+    QString archivoParaGuardar(const QString& /*titulo*/, const QString& /*filtros*/,
+                               QString& /*filtro*/, const QString& /*propuesto*/) override {
+        return ruta;
+    }
+    QString ruta;  // where a study is saved
 };
 
 // n rows as a spreadsheet copies them: wells along a 2 km line, points on a grid around them.
@@ -62,12 +71,13 @@ void pulsar(QWidget* ventana, const char* boton) {
 // The program with the aquifer entered and the field pasted, on the points window.
 struct Campo {
     SinDialogos dialogos;
-    Programa p{dialogos, [] {}};
+    QTemporaryDir recuperacion;
+    Programa p{dialogos, [] {}, recuperacion.path()};
     Ventanas& v = p.ventanas;
 
     Campo(int pozos, int puntos) {
         p.archivoGrafico = QDir::temp().filePath("bench_campo.gif").toStdString();
-        p.asistente.iniciar();
+        p.iniciar();
         v.caracteristicas->findChild<QLineEdit*>("txtT")->setText("0.01");
         v.caracteristicas->findChild<QLineEdit*>("txtS")->setText("0.0002");
         pulsar(v.caracteristicas, "cmdSiguiente");
@@ -112,8 +122,42 @@ void calcular_campo(benchmark::State& state) {
     state.counters["RSS_MB"] = static_cast<double>(memoria_residente_mb());
 }
 
+// "Guardar" of the field, a study of 100,000 wells and 100 points: from the command to the file
+// written.
+void guardar_estudio_campo(benchmark::State& state) {
+    Campo c(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const QTemporaryDir dir;
+    c.dialogos.ruta = dir.filePath("campo.abat");
+    for (auto _ : state) benchmark::DoNotOptimize(c.p.estudios.guardarComo());
+}
+
+// "Abrir" of that study, without its time so that nothing is computed: from the command to the
+// points window painted with the field.
+void abrir_estudio_campo(benchmark::State& state) {
+    Campo c(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const QTemporaryDir dir;
+    c.dialogos.ruta = dir.filePath("campo.abat");
+    c.v.coordAbat->setTiempo({});
+    c.p.estudios.guardarComo();
+    for (auto _ : state) {
+        c.p.estudios.abrir(c.dialogos.ruta);
+        (void)QTest::qWaitForWindowExposed(c.v.coordAbat);
+        benchmark::DoNotOptimize(c.v.coordAbat->grab());
+    }
+}
+
+// What the recovery copy takes from the user-interface thread when the user pauses: the entries
+// taken from the windows; the file is written on another thread.
+void copia_de_recuperacion(benchmark::State& state) {
+    Campo c(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    for (auto _ : state) benchmark::DoNotOptimize(estudio_de(c.v));
+}
+
 }  // namespace
 
+BENCHMARK(guardar_estudio_campo)->Args({100000, 100})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(abrir_estudio_campo)->Args({100000, 100})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(copia_de_recuperacion)->Args({100000, 100})->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(pegar_campo)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 // Wells, points.
 BENCHMARK(calcular_campo)

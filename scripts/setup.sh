@@ -11,7 +11,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   locales fonts-liberation fontconfig
   xvfb xauth openbox imagemagick xdotool file
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev libxml2-utils
   dbus dbus-x11 at-spi2-core python3-pyatspi
 )
 

@@ -9,6 +9,7 @@
 #include "informe_error.h"
 #include "origen_error.h"
 #include "resultados.h"
+#include "ventanas_estudio.h"
 
 namespace abat {
 namespace {
@@ -134,6 +135,39 @@ void Asistente::editar(QWidget* ventana, QPushButton* siguiente) {
     siguiente->setText(texto_actualizar);
     v_.principal.mostrar(ventana);
     v_.principal.ocultar(v_.resultados);
+}
+
+void Asistente::mostrarEstudio() {
+    curvas_.cerrar();
+    v_.resultados->limpiar();
+    QPushButton* botones[] = {v_.caracteristicas->cmdSiguiente(), v_.noPozos->cmdSiguiente(),
+                              v_.coordAbat->cmdSiguiente()};
+    for (QPushButton* b : botones) b->setText(texto_siguiente);
+    QWidget* falta = ventana_incompleta(v_);
+    if (falta == nullptr && cabeLaTabla()) {
+        for (QPushButton* b : botones) b->setText(texto_actualizar);
+        v_.caracteristicas->almacenar();
+        aResultados();
+        const auto culpable = calcular();
+        mostrarSolo(v_.resultados);
+        if (culpable) v_.resultados->enfocarEdicion(*culpable);
+        return;
+    }
+    mostrarSolo(falta != nullptr ? falta : v_.coordAbat);  // beyond the limit: fewer points
+}
+
+void Asistente::mostrarSolo(QWidget* ventana) {
+    if (ventana == v_.caracteristicas) {
+        v_.principal.setLeft(ventana, v_.principal.centrado(ventana));
+    } else if (ventana != v_.resultados) {
+        v_.principal.setTop(ventana, 0);
+        v_.principal.setLeft(ventana, v_.principal.centrado(ventana));
+    }
+    v_.principal.mostrar(ventana);
+    for (QWidget* w : std::initializer_list<QWidget*>{v_.caracteristicas, v_.noPozos, v_.coordAbat,
+                                                      v_.resultados}) {
+        if (w != ventana) v_.principal.ocultar(w);
+    }
 }
 
 void Asistente::salir() {

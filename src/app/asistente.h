@@ -34,12 +34,19 @@ class Asistente : public QObject {
 
     Curvas& curvas() { return curvas_; }
 
+    // The windows hold a study just opened or recovered. With all its data the results are
+    // computed and shown, as after a first pass; otherwise the first window that lacks its data
+    // shows, in its first-pass mode. The last study's results and curves go.
+    void mostrarEstudio();
+
   private:
     void acuiferoAceptado(Modo modo);
     void pozosAceptados(Modo modo);
     void puntosAceptados();
     void editar(QWidget* ventana, QPushButton* siguiente);
     void salir();
+    // Only `ventana` shows among the four, placed as the walk places it.
+    void mostrarSolo(QWidget* ventana);
 
     // Wells x points within the results table's limit; otherwise a message, and nothing changes.
     bool cabeLaTabla();

@@ -17,6 +17,8 @@ int main(int argc, char* argv[]) {
     abat::DialogosQt dialogos;
     abat::Programa programa(dialogos, [] { QCoreApplication::exit(0); });
     dialogos.setPadre(&programa.ventanas.principal);
-    programa.asistente.iniciar();
+    // "abatimientos ESTUDIO.abat", as the file manager starts it too.
+    const QStringList argumentos = QApplication::arguments();
+    programa.iniciar(argumentos.size() > 1 ? argumentos.at(1) : QString());
     return QApplication::exec();
 }

@@ -13,13 +13,25 @@
 
 namespace abat {
 
-Programa::Programa(Dialogos& dialogos, std::function<void()> terminar)
+Programa::Programa(Dialogos& dialogos, std::function<void()> terminar,
+                   const QString& carpetaRecuperacion)
     : ventanas(d, dialogos),
-      asistente(ventanas, d, dialogos, std::move(terminar)),
+      asistente(ventanas, d, dialogos,
+                [this, terminar = std::move(terminar)] {
+                    estudios.terminar();  // a clean end leaves nothing to recover
+                    terminar();
+                }),
+      estudios(ventanas, asistente, dialogos, carpetaRecuperacion),
       dialogos_(dialogos) {
     asistente.setGraficar([this](const DatosCalculo& datos) { graficar(datos); });
     QObject::connect(ventanas.resultados, &frmResultados::guardarGraficoPedido, ventanas.resultados,
                      [this] { guardarGrafico(); });
+}
+
+void Programa::iniciar(const QString& estudio) {
+    asistente.iniciar();
+    estudios.ofrecerRecuperacion();
+    if (!estudio.isEmpty()) estudios.abrir(estudio);
 }
 
 // Every calculation ends with the chart, written anew and shown in the results window.

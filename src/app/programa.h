@@ -8,6 +8,7 @@
 #include "asistente.h"
 #include "declaraciones.h"
 #include "dialogos.h"
+#include "estudios.h"
 #include "motor_qtcharts.h"
 #include "pintar_grafico.h"
 #include "ventanas.h"
@@ -16,11 +17,19 @@ namespace abat {
 
 class Programa {
   public:
-    Programa(Dialogos& dialogos, std::function<void()> terminar);
+    // `terminar` ends the program after "Salir"; `carpetaRecuperacion` keeps the recovery copies
+    // (the user's application-data directory when empty).
+    Programa(Dialogos& dialogos, std::function<void()> terminar,
+             const QString& carpetaRecuperacion = {});
+
+    // The start: the main window with the aquifer window; then, before anything else, the
+    // entries a session left unsaved, offered; then the study named on the command line, if any.
+    void iniciar(const QString& estudio = {});
 
     Declaraciones d;
     Ventanas ventanas;
     Asistente asistente;
+    Estudios estudios;
     std::string archivoGrafico;  // where the chart is written; empty: beside the program
 
   private:

@@ -1,8 +1,14 @@
 #include "MDIForm1.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -11,10 +17,32 @@
 
 namespace abat {
 
-MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this)) {
+namespace {
+
+const QString titulo =
+    QStringLiteral("Cálculo de Abatimientos en el Acuífero Ocasionados por una Trelvana");
+
+// The first file a drag brings that is a study.
+QString estudio_arrastrado(const QMimeData* datos) {
+    for (const QUrl& url : datos->urls()) {
+        if (url.isLocalFile() &&
+            url.toLocalFile().endsWith(QStringLiteral(".abat"), Qt::CaseInsensitive)) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+MDIForm1::MDIForm1(QWidget* parent)
+    : QMainWindow(parent), area_(new QMdiArea(this)), archivo_(new QMenu(this)) {
     setObjectName(QStringLiteral("MDIForm1"));
-    setWindowTitle(
-        QStringLiteral("Cálculo de Abatimientos en el Acuífero Ocasionados por una Trelvana"));
+    setWindowTitle(titulo);
+    archivo_->setTitle(QStringLiteral("&Archivo"));
+    archivo_->setObjectName(QStringLiteral("menuArchivo"));
+    menuBar()->addMenu(archivo_);
+    setAcceptDrops(true);
     setWindowIcon(QIcon(dibujo(QStringLiteral(":/iconos/gota.svg"), 32)));
     area_->setObjectName(QStringLiteral("MDIClient"));
     // A window larger than the screen can still be reached in full.
@@ -105,6 +133,26 @@ bool MDIForm1::eventFilter(QObject* vigilado, QEvent* evento) {
         QTimer::singleShot(0, this, &MDIForm1::ventanaCerrada);
     }
     return QMainWindow::eventFilter(vigilado, evento);
+}
+
+void MDIForm1::mostrarEstudio(const QString& ruta, bool modificado) {
+    setWindowFilePath(ruta);
+    setWindowTitle(ruta.isEmpty()
+                       ? titulo
+                       : QStringLiteral("%1[*] — %2").arg(QFileInfo(ruta).fileName(), titulo));
+    setWindowModified(!ruta.isEmpty() && modificado);
+}
+
+void MDIForm1::dragEnterEvent(QDragEnterEvent* evento) {
+    if (!estudio_arrastrado(evento->mimeData()).isEmpty()) evento->acceptProposedAction();
+}
+
+void MDIForm1::dropEvent(QDropEvent* evento) {
+    const QString ruta = estudio_arrastrado(evento->mimeData());
+    if (ruta.isEmpty()) return;
+    evento->acceptProposedAction();
+    // After the drop has ended: opening may ask a question.
+    QTimer::singleShot(0, this, [this, ruta] { emit estudioSoltado(ruta); });
 }
 
 bool MDIForm1::visible(const QWidget* hijo) const {

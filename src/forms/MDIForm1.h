@@ -8,6 +8,7 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 
 namespace abat {
 
@@ -32,6 +33,12 @@ class MDIForm1 : public QMainWindow {
     void apartarVentanas();
     void reponerVentanas();
 
+    // The menu "Archivo", where the program's file commands go.
+    QMenu* menuArchivo() const { return archivo_; }
+    // The caption, alone while no study file is in use; with one, the file's name first and a
+    // mark while it has unsaved changes.
+    void mostrarEstudio(const QString& ruta, bool modificado);
+
     // Positions in pixels within the client area; Width is the main window's outer width.
     int Width() const;
     // The left edge that centres a child horizontally: Width / 2 - child's width / 2.
@@ -45,9 +52,13 @@ class MDIForm1 : public QMainWindow {
     void activado(QWidget* hijo);
     // The user has closed an opened window.
     void ventanaCerrada();
+    // A study file was dropped on the window.
+    void estudioSoltado(const QString& ruta);
 
   protected:
     bool eventFilter(QObject* vigilado, QEvent* evento) override;
+    void dragEnterEvent(QDragEnterEvent* evento) override;
+    void dropEvent(QDropEvent* evento) override;
 
   private:
     static QMdiSubWindow* marco(const QWidget* hijo);
@@ -55,6 +66,7 @@ class MDIForm1 : public QMainWindow {
     void encajar(QMdiSubWindow* sub) const;
 
     QMdiArea* area_;
+    QMenu* archivo_;
     int abiertas_ = 0;  // windows opened so far, for the cascade
     std::vector<QPointer<QMdiSubWindow>> flotantes_;
     bool cerrando_ = false;  // the program closes a window, not the user

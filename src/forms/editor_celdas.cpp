@@ -20,6 +20,7 @@ EditorCeldas::EditorCeldas(FlexGrid* grid, QLineEdit* txtCellEditor)
     : QObject(grid), grid_(grid), caja_(txtCellEditor) {
     caja_->hide();
     caja_->installEventFilter(this);
+    grid_->installEventFilter(this);
     caja_->setValidator(new SoloTecleable(cabe_en_celda, caja_));  // a paste makes no second row
     connect(grid_, &FlexGrid::DblClick, this, &EditorCeldas::MSFlexGrid1_DblClick);
     connect(grid_, &FlexGrid::KeyPress, this, &EditorCeldas::MSFlexGrid1_KeyPress);
@@ -85,6 +86,16 @@ void EditorCeldas::txtCellEditor_LostFocus() {
 }
 
 bool EditorCeldas::eventFilter(QObject* watched, QEvent* event) {
+    // Ctrl+letter on the table opens the cell editor, before any shortcut of the menus.
+    if (watched == grid_ && event->type() == QEvent::ShortcutOverride) {
+        const auto* tecla = static_cast<QKeyEvent*>(event);
+        const auto modificadores = tecla->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+        if (modificadores == Qt::ControlModifier && tecla->key() >= Qt::Key_A &&
+            tecla->key() <= Qt::Key_Z) {
+            event->accept();
+            return true;
+        }
+    }
     if (watched == caja_ && event->type() == QEvent::KeyPress) {
         const auto codigo = caracter_tecleado(static_cast<QKeyEvent*>(event));
         if (codigo && (*codigo == enter || *codigo == escape)) {

@@ -19,6 +19,8 @@ frmCaracteristicas::frmCaracteristicas(Declaraciones& d, Dialogos& dialogos, QWi
     new FiltroCaracteres(ui_->txtS, admitido_en_acuifero, ui_->cmdSiguiente);
     connect(ui_->cmdSiguiente, &QPushButton::clicked, this,
             &frmCaracteristicas::cmdSiguiente_Click);
+    for (QLineEdit* caja : {ui_->txtT, ui_->txtS})
+        connect(caja, &QLineEdit::textChanged, this, &frmCaracteristicas::editado);
     describir_controles(this);
 }
 
@@ -26,6 +28,24 @@ frmCaracteristicas::~frmCaracteristicas() = default;
 
 QPushButton* frmCaracteristicas::cmdSiguiente() const {
     return ui_->cmdSiguiente;
+}
+
+QString frmCaracteristicas::textoT() const {
+    return ui_->txtT->text();
+}
+
+QString frmCaracteristicas::textoS() const {
+    return ui_->txtS->text();
+}
+
+void frmCaracteristicas::setTextos(const QString& T, const QString& S) {
+    ui_->txtT->setText(T);
+    ui_->txtS->setText(S);
+}
+
+void frmCaracteristicas::almacenar() {
+    d_.T = leading_number(ui_->txtT->text().toStdString());
+    d_.S = leading_number(ui_->txtS->text().toStdString());
 }
 
 void frmCaracteristicas::cmdSiguiente_Click() {
@@ -36,8 +56,7 @@ void frmCaracteristicas::cmdSiguiente_Click() {
                           QStringLiteral("Características del Acuífero"), Icono::advertencia);
         return;
     }
-    d_.T = leading_number(ui_->txtT->text().toStdString());
-    d_.S = leading_number(ui_->txtS->text().toStdString());
+    almacenar();
     emit aceptado(modo);
 }
 

@@ -17,12 +17,17 @@ frmCoordAbat::frmCoordAbat(Dialogos& dialogos, QWidget* parent)
     ui_->Label1->setFont(fuente(9.75));
     ui_->Label1->adjustSize();
     new FiltroCaracteres(ui_->txtTiempo, admitido_en_tiempo, ui_->cmdSiguiente);
+    connect(ui_->txtTiempo, &QLineEdit::textChanged, this, &frmCoordAbat::editado);
 }
 
 frmCoordAbat::~frmCoordAbat() = default;
 
 std::string frmCoordAbat::tiempo() const {
     return ui_->txtTiempo->text().toStdString();
+}
+
+void frmCoordAbat::setTiempo(const QString& texto) {
+    ui_->txtTiempo->setText(texto);
 }
 
 // The caption is not looked at: this window's button always calculates.

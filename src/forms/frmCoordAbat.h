@@ -19,7 +19,8 @@ class frmCoordAbat : public VentanaTabla {
     ~frmCoordAbat() override;
 
     Grid& puntos() { return tabla(); }
-    std::string tiempo() const;  // the text of the time box
+    std::string tiempo() const;            // the text of the time box
+    void setTiempo(const QString& texto);  // as it is, without the key filter
 
   private:
     bool completa() override;

@@ -108,6 +108,16 @@ void frmResultados::enfocarEdicion(Origen origen) {
     boton->setFocus(Qt::ShortcutFocusReason);
 }
 
+void frmResultados::limpiar() {
+    {
+        const Grid::Lote lote(resultados());
+        resultados().setRows(2);
+        resultados().setCols(0);
+        resultados().setFormatString({});
+    }
+    mostrarGrafico(QPixmap());
+}
+
 void frmResultados::enfocarTabla() {
     ui_->MSFlexGrid1->setFocus(Qt::OtherFocusReason);
 }

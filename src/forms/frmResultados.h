@@ -28,6 +28,8 @@ class frmResultados : public VentanaConTabla {
     // Loads the chart from a picture file into Image1; raises the path-access ErrorCalculo
     // when it cannot be read. Image1 then keeps what it showed.
     void cargarGrafico(const std::string& archivo);
+    // No results: an empty table and no picture.
+    void limpiar();
     // Puts the focus on the button that leads to the window of `origen`.
     void enfocarEdicion(Origen origen);
     void enfocarTabla();

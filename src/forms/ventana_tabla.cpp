@@ -24,7 +24,12 @@ void VentanaTabla::montar(const ControlesTabla& controles) {
     c_.grid->setAccessibleName(c_.marco->title().trimmed());
     c_.editor->setAccessibleName(QStringLiteral("Editor de celda"));
     describir_controles(this);
-    new EditorCeldas(c_.grid, c_.editor);
+    editor_ = new EditorCeldas(c_.grid, c_.editor);
+    const GridTableModel* modelo = c_.grid->gridModel();
+    connect(modelo, &GridTableModel::dataChanged, this, &VentanaTabla::editado);
+    connect(modelo, &GridTableModel::rowsInserted, this, &VentanaTabla::editado);
+    connect(modelo, &GridTableModel::rowsRemoved, this, &VentanaTabla::editado);
+    connect(modelo, &GridTableModel::modelReset, this, &VentanaTabla::editado);
     menu_de_tabla(c_.grid, [this](const QString& texto) {
         pegar_registros(tabla(), dialogos_, texto, textos_);
     });
@@ -39,6 +44,10 @@ void VentanaTabla::Form_Activate() const {
 
 void VentanaTabla::actualizar_numeros() {
     renumber_records(tabla());
+}
+
+void VentanaTabla::terminarEdicion() {
+    editor_->HideCellEditor(false);
 }
 
 void VentanaTabla::cmdSiguiente_Click() {

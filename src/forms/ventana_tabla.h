@@ -14,6 +14,7 @@ class QLineEdit;
 
 namespace abat {
 
+class EditorCeldas;
 class FlexGrid;
 
 struct ControlesTabla {
@@ -34,10 +35,14 @@ class VentanaTabla : public VentanaConTabla {
     void Form_Activate() const;
     // Writes 1, 2, ... into the number column after a removal.
     void actualizar_numeros();
+    // Stores the text of an open cell editor, as leaving it does.
+    void terminarEdicion();
 
   signals:
     // The window's input lets the walk go on, in the mode its button's caption gives.
     void aceptado(abat::Modo modo);
+    // What the window holds has changed: a cell, a row, a box.
+    void editado();
 
   protected:
     VentanaTabla(Dialogos& dialogos, Grid tabla, const TextosTabla& textos, QWidget* parent);
@@ -56,6 +61,7 @@ class VentanaTabla : public VentanaConTabla {
 
     const TextosTabla& textos_;
     ControlesTabla c_{};
+    EditorCeldas* editor_ = nullptr;
 };
 
 }  // namespace abat

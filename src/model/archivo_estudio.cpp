@@ -2,10 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
+#include "archivo_entero.h"
 #include "errores.h"
 
 namespace abat {
@@ -28,12 +28,10 @@ std::optional<std::string> motivo_archivo(const QFileInfo& info) {
 
 void guardar_estudio(const Estudio& estudio, const std::string& ruta) {
     const std::string texto = escribir_estudio(estudio);
-    QSaveFile archivo(QString::fromStdString(ruta));
-    const auto n = static_cast<qint64>(texto.size());
-    if (!archivo.open(QIODevice::WriteOnly) || archivo.write(texto.data(), n) != n ||
-        !archivo.commit()) {
-        throw ErrorCalculo::de_acceso(ruta);
-    }
+    escribir_entero(ruta, [&texto](QIODevice& archivo) {
+        const auto n = static_cast<qint64>(texto.size());
+        return archivo.write(texto.data(), n) == n;
+    });
 }
 
 LecturaEstudio abrir_estudio(const std::string& ruta) {

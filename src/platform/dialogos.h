@@ -7,6 +7,7 @@
 namespace abat {
 
 enum class Icono { error, advertencia, pregunta };
+enum class Respuesta { si, no, cancelar };
 
 class Dialogos {
   public:
@@ -15,6 +16,8 @@ class Dialogos {
     virtual void mensaje(const QString& texto, const QString& titulo, Icono icono) = 0;
     // A question with Yes and No, Yes the default and the question icon; true for Yes.
     virtual bool pregunta(const QString& texto, const QString& titulo) = 0;
+    // A question with Yes, No and Cancel, Yes the default; closing it is Cancel.
+    virtual Respuesta preguntaConCancelar(const QString& texto, const QString& titulo) = 0;
     // An input dialog with an empty default text; Cancel and closing give the empty text.
     virtual QString entrada(const QString& prompt, const QString& titulo) = 0;
     // A file dialog to save a file, offering the types of `filtros` ("Nombre (*.ext);;..."), in
@@ -23,6 +26,9 @@ class Dialogos {
     // chosen.
     virtual QString archivoParaGuardar(const QString& titulo, const QString& filtros,
                                        QString& filtro, const QString& propuesto = {}) = 0;
+    // A file dialog to open an existing file of the types of `filtros`, in the folder last used.
+    // Gives the path, or the empty text when cancelled.
+    virtual QString archivoParaAbrir(const QString& titulo, const QString& filtros) = 0;
 };
 
 }  // namespace abat

@@ -63,6 +63,22 @@ bool DialogosQt::pregunta(const QString& texto, const QString& titulo) {
     return caja.exec() == QMessageBox::Yes;
 }
 
+Respuesta DialogosQt::preguntaConCancelar(const QString& texto, const QString& titulo) {
+    QMessageBox caja(QMessageBox::Question, titulo, texto,
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, padre_);
+    caja.setDefaultButton(QMessageBox::Yes);
+    caja.setEscapeButton(QMessageBox::Cancel);
+    preparar(caja);
+    switch (caja.exec()) {
+        case QMessageBox::Yes:
+            return Respuesta::si;
+        case QMessageBox::No:
+            return Respuesta::no;
+        default:
+            return Respuesta::cancelar;
+    }
+}
+
 QString DialogosQt::entrada(const QString& prompt, const QString& titulo) {
     QInputDialog dialogo(padre_);
     dialogo.setWindowTitle(titulo);
@@ -90,6 +106,17 @@ QString DialogosQt::archivoParaGuardar(const QString& titulo, const QString& fil
     if (!propuesto.isEmpty()) dialogo.selectFile(propuesto);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
     filtro = dialogo.selectedNameFilter();
+    carpeta_ = dialogo.directory().absolutePath();
+    return dialogo.selectedFiles().constFirst();
+}
+
+QString DialogosQt::archivoParaAbrir(const QString& titulo, const QString& filtros) {
+    if (carpeta_.isEmpty()) carpeta_ = QDir::homePath();
+    QFileDialog dialogo(padre_, titulo, carpeta_, filtros);
+    dialogo.setAcceptMode(QFileDialog::AcceptOpen);
+    dialogo.setFileMode(QFileDialog::ExistingFile);
+    listar_por_nombres(dialogo);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
     carpeta_ = dialogo.directory().absolutePath();
     return dialogo.selectedFiles().constFirst();
 }

@@ -15,9 +15,11 @@ class DialogosQt : public Dialogos {
 
     void mensaje(const QString& texto, const QString& titulo, Icono icono) override;
     bool pregunta(const QString& texto, const QString& titulo) override;
+    Respuesta preguntaConCancelar(const QString& texto, const QString& titulo) override;
     QString entrada(const QString& prompt, const QString& titulo) override;
     QString archivoParaGuardar(const QString& titulo, const QString& filtros, QString& filtro,
                                const QString& propuesto = {}) override;
+    QString archivoParaAbrir(const QString& titulo, const QString& filtros) override;
 
   private:
     QPointer<QWidget> padre_;

@@ -5,11 +5,11 @@
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+
 #include <cerrno>
 
-#include "errores.h"
+#include "archivo_entero.h"
 
 namespace abat {
 namespace {
@@ -29,14 +29,14 @@ bool se_escribe(const QString& tipo) {
     return vectorial(tipo) || QImageWriter::supportedImageFormats().contains(tipo.toLatin1());
 }
 
-bool escribir_mapa_de_bits(QSaveFile& archivo, QSize tamano, const Pintor& pintar,
+bool escribir_mapa_de_bits(QIODevice& archivo, QSize tamano, const Pintor& pintar,
                            const QString& tipo) {
     const QImage imagen = imagen_de(pintar, tamano, densidad_mapa_de_bits);
     errno = 0;  // drawing reads fonts, which leaves error numbers of its own
     return imagen.save(&archivo, tipo.toUpper().toLatin1().constData());
 }
 
-bool escribir_svg(QSaveFile& archivo, QSize tamano, const Pintor& pintar, const QString& titulo) {
+bool escribir_svg(QIODevice& archivo, QSize tamano, const Pintor& pintar, const QString& titulo) {
     QSvgGenerator svg;
     svg.setOutputDevice(&archivo);
     svg.setSize(tamano);
@@ -49,7 +49,7 @@ bool escribir_svg(QSaveFile& archivo, QSize tamano, const Pintor& pintar, const 
 }
 
 // One page the size of the chart, a pixel of the screen to 1/96 inch.
-bool escribir_pdf(QSaveFile& archivo, QSize tamano, const Pintor& pintar, const QString& titulo) {
+bool escribir_pdf(QIODevice& archivo, QSize tamano, const Pintor& pintar, const QString& titulo) {
     QPdfWriter pdf(&archivo);
     pdf.setResolution(96);
     pdf.setPageSize(QPageSize(QSizeF(tamano) * puntos_por_pixel, QPageSize::Point));
@@ -61,22 +61,11 @@ bool escribir_pdf(QSaveFile& archivo, QSize tamano, const Pintor& pintar, const 
     return pintor.end();
 }
 
-bool escribir(QSaveFile& archivo, QSize tamano, const Pintor& pintar, const QString& titulo) {
-    const QString tipo = extension(archivo.fileName());
+bool escribir(QIODevice& archivo, const QString& tipo, QSize tamano, const Pintor& pintar,
+              const QString& titulo) {
     if (tipo == QLatin1String("svg")) return escribir_svg(archivo, tamano, pintar, titulo);
     if (tipo == QLatin1String("pdf")) return escribir_pdf(archivo, tamano, pintar, titulo);
     return escribir_mapa_de_bits(archivo, tamano, pintar, tipo);
-}
-
-// What stopped the file, when the system's own error number was lost on the way.
-int causa_por_la_ruta(const QString& ruta) {
-    const QFileInfo archivo(ruta);
-    const QFileInfo carpeta(archivo.absolutePath());
-    if (archivo.isDir()) return EISDIR;
-    if (!carpeta.exists()) return ENOENT;
-    if (!carpeta.isDir()) return ENOTDIR;
-    if (!carpeta.isWritable()) return EACCES;
-    return 0;
 }
 
 }  // namespace
@@ -103,25 +92,11 @@ QString nombre_de_archivo(const QString& titulo, const QString& extension) {
     return nombre.trimmed() + QLatin1Char('.') + extension;
 }
 
-// Each step starts with no error number, so the one that fails leaves its own.
 void guardar_imagen(const QString& ruta, QSize tamano, const Pintor& pintar,
                     const QString& titulo) {
-    QSaveFile archivo(ruta);
-    errno = 0;
-    bool escrito = archivo.open(QIODevice::WriteOnly);
-    if (escrito) {
-        errno = 0;
-        escrito =
-            escribir(archivo, tamano, pintar, titulo) && archivo.error() == QFileDevice::NoError;
-    }
-    if (escrito) {
-        errno = 0;
-        escrito = archivo.commit();  // the data reach the disk here, or fail to
-    }
-    if (escrito) return;
-    const int error = errno != 0 ? errno : causa_por_la_ruta(ruta);
-    archivo.cancelWriting();  // a device that failed part-way leaves no temporary file
-    throw ErrorCalculo::de_acceso(ruta.toStdString(), motivo_del_sistema(error));
+    escribir_entero(ruta.toStdString(), [&](QIODevice& archivo) {
+        return escribir(archivo, extension(ruta), tamano, pintar, titulo);
+    });
 }
 
 }  // namespace abat

@@ -16,7 +16,7 @@ metainfo=$share/metainfo/$id.metainfo.xml
 desktop-file-validate "$desktop"
 appstreamcli validate --no-net "$metainfo" >/dev/null
 
-exec=$(sed -n 's/^Exec=//p' "$desktop")
+exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 test -x "$dest/usr/bin/$exec"
 test "$icon" = "$id"
@@ -24,6 +24,12 @@ test -f "$share/icons/hicolor/scalable/apps/$icon.svg"
 for lado in 16 24 32 48 64 128 256; do
     file "$share/icons/hicolor/${lado}x$lado/apps/$icon.png" | grep -q "PNG image data, $lado x $lado"
 done
+# Study files belong to the program: the desktop entry takes their type, which the glob gives.
+mime=$share/mime/packages/$id.xml
+xmllint --noout "$mime"
+grep -q '^MimeType=application/x-abatimientos;$' "$desktop"
+grep -q '<glob pattern="\*.abat"/>' "$mime"
+grep -q '<mime-type type="application/x-abatimientos">' "$mime"
 grep -q "<id>$id</id>" "$metainfo"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
 grep -q "<binary>$exec</binary>" "$metainfo"
@@ -31,8 +37,9 @@ zcat "$share/man/man1/$exec.1.gz" | grep -q '^\.SH DESCRIPCIÓN'
 zcat "$share/doc/abatimientos/changelog.gz" | head -1 | grep -q '^abatimientos (1\.0)'
 grep -q '^License: GPL-3.0-or-later' "$share/doc/abatimientos/copyright"
 
-# The installed program, on a display of its own: its main window shows with its caption.
-env -u QT_QPA_PLATFORM xvfb-run -a bash -c '
+# The installed program, on a display of its own: its main window shows with its caption. Its
+# data (a recovery copy) go to a directory of the test's own.
+XDG_DATA_HOME=$dest/datos env -u QT_QPA_PLATFORM xvfb-run -a bash -c '
     "$1" & programa=$!
     timeout 30 xdotool search --sync --onlyvisible --name "Cálculo de Abatimientos en el Acuífero" >/dev/null
     visto=$?

@@ -25,18 +25,25 @@ namespace {
 struct Prueba {
     DialogosGuionados dialogos;
     bool terminado = false;
-    Programa p{dialogos, [this] { terminado = true; }};
+    QTemporaryDir dir;  // the chart's picture and the recovery copies
+    Programa p;
     Ventanas& v = p.ventanas;
-    QTemporaryDir dir;
     bool sinEspera = true;  // no wait cursor over any dialog
 
-    Prueba() {
+    // `estudio`: the study named on the command line; `recuperacion`: where the recovery copies
+    // are kept (a folder of its own when empty); `antes` answers the dialogs of the start.
+    explicit Prueba(const QString& estudio = {}, const QString& recuperacion = {},
+                    const std::function<void(DialogosGuionados&)>& antes = {})
+        : p(
+              dialogos, [this] { terminado = true; },
+              recuperacion.isEmpty() ? dir.filePath("recuperacion") : recuperacion) {
+        if (antes) antes(dialogos);
         p.archivoGrafico = QDir(dir.path()).filePath("grafico.gif").toStdString();
         dialogos.alAbrir = [this] {
             sinEspera = sinEspera && QGuiApplication::overrideCursor() == nullptr;
             QApplication::setActiveWindow(nullptr);  // as a real dialog takes the activation
         };
-        p.asistente.iniciar();
+        p.iniciar(estudio);
         if (!QTest::qWaitForWindowActive(&v.principal)) qFatal("the main window did not show");
     }
     QLineEdit* caja(const char* nombre) { return control<QLineEdit>(&v.principal, nombre); }
@@ -269,6 +276,133 @@ class TestAsistente : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_COMPARE(t.p.asistente.curvas().abiertas().size(), size_t{1});
         QTRY_COMPARE(QApplication::focusWidget(), control(t.v.resultados, "MSFlexGrid1"));
+    }
+
+    // A study saved and opened again, from the command line, computes the same results, the input
+    // windows in update mode and the file's name in the title; one without a time opens on the
+    // points window in its first-pass mode. A file that is not a study is told, naming it, and
+    // every entry stays.
+    void estudioGuardadoYAbierto() {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("dos pozos");
+        {
+            Prueba t;
+            const QString titulo = t.v.principal.windowTitle();
+            t.hastaResultados([](Prueba& p) {
+                Prueba::agregar(p.v.noPozos->pozos(), {"P<2>", "0,3", "0.05", "-100", "0"});
+            });
+            t.dialogos.archivos = {ruta};
+            QTest::keyClick(&t.v.principal, Qt::Key_S, Qt::ControlModifier);
+            QCOMPARE(t.dialogos.ultimo().propuesto, QString("Estudio.abat"));
+            QCOMPARE(t.v.principal.windowTitle(), "dos pozos.abat[*] — " + titulo);
+            QVERIFY(!t.v.principal.isWindowModified());
+            t.caja("txtTiempo")->setText("2");
+            QVERIFY(t.v.principal.isWindowModified());
+        }
+        Prueba t(ruta + ".abat");
+        QCOMPARE(t.visible(), t.v.resultados);
+        QCOMPARE(t.resultado(1, 4), std::string("5.4734"));
+        QCOMPARE(t.v.noPozos->pozos().TextMatrix(2, 1), std::string("P<2>"));
+        QCOMPARE(t.v.noPozos->cmdSiguiente()->text(), QString("Actualizar"));
+        QCOMPARE(t.p.estudios.recientes().first(), ruta + ".abat");
+
+        QFile sinTiempo(dir.filePath("sin tiempo.abat"));
+        QVERIFY(sinTiempo.open(QIODevice::WriteOnly));
+        sinTiempo.write(R"({"formato": "abatimientos", "version": 1,
+            "acuifero": {"T": 0.01, "S": "0.0002"}, "puntos": [{"nombre": "A", "x": 1, "y": 2}],
+            "pozos": [{"nombre": "P", "diametro": "1", "caudal": "1", "x": "0", "y": "0"}]})");
+        sinTiempo.close();
+        emit t.v.principal.estudioSoltado(sinTiempo.fileName());  // dropped on the window
+        QCOMPARE(t.visible(), t.v.coordAbat);
+        QCOMPARE(t.v.coordAbat->cmdSiguiente()->text(), QString("Siguiente"));
+        QCOMPARE(t.caja("txtT")->text(), QString("0.01"));
+        QVERIFY(t.v.resultados->resultados().Cols() == 0 && t.v.resultados->imagen().isNull());
+
+        const QStringList antes = t.entradas();
+        for (const char* malo : {"{\"formato\": \"otro\"}", "{\"formato\": \"abatimientos\","}) {
+            QFile f(dir.filePath("malo.abat"));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(malo) > 0);
+            f.close();
+            emit t.v.principal.estudioSoltado(f.fileName());
+            QVERIFY2(t.dialogos.ultimo().texto.startsWith("No se puede abrir «" + f.fileName()),
+                     qPrintable(t.dialogos.ultimo().texto));
+            QCOMPARE(t.entradas(), antes);
+        }
+    }
+
+    // Entries changed since the study was saved or opened are not dropped without the question:
+    // Cancel keeps everything, No drops them, Sí saves them first. With a table focused,
+    // Ctrl+letters open its cell editor, as they always have, and save nothing.
+    void cambiosSinGuardar() {
+        QTemporaryDir dir;
+        Prueba t;
+        t.hastaResultados();
+        auto* grid = control<FlexGrid>(t.v.noPozos, "MSFlexGrid1");
+        pulsar(t.v.resultados, "cmdPozos");
+        grid->setFocus();
+        t.v.noPozos->pozos().selectCell(1, 2);
+        const size_t antes = t.dialogos.mostrados.size();
+        QTest::keyClick(grid, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(control(t.v.noPozos, "txtCellEditor")->isVisible());
+        QCOMPARE(t.dialogos.mostrados.size(), antes);  // no save dialog
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+        t.dialogos.respuestasConCancelar = {Respuesta::cancelar, Respuesta::si, Respuesta::no};
+        t.dialogos.archivos = {dir.filePath("guardado.abat")};
+        const QStringList entradas = t.entradas();
+        control<QAction>(&t.v.principal, "accionNuevo")->trigger();
+        QCOMPARE(t.dialogos.ultimo().texto,
+                 QString("¿Desea guardar los cambios en «Estudio sin título»?"));
+        QCOMPARE(t.entradas(), entradas);
+        control<QAction>(&t.v.principal, "accionNuevo")->trigger();  // Sí: saved, then new
+        QVERIFY(QFile::exists(dir.filePath("guardado.abat")));
+        QVERIFY(!has_records(t.v.noPozos->pozos()) && t.caja("txtT")->text().isEmpty());
+        QCOMPARE(t.visible(), t.v.caracteristicas);
+        t.caja("txtT")->setText("1");
+        t.dialogos.archivos = {dir.filePath("guardado.abat")};
+        control<QAction>(&t.v.principal, "accionAbrir")->trigger();  // No: the study opens
+        QCOMPARE(t.caja("txtT")->text(), QString("0.01"));
+    }
+
+    // Killed while the user works, the program leaves a copy of the entries that the next start
+    // offers before anything else; "Salir" ends cleanly and leaves none. Two programs running
+    // keep copies of their own.
+    void recuperacionTrasUnCierreBrusco() {
+        QTemporaryDir carpeta;
+        const QString copia = carpeta.filePath("recuperacion-1.abat");
+        {
+            auto t = std::make_unique<Prueba>(QString(), carpeta.path());
+            Prueba otra({}, carpeta.path());  // running at the same time
+            t->caja("txtT")->setText("0.01");
+            Prueba::agregar(t->v.noPozos->pozos(), {"Norte", "0.3", "0.05", "100", "0"});
+            otra.caja("txtT")->setText("99");
+            QTRY_VERIFY(QFile::exists(copia) &&
+                        QFile::exists(carpeta.filePath("recuperacion-2.abat")));
+            t->p.estudios.recuperacion().esperar();
+            t->v.noPozos->pozos().setTextMatrix(1, 1, "Sur");  // the last change reaches it too
+            QTRY_VERIFY(QFile(copia).size() > 0 && [&] {
+                QFile f(copia);
+                return f.open(QIODevice::ReadOnly) && f.readAll().contains("Sur");
+            }());
+            t->p.estudios.recuperacion().esperar();
+        }  // neither says "Salir": as after a kill
+        const auto si = [](DialogosGuionados& d) { d.si = {true}; };
+        Prueba t({}, carpeta.path(), si);
+        QCOMPARE(t.dialogos.mostrados.at(0).texto,
+                 QString("La sesión anterior terminó sin guardar sus datos. "
+                         "¿Desea recuperarlos?"));
+        QCOMPARE(std::pair(t.caja("txtT")->text(), fila(t.v.noPozos->pozos(), 1)),
+                 std::pair(QString("0.01"), QString("1|Sur|0.3|0.05|100|0")));
+        t.dialogos.si = {true};
+        pulsar(t.v.caracteristicas, "cmdSiguiente");
+        pulsar(t.v.noPozos, "cmdSiguiente");
+        t.caja("txtTiempo")->setText("1");
+        Prueba::agregar(t.v.coordAbat->puntos(), {"A", "0", "0"});
+        pulsar(t.v.coordAbat, "cmdSiguiente");
+        pulsar(t.v.resultados, "cmdTerminar");
+        QVERIFY(t.terminado && !QFile::exists(copia));
+        Prueba limpia({}, carpeta.path(), si);  // the other's copy is offered now
+        QCOMPARE(limpia.caja("txtT")->text(), QString("99"));
     }
 
     // wells x points beyond the limit: said before anything changes, and the user stays.

@@ -13,7 +13,7 @@
 namespace abat::prueba {
 
 struct Mostrado {
-    enum Tipo { mensaje, pregunta, entrada, archivo } tipo;
+    enum Tipo { mensaje, pregunta, entrada, archivo, abrir } tipo;
     QString texto;
     QString titulo;
     Icono icono;
@@ -22,9 +22,10 @@ struct Mostrado {
 
 class DialogosGuionados : public Dialogos {
   public:
-    std::deque<QString> respuestas;  // the texts typed into the input dialogs, in turn
-    std::deque<bool> si;             // the answers to the questions, in turn
-    std::deque<QString> archivos;    // the paths chosen in the save dialogs, in turn
+    std::deque<QString> respuestas;               // the texts typed into the input dialogs, in turn
+    std::deque<bool> si;                          // the answers to the questions, in turn
+    std::deque<Respuesta> respuestasConCancelar;  // to the questions with Cancel, in turn
+    std::deque<QString> archivos;                 // the paths chosen in the save dialogs, in turn
     std::vector<Mostrado> mostrados;
     std::function<void()> alAbrir;  // runs as each dialog opens, to look at the windows then
     // Answers what the script has no answer for (a question: Yes for a text); without it, a
@@ -38,6 +39,11 @@ class DialogosGuionados : public Dialogos {
         mostrar({Mostrado::pregunta, texto, titulo, Icono::pregunta});
         return si.empty() ? !guion().isEmpty() : sacar(si);
     }
+    Respuesta preguntaConCancelar(const QString& texto, const QString& titulo) override {
+        mostrar({Mostrado::pregunta, texto, titulo, Icono::pregunta});
+        if (!respuestasConCancelar.empty()) return sacar(respuestasConCancelar);
+        return guion().isEmpty() ? Respuesta::no : Respuesta::si;
+    }
     QString entrada(const QString& prompt, const QString& titulo) override {
         mostrar({Mostrado::entrada, prompt, titulo, Icono::pregunta});
         return respuestas.empty() ? guion() : sacar(respuestas);
@@ -49,6 +55,10 @@ class DialogosGuionados : public Dialogos {
         const QString ruta = archivos.empty() ? guion() : sacar(archivos);
         filtro = QStringLiteral("*.") + ruta.section(QLatin1Char('.'), -1);
         return ruta;
+    }
+    QString archivoParaAbrir(const QString& titulo, const QString& filtros) override {
+        mostrar({Mostrado::abrir, filtros, titulo, Icono::pregunta});
+        return archivos.empty() ? guion() : sacar(archivos);
     }
     const Mostrado& ultimo() const { return mostrados.back(); }
 

@@ -1,0 +1,212 @@
+#include "estudios.h"
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+
+#include "archivo_estudio.h"
+#include "errores.h"
+#include "ventanas_estudio.h"
+
+namespace abat {
+namespace {
+
+const QString filtros = QStringLiteral("Estudios de abatimientos (*.abat)");
+const QString clave_recientes = QStringLiteral("estudios/recientes");
+constexpr int cuantos_recientes = 5;
+
+QAction* nueva_accion(QMenu* menu, const QString& texto, const char* nombre,
+                      const QKeySequence& teclas = {}) {
+    auto* a = menu->addAction(texto);
+    a->setObjectName(QString::fromLatin1(nombre));
+    a->setShortcut(teclas);
+    return a;
+}
+
+QString con_extension_estudio(QString ruta) {
+    if (!ruta.endsWith(QStringLiteral(".abat"), Qt::CaseInsensitive)) ruta += ".abat";
+    return ruta;
+}
+
+}  // namespace
+
+Estudios::Estudios(Ventanas& v, Asistente& asistente, Dialogos& dialogos,
+                   const QString& carpetaRecuperacion)
+    : v_(v),
+      asistente_(asistente),
+      dialogos_(dialogos),
+      recuperacion_([this] { return estudio_de(v_); }, carpetaRecuperacion),
+      guardado_(estudio_de(v)) {
+    crearMenu();
+    connect(v_.caracteristicas, &frmCaracteristicas::editado, this, &Estudios::alCambiar);
+    connect(v_.noPozos, &frmNoPozos::editado, this, &Estudios::alCambiar);
+    connect(v_.coordAbat, &frmCoordAbat::editado, this, &Estudios::alCambiar);
+    connect(&v_.principal, &MDIForm1::estudioSoltado, this, &Estudios::abrir);
+    titular();
+}
+
+void Estudios::crearMenu() {
+    QMenu* menu = v_.principal.menuArchivo();
+    connect(nueva_accion(menu, QStringLiteral("&Nuevo"), "accionNuevo", QKeySequence::New),
+            &QAction::triggered, this, &Estudios::nuevo);
+    connect(nueva_accion(menu, QStringLiteral("&Abrir…"), "accionAbrir", QKeySequence::Open),
+            &QAction::triggered, this, [this] {
+                const QString ruta =
+                    dialogos_.archivoParaAbrir(QStringLiteral("Abrir estudio"), filtros);
+                if (!ruta.isEmpty()) abrir(ruta);
+            });
+    connect(nueva_accion(menu, QStringLiteral("&Guardar"), "accionGuardar", QKeySequence::Save),
+            &QAction::triggered, this, &Estudios::guardar);
+    connect(nueva_accion(menu, QStringLiteral("Guardar &como…"), "accionGuardarComo",
+                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+            &QAction::triggered, this, &Estudios::guardarComo);
+    menu->addSeparator();
+    for (int k = 1; k <= cuantos_recientes; ++k) {
+        const QByteArray nombre = "accionReciente" + QByteArray::number(k);
+        QAction* a = nueva_accion(menu, {}, nombre.constData());
+        connect(a, &QAction::triggered, this, [this, a] { abrir(a->data().toString()); });
+        recientes_.push_back(a);
+    }
+    rehacerRecientes();
+}
+
+QStringList Estudios::recientes() const {
+    return QSettings().value(clave_recientes).toStringList();
+}
+
+void Estudios::rehacerRecientes() {
+    const QStringList lista = recientes();
+    for (size_t k = 0; k < recientes_.size(); ++k) {
+        QAction* a = recientes_[k];
+        const bool hay = static_cast<qsizetype>(k) < lista.size();
+        a->setVisible(hay);
+        if (!hay) continue;
+        const QString& ruta = lista[static_cast<qsizetype>(k)];
+        a->setText(QStringLiteral("&%1 %2").arg(k + 1).arg(QFileInfo(ruta).fileName()));
+        a->setToolTip(ruta);
+        a->setStatusTip(ruta);
+        a->setData(ruta);
+    }
+}
+
+void Estudios::recordar(const QString& ruta) {
+    const QString absoluta = QFileInfo(ruta).absoluteFilePath();
+    QStringList lista = recientes();
+    lista.removeAll(absoluta);
+    lista.prepend(absoluta);
+    QSettings().setValue(clave_recientes, lista.mid(0, cuantos_recientes));
+    rehacerRecientes();
+}
+
+void Estudios::alCambiar() {
+    if (llenando_) return;
+    modificado_ = true;
+    titular();
+    recuperacion_.cambiado(ruta_);
+}
+
+void Estudios::titular() {
+    v_.principal.mostrarEstudio(ruta_, modificado_);
+}
+
+bool Estudios::puedeSeguir() {
+    if (!modificado_ || estudio_de(v_) == guardado_) return true;
+    const QString nombre =
+        ruta_.isEmpty() ? QStringLiteral("Estudio sin título") : QFileInfo(ruta_).fileName();
+    switch (dialogos_.preguntaConCancelar(
+        QStringLiteral("¿Desea guardar los cambios en «%1»?").arg(nombre),
+        QStringLiteral("Cambios sin guardar"))) {
+        case Respuesta::si:
+            return guardar();
+        case Respuesta::no:
+            return true;
+        case Respuesta::cancelar:
+            break;
+    }
+    return false;
+}
+
+void Estudios::mostrar(const Estudio& estudio, const QString& ruta, bool modificado) {
+    llenando_ = true;
+    llenar_ventanas(v_, estudio);
+    llenando_ = false;
+    ruta_ = ruta;
+    guardado_ = estudio;
+    modificado_ = modificado;
+    titular();
+    asistente_.mostrarEstudio();
+}
+
+void Estudios::abrir(const QString& ruta) {
+    if (!puedeSeguir()) return;
+    const LecturaEstudio l = abrir_estudio(ruta.toStdString());
+    if (!l.estudio) {
+        dialogos_.mensaje(QString::fromStdString(l.rechazo), QStringLiteral("Abrir estudio"),
+                          Icono::error);
+        return;
+    }
+    recordar(ruta);
+    recuperacion_.descartar();
+    mostrar(*l.estudio, QFileInfo(ruta).absoluteFilePath(), false);
+}
+
+void Estudios::nuevo() {
+    if (!puedeSeguir()) return;
+    recuperacion_.descartar();
+    mostrar(Estudio{}, {}, false);
+}
+
+bool Estudios::guardar() {
+    return ruta_.isEmpty() ? guardarComo() : guardarEn(ruta_);
+}
+
+bool Estudios::guardarComo() {
+    QString filtro;
+    const QString propuesto = ruta_.isEmpty() ? QStringLiteral("Estudio.abat") : ruta_;
+    const QString ruta =
+        dialogos_.archivoParaGuardar(QStringLiteral("Guardar estudio"), filtros, filtro, propuesto);
+    return !ruta.isEmpty() && guardarEn(con_extension_estudio(ruta));
+}
+
+bool Estudios::guardarEn(const QString& ruta) {
+    const Estudio estudio = estudio_de(v_);
+    try {
+        guardar_estudio(estudio, ruta.toStdString());
+    } catch (const ErrorCalculo& e) {
+        QString texto = QStringLiteral("No se puede guardar el estudio en «%1»")
+                            .arg(QString::fromStdString(e.ruta));
+        if (!e.motivo.empty()) texto += QStringLiteral(": ") + QString::fromStdString(e.motivo);
+        dialogos_.mensaje(texto + QLatin1Char('.'), QStringLiteral("Guardar estudio"),
+                          Icono::error);
+        return false;
+    }
+    ruta_ = QFileInfo(ruta).absoluteFilePath();
+    guardado_ = estudio;
+    modificado_ = false;
+    recordar(ruta_);
+    recuperacion_.descartar();
+    titular();
+    return true;
+}
+
+void Estudios::ofrecerRecuperacion() {
+    const std::optional<CopiaRecuperada> copia = recuperacion_.pendiente();
+    if (!copia) return;
+    if (!dialogos_.pregunta(QStringLiteral("La sesión anterior terminó sin guardar sus datos. "
+                                           "¿Desea recuperarlos?"),
+                            QStringLiteral("Recuperar datos"))) {
+        recuperacion_.descartar();
+        return;
+    }
+    // The study's own file is remembered, not overwritten until the user saves; the question
+    // before another study compares with what it holds.
+    const LecturaEstudio archivo = abrir_estudio(copia->archivo.toStdString());
+    mostrar(copia->estudio, copia->archivo, true);
+    guardado_ = archivo.estudio.value_or(Estudio{});
+}
+
+void Estudios::terminar() {
+    recuperacion_.terminar();
+}
+
+}  // namespace abat

@@ -1,0 +1,70 @@
+#pragma once
+// The study in use and its file: "Nuevo", "Abrir…", "Guardar", "Guardar como…" and the last five
+// studies in the menu "Archivo"; a study dropped on the main window or named on the command line;
+// the title that shows it; the recovery copy of the entries. With no study file in use, the
+// program works as it always has.
+
+#include <QAction>
+#include <QObject>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "asistente.h"
+#include "dialogos.h"
+#include "estudio.h"
+#include "recuperacion.h"
+#include "ventanas.h"
+
+namespace abat {
+
+class Estudios : public QObject {
+    Q_OBJECT
+  public:
+    // `carpetaRecuperacion`: where the recovery copies are kept (the user's application-data
+    // directory when empty).
+    Estudios(Ventanas& v, Asistente& asistente, Dialogos& dialogos,
+             const QString& carpetaRecuperacion = {});
+
+    // At the start, before anything else: offers the entries a session that ended without
+    // "Salir" left, and fills the windows with them if the user wants them.
+    void ofrecerRecuperacion();
+    // Opens the study in `ruta`, after asking about unsaved changes. A file that cannot be read
+    // is told, and nothing changes.
+    void abrir(const QString& ruta);
+    void nuevo();
+    // False when nothing was saved: cancelled, or a file that cannot be written.
+    bool guardar();
+    bool guardarComo();
+    // "Salir": nothing is left to recover.
+    void terminar();
+
+    const QString& ruta() const { return ruta_; }
+    bool modificado() const { return modificado_; }
+    Recuperacion& recuperacion() { return recuperacion_; }
+    QStringList recientes() const;
+
+  private:
+    void crearMenu();
+    void rehacerRecientes();
+    void recordar(const QString& ruta);
+    void alCambiar();
+    // Unsaved changes are saved, dropped, or the command is cancelled (false).
+    bool puedeSeguir();
+    // The windows show `estudio`, as the one saved in `ruta`.
+    void mostrar(const Estudio& estudio, const QString& ruta, bool modificado);
+    bool guardarEn(const QString& ruta);
+    void titular();
+
+    Ventanas& v_;
+    Asistente& asistente_;
+    Dialogos& dialogos_;
+    Recuperacion recuperacion_;
+    QString ruta_;      // the study's file; empty while none is in use
+    Estudio guardado_;  // what that file holds, or the entries of a new study
+    bool modificado_ = false;
+    bool llenando_ = false;  // the program, not the user, is changing the windows
+    std::vector<QAction*> recientes_;
+};
+
+}  // namespace abat

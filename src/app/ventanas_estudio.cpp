@@ -1,0 +1,85 @@
+#include "ventanas_estudio.h"
+
+#include "columnas.h"
+#include "filas.h"
+
+namespace abat {
+namespace {
+
+std::string texto(const QString& s) {
+    return s.toStdString();
+}
+
+// The rows of `registros` with the cells `columnas` gives each record, numbered, in place of
+// the table's records; one change for the views.
+template <typename Registro, typename Columnas>
+void llenar_tabla(Grid& tabla, const std::vector<Registro>& registros, Columnas columnas) {
+    const Grid::Lote lote(tabla);
+    tabla.setRows(2);
+    for (int c = 0; c < tabla.Cols(); ++c) tabla.setTextMatrix(1, c, {});
+    tabla.setRows(static_cast<int>(registros.size()) + 2);
+    renumber_records(tabla);
+    int fila = 1;
+    for (const Registro& r : registros) {
+        for (const auto& [columna, celda] : columnas(r)) tabla.setTextMatrix(fila, columna, celda);
+        ++fila;
+    }
+    tabla.selectCell(1, 1);
+}
+
+}  // namespace
+
+Estudio estudio_de(Ventanas& v) {
+    v.noPozos->terminarEdicion();
+    v.coordAbat->terminarEdicion();
+    Estudio e;
+    e.T = texto(v.caracteristicas->textoT());
+    e.S = texto(v.caracteristicas->textoS());
+    const Grid& pozos = v.noPozos->pozos();
+    e.pozos.reserve(static_cast<size_t>(record_count(pozos)));
+    for (int i = 1; i <= record_count(pozos); ++i) {
+        auto celda = [&](int c) { return pozos.TextMatrix(i, c); };
+        e.pozos.push_back({celda(columna_pozo::nombre), celda(columna_pozo::diametro),
+                           celda(columna_pozo::gasto), celda(columna_pozo::x),
+                           celda(columna_pozo::y)});
+    }
+    const Grid& puntos = v.coordAbat->puntos();
+    e.puntos.reserve(static_cast<size_t>(record_count(puntos)));
+    for (int j = 1; j <= record_count(puntos); ++j) {
+        auto celda = [&](int c) { return puntos.TextMatrix(j, c); };
+        e.puntos.push_back(
+            {celda(columna_punto::nombre), celda(columna_punto::x), celda(columna_punto::y)});
+    }
+    e.tiempo = v.coordAbat->tiempo();
+    return e;
+}
+
+void llenar_ventanas(Ventanas& v, const Estudio& e) {
+    v.noPozos->terminarEdicion();
+    v.coordAbat->terminarEdicion();
+    v.caracteristicas->setTextos(QString::fromStdString(e.T), QString::fromStdString(e.S));
+    llenar_tabla(v.noPozos->pozos(), e.pozos, [](const Estudio::Pozo& p) {
+        return std::array<std::pair<int, const std::string&>, 5>{
+            {{columna_pozo::nombre, p.nombre},
+             {columna_pozo::diametro, p.diametro},
+             {columna_pozo::gasto, p.caudal},
+             {columna_pozo::x, p.x},
+             {columna_pozo::y, p.y}}};
+    });
+    llenar_tabla(v.coordAbat->puntos(), e.puntos, [](const Estudio::Punto& p) {
+        return std::array<std::pair<int, const std::string&>, 3>{
+            {{columna_punto::nombre, p.nombre}, {columna_punto::x, p.x}, {columna_punto::y, p.y}}};
+    });
+    v.coordAbat->setTiempo(QString::fromStdString(e.tiempo));
+}
+
+QWidget* ventana_incompleta(Ventanas& v) {
+    if (v.caracteristicas->textoT().isEmpty() || v.caracteristicas->textoS().isEmpty()) {
+        return v.caracteristicas;
+    }
+    if (!has_records(v.noPozos->pozos())) return v.noPozos;
+    if (!has_records(v.coordAbat->puntos()) || v.coordAbat->tiempo().empty()) return v.coordAbat;
+    return nullptr;
+}
+
+}  // namespace abat
