@@ -140,7 +140,16 @@ void MDIForm1::mostrarEstudio(const QString& ruta, bool modificado) {
     setWindowTitle(ruta.isEmpty()
                        ? titulo
                        : QStringLiteral("%1[*] — %2").arg(QFileInfo(ruta).fileName(), titulo));
-    setWindowModified(!ruta.isEmpty() && modificado);
+    modificado_ = !ruta.isEmpty() && modificado;
+    setWindowModified(modificado_);
+}
+
+// Activating an inner window hands its own modified state (none) to the main window.
+void MDIForm1::changeEvent(QEvent* evento) {
+    QMainWindow::changeEvent(evento);
+    if (evento->type() == QEvent::ModifiedChange && isWindowModified() != modificado_) {
+        setWindowModified(modificado_);
+    }
 }
 
 void MDIForm1::dragEnterEvent(QDragEnterEvent* evento) {

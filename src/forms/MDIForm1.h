@@ -57,6 +57,7 @@ class MDIForm1 : public QMainWindow {
 
   protected:
     bool eventFilter(QObject* vigilado, QEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
     void dragEnterEvent(QDragEnterEvent* evento) override;
     void dropEvent(QDropEvent* evento) override;
 
@@ -70,6 +71,7 @@ class MDIForm1 : public QMainWindow {
     int abiertas_ = 0;  // windows opened so far, for the cascade
     std::vector<QPointer<QMdiSubWindow>> flotantes_;
     bool cerrando_ = false;  // the program closes a window, not the user
+    bool modificado_ = false;  // the study's, whatever an inner window's activation says
 };
 
 }  // namespace abat

@@ -297,6 +297,7 @@ class TestAsistente : public QObject {
             QCOMPARE(t.v.principal.windowTitle(), "dos pozos.abat[*] — " + titulo);
             QVERIFY(!t.v.principal.isWindowModified());
             t.caja("txtTiempo")->setText("2");
+            pulsar(t.v.resultados, "cmdAcuifero");  // another window shows: still unsaved
             QVERIFY(t.v.principal.isWindowModified());
         }
         Prueba t(ruta + ".abat");
