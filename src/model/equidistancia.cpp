@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace abat {
@@ -21,8 +22,8 @@ struct Paso {
     int exponente;
 
     double de(double k) const {
-        const std::string texto = std::to_string(static_cast<long long>(k) * mantisa) + "e" +
-                                  std::to_string(exponente);
+        const std::string texto =
+            std::to_string(static_cast<long long>(k) * mantisa) + "e" + std::to_string(exponente);
         double valor = 0;
         const auto leido = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
         if (leido.ec == std::errc::result_out_of_range) {  // beyond a double's range, or below
@@ -69,8 +70,8 @@ Equidistancia equidistancia(double menor, double mayor) {
 }
 
 Equidistancia equidistancia(const Rejilla& rejilla) {
-    double menor = INFINITY;
-    double mayor = -INFINITY;
+    double menor = std::numeric_limits<double>::infinity();
+    double mayor = -menor;
     for (const double v : rejilla.valores) {
         if (std::isnan(v)) continue;
         menor = std::min(menor, v);
