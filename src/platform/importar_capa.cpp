@@ -147,9 +147,10 @@ Importacion leer_capa(OGRLayer& capa, Registro tipo, const Sistema& estudio,
     const Reproyeccion reproyeccion(capa.GetSpatialRef(), estudio, resultado);
     int n = 0;
     for (const auto& f : capa) {
-        const std::string nombre_elemento = f->GetFieldAsString(campos[0]);
-        const std::string elemento =
-            "El elemento " + std::to_string(++n) + " (" + cita(nombre_elemento) + ")";
+        // Named in messages by its place in the layer and, when it has one, its name.
+        const std::string su_nombre = f->GetFieldAsString(campos[0]);
+        const std::string elemento = "El elemento " + std::to_string(++n) +
+                                     (su_nombre.empty() ? "" : " (" + cita(su_nombre) + ")");
         resultado.registros.push_back(registro_de(*f, campos, reproyeccion, elemento));
     }
     if (resultado.registros.empty()) throw Fallo{lugar + " no tiene ningún elemento."};

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <ogrsf_frmts.h>
 
-#include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include "gdal_comun.h"
 
@@ -18,11 +18,10 @@ struct Carpeta {
     Carpeta() { std::filesystem::create_directories(ruta); }
     ~Carpeta() { std::filesystem::remove_all(ruta); }
     std::string operator/(const std::string& nombre) const { return ruta + "/" + nombre; }
-    std::vector<std::string> archivos() const {
-        std::vector<std::string> nombres;
+    std::set<std::string> archivos() const {
+        std::set<std::string> nombres;
         for (const auto& e : std::filesystem::directory_iterator(ruta))
-            nombres.push_back(e.path().filename());
-        std::sort(nombres.begin(), nombres.end());
+            nombres.insert(e.path().filename());
         return nombres;
     }
 };

@@ -59,7 +59,7 @@ TEST(ImportarHoja, EveryRowOrNone) {
     for (const auto& [archivo, texto] : std::vector<std::pair<std::string, std::string>>{
              {"a.csv", "Pe\xF1\xF3n;0,3;1;2;3\r\nP2;0.3;1;2;3"}, {"vacio.csv", "\n\n"},
              {"b.csv", "\xEF\xBB\xBFPeñón,0.3,1,2,3\nP2,0.3,1,2,3\n"},
-             {"m.csv", ";;\n\nP1;1;2;3;4;5\n"}, {"m.txt", "P1;1;2;3;4\n"}}) {
+             {"m.csv", ";;\n\nP1;1;2;3;4;5\n"}}) {
         std::ofstream(carpeta / archivo, std::ios::binary) << texto;
     }
     const std::string columnas = "; cada fila debe tener 5 columnas (Nombre, Diámetro[m], Gasto[m3/s], Coordenada x [m], Coordenada y [m]).";
@@ -69,7 +69,6 @@ TEST(ImportarHoja, EveryRowOrNone) {
              {"m.ods", {}, "«m.ods», hoja «Pozos», fila 2, columna C (Gasto[m3/s]): «abc» no es un valor numérico."},
              {"m.csv", {}, "«m.csv», fila 3, columna 6: «5» sobra" + columnas},
              {"vacio.csv", {}, "«vacio.csv» no tiene ninguna fila que importar en su primera hoja."},
-             {"m.txt", {}, "«m.txt» no es una hoja de cálculo: se leen archivos .xlsx, .ods y .csv."},
              {"no.xlsx", {}, "No se puede leer «no.xlsx» como hoja de cálculo."}}) {
         // clang-format on
         const Importacion i = importar_hoja(carpeta / archivo, encabezados);

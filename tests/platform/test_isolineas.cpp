@@ -34,7 +34,8 @@ TEST(Isolineas, AtTheLevelsAskedWithEachVertexOnABracketingEdge) {
             const int i = static_cast<int>(vertical ? std::round(fi) : std::floor(fi));
             const int j = static_cast<int>(vertical ? std::floor(fj) : std::round(fj));
             const double a = r.valor(i, j);
-            const double b = r.valor(std::min(i + !vertical, 29), std::min(j + vertical, 19));
+            const double b =
+                r.valor(vertical ? i : std::min(i + 1, 29), vertical ? std::min(j + 1, 19) : j);
             EXPECT_TRUE(std::min(a, b) <= l.nivel && l.nivel <= std::max(a, b)) << x << ", " << y;
             EXPECT_NEAR(a + (vertical ? fj - j : fi - i) * (b - a), l.nivel, 1e-9 * e.intervalo);
         }
@@ -49,10 +50,7 @@ TEST(Isolineas, NoLineThroughNodesWithoutValue) {
         r.valores.push_back(k / 8 == 2 || k / 8 == 3 ? NAN : 0.5 * (k % 8) + 0.01 * k);
     const std::vector<Isolinea> lineas = trazar_isolineas(r, {1.7});
     ASSERT_EQ(lineas.size(), 2U);
-    EXPECT_NE(lineas[0].puntos[0].second < 5, lineas[1].puntos[0].second < 5);  // one either side
     for (const Isolinea& l : lineas) {
-        const bool abajo = l.puntos[0].second < 5;
-        for (const auto& [x, y] : l.puntos)
-            EXPECT_TRUE(abajo ? y <= 4.5 : y >= 10.5) << x << ", " << y;
+        for (const auto& [x, y] : l.puntos) EXPECT_FALSE(y > 4.5 && y < 10.5) << x << ", " << y;
     }
 }
