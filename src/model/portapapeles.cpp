@@ -100,14 +100,13 @@ bool repite(const std::vector<std::string>& fila, const std::vector<std::string>
     return true;
 }
 
-// A number as the add dialog accepts it, with a decimal comma allowed where there is no '.'.
-std::optional<std::string> numero(const std::string& celda) {
+}  // namespace
+
+std::optional<std::string> numero_de_celda(const std::string& celda) {
     const LecturaEstricta l = leer_estricto(con_punto_decimal(celda));
     if (!l.ok()) return std::nullopt;
     return number_to_text(l.valor);
 }
-
-}  // namespace
 
 Bloque bloque_a_copiar(const Grid& t) {
     const int ultima = record_count(t);
@@ -150,8 +149,16 @@ std::vector<std::string> encabezados_de(const Grid& t) {
     return e;
 }
 
+std::vector<std::vector<std::string>> filas_de_texto(std::string_view texto) {
+    return filas_de(texto, separador_de(texto));
+}
+
 Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& encabezados) {
-    auto filas = filas_de(texto, separador_de(texto));
+    return analizar_filas(filas_de_texto(texto), encabezados);
+}
+
+Pegado analizar_filas(std::vector<std::vector<std::string>> filas,
+                      const std::vector<std::string>& encabezados) {
     while (!filas.empty() && en_blanco(filas.back())) filas.pop_back();
     size_t primera = 0;
     size_t numero_delante = 0;
@@ -176,7 +183,7 @@ Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& e
         }
         std::vector<std::string> registro{fila[numero_delante]};
         for (size_t c = numero_delante + 1; c < columnas && !p.rechazo; ++c) {
-            if (auto v = numero(fila[c])) {
+            if (auto v = numero_de_celda(fila[c])) {
                 registro.push_back(std::move(*v));
             } else {
                 p.rechazo = {RechazoPegado::no_numerico, n, static_cast<int>(c) + 1, fila[c],

@@ -48,6 +48,16 @@ struct Pegado {
 // number under the strict rule, also with a decimal comma when it holds no '.', and is stored
 // as the add command stores it. The first cell that fails refuses the whole paste.
 Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& encabezados);
+// Pasted text split into rows of cells: its separator found, quotes read as spreadsheets write
+// them.
+std::vector<std::vector<std::string>> filas_de_texto(std::string_view texto);
+// The same rules over rows of cells already split, as a spreadsheet file holds them; a refusal
+// names the row and column among them (from 1).
+Pegado analizar_filas(std::vector<std::vector<std::string>> filas,
+                      const std::vector<std::string>& encabezados);
+// A cell read as a number under those rules, written as the add command stores it; none when it
+// is not one.
+std::optional<std::string> numero_de_celda(const std::string& celda);
 
 // The headers of a table's columns 1 to Cols - 1, trimmed.
 std::vector<std::string> encabezados_de(const Grid& tabla);
