@@ -4,7 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
+#include "campo_pozos.h"
 #include "curva_tiempo.h"
 #include "datos_calculo.h"
 #include "filas.h"
@@ -63,6 +65,26 @@ void generar_red_lejos(benchmark::State& state) {
     por_evaluacion(state, 529 * n);
 }
 
+// The same grids on the engine alone, on one thread.
+void motor_red(benchmark::State& state, double S, double origen, double lado) {
+    const int n = static_cast<int>(state.range(0));
+    Declaraciones d{0.01, S};
+    const DatosCalculo datos = leer_datos(d, pozos(n, origen, lado), puntos(0), "1");
+    generar_red(d, datos, 0, 1000, 0, 1000);
+    std::vector<double> x;
+    std::vector<double> y;
+    for (const cRedG& nodo : *d.nodos) x.push_back(nodo.x()), y.push_back(nodo.y());
+    const CampoPozos campo(datos);
+    for (auto _ : state) benchmark::DoNotOptimize(campo.totales(1, x, y, 1));
+    por_evaluacion(state, 529 * n);
+}
+void motor_red_cerca(benchmark::State& state) {
+    motor_red(state, 0.0002, 0, 1000);
+}
+void motor_red_lejos(benchmark::State& state) {
+    motor_red(state, 0.2, -2000, 500);
+}
+
 void calcular_resultados_tabla(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const Declaraciones d{0.01, 0.0002};
@@ -85,4 +107,6 @@ void curva_en_el_tiempo(benchmark::State& state) {
 BENCHMARK(curva_en_el_tiempo)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(generar_red_cerca)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(generar_red_lejos)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(motor_red_cerca)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(motor_red_lejos)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(calcular_resultados_tabla)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);

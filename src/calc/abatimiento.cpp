@@ -17,9 +17,16 @@ double distancia_efectiva(double r, double diametro) {
     return r < std::fabs(radio) ? radio : r;
 }
 
+// The aquifer and the time a drawdown is computed at: the calculation's, or another time's.
+struct Acuifero {
+    double T;
+    double S;
+    double tiempo;
+};
+
 // A negative transmissivity, storage coefficient or time has no physical meaning: with two of
 // them negative u would still come out positive and give a drawdown of the wrong sign.
-bool signo_no_valido(const DatosCalculo& d) {
+bool signo_no_valido(const Acuifero& d) {
     return d.T < 0.0 || d.S < 0.0 || d.tiempo < 0.0;
 }
 
@@ -40,7 +47,7 @@ double gasto(const Pozo& p) {
 // The well's drawdown step by step, each step checked: finds which step fails and raises its
 // error, blamed on the quantity that made it overflow. Gives the same value as the quick path
 // when nothing fails.
-double abatimiento_comprobado(const DatosCalculo& d, const Pozo& p, double x, double y) {
+double abatimiento_comprobado(const Acuifero& d, const Pozo& p, double x, double y) {
     // A distance too large comes from the position further out, the well's or the location's.
     const Causa posicion = magnitud(p.x, p.y) > magnitud(x, y) ? Causa::pozo : Causa::lugar;
     const double dx = comprobado(x - p.x, posicion);
@@ -67,9 +74,7 @@ double abatimiento_comprobado(const DatosCalculo& d, const Pozo& p, double x, do
     return dividido(QW, divisor, culpable({{QW, Causa::pozo}, {d.T, Causa::acuifero, true}}));
 }
 
-}  // namespace
-
-double abatimiento_pozo(const DatosCalculo& d, const Pozo& p, double x, double y) {
+double abatimiento_pozo(const Acuifero& d, const Pozo& p, double x, double y) {
     // Quick path: infinities and NaNs propagate, so one test at the end sees any failed step.
     const double dx = x - p.x;
     const double dy = y - p.y;
@@ -82,13 +87,28 @@ double abatimiento_pozo(const DatosCalculo& d, const Pozo& p, double x, double y
     return abatimiento_comprobado(d, p, x, y);
 }
 
+}  // namespace
+
+double abatimiento_pozo(const DatosCalculo& d, const Pozo& p, double x, double y) {
+    return abatimiento_pozo(d, d.tiempo, p, x, y);
+}
+
+double abatimiento_pozo(const DatosCalculo& d, double tiempo, const Pozo& p, double x, double y) {
+    return abatimiento_pozo(Acuifero{d.T, d.S, tiempo}, p, x, y);
+}
+
 double abatimiento_punto(const DatosCalculo& d, double x, double y) {
+    return abatimiento_punto(d, d.tiempo, x, y);
+}
+
+double abatimiento_punto(const DatosCalculo& d, double tiempo, double x, double y) {
+    const Acuifero a{d.T, d.S, tiempo};
     double total = 0.0;
     int k = 0;
     for (const Pozo& pozo : d.pozos) {
         ++k;
         try {
-            total = comprobado(total + abatimiento_pozo(d, pozo, x, y), Causa::pozo);
+            total = comprobado(total + abatimiento_pozo(a, pozo, x, y), Causa::pozo);
         } catch (ErrorCalculo& e) {
             e.pozo = k;
             throw;

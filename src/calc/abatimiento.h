@@ -16,4 +16,9 @@ double abatimiento_pozo(const DatosCalculo& datos, const Pozo& pozo, double x, d
 // Total drawdown in metres of all the wells at (x, y); 0 without wells. An error names its well.
 double abatimiento_punto(const DatosCalculo& datos, double x, double y);
 
+// The same after `tiempo` days instead of the calculation's time.
+double abatimiento_pozo(const DatosCalculo& datos, double tiempo, const Pozo& pozo, double x,
+                        double y);
+double abatimiento_punto(const DatosCalculo& datos, double tiempo, double x, double y);
+
 }  // namespace abat

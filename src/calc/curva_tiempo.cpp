@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numeric>
 
-#include "abatimiento.h"
 #include "aritmetica.h"
+#include "campo_pozos.h"
 #include "numeros.h"
 #include "resultados.h"
 
@@ -42,19 +42,19 @@ TiemposCurva tiempos_curva(double tiempo, int por_decada) {
     return t;
 }
 
-// Time by time, so one copy of the data serves every time; the wells in their order, so the
-// total adds the shares as the results table adds its columns.
+// Time by time; the wells in their order, so the total adds the shares as the results table adds
+// its columns.
 CurvaTiempo curva_tiempo(const DatosCalculo& datos, double x, double y) {
     CurvaTiempo c{tiempos_curva(datos.tiempo), {}, {}};
     const size_t n = c.tiempos.dias.size();
     c.partes.assign(datos.pozos.size(), std::vector<double>(n));
     c.total.assign(n, 0.0);
-    DatosCalculo en_t = datos;
+    const CampoPozos campo(datos);
     for (size_t i = 0; i < n; ++i) {
-        en_t.tiempo = c.tiempos.dias[i];
+        const Partes partes = campo.partes(c.tiempos.dias[i], x, y);
         for (size_t k = 0; k < datos.pozos.size(); ++k) {
             try {
-                c.partes[k][i] = valor_4dec(abatimiento_pozo(en_t, datos.pozos[k], x, y));
+                c.partes[k][i] = valor_4dec(campo.parte_4dec(partes, k));
                 c.total[i] = comprobado(c.total[i] + c.partes[k][i], Causa::pozo);
             } catch (ErrorCalculo& e) {
                 e.pozo = static_cast<int>(k) + 1;

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "abatimiento.h"
 #include "aritmetica.h"
+#include "campo_pozos.h"
 #include "datos_calculo.h"
 #include "filas.h"
 #include "numeros.h"
@@ -47,19 +47,19 @@ void preparar_tabla(const DatosCalculo& datos, Grid& resultados) {
     encabezados_literales(datos, resultados);
 }
 
-void escribir_punto(const DatosCalculo& datos, int j, Grid& resultados) {
+void escribir_punto(const CampoPozos& campo, int j, Grid& resultados) {
+    const DatosCalculo& datos = campo.datos();
     const Punto& punto = datos.puntos[static_cast<size_t>(j - 1)];
     resultados.setRows(resultados.Rows() + 1);
     resultados.setTextMatrix(j, 0, std::to_string(j));
     resultados.setTextMatrix(j, 1, punto.nombre);
-    int k = 0;
-    for (const Pozo& pozo : datos.pozos) {
-        ++k;
+    const Partes partes = campo.partes(datos.tiempo, punto.x, punto.y);
+    for (size_t k = 0; k < datos.pozos.size(); ++k) {
+        const int columna = static_cast<int>(k) + 2;
         try {
-            resultados.setTextMatrix(j, k + 1,
-                                     format_4dec(abatimiento_pozo(datos, pozo, punto.x, punto.y)));
+            resultados.setTextMatrix(j, columna, format_4dec(campo.parte_4dec(partes, k)));
         } catch (ErrorCalculo& e) {
-            e.pozo = k;
+            e.pozo = columna - 1;
             e.punto = j;
             throw;
         }
@@ -104,8 +104,9 @@ void calcular_resultados(const Declaraciones& d, const Grid& pozos, const Grid& 
 void calcular_resultados(const DatosCalculo& datos, Grid& resultados) {
     const Grid::Lote lote(resultados);  // shown once, whole or as far as it got
     preparar_tabla(datos, resultados);
+    const CampoPozos campo(datos);
     for (int j = 1; j <= static_cast<int>(datos.puntos.size()); ++j) {
-        escribir_punto(datos, j, resultados);
+        escribir_punto(campo, j, resultados);
     }
     escribir_totales(resultados);
     encabezados_literales(datos, resultados);

@@ -1,6 +1,7 @@
 #pragma once
 // Tables as the windows hold them, for the calculation and chart tests.
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,22 @@ inline Declaraciones acuifero(double T = 0.01, double S = 0.0002) {
 inline DatosCalculo datos_de(const Declaraciones& d, const Grid& pozos, const char* tiempo,
                              const Grid& puntos = tabla_puntos({})) {
     return leer_datos(d, pozos, puntos, tiempo);
+}
+
+// A well of `gasto` m3/s at (x, y).
+inline Pozo pozo_en(double x, double y, double gasto, double diametro = 0.3) {
+    return {"P", diametro, x, y, {Lectura::numero, gasto}};
+}
+
+// n wells over a square of side `lado` m, every third one injecting.
+inline DatosCalculo campo_aleatorio(unsigned semilla, int n, double lado, double T = 0.01,
+                                    double S = 2e-4, double tiempo = 1) {
+    std::mt19937_64 g(semilla);
+    std::uniform_real_distribution<double> lugar(0, lado), gasto(0.005, 0.05);
+    DatosCalculo d{T, S, tiempo, {}, {}};
+    for (int k = 0; k < n; ++k)
+        d.pozos.push_back(pozo_en(lugar(g), lugar(g), (k % 3 == 2 ? -1 : 1) * gasto(g)));
+    return d;
 }
 
 // Row r's cells joined by '|'.

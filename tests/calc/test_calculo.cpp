@@ -193,7 +193,7 @@ TEST(Red, CoordinatesAndOrderOfTheNodes) {
          {std::tuple{1, -10, -5}, {2, -10, 0}, {24, 0, -5}, {529, 210, 105}})
         EXPECT_TRUE(d.nodos->Item(k).x() == x && d.nodos->Item(k).y() == y) << k;
     const cRedG& n = d.nodos->Item(100);
-    EXPECT_EQ(n.abat(), abatimiento_punto(datos, n.x(), n.y()));
+    EXPECT_NEAR(n.abat(), abatimiento_punto(datos, n.x(), n.y()), 1e-12 * n.abat());
     generar_red(d, datos, 5, 5, 0, 100);
     ASSERT_EQ(d.nodos->Count(), 529);
     for (const cRedG& m : *d.nodos) EXPECT_EQ(m.x(), 5);

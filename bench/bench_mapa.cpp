@@ -1,0 +1,51 @@
+// Speed of the drawdown map: every node of a grid at a new time, as the map window asks at each
+// move of its time slider, on all cores. Its cost per well-node evaluation stays the same from
+// 100 to 10,000 wells and from 100 x 100 to 400 x 400 nodes.
+// Run: build/bench/bench_mapa
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "campo_pozos.h"
+#include "mapa_abatimiento.h"
+
+using namespace abat;
+
+namespace {
+
+// n wells spread at random over the map's 2 km square, one in ten injecting.
+DatosCalculo campo(int n) {
+    std::mt19937_64 g(1);
+    std::uniform_real_distribution<double> lugar(0, 2000);
+    std::uniform_real_distribution<double> gasto(0.001, 0.02);
+    DatosCalculo d{0.01, 0.0002, 30, {}, {}};
+    for (int k = 0; k < n; ++k) {
+        const double q = (k % 10 == 9 ? -1 : 1) * gasto(g);
+        d.pozos.push_back({"P", 0.3, lugar(g), lugar(g), {Lectura::numero, q}});
+    }
+    return d;
+}
+
+// Wells, nodes along each side; a time from 1 to 30 days, another at each iteration.
+void mapa(benchmark::State& state) {
+    const DatosCalculo datos = campo(static_cast<int>(state.range(0)));
+    const CampoPozos pozos(datos);
+    const int lado = static_cast<int>(state.range(1));
+    Rejilla r{-100, -100, 2200.0 / (lado - 1), 2200.0 / (lado - 1), lado, lado, {}};
+    int paso = 0;
+    for (auto _ : state) abatimiento_rejilla(pozos, 1 + paso++ % 30, r);
+    state.counters["por_evaluacion"] = benchmark::Counter(
+        static_cast<double>(datos.pozos.size()) * lado * lado,
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+}  // namespace
+
+BENCHMARK(mapa)
+    ->Args({100, 200})
+    ->Args({1000, 200})
+    ->Args({10000, 200})
+    ->Args({1000, 100})
+    ->Args({1000, 400})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

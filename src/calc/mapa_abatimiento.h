@@ -1,0 +1,16 @@
+#pragma once
+// The drawdown map: the total drawdown at every node of a regular grid, computed again for each
+// time the user picks.
+
+#include "campo_pozos.h"
+#include "errores.h"
+#include "rejilla.h"
+
+namespace abat {
+
+// Fills mapa.valores with the total drawdown at each node of `mapa` after `tiempo` days (row
+// after row from the lowest y). Raises the error of the first failing node in that order, naming
+// its well and the node; `mapa` then stays as it was.
+void abatimiento_rejilla(const CampoPozos& campo, double tiempo, Rejilla& mapa);
+
+}  // namespace abat

@@ -1,0 +1,177 @@
+// Compiled once per instruction set by foreach_target.h; HWY_DYNAMIC_DISPATCH picks one.
+#undef HWY_TARGET_INCLUDE
+#define HWY_TARGET_INCLUDE "nucleo_simd.cpp"  // NOLINT(bugprone-macro-parentheses)
+#include <hwy/foreach_target.h>               // IWYU pragma: keep
+#include <hwy/highway.h>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "funcion_pozo_simd-inl.h"
+#include "nucleo_simd.h"
+
+HWY_BEFORE_NAMESPACE();
+namespace abat::HWY_NAMESPACE {
+namespace {
+
+namespace hn = hwy::HWY_NAMESPACE;
+using D = hn::ScalableTag<double>;
+using V = hn::Vec<D>;
+
+// Places computed together for each well read; the unrolled loops below take it as 4.
+constexpr size_t vectores_por_bloque = 4;
+
+// What turns a well's distances into its drawdowns, NaN where the exact path must decide.
+struct Parte {
+    V c, u_min, u_max, nan;
+
+    explicit Parte(D d, const EscalaU& e)
+        : c(hn::Set(d, e.c)),
+          u_min(hn::Set(d, e.u_min)),
+          u_max(hn::Set(d, e.u_max)),
+          nan(hn::Set(d, std::numeric_limits<double>::quiet_NaN())) {}
+
+    HWY_INLINE V u(V dx, V dy, V r2_min) const {
+        return hn::Mul(hn::Max(hn::Add(hn::Mul(dx, dx), hn::Mul(dy, dy)), r2_min), c);
+    }
+    HWY_INLINE V drawdown(V u, V w, V k) const {
+        const auto fuera = hn::Or(hn::Lt(u, u_min), hn::Gt(u, u_max));
+        return hn::IfThenElse(fuera, nan, hn::Mul(w, k));
+    }
+};
+
+// A block of vectors of places against every well. Where the whole block lies in one range of u,
+// its vectors compute one formula side by side, with no branch between them.
+HWY_NOINLINE void bloque(const PozosVector& p, const Parte& parte, const double* x, const double* y,
+                         double* total, double* suma_abs) {
+    const D d;
+    const size_t N = hn::Lanes(d);
+    using Haz = std::array<V, vectores_por_bloque>;
+    Haz X;  // the places
+    Haz Y;
+    Haz T;  // the totals and their sizes
+    Haz A;
+    Haz U;  // one well's u and W
+    Haz W;
+    HWY_UNROLL(4)
+    for (size_t v = 0; v < vectores_por_bloque; ++v) {
+        X[v] = hn::LoadU(d, x + v * N);
+        Y[v] = hn::LoadU(d, y + v * N);
+        T[v] = hn::Zero(d);
+        A[v] = hn::Zero(d);
+    }
+    for (size_t i = 0; i < p.n; ++i) {
+        const V px = hn::Set(d, p.x[i]);
+        const V py = hn::Set(d, p.y[i]);
+        const V r2_min = hn::Set(d, p.r2_min[i]);
+        HWY_UNROLL(4)
+        for (size_t v = 0; v < vectores_por_bloque; ++v)
+            U[v] = parte.u(hn::Sub(X[v], px), hn::Sub(Y[v], py), r2_min);
+        Tramo comun = tramo(d, U[0]);
+        HWY_UNROLL(4)
+        for (size_t v = 1; v < vectores_por_bloque; ++v) {
+            if (tramo(d, U[v]) != comun) comun = Tramo::mezcla;
+        }
+        if (comun == Tramo::serie) {
+            HWY_UNROLL(4)
+            for (size_t v = 0; v < vectores_por_bloque; ++v)
+                W[v] = w_serie(d, U[v], hn::Log(d, U[v]));
+        } else if (comun == Tramo::lejos) {
+            HWY_UNROLL(4)
+            for (size_t v = 0; v < vectores_por_bloque; ++v) W[v] = e1_lejos(d, U[v]);
+        } else {
+            for (size_t v = 0; v < vectores_por_bloque; ++v) W[v] = funcion_pozo(d, U[v]);
+        }
+        const V k = hn::Set(d, p.k[i]);
+        HWY_UNROLL(4)
+        for (size_t v = 0; v < vectores_por_bloque; ++v) {
+            const V s = parte.drawdown(U[v], W[v], k);
+            T[v] = hn::Add(T[v], s);
+            A[v] = hn::Add(A[v], hn::Abs(s));
+        }
+    }
+    HWY_UNROLL(4)
+    for (size_t v = 0; v < vectores_por_bloque; ++v) {
+        hn::StoreU(T[v], d, total + v * N);
+        hn::StoreU(A[v], d, suma_abs + v * N);
+    }
+}
+
+}  // namespace
+
+void SumarPozos(const PozosVector& p, const EscalaU& e, const double* x, const double* y, size_t n,
+                double* total, double* suma_abs) {
+    const D d;
+    const Parte parte(d, e);
+    const size_t b = vectores_por_bloque * hn::Lanes(d);
+    size_t j = 0;
+    for (; j + b <= n; j += b) bloque(p, parte, x + j, y + j, total + j, suma_abs + j);
+    if (j == n) return;
+    // The last places, completed with copies of the last one.
+    constexpr size_t maximo = vectores_por_bloque * HWY_MAX_BYTES / sizeof(double);
+    struct {
+        std::array<double, maximo> x, y, total, suma_abs;
+    } resto{};
+    for (size_t i = 0; i < b; ++i) {
+        resto.x[i] = x[std::min(j + i, n - 1)];
+        resto.y[i] = y[std::min(j + i, n - 1)];
+    }
+    bloque(p, parte, resto.x.data(), resto.y.data(), resto.total.data(), resto.suma_abs.data());
+    std::copy_n(resto.total.begin(), n - j, total + j);
+    std::copy_n(resto.suma_abs.begin(), n - j, suma_abs + j);
+}
+
+void PartesPozos(const PozosVector& p, const EscalaU& e, double x, double y, double* partes) {
+    const D d;
+    const Parte parte(d, e);
+    const V X = hn::Set(d, x);
+    const V Y = hn::Set(d, y);
+    for (size_t i = 0; i < p.n; i += hn::Lanes(d)) {
+        const V dx = hn::Sub(X, hn::LoadU(d, p.x.data() + i));
+        const V dy = hn::Sub(Y, hn::LoadU(d, p.y.data() + i));
+        const V u = parte.u(dx, dy, hn::LoadU(d, p.r2_min.data() + i));
+        const V s = parte.drawdown(u, funcion_pozo(d, u), hn::LoadU(d, p.k.data() + i));
+        hn::StoreU(s, d, partes + i);
+    }
+}
+
+void FuncionPozoVector(const double* u, double* w, size_t n) {
+    const D d;
+    const size_t N = hn::Lanes(d);
+    size_t i = 0;
+    for (; i + N <= n; i += N) hn::StoreU(funcion_pozo(d, hn::LoadU(d, u + i)), d, w + i);
+    if (i == n) return;
+    std::array<double, HWY_MAX_BYTES / sizeof(double)> resto{};
+    std::fill(resto.begin(), resto.end(), u[n - 1]);
+    std::copy(u + i, u + n, resto.begin());
+    hn::StoreU(funcion_pozo(d, hn::LoadU(d, resto.data())), d, resto.data());
+    std::copy_n(resto.begin(), n - i, w + i);
+}
+
+}  // namespace abat::HWY_NAMESPACE
+HWY_AFTER_NAMESPACE();
+
+#if HWY_ONCE
+namespace abat {
+
+HWY_EXPORT(SumarPozos);
+HWY_EXPORT(PartesPozos);
+HWY_EXPORT(FuncionPozoVector);
+
+void sumar_pozos(const PozosVector& pozos, const EscalaU& escala, const double* x, const double* y,
+                 size_t n, double* total, double* suma_abs) {
+    HWY_DYNAMIC_DISPATCH(SumarPozos)(pozos, escala, x, y, n, total, suma_abs);
+}
+
+void partes_pozos(const PozosVector& pozos, const EscalaU& escala, double x, double y,
+                  double* partes) {
+    HWY_DYNAMIC_DISPATCH(PartesPozos)(pozos, escala, x, y, partes);
+}
+
+void funcion_pozo_vector(const double* u, double* w, size_t n) {
+    HWY_DYNAMIC_DISPATCH(FuncionPozoVector)(u, w, n);
+}
+
+}  // namespace abat
+#endif

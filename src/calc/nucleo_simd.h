@@ -1,0 +1,44 @@
+#pragma once
+// The engine's inner loops: wells x places in vectors, on the widest instruction set the
+// processor offers, chosen when the program runs.
+
+#include <cstddef>
+#include <vector>
+
+namespace abat {
+
+// Wells are padded to a whole number of the widest vectors.
+inline constexpr size_t relleno_pozos = 16;
+
+// The wells as the loops read them, one array per quantity. The padding wells have no rate.
+struct PozosVector {
+    std::vector<double> x;       // m
+    std::vector<double> y;       // m
+    std::vector<double> r2_min;  // (diameter / 2)^2: nearer than the radius, the radius counts
+    std::vector<double> k;       // rate / (4 pi T): the drawdown per unit of W, m
+    size_t n = 0;                // the real wells, first in the arrays
+};
+
+// u = r^2 * c. A u outside [u_min, u_max] is left to the exact path: its share is NaN. (Within a
+// few units in the last place of u_cruce the engine's u may fall on the other side of it than the
+// exact path's: the series and E1 meet there to one unit.)
+struct EscalaU {
+    double c = 0.0;
+    double u_min = 0.0;
+    double u_max = 0.0;
+};
+
+// Each place's total of all the wells' drawdowns, added in the wells' order, and the total of
+// their sizes (the scale of its rounding error); NaN where a share was left to the exact path.
+void sumar_pozos(const PozosVector& pozos, const EscalaU& escala, const double* x, const double* y,
+                 size_t n, double* total, double* suma_abs);
+
+// Each well's drawdown at (x, y), NaN where left to the exact path. `partes` holds as many
+// values as the padded arrays.
+void partes_pozos(const PozosVector& pozos, const EscalaU& escala, double x, double y,
+                  double* partes);
+
+// W(u) of n values u > 0.
+void funcion_pozo_vector(const double* u, double* w, size_t n);
+
+}  // namespace abat

@@ -1,0 +1,142 @@
+// The engine against the exact path: each well's drawdown, the totals of whole fields and the
+// errors, in the exact path's order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <random>
+
+#include "abatimiento.h"
+#include "campo_pozos.h"
+#include "conjuntos_simd.h"
+#include "fixtures.h"
+#include "mapa_abatimiento.h"
+
+using namespace abat;
+using namespace abat::prueba;
+
+// Ten aquifers and times, a million wells each around one place at distances whose u spread
+// evenly in log from 1e-12 to 700, one in ten with a radius that may take over; rates of both
+// signs. The worst errors go to the test's properties: relative, and absolute up to 100 m.
+TEST(CampoPozos, TenMillionWellsWithin1e12OfTheExactPath) {
+    double peor_relativo = 0;
+    double peor_absoluto = 0;
+    std::mt19937_64 g(3);
+    std::uniform_real_distribution<double> ln_u(std::log(1e-12), std::log(700.0));
+    std::uniform_real_distribution<double> uno(-1, 1);
+    // clang-format off
+    for (const auto [T, S, tiempo] : std::vector<std::array<double, 3>>{
+             {0.01, 2e-4, 1}, {1e-4, 0.1, 30}, {5, 1e-5, 0.01}, {2e-3, 0.3, 3650}, {0.5, 0.02, 1e-4},
+             {1e-6, 1e-6, 1e5}, {0.05, 5e-3, 7}, {3e-2, 1e-3, 0.5}, {8, 0.25, 200}, {1e-3, 1e-4, 2}}) {
+        // clang-format on
+        DatosCalculo datos{T, S, tiempo, {}, {}};
+        const double x = 1e4 * uno(g);
+        const double y = 1e4 * uno(g);
+        for (int k = 0; k < 1'000'000; ++k) {
+            const double r = std::sqrt(std::exp(ln_u(g)) * T * 4 * tiempo * 86400 / S);
+            const double a = std::numbers::pi * uno(g);
+            datos.pozos.push_back(pozo_en(x + r * std::cos(a), y + r * std::sin(a), uno(g),
+                                          k % 10 == 0 ? std::fabs(uno(g)) / 2 : 0));
+        }
+        std::vector<double> exacto;
+        for (const Pozo& p : datos.pozos) exacto.push_back(abatimiento_pozo(datos, p, x, y));
+        const CampoPozos campo(datos);
+        en_cada_conjunto([&](const char* conjunto) {
+            const Partes partes = campo.partes(datos.tiempo, x, y);
+            for (size_t k = 0; k < exacto.size(); ++k) {
+                const double e = std::fabs(exacto[k]);
+                const double error = std::fabs(partes.valores[k] - exacto[k]);
+                ASSERT_LE(error, 1e-12 * e + 1e-13) << conjunto << " " << k;
+                if (e <= 100) peor_absoluto = std::max(peor_absoluto, error);
+                if (e > 1e-280) peor_relativo = std::max(peor_relativo, error / e);
+            }
+        });
+    }
+    RecordProperty("max_relative_error", testing::PrintToString(peor_relativo));
+    RecordProperty("max_absolute_error_m_to_100_m", testing::PrintToString(peor_absoluto));
+}
+
+// Fields with injection wells; places all over them, on each well and a hair from one. The
+// totals hold to 1e-12 of the sum of the shares' sizes, within the bound the engine gives; two
+// threads give the very same values as one; the map's nodes are the grid's.
+TEST(CampoPozos, TotalsOfFieldsWithInjectionWells) {
+    // clang-format off
+    for (const auto& [semilla, n, T, S, tiempo] : {std::tuple{1U, 1, 0.01, 2e-4, 1.0},
+             {2U, 17, 0.01, 2e-4, 30.0}, {3U, 300, 1e-3, 0.1, 5.0}, {4U, 1000, 0.05, 1e-5, 365.0}}) {
+        // clang-format on
+        const DatosCalculo datos = campo_aleatorio(semilla, n, 2000, T, S, tiempo);
+        std::vector<double> x;
+        std::vector<double> y;
+        std::mt19937_64 g(semilla);
+        std::uniform_real_distribution<double> lugar(-500, 2500);
+        for (int i = 0; i < 1500; ++i) x.push_back(lugar(g)), y.push_back(lugar(g));
+        for (const Pozo& p : datos.pozos) x.push_back(p.x), y.push_back(p.y);
+        x.push_back(datos.pozos[0].x + 1e-9), y.push_back(datos.pozos[0].y);
+        const CampoPozos campo(datos);
+        const Totales t = campo.totales(tiempo, x, y, 1);
+        EXPECT_EQ(campo.totales(tiempo, x, y, 2).valores, t.valores);
+        ASSERT_EQ(t.valores.size(), x.size());
+        for (size_t i = 0; i < x.size(); ++i) {
+            double suma = 0;
+            for (const Pozo& p : datos.pozos)
+                suma += std::fabs(abatimiento_pozo(datos, p, x[i], y[i]));
+            const double error = std::fabs(t.valores[i] - abatimiento_punto(datos, x[i], y[i]));
+            ASSERT_LE(error, std::min(1e-12 * suma + 1e-13, t.cotas[i])) << semilla << " " << i;
+        }
+        Rejilla mapa{-100, 50, 230, 170, 7, 5, {}};
+        abatimiento_rejilla(campo, tiempo, mapa);
+        for (const auto& [i, j] : {std::pair{0, 0}, {6, 0}, {0, 4}, {3, 2}, {6, 4}})
+            EXPECT_NEAR(mapa.valor(i, j), abatimiento_punto(datos, mapa.x(i), mapa.y(j)), 1e-11);
+    }
+}
+
+// Each case spoils a field of five wells with forty places on a line through them (places 10,
+// 20 and 30 on wells 1 to 3). The engine raises the error the exact path raises at the first place
+// that fails, naming the same well, cause and place, with the values of the places before it.
+TEST(CampoPozos, ErrorsAreTheExactPathsAtTheFirstFailingPlace) {
+    using Cambio = std::function<void(DatosCalculo&, std::vector<double>&)>;
+    const auto gasto = [](int k, const char* texto) {
+        return [=](DatosCalculo& d, auto&) { d.pozos[k].gasto = leer_estricto(texto); };
+    };
+    // clang-format off
+    const std::vector<Cambio> casos = {
+        [](auto& d, auto&) { d.T = 0; },       [](auto& d, auto&) { d.tiempo = 0; },
+        [](auto& d, auto&) { d.S = 0; },       [](auto& d, auto&) { d.T = -0.01; },
+        [](auto& d, auto&) { d.S = 1e306; },   [](auto& d, auto&) { d.T = 1e-320; },
+        [](auto& d, auto&) { d.tiempo = 1e-320; },
+        [](auto& d, auto&) { d.pozos[2].diametro = 0; },  // place 30
+        gasto(1, "x"), gasto(3, "1e307"), gasto(0, "1e400"),
+        [](auto& d, auto& x) { d.pozos[2].diametro = 0, x[17] = 1e200; },  // place 17 first
+        [](auto& d, auto&) { d.S = 1e-45; },  // out of the engine's ranges, no error
+        [](auto&, auto&) {}};
+    // clang-format on
+    for (size_t c = 0; c < casos.size(); ++c) {
+        DatosCalculo datos{0.01, 2e-4, 1, {}, {}};
+        std::vector<double> x(40);
+        std::vector<double> y(40, 0.0);
+        for (size_t i = 0; i < x.size(); ++i) x[i] = 10.0 * static_cast<double>(i) - 100;
+        for (int k = 0; k < 5; ++k) datos.pozos.push_back(pozo_en(100.0 * k, 0, 0.01 * (k - 1)));
+        casos[c](datos, x);
+        std::optional<ErrorCalculo> esperado;
+        std::vector<double> antes;
+        for (size_t i = 0; i < x.size() && !esperado; ++i) {
+            try {
+                antes.push_back(abatimiento_punto(datos, x[i], y[i]));
+            } catch (ErrorCalculo& e) {
+                esperado = e;
+                esperado->nodo = std::pair(x[i], y[i]);
+            }
+        }
+        const Totales t = CampoPozos(datos).totales(datos.tiempo, x, y);
+        ASSERT_EQ(t.error.has_value(), esperado.has_value()) << c;
+        ASSERT_EQ(t.valores.size(), antes.size()) << c;
+        for (size_t i = 0; i < antes.size(); ++i) EXPECT_NEAR(t.valores[i], antes[i], 1e-12) << c;
+        if (!esperado) continue;
+        EXPECT_EQ(std::tuple(t.error->numero(), t.error->causa, t.error->pozo, t.error->nodo),
+                  std::tuple(esperado->numero(), esperado->causa, esperado->pozo, esperado->nodo))
+            << c;
+    }
+}
