@@ -31,7 +31,8 @@ Asistente::Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos,
       d_(d),
       dialogos_(dialogos),
       terminar_(std::move(terminar)),
-      curvas_(v.principal, dialogos) {
+      curvas_(v.principal, dialogos),
+      mapa_(v.principal, dialogos) {
     connect(v_.caracteristicas, &frmCaracteristicas::aceptado, this, &Asistente::acuiferoAceptado);
     connect(v_.noPozos, &frmNoPozos::aceptado, this, &Asistente::pozosAceptados);
     connect(v_.coordAbat, &frmCoordAbat::aceptado, this, &Asistente::puntosAceptados);
@@ -44,6 +45,7 @@ Asistente::Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos,
     connect(v_.resultados, &frmResultados::terminar, this, &Asistente::salir);
     connect(v_.resultados, &frmResultados::curvaPedida, this,
             [this](int fila) { curvas_.abrir(fila); });
+    connect(v_.resultados, &frmResultados::mapaPedido, this, [this] { mapa_.abrir(); });
     connect(&v_.principal, &MDIForm1::activado, this, [](QWidget* hijo) {
         if (auto* tabla = qobject_cast<VentanaTabla*>(hijo)) tabla->Form_Activate();
     });
@@ -139,6 +141,7 @@ void Asistente::editar(QWidget* ventana, QPushButton* siguiente) {
 
 void Asistente::mostrarEstudio() {
     curvas_.cerrar();
+    mapa_.cerrar();
     v_.resultados->limpiar();
     QPushButton* botones[] = {v_.caracteristicas->cmdSiguiente(), v_.noPozos->cmdSiguiente(),
                               v_.coordAbat->cmdSiguiente()};
@@ -183,14 +186,17 @@ std::optional<Origen> Asistente::calcular() {
         datos_ = std::make_shared<const DatosCalculo>(
             leer_datos(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo()));
         curvas_.nuevoCalculo(datos_);
+        mapa_.nuevoCalculo(datos_);
         calcular_resultados(*datos_, v_.resultados->resultados());
         if (graficar_) graficar_(*datos_);
         curvas_.seguirResultados();
+        mapa_.seguirResultados();
         return std::nullopt;
     } catch (const ErrorCalculo& e) {
         return fallo(e, *datos_);
     } catch (const std::exception& e) {  // a fault of the program: the user's data stay
         curvas_.cerrar();
+        mapa_.cerrar();
         v_.resultados->mostrarGrafico(QPixmap());
         informar_error(dialogos_, QString::fromUtf8(e.what()));
         return Origen::acuifero;
@@ -201,6 +207,7 @@ std::optional<Origen> Asistente::calcular() {
 // beside it. Gives the window that holds the value to mend.
 Origen Asistente::fallo(const ErrorCalculo& e, const DatosCalculo& datos) {
     curvas_.cerrar();
+    mapa_.cerrar();
     v_.resultados->mostrarGrafico(QPixmap());
     informar_error(dialogos_, e);
     return origen_del_error(e, datos);

@@ -12,6 +12,7 @@
 #include "declaraciones.h"
 #include "dialogos.h"
 #include "errores.h"
+#include "mapa.h"
 #include "modo.h"
 #include "origen_error.h"
 #include "ventanas.h"
@@ -33,6 +34,7 @@ class Asistente : public QObject {
     void iniciar();
 
     Curvas& curvas() { return curvas_; }
+    Mapa& mapa() { return mapa_; }
 
     // The windows hold a study just opened or recovered. With all its data the results are
     // computed and shown, as after a first pass; otherwise the first window that lacks its data
@@ -65,6 +67,7 @@ class Asistente : public QObject {
     std::function<void()> terminar_;
     Graficar graficar_;
     Curvas curvas_;
+    Mapa mapa_;
     // What the last calculation read, for the error's culprit.
     std::shared_ptr<const DatosCalculo> datos_;
 };

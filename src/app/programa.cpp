@@ -47,6 +47,9 @@ void Programa::graficar(const DatosCalculo& datos) {
                                      mostrarNitido();
                                  }};
     generar_grafico(d, datos, motor, destino);
+    // The map opens over the plan chart's extent, so the two agree.
+    asistente.mapa().setExtension(
+        {plano_->ex.minimo, plano_->ex.maximo, plano_->ey.minimo, plano_->ey.maximo});
 }
 
 Pintor Programa::pintorPlano() const {

@@ -41,8 +41,9 @@ frmCurvaTiempo::frmCurvaTiempo(ContenidoCurva contenido, Dialogos& dialogos, QWi
     mostrar(std::move(contenido));
     QAction* datos = accion(ui_->graficoTiempo, QStringLiteral("Copiar datos"), "accionCopiarDatos",
                             [this] { copiarDatos(); });
+    ui_->graficoTiempo->addAction(datos);
     menu_de_grafico(
-        ui_->graficoTiempo, [this] { return imagen(); }, [this] { guardarImagen(); }, {datos});
+        ui_->graficoTiempo, [this] { return imagen(); }, [this] { guardarImagen(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, [this] { parentWidget()->close(); });

@@ -58,6 +58,13 @@ frmResultados::frmResultados(QWidget* parent)
         a->setShortcutContext(Qt::WidgetShortcut);
         ui_->MSFlexGrid1->addAction(a);
     }
+    QAction* mapa = accion(ui_->Image1, QStringLiteral("Mapa de abatimientos…"), "accionMapa",
+                           [this] { emit mapaPedido(); });
+    ui_->Image1->addAction(mapa);
+    ui_->Image1->installEventFilter(this);
+    // Connected before the chart's own menu opens: the map needs a chart.
+    connect(ui_->Image1, &QWidget::customContextMenuRequested, mapa,
+            [this, mapa] { mapa->setEnabled(!grafico_.isNull()); });
     menu_de_grafico(
         ui_->Image1, [this] { return grafico_; }, [this] { emit guardarGraficoPedido(); });
     connect(ui_->cmdAcuifero, &QToolButton::clicked, this, &frmResultados::editarAcuifero);
@@ -84,6 +91,15 @@ void frmResultados::mostrarGrafico(const QPixmap& imagen) {
     }
     ui_->Image1->setPixmap(
         imagen.scaled(ui_->Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+bool frmResultados::eventFilter(QObject* vigilado, QEvent* evento) {
+    if (vigilado == ui_->Image1 && evento->type() == QEvent::MouseButtonDblClick &&
+        !grafico_.isNull()) {
+        emit mapaPedido();
+        return true;
+    }
+    return VentanaConTabla::eventFilter(vigilado, evento);
 }
 
 void frmResultados::pedirCurva() {

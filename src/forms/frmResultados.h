@@ -44,7 +44,12 @@ class frmResultados : public VentanaConTabla {
     void terminar();
     // The time-drawdown curve of the point of results row `fila` is asked for.
     void curvaPedida(int fila);
+    // The drawdown map is asked for: "Mapa de abatimientos…", or a double click on the chart.
+    void mapaPedido();
     void guardarGraficoPedido();
+
+  protected:
+    bool eventFilter(QObject* vigilado, QEvent* evento) override;
 
   private:
     void pedirCurva();

@@ -91,7 +91,7 @@ AccionesTabla menu_de_tabla(FlexGrid* grid, std::function<void(const QString&)> 
 }
 
 AccionesGrafico menu_de_grafico(QWidget* grafico, const std::function<QPixmap()>& dibujo,
-                                std::function<void()> guardar, const QList<QAction*>& propias) {
+                                std::function<void()> guardar) {
     const AccionesGrafico a{accion(grafico, QStringLiteral("Copiar imagen"), "accionCopiarImagen",
                                    [dibujo] { QApplication::clipboard()->setPixmap(dibujo()); }),
                             accion(grafico, QStringLiteral("Guardar imagen…"),
@@ -103,15 +103,15 @@ AccionesGrafico menu_de_grafico(QWidget* grafico, const std::function<QPixmap()>
     QObject::connect(teclado, &QShortcut::activated, grafico, [grafico] {
         emit grafico->customContextMenuRequested(grafico->rect().center());
     });
-    QObject::connect(grafico, &QWidget::customContextMenuRequested, grafico,
-                     [grafico, a, dibujo, propias](QPoint donde) {
-                         const bool hay = !dibujo().isNull();
-                         a.copiarImagen->setEnabled(hay);
-                         a.guardarImagen->setEnabled(hay);
-                         abrir_menu(grafico,
-                                    propias + QList<QAction*>{a.copiarImagen, a.guardarImagen},
-                                    grafico->mapToGlobal(donde));
-                     });
+    QObject::connect(
+        grafico, &QWidget::customContextMenuRequested, grafico, [grafico, a, dibujo](QPoint donde) {
+            const bool hay = !dibujo().isNull();
+            a.copiarImagen->setEnabled(hay);
+            a.guardarImagen->setEnabled(hay);
+            abrir_menu(grafico,
+                       grafico->actions() + QList<QAction*>{a.copiarImagen, a.guardarImagen},
+                       grafico->mapToGlobal(donde));
+        });
     return a;
 }
 

@@ -48,9 +48,10 @@ struct AccionesGrafico {
     QAction* guardarImagen;
 };
 
-// The context menu of a chart: its own commands `propias` first, then "Copiar imagen" (the picture
-// `dibujo` gives, on the clipboard) and "Guardar imagen…", both disabled while there is no chart.
+// The context menu of a chart: the chart's own commands first (the actions added to the widget),
+// then "Copiar imagen" (the picture `dibujo` gives, on the clipboard) and "Guardar imagen…", both
+// disabled while there is no chart.
 AccionesGrafico menu_de_grafico(QWidget* grafico, const std::function<QPixmap()>& dibujo,
-                                std::function<void()> guardar, const QList<QAction*>& propias = {});
+                                std::function<void()> guardar);
 
 }  // namespace abat

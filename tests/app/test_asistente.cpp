@@ -250,7 +250,7 @@ class TestAsistente : public QObject {
             QApplication::activePopupWidget()->close();
         });
         QTest::keyClick(imagen, Qt::Key_F10, Qt::ShiftModifier);
-        QCOMPARE(menu, (QStringList{"accionCopiarImagen", "accionGuardarImagen"}));
+        QCOMPARE(menu, (QStringList{"accionMapa", "accionCopiarImagen", "accionGuardarImagen"}));
 
         // Smaller than a curve's window: it is sized down; smaller still than the chart's
         // smallest size, it stays at the top-left corner, its title bar in view.

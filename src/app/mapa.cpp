@@ -1,0 +1,142 @@
+#include "mapa.h"
+
+#include <QtConcurrent>
+
+#include "abatimiento.h"
+#include "composicion_mapa.h"
+#include "informe_error.h"
+
+namespace abat {
+
+struct Mapa::Motor {
+    explicit Motor(std::shared_ptr<const DatosCalculo> d)
+        : datos(std::move(d)), campo(*datos), marcas(marcas_de(*datos)) {}
+    std::shared_ptr<const DatosCalculo> datos;
+    CampoPozos campo;
+    std::shared_ptr<const MarcasMapa> marcas;
+};
+
+Mapa::Mapa(MDIForm1& principal, Dialogos& dialogos) : principal_(principal), dialogos_(dialogos) {
+    connect(&calculo_, &QFutureWatcher<Hecho>::finished, this, &Mapa::recibir);
+}
+
+Mapa::~Mapa() {
+    calculo_.waitForFinished();
+}
+
+void Mapa::nuevoCalculo(std::shared_ptr<const DatosCalculo> datos) {
+    calculo_.waitForFinished();
+    motor_ = std::make_shared<const Motor>(std::move(datos));
+}
+
+void Mapa::setSistema(std::string sistema) {
+    sistema_ = std::move(sistema);
+    if (ventana_) pedir();
+}
+
+Mapa::Peticion Mapa::peticion(std::optional<QSize> pixeles) const {
+    return {ventana_->tiempo(), ventana_->vista(), ventana_->intervalo(),
+            pixeles.value_or(ventana_->pixeles()), sistema_};
+}
+
+Mapa::Hecho Mapa::componer(const Motor& motor, const Peticion& p) {
+    try {
+        DibujoMapa d = componer_mapa(motor.campo, motor.marcas, p.tiempo, p.vista,
+                                     p.pixeles.width(), p.pixeles.height(), p.intervalo);
+        d.sistema = p.sistema;
+        return {std::make_shared<const DibujoMapa>(std::move(d)), std::nullopt};
+    } catch (const ErrorCalculo& e) {
+        return {nullptr, e};
+    }
+}
+
+void Mapa::preparar() {
+    ventana_->prepararTiempo(motor_->datos->tiempo);
+    ventana_->prepararVista(extension_);
+}
+
+void Mapa::abrir() {
+    if (!motor_) return;
+    if (ventana_) {
+        principal_.mostrar(ventana_);
+        return;
+    }
+    auto* ventana = new frmMapa(dialogos_);
+    ventana_ = ventana;
+    preparar();
+    connect(ventana, &frmMapa::mapaPedido, this, &Mapa::pedir);
+    connect(ventana, &frmMapa::cursorMovido, this, &Mapa::mostrarCursor);
+    ventana->setRecomponer(
+        [this](QSize pixeles) { return componer(*motor_, peticion(pixeles)).mapa; });
+    principal_.abrirVentana(ventana);
+    const Hecho hecho = componer(*motor_, peticion());
+    if (hecho.error) {
+        principal_.cerrarVentana(ventana);
+        informar_error(dialogos_, *hecho.error);
+        return;
+    }
+    ventana->mostrar(hecho.mapa);
+    emit dibujado();
+}
+
+void Mapa::seguirResultados() {
+    if (!ventana_) return;
+    preparar();
+    pedir();
+}
+
+void Mapa::cerrar() {
+    calculo_.waitForFinished();
+    if (ventana_) principal_.cerrarVentana(ventana_);
+}
+
+// One map at a time on the other threads; the last one asked for is the next.
+void Mapa::pedir() {
+    if (!ventana_ || !motor_) return;
+    if (calculo_.isRunning()) {
+        pendiente_ = true;
+        return;
+    }
+    pendiente_ = false;
+    calculo_.setFuture(
+        QtConcurrent::run([motor = motor_, p = peticion()] { return componer(*motor, p); }));
+}
+
+void Mapa::recibir() {
+    if (pendiente_) {
+        pedir();
+        return;
+    }
+    const Hecho hecho = calculo_.result();
+    if (!ventana_) return;
+    if (hecho.error) {
+        ventana_->mostrarLinea(QStringLiteral("No se puede dibujar el mapa a los %1 días: %2")
+                                   .arg(ventana_->tiempo())
+                                   .arg(texto_error(*hecho.error).simplified()));
+        return;
+    }
+    ventana_->mostrar(hecho.mapa);
+    emit dibujado();
+}
+
+void Mapa::esperar() {
+    while (calculo_.isRunning() || pendiente_) {
+        calculo_.waitForFinished();
+        QCoreApplication::processEvents();
+    }
+}
+
+// Computed exactly at the cursor's place, at the time shown.
+void Mapa::mostrarCursor(double x, double y) {
+    if (!ventana_ || !motor_) return;
+    QString linea = QStringLiteral("X = %1 m, Y = %2 m: ").arg(x, 0, 'f', 1).arg(y, 0, 'f', 1);
+    try {
+        linea += QStringLiteral("%1 m").arg(
+            abatimiento_punto(*motor_->datos, ventana_->tiempo(), x, y), 0, 'f', 4);
+    } catch (const ErrorCalculo& e) {
+        linea += texto_error(e).simplified();
+    }
+    ventana_->mostrarLinea(linea);
+}
+
+}  // namespace abat

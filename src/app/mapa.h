@@ -1,0 +1,83 @@
+#pragma once
+// The drawdown map of the results in a window of its own that follows them: drawn anew at each
+// calculation, closed when one fails. Its maps are computed on other threads, the last asked for
+// first, so the slider moves at once however large the field.
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "MDIForm1.h"
+#include "campo_pozos.h"
+#include "datos_calculo.h"
+#include "dialogos.h"
+#include "dibujo_mapa.h"
+#include "frmMapa.h"
+
+namespace abat {
+
+class Mapa : public QObject {
+    Q_OBJECT
+  public:
+    Mapa(MDIForm1& principal, Dialogos& dialogos);
+    ~Mapa() override;
+
+    // A calculation starts from these data: the map asked for from now on shows them.
+    void nuevoCalculo(std::shared_ptr<const DatosCalculo> datos);
+    // The plan chart's axis limits, over which the map opens.
+    void setExtension(const VistaMapa& extension) { extension_ = extension; }
+    // The study's coordinate system as the map names it; empty: local coordinates.
+    void setSistema(std::string sistema);
+    // The calculation has ended in results: an open map is drawn anew for them, at their
+    // pumping time.
+    void seguirResultados();
+    // It has failed: the map closes with the results it came from.
+    void cerrar();
+    // Opens the map at the pumping time over the plan chart's extent, or brings it to the front.
+    // A drawdown that cannot be computed is reported, and nothing opens.
+    void abrir();
+    frmMapa* ventana() const { return ventana_; }
+    // Waits for the map being computed and shows it; for tests.
+    void esperar();
+
+  signals:
+    // A map has been drawn in the window.
+    void dibujado();
+
+  private:
+    struct Motor;  // the engine over the data, shared with the threads that compute
+    struct Hecho {
+        std::shared_ptr<const DibujoMapa> mapa;
+        std::optional<ErrorCalculo> error;
+    };
+    // What the window asks for, taken on its thread: another thread computes it.
+    struct Peticion {
+        double tiempo;
+        VistaMapa vista;
+        double intervalo;
+        QSize pixeles;
+        std::string sistema;
+    };
+
+    // The window's map, at `pixeles` (its plot's, by default).
+    Peticion peticion(std::optional<QSize> pixeles = std::nullopt) const;
+    static Hecho componer(const Motor& motor, const Peticion& p);
+    void pedir();
+    void recibir();
+    void mostrarCursor(double x, double y);
+    void preparar();
+
+    MDIForm1& principal_;
+    Dialogos& dialogos_;
+    std::shared_ptr<const Motor> motor_;
+    VistaMapa extension_;
+    std::string sistema_;
+    QPointer<frmMapa> ventana_;
+    QFutureWatcher<Hecho> calculo_;
+    bool pendiente_ = false;  // asked for while another was being computed
+};
+
+}  // namespace abat

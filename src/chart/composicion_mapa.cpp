@@ -1,0 +1,54 @@
+#include "composicion_mapa.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "isolineas.h"
+#include "mapa_abatimiento.h"
+#include "vista_mapa.h"
+
+namespace abat {
+
+Equidistancia niveles_de_intervalo(double menor, double mayor, double intervalo) {
+    if (!(intervalo > 0) || !std::isfinite(menor) || !std::isfinite(mayor) || menor > mayor) {
+        return {};
+    }
+    const double primero = std::ceil(menor / intervalo);
+    const double ultimo = std::floor(mayor / intervalo);
+    if (!(ultimo - primero < isolineas_maximas)) return {};
+    Equidistancia e{intervalo, {}};
+    for (double k = primero; k <= ultimo; ++k) e.niveles.push_back(k * intervalo);
+    return e;
+}
+
+std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos) {
+    auto m = std::make_shared<MarcasMapa>();
+    m->pozos.reserve(datos.pozos.size());
+    for (const Pozo& p : datos.pozos) {
+        m->pozos.push_back({p.nombre, p.x, p.y, p.gasto.ok() && p.gasto.valor < 0});
+    }
+    m->puntos.reserve(datos.puntos.size());
+    for (const Punto& p : datos.puntos) m->puntos.push_back({p.nombre, p.x, p.y, false});
+    return m;
+}
+
+DibujoMapa componer_mapa(const CampoPozos& campo, std::shared_ptr<const MarcasMapa> marcas,
+                         double tiempo, const VistaMapa& vista, int ancho, int alto,
+                         double intervalo) {
+    DibujoMapa d;
+    d.vista = vista;
+    d.tiempo = tiempo;
+    d.rejilla = rejilla_de_vista(vista, ancho, alto);
+    abatimiento_rejilla(campo, tiempo, d.rejilla);
+    const auto [menor, mayor] =
+        std::minmax_element(d.rejilla.valores.begin(), d.rejilla.valores.end());
+    d.minimo = *menor;
+    d.maximo = *mayor;
+    d.niveles = intervalo > 0 ? niveles_de_intervalo(d.minimo, d.maximo, intervalo)
+                              : equidistancia(d.minimo, d.maximo);
+    d.isolineas = trazar_isolineas(d.rejilla, d.niveles.niveles);
+    d.marcas = std::move(marcas);
+    return d;
+}
+
+}  // namespace abat

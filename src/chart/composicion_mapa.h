@@ -1,0 +1,29 @@
+#pragma once
+// The drawdown map at one time: the values of the engine over a grid as fine as the view, and
+// its isolines at round levels or at the interval the user types.
+
+#include <memory>
+
+#include "campo_pozos.h"
+#include "dibujo_mapa.h"
+
+namespace abat {
+
+// The most isolines an interval typed by the user may draw.
+inline constexpr size_t isolineas_maximas = 200;
+
+// The multiples of `intervalo` from `menor` to `mayor`; none when there would be more than
+// isolineas_maximas of them.
+Equidistancia niveles_de_intervalo(double menor, double mayor, double intervalo);
+
+// The wells, pumping or injecting, and the points of a calculation, as the map marks them.
+std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos);
+
+// The map of the wells of `campo` after `tiempo` days over `vista`, shown on a plot of `ancho` x
+// `alto` pixels; the isolines at the multiples of `intervalo`, or at a round interval chosen for
+// the values when it is 0. Raises the ErrorCalculo of the first node that cannot be computed.
+DibujoMapa componer_mapa(const CampoPozos& campo, std::shared_ptr<const MarcasMapa> marcas,
+                         double tiempo, const VistaMapa& vista, int ancho, int alto,
+                         double intervalo = 0);
+
+}  // namespace abat

@@ -1,0 +1,182 @@
+#include "frmMapa.h"
+
+#include <QLineEdit>
+#include <QShortcut>
+#include <QTimer>
+#include <cmath>
+
+#include "apariencia.h"
+#include "filtro_caracteres.h"
+#include "guardar_grafico.h"
+#include "menu_tabla.h"
+#include "numeros.h"
+#include "ui_frmMapa.h"
+#include "vista_mapa.h"
+
+namespace abat {
+namespace {
+
+QString texto(double v) {
+    return QString::fromStdString(number_to_text(v));
+}
+
+}  // namespace
+
+std::vector<std::vector<std::string>> tabla_de_rejilla(const Rejilla& r) {
+    std::vector<std::vector<std::string>> filas;
+    filas.reserve(static_cast<size_t>(r.ny) + 1);
+    auto& cabecera = filas.emplace_back(1);
+    for (int i = 0; i < r.nx; ++i) cabecera.push_back(number_to_text(r.x(i)));
+    for (int j = r.ny - 1; j >= 0; --j) {
+        auto& fila = filas.emplace_back();
+        fila.reserve(static_cast<size_t>(r.nx) + 1);
+        fila.push_back(number_to_text(r.y(j)));
+        for (int i = 0; i < r.nx; ++i) fila.push_back(number_to_text(r.valor(i, j)));
+    }
+    return filas;
+}
+
+frmMapa::frmMapa(Dialogos& dialogos, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::frmMapa>()), dialogos_(dialogos) {
+    ui_->setupUi(this);
+    fuente_de_ventana(this, 8.25);
+    new FiltroCaracteres(ui_->txtTiempoMapa, admitido_en_tiempo, ui_->txtIntervalo);
+    new FiltroCaracteres(ui_->txtIntervalo, admitido_en_tiempo, ui_->graficoMapa);
+    connect(ui_->sldTiempo, &QSlider::valueChanged, this, &frmMapa::alMoverDeslizador);
+    connect(ui_->txtTiempoMapa, &QLineEdit::editingFinished, this, &frmMapa::alEscribirTiempo);
+    connect(ui_->txtIntervalo, &QLineEdit::editingFinished, this, &frmMapa::alEscribirIntervalo);
+    GraficoMapa* g = ui_->graficoMapa;
+    connect(g, &GraficoMapa::cursor, this, &frmMapa::cursorMovido);
+    connect(g, &GraficoMapa::cursorFuera, this, [this] { mostrarLinea({}); });
+    connect(g, &GraficoMapa::zoom, this, [this](double factor, double x, double y) {
+        cambiarVista(acercar(vista(), factor, x, y));
+    });
+    connect(g, &GraficoMapa::arrastre, this,
+            [this](double dx, double dy) { cambiarVista(desplazar(vista(), dx, dy)); });
+    auto* espera = new QTimer(this);  // a new size once the user stops resizing
+    espera->setSingleShot(true);
+    espera->setInterval(120);
+    connect(g, &GraficoMapa::redimensionado, espera, qOverload<>(&QTimer::start));
+    connect(espera, &QTimer::timeout, this, &frmMapa::mapaPedido);
+    g->addAction(
+        accion(g, QStringLiteral("Copiar datos"), "accionCopiarDatos", [this] { copiarDatos(); }));
+    g->addAction(accion(g, QStringLiteral("Vista inicial"), "accionVistaInicial",
+                        [this] { cambiarVista(inicial_); }));
+    menu_de_grafico(
+        g, [g] { return g->mapa() ? g->grab() : QPixmap(); }, [this] { guardarImagen(); });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { parentWidget()->close(); });
+    describir_controles(this);
+}
+
+frmMapa::~frmMapa() = default;
+
+void frmMapa::agregarAccion(QAction* accion) {
+    ui_->graficoMapa->addAction(accion);
+}
+
+void frmMapa::prepararTiempo(double bombeo) {
+    tiempos_ = tiempos_curva(bombeo);
+    const QSignalBlocker bloqueo(ui_->sldTiempo);
+    ui_->sldTiempo->setRange(0, static_cast<int>(tiempos_.dias.size()) - 1);
+    ui_->sldTiempo->setValue(static_cast<int>(tiempos_.bombeo));
+    ui_->sldTiempo->setMarca(static_cast<int>(tiempos_.bombeo));
+    ui_->sldTiempo->setToolTip(
+        QStringLiteral("▲ el tiempo de explotación: %1 días").arg(texto(bombeo)));
+    tiempo_ = bombeo;
+    ui_->txtTiempoMapa->setText(texto(bombeo));
+}
+
+void frmMapa::prepararVista(const VistaMapa& inicial) {
+    inicial_ = vista_ = inicial;
+}
+
+void frmMapa::setRecomponer(std::function<std::shared_ptr<const DibujoMapa>(QSize)> recomponer) {
+    recomponer_ = std::move(recomponer);
+}
+
+VistaMapa frmMapa::vista() const {
+    const QSize p = pixeles();
+    return a_igual_escala(vista_, p.width(), p.height());
+}
+
+QSize frmMapa::pixeles() const {
+    return ui_->graficoMapa->tamanoTrazado();
+}
+
+void frmMapa::mostrar(std::shared_ptr<const DibujoMapa> mapa) {
+    ui_->txtIntervalo->setPlaceholderText(
+        mapa->niveles.intervalo > 0
+            ? QStringLiteral("automático: %1").arg(texto(mapa->niveles.intervalo))
+            : QStringLiteral("sin isolíneas"));
+    ui_->graficoMapa->mostrar(std::move(mapa));
+}
+
+void frmMapa::mostrarLinea(const QString& texto) {
+    ui_->lblCursor->setText(texto);
+}
+
+void frmMapa::alMoverDeslizador(int posicion) {
+    tiempo_ = tiempos_.dias.at(static_cast<size_t>(posicion));
+    ui_->txtTiempoMapa->setText(texto(tiempo_));
+    emit mapaPedido();
+}
+
+// Any time above zero; the slider goes to the nearest of its times.
+void frmMapa::alEscribirTiempo() {
+    const double dias = leading_number(ui_->txtTiempoMapa->text().toStdString());
+    if (!(dias > 0) || !std::isfinite(dias)) {
+        ui_->txtTiempoMapa->setText(texto(tiempo_));
+        return;
+    }
+    if (dias == tiempo_) return;
+    tiempo_ = dias;
+    size_t cerca = 0;
+    for (size_t i = 0; i < tiempos_.dias.size(); ++i) {
+        if (std::fabs(std::log(tiempos_.dias[i] / dias)) <
+            std::fabs(std::log(tiempos_.dias[cerca] / dias)))
+            cerca = i;
+    }
+    const QSignalBlocker bloqueo(ui_->sldTiempo);
+    ui_->sldTiempo->setValue(static_cast<int>(cerca));
+    emit mapaPedido();
+}
+
+// An empty box: the interval is chosen for the values.
+void frmMapa::alEscribirIntervalo() {
+    const QString t = ui_->txtIntervalo->text();
+    const double m = t.isEmpty() ? 0.0 : leading_number(t.toStdString());
+    if (m < 0 || !std::isfinite(m) || m == intervalo_) return;
+    intervalo_ = m;
+    if (m == 0) ui_->txtIntervalo->clear();
+    emit mapaPedido();
+}
+
+void frmMapa::cambiarVista(const VistaMapa& vista) {
+    vista_ = vista;
+    emit mapaPedido();
+}
+
+void frmMapa::copiarDatos() const {
+    if (const auto& m = ui_->graficoMapa->mapa()) copiar_celdas(tabla_de_rejilla(m->rejilla));
+}
+
+// The file's map is computed again at the file's own resolution.
+void frmMapa::guardarImagen() {
+    const auto actual = ui_->graficoMapa->mapa();
+    if (!actual) return;
+    guardar_grafico(
+        dialogos_, ui_->graficoMapa->size(),
+        [this, actual](QPainter& pintor, QSizeF tamano) {
+            const double densidad = std::max(1.0, pintor.device()->devicePixelRatioF());
+            std::shared_ptr<const DibujoMapa> mapa = actual;
+            if (recomponer_) {
+                mapa = recomponer_((area_de_trazado(tamano).size() * densidad).toSize());
+            }
+            pintar_mapa(pintor, tamano, mapa ? *mapa : *actual);
+        },
+        windowTitle());
+}
+
+}  // namespace abat
