@@ -55,27 +55,30 @@ void Mapa::preparar() {
     ventana_->prepararVista(extension_);
 }
 
+// Computed before the window shows, at the size its layout gives it: a map that cannot be
+// computed opens nothing.
 void Mapa::abrir() {
     if (!motor_) return;
     if (ventana_) {
         principal_.mostrar(ventana_);
         return;
     }
-    auto* ventana = new frmMapa(dialogos_);
-    ventana_ = ventana;
+    auto ventana = std::make_unique<frmMapa>(dialogos_);
+    ventana_ = ventana.get();
     preparar();
-    connect(ventana, &frmMapa::mapaPedido, this, &Mapa::pedir);
-    connect(ventana, &frmMapa::cursorMovido, this, &Mapa::mostrarCursor);
-    ventana->setRecomponer(
-        [this](QSize pixeles) { return componer(*motor_, peticion(pixeles)).mapa; });
-    principal_.abrirVentana(ventana);
+    ventana->adjustSize();
     const Hecho hecho = componer(*motor_, peticion());
     if (hecho.error) {
-        principal_.cerrarVentana(ventana);
+        ventana.reset();
         informar_error(dialogos_, *hecho.error);
         return;
     }
-    ventana->mostrar(hecho.mapa);
+    connect(ventana_, &frmMapa::mapaPedido, this, &Mapa::pedir);
+    connect(ventana_, &frmMapa::cursorMovido, this, &Mapa::mostrarCursor);
+    ventana_->setRecomponer(
+        [this](QSize pixeles) { return componer(*motor_, peticion(pixeles)).mapa; });
+    ventana_->mostrar(hecho.mapa);
+    principal_.abrirVentana(ventana.release());
     emit dibujado();
 }
 
@@ -93,6 +96,7 @@ void Mapa::cerrar() {
 // One map at a time on the other threads; the last one asked for is the next.
 void Mapa::pedir() {
     if (!ventana_ || !motor_) return;
+    enCurso_ = true;
     if (calculo_.isRunning()) {
         pendiente_ = true;
         return;
@@ -107,6 +111,7 @@ void Mapa::recibir() {
         pedir();
         return;
     }
+    enCurso_ = false;
     const Hecho hecho = calculo_.result();
     if (!ventana_) return;
     if (hecho.error) {
@@ -120,10 +125,7 @@ void Mapa::recibir() {
 }
 
 void Mapa::esperar() {
-    while (calculo_.isRunning() || pendiente_) {
-        calculo_.waitForFinished();
-        QCoreApplication::processEvents();
-    }
+    while (enCurso_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
 // Computed exactly at the cursor's place, at the time shown.

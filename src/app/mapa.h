@@ -78,6 +78,7 @@ class Mapa : public QObject {
     QPointer<frmMapa> ventana_;
     QFutureWatcher<Hecho> calculo_;
     bool pendiente_ = false;  // asked for while another was being computed
+    bool enCurso_ = false;    // a map asked for is not shown yet
 };
 
 }  // namespace abat

@@ -14,6 +14,8 @@
 #include "filas.h"
 #include "flex_grid.h"
 #include "frmCurvaTiempo.h"
+#include "grafico_mapa.h"
+#include "numeros.h"
 #include "programa.h"
 #include "ruta_grafico.h"
 
@@ -21,6 +23,11 @@ using namespace abat;
 using namespace abat::prueba;
 
 namespace {
+
+// One well and one point, 2.7367 m after a day: the data of a calculation.
+DatosCalculo datos_de_prueba() {
+    return {0.01, 0.0002, 1, {{"P1", 0.3, 100, 0, leer_estricto("0.05")}}, {{"A", 0, 0}}};
+}
 
 struct Prueba {
     DialogosGuionados dialogos;
@@ -228,6 +235,73 @@ class TestAsistente : public QObject {
         control<QAction>(t.v.resultados, "accionGuardarImagen")->trigger();
         QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.readAll().startsWith("%PDF"));
         QCOMPARE(t.dialogos.ultimo().propuesto, QString("Gráfico de abatimientos.png"));
+    }
+
+    // The drawdown map opens from the plan chart's menu over its extent, at the pumping time;
+    // the slider recomputes it at its time, the wheel at a closer view of the same scale, and
+    // "Vista inicial" goes back; its data copy as a surface and its picture saves at twice its
+    // size. A map whose drawdown cannot be computed is the calculation's error, and nothing
+    // opens.
+    void mapaDeAbatimientos() {
+        Prueba t;
+        t.hastaResultados([](Prueba& p) {
+            Prueba::agregar(p.v.noPozos->pozos(), {"I", "0.3", "-0.2", "50", "60"});
+        });
+        control<QAction>(t.v.resultados, "accionMapa")->trigger();
+        Mapa& mapa = t.p.asistente.mapa();
+        QTest::qWait(200);  // laid out at its size in the main window, and drawn for it
+        mapa.esperar();
+        QVERIFY(mapa.ventana() != nullptr && mapa.ventana()->isVisible());
+        QCOMPARE(mapa.ventana()->windowTitle(), QString("Mapa de abatimientos"));
+        auto* grafico = control<GraficoMapa>(mapa.ventana(), "graficoMapa");
+        const VistaMapa inicial = grafico->mapa()->vista;
+        QCOMPARE(grafico->mapa()->tiempo, 1.0);
+        QVERIFY(inicial.xmin <= 0 && inicial.xmax >= 100 && inicial.ymin <= 0 &&
+                inicial.ymax >= 60);
+        QVERIFY(grafico->mapa()->minimo < 0);  // around the injection well
+
+        auto* deslizador = control<QSlider>(mapa.ventana(), "sldTiempo");
+        deslizador->setValue(0);
+        mapa.esperar();
+        QCOMPARE(grafico->mapa()->tiempo, tiempos_curva(1).dias.front());
+        QCOMPARE(t.caja("txtTiempoMapa")->text(),
+                 QString::fromStdString(number_to_text(tiempos_curva(1).dias.front())));
+        emit grafico->zoom(0.5, 0, 0);
+        mapa.esperar();
+        const VistaMapa cerca = grafico->mapa()->vista;
+        const QSize px = grafico->tamanoTrazado();
+        QCOMPARE(qRound(cerca.ancho() / inicial.ancho() * 100), 50);
+        QVERIFY(std::fabs(cerca.ancho() / px.width() / (cerca.alto() / px.height()) - 1) < 1e-9);
+        QStringList menu;
+        QTimer::singleShot(0, [&] {
+            for (QAction* a : qobject_cast<QMenu*>(QApplication::activePopupWidget())->actions())
+                menu << a->objectName();
+            QApplication::activePopupWidget()->close();
+        });
+        QTest::keyClick(grafico, Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(menu.mid(0, 2), (QStringList{"accionCopiarDatos", "accionVistaInicial"}));
+        QCOMPARE(menu.mid(menu.size() - 2),
+                 (QStringList{"accionCopiarImagen", "accionGuardarImagen"}));
+        control<QAction>(mapa.ventana(), "accionVistaInicial")->trigger();
+        mapa.esperar();
+        QCOMPARE(grafico->mapa()->vista.xmin, inicial.xmin);
+
+        control<QAction>(mapa.ventana(), "accionCopiarDatos")->trigger();
+        const QStringList lineas =
+            QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lineas.size(), grafico->mapa()->rejilla.ny + 1);
+        QVERIFY(lineas.front().startsWith('\t'));
+        const QString png = t.dir.filePath("mapa.png");
+        t.dialogos.archivos = {png};
+        control<QAction>(mapa.ventana(), "accionGuardarImagen")->trigger();
+        QCOMPARE(QImage(png).size(), grafico->size() * 2);
+
+        DatosCalculo sinT = datos_de_prueba();
+        sinT.T = 0;
+        Mapa otro(t.v.principal, t.dialogos);
+        otro.nuevoCalculo(std::make_shared<const DatosCalculo>(sinT));
+        otro.abrir();
+        QVERIFY(otro.ventana() == nullptr && t.dialogos.ultimo().texto.contains("'11'"));
     }
 
     // The keyboard: Tab reaches the chart first, where Shift+F10 opens its commands; Ctrl+Tab

@@ -1,0 +1,116 @@
+// The drawdown map: its view at one scale, its grid and values, its levels and isolines, and its
+// data as a spreadsheet reads them.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+
+#include "abatimiento.h"
+#include "composicion_mapa.h"
+#include "fixtures.h"
+#include "frmMapa.h"
+#include "vista_mapa.h"
+
+using namespace abat;
+using namespace abat::prueba;
+
+namespace {
+
+double metros_por_pixel_x(const VistaMapa& v, int ancho) {
+    return v.ancho() / ancho;
+}
+double metros_por_pixel_y(const VistaMapa& v, int alto) {
+    return v.alto() / alto;
+}
+
+}  // namespace
+
+// Whatever the box, a metre is as long across as up, the extent centred where it was and never
+// cut; the wheel scales about the cursor, which stays at its place, at the same scale.
+TEST(VistaMapa, EqualScaleWhateverTheBoxAndTheZoom) {
+    struct Caso {
+        VistaMapa v;
+        int ancho, alto;
+    };
+    for (const auto& [v, ancho, alto] : {Caso{{-400, 800, -100, 500}, 700, 500},
+                                         {{0, 10, 0, 1000}, 300, 800},
+                                         {{5, 5, 0, 100}, 400, 400},
+                                         {{3, 3, 7, 7}, 640, 480}}) {
+        const VistaMapa e = a_igual_escala(v, ancho, alto);
+        EXPECT_NEAR(metros_por_pixel_x(e, ancho) / metros_por_pixel_y(e, alto), 1, 1e-12);
+        EXPECT_TRUE(e.xmin <= v.xmin && e.xmax >= v.xmax && e.ymin <= v.ymin && e.ymax >= v.ymax);
+        EXPECT_NEAR(e.xmin + e.xmax, v.xmin + v.xmax, 1e-9);
+        const VistaMapa z = a_igual_escala(acercar(e, 0.8, 250, 120), ancho, alto);
+        EXPECT_NEAR(metros_por_pixel_x(z, ancho) / metros_por_pixel_x(e, ancho), 0.8, 1e-12);
+        EXPECT_NEAR((250 - z.xmin) / z.ancho(), (250 - e.xmin) / e.ancho(), 1e-9);
+        EXPECT_NEAR((120 - z.ymin) / z.alto(), (120 - e.ymin) / e.alto(), 1e-9);
+    }
+    const Rejilla r = rejilla_de_vista({0, 1000, 0, 600}, 1000, 300);
+    EXPECT_EQ(std::pair(r.nx, r.ny), std::pair(400, 200));  // 2.5 pixels a node, 200 at least
+    EXPECT_DOUBLE_EQ(r.x(r.nx - 1), 1000);
+    EXPECT_DOUBLE_EQ(r.y(r.ny - 1), 600);
+}
+
+// A typed interval: its multiples within the values; too many lines, none.
+TEST(NivelesMapa, MultiplesOfTheTypedInterval) {
+    EXPECT_EQ(niveles_de_intervalo(0.3, 2.2, 0.5).niveles, (std::vector<double>{0.5, 1, 1.5, 2}));
+    EXPECT_EQ(niveles_de_intervalo(-1.2, 0.9, 1).niveles, (std::vector<double>{-1, 0}));
+    EXPECT_TRUE(niveles_de_intervalo(0, 1000, 1).niveles.empty());  // 1001 lines
+    EXPECT_TRUE(niveles_de_intervalo(0, 10, 0).niveles.empty());
+}
+
+// Over a field with injection wells, each node is the exact path's total at the time shown; the
+// isolines are at the levels said, every vertex between nodes on either side of its level.
+TEST(ComposicionMapa, ValuesAndIsolinesOfAFieldWithInjection) {
+    const DatosCalculo datos = datos_de(acuifero(),
+                                        tabla_pozos({{"A", "0.3", "0.05", "100", "200"},
+                                                     {"B", "0.3", "0.02", "300", "400"},
+                                                     {"C", "0.3", "-0.04", "300", "200"}}),
+                                        "30", tabla_puntos({{"X", "150", "250"}}));
+    const CampoPozos campo(datos);
+    const VistaMapa vista = a_igual_escala({0, 500, 100, 500}, 600, 480);
+    for (const double tiempo : {0.1, 30.0}) {
+        const DibujoMapa m = componer_mapa(campo, marcas_de(datos), tiempo, vista, 600, 480);
+        ASSERT_EQ(m.rejilla.valores.size(), size_t(m.rejilla.nx) * size_t(m.rejilla.ny));
+        for (int j = 0; j < m.rejilla.ny; j += 17) {
+            for (int i = 0; i < m.rejilla.nx; i += 13) {
+                const double exacto =
+                    abatimiento_punto(datos, tiempo, m.rejilla.x(i), m.rejilla.y(j));
+                EXPECT_NEAR(m.rejilla.valor(i, j), exacto, 1e-12 * std::fabs(exacto) + 1e-13);
+            }
+        }
+        EXPECT_TRUE(m.minimo < 0 && m.maximo > 0);  // the injection's cone rises above zero
+        EXPECT_TRUE(m.niveles.niveles.size() >= 8 && m.niveles.niveles.size() <= 15);
+        ASSERT_FALSE(m.isolineas.empty());
+        const Rejilla& r = m.rejilla;
+        for (const Isolinea& l : m.isolineas) {
+            EXPECT_NE(std::find(m.niveles.niveles.begin(), m.niveles.niveles.end(), l.nivel),
+                      m.niveles.niveles.end());
+            for (const auto& [x, y] : l.puntos) {
+                const int i = std::clamp(int(std::floor((x - r.x0) / r.dx)), 0, r.nx - 2);
+                const int j = std::clamp(int(std::floor((y - r.y0) / r.dy)), 0, r.ny - 2);
+                const auto [bajo, alto] = std::minmax(
+                    {r.valor(i, j), r.valor(i + 1, j), r.valor(i, j + 1), r.valor(i + 1, j + 1)});
+                EXPECT_TRUE(bajo <= l.nivel + 1e-9 && alto >= l.nivel - 1e-9) << x << " " << y;
+            }
+        }
+        EXPECT_EQ(m.marcas->pozos.at(2).inyecta, true);
+        EXPECT_EQ(m.marcas->puntos.at(0).nombre, "X");
+    }
+}
+
+// The grid as a spreadsheet reads a surface: the x of each column across the first row, then
+// each row's y from the highest, and its drawdowns, as the program writes numbers.
+TEST(ComposicionMapa, GridCopiedAsASurface) {
+    Rejilla r;
+    r.x0 = 10;
+    r.y0 = -5;
+    r.dx = 0.5;
+    r.dy = 2;
+    r.nx = 3;
+    r.ny = 2;
+    r.valores = {1, 2, 3, 4.25, 1e-7, -0.1};
+    const std::vector<std::vector<std::string>> esperado = {
+        {"", "10", "10.5", "11"}, {"-3", "4.25", "1E-07", "-0.1"}, {"-5", "1", "2", "3"}};
+    EXPECT_EQ(tabla_de_rejilla(r), esperado);
+}
