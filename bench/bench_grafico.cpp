@@ -4,14 +4,20 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <random>
 #include <string>
 
+#include "composicion_mapa.h"
 #include "filas.h"
 #include "frmResultados.h"
 #include "generar_grafico.h"
 #include "gif.h"
 #include "motor_qtcharts.h"
 #include "resultados.h"
+#include "vista_mapa.h"
 
 using namespace abat;
 
@@ -86,8 +92,44 @@ void de_resultados_a_image1(benchmark::State& state) {
     }
 }
 
+// n wells at random over 2 km, one in ten injecting, for the drawdown map.
+DatosCalculo campo_del_mapa(int n) {
+    std::mt19937_64 g(1);
+    std::uniform_real_distribution<double> lugar(0, 2000);
+    std::uniform_real_distribution<double> gasto(0.001, 0.02);
+    DatosCalculo d{0.01, 0.0002, 30, {}, {}};
+    for (int k = 0; k < n; ++k) {
+        const double q = (k % 10 == 9 ? -1 : 1) * gasto(g);
+        d.pozos.push_back({"P" + std::to_string(k), 0.3, lugar(g), lugar(g), {Lectura::numero, q}});
+    }
+    return d;
+}
+
+// The map at a new time, as the slider asks it: its 200 x 200 nodes on all cores, its isolines
+// and its painting on a window of the size that puts one node every 2.5 pixels.
+void mapa_a_otro_tiempo(benchmark::State& state) {
+    const DatosCalculo datos = campo_del_mapa(static_cast<int>(state.range(0)));
+    const CampoPozos campo(datos);
+    const auto marcas = marcas_de(datos);
+    const QSize ventana(500 + 72 + 118, 500 + 12 + 46);
+    const QSize pixeles = area_de_trazado(QSizeF(ventana)).size().toSize();
+    const VistaMapa vista = a_igual_escala({-100, 2100, -100, 2100}, pixeles.width(),
+                                           pixeles.height());
+    QImage imagen(ventana, QImage::Format_RGB32);
+    int paso = 0;
+    for (auto _ : state) {
+        const double tiempo = std::pow(10.0, -2 + (paso++ % 40) / 10.0);
+        const DibujoMapa mapa =
+            componer_mapa(campo, marcas, tiempo, vista, pixeles.width(), pixeles.height());
+        QPainter pintor(&imagen);
+        pintar_mapa(pintor, QSizeF(ventana), mapa);
+    }
+    state.counters["nodos"] = static_cast<double>(rejilla_de_vista(vista, pixeles.width(), pixeles.height()).nx);
+}
+
 }  // namespace
 
+BENCHMARK(mapa_a_otro_tiempo)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(generar_grafico_completo)->Unit(benchmark::kMillisecond);
 BENCHMARK(dibujar_grafico)->Unit(benchmark::kMillisecond);
 BENCHMARK(escribir_gif_529_nodos)->Unit(benchmark::kMillisecond);

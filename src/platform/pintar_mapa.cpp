@@ -45,30 +45,47 @@ QColor en_rampa(const std::array<QColor, 7>& rampa, double t) {
 }
 
 // The colour of a value: that of the middle of its band between isolines, so each band is one
-// colour; a diverging ramp, symmetric about zero, when part of the field is negative.
+// colour; a diverging ramp, symmetric about zero, when part of the field is negative. Each band's
+// colour is worked out once.
 class Colores {
   public:
     explicit Colores(const DibujoMapa& m)
         : m_(m),
           divergente_(m.minimo < 0 && m.maximo > 0),
-          alcance_(std::max(std::fabs(m.minimo), std::fabs(m.maximo))) {}
-
-    double centro_de_banda(double v) const {
-        const double i = m_.niveles.intervalo;
-        return i > 0 ? (std::floor(v / i) + 0.5) * i : v;
+          alcance_(std::max(std::fabs(m.minimo), std::fabs(m.maximo))),
+          intervalo_(m.niveles.intervalo) {
+        if (intervalo_ > 0) {
+            primera_ = std::floor(m.minimo / intervalo_);
+            const double ultima = std::floor(m.maximo / intervalo_);
+            for (double b = primera_; b <= ultima; ++b) bandas_.push_back(calcular((b + 0.5) * intervalo_));
+        }
     }
-    QColor de(double v) const {
-        if (!std::isfinite(v)) return sin_valor;
-        const double c = centro_de_banda(v);
-        if (divergente_) return en_rampa(divergente, 0.5 + c / (2 * alcance_));
-        const double rango = m_.maximo - m_.minimo;
-        return en_rampa(secuencial, rango > 0 ? (c - m_.minimo) / rango : 0.5);
+
+    QRgb de(double v) const {
+        if (!std::isfinite(v)) return sin_valor.rgb();
+        if (intervalo_ > 0) {
+            const double b = std::floor(v / intervalo_) - primera_;
+            if (b >= 0 && b < static_cast<double>(bandas_.size())) {
+                return bandas_[static_cast<size_t>(b)];
+            }
+            return calcular((std::floor(v / intervalo_) + 0.5) * intervalo_);
+        }
+        return calcular(v);
     }
 
   private:
+    QRgb calcular(double c) const {
+        if (divergente_) return en_rampa(divergente, 0.5 + c / (2 * alcance_)).rgb();
+        const double rango = m_.maximo - m_.minimo;
+        return en_rampa(secuencial, rango > 0 ? (c - m_.minimo) / rango : 0.5).rgb();
+    }
+
     const DibujoMapa& m_;
     bool divergente_;
     double alcance_;
+    double intervalo_;
+    double primera_ = 0;
+    std::vector<QRgb> bandas_;
 };
 
 // The node values interpolated across each pixel, coloured by band.
@@ -89,7 +106,7 @@ QImage bandas(const DibujoMapa& m, QSize pixeles) {
             const double b = fy - j;
             const double v = (1 - b) * ((1 - a) * r.valor(i, j) + a * r.valor(i + 1, j)) +
                              b * ((1 - a) * r.valor(i, j + 1) + a * r.valor(i + 1, j + 1));
-            fila[px] = colores.de(v).rgb();
+            fila[px] = colores.de(v);
         }
     }
     return imagen;
@@ -109,11 +126,14 @@ class Plano {
     QRectF a_;
 };
 
+// Black on a white outline, readable on any band: the text drawn white around, then black.
 void texto_con_halo(QPainter& p, QPointF donde, const QString& t) {
-    QPainterPath camino;
-    camino.addText(donde, p.font(), t);
-    p.strokePath(camino, QPen(Qt::white, 3));
-    p.fillPath(camino, Qt::black);
+    p.setPen(Qt::white);
+    for (const QPointF d : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1)}) {
+        p.drawText(donde + d, t);
+    }
+    p.setPen(Qt::black);
+    p.drawText(donde, t);
 }
 
 // Each isoline, and its level written along it where it runs straight for a while, upright and
@@ -235,7 +255,8 @@ void barra_de_color(QPainter& p, const DibujoMapa& m, const QRectF& area) {
     };
     for (int py = 0; py < static_cast<int>(barra.height()); ++py) {
         const double v = bajo + (py + 0.5) / barra.height() * (alto - bajo);
-        p.fillRect(QRectF(barra.left(), barra.bottom() - py - 1, barra.width(), 1), colores.de(v));
+        p.fillRect(QRectF(barra.left(), barra.bottom() - py - 1, barra.width(), 1),
+                   QColor(colores.de(v)));
     }
     p.setPen(Qt::black);
     p.setBrush(Qt::NoBrush);
