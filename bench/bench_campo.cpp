@@ -33,6 +33,10 @@ struct SinDialogos : Dialogos {
         return Respuesta::no;
     }
     QString entrada(const QString& /*prompt*/, const QString& /*titulo*/) override { return {}; }
+    QString elegir(const QString& /*prompt*/, const QString& /*titulo*/,
+                   const QStringList& /*opciones*/, const QString& /*actual*/) override {
+        return {};
+    }
     QString archivoParaAbrir(const QString& /*titulo*/, const QString& /*filtros*/) override {
         return {};
     }

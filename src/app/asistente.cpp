@@ -140,6 +140,7 @@ void Asistente::editar(QWidget* ventana, QPushButton* siguiente) {
 }
 
 void Asistente::mostrarEstudio() {
+    hayResultados_ = false;
     curvas_.cerrar();
     mapa_.cerrar();
     v_.resultados->limpiar();
@@ -181,6 +182,7 @@ void Asistente::salir() {
 }
 
 std::optional<Origen> Asistente::calcular() {
+    hayResultados_ = false;
     try {
         const CursorDeEspera espera;  // gone before any message of the handlers below
         datos_ = std::make_shared<const DatosCalculo>(
@@ -189,6 +191,7 @@ std::optional<Origen> Asistente::calcular() {
         mapa_.nuevoCalculo(datos_);
         calcular_resultados(*datos_, v_.resultados->resultados());
         if (graficar_) graficar_(*datos_);
+        hayResultados_ = true;
         curvas_.seguirResultados();
         mapa_.seguirResultados();
         return std::nullopt;

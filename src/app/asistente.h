@@ -35,6 +35,11 @@ class Asistente : public QObject {
 
     Curvas& curvas() { return curvas_; }
     Mapa& mapa() { return mapa_; }
+    // The data of the results shown, or none while there are none (before a calculation, after
+    // one that failed, after another study was opened).
+    std::shared_ptr<const DatosCalculo> datosDeResultados() const {
+        return hayResultados_ ? datos_ : nullptr;
+    }
 
     // The windows hold a study just opened or recovered. With all its data the results are
     // computed and shown, as after a first pass; otherwise the first window that lacks its data
@@ -70,6 +75,7 @@ class Asistente : public QObject {
     Mapa mapa_;
     // What the last calculation read, for the error's culprit.
     std::shared_ptr<const DatosCalculo> datos_;
+    bool hayResultados_ = false;
 };
 
 }  // namespace abat

@@ -6,6 +6,7 @@
 
 #include "archivo_estudio.h"
 #include "errores.h"
+#include "intercambio_sig.h"
 #include "ventanas_estudio.h"
 
 namespace abat {
@@ -35,13 +36,17 @@ Estudios::Estudios(Ventanas& v, Asistente& asistente, Dialogos& dialogos,
     : v_(v),
       asistente_(asistente),
       dialogos_(dialogos),
-      recuperacion_([this] { return estudio_de(v_); }, carpetaRecuperacion),
+      recuperacion_([this] { return entradas(); }, carpetaRecuperacion),
       guardado_(estudio_de(v)) {
     crearMenu();
     connect(v_.caracteristicas, &frmCaracteristicas::editado, this, &Estudios::alCambiar);
     connect(v_.noPozos, &frmNoPozos::editado, this, &Estudios::alCambiar);
     connect(v_.coordAbat, &frmCoordAbat::editado, this, &Estudios::alCambiar);
     connect(&v_.principal, &MDIForm1::estudioSoltado, this, &Estudios::abrir);
+    connect(v_.noPozos, &VentanaTabla::importarPedido, this,
+            [this] { importarEn(*v_.noPozos, Registro::pozo); });
+    connect(v_.coordAbat, &VentanaTabla::importarPedido, this,
+            [this] { importarEn(*v_.coordAbat, Registro::punto); });
     titular();
 }
 
@@ -60,6 +65,17 @@ void Estudios::crearMenu() {
     connect(nueva_accion(menu, QStringLiteral("Guardar &como…"), "accionGuardarComo",
                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, &Estudios::guardarComo);
+    menu->addSeparator();
+    connect(nueva_accion(menu, QStringLiteral("Importar &pozos…"), "accionImportarPozos"),
+            &QAction::triggered, this, [this] { importarEn(*v_.noPozos, Registro::pozo); });
+    connect(nueva_accion(menu, QStringLiteral("Importar p&untos…"), "accionImportarPuntos"),
+            &QAction::triggered, this, [this] { importarEn(*v_.coordAbat, Registro::punto); });
+    connect(nueva_accion(menu, QStringLiteral("&Exportar a SIG…"), "accionExportarSig"),
+            &QAction::triggered, this, [this] { exportar(dialogos_, asistente_, v_, sistema_); });
+    connect(nueva_accion(menu, QStringLiteral("&Sistema de coordenadas…"), "accionSistema"),
+            &QAction::triggered, this, [this] {
+                if (elegir_sistema(dialogos_, sistema_)) cambioDeSistema();
+            });
     menu->addSeparator();
     for (int k = 1; k <= cuantos_recientes; ++k) {
         const QByteArray nombre = "accionReciente" + QByteArray::number(k);
@@ -109,8 +125,25 @@ void Estudios::titular() {
     v_.principal.mostrarEstudio(ruta_, modificado_);
 }
 
+Estudio Estudios::entradas() {
+    Estudio e = estudio_de(v_);
+    if (sistema_.tiene()) e.crs = "EPSG:" + std::to_string(sistema_.epsg);
+    return e;
+}
+
+void Estudios::cambioDeSistema() {
+    asistente_.mapa().setSistema(sistema_.tiene() ? etiqueta(sistema_) : std::string());
+    alCambiar();
+}
+
+void Estudios::importarEn(VentanaTabla& ventana, Registro tipo) {
+    const Sistema antes = sistema_;
+    if (!importar(dialogos_, ventana, tipo, sistema_)) return;
+    if (!(sistema_ == antes)) cambioDeSistema();
+}
+
 bool Estudios::puedeSeguir() {
-    if (!modificado_ || estudio_de(v_) == guardado_) return true;
+    if (!modificado_ || entradas() == guardado_) return true;
     const QString nombre =
         ruta_.isEmpty() ? QStringLiteral("Estudio sin título") : QFileInfo(ruta_).fileName();
     switch (dialogos_.preguntaConCancelar(
@@ -130,6 +163,8 @@ void Estudios::mostrar(const Estudio& estudio, const QString& ruta, bool modific
     llenando_ = true;
     llenar_ventanas(v_, estudio);
     llenando_ = false;
+    sistema_ = estudio.crs ? leer_sistema(*estudio.crs).sistema.value_or(Sistema{}) : Sistema{};
+    asistente_.mapa().setSistema(sistema_.tiene() ? etiqueta(sistema_) : std::string());
     ruta_ = ruta;
     guardado_ = estudio;
     modificado_ = modificado;
@@ -139,7 +174,11 @@ void Estudios::mostrar(const Estudio& estudio, const QString& ruta, bool modific
 
 void Estudios::abrir(const QString& ruta) {
     if (!puedeSeguir()) return;
-    const LecturaEstudio l = abrir_estudio(ruta.toStdString());
+    LecturaEstudio l = abrir_estudio(ruta.toStdString());
+    if (l.estudio && l.estudio->crs && !leer_sistema(*l.estudio->crs).sistema) {
+        l = rechazar_estudio(ruta.toStdString(), "su «crs», " + *l.estudio->crs + ", " +
+                                                     leer_sistema(*l.estudio->crs).error);
+    }
     if (!l.estudio) {
         dialogos_.mensaje(QString::fromStdString(l.rechazo), QStringLiteral("Abrir estudio"),
                           Icono::error);
@@ -169,7 +208,7 @@ bool Estudios::guardarComo() {
 }
 
 bool Estudios::guardarEn(const QString& ruta) {
-    const Estudio estudio = estudio_de(v_);
+    const Estudio estudio = entradas();
     try {
         guardar_estudio(estudio, ruta.toStdString());
     } catch (const ErrorCalculo& e) {

@@ -13,7 +13,9 @@
 #include "asistente.h"
 #include "dialogos.h"
 #include "estudio.h"
+#include "importacion.h"
 #include "recuperacion.h"
+#include "sistema_coordenadas.h"
 #include "ventanas.h"
 
 namespace abat {
@@ -40,6 +42,10 @@ class Estudios : public QObject {
     void terminar();
 
     const QString& ruta() const { return ruta_; }
+    // The study's coordinate reference system; none: local coordinates.
+    const Sistema& sistema() const { return sistema_; }
+    // What the windows hold, with the study's system: what a save writes.
+    Estudio entradas();
     bool modificado() const { return modificado_; }
     Recuperacion& recuperacion() { return recuperacion_; }
     QStringList recientes() const;
@@ -55,12 +61,16 @@ class Estudios : public QObject {
     void mostrar(const Estudio& estudio, const QString& ruta, bool modificado);
     bool guardarEn(const QString& ruta);
     void titular();
+    void importarEn(VentanaTabla& ventana, Registro tipo);
+    // The study's system changed: the map names it, and there is something to save.
+    void cambioDeSistema();
 
     Ventanas& v_;
     Asistente& asistente_;
     Dialogos& dialogos_;
     Recuperacion recuperacion_;
-    QString ruta_;      // the study's file; empty while none is in use
+    QString ruta_;  // the study's file; empty while none is in use
+    Sistema sistema_;
     Estudio guardado_;  // what that file holds, or the entries of a new study
     bool modificado_ = false;
     bool llenando_ = false;  // the program, not the user, is changing the windows

@@ -4,7 +4,9 @@
 
 #include "abatimiento.h"
 #include "composicion_mapa.h"
+#include "grafico_mapa.h"
 #include "informe_error.h"
+#include "vista_mapa.h"
 
 namespace abat {
 
@@ -80,6 +82,19 @@ void Mapa::abrir() {
     ventana_->mostrar(hecho.mapa);
     principal_.abrirVentana(ventana.release());
     emit dibujado();
+}
+
+std::shared_ptr<const DibujoMapa> Mapa::paraExportar() {
+    if (ventana_) {
+        esperar();
+        if (const auto& m = ventana_->findChild<GraficoMapa*>()->mapa()) return m;
+    }
+    constexpr int lado = 500;  // pixels: a grid of 200 x 200 nodes
+    const Peticion p{motor_->datos->tiempo, a_igual_escala(extension_, lado, lado), 0,
+                     QSize(lado, lado), sistema_};
+    Hecho hecho = componer(*motor_, p);
+    if (hecho.error) throw *hecho.error;
+    return hecho.mapa;
 }
 
 void Mapa::seguirResultados() {

@@ -106,6 +106,7 @@ const TextosTabla& textos_pozos() {
         QStringLiteral("¿Está seguro que desea eliminar el pozo "),
         QStringLiteral("Eliminando pozo "),
         QStringLiteral("Pegar pozos"),
+        QStringLiteral("Importar pozos"),
     };
     return t;
 }
@@ -128,6 +129,7 @@ const TextosTabla& textos_puntos() {
         QStringLiteral("¿Está seguro que desea eliminar el punto "),
         QStringLiteral("Eliminando punto "),
         QStringLiteral("Pegar puntos"),
+        QStringLiteral("Importar puntos"),
     };
     return t;
 }
@@ -171,6 +173,19 @@ void quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
 
 namespace abat {
 
+void agregar_registros(Grid& tabla, const std::vector<std::vector<std::string>>& registros) {
+    const Grid::Lote lote(tabla);  // thousands of rows shown at once
+    const int primera = tabla.Rows() - 1;
+    tabla.setRows(tabla.Rows() + static_cast<int>(registros.size()));
+    renumber_records(tabla);
+    for (size_t i = 0; i < registros.size(); ++i) {
+        const int r = primera + static_cast<int>(i);
+        for (size_t c = 0; c < registros[i].size(); ++c) {
+            tabla.setTextMatrix(r, static_cast<int>(c) + 1, registros[i][c]);
+        }
+    }
+}
+
 void pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
                      const TextosTabla& textos) {
     const std::vector<std::string> encabezados = encabezados_de(tabla);
@@ -180,16 +195,7 @@ void pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
                          Icono::advertencia);
         return;
     }
-    const Grid::Lote lote(tabla);  // thousands of rows shown at once
-    const int primera = tabla.Rows() - 1;
-    tabla.setRows(tabla.Rows() + static_cast<int>(p.registros.size()));
-    renumber_records(tabla);
-    for (size_t i = 0; i < p.registros.size(); ++i) {
-        const int r = primera + static_cast<int>(i);
-        for (size_t c = 0; c < p.registros[i].size(); ++c) {
-            tabla.setTextMatrix(r, static_cast<int>(c) + 1, p.registros[i][c]);
-        }
-    }
+    agregar_registros(tabla, p.registros);
 }
 
 }  // namespace abat

@@ -30,6 +30,7 @@ struct TextosTabla {
     QString confirmacion;        // "¿Está seguro que desea eliminar el pozo " ... number, "?"
     QString tituloConfirmacion;  // "Eliminando pozo " ... number
     QString tituloPegar;         // "Pegar pozos"
+    QString tituloImportar;      // "Importar pozos"
 };
 
 const TextosTabla& textos_pozos();
@@ -43,6 +44,9 @@ void agregar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos
 // removes the row and calls `renumerar`. Does nothing on a table without records.
 void quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
                      const std::function<void()>& renumerar);
+
+// Appends records after the last one, numbered on: the cells of columns 1.. of each.
+void agregar_registros(Grid& tabla, const std::vector<std::vector<std::string>>& registros);
 
 // Appends the records of pasted rows after the last one, numbered on, each cell as the add command
 // would have stored it. A row that the add command would refuse pastes nothing: a warning names

@@ -65,7 +65,7 @@ void seleccionar_todo(Grid& tabla) {
 }
 
 AccionesTabla menu_de_tabla(FlexGrid* grid, std::function<void(const QString&)> pegar,
-                            const QList<QAction*>& propias) {
+                            const QList<QAction*>& propias, const QList<QAction*>& finales) {
     AccionesTabla a{accion(grid, QStringLiteral("Copiar"), "accionCopiar",
                            [grid] { copiar_tabla(grid->grid()); }),
                     accion(grid, QStringLiteral("Seleccionar todo"), "accionSeleccionarTodo",
@@ -77,14 +77,14 @@ AccionesTabla menu_de_tabla(FlexGrid* grid, std::function<void(const QString&)> 
     }
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(grid, &FlexGrid::customContextMenuRequested, grid,
-                     [grid, a, propias](QPoint donde) {
+                     [grid, a, propias, finales](QPoint donde) {
                          QList<QAction*> acciones = propias;
                          acciones << a.copiar;
                          if (a.pegar != nullptr) {
                              a.pegar->setEnabled(!QApplication::clipboard()->text().isEmpty());
                              acciones << a.pegar;
                          }
-                         acciones << a.seleccionarTodo;
+                         acciones << a.seleccionarTodo << finales;
                          abrir_menu(grid, acciones, grid->viewport()->mapToGlobal(donde));
                      });
     return a;

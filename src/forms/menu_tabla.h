@@ -34,10 +34,11 @@ struct AccionesTabla {
 };
 
 // `pegar` receives the clipboard's text; without it the menu has no "Pegar". The table's own
-// commands `propias` come first. The actions carry no keys: on the input tables Ctrl+letter opens
-// the cell editor.
+// commands `propias` come first, `finales` last. The actions carry no keys: on the input tables
+// Ctrl+letter opens the cell editor.
 AccionesTabla menu_de_tabla(FlexGrid* grid, std::function<void(const QString&)> pegar = {},
-                            const QList<QAction*>& propias = {});
+                            const QList<QAction*>& propias = {},
+                            const QList<QAction*>& finales = {});
 
 // An action of `dueno`'s, named `nombre` for screen readers and automation.
 QAction* accion(QWidget* dueno, const QString& texto, const char* nombre,

@@ -30,9 +30,12 @@ void VentanaTabla::montar(const ControlesTabla& controles) {
     connect(modelo, &GridTableModel::rowsInserted, this, &VentanaTabla::editado);
     connect(modelo, &GridTableModel::rowsRemoved, this, &VentanaTabla::editado);
     connect(modelo, &GridTableModel::modelReset, this, &VentanaTabla::editado);
-    menu_de_tabla(c_.grid, [this](const QString& texto) {
-        pegar_registros(tabla(), dialogos_, texto, textos_);
-    });
+    QAction* importar = accion(c_.grid, QStringLiteral("Importar…"), "accionImportar",
+                               [this] { emit importarPedido(); });
+    menu_de_tabla(
+        c_.grid,
+        [this](const QString& texto) { pegar_registros(tabla(), dialogos_, texto, textos_); }, {},
+        {importar});
     connect(c_.siguiente, &QPushButton::clicked, this, &VentanaTabla::cmdSiguiente_Click);
     connect(c_.agregar, &QPushButton::clicked, this, &VentanaTabla::cmdAgregar_Click);
     connect(c_.quitar, &QPushButton::clicked, this, &VentanaTabla::cmdQuitar_Click);

@@ -43,6 +43,11 @@ class VentanaTabla : public VentanaConTabla {
     void aceptado(abat::Modo modo);
     // What the window holds has changed: a cell, a row, a box.
     void editado();
+    // "Importar…" of the table's menu: records from a file are asked for.
+    void importarPedido();
+
+  public:
+    const TextosTabla& textos() const { return textos_; }
 
   protected:
     VentanaTabla(Dialogos& dialogos, Grid tabla, const TextosTabla& textos, QWidget* parent);

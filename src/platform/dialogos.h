@@ -3,6 +3,7 @@
 // them only through this interface, so tests can script the answers and read what was shown.
 
 #include <QString>
+#include <QStringList>
 
 namespace abat {
 
@@ -20,6 +21,10 @@ class Dialogos {
     virtual Respuesta preguntaConCancelar(const QString& texto, const QString& titulo) = 0;
     // An input dialog with an empty default text; Cancel and closing give the empty text.
     virtual QString entrada(const QString& prompt, const QString& titulo) = 0;
+    // A choice among `opciones`, `actual` first shown, in a box where another text may be typed.
+    // Gives the text chosen or typed; Cancel gives the empty text.
+    virtual QString elegir(const QString& prompt, const QString& titulo,
+                           const QStringList& opciones, const QString& actual) = 0;
     // A file dialog to save a file, offering the types of `filtros` ("Nombre (*.ext);;..."), in
     // the folder last used with the name `propuesto`; an existing file is replaced only when the
     // user confirms. Gives the path, or the empty text when cancelled, and in `filtro` the type

@@ -87,6 +87,18 @@ QString DialogosQt::entrada(const QString& prompt, const QString& titulo) {
     return dialogo.exec() == QDialog::Accepted ? dialogo.textValue() : QString();
 }
 
+QString DialogosQt::elegir(const QString& prompt, const QString& titulo,
+                           const QStringList& opciones, const QString& actual) {
+    QInputDialog dialogo(padre_);
+    dialogo.setWindowTitle(titulo);
+    dialogo.setLabelText(prompt);
+    dialogo.setComboBoxItems(opciones);
+    dialogo.setComboBoxEditable(true);
+    dialogo.setTextValue(actual);
+    dialogo.resize(std::max(dialogo.sizeHint().width(), 480), dialogo.sizeHint().height());
+    return dialogo.exec() == QDialog::Accepted ? dialogo.textValue() : QString();
+}
+
 // Qt's own dialog, which the program's translation puts in Spanish, starting in the folder of
 // the last file saved (the user's home at first).
 QString DialogosQt::archivoParaGuardar(const QString& titulo, const QString& filtros,

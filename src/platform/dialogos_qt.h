@@ -17,6 +17,8 @@ class DialogosQt : public Dialogos {
     bool pregunta(const QString& texto, const QString& titulo) override;
     Respuesta preguntaConCancelar(const QString& texto, const QString& titulo) override;
     QString entrada(const QString& prompt, const QString& titulo) override;
+    QString elegir(const QString& prompt, const QString& titulo, const QStringList& opciones,
+                   const QString& actual) override;
     QString archivoParaGuardar(const QString& titulo, const QString& filtros, QString& filtro,
                                const QString& propuesto = {}) override;
     QString archivoParaAbrir(const QString& titulo, const QString& filtros) override;

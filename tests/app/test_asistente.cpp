@@ -1,5 +1,7 @@
 // The whole program: the walk through the windows, from the start to the results and back in
 // update mode, what a failed calculation leaves, the real dialogs, and a random walk.
+#include <gdal_priv.h>
+#include <ogrsf_frmts.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -302,6 +304,71 @@ class TestAsistente : public QObject {
         otro.nuevoCalculo(std::make_shared<const DatosCalculo>(sinT));
         otro.abrir();
         QVERIFY(otro.ventana() == nullptr && t.dialogos.ultimo().texto.contains("'11'"));
+    }
+
+    // The study in ETRS89 / UTM 30N: wells from a spreadsheet saved by LibreOffice, points from a
+    // GeoJSON layer in longitude and latitude, reprojected; computed, and exported as a
+    // GeoPackage and as DXF, which GDAL reads back with the study's system. A system that is not
+    // projected in metres, and an export before any result, are told and change nothing.
+    void sistemaImportacionYExportacion() {
+        Prueba t;
+        t.dialogos.respuestas = {"4326"};
+        control<QAction>(&t.v.principal, "accionSistema")->trigger();
+        QVERIFY(t.dialogos.ultimo().texto.contains("no es un sistema proyectado"));
+        t.dialogos.respuestas = {"EPSG:25830 · ETRS89 / UTM huso 30N"};
+        control<QAction>(&t.v.principal, "accionSistema")->trigger();
+        QCOMPARE(t.p.estudios.sistema().epsg, 25830);
+        QVERIFY(t.dialogos.opciones.size() == 10 && t.dialogos.opciones.front().startsWith("Sin"));
+
+        t.dialogos.archivos = {ABAT_DATOS "/pozos.xlsx"};
+        control<QAction>(&t.v.principal, "accionImportarPozos")->trigger();
+        QCOMPARE(record_count(t.v.noPozos->pozos()), 17);
+        QCOMPARE(fila(t.v.noPozos->pozos(), 1),
+                 QString("1|P-01 Arroyo|0.3|0.015|440125.5|4470210.3"));
+        QFile capa(t.dir.filePath("puntos.geojson"));
+        QVERIFY(capa.open(QIODevice::WriteOnly));
+        capa.write(R"({"type": "FeatureCollection", "features": [
+            {"type": "Feature", "properties": {"Nombre": "Escuela"},
+             "geometry": {"type": "Point", "coordinates": [-3.7038, 40.4168]}}]})");
+        capa.close();
+        t.dialogos.archivos = {capa.fileName()};
+        control<QAction>(t.v.coordAbat, "accionImportar")->trigger();
+        const Grid& puntos = t.v.coordAbat->puntos();
+        QCOMPARE(puntos.TextMatrix(1, 1), std::string("Escuela"));
+        QVERIFY(std::fabs(leading_number(puntos.TextMatrix(1, 2)) - 440291) < 5 &&
+                std::fabs(leading_number(puntos.TextMatrix(1, 3)) - 4474254) < 5);
+
+        const QString gpkg = t.dir.filePath("estudio.gpkg");
+        t.dialogos.archivos = {gpkg};
+        control<QAction>(&t.v.principal, "accionExportarSig")->trigger();
+        QVERIFY(t.dialogos.ultimo().texto.startsWith("No hay resultados") && !QFile::exists(gpkg));
+        t.caja("txtT")->setText("0.01");
+        t.caja("txtS")->setText("0.0002");
+        t.caja("txtTiempo")->setText("30");
+        for (QWidget* w :
+             {(QWidget*)t.v.caracteristicas, (QWidget*)t.v.noPozos, (QWidget*)t.v.coordAbat})
+            pulsar(w, "cmdSiguiente");
+        QCOMPARE(t.visible(), t.v.resultados);
+        for (const QString& archivo : {gpkg, t.dir.filePath("estudio.dxf")}) {
+            t.dialogos.archivos = {archivo};
+            control<QAction>(&t.v.principal, "accionExportarSig")->trigger();
+        }
+        GDALAllRegister();
+        const std::unique_ptr<GDALDataset> g(
+            GDALDataset::Open(gpkg.toUtf8().constData(), GDAL_OF_VECTOR | GDAL_OF_RASTER));
+        QVERIFY(g != nullptr);
+        QCOMPARE(g->GetLayerByName("pozos")->GetFeatureCount(), 17);
+        OGRLayer* capaPuntos = g->GetLayerByName("puntos");
+        QCOMPARE(capaPuntos->GetSpatialRef()->GetAuthorityCode(nullptr), "25830");
+        OGRFeature* escuela = capaPuntos->GetNextFeature();
+        QCOMPARE(QString::fromStdString(number_to_text(
+                     escuela->GetFieldAsDouble(escuela->GetFieldIndex("abatimiento_total")))),
+                 QString::fromStdString(t.resultado(1, t.v.resultados->resultados().Cols() - 1)));
+        OGRFeature::DestroyFeature(escuela);
+        QVERIFY(g->GetLayerByName("isolineas")->GetFeatureCount() >= 8);
+        const std::unique_ptr<GDALDataset> dxf(
+            GDALDataset::Open(t.dir.filePath("estudio.dxf").toUtf8().constData(), GDAL_OF_VECTOR));
+        QVERIFY(dxf != nullptr && dxf->GetLayer(0)->GetFeatureCount() > 17);
     }
 
     // The keyboard: Tab reaches the chart first, where Shift+F10 opens its commands; Ctrl+Tab

@@ -261,7 +261,8 @@ class TestTablas : public QObject {
     void copiarYPegarPuntos() {
         Abierta<frmCoordAbat> a(0);
         QCOMPARE(menu([&] { QTest::keyClick(a.grid, Qt::Key_F10, Qt::ShiftModifier); }),
-                 (QStringList{"accionCopiar", "accionPegar", "accionSeleccionarTodo"}));
+                 (QStringList{"accionCopiar", "accionPegar", "accionSeleccionarTodo",
+                              "accionImportar"}));
         a.pegar("Nombre;Coordenada x [m];Coordenada y [m]\nA;1,5;2\nB;3;4");
         a.g.setTextMatrix(2, 1, "<b>&");
         control<QAction>(&a.f, "accionCopiar")->trigger();

@@ -48,6 +48,14 @@ class DialogosGuionados : public Dialogos {
         mostrar({Mostrado::entrada, prompt, titulo, Icono::pregunta});
         return respuestas.empty() ? guion() : sacar(respuestas);
     }
+    // The answer is the next of `respuestas`, chosen or typed alike; `opciones` keeps the list.
+    QString elegir(const QString& prompt, const QString& titulo, const QStringList& lista,
+                   const QString& actual) override {
+        opciones = lista;
+        mostrar({Mostrado::entrada, prompt, titulo, Icono::pregunta, actual});
+        return respuestas.empty() ? guion() : sacar(respuestas);
+    }
+    QStringList opciones;
     // The type chosen is the one the path's extension names.
     QString archivoParaGuardar(const QString& titulo, const QString& filtros, QString& filtro,
                                const QString& propuesto = {}) override {
