@@ -16,11 +16,12 @@ namespace {
 constexpr double error_parte = 2e-12;
 
 // The ranges where no step of the exact path can fail or lose precision: positions and radii to
-// 1e100 m, so r^2 stays below 1e200 m2 (u is only trusted there), S to 1e100, u / r^2 = S / (4 T
-// t) between 1e-40 and 1e40, shares whose sum of 800 times the largest W stays finite.
+// 1e100 m, r^2 between 1e-200 and 1e200 m2 (a place outside is left to the exact path), S to
+// 1e100, u / r^2 = S / (4 T t) between 1e-40 and 1e40, rates whose shares stay finite however
+// they add up: W is at most 800.
 constexpr double coordenada_max = 1e100;
-constexpr double r2_min = 1e-200;
-constexpr double r2_max = 1e200;
+constexpr double r2_fiable_min = 1e-200;
+constexpr double r2_fiable_max = 1e200;
 constexpr double S_max = 1e100;
 constexpr double c_min = 1e-40;
 constexpr double c_max = 1e40;
@@ -35,8 +36,8 @@ bool pozo_dentro(const Pozo& p) {
            dentro(p.y, coordenada_max) && dentro(p.diametro, coordenada_max);
 }
 
-// The summing of n shares in the same order rounds each partial sum differently by at most half
-// a unit in its last place, in the engine and in the exact path.
+// The engine and the exact path add the n shares in the same order, each rounding a partial sum
+// by at most half a unit in its last place.
 double cota_total(double suma_abs, size_t n, double suma_k) {
     const double error_suma = static_cast<double>(n) * std::numeric_limits<double>::epsilon();
     return (error_parte + error_suma) * suma_abs + suma_k * coef::w_despreciable;
@@ -73,7 +74,7 @@ std::optional<EscalaU> CampoPozos::escala(double tiempo) const {
     if (todo_exacto_ || !(tiempo > 0) || !std::isnormal(denominador) || !(c >= c_min) ||
         !(c <= c_max))
         return std::nullopt;
-    return EscalaU{c, r2_min * c, r2_max * c};
+    return EscalaU{c, r2_fiable_min * c, r2_fiable_max * c};
 }
 
 Totales CampoPozos::totales(double tiempo, std::span<const double> x, std::span<const double> y,
@@ -138,8 +139,9 @@ std::vector<double> abatimientos(const CampoPozos& campo, double tiempo, std::sp
     return std::move(t.valores);
 }
 
-// As valor_4dec and format_4dec round: half away from zero at the fifth decimal, the text from
-// 15 significant digits, which a value within 1e-3 of a ten-thousandth's half keeps apart from it.
+// Below 1e5 m, a value further than its bound plus 1e-3 from a half ten-thousandth rounds as the
+// exact one: valor_4dec rounds both in binary, and format_4dec's 15 significant digits move the
+// tie by less than 1e-5 of a ten-thousandth.
 bool cerca_de_redondeo(double valor, double cota) {
     const double diezmilesimas = std::fabs(valor) * 1e4;
     const double fraccion = diezmilesimas - std::floor(diezmilesimas);

@@ -39,7 +39,7 @@ class CampoPozos {
     explicit CampoPozos(const DatosCalculo& datos);
 
     // The total at each place (x[i], y[i]) after `tiempo` days, on `hilos` threads (0: as many
-    // as the work is worth).
+    // as the work is worth). x and y are as long.
     Totales totales(double tiempo, std::span<const double> x, std::span<const double> y,
                     unsigned hilos = 0) const;
 

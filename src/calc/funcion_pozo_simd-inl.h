@@ -46,7 +46,7 @@ HWY_INLINE V e1_cerca(D d, V u, V ln_u) {
 }
 
 // E1 for u > 1: e^-u / u times a rational function of 1/u, here both polynomials multiplied
-// by u^11 so that one division remains. 0 from u_cero on, where the double underflows.
+// by u^11 so that one division remains. 0 from u_cero on.
 template <class D, class V = hn::Vec<D>>
 HWY_INLINE V e1_lejos(D d, V u) {
     const V z = hn::Min(u, hn::Set(d, coef::u_cero));  // no overflow in the powers of z
@@ -76,9 +76,11 @@ HWY_INLINE V w_mezcla(D d, V u) {
     return w;
 }
 
+// W(u) for u > 0. Neighbouring places give neighbouring u, so a vector usually lies in one
+// range and computes one formula.
 template <class D, class V = hn::Vec<D>>
-HWY_INLINE V w_tramo(D d, V u, Tramo t) {
-    switch (t) {
+HWY_INLINE V funcion_pozo(D d, V u) {
+    switch (tramo(d, u)) {
         case Tramo::serie:
             return w_serie(d, u, hn::Log(d, u));
         case Tramo::lejos:
@@ -87,13 +89,6 @@ HWY_INLINE V w_tramo(D d, V u, Tramo t) {
             break;
     }
     return w_mezcla(d, u);
-}
-
-// W(u) for u > 0. Neighbouring places give neighbouring u, so a vector usually lies in one
-// range and computes one formula.
-template <class D, class V = hn::Vec<D>>
-HWY_INLINE V funcion_pozo(D d, V u) {
-    return w_tramo(d, u, tramo(d, u));
 }
 
 }  // namespace abat::HWY_NAMESPACE

@@ -35,7 +35,7 @@ struct Parte {
     HWY_INLINE V u(V dx, V dy, V r2_min) const {
         return hn::Mul(hn::Max(hn::Add(hn::Mul(dx, dx), hn::Mul(dy, dy)), r2_min), c);
     }
-    HWY_INLINE V drawdown(V u, V w, V k) const {
+    HWY_INLINE V abatimiento(V u, V w, V k) const {
         const auto fuera = hn::Or(hn::Lt(u, u_min), hn::Gt(u, u_max));
         return hn::IfThenElse(fuera, nan, hn::Mul(w, k));
     }
@@ -86,7 +86,7 @@ HWY_NOINLINE void bloque(const PozosVector& p, const Parte& parte, const double*
         const V k = hn::Set(d, p.k[i]);
         HWY_UNROLL(4)
         for (size_t v = 0; v < vectores_por_bloque; ++v) {
-            const V s = parte.drawdown(U[v], W[v], k);
+            const V s = parte.abatimiento(U[v], W[v], k);
             T[v] = hn::Add(T[v], s);
             A[v] = hn::Add(A[v], hn::Abs(s));
         }
@@ -131,7 +131,7 @@ void PartesPozos(const PozosVector& p, const EscalaU& e, double x, double y, dou
         const V dx = hn::Sub(X, hn::LoadU(d, p.x.data() + i));
         const V dy = hn::Sub(Y, hn::LoadU(d, p.y.data() + i));
         const V u = parte.u(dx, dy, hn::LoadU(d, p.r2_min.data() + i));
-        const V s = parte.drawdown(u, funcion_pozo(d, u), hn::LoadU(d, p.k.data() + i));
+        const V s = parte.abatimiento(u, funcion_pozo(d, u), hn::LoadU(d, p.k.data() + i));
         hn::StoreU(s, d, partes + i);
     }
 }

@@ -42,18 +42,17 @@ TEST(ValoresMostrados, GridClassesAsTheExactPath) {
     }
 }
 
-// A well's share at a point set on the value whose 15 significant digits round to a tie of the
-// fourth decimal or just below it; every cell of the table and every share of the point's curve.
+// A well's share at a point set halfway between the 15-digit numbers on either side of a
+// four-decimal tie; every cell of the table and every share of the point's curve.
 TEST(ValoresMostrados, TableTextsAndCurveSharesAsTheExactPath) {
-    const std::vector<double> empates = {0.00015, 0.12345, 1.23455, 12.34565, 123.45675, -2.34565};
+    const std::vector<double> limites = {1.49999999999999995e-4, 0.123449999999999995,
+                                         1.234549999999995,      12.34564999999995,
+                                         123.4567499999995,      -2.345649999999995};
     for (unsigned semilla = 0; semilla < 24; ++semilla) {
         DatosCalculo datos = campo_aleatorio(semilla, 40, 1000);
         for (int j = 0; j < 5; ++j) datos.puntos.push_back({"A", 200.0 * j + 7, 150.0 * j + 3});
         const Punto& a = datos.puntos[semilla % 5];
-        const double t = empates[semilla % empates.size()];
-        const double limite =
-            t - std::copysign(0.5, t) * std::pow(10, std::floor(std::log10(std::fabs(t))) - 14);
-        escalar(datos, semilla % 40, semilla % 40 + 1, a.x, a.y, limite);
+        escalar(datos, semilla % 40, semilla % 40 + 1, a.x, a.y, limites[semilla % 6]);
         Grid tabla(2, 0, 1, 0);
         calcular_resultados(datos, tabla);
         const CurvaTiempo c = curva_tiempo(datos, a.x, a.y);
