@@ -147,6 +147,9 @@ void Asistente::mostrarEstudio() {
     QPushButton* botones[] = {v_.caracteristicas->cmdSiguiente(), v_.noPozos->cmdSiguiente(),
                               v_.coordAbat->cmdSiguiente()};
     for (QPushButton* b : botones) b->setText(texto_siguiente);
+    // Each input window where the walk would have put it.
+    for (QWidget* w : {(QWidget*)v_.caracteristicas, (QWidget*)v_.noPozos, (QWidget*)v_.coordAbat})
+        colocar(w);
     QWidget* falta = ventana_incompleta(v_);
     if (falta == nullptr && cabeLaTabla()) {
         for (QPushButton* b : botones) b->setText(texto_actualizar);
@@ -160,13 +163,12 @@ void Asistente::mostrarEstudio() {
     mostrarSolo(falta != nullptr ? falta : v_.coordAbat);  // beyond the limit: fewer points
 }
 
+void Asistente::colocar(QWidget* ventana) {
+    if (ventana != v_.caracteristicas) v_.principal.setTop(ventana, 0);
+    v_.principal.setLeft(ventana, v_.principal.centrado(ventana));
+}
+
 void Asistente::mostrarSolo(QWidget* ventana) {
-    if (ventana == v_.caracteristicas) {
-        v_.principal.setLeft(ventana, v_.principal.centrado(ventana));
-    } else if (ventana != v_.resultados) {
-        v_.principal.setTop(ventana, 0);
-        v_.principal.setLeft(ventana, v_.principal.centrado(ventana));
-    }
     v_.principal.mostrar(ventana);
     for (QWidget* w : std::initializer_list<QWidget*>{v_.caracteristicas, v_.noPozos, v_.coordAbat,
                                                       v_.resultados}) {

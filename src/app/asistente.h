@@ -52,7 +52,10 @@ class Asistente : public QObject {
     void puntosAceptados();
     void editar(QWidget* ventana, QPushButton* siguiente);
     void salir();
-    // Only `ventana` shows among the four, placed as the walk places it.
+    // An input window placed as the walk places it: centred, the wells and points windows at the
+    // top.
+    void colocar(QWidget* ventana);
+    // Only `ventana` shows among the four.
     void mostrarSolo(QWidget* ventana);
 
     // Wells x points within the results table's limit; otherwise a message, and nothing changes.

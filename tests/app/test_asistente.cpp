@@ -446,6 +446,8 @@ class TestAsistente : public QObject {
         QCOMPARE(t.resultado(1, 4), std::string("5.4734"));
         QCOMPARE(t.v.noPozos->pozos().TextMatrix(2, 1), std::string("P<2>"));
         QCOMPARE(t.v.noPozos->cmdSiguiente()->text(), QString("Actualizar"));
+        QCOMPARE(t.v.principal.posicion(t.v.noPozos),  // where a first pass puts it
+                 QPoint(qRound(t.v.principal.Width() / 2.0 - 665 / 2.0), 0));
         QCOMPARE(t.p.estudios.recientes().first(), ruta + ".abat");
 
         QFile sinTiempo(dir.filePath("sin tiempo.abat"));
