@@ -30,6 +30,8 @@ Programa::Programa(Dialogos& dialogos, std::function<void()> terminar,
 
 void Programa::iniciar(const QString& estudio) {
     asistente.iniciar();
+    // The main window shown at its final size first: a study opened places windows by it.
+    QCoreApplication::processEvents();
     estudios.ofrecerRecuperacion();
     if (!estudio.isEmpty()) estudios.abrir(estudio);
 }
