@@ -43,6 +43,7 @@ Estudios::Estudios(Ventanas& v, Asistente& asistente, Dialogos& dialogos,
     connect(v_.noPozos, &frmNoPozos::editado, this, &Estudios::alCambiar);
     connect(v_.coordAbat, &frmCoordAbat::editado, this, &Estudios::alCambiar);
     connect(&v_.principal, &MDIForm1::estudioSoltado, this, &Estudios::abrir);
+    asistente_.mapa().setExportar([this] { exportar(dialogos_, asistente_, v_, sistema_); });
     connect(v_.noPozos, &VentanaTabla::importarPedido, this,
             [this] { importarEn(*v_.noPozos, Registro::pozo); });
     connect(v_.coordAbat, &VentanaTabla::importarPedido, this,

@@ -103,6 +103,15 @@ bool importar(Dialogos& dialogos, VentanaTabla& ventana, Registro tipo, Sistema&
     ventana.terminarEdicion();
     agregar_registros(ventana.tabla(), i.registros);
     if (i.sistema && !sistema.tiene()) sistema = *i.sistema;
+    // From the menu, with another window showing, the user is told what was added.
+    if (!ventana.isVisible()) {
+        dialogos.mensaje(QStringLiteral("Se han añadido %1 %2 de «%3».")
+                             .arg(i.registros.size())
+                             .arg(tipo == Registro::pozo ? QStringLiteral("pozos")
+                                                         : QStringLiteral("puntos"),
+                                  QFileInfo(ruta).fileName()),
+                         titulo, Icono::informacion);
+    }
     return true;
 }
 

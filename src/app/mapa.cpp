@@ -1,11 +1,13 @@
 #include "mapa.h"
 
+#include <QLayout>
 #include <QtConcurrent>
 
 #include "abatimiento.h"
 #include "composicion_mapa.h"
 #include "grafico_mapa.h"
 #include "informe_error.h"
+#include "menu_tabla.h"
 #include "vista_mapa.h"
 
 namespace abat {
@@ -68,7 +70,7 @@ void Mapa::abrir() {
     auto ventana = std::make_unique<frmMapa>(dialogos_);
     ventana_ = ventana.get();
     preparar();
-    ventana->adjustSize();
+    ventana->layout()->activate();  // the map's size as the window shows it
     const Hecho hecho = componer(*motor_, peticion());
     if (hecho.error) {
         ventana.reset();
@@ -77,6 +79,10 @@ void Mapa::abrir() {
     }
     connect(ventana_, &frmMapa::mapaPedido, this, &Mapa::pedir);
     connect(ventana_, &frmMapa::cursorMovido, this, &Mapa::mostrarCursor);
+    if (exportar_) {
+        ventana_->agregarAccion(accion(ventana_, QStringLiteral("Exportar a SIG…"),
+                                       "accionExportarSig", exportar_));
+    }
     ventana_->setRecomponer(
         [this](QSize pixeles) { return componer(*motor_, peticion(pixeles)).mapa; });
     ventana_->mostrar(hecho.mapa);

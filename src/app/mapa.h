@@ -6,6 +6,7 @@
 #include <QFutureWatcher>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,8 @@ class Mapa : public QObject {
     void setExtension(const VistaMapa& extension) { extension_ = extension; }
     // The study's coordinate system as the map names it; empty: local coordinates.
     void setSistema(std::string sistema);
+    // "Exportar a SIG…" of the map's menu.
+    void setExportar(std::function<void()> exportar) { exportar_ = std::move(exportar); }
     // The calculation has ended in results: an open map is drawn anew for them, at their
     // pumping time.
     void seguirResultados();
@@ -78,6 +81,7 @@ class Mapa : public QObject {
     std::shared_ptr<const Motor> motor_;
     VistaMapa extension_;
     std::string sistema_;
+    std::function<void()> exportar_;
     QPointer<frmMapa> ventana_;
     QFutureWatcher<Hecho> calculo_;
     bool pendiente_ = false;  // asked for while another was being computed

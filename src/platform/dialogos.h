@@ -7,7 +7,7 @@
 
 namespace abat {
 
-enum class Icono { error, advertencia, pregunta };
+enum class Icono { error, advertencia, pregunta, informacion };
 enum class Respuesta { si, no, cancelar };
 
 class Dialogos {

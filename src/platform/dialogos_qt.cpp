@@ -21,6 +21,8 @@ QMessageBox::Icon icono_qt(Icono icono) {
             return QMessageBox::Warning;
         case Icono::pregunta:
             return QMessageBox::Question;
+        case Icono::informacion:
+            return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }

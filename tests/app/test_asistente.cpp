@@ -281,7 +281,8 @@ class TestAsistente : public QObject {
             QApplication::activePopupWidget()->close();
         });
         QTest::keyClick(grafico, Qt::Key_F10, Qt::ShiftModifier);
-        QCOMPARE(menu.mid(0, 2), (QStringList{"accionCopiarDatos", "accionVistaInicial"}));
+        QCOMPARE(menu.mid(0, 3),
+                 (QStringList{"accionCopiarDatos", "accionVistaInicial", "accionExportarSig"}));
         QCOMPARE(menu.mid(menu.size() - 2),
                  (QStringList{"accionCopiarImagen", "accionGuardarImagen"}));
         control<QAction>(mapa.ventana(), "accionVistaInicial")->trigger();
@@ -323,6 +324,7 @@ class TestAsistente : public QObject {
         t.dialogos.archivos = {ABAT_DATOS "/pozos.xlsx"};
         control<QAction>(&t.v.principal, "accionImportarPozos")->trigger();
         QCOMPARE(record_count(t.v.noPozos->pozos()), 17);
+        QCOMPARE(t.dialogos.ultimo().texto, QString("Se han añadido 17 pozos de «pozos.xlsx»."));
         QCOMPARE(fila(t.v.noPozos->pozos(), 1),
                  QString("1|P-01 Arroyo|0.3|0.015|440125.5|4470210.3"));
         QFile capa(t.dir.filePath("puntos.geojson"));
