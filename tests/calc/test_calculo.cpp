@@ -1,6 +1,8 @@
 // The drawdown at a point, the results table and the drawdown grid.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <cmath>
 
 #include "abatimiento.h"
@@ -36,6 +38,9 @@ TEST(Abatimiento, TheisNearTheWell) {
         EXPECT_NEAR(abatimiento(d, pozo, "1", 100 - dentro, 0), 7.9108300, 5e-8) << dentro;
     }
     EXPECT_LT(abatimiento(d, pozo, "1", 100.16, 0), 7.9108300);
+    // Less transmissive aquifers draw the cone deeper: u and W as the series gives them.
+    for (const auto& [T, esperado] : {std::pair{0.002, 10.4862366896}, {0.0005, 30.9819952436}})
+        EXPECT_NEAR(abatimiento(acuifero(T), pozo, "1", 0, 0), esperado, 1e-9) << T;
     // Superposed: two wells as the one, and an injection of half its rate.
     const Grid tres = tabla_pozos({{"A", "0.3", "0.05", "100", "0"},
                                    {"B", "0.3", "0.05", "100", "0"},
@@ -259,6 +264,14 @@ TEST(CurvaTiempo, AtThePumpingTimeItIsTheTablesTotal) {
             EXPECT_EQ(t.dias[t.bombeo], leading_number(tiempo));
             EXPECT_NEAR(t.dias.front() * 1000 / t.dias[t.bombeo], 1, 1e-3);
             EXPECT_NEAR(t.dias.back() / 10 / t.dias[t.bombeo], 1, 1e-3);
+            for (size_t i = 0; i < t.dias.size(); ++i) {  // times a reader can copy: 4 digits
+                std::array<char, 32> texto{};
+                const auto fin = std::to_chars(texto.begin(), texto.end(), t.dias[i],
+                                               std::chars_format::general, 4);
+                double cuatro = 0;
+                std::from_chars(texto.begin(), fin.ptr, cuatro);
+                if (i != t.bombeo) EXPECT_EQ(t.dias[i], cuatro) << i;
+            }
             for (size_t i = 0; i < c.total.size(); ++i) {
                 double suma = 0;
                 for (const auto& parte : c.partes) suma += parte[i];

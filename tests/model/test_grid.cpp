@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "filas.h"
 #include "grid.h"
+#include "nodos_red.h"
 
 using namespace abat;
 
@@ -65,4 +68,37 @@ TEST(Grid, ABatchIsToldOnceWhenItEnds) {
     }
     g.setTextMatrix(1, 2, "y");
     EXPECT_EQ(oyente.oido, "<>c");
+}
+
+// The current cell and the selection's far corner move only to cells of the table, with or
+// without a view told of it.
+TEST(Grid, SelectionOnlyInsideTheTable) {
+    Grid g(3, 4, 1, 1);
+    const std::vector<std::function<void(int)>> mover = {
+        [&](int i) { g.setRow(i); }, [&](int i) { g.setCol(i); }, [&](int i) { g.setRowSel(i); },
+        [&](int i) { g.setColSel(i); }, [&](int i) { g.selectCell(i, i); }};
+    for (const auto& m : mover) {
+        EXPECT_THROW(m(4), std::out_of_range);
+        EXPECT_THROW(m(-1), std::out_of_range);
+        m(2);
+    }
+    EXPECT_EQ(std::tuple(g.Row(), g.Col(), g.RowSel(), g.ColSel()), std::tuple(2, 2, 2, 2));
+}
+
+// The grid's nodes in the order they came, by position from 1 or by a key of their own.
+TEST(NodosRed, PositionsAndKeys) {
+    colRed nodos;
+    nodos.Add(1, 2, 3);
+    nodos.Add(4, 5, 6, "b");
+    nodos.Add(7, 8, 9, "c");
+    EXPECT_THROW(nodos.Add(0, 0, 0, "b"), std::invalid_argument);
+    EXPECT_EQ(std::tuple(nodos.Count(), nodos.Item(2).x(), nodos.Item("c").abat()),
+              std::tuple(3L, 4.0, 9.0));
+    for (const long fuera : {0L, 4L}) EXPECT_THROW(nodos.Item(fuera), std::out_of_range);
+    EXPECT_THROW(nodos.Item(""), std::out_of_range);
+    nodos.Remove("b");
+    EXPECT_EQ(std::tuple(nodos.Count(), nodos.Item(2).y()), std::tuple(2L, 8.0));
+    nodos.Remove(1);
+    EXPECT_THROW(nodos.Item("b"), std::out_of_range);
+    EXPECT_EQ(nodos.Item(1).x(), 7.0);
 }

@@ -32,7 +32,7 @@ TEST(Numeros, TextsThePlacesWrite) {
     // clang-format off
     const std::vector<std::pair<double, const char*>> completos = {
         {12, "12"}, {0.5, "0.5"}, {0, "0"}, {-0.0, "0"}, {-3, "-3"}, {0.1 + 0.2, "0.3"},
-        {1234567.25, "1234567.25"}, {1e20, "1E+20"}};
+        {1234567.25, "1234567.25"}, {1e20, "1E+20"}, {0.12345678901234567, "0.123456789012346"}};
     // clang-format on
     for (const auto& [v, texto] : completos) EXPECT_EQ(number_to_text(v), texto) << v;
     // At the top of the range the text stays a finite number.
