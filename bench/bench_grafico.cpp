@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
-#include <random>
 #include <string>
 
+#include "campo_al_azar.h"
 #include "composicion_mapa.h"
 #include "filas.h"
 #include "frmResultados.h"
@@ -92,23 +92,10 @@ void de_resultados_a_image1(benchmark::State& state) {
     }
 }
 
-// n wells at random over 2 km, one in ten injecting, for the drawdown map.
-DatosCalculo campo_del_mapa(int n) {
-    std::mt19937_64 g(1);
-    std::uniform_real_distribution<double> lugar(0, 2000);
-    std::uniform_real_distribution<double> gasto(0.001, 0.02);
-    DatosCalculo d{0.01, 0.0002, 30, {}, {}};
-    for (int k = 0; k < n; ++k) {
-        const double q = (k % 10 == 9 ? -1 : 1) * gasto(g);
-        d.pozos.push_back({"P" + std::to_string(k), 0.3, lugar(g), lugar(g), {Lectura::numero, q}});
-    }
-    return d;
-}
-
 // The map at a new time, as the slider asks it: its 200 x 200 nodes on all cores, its isolines
 // and its painting on a window of the size that puts one node every 2.5 pixels.
 void mapa_a_otro_tiempo(benchmark::State& state) {
-    const DatosCalculo datos = campo_del_mapa(static_cast<int>(state.range(0)));
+    const DatosCalculo datos = campo_al_azar(static_cast<int>(state.range(0)));
     const CampoPozos campo(datos);
     const auto marcas = marcas_de(datos);
     const QSize ventana(500 + 72 + 118, 500 + 12 + 46);

@@ -4,8 +4,8 @@
 // Run: build/bench/bench_mapa
 #include <benchmark/benchmark.h>
 
-#include <random>
 
+#include "campo_al_azar.h"
 #include "campo_pozos.h"
 #include "mapa_abatimiento.h"
 
@@ -13,22 +13,9 @@ using namespace abat;
 
 namespace {
 
-// n wells spread at random over the map's 2 km square, one in ten injecting.
-DatosCalculo campo(int n) {
-    std::mt19937_64 g(1);
-    std::uniform_real_distribution<double> lugar(0, 2000);
-    std::uniform_real_distribution<double> gasto(0.001, 0.02);
-    DatosCalculo d{0.01, 0.0002, 30, {}, {}};
-    for (int k = 0; k < n; ++k) {
-        const double q = (k % 10 == 9 ? -1 : 1) * gasto(g);
-        d.pozos.push_back({"P", 0.3, lugar(g), lugar(g), {Lectura::numero, q}});
-    }
-    return d;
-}
-
 // Wells, nodes along each side; a time from 1 to 30 days, another at each iteration.
 void mapa(benchmark::State& state) {
-    const DatosCalculo datos = campo(static_cast<int>(state.range(0)));
+    const DatosCalculo datos = campo_al_azar(static_cast<int>(state.range(0)));
     const CampoPozos pozos(datos);
     const int lado = static_cast<int>(state.range(1));
     Rejilla r{-100, -100, 2200.0 / (lado - 1), 2200.0 / (lado - 1), lado, lado, {}};

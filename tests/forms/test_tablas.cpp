@@ -48,18 +48,6 @@ struct Abierta {
     }
 };
 
-// The actions of the context menu that `abrir` opens, read while it shows.
-QStringList menu(const std::function<void()>& abrir) {
-    QStringList nombres;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        for (QAction* a : menu->actions()) nombres << a->objectName();
-        menu->close();
-    });
-    abrir();
-    return nombres;
-}
-
 }  // namespace
 
 class TestTablas : public QObject {

@@ -5,6 +5,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <functional>
+
 #include "grid.h"
 
 namespace abat::prueba {
@@ -19,6 +21,18 @@ T* control(const QWidget* ventana, const char* nombre) {
 
 inline void pulsar(const QWidget* ventana, const char* boton) {
     QTest::mouseClick(control<QAbstractButton>(ventana, boton), Qt::LeftButton);
+}
+
+// The names of the actions of the context menu that `abrir` opens, read while it shows.
+inline QStringList menu(const std::function<void()>& abrir) {
+    QStringList nombres;
+    QTimer::singleShot(0, [&] {
+        auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (QAction* a : m->actions()) nombres << a->objectName();
+        m->close();
+    });
+    abrir();
+    return nombres;
 }
 
 // Row r's cells joined by '|'.

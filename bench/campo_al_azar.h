@@ -1,0 +1,24 @@
+#pragma once
+// A well field for the map's benchmarks: n wells at random over 2 km, one in ten injecting, the
+// same field at every run.
+
+#include <random>
+#include <string>
+
+#include "datos_calculo.h"
+
+namespace abat {
+
+inline DatosCalculo campo_al_azar(int n) {
+    std::mt19937_64 g(1);
+    std::uniform_real_distribution<double> lugar(0, 2000);
+    std::uniform_real_distribution<double> gasto(0.001, 0.02);
+    DatosCalculo d{0.01, 0.0002, 30, {}, {}};
+    for (int k = 0; k < n; ++k) {
+        const double q = (k % 10 == 9 ? -1 : 1) * gasto(g);
+        d.pozos.push_back({"P" + std::to_string(k), 0.3, lugar(g), lugar(g), {Lectura::numero, q}});
+    }
+    return d;
+}
+
+}  // namespace abat
