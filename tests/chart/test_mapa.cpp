@@ -40,15 +40,29 @@ TEST(VistaMapa, EqualScaleWhateverTheBoxAndTheZoom) {
         EXPECT_NEAR(metros_por_pixel_x(e, ancho) / metros_por_pixel_y(e, alto), 1, 1e-12);
         EXPECT_TRUE(e.xmin <= v.xmin && e.xmax >= v.xmax && e.ymin <= v.ymin && e.ymax >= v.ymax);
         EXPECT_NEAR(e.xmin + e.xmax, v.xmin + v.xmax, 1e-9);
+        EXPECT_NEAR(e.ymin + e.ymax, v.ymin + v.ymax, 1e-9);
         const VistaMapa z = a_igual_escala(acercar(e, 0.8, 250, 120), ancho, alto);
         EXPECT_NEAR(metros_por_pixel_x(z, ancho) / metros_por_pixel_x(e, ancho), 0.8, 1e-12);
         EXPECT_NEAR((250 - z.xmin) / z.ancho(), (250 - e.xmin) / e.ancho(), 1e-9);
         EXPECT_NEAR((120 - z.ymin) / z.alto(), (120 - e.ymin) / e.alto(), 1e-9);
     }
-    const Rejilla r = rejilla_de_vista({0, 1000, 0, 600}, 1000, 300);
-    EXPECT_EQ(std::pair(r.nx, r.ny), std::pair(400, 200));  // 2.5 pixels a node, 200 at least
-    EXPECT_DOUBLE_EQ(r.x(r.nx - 1), 1000);
-    EXPECT_DOUBLE_EQ(r.y(r.ny - 1), 600);
+    // Square cells: 2.5 pixels a node on a large box, 200 nodes along the shorter side of a
+    // small one; from the lower left corner to within a step of the opposite one.
+    struct Red {
+        VistaMapa v;
+        int ancho, alto, nx, ny;
+    };
+    for (const auto& [v, ancho, alto, nx, ny] : {Red{{-50, 950, 0, 600}, 1000, 600, 401, 241},
+                                                 {{-50, 1450, 0, 1000}, 300, 200, 299, 200},
+                                                 {{0, 1000, -50, 1450}, 200, 300, 200, 299}}) {
+        const Rejilla r = rejilla_de_vista(v, ancho, alto);
+        EXPECT_EQ(std::pair(r.nx, r.ny), std::pair(nx, ny)) << ancho;
+        EXPECT_EQ(r.dx, r.dy);
+        const double holgura = 1e-9 * r.dx;  // the last node may miss the edge by a rounding
+        EXPECT_TRUE(r.x0 == v.xmin && r.y0 == v.ymin && r.x(r.nx - 1) <= v.xmax + holgura &&
+                    r.x(r.nx) > v.xmax && r.y(r.ny - 1) <= v.ymax + holgura &&
+                    r.y(r.ny) > v.ymax);
+    }
 }
 
 // A typed interval: its multiples within the values; too many lines, none.

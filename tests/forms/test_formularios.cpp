@@ -124,8 +124,8 @@ class TestFormularios : public QObject {
         QCOMPARE(std::pair(pedida[0][0].toInt(), pedida[1][0].toInt()), std::pair(2, 1));
     }
 
-    // The curve's window: the data copied as a table; the picture saved, under the chart's title
-    // in the folder last used, as PNG at twice its size, SVG and PDF titled as the chart, JPEG
+    // The curve's window: the data copied as a table; the picture saved, under the chart's title,
+    // as PNG at twice its size, SVG and PDF titled as the chart, JPEG
     // by its name's extension, each file whole; a path that cannot be written is error 75 with
     // its path and the system's cause, under its own title, and leaves no temporary file.
     void curvaCopiaYGuarda() {

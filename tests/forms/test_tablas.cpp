@@ -98,7 +98,9 @@ class TestTablas : public QObject {
                                                 {"-32768", "-32768"}, {"32768", "0"}}) {
             // clang-format on
             a.dialogos.respuestas = {respuesta};
+            a.dialogos.mostrados.clear();
             pulsar(&a.f, "cmdQuitar");
+            QCOMPARE(a.dialogos.mostrados.size(), size_t{2});  // the question, then the warning
             QCOMPARE(std::tuple(a.dialogos.ultimo().texto, a.dialogos.ultimo().icono),
                      std::tuple(QString("El pozo %1 no existe").arg(numero), Icono::advertencia));
         }

@@ -73,16 +73,30 @@ TEST(Grid, ABatchIsToldOnceWhenItEnds) {
 // The current cell and the selection's far corner move only to cells of the table, with or
 // without a view told of it.
 TEST(Grid, SelectionOnlyInsideTheTable) {
-    Grid g(3, 4, 1, 1);
-    const std::vector<std::function<void(int)>> mover = {
-        [&](int i) { g.setRow(i); }, [&](int i) { g.setCol(i); }, [&](int i) { g.setRowSel(i); },
-        [&](int i) { g.setColSel(i); }, [&](int i) { g.selectCell(i, i); }};
-    for (const auto& m : mover) {
-        EXPECT_THROW(m(4), std::out_of_range);
-        EXPECT_THROW(m(-1), std::out_of_range);
-        m(2);
+    struct Oyente : GridObserver {
+        int oido = 0;
+        void gridReshaped() override {}
+        void cellChanged(int /*fila*/, int /*col*/) override {}
+        void selectionChanged() override { ++oido; }
+    } oyente;
+    for (GridObserver* vista : {static_cast<GridObserver*>(nullptr),
+                                static_cast<GridObserver*>(&oyente)}) {
+        Grid g(3, 4, 1, 1);
+        g.setObserver(vista);
+        const std::vector<std::pair<std::function<void(int)>, int>> mover = {
+            {[&](int i) { g.setRow(i); }, g.Rows()},
+            {[&](int i) { g.setCol(i); }, g.Cols()},
+            {[&](int i) { g.setRowSel(i); }, g.Rows()},
+            {[&](int i) { g.setColSel(i); }, g.Cols()},
+            {[&](int i) { g.selectCell(i, i); }, g.Rows()}};
+        for (const auto& [m, fuera] : mover) {
+            EXPECT_THROW(m(fuera), std::out_of_range);
+            EXPECT_THROW(m(-1), std::out_of_range);
+            m(2);
+        }
+        EXPECT_EQ(std::tuple(g.Row(), g.Col(), g.RowSel(), g.ColSel()), std::tuple(2, 2, 2, 2));
     }
-    EXPECT_EQ(std::tuple(g.Row(), g.Col(), g.RowSel(), g.ColSel()), std::tuple(2, 2, 2, 2));
+    EXPECT_EQ(oyente.oido, 5);
 }
 
 // The grid's nodes in the order they came, by position from 1 or by a key of their own.

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <ogrsf_frmts.h>
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <set>
 
@@ -11,11 +13,15 @@
 
 namespace abat::prueba {
 
-// A folder for the test, removed with what it holds when the test ends.
+// A folder of the test's own, removed with what it holds when the test ends: a fresh name each
+// time, as the suite runs in two locales at once.
 struct Carpeta {
-    const std::string ruta = testing::TempDir() + "abat-sig-" +
-                             testing::UnitTest::GetInstance()->current_test_info()->name();
-    Carpeta() { std::filesystem::create_directories(ruta); }
+    const std::string ruta = nueva();
+    static std::string nueva() {
+        std::string plantilla = testing::TempDir() + "abat-sig-XXXXXX";
+        if (mkdtemp(plantilla.data()) == nullptr) ADD_FAILURE() << "mkdtemp: " << plantilla;
+        return plantilla;
+    }
     ~Carpeta() { std::filesystem::remove_all(ruta); }
     std::string operator/(const std::string& nombre) const { return ruta + "/" + nombre; }
     std::set<std::string> archivos() const {
