@@ -7,6 +7,7 @@
 #include "archivo_estudio.h"
 #include "errores.h"
 #include "intercambio_sig.h"
+#include "texto_error.h"
 #include "ventanas_estudio.h"
 
 namespace abat {
@@ -213,11 +214,8 @@ bool Estudios::guardarEn(const QString& ruta) {
     try {
         guardar_estudio(estudio, ruta.toStdString());
     } catch (const ErrorCalculo& e) {
-        QString texto = QStringLiteral("No se puede guardar el estudio en «%1»")
-                            .arg(QString::fromStdString(e.ruta));
-        if (!e.motivo.empty()) texto += QStringLiteral(": ") + QString::fromStdString(e.motivo);
-        dialogos_.mensaje(texto + QLatin1Char('.'), QStringLiteral("Guardar estudio"),
-                          Icono::error);
+        dialogos_.mensaje(texto_error(e, QStringLiteral("al guardar el estudio")),
+                          QStringLiteral("Guardar estudio"), Icono::error);
         return false;
     }
     ruta_ = QFileInfo(ruta).absoluteFilePath();

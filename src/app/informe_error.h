@@ -5,11 +5,9 @@
 
 #include "dialogos.h"
 #include "errores.h"
+#include "texto_error.h"
 
 namespace abat {
-
-// The error's number and Spanish description, and which well and point or grid node failed.
-QString texto_error(const ErrorCalculo& error);
 
 void informar_error(Dialogos& dialogos, const ErrorCalculo& error);
 // A failure of the calculation that is not one of its run-time errors.

@@ -8,6 +8,7 @@
 #include "numeros.h"
 #include "portapapeles.h"
 #include "resultados.h"
+#include "texto_error.h"
 
 namespace abat {
 namespace {
@@ -146,12 +147,8 @@ void exportar(Dialogos& dialogos, Asistente& asistente, Ventanas& v, const Siste
             exportar_geopackage(r, capas);
         }
     } catch (const ErrorCalculo& e) {
-        QString texto = QStringLiteral("Se ha producido el error '%1' al exportar:\\n\\n%2")
-                            .arg(e.numero())
-                            .arg(QString::fromUtf8(e.descripcion()));
-        texto += QStringLiteral("\\n\\n") + QString::fromStdString(e.ruta.empty() ? "" : e.ruta);
-        if (!e.motivo.empty()) texto += QStringLiteral(": ") + QString::fromStdString(e.motivo);
-        dialogos.mensaje(texto.trimmed(), titulo_exportar, Icono::error);
+        dialogos.mensaje(texto_error(e, QStringLiteral("al exportar")), titulo_exportar,
+                         Icono::error);
     }
 }
 

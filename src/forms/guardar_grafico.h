@@ -9,10 +9,6 @@
 
 namespace abat {
 
-// The message of a picture that cannot be saved: the error's number and description, the path
-// and the system's cause.
-QString texto_error_al_guardar(const ErrorCalculo& error);
-
 // Asks for the file, proposing the chart's title as its name, and saves the chart there,
 // `tamano` being its size on screen. A file that cannot be written is told, under the title
 // "Error al guardar la imagen"; nothing else changes.
