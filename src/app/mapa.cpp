@@ -5,7 +5,7 @@
 
 #include "abatimiento.h"
 #include "composicion_mapa.h"
-#include "grafico_mapa.h"
+#include "numeros.h"
 #include "informe_error.h"
 #include "menu_tabla.h"
 #include "vista_mapa.h"
@@ -28,8 +28,9 @@ Mapa::~Mapa() {
     calculo_.waitForFinished();
 }
 
+// A map being computed keeps the data it was asked for; its result is not shown if another was
+// asked for meanwhile.
 void Mapa::nuevoCalculo(std::shared_ptr<const DatosCalculo> datos) {
-    calculo_.waitForFinished();
     motor_ = std::make_shared<const Motor>(std::move(datos));
 }
 
@@ -51,6 +52,8 @@ Mapa::Hecho Mapa::componer(const Motor& motor, const Peticion& p) {
         return {std::make_shared<const DibujoMapa>(std::move(d)), std::nullopt};
     } catch (const ErrorCalculo& e) {
         return {nullptr, e};
+    } catch (const std::bad_alloc&) {  // a grid too fine for the memory left
+        return {nullptr, ErrorCalculo(CodigoError::desbordamiento)};
     }
 }
 
@@ -69,6 +72,7 @@ void Mapa::abrir() {
     }
     auto ventana = std::make_unique<frmMapa>(dialogos_);
     ventana_ = ventana.get();
+    enCurso_ = pendiente_ = false;
     preparar();
     ventana->layout()->activate();  // the map's size as the window shows it
     const Hecho hecho = componer(*motor_, peticion());
@@ -90,14 +94,14 @@ void Mapa::abrir() {
     emit dibujado();
 }
 
+// Computed here, at the time and view the window shows: what it shows may be of another time
+// still, or of a map that failed.
 std::shared_ptr<const DibujoMapa> Mapa::paraExportar() {
-    if (ventana_) {
-        esperar();
-        if (const auto& m = ventana_->findChild<GraficoMapa*>()->mapa()) return m;
-    }
     constexpr int lado = 500;  // pixels: a grid of 200 x 200 nodes
-    const Peticion p{motor_->datos->tiempo, a_igual_escala(extension_, lado, lado), 0,
-                     QSize(lado, lado), sistema_};
+    const Peticion p = ventana_ ? peticion()
+                                : Peticion{motor_->datos->tiempo,
+                                           a_igual_escala(extension_, lado, lado), 0,
+                                           QSize(lado, lado), sistema_};
     Hecho hecho = componer(*motor_, p);
     if (hecho.error) throw *hecho.error;
     return hecho.mapa;
@@ -110,13 +114,16 @@ void Mapa::seguirResultados() {
 }
 
 void Mapa::cerrar() {
-    calculo_.waitForFinished();
+    enCurso_ = pendiente_ = false;
     if (ventana_) principal_.cerrarVentana(ventana_);
 }
 
 // One map at a time on the other threads; the last one asked for is the next.
 void Mapa::pedir() {
-    if (!ventana_ || !motor_) return;
+    if (!ventana_ || !motor_) {
+        enCurso_ = pendiente_ = false;
+        return;
+    }
     enCurso_ = true;
     if (calculo_.isRunning()) {
         pendiente_ = true;
@@ -135,10 +142,12 @@ void Mapa::recibir() {
     enCurso_ = false;
     const Hecho hecho = calculo_.result();
     if (!ventana_) return;
-    if (hecho.error) {
-        ventana_->mostrarLinea(QStringLiteral("No se puede dibujar el mapa a los %1 días: %2")
-                                   .arg(ventana_->tiempo())
-                                   .arg(texto_error(*hecho.error).simplified()));
+    if (hecho.error) {  // no map of another time stands under the slider's
+        ventana_->mostrar(nullptr);
+        ventana_->mostrarLinea(
+            QStringLiteral("No se puede dibujar el mapa a los %1 días: %2")
+                .arg(QString::fromStdString(number_to_text(ventana_->tiempo())),
+                     texto_error(*hecho.error).simplified()));
         return;
     }
     ventana_->mostrar(hecho.mapa);

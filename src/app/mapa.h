@@ -43,8 +43,8 @@ class Mapa : public QObject {
     // A drawdown that cannot be computed is reported, and nothing opens.
     void abrir();
     frmMapa* ventana() const { return ventana_; }
-    // The map at the time it shows; with no window open, at the pumping time over the plan
-    // chart's extent. Raises the ErrorCalculo of a map that cannot be computed.
+    // The map at the time and view the window shows; with no window open, at the pumping time
+    // over the plan chart's extent. Raises the ErrorCalculo of a map that cannot be computed.
     std::shared_ptr<const DibujoMapa> paraExportar();
     // Waits for the map being computed and shows it; for tests.
     void esperar();

@@ -9,8 +9,9 @@ namespace {
 constexpr int nodos_minimos = 200;
 constexpr double pixeles_por_nodo = 2.5;
 
-int nodos(int pixeles) {
-    return std::max(nodos_minimos, static_cast<int>(std::ceil(pixeles / pixeles_por_nodo)));
+// The nodes that fit from one edge to the other at this step, both edges' included.
+int nodos(double extension, double paso) {
+    return static_cast<int>(std::floor(extension / paso * (1 + 1e-12))) + 1;
 }
 
 }  // namespace
@@ -25,14 +26,18 @@ VistaMapa a_igual_escala(VistaMapa v, int ancho, int alto) {
     return {cx - mpp * ancho / 2, cx + mpp * ancho / 2, cy - mpp * alto / 2, cy + mpp * alto / 2};
 }
 
+// Square cells, as a GIS raster wants them: one step across and up, the finer of a node every 2.5
+// pixels and 200 nodes along the shorter side.
 Rejilla rejilla_de_vista(const VistaMapa& v, int ancho, int alto) {
+    const double por_pixel = std::max(v.ancho() / std::max(ancho, 1), v.alto() / std::max(alto, 1));
+    const double paso = std::min(std::min(v.ancho(), v.alto()) / (nodos_minimos - 1),
+                                 por_pixel * pixeles_por_nodo);
     Rejilla r;
-    r.nx = nodos(ancho);
-    r.ny = nodos(alto);
     r.x0 = v.xmin;
     r.y0 = v.ymin;
-    r.dx = v.ancho() / (r.nx - 1);
-    r.dy = v.alto() / (r.ny - 1);
+    r.dx = r.dy = paso;
+    r.nx = nodos(v.ancho(), paso);
+    r.ny = nodos(v.alto(), paso);
     r.valores.assign(static_cast<size_t>(r.nx) * static_cast<size_t>(r.ny), 0.0);
     return r;
 }

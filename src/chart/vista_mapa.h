@@ -12,8 +12,9 @@ namespace abat {
 // at all, one metre.
 VistaMapa a_igual_escala(VistaMapa vista, int ancho, int alto);
 
-// The nodes the map is computed at: one every two to three pixels of the box, at least 200 along
-// each axis, from edge to edge of the extent.
+// The nodes the map is computed at, in square cells from the extent's lower left corner: one
+// every 2.5 pixels of the box, at least 200 along the shorter side; the last ones less than a
+// step from the upper and right edges.
 Rejilla rejilla_de_vista(const VistaMapa& vista, int ancho, int alto);
 
 // Scaled by `factor` (below 1: closer) about (x, y), which stays where it is on the screen.

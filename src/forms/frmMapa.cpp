@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "apariencia.h"
@@ -107,7 +108,8 @@ QSize frmMapa::pixeles() const {
 
 void frmMapa::mostrar(std::shared_ptr<const DibujoMapa> mapa) {
     ui_->txtIntervalo->setPlaceholderText(
-        mapa->niveles.intervalo > 0
+        !mapa                        ? QString()
+        : mapa->niveles.intervalo > 0
             ? QStringLiteral("automático: %1").arg(texto(mapa->niveles.intervalo))
             : QStringLiteral("sin isolíneas"));
     ui_->graficoMapa->mostrar(std::move(mapa));
@@ -153,7 +155,17 @@ void frmMapa::alEscribirIntervalo() {
     emit mapaPedido();
 }
 
+// Closer than a millimetre, or than doubles tell apart at these coordinates, or ten thousand
+// times further than the chart's extent, the view stays where it is.
 void frmMapa::cambiarVista(const VistaMapa& vista) {
+    const double lado = std::min(vista.ancho(), vista.alto());
+    const double lejos = std::max({std::fabs(vista.xmin), std::fabs(vista.xmax),
+                                   std::fabs(vista.ymin), std::fabs(vista.ymax)});
+    const double mayor = 1e4 * std::max({inicial_.ancho(), inicial_.alto(), 1.0});
+    if (!std::isfinite(lejos) || !(lado >= std::max(1e-3, 1e-9 * lejos)) ||
+        std::max(vista.ancho(), vista.alto()) > mayor) {
+        return;
+    }
     vista_ = vista;
     emit mapaPedido();
 }

@@ -40,6 +40,7 @@ class frmMapa : public QWidget {
     VistaMapa vista() const;
     QSize pixeles() const;
 
+    // The map to show; none: a blank plot, while the line under it says why.
     void mostrar(std::shared_ptr<const DibujoMapa> mapa);
     // The line under the map: the cursor's place and drawdown, or why the map is not drawn.
     void mostrarLinea(const QString& texto);
