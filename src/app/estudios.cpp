@@ -37,7 +37,7 @@ Estudios::Estudios(Ventanas& v, Asistente& asistente, Dialogos& dialogos,
     : v_(v),
       asistente_(asistente),
       dialogos_(dialogos),
-      recuperacion_([this] { return entradas(); }, carpetaRecuperacion),
+      recuperacion_([this] { return entradas(Editores::dejar_abiertos); }, carpetaRecuperacion),
       guardado_(estudio_de(v)) {
     crearMenu();
     connect(v_.caracteristicas, &frmCaracteristicas::editado, this, &Estudios::alCambiar);
@@ -127,8 +127,8 @@ void Estudios::titular() {
     v_.principal.mostrarEstudio(ruta_, modificado_);
 }
 
-Estudio Estudios::entradas() {
-    Estudio e = estudio_de(v_);
+Estudio Estudios::entradas(Editores editores) {
+    Estudio e = estudio_de(v_, editores);
     if (sistema_.tiene()) e.crs = "EPSG:" + std::to_string(sistema_.epsg);
     return e;
 }

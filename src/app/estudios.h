@@ -17,6 +17,7 @@
 #include "recuperacion.h"
 #include "sistema_coordenadas.h"
 #include "ventanas.h"
+#include "ventanas_estudio.h"
 
 namespace abat {
 
@@ -45,7 +46,7 @@ class Estudios : public QObject {
     // The study's coordinate reference system; none: local coordinates.
     const Sistema& sistema() const { return sistema_; }
     // What the windows hold, with the study's system: what a save writes.
-    Estudio entradas();
+    Estudio entradas(Editores editores = Editores::cerrar);
     bool modificado() const { return modificado_; }
     Recuperacion& recuperacion() { return recuperacion_; }
     QStringList recientes() const;

@@ -27,26 +27,48 @@ void llenar_tabla(Grid& tabla, const std::vector<Registro>& registros, Columnas 
     tabla.selectCell(1, 1);
 }
 
+// A table's cell as it would stand were its open editor closed now.
+class Celdas {
+  public:
+    Celdas(const Grid& tabla, std::optional<CeldaAbierta> abierta)
+        : tabla_(tabla), abierta_(std::move(abierta)) {}
+    std::string operator()(int fila, int columna) const {
+        if (abierta_ && abierta_->fila == fila && abierta_->columna == columna) {
+            return abierta_->texto;
+        }
+        return tabla_.TextMatrix(fila, columna);
+    }
+
+  private:
+    const Grid& tabla_;
+    std::optional<CeldaAbierta> abierta_;
+};
+
+Celdas celdas(VentanaTabla& ventana, const Grid& tabla, Editores editores) {
+    if (editores == Editores::cerrar) ventana.terminarEdicion();
+    return {tabla, ventana.celdaAbierta()};
+}
+
 }  // namespace
 
-Estudio estudio_de(Ventanas& v) {
-    v.noPozos->terminarEdicion();
-    v.coordAbat->terminarEdicion();
+Estudio estudio_de(Ventanas& v, Editores editores) {
     Estudio e;
     e.T = texto(v.caracteristicas->textoT());
     e.S = texto(v.caracteristicas->textoS());
     const Grid& pozos = v.noPozos->pozos();
+    const Celdas de_pozos = celdas(*v.noPozos, pozos, editores);
     e.pozos.reserve(static_cast<size_t>(record_count(pozos)));
     for (int i = 1; i <= record_count(pozos); ++i) {
-        auto celda = [&](int c) { return pozos.TextMatrix(i, c); };
+        auto celda = [&](int c) { return de_pozos(i, c); };
         e.pozos.push_back({celda(columna_pozo::nombre), celda(columna_pozo::diametro),
                            celda(columna_pozo::gasto), celda(columna_pozo::x),
                            celda(columna_pozo::y)});
     }
     const Grid& puntos = v.coordAbat->puntos();
+    const Celdas de_puntos = celdas(*v.coordAbat, puntos, editores);
     e.puntos.reserve(static_cast<size_t>(record_count(puntos)));
     for (int j = 1; j <= record_count(puntos); ++j) {
-        auto celda = [&](int c) { return puntos.TextMatrix(j, c); };
+        auto celda = [&](int c) { return de_puntos(j, c); };
         e.puntos.push_back(
             {celda(columna_punto::nombre), celda(columna_punto::x), celda(columna_punto::y)});
     }

@@ -7,8 +7,11 @@
 
 namespace abat {
 
+// Whether an open cell editor stores its text and closes, or stays open under the user's typing.
+enum class Editores { cerrar, dejar_abiertos };
+
 // What the windows hold, an open cell editor's text included.
-Estudio estudio_de(Ventanas& v);
+Estudio estudio_de(Ventanas& v, Editores editores = Editores::cerrar);
 
 // Puts the study's texts in the windows, in place of what they held.
 void llenar_ventanas(Ventanas& v, const Estudio& estudio);

@@ -67,13 +67,20 @@ void EditorCeldas::ShowCellEditor() {
 // not store the text a second time, nor store it after Escape.
 void EditorCeldas::HideCellEditor(bool cancel) {
     if (!caja_->isVisible()) return;
-    if (!cancel) {
-        std::string texto = caja_->text().toStdString();
-        // Numbers are read with '.' only: a comma typed for it would read as an integer.
-        if (editCol_ != columna_nombre) texto = con_punto_decimal(std::move(texto));
-        grid_->grid().setTextMatrix(editRow_, editCol_, std::move(texto));
-    }
+    if (!cancel) grid_->grid().setTextMatrix(editRow_, editCol_, textoParaCelda());
     caja_->hide();
+}
+
+std::string EditorCeldas::textoParaCelda() const {
+    std::string texto = caja_->text().toStdString();
+    // Numbers are read with '.' only: a comma typed for it would read as an integer.
+    if (editCol_ != columna_nombre) texto = con_punto_decimal(std::move(texto));
+    return texto;
+}
+
+std::optional<CeldaAbierta> EditorCeldas::abierta() const {
+    if (!caja_->isVisible()) return std::nullopt;
+    return CeldaAbierta{editRow_, editCol_, textoParaCelda()};
 }
 
 void EditorCeldas::txtCellEditor_KeyPress(int codigo) {

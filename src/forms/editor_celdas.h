@@ -6,11 +6,21 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+#include <string>
+
 class QLineEdit;
 
 namespace abat {
 
 class FlexGrid;
+
+// The cell an open box edits and the text it would store there.
+struct CeldaAbierta {
+    int fila;
+    int columna;
+    std::string texto;
+};
 
 class EditorCeldas : public QObject {
   public:
@@ -26,6 +36,9 @@ class EditorCeldas : public QObject {
     void txtCellEditor_KeyPress(int codigo);
     void txtCellEditor_LostFocus();
 
+    // The open box's cell and text, the box left open: what a copy of the entries takes.
+    std::optional<CeldaAbierta> abierta() const;
+
     int editRow() const { return editRow_; }
     int editCol() const { return editCol_; }
 
@@ -35,6 +48,8 @@ class EditorCeldas : public QObject {
   private:
     // The selection reaches into the empty last row: nothing opens.
     bool bloqueado() const;
+    // The box's text as its cell stores it.
+    std::string textoParaCelda() const;
 
     FlexGrid* grid_;
     QLineEdit* caja_;

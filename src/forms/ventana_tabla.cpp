@@ -53,6 +53,10 @@ void VentanaTabla::terminarEdicion() {
     editor_->HideCellEditor(false);
 }
 
+std::optional<CeldaAbierta> VentanaTabla::celdaAbierta() const {
+    return editor_->abierta();
+}
+
 void VentanaTabla::cmdSiguiente_Click() {
     if (completa()) emit aceptado(modo_de(c_.siguiente));
 }

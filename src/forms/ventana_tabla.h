@@ -6,6 +6,7 @@
 
 #include "comandos_tabla.h"
 #include "dialogos.h"
+#include "editor_celdas.h"
 #include "modo.h"
 #include "ventana_con_tabla.h"
 
@@ -14,7 +15,6 @@ class QLineEdit;
 
 namespace abat {
 
-class EditorCeldas;
 class FlexGrid;
 
 struct ControlesTabla {
@@ -37,6 +37,8 @@ class VentanaTabla : public VentanaConTabla {
     void actualizar_numeros();
     // Stores the text of an open cell editor, as leaving it does.
     void terminarEdicion();
+    // The cell an open editor edits and its text, the editor left open.
+    std::optional<CeldaAbierta> celdaAbierta() const;
 
   signals:
     // The window's input lets the walk go on, in the mode its button's caption gives.

@@ -496,8 +496,8 @@ class TestAsistente : public QObject {
         QCOMPARE(t.caja("txtT")->text(), QString("0.01"));
     }
 
-    // Killed while the user works, the program leaves a copy of the entries that the next start
-    // offers before anything else; "Salir" ends cleanly and leaves none. Two programs running
+    // Killed while the user works, the program leaves a copy of the entries, a cell being edited
+    // included, that the next start offers before anything else; "Salir" ends cleanly and leaves none. Two programs running
     // keep copies of their own.
     void recuperacionTrasUnCierreBrusco() {
         QTemporaryDir carpeta;
@@ -516,6 +516,21 @@ class TestAsistente : public QObject {
                 QFile f(copia);
                 return f.open(QIODevice::ReadOnly) && f.readAll().contains("Sur");
             }());
+            // A copy taken while a cell is edited holds the editor's text and leaves it open.
+            t->caja("txtS")->setText("0.0002");
+            pulsar(t->v.caracteristicas, "cmdSiguiente");
+            t->v.noPozos->pozos().selectCell(1, 2);
+            QTest::keyClicks(control<FlexGrid>(t->v.noPozos, "MSFlexGrid1"), "0");
+            auto* editor = control<QLineEdit>(t->v.noPozos, "txtCellEditor");
+            QTest::keyClicks(editor, ",45");
+            t->caja("txtT")->setText("0.02");
+            QTRY_VERIFY([&] {
+                QFile f(copia);
+                return f.open(QIODevice::ReadOnly) && f.readAll().contains("0.45");
+            }());
+            QVERIFY(editor->isVisible());
+            QCOMPARE(editor->window()->focusWidget(), editor);
+            QCOMPARE(editor->text(), QString("0,45"));
             t->p.estudios.recuperacion().esperar();
         }  // neither says "Salir": as after a kill
         const auto si = [](DialogosGuionados& d) { d.si = {true}; };
@@ -524,7 +539,7 @@ class TestAsistente : public QObject {
                  QString("La sesión anterior terminó sin guardar sus datos. "
                          "¿Desea recuperarlos?"));
         QCOMPARE(std::pair(t.caja("txtT")->text(), fila(t.v.noPozos->pozos(), 1)),
-                 std::pair(QString("0.01"), QString("1|Sur|0.3|0.05|100|0")));
+                 std::pair(QString("0.02"), QString("1|Sur|0.45|0.05|100|0")));
         t.dialogos.si = {true};
         pulsar(t.v.caracteristicas, "cmdSiguiente");
         pulsar(t.v.noPozos, "cmdSiguiente");
