@@ -243,8 +243,11 @@ void Estudios::ofrecerRecuperacion() {
     guardado_ = archivo.estudio.value_or(Estudio{});
 }
 
-void Estudios::terminar() {
+bool Estudios::terminar() {
+    // Without a study file the program ends as it always has; a study's changes are not lost.
+    if (!ruta_.isEmpty() && !puedeSeguir()) return false;
     recuperacion_.terminar();
+    return true;
 }
 
 }  // namespace abat

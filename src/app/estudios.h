@@ -39,8 +39,9 @@ class Estudios : public QObject {
     // False when nothing was saved: cancelled, or a file that cannot be written.
     bool guardar();
     bool guardarComo();
-    // "Salir": nothing is left to recover.
-    void terminar();
+    // "Salir", confirmed: a study file's unsaved changes are saved, dropped or the exit cancelled
+    // (false); then nothing is left to recover.
+    bool terminar();
 
     const QString& ruta() const { return ruta_; }
     // The study's coordinate reference system; none: local coordinates.

@@ -18,8 +18,7 @@ Programa::Programa(Dialogos& dialogos, std::function<void()> terminar,
     : ventanas(d, dialogos),
       asistente(ventanas, d, dialogos,
                 [this, terminar = std::move(terminar)] {
-                    estudios.terminar();  // a clean end leaves nothing to recover
-                    terminar();
+                    if (estudios.terminar()) terminar();
                 }),
       estudios(ventanas, asistente, dialogos, carpetaRecuperacion),
       dialogos_(dialogos) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <random>
 
+#include "archivo_estudio.h"
 #include "controles.h"
 #include "dialogos_guionados.h"
 #include "dialogos_qt.h"
@@ -462,8 +463,9 @@ class TestAsistente : public QObject {
         }
     }
 
-    // Entries changed since the study was saved or opened are not dropped without the question:
-    // Cancel keeps everything, No drops them, Sí saves them first. With a table focused,
+    // Entries changed since the study was saved or opened are not dropped without the question,
+    // on a new study, another opened or "Salir": Cancel keeps everything, No drops them, Sí saves
+    // them first. With a table focused,
     // Ctrl+letters open its cell editor, as they always have, and save nothing.
     void cambiosSinGuardar() {
         QTemporaryDir dir;
@@ -494,11 +496,25 @@ class TestAsistente : public QObject {
         t.dialogos.archivos = {dir.filePath("guardado.abat")};
         control<QAction>(&t.v.principal, "accionAbrir")->trigger();  // No: the study opens
         QCOMPARE(t.caja("txtT")->text(), QString("0.01"));
+        QVERIFY(t.dialogos.respuestasConCancelar.empty());
+
+        // "Salir", confirmed, asks the same of a study file: Cancel stays, Sí saves and ends.
+        t.caja("txtT")->setText("0.02");
+        t.dialogos.si = {true, true};
+        t.dialogos.respuestasConCancelar = {Respuesta::cancelar, Respuesta::si};
+        for (const bool termina : {false, true}) {
+            control<QAbstractButton>(t.v.resultados, "cmdTerminar")->click();
+            QCOMPARE(t.dialogos.ultimo().texto,
+                     QString("¿Desea guardar los cambios en «guardado.abat»?"));
+            QCOMPARE(t.terminado, termina);
+        }
+        QVERIFY(t.dialogos.si.empty() && t.dialogos.respuestasConCancelar.empty());
+        QCOMPARE(abrir_estudio(dir.filePath("guardado.abat").toStdString()).estudio->T, "0.02");
     }
 
     // Killed while the user works, the program leaves a copy of the entries, a cell being edited
-    // included, that the next start offers before anything else; "Salir" ends cleanly and leaves none. Two programs running
-    // keep copies of their own.
+    // included, that the next start offers before anything else; "Salir" ends cleanly and leaves
+    // none. Two programs running keep copies of their own.
     void recuperacionTrasUnCierreBrusco() {
         QTemporaryDir carpeta;
         const QString copia = carpeta.filePath("recuperacion-1.abat");
