@@ -452,13 +452,20 @@ class TestAsistente : public QObject {
         QVERIFY(t.v.resultados->resultados().Cols() == 0 && t.v.resultados->imagen().isNull());
 
         const QStringList antes = t.entradas();
-        for (const char* malo : {"{\"formato\": \"otro\"}", "{\"formato\": \"abatimientos\","}) {
+        using Malo = std::pair<const char*, const char*>;
+        for (const auto& [malo, motivo] :
+             {Malo{"{\"formato\": \"otro\"}",
+                   "no es un estudio de abatimientos: su «formato» no es «abatimientos»"},
+              {"{\"formato\": \"abatimientos\",",
+               "está incompleto: se acaba antes de cerrar el estudio"}}) {
             QFile f(dir.filePath("malo.abat"));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(malo) > 0);
             f.close();
+            const size_t mostrados = t.dialogos.mostrados.size();
             emit t.v.principal.estudioSoltado(f.fileName());
-            QVERIFY2(t.dialogos.ultimo().texto.startsWith("No se puede abrir «" + f.fileName()),
-                     qPrintable(t.dialogos.ultimo().texto));
+            QCOMPARE(t.dialogos.mostrados.size(), mostrados + 1);
+            QCOMPARE(t.dialogos.ultimo().texto,
+                     QString("No se puede abrir «%1»: %2.").arg(f.fileName(), motivo));
             QCOMPARE(t.entradas(), antes);
         }
     }
@@ -680,6 +687,7 @@ class TestAsistente : public QObject {
         const auto entre = [&](int a, int b) { return a + int(azar() % uint64_t(b - a + 1)); };
         const auto uno = [&](const auto& lista) { return lista[entre(0, int(lista.size()) - 1)]; };
         std::optional<Prueba> t;
+        int calculos = 0;  // that reached the results: the walk went beyond the input's checks
         for (int i = 1; i <= entero("WALK_ACTIONS", 10000); ++i) {
             if (!t || t->terminado) {  // at the start, and after "Salir" answered Yes
                 t.emplace();
@@ -715,6 +723,7 @@ class TestAsistente : public QObject {
                                           r.Cols() == t->v.noPozos->pozos().Rows() + 1 &&
                                           r.Rows() == t->v.coordAbat->puntos().Rows()),
                          qPrintable(donde + "results that do not match the calculation"));
+                calculos += t->visible() == t->v.resultados && !error ? 1 : 0;
             } else if (accion <= 2 && !cajas.isEmpty()) {
                 QLineEdit* caja = uno(cajas);
                 escribir(caja, uno(textos));
@@ -745,6 +754,7 @@ class TestAsistente : public QObject {
                              qPrintable(donde + "a record misnumbered, or the last row numbered"));
             }
         }
+        QVERIFY2(calculos > 0, "no action of the walk reached the results");
     }
 
     // A file dialog lists a folder by names alone: it never opens a file to find its type or
@@ -760,8 +770,11 @@ class TestAsistente : public QObject {
         QVERIFY(inotify_add_watch(avisos, dir.path().toLocal8Bit().constData(),
                                   IN_OPEN | IN_ACCESS) >= 0);
         QStringList tipos;  // as the list shows them
+        QString mostrada;   // the folder the dialog lists
         QTimer::singleShot(0, [&] {
             auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            dialogo->setDirectory(dir.path());  // it opens where the user last was
+            mostrada = dialogo->directory().absolutePath();
             auto* modelo = dialogo->findChild<QFileSystemModel*>();
             for (const char* nombre : {"foto", "tubo"}) {
                 const QModelIndex i = modelo->index(QDir(dir.path()).filePath(nombre));
@@ -786,6 +799,7 @@ class TestAsistente : public QObject {
             }
         }
         ::close(avisos);
+        QCOMPARE(mostrada, QDir(dir.path()).absolutePath());
         QVERIFY(!tipos.isEmpty() && !tipos.first().isEmpty());  // the list asked for a type
         QCOMPARE(archivos, 0);
     }
