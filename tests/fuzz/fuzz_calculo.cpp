@@ -1,7 +1,8 @@
 // The whole calculation from the texts the cells hold: the results table and the drawdown grid
 // over the chart's axis limits end in numbers or in a calculation error, nothing else: no
-// infinity or NaN in a cell or a node, no other exception, no sanitizer report. The axis limits
-// hold the data, with a score of distinct ticks at most.
+// infinity or NaN in a cell or a node, no total other than its row's shares added, no other
+// exception, no sanitizer report. The axis limits hold the data, with a score of distinct ticks
+// at most.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -56,8 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
     try {
         calcular_resultados(d, pozos, puntos, tiempo, resultados);
         for (int r = 1; r < resultados.Rows() - 1; ++r) {
-            for (int c = 2; c < resultados.Cols(); ++c)
+            double suma = 0;  // of the shares as shown: the total column adds them
+            for (int c = 2; c < resultados.Cols(); ++c) {
                 EXIGIR(resultados.TextMatrix(r, c).find_first_of("ni") == std::string::npos);
+                if (c < resultados.Cols() - 1) suma += leading_number(resultados.TextMatrix(r, c));
+            }
+            EXIGIR(format_4dec(suma) == resultados.TextMatrix(r, resultados.Cols() - 1));
         }
         const EscalaEje x = escala_automatica(e[0], e[1]);
         const EscalaEje y = escala_automatica(e[2], e[3]);
