@@ -10,15 +10,9 @@
 namespace abat {
 
 Equidistancia niveles_de_intervalo(double menor, double mayor, double intervalo) {
-    if (!(intervalo > 0) || !std::isfinite(menor) || !std::isfinite(mayor) || menor > mayor) {
-        return {};
-    }
-    const double primero = std::ceil(menor / intervalo);
-    const double ultimo = std::floor(mayor / intervalo);
-    if (!(ultimo - primero < isolineas_maximas)) return {};
-    Equidistancia e{intervalo, {}};
-    for (double k = primero; k <= ultimo; ++k) e.niveles.push_back(k * intervalo);
-    return e;
+    std::vector<double> niveles = multiplos_de(menor, mayor, intervalo, isolineas_maximas);
+    if (niveles.empty()) return {};
+    return {intervalo, std::move(niveles)};
 }
 
 std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos) {

@@ -12,8 +12,8 @@ namespace abat {
 // The most isolines an interval typed by the user may draw.
 inline constexpr size_t isolineas_maximas = 200;
 
-// The multiples of `intervalo` from `menor` to `mayor`; none when there would be more than
-// isolineas_maximas of them.
+// The levels of a typed interval: its multiples from `menor` to `mayor` (see multiplos_de); none
+// when there would be more than isolineas_maximas of them.
 Equidistancia niveles_de_intervalo(double menor, double mayor, double intervalo);
 
 // The wells, pumping or injecting, and the points of a calculation, as the map marks them.

@@ -52,7 +52,31 @@ std::vector<double> multiplos(double menor, double mayor, Paso paso) {
     return niveles;
 }
 
+// The double nearest to `valor`'s 15 significant digits, written and read without the locale.
+double en_15_cifras(double valor) {
+    std::array<char, 32> texto{};
+    const auto escrito = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
+                                       std::chars_format::general, 15);
+    double leido = valor;
+    std::from_chars(texto.data(), escrito.ptr, leido);
+    return leido;
+}
+
 }  // namespace
+
+std::vector<double> multiplos_de(double menor, double mayor, double intervalo, size_t maximo) {
+    if (!(intervalo > 0) || !std::isfinite(intervalo) || !std::isfinite(menor) ||
+        !std::isfinite(mayor) || menor > mayor ||
+        std::max(std::abs(menor), std::abs(mayor)) / intervalo > mayor_multiplo) {
+        return {};
+    }
+    const double primero = std::ceil(menor / intervalo);
+    const double ultimo = std::floor(mayor / intervalo);
+    if (!(ultimo - primero < static_cast<double>(maximo))) return {};
+    std::vector<double> niveles;
+    for (double k = primero; k <= ultimo; ++k) niveles.push_back(en_15_cifras(k * intervalo));
+    return niveles;
+}
 
 Equidistancia equidistancia(double menor, double mayor) {
     // Half the range first: the whole of it may not be a finite double.

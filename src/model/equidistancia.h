@@ -21,4 +21,9 @@ Equidistancia equidistancia(double menor, double mayor);
 // The same over the values of a grid's nodes, those without a value aside.
 Equidistancia equidistancia(const Rejilla& rejilla);
 
+// The multiples of a typed `intervalo` from `menor` to `mayor`, each the double nearest to its
+// 15-digit decimal text (0.3, not 0.30000000000000004). None when there would be more than
+// `maximo`, or when neighbouring multiples are no longer distinct doubles.
+std::vector<double> multiplos_de(double menor, double mayor, double intervalo, size_t maximo);
+
 }  // namespace abat

@@ -71,6 +71,10 @@ TEST(NivelesMapa, MultiplesOfTheTypedInterval) {
     EXPECT_EQ(niveles_de_intervalo(-1.2, 0.9, 1).niveles, (std::vector<double>{-1, 0}));
     EXPECT_TRUE(niveles_de_intervalo(0, 1000, 1).niveles.empty());  // 1001 lines
     EXPECT_TRUE(niveles_de_intervalo(0, 10, 0).niveles.empty());
+    // Levels as typed, not as a product rounds them; none where the multiples run together.
+    EXPECT_EQ(niveles_de_intervalo(0.25, 0.75, 0.1).niveles,
+              (std::vector<double>{0.3, 0.4, 0.5, 0.6, 0.7}));
+    EXPECT_TRUE(niveles_de_intervalo(1e20, 1e20, 1).niveles.empty());  // k + 1 == k
 }
 
 // Over a field with injection wells, each node is the exact path's total at the time shown; the
