@@ -1,27 +1,11 @@
 #include "archivo_entero.h"
 
-#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 
 #include "errores.h"
 
 namespace abat {
-namespace {
-
-// What stopped the file, when the system's own error number was lost on the way.
-int causa_por_la_ruta(const QString& ruta) {
-    const QFileInfo archivo(ruta);
-    const QFileInfo carpeta(archivo.absolutePath());
-    if (archivo.isDir()) return EISDIR;
-    if (!carpeta.exists()) return ENOENT;
-    if (!carpeta.isDir()) return ENOTDIR;
-    if (!carpeta.isWritable()) return EACCES;
-    return 0;
-}
-
-}  // namespace
-
 // Each step starts with no error number, so the one that fails leaves its own.
 void escribir_entero(const std::string& ruta, const std::function<bool(QIODevice&)>& escribir) {
     QSaveFile archivo(QString::fromStdString(ruta));
@@ -36,7 +20,7 @@ void escribir_entero(const std::string& ruta, const std::function<bool(QIODevice
         escrito = archivo.commit();  // the data reach the disk here, or fail to
     }
     if (escrito) return;
-    const int error = errno != 0 ? errno : causa_por_la_ruta(archivo.fileName());
+    const int error = errno != 0 ? errno : causa_por_la_ruta(ruta);
     archivo.cancelWriting();
     throw ErrorCalculo::de_acceso(ruta, motivo_del_sistema(error));
 }

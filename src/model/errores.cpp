@@ -1,6 +1,9 @@
 #include "errores.h"
 
+#include <unistd.h>
+
 #include <cerrno>
+#include <filesystem>
 #include <utility>
 
 namespace abat {
@@ -29,6 +32,18 @@ ErrorCalculo ErrorCalculo::de_acceso(std::string ruta, std::string motivo) {
     e.ruta = std::move(ruta);
     e.motivo = std::move(motivo);
     return e;
+}
+
+int causa_por_la_ruta(const std::string& ruta) {
+    namespace fs = std::filesystem;
+    std::error_code e;
+    const fs::path archivo = fs::absolute(ruta, e);
+    if (fs::is_directory(archivo, e)) return EISDIR;
+    const fs::path carpeta = archivo.parent_path();
+    if (!fs::exists(carpeta, e)) return ENOENT;
+    if (!fs::is_directory(carpeta, e)) return ENOTDIR;
+    if (::access(carpeta.c_str(), W_OK) != 0) return EACCES;
+    return 0;
 }
 
 std::string motivo_del_sistema(int numero) {

@@ -33,6 +33,9 @@ const char* descripcion_error(CodigoError codigo);
 // Why the system refused a file operation, in Spanish, from the C library's error number (errno):
 // "No existe el directorio", "Permiso denegado", "No queda espacio en el dispositivo", ...
 std::string motivo_del_sistema(int numero);
+// Why a file could not be created at `ruta`, read from the path itself when the system's error
+// number was lost on the way: a folder of that name, a missing or unwritable folder; 0 if none.
+int causa_por_la_ruta(const std::string& ruta);
 
 class ErrorCalculo : public std::runtime_error {
   public:

@@ -64,7 +64,8 @@ void escribir_completo(const std::string& ruta,
         throw;
     }
     borrar_temporales(carpeta, prefijo);
-    if (!bien) throw ErrorCalculo::de_acceso(ruta);
+    // GDAL's messages go to its log; the user reads the cause the path itself tells.
+    if (!bien) throw ErrorCalculo::de_acceso(ruta, motivo_del_sistema(causa_por_la_ruta(ruta)));
 }
 
 }  // namespace abat

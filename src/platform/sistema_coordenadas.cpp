@@ -85,7 +85,9 @@ const std::vector<Sistema>& sistemas_ofrecidos() {
     static const std::vector<Sistema> sistemas = [] {
         std::vector<Sistema> s{Sistema{}};
         for (const int epsg : {25828, 25829, 25830, 25831, 4082, 4083, 32629, 32630, 32631}) {
-            s.push_back(*leer_sistema(std::to_string(epsg)).sistema);
+            // Without PROJ's database no system reads: only local coordinates are offered.
+            const LecturaSistema l = leer_sistema(std::to_string(epsg));
+            if (l.sistema) s.push_back(*l.sistema);
         }
         return s;
     }();

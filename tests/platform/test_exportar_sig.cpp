@@ -121,20 +121,25 @@ TEST(ExportarSig, EachFileReadBack) {
 }
 
 // A path that cannot be written (its folder missing, a file where a folder should be, a folder of
-// its name): error 75 naming it, and no temporary file left, even where GDAL wrote the whole file.
+// its name): error 75 naming it and the cause, and no temporary file left, even where GDAL wrote
+// the whole file.
 TEST(ExportarSig, UnwritablePathLeavesNothing) {
     const Carpeta carpeta;
     const CapasSig c = estudio();
     std::ofstream(carpeta / "archivo") << "";  // where a folder should be
     for (const std::string& e : {".gpkg", ".tif", ".asc", ".dxf"}) {
         std::filesystem::create_directory(carpeta / "carpeta" + e);
-        for (const std::string& ruta :
-             {carpeta / "no/existe" + e, carpeta / "archivo/dentro" + e, carpeta / "carpeta" + e}) {
+        using Caso = std::pair<std::string, std::string>;
+        for (const auto& [ruta, motivo] :
+             {Caso{carpeta / "no/existe" + e, "No existe el directorio"},
+              {carpeta / "archivo/dentro" + e, "Una parte de la ruta no es un directorio"},
+              {carpeta / "carpeta" + e, "Es un directorio"}}) {
             try {
                 exportar(ruta, c);
                 ADD_FAILURE() << ruta;
             } catch (const ErrorCalculo& error) {
-                EXPECT_EQ(std::pair(error.numero(), error.ruta), std::pair(75, ruta));
+                EXPECT_EQ(std::tuple(error.numero(), error.ruta, error.motivo),
+                          std::tuple(75, ruta, motivo));
             }
         }
     }
