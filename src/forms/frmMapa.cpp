@@ -11,17 +11,12 @@
 #include "guardar_grafico.h"
 #include "menu_tabla.h"
 #include "numeros.h"
+#include "texto_numero.h"
 #include "ui_frmMapa.h"
 #include "vista_mapa.h"
 
 namespace abat {
-namespace {
-
-QString texto(double v) {
-    return QString::fromStdString(number_to_text(v));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::vector<std::vector<std::string>> tabla_de_rejilla(const Rejilla& r) {
     std::vector<std::vector<std::string>> filas;
@@ -84,9 +79,9 @@ void frmMapa::prepararTiempo(double bombeo) {
     ui_->sldTiempo->setValue(static_cast<int>(tiempos_.bombeo));
     ui_->sldTiempo->setMarca(static_cast<int>(tiempos_.bombeo));
     ui_->sldTiempo->setToolTip(
-        QStringLiteral("▲ el tiempo de explotación: %1 días").arg(texto(bombeo)));
+        QStringLiteral("▲ el tiempo de explotación: %1 días").arg(texto_numero(bombeo)));
     tiempo_ = bombeo;
-    ui_->txtTiempoMapa->setText(texto(bombeo));
+    ui_->txtTiempoMapa->setText(texto_numero(bombeo));
 }
 
 void frmMapa::prepararVista(const VistaMapa& inicial) {
@@ -108,9 +103,9 @@ QSize frmMapa::pixeles() const {
 
 void frmMapa::mostrar(std::shared_ptr<const DibujoMapa> mapa) {
     ui_->txtIntervalo->setPlaceholderText(
-        !mapa                        ? QString()
+        !mapa ? QString()
         : mapa->niveles.intervalo > 0
-            ? QStringLiteral("automático: %1").arg(texto(mapa->niveles.intervalo))
+            ? QStringLiteral("automático: %1").arg(texto_numero(mapa->niveles.intervalo))
             : QStringLiteral("sin isolíneas"));
     ui_->graficoMapa->mostrar(std::move(mapa));
 }
@@ -121,7 +116,7 @@ void frmMapa::mostrarLinea(const QString& texto) {
 
 void frmMapa::alMoverDeslizador(int posicion) {
     tiempo_ = tiempos_.dias.at(static_cast<size_t>(posicion));
-    ui_->txtTiempoMapa->setText(texto(tiempo_));
+    ui_->txtTiempoMapa->setText(texto_numero(tiempo_));
     emit mapaPedido();
 }
 
@@ -129,7 +124,7 @@ void frmMapa::alMoverDeslizador(int posicion) {
 void frmMapa::alEscribirTiempo() {
     const double dias = leading_number(ui_->txtTiempoMapa->text().toStdString());
     if (!(dias > 0) || !std::isfinite(dias)) {
-        ui_->txtTiempoMapa->setText(texto(tiempo_));
+        ui_->txtTiempoMapa->setText(texto_numero(tiempo_));
         return;
     }
     if (dias == tiempo_) return;

@@ -13,6 +13,7 @@
 #include "eje_lineal.h"
 #include "escala_ejes.h"
 #include "numeros.h"
+#include "texto_numero.h"
 
 namespace abat {
 namespace {
@@ -29,10 +30,6 @@ const QColor color_marca(0xE4, 0x1A, 0x1C);
 const QString titulo_tiempo = QStringLiteral("Tiempo de bombeo [días]");
 const QString titulo_abatimiento = QStringLiteral("Abatimiento [m]");
 
-QString texto(double v) {
-    return QString::fromStdString(number_to_text(v));
-}
-
 QLineSeries* linea(const LineaTiempo& l, const QString& nombre, const std::vector<double>& dias,
                    const QPen& pluma) {
     auto* s = new QLineSeries;
@@ -47,7 +44,8 @@ QLineSeries* linea(const LineaTiempo& l, const QString& nombre, const std::vecto
 
 // "Pozo P1: 2.7367 m": the share at the pumping time.
 QLineSeries* parte(const DatosGraficoTiempo& d, const LineaTiempo& l, const QPen& pluma) {
-    const QString nombre = QStringLiteral("%1: %2 m").arg(l.nombre, texto(l.abatimiento[d.bombeo]));
+    const QString nombre =
+        QStringLiteral("%1: %2 m").arg(l.nombre, texto_numero(l.abatimiento[d.bombeo]));
     return linea(l, nombre, d.dias, pluma);
 }
 
@@ -80,7 +78,7 @@ QScatterSeries* marca(const DatosGraficoTiempo& d) {
     auto* m = new QScatterSeries;
     const double t = d.dias[d.bombeo];
     const double s = d.total.abatimiento[d.bombeo];
-    m->setName(QStringLiteral("A los %1 días: %2 m").arg(texto(t), texto(s)));
+    m->setName(QStringLiteral("A los %1 días: %2 m").arg(texto_numero(t), texto_numero(s)));
     m->setColor(color_marca);
     m->setBorderColor(color_marca);
     m->setMarkerSize(10);

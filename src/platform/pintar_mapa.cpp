@@ -7,6 +7,7 @@
 #include "dibujo_mapa.h"
 #include "escala_ejes.h"
 #include "numeros.h"
+#include "texto_numero.h"
 
 namespace abat {
 namespace {
@@ -28,10 +29,6 @@ const std::array<QColor, 7> divergente = {QColor(0x21, 0x66, 0xAC), QColor(0x67,
                                           QColor(0xFD, 0xDB, 0xC7), QColor(0xEF, 0x8A, 0x62),
                                           QColor(0xB2, 0x18, 0x2B)};
 const QColor sin_valor(0xC8, 0xC8, 0xC8);
-
-QString texto(double v) {
-    return QString::fromStdString(number_to_text(v));
-}
 
 QColor en_rampa(const std::array<QColor, 7>& rampa, double t) {
     t = std::clamp(t, 0.0, 1.0) * (rampa.size() - 1);
@@ -57,7 +54,8 @@ class Colores {
         if (intervalo_ > 0) {
             primera_ = std::floor(m.minimo / intervalo_);
             const double ultima = std::floor(m.maximo / intervalo_);
-            for (double b = primera_; b <= ultima; ++b) bandas_.push_back(calcular((b + 0.5) * intervalo_));
+            for (double b = primera_; b <= ultima; ++b)
+                bandas_.push_back(calcular((b + 0.5) * intervalo_));
         }
     }
 
@@ -147,7 +145,7 @@ void isolineas(QPainter& p, const DibujoMapa& m, const Plano& plano) {
         for (const auto& [x, y] : l.puntos) linea << plano.en(x, y);
         p.setPen(QPen(QColor(0x30, 0x30, 0x30), l.nivel == 0 ? 1.6 : 0.9));
         p.drawPolyline(linea);
-        const QString etiqueta = texto(l.nivel);
+        const QString etiqueta = texto_numero(l.nivel);
         const double ancho = letra.horizontalAdvance(etiqueta) + 6;
         double recorrido = 0;
         double siguiente = 80;  // where along the line the next label may go
@@ -221,7 +219,7 @@ void ejes(QPainter& p, const DibujoMapa& m, const Plano& plano, const QRectF& ar
     for (double n = std::ceil(m.vista.xmin / ex.unidad); n * ex.unidad <= m.vista.xmax; ++n) {
         const double x = plano.en(n * ex.unidad, m.vista.ymin).x();
         p.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
-        const QString t = texto(n * ex.unidad);
+        const QString t = texto_numero(n * ex.unidad);
         p.drawText(QPointF(x - letra.horizontalAdvance(t) / 2, area.bottom() + 6 + letra.ascent()),
                    t);
     }
@@ -229,7 +227,7 @@ void ejes(QPainter& p, const DibujoMapa& m, const Plano& plano, const QRectF& ar
     for (double n = std::ceil(m.vista.ymin / ey.unidad); n * ey.unidad <= m.vista.ymax; ++n) {
         const double y = plano.en(m.vista.xmin, n * ey.unidad).y();
         p.drawLine(QPointF(area.left() - 4, y), QPointF(area.left(), y));
-        const QString t = texto(n * ey.unidad);
+        const QString t = texto_numero(n * ey.unidad);
         p.drawText(
             QPointF(area.left() - 7 - letra.horizontalAdvance(t), y + letra.ascent() / 2 - 1), t);
     }
@@ -267,7 +265,7 @@ void barra_de_color(QPainter& p, const DibujoMapa& m, const QRectF& area) {
         const double y = y_de(m.niveles.niveles[k]);
         p.drawLine(QPointF(barra.right(), y), QPointF(barra.right() + 4, y));
         p.drawText(QPointF(barra.right() + 6, y + letra.ascent() / 2 - 1),
-                   texto(m.niveles.niveles[k]));
+                   texto_numero(m.niveles.niveles[k]));
     }
     p.save();
     p.translate(barra.right() + 6 + letra.horizontalAdvance(QStringLiteral("-0000.00")) + 8,
@@ -284,7 +282,7 @@ void barra_de_escala(QPainter& p, const Plano& plano, const QRectF& area) {
     const double largo = metros / plano.metros_por_pixel();
     const QPointF origen(area.left() + 12, area.bottom() - 14);
     const QFontMetricsF letra(p.font());
-    const QString t = texto(metros) + QStringLiteral(" m");
+    const QString t = texto_numero(metros) + QStringLiteral(" m");
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 210));
     p.drawRoundedRect(QRectF(origen.x() - 6, origen.y() - letra.height() - 8,
