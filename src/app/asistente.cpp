@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
+#include <array>
 #include <exception>
 
 #include "filas.h"
@@ -144,8 +145,9 @@ void Asistente::mostrarEstudio() {
     curvas_.cerrar();
     mapa_.cerrar();
     v_.resultados->limpiar();
-    QPushButton* botones[] = {v_.caracteristicas->cmdSiguiente(), v_.noPozos->cmdSiguiente(),
-                              v_.coordAbat->cmdSiguiente()};
+    const std::array<QPushButton*, 3> botones = {v_.caracteristicas->cmdSiguiente(),
+                                                 v_.noPozos->cmdSiguiente(),
+                                                 v_.coordAbat->cmdSiguiente()};
     for (QPushButton* b : botones) b->setText(texto_siguiente);
     // Each input window where the walk would have put it.
     for (QWidget* w : {(QWidget*)v_.caracteristicas, (QWidget*)v_.noPozos, (QWidget*)v_.coordAbat})

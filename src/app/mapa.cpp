@@ -5,9 +5,9 @@
 
 #include "abatimiento.h"
 #include "composicion_mapa.h"
-#include "numeros.h"
 #include "informe_error.h"
 #include "menu_tabla.h"
+#include "numeros.h"
 #include "vista_mapa.h"
 
 namespace abat {
@@ -36,7 +36,7 @@ void Mapa::nuevoCalculo(std::shared_ptr<const DatosCalculo> datos) {
 
 void Mapa::setSistema(std::string sistema) {
     sistema_ = std::move(sistema);
-    if (ventana_) pedir();
+    if (!ventana_.isNull()) pedir();
 }
 
 Mapa::Peticion Mapa::peticion(std::optional<QSize> pixeles) const {
@@ -66,7 +66,7 @@ void Mapa::preparar() {
 // computed opens nothing.
 void Mapa::abrir() {
     if (!motor_) return;
-    if (ventana_) {
+    if (!ventana_.isNull()) {
         principal_.mostrar(ventana_);
         return;
     }
@@ -84,8 +84,8 @@ void Mapa::abrir() {
     connect(ventana_, &frmMapa::mapaPedido, this, &Mapa::pedir);
     connect(ventana_, &frmMapa::cursorMovido, this, &Mapa::mostrarCursor);
     if (exportar_) {
-        ventana_->agregarAccion(accion(ventana_, QStringLiteral("Exportar a SIG…"),
-                                       "accionExportarSig", exportar_));
+        ventana_->agregarAccion(
+            accion(ventana_, QStringLiteral("Exportar a SIG…"), "accionExportarSig", exportar_));
     }
     ventana_->setRecomponer(
         [this](QSize pixeles) { return componer(*motor_, peticion(pixeles)).mapa; });
@@ -98,29 +98,29 @@ void Mapa::abrir() {
 // still, or of a map that failed.
 std::shared_ptr<const DibujoMapa> Mapa::paraExportar() {
     constexpr int lado = 500;  // pixels: a grid of 200 x 200 nodes
-    const Peticion p = ventana_ ? peticion()
-                                : Peticion{motor_->datos->tiempo,
-                                           a_igual_escala(extension_, lado, lado), 0,
-                                           QSize(lado, lado), sistema_};
+    const Peticion p = !ventana_.isNull()
+                           ? peticion()
+                           : Peticion{motor_->datos->tiempo, a_igual_escala(extension_, lado, lado),
+                                      0, QSize(lado, lado), sistema_};
     Hecho hecho = componer(*motor_, p);
     if (hecho.error) throw *hecho.error;
     return hecho.mapa;
 }
 
 void Mapa::seguirResultados() {
-    if (!ventana_) return;
+    if (ventana_.isNull()) return;
     preparar();
     pedir();
 }
 
 void Mapa::cerrar() {
     enCurso_ = pendiente_ = false;
-    if (ventana_) principal_.cerrarVentana(ventana_);
+    if (!ventana_.isNull()) principal_.cerrarVentana(ventana_);
 }
 
 // One map at a time on the other threads; the last one asked for is the next.
 void Mapa::pedir() {
-    if (!ventana_ || !motor_) {
+    if (ventana_.isNull() || !motor_) {
         enCurso_ = pendiente_ = false;
         return;
     }
@@ -141,26 +141,26 @@ void Mapa::recibir() {
     }
     enCurso_ = false;
     const Hecho hecho = calculo_.result();
-    if (!ventana_) return;
+    if (ventana_.isNull()) return;
     if (hecho.error) {  // no map of another time stands under the slider's
         ventana_->mostrar(nullptr);
-        ventana_->mostrarLinea(
-            QStringLiteral("No se puede dibujar el mapa a los %1 días: %2")
-                .arg(QString::fromStdString(number_to_text(ventana_->tiempo())),
-                     texto_error(*hecho.error).simplified()));
+        ventana_->mostrarLinea(QStringLiteral("No se puede dibujar el mapa a los %1 días: %2")
+                                   .arg(QString::fromStdString(number_to_text(ventana_->tiempo())),
+                                        texto_error(*hecho.error).simplified()));
         return;
     }
     ventana_->mostrar(hecho.mapa);
     emit dibujado();
 }
 
-void Mapa::esperar() {
+// Not const: the event loop it runs changes the map.
+void Mapa::esperar() {  // NOLINT(readability-make-member-function-const)
     while (enCurso_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
 // Computed exactly at the cursor's place, at the time shown.
 void Mapa::mostrarCursor(double x, double y) {
-    if (!ventana_ || !motor_) return;
+    if (ventana_.isNull() || !motor_) return;
     QString linea = QStringLiteral("X = %1 m, Y = %2 m: ").arg(x, 0, 'f', 1).arg(y, 0, 'f', 1);
     try {
         linea += QStringLiteral("%1 m").arg(

@@ -31,7 +31,7 @@ class IconosPorNombre : public QFileIconProvider {
 }  // namespace
 
 void listar_por_nombres(QFileDialog& dialogo) {
-    static IconosPorNombre* const iconos = new IconosPorNombre;  // outlives every dialog
+    static auto* const iconos = new IconosPorNombre;  // outlives every dialog
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setOption(QFileDialog::DontUseCustomDirectoryIcons);
     dialogo.setIconProvider(iconos);

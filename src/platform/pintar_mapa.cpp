@@ -31,7 +31,7 @@ const std::array<QColor, 7> divergente = {QColor(0x21, 0x66, 0xAC), QColor(0x67,
 const QColor sin_valor(0xC8, 0xC8, 0xC8);
 
 QColor en_rampa(const std::array<QColor, 7>& rampa, double t) {
-    t = std::clamp(t, 0.0, 1.0) * (rampa.size() - 1);
+    t = std::clamp(t, 0.0, 1.0) * static_cast<double>(rampa.size() - 1);
     const auto i = std::min(static_cast<size_t>(t), rampa.size() - 2);
     const double f = t - static_cast<double>(i);
     const QColor& a = rampa[i];
@@ -186,7 +186,7 @@ QPolygonF triangulo(QPointF c, double r, bool invertido) {
 // diamonds; each name beside its mark while there are few enough to read.
 void marcas(QPainter& p, const MarcasMapa& m, const Plano& plano, const QRectF& area) {
     const auto dentro = [&](const MarcaMapa& k) { return area.contains(plano.en(k.x, k.y)); };
-    const size_t vistas =
+    const auto vistas =
         static_cast<size_t>(std::count_if(m.pozos.begin(), m.pozos.end(), dentro) +
                             std::count_if(m.puntos.begin(), m.puntos.end(), dentro));
     const bool con_nombres = vistas <= nombres_maximos;
