@@ -244,6 +244,9 @@ class TestTablas : public QObject {
         QVERIFY(aviso.size() < 200 && aviso.count('\n') == 2);
         a.pegar("P\t1\t1\t1\t" + QString(40, 'x'));  // as long as a quote may be: whole
         QVERIFY(a.dialogos.ultimo().texto.contains("«" + QString(40, 'x') + "» no"));
+        const QString gota = QStringLiteral("💧");  // two UTF-16 units, the 40th and 41st
+        a.pegar("P\t1\t1\t1\t" + QString(39, 'x') + gota + "yy");
+        QVERIFY(a.dialogos.ultimo().texto.contains("«" + QString(39, 'x') + "…» no"));
     }
 
     // The points window's menu pastes points, and copies every record also as an HTML table for
