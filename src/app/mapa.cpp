@@ -7,7 +7,7 @@
 #include "composicion_mapa.h"
 #include "informe_error.h"
 #include "menu_tabla.h"
-#include "numeros.h"
+#include "texto_numero.h"
 #include "vista_mapa.h"
 
 namespace abat {
@@ -144,9 +144,9 @@ void Mapa::recibir() {
     if (ventana_.isNull()) return;
     if (hecho.error) {  // no map of another time stands under the slider's
         ventana_->mostrar(nullptr);
-        ventana_->mostrarLinea(QStringLiteral("No se puede dibujar el mapa a los %1 días: %2")
-                                   .arg(QString::fromStdString(number_to_text(ventana_->tiempo())),
-                                        texto_error(*hecho.error).simplified()));
+        ventana_->mostrarLinea(
+            QStringLiteral("No se puede dibujar el mapa a los %1 días: %2")
+                .arg(texto_numero(ventana_->tiempo()), texto_error(*hecho.error).simplified()));
         return;
     }
     ventana_->mostrar(hecho.mapa);

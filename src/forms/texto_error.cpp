@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "numeros.h"
+#include "texto_numero.h"
 
 namespace abat {
 namespace {
@@ -20,8 +20,7 @@ QString lugar(const ErrorCalculo& e) {
     if (e.punto > 0) partes << QStringLiteral("punto %1").arg(e.punto);
     if (e.nodo) {
         partes << QStringLiteral("nodo de la red en x = %1, y = %2")
-                      .arg(QString::fromStdString(number_to_text(e.nodo->first)),
-                           QString::fromStdString(number_to_text(e.nodo->second)));
+                      .arg(texto_numero(e.nodo->first), texto_numero(e.nodo->second));
     }
     if (partes.isEmpty()) return {};
     QString texto = partes.join(QStringLiteral(", "));
