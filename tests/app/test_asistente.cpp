@@ -238,6 +238,12 @@ class TestAsistente : public QObject {
         control<QAction>(t.v.resultados, "accionGuardarImagen")->trigger();
         QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.readAll().startsWith("%PDF"));
         QCOMPARE(t.dialogos.ultimo().propuesto, QString("Gráfico de abatimientos.png"));
+
+        emit t.v.resultados->curvaPedida(1);
+        QCOMPARE(t.p.asistente.curvas().abiertas().size(), size_t(1));
+        t.dialogos.respuestasConCancelar = {Respuesta::no};
+        control<QAction>(&t.v.principal, "accionNuevo")->trigger();  // the changes dropped
+        QTRY_VERIFY(t.p.asistente.curvas().abiertas().empty());  // no curve of another study
     }
 
     // The drawdown map opens from the plan chart's menu over its extent, at the pumping time;

@@ -70,6 +70,8 @@ TEST(NivelesMapa, MultiplesOfTheTypedInterval) {
     EXPECT_EQ(niveles_de_intervalo(0.3, 2.2, 0.5).niveles, (std::vector<double>{0.5, 1, 1.5, 2}));
     EXPECT_EQ(niveles_de_intervalo(-1.2, 0.9, 1).niveles, (std::vector<double>{-1, 0}));
     EXPECT_TRUE(niveles_de_intervalo(0, 1000, 1).niveles.empty());  // 1001 lines
+    EXPECT_TRUE(niveles_de_intervalo(0, 200, 1).niveles.empty());   // 201: one too many
+    EXPECT_EQ(niveles_de_intervalo(1, 200, 1).niveles.size(), isolineas_maximas);
     EXPECT_TRUE(niveles_de_intervalo(0, 10, 0).niveles.empty());
     // Levels as typed, not as a product rounds them; none where the multiples run together.
     EXPECT_EQ(niveles_de_intervalo(0.25, 0.75, 0.1).niveles,

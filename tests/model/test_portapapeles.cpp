@@ -88,6 +88,9 @@ TEST(Copiado, SelectionOrEveryRecordWithTheHeader) {
     g.selectCell(1, 3);
     g.setRowSel(3);  // into the empty last row: clipped to the records
     EXPECT_EQ(como_texto(g, bloque_a_copiar(g)), "Abatimiento Total[m]\n0.5\n12\n");
+    g.selectCell(2, 2);
+    g.setColSel(3);  // one record, two columns
+    EXPECT_EQ(como_texto(g, bloque_a_copiar(g)), "Pozo P1[m]\tAbatimiento Total[m]\n12.\t12\n");
     Grid vacia(2, 4, 1, 1);
     vacia.setFormatString("^ No. |^ Nombre |^ x |^ y ");
     EXPECT_EQ(como_texto(vacia, bloque_a_copiar(vacia)), "No.\tNombre\tx\ty\n");
