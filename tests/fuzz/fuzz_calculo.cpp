@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
                 EXIGIR(resultados.TextMatrix(r, c).find_first_of("ni") == std::string::npos);
                 if (c < resultados.Cols() - 1) suma += leading_number(resultados.TextMatrix(r, c));
             }
-            EXIGIR(format_4dec(suma) == resultados.TextMatrix(r, resultados.Cols() - 1));
+            EXIGIR(number_to_text(suma) == resultados.TextMatrix(r, resultados.Cols() - 1));
         }
         const EscalaEje x = escala_automatica(e[0], e[1]);
         const EscalaEje y = escala_automatica(e[2], e[3]);
