@@ -44,6 +44,7 @@ Estudios::Estudios(Ventanas& v, Asistente& asistente, Dialogos& dialogos,
     connect(v_.noPozos, &frmNoPozos::editado, this, &Estudios::alCambiar);
     connect(v_.coordAbat, &frmCoordAbat::editado, this, &Estudios::alCambiar);
     connect(&v_.principal, &MDIForm1::estudioSoltado, this, &Estudios::abrir);
+    v_.principal.setAntesDeCerrar([this] { return alCerrar(); });
     asistente_.mapa().setExportar([this] { exportar(dialogos_, asistente_, v_, sistema_); });
     connect(v_.noPozos, &VentanaTabla::importarPedido, this,
             [this] { importarEn(*v_.noPozos, Registro::pozo); });
@@ -241,6 +242,18 @@ void Estudios::ofrecerRecuperacion() {
     const LecturaEstudio archivo = abrir_estudio(copia->archivo.toStdString());
     mostrar(copia->estudio, copia->archivo, true);
     guardado_ = archivo.estudio.value_or(Estudio{});
+}
+
+Estudios::~Estudios() {
+    v_.principal.setAntesDeCerrar({});
+}
+
+// Closed by its title bar or the desktop: a study file's changes are asked about as "Salir"
+// asks; without one, the entries stay in the recovery copy, complete, for the next start.
+bool Estudios::alCerrar() {
+    if (!ruta_.isEmpty()) return terminar();
+    recuperacion_.completar();
+    return true;
 }
 
 bool Estudios::terminar() {

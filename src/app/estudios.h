@@ -28,6 +28,7 @@ class Estudios : public QObject {
     // directory when empty).
     Estudios(Ventanas& v, Asistente& asistente, Dialogos& dialogos,
              const QString& carpetaRecuperacion = {});
+    ~Estudios() override;
 
     // At the start, before anything else: offers the entries a session that ended without
     // "Salir" left, and fills the windows with them if the user wants them.
@@ -42,6 +43,8 @@ class Estudios : public QObject {
     // "Salir", confirmed: a study file's unsaved changes are saved, dropped or the exit cancelled
     // (false); then nothing is left to recover.
     bool terminar();
+    // The main window closed otherwise than by "Salir"; false keeps it open.
+    bool alCerrar();
 
     const QString& ruta() const { return ruta_; }
     // The study's coordinate reference system; none: local coordinates.

@@ -96,6 +96,14 @@ void Recuperacion::escribir() {
         }));
 }
 
+void Recuperacion::completar() {
+    if (lugar_ == 0 || !(pausa_.isActive() || otra_)) return;
+    pausa_.stop();
+    esperar();
+    escribir();
+    esperar();
+}
+
 void Recuperacion::esperar() {
     escritura_.waitForFinished();
 }

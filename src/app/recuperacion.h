@@ -38,6 +38,8 @@ class Recuperacion : public QObject {
     void cambiado(const QString& archivo);
     // Nothing is unsaved (the study was saved or opened): no copy is needed.
     void descartar();
+    // A copy still waiting for the user's pause is written now, and waited for: the program ends.
+    void completar();
     // Ends cleanly: no copy, no place held.
     void terminar();
 

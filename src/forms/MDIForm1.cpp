@@ -1,5 +1,6 @@
 #include "MDIForm1.h"
 
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
@@ -150,6 +151,14 @@ void MDIForm1::changeEvent(QEvent* evento) {
     if (evento->type() == QEvent::ModifiedChange && isWindowModified() != modificado_) {
         setWindowModified(modificado_);
     }
+}
+
+void MDIForm1::closeEvent(QCloseEvent* evento) {
+    if (antesDeCerrar_ && !antesDeCerrar_()) {
+        evento->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(evento);
 }
 
 void MDIForm1::dragEnterEvent(QDragEnterEvent* evento) {

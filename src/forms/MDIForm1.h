@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <vector>
 
 class QMdiArea;
@@ -38,6 +39,9 @@ class MDIForm1 : public QMainWindow {
     // The caption, alone while no study file is in use; with one, the file's name first and a
     // mark while it has unsaved changes.
     void mostrarEstudio(const QString& ruta, bool modificado);
+    // Asked when the user closes the main window (its title bar, the desktop): false keeps it
+    // open.
+    void setAntesDeCerrar(std::function<bool()> antes) { antesDeCerrar_ = std::move(antes); }
 
     // Positions in pixels within the client area; Width is the main window's outer width.
     int Width() const;
@@ -58,6 +62,7 @@ class MDIForm1 : public QMainWindow {
   protected:
     bool eventFilter(QObject* vigilado, QEvent* evento) override;
     void changeEvent(QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
     void dragEnterEvent(QDragEnterEvent* evento) override;
     void dropEvent(QDropEvent* evento) override;
 
@@ -70,8 +75,9 @@ class MDIForm1 : public QMainWindow {
     QMenu* archivo_;
     int abiertas_ = 0;  // windows opened so far, for the cascade
     std::vector<QPointer<QMdiSubWindow>> flotantes_;
-    bool cerrando_ = false;  // the program closes a window, not the user
+    bool cerrando_ = false;    // the program closes a window, not the user
     bool modificado_ = false;  // the study's, whatever an inner window's activation says
+    std::function<bool()> antesDeCerrar_;
 };
 
 }  // namespace abat

@@ -30,6 +30,8 @@ void VentanaTabla::montar(const ControlesTabla& controles) {
     connect(modelo, &GridTableModel::rowsInserted, this, &VentanaTabla::editado);
     connect(modelo, &GridTableModel::rowsRemoved, this, &VentanaTabla::editado);
     connect(modelo, &GridTableModel::modelReset, this, &VentanaTabla::editado);
+    // Typing in an open cell is an entry too: the recovery copy holds it before it is stored.
+    connect(c_.editor, &QLineEdit::textEdited, this, &VentanaTabla::editado);
     QAction* importar = accion(c_.grid, QStringLiteral("Importar…"), "accionImportar",
                                [this] { emit importarPedido(); });
     menu_de_tabla(

@@ -243,7 +243,7 @@ class TestAsistente : public QObject {
         QCOMPARE(t.p.asistente.curvas().abiertas().size(), size_t(1));
         t.dialogos.respuestasConCancelar = {Respuesta::no};
         control<QAction>(&t.v.principal, "accionNuevo")->trigger();  // the changes dropped
-        QTRY_VERIFY(t.p.asistente.curvas().abiertas().empty());  // no curve of another study
+        QTRY_VERIFY(t.p.asistente.curvas().abiertas().empty());      // no curve of another study
     }
 
     // The drawdown map opens from the plan chart's menu over its extent, at the pumping time;
@@ -511,8 +511,13 @@ class TestAsistente : public QObject {
         QCOMPARE(t.caja("txtT")->text(), QString("0.01"));
         QVERIFY(t.dialogos.respuestasConCancelar.empty());
 
-        // "Salir", confirmed, asks the same of a study file: Cancel stays, Sí saves and ends.
+        // Closing the main window asks too, and Cancel keeps it.
         t.caja("txtT")->setText("0.02");
+        t.dialogos.respuestasConCancelar = {Respuesta::cancelar};
+        QVERIFY(!t.v.principal.close());
+        QCOMPARE(t.dialogos.ultimo().texto,
+                 QString("¿Desea guardar los cambios en «guardado.abat»?"));
+        // "Salir", confirmed, asks the same of a study file: Cancel stays, Sí saves and ends.
         t.dialogos.si = {true, true};
         t.dialogos.respuestasConCancelar = {Respuesta::cancelar, Respuesta::si};
         for (const bool termina : {false, true}) {
@@ -525,9 +530,9 @@ class TestAsistente : public QObject {
         QCOMPARE(abrir_estudio(dir.filePath("guardado.abat").toStdString()).estudio->T, "0.02");
     }
 
-    // Killed while the user works, the program leaves a copy of the entries, a cell being edited
-    // included, that the next start offers before anything else; "Salir" ends cleanly and leaves
-    // none. Two programs running keep copies of their own.
+    // Killed or closed while the user works, the program leaves a copy of the entries, a cell
+    // edited included, that the next start offers before anything else; "Salir" ends cleanly and
+    // leaves none. Two programs running keep copies of their own.
     void recuperacionTrasUnCierreBrusco() {
         QTemporaryDir carpeta;
         const QString copia = carpeta.filePath("recuperacion-1.abat");
@@ -540,27 +545,27 @@ class TestAsistente : public QObject {
             QTRY_VERIFY(QFile::exists(copia) &&
                         QFile::exists(carpeta.filePath("recuperacion-2.abat")));
             t->p.estudios.recuperacion().esperar();
-            t->v.noPozos->pozos().setTextMatrix(1, 1, "Sur");  // the last change reaches it too
-            QTRY_VERIFY(QFile(copia).size() > 0 && [&] {
+            const auto contiene = [&](const char* texto) {
                 QFile f(copia);
-                return f.open(QIODevice::ReadOnly) && f.readAll().contains("Sur");
-            }());
-            // A copy taken while a cell is edited holds the editor's text and leaves it open.
+                return f.open(QIODevice::ReadOnly) && f.readAll().contains(texto);
+            };
+            t->v.noPozos->pozos().setTextMatrix(1, 1, "Sur");  // the last change reaches it too
             t->caja("txtS")->setText("0.0002");
+            QTRY_VERIFY(contiene("Sur") && contiene("0.0002"));
+            t->p.estudios.recuperacion().esperar();
+            // A copy taken while a cell is edited holds the editor's text and leaves it open.
             pulsar(t->v.caracteristicas, "cmdSiguiente");
             t->v.noPozos->pozos().selectCell(1, 2);
             QTest::keyClicks(control<FlexGrid>(t->v.noPozos, "MSFlexGrid1"), "0");
             auto* editor = control<QLineEdit>(t->v.noPozos, "txtCellEditor");
-            QTest::keyClicks(editor, ",45");
-            t->caja("txtT")->setText("0.02");
-            QTRY_VERIFY([&] {
-                QFile f(copia);
-                return f.open(QIODevice::ReadOnly) && f.readAll().contains("0.45");
-            }());
+            QTest::keyClicks(editor, ",45");  // typing alone is a change
+            QTRY_VERIFY(contiene("0.45"));
             QVERIFY(editor->isVisible());
             QCOMPARE(editor->window()->focusWidget(), editor);
             QCOMPARE(editor->text(), QString("0,45"));
-            t->p.estudios.recuperacion().esperar();
+            // Closed by its title bar before the pause: the copy is written as it closes.
+            t->caja("txtT")->setText("0.02");
+            QVERIFY(t->v.principal.close());
         }  // neither says "Salir": as after a kill
         const auto si = [](DialogosGuionados& d) { d.si = {true}; };
         Prueba t({}, carpeta.path(), si);
