@@ -6,6 +6,7 @@
 #include <array>
 #include <exception>
 
+#include "cursor_espera.h"
 #include "filas.h"
 #include "informe_error.h"
 #include "origen_error.h"
@@ -13,18 +14,6 @@
 #include "ventanas_estudio.h"
 
 namespace abat {
-namespace {
-
-// The wait cursor while a calculation runs: a large field takes seconds.
-class CursorDeEspera {
-  public:
-    CursorDeEspera() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorDeEspera() { QGuiApplication::restoreOverrideCursor(); }
-    CursorDeEspera(const CursorDeEspera&) = delete;
-    CursorDeEspera& operator=(const CursorDeEspera&) = delete;
-};
-
-}  // namespace
 
 Asistente::Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos,
                      std::function<void()> terminar)

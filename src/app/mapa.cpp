@@ -5,6 +5,7 @@
 
 #include "abatimiento.h"
 #include "composicion_mapa.h"
+#include "cursor_espera.h"
 #include "informe_error.h"
 #include "menu_tabla.h"
 #include "texto_numero.h"
@@ -44,6 +45,11 @@ Mapa::Peticion Mapa::peticion(std::optional<QSize> pixeles) const {
             pixeles.value_or(ventana_->pixeles()), sistema_};
 }
 
+Mapa::Hecho Mapa::componerAqui(const Motor& motor, const Peticion& p) {
+    const CursorDeEspera espera;
+    return componer(motor, p);
+}
+
 Mapa::Hecho Mapa::componer(const Motor& motor, const Peticion& p) {
     try {
         DibujoMapa d = componer_mapa(motor.campo, motor.marcas, p.tiempo, p.vista,
@@ -72,10 +78,11 @@ void Mapa::abrir() {
     }
     auto ventana = std::make_unique<frmMapa>(dialogos_);
     ventana_ = ventana.get();
+    ++ventanas_;
     enCurso_ = pendiente_ = false;
     preparar();
     ventana->layout()->activate();  // the map's size as the window shows it
-    const Hecho hecho = componer(*motor_, peticion());
+    const Hecho hecho = componerAqui(*motor_, peticion());
     if (hecho.error) {
         ventana.reset();
         informar_error(dialogos_, *hecho.error);
@@ -88,7 +95,7 @@ void Mapa::abrir() {
             accion(ventana_, QStringLiteral("Exportar a SIG…"), "accionExportarSig", exportar_));
     }
     ventana_->setRecomponer(
-        [this](QSize pixeles) { return componer(*motor_, peticion(pixeles)).mapa; });
+        [this](QSize pixeles) { return componerAqui(*motor_, peticion(pixeles)).mapa; });
     ventana_->mostrar(hecho.mapa);
     principal_.abrirVentana(ventana.release());
     emit dibujado();
@@ -102,7 +109,7 @@ std::shared_ptr<const DibujoMapa> Mapa::paraExportar() {
                            ? peticion()
                            : Peticion{motor_->datos->tiempo, a_igual_escala(extension_, lado, lado),
                                       0, QSize(lado, lado), sistema_};
-    Hecho hecho = componer(*motor_, p);
+    Hecho hecho = componerAqui(*motor_, p);
     if (hecho.error) throw *hecho.error;
     return hecho.mapa;
 }
@@ -115,7 +122,9 @@ void Mapa::seguirResultados() {
 
 void Mapa::cerrar() {
     enCurso_ = pendiente_ = false;
+    ++ventanas_;
     if (!ventana_.isNull()) principal_.cerrarVentana(ventana_);
+    ventana_ = nullptr;  // deleted later; nothing is computed for it meanwhile
 }
 
 // One map at a time on the other threads; the last one asked for is the next.
@@ -130,6 +139,7 @@ void Mapa::pedir() {
         return;
     }
     pendiente_ = false;
+    calculando_para_ = ventanas_;
     calculo_.setFuture(
         QtConcurrent::run([motor = motor_, p = peticion()] { return componer(*motor, p); }));
 }
@@ -139,6 +149,7 @@ void Mapa::recibir() {
         pedir();
         return;
     }
+    if (calculando_para_ != ventanas_) return;  // the window it was for is gone
     enCurso_ = false;
     const Hecho hecho = calculo_.result();
     if (ventana_.isNull()) return;

@@ -71,6 +71,8 @@ class Mapa : public QObject {
     // The window's map, at `pixeles` (its plot's, by default).
     Peticion peticion(std::optional<QSize> pixeles = std::nullopt) const;
     static Hecho componer(const Motor& motor, const Peticion& p);
+    // On the window's thread, where the user waits for it: under the wait cursor.
+    static Hecho componerAqui(const Motor& motor, const Peticion& p);
     void pedir();
     void recibir();
     void mostrarCursor(double x, double y);
@@ -86,6 +88,8 @@ class Mapa : public QObject {
     QFutureWatcher<Hecho> calculo_;
     bool pendiente_ = false;  // asked for while another was being computed
     bool enCurso_ = false;    // a map asked for is not shown yet
+    unsigned ventanas_ = 0;   // windows opened and closed: a map of an earlier one is not shown
+    unsigned calculando_para_ = 0;
 };
 
 }  // namespace abat
