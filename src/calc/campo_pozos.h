@@ -37,6 +37,7 @@ class CampoPozos {
   public:
     // The wells of `datos`, which must outlive the field.
     explicit CampoPozos(const DatosCalculo& datos);
+    explicit CampoPozos(DatosCalculo&&) = delete;  // a temporary would not outlive it
 
     // The total at each place (x[i], y[i]) after `tiempo` days, on `hilos` threads (0: as many
     // as the work is worth). x and y are as long.

@@ -1,7 +1,6 @@
 #include "hilos.h"
 
 #include <algorithm>
-#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -25,17 +24,24 @@ void en_paralelo(size_t n, size_t multiplo, unsigned hilos,
     size_t tramo = (n + partes - 1) / partes;
     tramo = (tramo + multiplo - 1) / multiplo * multiplo;
     std::vector<std::thread> otros;
+    otros.reserve(partes);  // no thread runs yet if this fails; none is moved once started
+    // A running thread left unjoined ends the program: every way out joins them.
+    struct Unir {
+        std::vector<std::thread>& hilos;
+        ~Unir() {
+            for (std::thread& h : hilos) h.join();
+        }
+    } unir{otros};
     size_t desde = std::min(n, tramo);  // the first range is the calling thread's
     for (; desde < n; desde += tramo) {
         const size_t hasta = std::min(n, desde + tramo);
         try {
             otros.emplace_back(trabajo, desde, hasta);
-        } catch (const std::system_error&) {
+        } catch (const std::exception&) {  // no thread to be had, or no memory for one
             trabajo(desde, hasta);
         }
     }
     trabajo(0, std::min(n, tramo));
-    for (std::thread& h : otros) h.join();
 }
 
 }  // namespace abat

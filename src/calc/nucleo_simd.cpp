@@ -21,6 +21,8 @@ using V = hn::Vec<D>;
 
 // Places computed together for each well read; the unrolled loops below take it as 4.
 constexpr size_t vectores_por_bloque = 4;
+// The most doubles a vector of this instruction set holds: the tails' copies are this long.
+constexpr size_t max_carriles = HWY_LANES(double);
 
 // What turns a well's distances into its drawdowns, NaN where the exact path must decide.
 struct Parte {
@@ -109,7 +111,7 @@ void SumarPozos(const PozosVector& p, const EscalaU& e, const double* x, const d
     for (; j + b <= n; j += b) bloque(p, parte, x + j, y + j, total + j, suma_abs + j);
     if (j == n) return;
     // The last places, completed with copies of the last one.
-    constexpr size_t maximo = vectores_por_bloque * HWY_MAX_BYTES / sizeof(double);
+    constexpr size_t maximo = vectores_por_bloque * max_carriles;
     struct {
         std::array<double, maximo> x, y, total, suma_abs;
     } resto{};
@@ -124,16 +126,36 @@ void SumarPozos(const PozosVector& p, const EscalaU& e, const double* x, const d
 
 void PartesPozos(const PozosVector& p, const EscalaU& e, double x, double y, double* partes) {
     const D d;
+    const size_t N = hn::Lanes(d);
     const Parte parte(d, e);
     const V X = hn::Set(d, x);
     const V Y = hn::Set(d, y);
-    for (size_t i = 0; i < p.n; i += hn::Lanes(d)) {
-        const V dx = hn::Sub(X, hn::LoadU(d, p.x.data() + i));
-        const V dy = hn::Sub(Y, hn::LoadU(d, p.y.data() + i));
-        const V u = parte.u(dx, dy, hn::LoadU(d, p.r2_min.data() + i));
-        const V s = parte.abatimiento(u, funcion_pozo(d, u), hn::LoadU(d, p.k.data() + i));
-        hn::StoreU(s, d, partes + i);
+    auto partes_de = [&](const double* px, const double* py, const double* r2, const double* k,
+                         double* s) {
+        const V u =
+            parte.u(hn::Sub(X, hn::LoadU(d, px)), hn::Sub(Y, hn::LoadU(d, py)), hn::LoadU(d, r2));
+        hn::StoreU(parte.abatimiento(u, funcion_pozo(d, u), hn::LoadU(d, k)), d, s);
+    };
+    const size_t largo = p.x.size();  // the wells with their padding
+    size_t i = 0;
+    for (; i < p.n && i + N <= largo; i += N) {
+        partes_de(&p.x[i], &p.y[i], &p.r2_min[i], &p.k[i], partes + i);
     }
+    if (i >= p.n) return;
+    // A vector wider than the padding (a scalable instruction set): the last wells through a
+    // copy, completed with wells of no rate.
+    struct {
+        std::array<double, max_carriles> x, y, r2, k, s;
+    } resto{};
+    resto.r2.fill(1.0);
+    for (size_t j = i; j < largo; ++j) {
+        resto.x[j - i] = p.x[j];
+        resto.y[j - i] = p.y[j];
+        resto.r2[j - i] = p.r2_min[j];
+        resto.k[j - i] = p.k[j];
+    }
+    partes_de(resto.x.data(), resto.y.data(), resto.r2.data(), resto.k.data(), resto.s.data());
+    std::copy_n(resto.s.begin(), largo - i, partes + i);
 }
 
 void FuncionPozoVector(const double* u, double* w, size_t n) {
@@ -142,7 +164,7 @@ void FuncionPozoVector(const double* u, double* w, size_t n) {
     size_t i = 0;
     for (; i + N <= n; i += N) hn::StoreU(funcion_pozo(d, hn::LoadU(d, u + i)), d, w + i);
     if (i == n) return;
-    std::array<double, HWY_MAX_BYTES / sizeof(double)> resto{};
+    std::array<double, max_carriles> resto{};
     std::fill(resto.begin(), resto.end(), u[n - 1]);
     std::copy(u + i, u + n, resto.begin());
     hn::StoreU(funcion_pozo(d, hn::LoadU(d, resto.data())), d, resto.data());

@@ -7,7 +7,8 @@
 
 namespace abat {
 
-// Wells are padded to a whole number of the widest vectors.
+// Wells are padded to a whole number of the widest fixed vectors (AVX-512); a scalable vector
+// wider still takes the last wells through a copy.
 inline constexpr size_t relleno_pozos = 16;
 
 // The wells as the loops read them, one array per quantity. The padding wells have no rate.
