@@ -12,7 +12,8 @@ unsigned hilos_para(double evaluaciones);
 
 // Runs trabajo(desde, hasta) over consecutive ranges that cover [0, n), each a multiple of
 // `multiplo` long but the last, on `hilos` threads (the calling one among them). `trabajo` must
-// not throw. Where no thread can be started, the calling thread does its range.
+// not throw on another thread; the calling thread's exception comes out once the others have
+// ended. Where no thread can be started, the calling thread does its range.
 void en_paralelo(size_t n, size_t multiplo, unsigned hilos,
                  const std::function<void(size_t, size_t)>& trabajo);
 
