@@ -210,7 +210,8 @@ class TestAsistente : public QObject {
             pulsar(t.v.resultados, boton);
             QCOMPARE(visibles(), 0);  // nothing covers the input window
             if (t.visible() == t.v.noPozos) t.v.noPozos->pozos().setTextMatrix(1, 3, "0.1");
-            pulsar(t.visible(), "cmdSiguiente");
+            pulsar(t.visible(), "cmdSiguiente");  // "Actualizar": back to the results alone
+            QCOMPARE(t.visibles(), std::vector<QWidget*>{t.v.resultados});
             QCOMPARE(visibles(), 2);
         }
         auto* curvaA = qobject_cast<frmCurvaTiempo*>(t.p.asistente.curvas().abiertas().back());
