@@ -4,6 +4,7 @@
 
 #include "columnas.h"
 #include "comandos_tabla.h"
+#include "cursor_espera.h"
 #include "exportacion.h"
 #include "numeros.h"
 #include "portapapeles.h"
@@ -129,6 +130,7 @@ void exportar(Dialogos& dialogos, Asistente& asistente, Ventanas& v, const Siste
     if (elegida.isEmpty()) return;
     const QString ruta = con_extension_sig(elegida, filtro);
     try {
+        const CursorDeEspera espera;  // a large field's file takes seconds; gone before a message
         const std::shared_ptr<const DibujoMapa> mapa = asistente.mapa().paraExportar();
         CapasSig capas{sistema,
                        pozos_sig(*datos),

@@ -14,6 +14,9 @@
 namespace abat {
 namespace {
 
+// The columns of a GeoPackage table (SQLite's limit) less the feature's id and geometry.
+constexpr size_t max_campos_gpkg = 2000 - 2;
+
 std::string minusculas(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -73,12 +76,34 @@ bool escribir_pozos(GDALDataset& d, const std::vector<PozoSig>& pozos, OGRSpatia
     return true;
 }
 
+// Each well's share at each point, a row each: for fields with more wells than a layer holds
+// columns.
+bool escribir_partes(GDALDataset& d, const PuntosSig& puntos) {
+    OGRLayer* capa =
+        capa_nueva(d, "partes", nullptr, wkbNone,
+                   {{"punto", OFTString}, {"pozo", OFTString}, {"abatimiento", OFTReal}});
+    if (capa == nullptr) return false;
+    for (const PuntoSig& p : puntos.puntos) {
+        for (size_t k = 0; k < p.partes.size() && k < puntos.campos_partes.size(); ++k) {
+            OGRFeature f(capa->GetLayerDefn());
+            f.SetField(0, p.nombre.c_str());
+            f.SetField(1, puntos.campos_partes[k].c_str());
+            f.SetField(2, p.partes[k]);
+            if (capa->CreateFeature(&f) != OGRERR_NONE) return false;
+        }
+    }
+    return true;
+}
+
 bool escribir_puntos(GDALDataset& d, const PuntosSig& puntos, OGRSpatialReference* srs) {
     const std::vector<std::string> fijos = {"nombre", "tiempo", "abatimiento_total"};
     std::vector<std::pair<std::string, OGRFieldType>> campos = {
         {fijos[0], OFTString}, {fijos[1], OFTReal}, {fijos[2], OFTReal}};
-    for (const std::string& n : nombres_distintos(fijos, puntos.campos_partes)) {
-        campos.emplace_back(n, OFTReal);
+    const bool en_campos = fijos.size() + puntos.campos_partes.size() <= max_campos_gpkg;
+    if (en_campos) {
+        for (const std::string& n : nombres_distintos(fijos, puntos.campos_partes)) {
+            campos.emplace_back(n, OFTReal);
+        }
     }
     OGRLayer* capa = capa_nueva(d, "puntos", srs, wkbPoint, campos);
     if (capa == nullptr) return false;
@@ -87,12 +112,13 @@ bool escribir_puntos(GDALDataset& d, const PuntosSig& puntos, OGRSpatialReferenc
         f.SetField(0, p.nombre.c_str());
         f.SetField(1, p.tiempo);
         f.SetField(2, p.total);
-        for (size_t k = 0; k < p.partes.size() && k < puntos.campos_partes.size(); ++k) {
+        for (size_t k = 0; en_campos && k < p.partes.size() && k < puntos.campos_partes.size();
+             ++k) {
             f.SetField(static_cast<int>(k) + 3, p.partes[k]);
         }
         if (!agregar(*capa, f, new OGRPoint(p.x, p.y))) return false;
     }
-    return true;
+    return en_campos || escribir_partes(d, puntos);
 }
 
 bool escribir_isolineas(GDALDataset& d, const IsolineasSig& isolineas, OGRSpatialReference* srs) {
@@ -114,8 +140,11 @@ bool escribir_vectores(const std::string& ruta, const CapasSig& c, OGRSpatialRef
     GDALDriver* gpkg = GetGDALDriverManager()->GetDriverByName("GPKG");
     Dataset d(gpkg->Create(ruta.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
     if (!d) return false;
-    const bool bien = escribir_pozos(*d, c.pozos, srs) && escribir_puntos(*d, c.puntos, srs) &&
-                      escribir_isolineas(*d, c.isolineas, srs);
+    // One transaction: a row each would be committed to the disk one by one.
+    const bool bien = d->StartTransaction() == OGRERR_NONE && escribir_pozos(*d, c.pozos, srs) &&
+                      escribir_puntos(*d, c.puntos, srs) &&
+                      escribir_isolineas(*d, c.isolineas, srs) &&
+                      d->CommitTransaction() == OGRERR_NONE;
     return cerrar_escrito(std::move(d)) && bien;
 }
 

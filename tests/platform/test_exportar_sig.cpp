@@ -120,6 +120,42 @@ TEST(ExportarSig, EachFileReadBack) {
     // clang-format on
 }
 
+// A field of as many wells as a GeoPackage table holds columns has a field per share; one more,
+// and the shares go to the table "partes", a row per point and well, none lost.
+TEST(ExportarSig, SharesBeyondTheColumnsOfATableGoToARowEach) {
+    const Carpeta carpeta;
+    for (const int pozos : {1995, 1996}) {
+        CapasSig c = estudio();
+        c.puntos.campos_partes.clear();
+        c.puntos.puntos.front().partes.clear();
+        for (int k = 1; k <= pozos; ++k) {
+            c.puntos.campos_partes.push_back("P" + std::to_string(k));
+            c.puntos.puntos.front().partes.push_back(k / 1000.0);
+        }
+        const std::string ruta = carpeta / (std::to_string(pozos) + ".gpkg");
+        exportar_geopackage(ruta, c);
+        const Dataset gpkg(GDALDataset::Open(ruta.c_str(), GDAL_OF_VECTOR));
+        ASSERT_TRUE(gpkg) << pozos;
+        OGRLayer* puntos = gpkg->GetLayerByName("puntos");
+        OGRLayer* partes = gpkg->GetLayerByName("partes");
+        const bool en_campos = pozos == 1995;
+        EXPECT_EQ(puntos->GetLayerDefn()->GetFieldCount(), en_campos ? 3 + pozos : 3);
+        EXPECT_EQ(partes == nullptr, en_campos);
+        const auto punto = std::unique_ptr<OGRFeature>(puntos->GetNextFeature());
+        EXPECT_EQ(punto->GetFieldAsDouble("abatimiento_total"), 1.25);
+        if (en_campos) {
+            EXPECT_EQ(punto->GetFieldAsDouble("P1995"), 1.995);
+            continue;
+        }
+        EXPECT_EQ(partes->GetFeatureCount(), pozos);
+        partes->SetAttributeFilter("pozo = 'P1996'");
+        const auto parte = std::unique_ptr<OGRFeature>(partes->GetNextFeature());
+        ASSERT_TRUE(parte);
+        EXPECT_EQ(std::string(parte->GetFieldAsString("punto")), "A");
+        EXPECT_EQ(parte->GetFieldAsDouble("abatimiento"), 1.996);
+    }
+}
+
 // A path that cannot be written (its folder missing, a file where a folder should be, a folder of
 // its name): error 75 naming it and the cause, and no temporary file left, even where GDAL wrote
 // the whole file.
