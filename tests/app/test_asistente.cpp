@@ -298,6 +298,27 @@ class TestAsistente : public QObject {
         t.dialogos.archivos = {png};
         control<QAction>(mapa.ventana(), "accionGuardarImagen")->trigger();
         QCOMPARE(QImage(png).size(), grafico->size() * 2);
+        // Closed while a map of another time is computed, and opened again: every map the new
+        // window shows is of its own time.
+        DatosCalculo campo = datos_de_prueba();
+        campo.pozos.resize(3000, campo.pozos.front());
+        Mapa grande(t.v.principal, t.dialogos);
+        grande.nuevoCalculo(std::make_shared<const DatosCalculo>(campo));
+        grande.setExtension({-100, 300, -200, 200});
+        grande.abrir();
+        auto* tiempo = control<QSlider>(grande.ventana(), "sldTiempo");
+        tiempo->setValue(tiempo->maximum());
+        grande.cerrar();
+        grande.abrir();
+        std::vector<double> mostrados;
+        connect(&grande, &Mapa::dibujado, [&] {
+            mostrados.push_back(
+                control<GraficoMapa>(grande.ventana(), "graficoMapa")->mapa()->tiempo);
+        });
+        QTest::qWait(1000);
+        grande.esperar();
+        QVERIFY(!mostrados.empty());
+        QCOMPARE(mostrados, std::vector<double>(mostrados.size(), 1.0));
 
         DatosCalculo sinT = datos_de_prueba();
         sinT.T = 0;
