@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "gdal_comun.h"
+#include "mensajes_sig.h"
 #include "numeros.h"
 #include "referencia_espacial.h"
 
@@ -38,10 +39,6 @@ std::optional<int> codigo_de(std::string_view texto) {
         return std::nullopt;
     }
     return codigo;
-}
-
-std::string cita(std::string_view texto) {
-    return "«" + std::string(recortar_blancos(texto)) + "»";
 }
 
 }  // namespace
@@ -103,7 +100,8 @@ LecturaSistema leer_sistema(std::string_view texto) {
     const std::optional<int> codigo = codigo_de(texto);
     if (!codigo) {
         return {std::nullopt,
-                cita(texto) + " no es un código EPSG: escriba, por ejemplo, EPSG:25830 o 25830."};
+                cita(recortar_blancos(texto)) +
+                    " no es un código EPSG: escriba, por ejemplo, EPSG:25830 o 25830."};
     }
     const SesionGdal sesion;
     const std::string epsg = "EPSG:" + std::to_string(*codigo);

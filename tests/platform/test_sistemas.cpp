@@ -20,7 +20,10 @@ TEST(Sistemas, OfferedAndTypedSystemsCheckedAndNamed) {
              {"2227", "EPSG:2227 (NAD83 / California zone 3 (ftUS)) no mide en metros" + metros},
              {"EPSG:7030", "EPSG:7030 no es un sistema de coordenadas conocido."},  // an ellipsoid
              {"UTM 30", "«UTM 30»" + no_es},
-             {"-25830", "«-25830»" + no_es}}) {
+             {"-25830", "«-25830»" + no_es},
+             // from a study file: a quote of one line, cut
+             {" uno\ndos " + std::string(40, 'x'),
+              "«uno dos " + std::string(32, 'x') + "…»" + no_es}}) {
         const LecturaSistema l = leer_sistema(texto);
         EXPECT_EQ(l.sistema ? l.sistema->nombre : l.error, nombre_o_error) << texto;
         EXPECT_EQ(l.sistema.has_value(), l.error.empty()) << texto;
