@@ -15,14 +15,13 @@
 #include "gif.h"
 #include "numeros.h"
 #include "pintar_grafico.h"
+#include "rampa_viridis.h"
 
 namespace abat {
 namespace {
 
-// A sequential ramp (viridis), light for small drawdowns and dark for large, by class: each class
-// stands apart from its neighbours, also for colour-blind readers.
-const std::array<const char*, numero_clases> rampa = {"#FDE725", "#8FD744", "#35B779", "#21908C",
-                                                      "#31688E", "#443A83", "#440154"};
+static_assert(rampa_viridis.size() == numero_clases);  // a colour per class
+const auto& rampa = rampa_viridis;
 // Wells and points in colours that no class takes, drawn as outlines: the node under a well has
 // the largest drawdown of the grid, and must show through.
 const QColor color_pozos(0xE4, 0x1A, 0x1C);
@@ -109,8 +108,8 @@ void pintar_marcas(QPainter& pintor, const PlanoDibujo::Serie& s, const QRectF& 
     const QPen pluma(MotorQtCharts::color_serie(s.nombre), m.grosor);
     const bool imagen = pintor.device()->devType() == QInternal::Image;
     const QImage copia = imagen ? sello(m, pluma, pintor.device()->devicePixelRatioF()) : QImage();
-    const QPointF mitad = QPointF(copia.deviceIndependentSize().width(),
-                                  copia.deviceIndependentSize().height()) / 2;
+    const QPointF mitad =
+        QPointF(copia.deviceIndependentSize().width(), copia.deviceIndependentSize().height()) / 2;
     pintor.setPen(pluma);
     pintor.setBrush(Qt::NoBrush);
     std::unordered_set<int64_t> pintados;
@@ -140,7 +139,7 @@ QColor MotorQtCharts::color_serie(const std::string& nombre) {
 std::vector<QRgb> MotorQtCharts::colores_exactos() {
     std::vector<QRgb> c = {qRgb(255, 255, 255), qRgb(0, 0, 0), color_pozos.rgb(),
                            color_puntos.rgb()};
-    for (const char* r : rampa) c.push_back(QColor(r).rgb());
+    for (const QColor& r : rampa) c.push_back(r.rgb());
     return c;
 }
 

@@ -7,6 +7,7 @@
 #include "dibujo_mapa.h"
 #include "escala_ejes.h"
 #include "numeros.h"
+#include "rampa_viridis.h"
 #include "texto_numero.h"
 
 namespace abat {
@@ -19,10 +20,7 @@ constexpr double margen_derecho = 118;   // the colour bar, its labels and its t
 constexpr size_t nombres_maximos = 300;  // beyond, the names would hide the map
 
 // Light for a small drawdown and dark for a large one, as the plan chart's classes.
-const std::array<QColor, 7> secuencial = {QColor(0xFD, 0xE7, 0x25), QColor(0x8F, 0xD7, 0x44),
-                                          QColor(0x35, 0xB7, 0x79), QColor(0x21, 0x90, 0x8C),
-                                          QColor(0x31, 0x68, 0x8E), QColor(0x44, 0x3A, 0x83),
-                                          QColor(0x44, 0x01, 0x54)};
+const std::array<QColor, 7>& secuencial = rampa_viridis;
 // Where injection raises the water: blue below zero, white at zero, red above.
 const std::array<QColor, 7> divergente = {QColor(0x21, 0x66, 0xAC), QColor(0x67, 0xA9, 0xCF),
                                           QColor(0xD1, 0xE5, 0xF0), QColor(0xF7, 0xF7, 0xF7),
