@@ -53,7 +53,8 @@ struct CapasSig {
 // nombre, tiempo, abatimiento_total and one field per well's share), "isolineas" (lines:
 // abatimiento in m, tiempo in days) and the raster "abatimiento" (the grid; Float32, the widest
 // that a GeoPackage raster holds). A field of more wells than a table holds columns (1,995) has
-// the shares in the table "partes" instead (punto, pozo, abatimiento: a row per point and well).
+// the shares in the table "partes" instead (punto, pozo, abatimiento: a row per point and well,
+// the well by its name as in "pozos").
 void exportar_geopackage(const std::string& ruta, const CapasSig& capas);
 
 // The grid alone, Float64: GeoTIFF (.tif), or ESRI ASCII grid (.asc, with a .prj beside it when

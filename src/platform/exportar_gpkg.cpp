@@ -76,18 +76,18 @@ bool escribir_pozos(GDALDataset& d, const std::vector<PozoSig>& pozos, OGRSpatia
     return true;
 }
 
-// Each well's share at each point, a row each: for fields with more wells than a layer holds
-// columns.
-bool escribir_partes(GDALDataset& d, const PuntosSig& puntos) {
+// Each well's share at each point, a row each, the well by its name as in "pozos": for fields with
+// more wells than a layer holds columns.
+bool escribir_partes(GDALDataset& d, const PuntosSig& puntos, const std::vector<PozoSig>& pozos) {
     OGRLayer* capa =
         capa_nueva(d, "partes", nullptr, wkbNone,
                    {{"punto", OFTString}, {"pozo", OFTString}, {"abatimiento", OFTReal}});
     if (capa == nullptr) return false;
     for (const PuntoSig& p : puntos.puntos) {
-        for (size_t k = 0; k < p.partes.size() && k < puntos.campos_partes.size(); ++k) {
+        for (size_t k = 0; k < p.partes.size() && k < pozos.size(); ++k) {
             OGRFeature f(capa->GetLayerDefn());
             f.SetField(0, p.nombre.c_str());
-            f.SetField(1, puntos.campos_partes[k].c_str());
+            f.SetField(1, pozos[k].nombre.c_str());
             f.SetField(2, p.partes[k]);
             if (capa->CreateFeature(&f) != OGRERR_NONE) return false;
         }
@@ -95,7 +95,8 @@ bool escribir_partes(GDALDataset& d, const PuntosSig& puntos) {
     return true;
 }
 
-bool escribir_puntos(GDALDataset& d, const PuntosSig& puntos, OGRSpatialReference* srs) {
+bool escribir_puntos(GDALDataset& d, const PuntosSig& puntos, const std::vector<PozoSig>& pozos,
+                     OGRSpatialReference* srs) {
     const std::vector<std::string> fijos = {"nombre", "tiempo", "abatimiento_total"};
     std::vector<std::pair<std::string, OGRFieldType>> campos = {
         {fijos[0], OFTString}, {fijos[1], OFTReal}, {fijos[2], OFTReal}};
@@ -118,7 +119,7 @@ bool escribir_puntos(GDALDataset& d, const PuntosSig& puntos, OGRSpatialReferenc
         }
         if (!agregar(*capa, f, new OGRPoint(p.x, p.y))) return false;
     }
-    return en_campos || escribir_partes(d, puntos);
+    return en_campos || escribir_partes(d, puntos, pozos);
 }
 
 bool escribir_isolineas(GDALDataset& d, const IsolineasSig& isolineas, OGRSpatialReference* srs) {
@@ -142,7 +143,7 @@ bool escribir_vectores(const std::string& ruta, const CapasSig& c, OGRSpatialRef
     if (!d) return false;
     // One transaction: a row each would be committed to the disk one by one.
     const bool bien = d->StartTransaction() == OGRERR_NONE && escribir_pozos(*d, c.pozos, srs) &&
-                      escribir_puntos(*d, c.puntos, srs) &&
+                      escribir_puntos(*d, c.puntos, c.pozos, srs) &&
                       escribir_isolineas(*d, c.isolineas, srs) &&
                       d->CommitTransaction() == OGRERR_NONE;
     return cerrar_escrito(std::move(d)) && bien;

@@ -126,10 +126,12 @@ TEST(ExportarSig, SharesBeyondTheColumnsOfATableGoToARowEach) {
     const Carpeta carpeta;
     for (const int pozos : {1995, 1996}) {
         CapasSig c = estudio();
+        c.pozos.clear();
         c.puntos.campos_partes.clear();
         c.puntos.puntos.front().partes.clear();
         for (int k = 1; k <= pozos; ++k) {
-            c.puntos.campos_partes.push_back("P" + std::to_string(k));
+            c.pozos.push_back({"P" + std::to_string(k), 0.3, 0.01, 440000.0 + k, 4470000});
+            c.puntos.campos_partes.push_back("Pozo P" + std::to_string(k) + "[m]");
             c.puntos.puntos.front().partes.push_back(k / 1000.0);
         }
         const std::string ruta = carpeta / (std::to_string(pozos) + ".gpkg");
@@ -144,7 +146,7 @@ TEST(ExportarSig, SharesBeyondTheColumnsOfATableGoToARowEach) {
         const auto punto = std::unique_ptr<OGRFeature>(puntos->GetNextFeature());
         EXPECT_EQ(punto->GetFieldAsDouble("abatimiento_total"), 1.25);
         if (en_campos) {
-            EXPECT_EQ(punto->GetFieldAsDouble("P1995"), 1.995);
+            EXPECT_EQ(punto->GetFieldAsDouble("Pozo P1995[m]"), 1.995);
             continue;
         }
         EXPECT_EQ(partes->GetFeatureCount(), pozos);
