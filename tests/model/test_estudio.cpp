@@ -57,6 +57,7 @@ TEST(Estudio, RefusesWhatIsNotAWholeStudyOfThisProgram) {
         {con("\"version\": 1", "\"version\": 2"),
          "es de la versión 2 del formato, más reciente que la 1 que lee este programa"},
         {con("\"version\": 1", "\"version\": 1.5"), "«version» no es un número entero positivo"},
+        {con("\"version\": 1", "\"version\": 0"), "«version» no es un número entero positivo"},
         {con(R"("0.01")", "{}"), "«T» de «acuifero»" + valor},
         {con(R"("EPSG:25830")", "[]"), "«crs»" + valor},
         {con(R"("tiempo": "1")", R"("tiempo": true)"), "«tiempo»" + valor},
