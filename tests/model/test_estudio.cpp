@@ -66,6 +66,7 @@ TEST(Estudio, RefusesWhatIsNotAWholeStudyOfThisProgram) {
         {con(R"({"nombre": "A", "x": "100", "y": "7"})", "7"), "el punto 1 no es un objeto"},
         {con(R"("caudal": "0.02", )", ""), "el pozo 2 no tiene «caudal»"},
         {con(R"("7")", R"("7", "Y": 8)"), "el punto 1 tiene un campo de más: «Y»"},
+        {con(R"("0.05")", R"("0.05", "zona": 8)"), "el pozo 1 tiene un campo de más: «zona»"},
     };
     for (const auto& [texto, motivo] : casos)
         EXPECT_EQ(leer_estudio(texto, "e.abat").rechazo, mensaje("e.abat", motivo)) << texto;
