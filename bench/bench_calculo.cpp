@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "campo_pozos.h"
-#include "curva_tiempo.h"
-#include "datos_calculo.h"
-#include "filas.h"
-#include "red.h"
-#include "resultados.h"
+#include "calc/campo_pozos.h"
+#include "calc/curva_tiempo.h"
+#include "calc/datos_calculo.h"
+#include "calc/red.h"
+#include "calc/resultados.h"
+#include "campo_al_azar.h"
+#include "model/filas.h"
 
 using namespace abat;
 
@@ -51,7 +52,7 @@ void por_evaluacion(benchmark::State& state, int evaluaciones) {
 // Near: every node within reach of the series (u <= 0.3386). Far: every u beyond it.
 void generar_red_cerca(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    Declaraciones d{0.01, 0.0002};
+    Declaraciones d = acuifero(0.01, 0.0002);
     const DatosCalculo datos = leer_datos(d, pozos(n, 0, 1000), puntos(0), "1");
     for (auto _ : state) generar_red(d, datos, 0, 1000, 0, 1000);
     por_evaluacion(state, 529 * n);
@@ -59,7 +60,7 @@ void generar_red_cerca(benchmark::State& state) {
 
 void generar_red_lejos(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    Declaraciones d{0.01, 0.2};
+    Declaraciones d = acuifero(0.01, 0.2);
     const DatosCalculo datos = leer_datos(d, pozos(n, -2000, 500), puntos(0), "1");
     for (auto _ : state) generar_red(d, datos, 0, 1000, 0, 1000);
     por_evaluacion(state, 529 * n);
@@ -68,7 +69,7 @@ void generar_red_lejos(benchmark::State& state) {
 // The same grids on the engine alone, on one thread.
 void motor_red(benchmark::State& state, double S, double origen, double lado) {
     const int n = static_cast<int>(state.range(0));
-    Declaraciones d{0.01, S};
+    Declaraciones d = acuifero(0.01, S);
     const DatosCalculo datos = leer_datos(d, pozos(n, origen, lado), puntos(0), "1");
     generar_red(d, datos, 0, 1000, 0, 1000);
     std::vector<double> x;
@@ -87,7 +88,7 @@ void motor_red_lejos(benchmark::State& state) {
 
 void calcular_resultados_tabla(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    const Declaraciones d{0.01, 0.0002};
+    const Declaraciones d = acuifero(0.01, 0.0002);
     const Grid tablaPozos = pozos(n, 0, 1000);
     const Grid tablaPuntos = puntos(n);
     Grid resultados(2, 0, 1, 0);
@@ -97,7 +98,8 @@ void calcular_resultados_tabla(benchmark::State& state) {
 // n wells at the 201 times of a curve (the goal: 1000 wells in under 50 ms).
 void curva_en_el_tiempo(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    const DatosCalculo datos = leer_datos({0.01, 0.0002}, pozos(n, 0, 1000), puntos(0), "30");
+    const DatosCalculo datos =
+        leer_datos(acuifero(0.01, 0.0002), pozos(n, 0, 1000), puntos(0), "30");
     for (auto _ : state) benchmark::DoNotOptimize(curva_tiempo(datos, 333, 777));
     por_evaluacion(state, 201 * n);
 }

@@ -14,10 +14,10 @@
 #include <fstream>
 #include <string>
 
-#include "comandos_tabla.h"
-#include "frmNoPozos.h"
-#include "programa.h"
-#include "ventanas_estudio.h"
+#include "app/programa.h"
+#include "app/ventanas_estudio.h"
+#include "forms/comandos_tabla.h"
+#include "forms/frmNoPozos.h"
 
 using namespace abat;
 

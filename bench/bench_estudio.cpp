@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <string>
 
-#include "archivo_estudio.h"
-#include "numeros.h"
+#include "estudio/archivo_estudio.h"
+#include "model/numeros.h"
 
 using namespace abat;
 

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "exportacion.h"
+#include "sig/exportacion.h"
 
 using namespace abat;
 

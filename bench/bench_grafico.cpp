@@ -9,15 +9,16 @@
 #include <cmath>
 #include <string>
 
+#include "calc/resultados.h"
 #include "campo_al_azar.h"
-#include "composicion_mapa.h"
-#include "filas.h"
-#include "frmResultados.h"
-#include "generar_grafico.h"
-#include "gif.h"
-#include "motor_qtcharts.h"
-#include "resultados.h"
-#include "vista_mapa.h"
+#include "chart/composicion_mapa.h"
+#include "chart/generar_grafico.h"
+#include "chart/vista_mapa.h"
+#include "dibujo/gif.h"
+#include "dibujo/motor_qtcharts.h"
+#include "dibujo/pintar_mapa.h"
+#include "forms/frmResultados.h"
+#include "model/filas.h"
 
 using namespace abat;
 
@@ -43,7 +44,7 @@ Grid tabla(int n, int columnas) {
 }
 
 struct Caso {
-    Declaraciones d{0.01, 0.0002};
+    Declaraciones d = acuifero(0.01, 0.0002);
     Grid pozos = tabla(20, 6);
     Grid puntos = tabla(20, 4);
     DatosCalculo datos = leer_datos(d, pozos, puntos, "30");
@@ -100,8 +101,8 @@ void mapa_a_otro_tiempo(benchmark::State& state) {
     const auto marcas = marcas_de(datos);
     const QSize ventana(500 + 72 + 118, 500 + 12 + 46);
     const QSize pixeles = area_de_trazado(QSizeF(ventana)).size().toSize();
-    const VistaMapa vista = a_igual_escala({-100, 2100, -100, 2100}, pixeles.width(),
-                                           pixeles.height());
+    const VistaMapa vista =
+        a_igual_escala({-100, 2100, -100, 2100}, pixeles.width(), pixeles.height());
     QImage imagen(ventana, QImage::Format_RGB32);
     int paso = 0;
     for (auto _ : state) {
@@ -111,7 +112,8 @@ void mapa_a_otro_tiempo(benchmark::State& state) {
         QPainter pintor(&imagen);
         pintar_mapa(pintor, QSizeF(ventana), mapa);
     }
-    state.counters["nodos"] = static_cast<double>(rejilla_de_vista(vista, pixeles.width(), pixeles.height()).nx);
+    state.counters["nodos"] =
+        static_cast<double>(rejilla_de_vista(vista, pixeles.width(), pixeles.height()).nx);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "isolineas.h"
+#include "sig/isolineas.h"
 
 using namespace abat;
 

@@ -4,10 +4,9 @@
 // Run: build/bench/bench_mapa
 #include <benchmark/benchmark.h>
 
-
+#include "calc/campo_pozos.h"
+#include "calc/mapa_abatimiento.h"
 #include "campo_al_azar.h"
-#include "campo_pozos.h"
-#include "mapa_abatimiento.h"
 
 using namespace abat;
 

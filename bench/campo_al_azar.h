@@ -5,9 +5,16 @@
 #include <random>
 #include <string>
 
-#include "datos_calculo.h"
+#include "calc/datos_calculo.h"
 
 namespace abat {
+
+inline Declaraciones acuifero(double T, double S) {
+    Declaraciones d;
+    d.T = T;
+    d.S = S;
+    return d;
+}
 
 inline DatosCalculo campo_al_azar(int n) {
     std::mt19937_64 g(1);

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-translations-l10n
   libqt6opengl6-dev qt6-svg-dev libgl1-mesa-dev
-  libgif-dev libboost-dev libgdal-dev libhwy-dev
+  libgif-dev libboost-dev libgdal-dev libhwy-dev libeigen3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   locales fonts-liberation fontconfig
   xvfb xauth openbox imagemagick xdotool file

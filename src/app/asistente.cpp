@@ -1,4 +1,4 @@
-#include "asistente.h"
+#include "app/asistente.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -6,12 +6,12 @@
 #include <array>
 #include <exception>
 
-#include "cursor_espera.h"
-#include "filas.h"
-#include "informe_error.h"
-#include "origen_error.h"
-#include "resultados.h"
-#include "ventanas_estudio.h"
+#include "adaptadores/cursor_espera.h"
+#include "app/informe_error.h"
+#include "app/ventanas_estudio.h"
+#include "calc/origen_error.h"
+#include "calc/resultados.h"
+#include "model/filas.h"
 
 namespace abat {
 

@@ -7,15 +7,15 @@
 #include <memory>
 #include <optional>
 
-#include "curvas.h"
-#include "datos_calculo.h"
-#include "declaraciones.h"
-#include "dialogos.h"
-#include "errores.h"
-#include "mapa.h"
-#include "modo.h"
-#include "origen_error.h"
-#include "ventanas.h"
+#include "adaptadores/dialogos.h"
+#include "app/curvas.h"
+#include "app/mapa.h"
+#include "app/ventanas.h"
+#include "calc/datos_calculo.h"
+#include "calc/origen_error.h"
+#include "forms/modo.h"
+#include "model/declaraciones.h"
+#include "model/errores.h"
 
 namespace abat {
 

@@ -1,7 +1,7 @@
-#include "curvas.h"
+#include "app/curvas.h"
 
-#include "curva_tiempo.h"
-#include "informe_error.h"
+#include "app/informe_error.h"
+#include "calc/curva_tiempo.h"
 
 namespace abat {
 

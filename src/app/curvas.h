@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "MDIForm1.h"
-#include "datos_calculo.h"
-#include "dialogos.h"
-#include "frmCurvaTiempo.h"
+#include "adaptadores/dialogos.h"
+#include "calc/datos_calculo.h"
+#include "forms/MDIForm1.h"
+#include "forms/frmCurvaTiempo.h"
 
 namespace abat {
 

@@ -1,14 +1,14 @@
-#include "estudios.h"
+#include "app/estudios.h"
 
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
 
-#include "archivo_estudio.h"
-#include "errores.h"
-#include "intercambio_sig.h"
-#include "texto_error.h"
-#include "ventanas_estudio.h"
+#include "app/intercambio_sig.h"
+#include "app/ventanas_estudio.h"
+#include "estudio/archivo_estudio.h"
+#include "forms/texto_error.h"
+#include "model/errores.h"
 
 namespace abat {
 namespace {

@@ -10,14 +10,14 @@
 #include <memory>
 #include <vector>
 
-#include "asistente.h"
-#include "dialogos.h"
-#include "estudio.h"
-#include "importacion.h"
-#include "recuperacion.h"
-#include "sistema_coordenadas.h"
-#include "ventanas.h"
-#include "ventanas_estudio.h"
+#include "adaptadores/dialogos.h"
+#include "app/asistente.h"
+#include "app/recuperacion.h"
+#include "app/ventanas.h"
+#include "app/ventanas_estudio.h"
+#include "estudio/estudio.h"
+#include "sig/importacion.h"
+#include "sig/sistema_coordenadas.h"
 
 namespace abat {
 

@@ -1,4 +1,4 @@
-#include "informe_error.h"
+#include "app/informe_error.h"
 
 namespace abat {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <QString>
 
-#include "dialogos.h"
-#include "errores.h"
-#include "texto_error.h"
+#include "adaptadores/dialogos.h"
+#include "forms/texto_error.h"
+#include "model/errores.h"
 
 namespace abat {
 

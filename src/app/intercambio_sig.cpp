@@ -1,15 +1,15 @@
-#include "intercambio_sig.h"
+#include "app/intercambio_sig.h"
 
 #include <QFileInfo>
 
-#include "columnas.h"
-#include "comandos_tabla.h"
-#include "cursor_espera.h"
-#include "exportacion.h"
-#include "numeros.h"
-#include "portapapeles.h"
-#include "resultados.h"
-#include "texto_error.h"
+#include "adaptadores/cursor_espera.h"
+#include "calc/resultados.h"
+#include "forms/comandos_tabla.h"
+#include "forms/texto_error.h"
+#include "model/columnas.h"
+#include "model/numeros.h"
+#include "model/portapapeles.h"
+#include "sig/exportacion.h"
 
 namespace abat {
 namespace {
@@ -107,12 +107,12 @@ bool importar(Dialogos& dialogos, VentanaTabla& ventana, Registro tipo, Sistema&
     if (i.sistema && !sistema.tiene()) sistema = *i.sistema;
     // From the menu, with another window showing, the user is told what was added.
     if (!ventana.isVisible()) {
-        dialogos.mensaje(QStringLiteral("Se han añadido %1 %2 de «%3».")
-                             .arg(i.registros.size())
-                             .arg(tipo == Registro::pozo ? QStringLiteral("pozos")
-                                                         : QStringLiteral("puntos"),
-                                  QFileInfo(ruta).fileName()),
-                         titulo, Icono::informacion);
+        dialogos.mensaje(
+            QStringLiteral("Se han añadido %1 %2 de «%3».")
+                .arg(i.registros.size())
+                .arg(tipo == Registro::pozo ? QStringLiteral("pozos") : QStringLiteral("puntos"),
+                     QFileInfo(ruta).fileName()),
+            titulo, Icono::informacion);
     }
     return true;
 }

@@ -3,11 +3,11 @@
 // spreadsheets and point layers where they live, and the map, its isolines and the results
 // exported for GIS and CAD programs.
 
-#include "asistente.h"
-#include "dialogos.h"
-#include "importacion.h"
-#include "sistema_coordenadas.h"
-#include "ventanas.h"
+#include "adaptadores/dialogos.h"
+#include "app/asistente.h"
+#include "app/ventanas.h"
+#include "sig/importacion.h"
+#include "sig/sistema_coordenadas.h"
 
 namespace abat {
 

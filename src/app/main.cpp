@@ -1,10 +1,10 @@
 // abatimientos: drawdown that a set of pumping wells causes in a confined aquifer.
 #include <QApplication>
 
-#include "apariencia.h"
-#include "avisos_qt.h"
-#include "dialogos_qt.h"
-#include "programa.h"
+#include "adaptadores/apariencia.h"
+#include "adaptadores/avisos_qt.h"
+#include "adaptadores/dialogos_qt.h"
+#include "app/programa.h"
 
 int main(int argc, char* argv[]) {
     abat::callar_consultas_de_celdas_inexistentes();

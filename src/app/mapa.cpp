@@ -1,15 +1,15 @@
-#include "mapa.h"
+#include "app/mapa.h"
 
 #include <QLayout>
 #include <QtConcurrent>
 
-#include "abatimiento.h"
-#include "composicion_mapa.h"
-#include "cursor_espera.h"
-#include "informe_error.h"
-#include "menu_tabla.h"
-#include "texto_numero.h"
-#include "vista_mapa.h"
+#include "adaptadores/cursor_espera.h"
+#include "app/informe_error.h"
+#include "calc/abatimiento.h"
+#include "chart/composicion_mapa.h"
+#include "chart/vista_mapa.h"
+#include "dibujo/texto_numero.h"
+#include "forms/menu_tabla.h"
 
 namespace abat {
 

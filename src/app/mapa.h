@@ -11,12 +11,12 @@
 #include <optional>
 #include <string>
 
-#include "MDIForm1.h"
-#include "campo_pozos.h"
-#include "datos_calculo.h"
-#include "dialogos.h"
-#include "dibujo_mapa.h"
-#include "frmMapa.h"
+#include "adaptadores/dialogos.h"
+#include "calc/campo_pozos.h"
+#include "calc/datos_calculo.h"
+#include "chart/dibujo_mapa.h"
+#include "forms/MDIForm1.h"
+#include "forms/frmMapa.h"
 
 namespace abat {
 

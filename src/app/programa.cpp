@@ -1,15 +1,15 @@
-#include "programa.h"
+#include "app/programa.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "generar_grafico.h"
-#include "guardar_grafico.h"
-#include "informe_error.h"
-#include "motor_qtcharts.h"
-#include "pintar_grafico.h"
-#include "ruta_grafico.h"
+#include "app/informe_error.h"
+#include "app/ruta_grafico.h"
+#include "chart/generar_grafico.h"
+#include "dibujo/motor_qtcharts.h"
+#include "dibujo/pintar_grafico.h"
+#include "forms/guardar_grafico.h"
 
 namespace abat {
 

@@ -5,13 +5,13 @@
 #include <memory>
 #include <string>
 
-#include "asistente.h"
-#include "declaraciones.h"
-#include "dialogos.h"
-#include "estudios.h"
-#include "motor_qtcharts.h"
-#include "pintar_grafico.h"
-#include "ventanas.h"
+#include "adaptadores/dialogos.h"
+#include "app/asistente.h"
+#include "app/estudios.h"
+#include "app/ventanas.h"
+#include "dibujo/motor_qtcharts.h"
+#include "dibujo/pintar_grafico.h"
+#include "model/declaraciones.h"
 
 namespace abat {
 

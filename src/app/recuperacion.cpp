@@ -1,4 +1,4 @@
-#include "recuperacion.h"
+#include "app/recuperacion.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <QtConcurrent>
 
-#include "archivo_estudio.h"
+#include "estudio/archivo_estudio.h"
 
 namespace abat {
 namespace {

@@ -14,7 +14,7 @@
 #include <memory>
 #include <optional>
 
-#include "estudio.h"
+#include "estudio/estudio.h"
 
 namespace abat {
 

@@ -1,4 +1,4 @@
-#include "ruta_grafico.h"
+#include "app/ruta_grafico.h"
 
 #include <QDir>
 #include <QFileInfo>

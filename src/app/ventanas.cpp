@@ -1,4 +1,4 @@
-#include "ventanas.h"
+#include "app/ventanas.h"
 
 namespace abat {
 

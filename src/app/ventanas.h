@@ -1,13 +1,13 @@
 #pragma once
 // The five windows of the program, each created once and then only shown and hidden.
 
-#include "MDIForm1.h"
-#include "declaraciones.h"
-#include "dialogos.h"
-#include "frmCaracteristicas.h"
-#include "frmCoordAbat.h"
-#include "frmNoPozos.h"
-#include "frmResultados.h"
+#include "adaptadores/dialogos.h"
+#include "forms/MDIForm1.h"
+#include "forms/frmCaracteristicas.h"
+#include "forms/frmCoordAbat.h"
+#include "forms/frmNoPozos.h"
+#include "forms/frmResultados.h"
+#include "model/declaraciones.h"
 
 namespace abat {
 

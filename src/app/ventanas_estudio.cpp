@@ -1,7 +1,7 @@
-#include "ventanas_estudio.h"
+#include "app/ventanas_estudio.h"
 
-#include "columnas.h"
-#include "filas.h"
+#include "model/columnas.h"
+#include "model/filas.h"
 
 namespace abat {
 namespace {

@@ -2,8 +2,8 @@
 // A study and the windows that hold it: the texts of the aquifer's boxes, the wells' and points'
 // cells and the time, as they are.
 
-#include "estudio.h"
-#include "ventanas.h"
+#include "app/ventanas.h"
+#include "estudio/estudio.h"
 
 namespace abat {
 

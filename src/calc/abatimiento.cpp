@@ -1,9 +1,9 @@
-#include "abatimiento.h"
+#include "calc/abatimiento.h"
 
 #include <cmath>
 
-#include "aritmetica.h"
-#include "funcion_pozo.h"
+#include "calc/aritmetica.h"
+#include "calc/funcion_pozo.h"
 
 namespace abat {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // Drawdown in a confined aquifer by the Theis solution, the wells' effects superposed.
 
-#include "datos_calculo.h"
-#include "errores.h"
+#include "calc/datos_calculo.h"
+#include "model/errores.h"
 
 namespace abat {
 

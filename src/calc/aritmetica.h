@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <limits>
 
-#include "errores.h"
+#include "model/errores.h"
 
 namespace abat {
 

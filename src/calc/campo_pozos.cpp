@@ -1,12 +1,12 @@
-#include "campo_pozos.h"
+#include "calc/campo_pozos.h"
 
 #include <cmath>
 #include <limits>
 
-#include "abatimiento.h"
-#include "funcion_pozo.h"
-#include "funcion_pozo_coeficientes.h"
-#include "hilos.h"
+#include "calc/abatimiento.h"
+#include "calc/funcion_pozo.h"
+#include "calc/funcion_pozo_coeficientes.h"
+#include "calc/hilos.h"
 
 namespace abat {
 namespace {

@@ -10,9 +10,9 @@
 #include <span>
 #include <vector>
 
-#include "datos_calculo.h"
-#include "errores.h"
-#include "nucleo_simd.h"
+#include "calc/datos_calculo.h"
+#include "calc/nucleo_simd.h"
+#include "model/errores.h"
 
 namespace abat {
 

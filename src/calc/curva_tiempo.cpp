@@ -1,4 +1,4 @@
-#include "curva_tiempo.h"
+#include "calc/curva_tiempo.h"
 
 #include <algorithm>
 #include <array>
@@ -6,10 +6,10 @@
 #include <cmath>
 #include <numeric>
 
-#include "aritmetica.h"
-#include "campo_pozos.h"
-#include "numeros.h"
-#include "resultados.h"
+#include "calc/aritmetica.h"
+#include "calc/campo_pozos.h"
+#include "calc/resultados.h"
+#include "model/numeros.h"
 
 namespace abat {
 namespace {

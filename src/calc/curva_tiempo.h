@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "datos_calculo.h"
-#include "errores.h"
+#include "calc/datos_calculo.h"
+#include "model/errores.h"
 
 namespace abat {
 

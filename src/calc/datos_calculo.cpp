@@ -1,7 +1,7 @@
-#include "datos_calculo.h"
+#include "calc/datos_calculo.h"
 
-#include "columnas.h"
-#include "filas.h"
+#include "model/columnas.h"
+#include "model/filas.h"
 
 namespace abat {
 

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "declaraciones.h"
-#include "grid.h"
-#include "numeros.h"
+#include "model/declaraciones.h"
+#include "model/grid.h"
+#include "model/numeros.h"
 
 namespace abat {
 

@@ -1,4 +1,4 @@
-#include "funcion_pozo.h"
+#include "calc/funcion_pozo.h"
 
 #include <boost/math/special_functions/expint.hpp>
 #include <cmath>

@@ -17,8 +17,8 @@
 #include <array>
 #include <cstddef>
 
-#include "funcion_pozo.h"
-#include "funcion_pozo_coeficientes.h"
+#include "calc/funcion_pozo.h"
+#include "calc/funcion_pozo_coeficientes.h"
 
 HWY_BEFORE_NAMESPACE();
 namespace abat::HWY_NAMESPACE {

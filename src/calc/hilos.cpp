@@ -1,4 +1,4 @@
-#include "hilos.h"
+#include "calc/hilos.h"
 
 #include <algorithm>
 #include <thread>

@@ -1,4 +1,4 @@
-#include "mapa_abatimiento.h"
+#include "calc/mapa_abatimiento.h"
 
 #include <vector>
 

@@ -2,9 +2,9 @@
 // The drawdown map: the total drawdown at every node of a regular grid, computed again for each
 // time the user picks.
 
-#include "campo_pozos.h"
-#include "errores.h"
-#include "rejilla.h"
+#include "calc/campo_pozos.h"
+#include "model/errores.h"
+#include "model/rejilla.h"
 
 namespace abat {
 

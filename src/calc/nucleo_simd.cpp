@@ -1,15 +1,15 @@
 // Compiled once per instruction set by foreach_target.h; HWY_DYNAMIC_DISPATCH picks one.
 #undef HWY_TARGET_INCLUDE
-#define HWY_TARGET_INCLUDE "nucleo_simd.cpp"  // NOLINT(bugprone-macro-parentheses)
-#include <hwy/foreach_target.h>               // IWYU pragma: keep
+#define HWY_TARGET_INCLUDE "calc/nucleo_simd.cpp"  // NOLINT(bugprone-macro-parentheses)
+#include <hwy/foreach_target.h>                    // IWYU pragma: keep
 #include <hwy/highway.h>
 
 #include <algorithm>
 #include <array>
 #include <limits>
 
-#include "funcion_pozo_simd-inl.h"
-#include "nucleo_simd.h"
+#include "calc/funcion_pozo_simd-inl.h"
+#include "calc/nucleo_simd.h"
 
 HWY_BEFORE_NAMESPACE();
 namespace abat::HWY_NAMESPACE {

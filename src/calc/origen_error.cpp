@@ -1,4 +1,4 @@
-#include "origen_error.h"
+#include "calc/origen_error.h"
 
 #include <cmath>
 

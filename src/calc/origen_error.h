@@ -1,8 +1,8 @@
 #pragma once
 // Which input window holds the value that made a calculation fail, so the user is led to it.
 
-#include "datos_calculo.h"
-#include "errores.h"
+#include "calc/datos_calculo.h"
+#include "model/errores.h"
 
 namespace abat {
 

@@ -1,13 +1,13 @@
-#include "red.h"
+#include "calc/red.h"
 
 #include <cmath>
 #include <utility>
 #include <vector>
 
-#include "abatimiento.h"
-#include "aritmetica.h"
-#include "campo_pozos.h"
-#include "clases_abatimiento.h"
+#include "calc/abatimiento.h"
+#include "calc/aritmetica.h"
+#include "calc/campo_pozos.h"
+#include "model/clases_abatimiento.h"
 
 namespace abat {
 namespace {

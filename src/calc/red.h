@@ -2,9 +2,9 @@
 // The grid of drawdowns drawn in the chart: 23 x 23 nodes over the chart's axis limits, reaching
 // one grid step beyond them on every side.
 
-#include "datos_calculo.h"
-#include "declaraciones.h"
-#include "errores.h"
+#include "calc/datos_calculo.h"
+#include "model/declaraciones.h"
+#include "model/errores.h"
 
 namespace abat {
 

@@ -1,13 +1,13 @@
-#include "resultados.h"
+#include "calc/resultados.h"
 
 #include <string>
 #include <vector>
 
-#include "aritmetica.h"
-#include "campo_pozos.h"
-#include "datos_calculo.h"
-#include "filas.h"
-#include "numeros.h"
+#include "calc/aritmetica.h"
+#include "calc/campo_pozos.h"
+#include "calc/datos_calculo.h"
+#include "model/filas.h"
+#include "model/numeros.h"
 
 namespace abat {
 namespace {

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "datos_calculo.h"
-#include "declaraciones.h"
-#include "errores.h"
-#include "grid.h"
+#include "calc/datos_calculo.h"
+#include "model/declaraciones.h"
+#include "model/errores.h"
+#include "model/grid.h"
 
 namespace abat {
 

@@ -1,11 +1,11 @@
-#include "composicion_mapa.h"
+#include "chart/composicion_mapa.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "isolineas.h"
-#include "mapa_abatimiento.h"
-#include "vista_mapa.h"
+#include "calc/mapa_abatimiento.h"
+#include "chart/vista_mapa.h"
+#include "sig/isolineas.h"
 
 namespace abat {
 

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "campo_pozos.h"
-#include "dibujo_mapa.h"
+#include "calc/campo_pozos.h"
+#include "chart/dibujo_mapa.h"
 
 namespace abat {
 

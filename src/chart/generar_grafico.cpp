@@ -1,7 +1,7 @@
-#include "generar_grafico.h"
+#include "chart/generar_grafico.h"
 
-#include "hoja_grafico.h"
-#include "red.h"
+#include "calc/red.h"
+#include "chart/hoja_grafico.h"
 
 namespace abat {
 namespace {

@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "datos_calculo.h"
-#include "declaraciones.h"
-#include "motor_grafico.h"
+#include "calc/datos_calculo.h"
+#include "chart/motor_grafico.h"
+#include "model/declaraciones.h"
 
 namespace abat {
 

@@ -1,4 +1,4 @@
-#include "hoja_grafico.h"
+#include "chart/hoja_grafico.h"
 
 namespace abat {
 

@@ -6,10 +6,10 @@
 #include <array>
 #include <string>
 
-#include "clases_abatimiento.h"
-#include "datos_calculo.h"
-#include "hoja.h"
-#include "nodos_red.h"
+#include "calc/datos_calculo.h"
+#include "chart/hoja.h"
+#include "model/clases_abatimiento.h"
+#include "model/nodos_red.h"
 
 namespace abat {
 

@@ -1,4 +1,4 @@
-#include "vista_mapa.h"
+#include "chart/vista_mapa.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,8 +30,8 @@ VistaMapa a_igual_escala(VistaMapa v, int ancho, int alto) {
 // pixels and 200 nodes along the shorter side.
 Rejilla rejilla_de_vista(const VistaMapa& v, int ancho, int alto) {
     const double por_pixel = std::max(v.ancho() / std::max(ancho, 1), v.alto() / std::max(alto, 1));
-    const double paso = std::min(std::min(v.ancho(), v.alto()) / (nodos_minimos - 1),
-                                 por_pixel * pixeles_por_nodo);
+    const double paso =
+        std::min(std::min(v.ancho(), v.alto()) / (nodos_minimos - 1), por_pixel * pixeles_por_nodo);
     Rejilla r;
     r.x0 = v.xmin;
     r.y0 = v.ymin;

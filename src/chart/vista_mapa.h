@@ -2,8 +2,8 @@
 // Where the drawdown map looks: an extent in metres drawn at one scale across and up, and how the
 // wheel and a drag move it.
 
-#include "dibujo_mapa.h"
-#include "rejilla.h"
+#include "chart/dibujo_mapa.h"
+#include "model/rejilla.h"
 
 namespace abat {
 

@@ -1,4 +1,4 @@
-#include "MDIForm1.h"
+#include "forms/MDIForm1.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "apariencia.h"
+#include "adaptadores/apariencia.h"
 
 namespace abat {
 

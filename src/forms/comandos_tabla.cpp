@@ -1,14 +1,14 @@
-#include "comandos_tabla.h"
+#include "forms/comandos_tabla.h"
 
 #include <QStringList>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-#include "columnas.h"
-#include "filas.h"
-#include "numeros.h"
-#include "portapapeles.h"
+#include "model/columnas.h"
+#include "model/filas.h"
+#include "model/numeros.h"
+#include "model/portapapeles.h"
 
 namespace abat {
 namespace {

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "dialogos.h"
-#include "grid.h"
+#include "adaptadores/dialogos.h"
+#include "model/grid.h"
 
 namespace abat {
 

@@ -1,13 +1,13 @@
-#include "editor_celdas.h"
+#include "forms/editor_celdas.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "columnas.h"
-#include "filtro_caracteres.h"
-#include "flex_grid.h"
-#include "numeros.h"
-#include "teclado.h"
+#include "adaptadores/flex_grid.h"
+#include "adaptadores/teclado.h"
+#include "forms/filtro_caracteres.h"
+#include "model/columnas.h"
+#include "model/numeros.h"
 
 namespace abat {
 namespace {

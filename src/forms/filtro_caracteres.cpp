@@ -1,10 +1,10 @@
-#include "filtro_caracteres.h"
+#include "forms/filtro_caracteres.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
 
-#include "teclado.h"
+#include "adaptadores/teclado.h"
 
 namespace abat {
 namespace {

@@ -1,8 +1,8 @@
-#include "frmCaracteristicas.h"
+#include "forms/frmCaracteristicas.h"
 
-#include "apariencia.h"
-#include "filtro_caracteres.h"
-#include "numeros.h"
+#include "adaptadores/apariencia.h"
+#include "forms/filtro_caracteres.h"
+#include "model/numeros.h"
 #include "ui_frmCaracteristicas.h"
 
 namespace abat {

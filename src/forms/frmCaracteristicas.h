@@ -5,9 +5,9 @@
 #include <QWidget>
 #include <memory>
 
-#include "declaraciones.h"
-#include "dialogos.h"
-#include "modo.h"
+#include "adaptadores/dialogos.h"
+#include "forms/modo.h"
+#include "model/declaraciones.h"
 
 namespace Ui {
 class frmCaracteristicas;

@@ -1,8 +1,8 @@
-#include "frmCoordAbat.h"
+#include "forms/frmCoordAbat.h"
 
-#include "apariencia.h"
-#include "filas.h"
-#include "filtro_caracteres.h"
+#include "adaptadores/apariencia.h"
+#include "forms/filtro_caracteres.h"
+#include "model/filas.h"
 #include "ui_frmCoordAbat.h"
 
 namespace abat {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "ventana_tabla.h"
+#include "forms/ventana_tabla.h"
 
 namespace Ui {
 class frmCoordAbat;

@@ -1,12 +1,12 @@
-#include "frmCurvaTiempo.h"
+#include "forms/frmCurvaTiempo.h"
 
 #include <QAction>
 #include <QShortcut>
 
-#include "apariencia.h"
-#include "menu_tabla.h"
-#include "pintar_grafico.h"
-#include "resultados.h"
+#include "adaptadores/apariencia.h"
+#include "calc/resultados.h"
+#include "dibujo/pintar_grafico.h"
+#include "forms/menu_tabla.h"
 #include "ui_frmCurvaTiempo.h"
 
 namespace abat {

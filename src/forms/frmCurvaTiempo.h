@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "curva_tiempo.h"
-#include "dialogos.h"
-#include "grafico_tiempo.h"
-#include "guardar_grafico.h"
+#include "adaptadores/dialogos.h"
+#include "calc/curva_tiempo.h"
+#include "dibujo/grafico_tiempo.h"
+#include "forms/guardar_grafico.h"
 
 class QChart;
 

@@ -1,4 +1,4 @@
-#include "frmMapa.h"
+#include "forms/frmMapa.h"
 
 #include <QLineEdit>
 #include <QShortcut>
@@ -6,14 +6,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "apariencia.h"
-#include "filtro_caracteres.h"
-#include "guardar_grafico.h"
-#include "menu_tabla.h"
-#include "numeros.h"
-#include "texto_numero.h"
+#include "adaptadores/apariencia.h"
+#include "chart/vista_mapa.h"
+#include "dibujo/texto_numero.h"
+#include "forms/filtro_caracteres.h"
+#include "forms/guardar_grafico.h"
+#include "forms/menu_tabla.h"
+#include "model/numeros.h"
 #include "ui_frmMapa.h"
-#include "vista_mapa.h"
 
 namespace abat {
 namespace {}  // namespace

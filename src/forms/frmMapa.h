@@ -9,9 +9,9 @@
 #include <functional>
 #include <memory>
 
-#include "curva_tiempo.h"
-#include "dialogos.h"
-#include "dibujo_mapa.h"
+#include "adaptadores/dialogos.h"
+#include "calc/curva_tiempo.h"
+#include "chart/dibujo_mapa.h"
 
 namespace Ui {
 class frmMapa;

@@ -1,6 +1,6 @@
-#include "frmNoPozos.h"
+#include "forms/frmNoPozos.h"
 
-#include "filas.h"
+#include "model/filas.h"
 #include "ui_frmNoPozos.h"
 
 namespace abat {

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "ventana_tabla.h"
+#include "forms/ventana_tabla.h"
 
 namespace Ui {
 class frmNoPozos;

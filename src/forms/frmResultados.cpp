@@ -1,16 +1,16 @@
-#include "frmResultados.h"
+#include "forms/frmResultados.h"
 
 #include <QAction>
 #include <QFocusFrame>
 #include <QIcon>
 #include <stdexcept>
 
-#include "apariencia.h"
-#include "errores.h"
-#include "filas.h"
-#include "flex_grid.h"
-#include "menu_tabla.h"
-#include "pulsar_con_enter.h"
+#include "adaptadores/apariencia.h"
+#include "adaptadores/flex_grid.h"
+#include "adaptadores/pulsar_con_enter.h"
+#include "forms/menu_tabla.h"
+#include "model/errores.h"
+#include "model/filas.h"
 #include "ui_frmResultados.h"
 
 namespace abat {

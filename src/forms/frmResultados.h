@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "origen_error.h"
-#include "ventana_con_tabla.h"
+#include "calc/origen_error.h"
+#include "forms/ventana_con_tabla.h"
 
 namespace Ui {
 class frmResultados;

@@ -1,6 +1,6 @@
-#include "guardar_grafico.h"
+#include "forms/guardar_grafico.h"
 
-#include "texto_error.h"
+#include "forms/texto_error.h"
 
 namespace abat {
 
@@ -13,8 +13,8 @@ void guardar_grafico(Dialogos& dialogos, QSize tamano, const Pintor& pintar,
     try {
         guardar_imagen(con_extension(ruta, filtro), tamano, pintar, titulo);
     } catch (const ErrorCalculo& e) {
-        dialogos.mensaje(texto_error(e, QStringLiteral("al guardar la imagen")), QStringLiteral("Error al guardar la imagen"),
-                         Icono::error);
+        dialogos.mensaje(texto_error(e, QStringLiteral("al guardar la imagen")),
+                         QStringLiteral("Error al guardar la imagen"), Icono::error);
     }
 }
 

@@ -3,9 +3,9 @@
 
 #include <QSize>
 
-#include "dialogos.h"
-#include "errores.h"
-#include "guardar_imagen.h"
+#include "adaptadores/dialogos.h"
+#include "dibujo/guardar_imagen.h"
+#include "model/errores.h"
 
 namespace abat {
 

@@ -1,4 +1,4 @@
-#include "menu_tabla.h"
+#include "forms/menu_tabla.h"
 
 #include <QAction>
 #include <QApplication>
@@ -7,9 +7,9 @@
 #include <QMimeData>
 #include <QShortcut>
 
-#include "filas.h"
-#include "flex_grid.h"
-#include "portapapeles.h"
+#include "adaptadores/flex_grid.h"
+#include "model/filas.h"
+#include "model/portapapeles.h"
 
 namespace abat {
 

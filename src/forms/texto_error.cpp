@@ -1,8 +1,8 @@
-#include "texto_error.h"
+#include "forms/texto_error.h"
 
 #include <QStringList>
 
-#include "texto_numero.h"
+#include "dibujo/texto_numero.h"
 
 namespace abat {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "errores.h"
+#include "model/errores.h"
 
 namespace abat {
 

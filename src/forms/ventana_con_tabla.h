@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "grid.h"
+#include "model/grid.h"
 
 namespace abat {
 

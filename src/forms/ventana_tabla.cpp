@@ -1,13 +1,13 @@
-#include "ventana_tabla.h"
+#include "forms/ventana_tabla.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 
-#include "apariencia.h"
-#include "editor_celdas.h"
-#include "filas.h"
-#include "flex_grid.h"
-#include "menu_tabla.h"
+#include "adaptadores/apariencia.h"
+#include "adaptadores/flex_grid.h"
+#include "forms/editor_celdas.h"
+#include "forms/menu_tabla.h"
+#include "model/filas.h"
 
 namespace abat {
 

@@ -4,11 +4,11 @@
 
 #include <QPushButton>
 
-#include "comandos_tabla.h"
-#include "dialogos.h"
-#include "editor_celdas.h"
-#include "modo.h"
-#include "ventana_con_tabla.h"
+#include "adaptadores/dialogos.h"
+#include "forms/comandos_tabla.h"
+#include "forms/editor_celdas.h"
+#include "forms/modo.h"
+#include "forms/ventana_con_tabla.h"
 
 class QGroupBox;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "clases_abatimiento.h"
+#include "model/clases_abatimiento.h"
 
 namespace abat {
 

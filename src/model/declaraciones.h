@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "nodos_red.h"
+#include "model/nodos_red.h"
 
 namespace abat {
 

@@ -1,4 +1,4 @@
-#include "errores.h"
+#include "model/errores.h"
 
 #include <unistd.h>
 

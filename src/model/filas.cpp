@@ -1,4 +1,4 @@
-#include "filas.h"
+#include "model/filas.h"
 
 #include <algorithm>
 #include <string>

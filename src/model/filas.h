@@ -2,7 +2,7 @@
 // The row convention shared by the wells, points and results tables: row 0 is the header, the
 // records are rows 1 to Rows - 2 (row k holds record k), and one empty row always comes last.
 
-#include "grid.h"
+#include "model/grid.h"
 
 namespace abat {
 

@@ -1,4 +1,4 @@
-#include "grid.h"
+#include "model/grid.h"
 
 #include <algorithm>
 #include <stdexcept>

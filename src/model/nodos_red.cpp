@@ -1,4 +1,4 @@
-#include "nodos_red.h"
+#include "model/nodos_red.h"
 
 #include <algorithm>
 #include <stdexcept>

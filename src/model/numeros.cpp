@@ -1,4 +1,4 @@
-#include "numeros.h"
+#include "model/numeros.h"
 
 #include <locale.h>  // NOLINT(modernize-deprecated-headers): newlocale, strtod_l
 
@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "errores.h"
+#include "model/errores.h"
 
 namespace abat {
 namespace {

@@ -1,10 +1,10 @@
-#include "portapapeles.h"
+#include "model/portapapeles.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "filas.h"
-#include "numeros.h"
+#include "model/filas.h"
+#include "model/numeros.h"
 
 namespace abat {
 namespace {
@@ -171,10 +171,11 @@ Pegado analizar_filas(std::vector<std::vector<std::string>> filas,
         const auto& fila = filas[f];
         const int n = static_cast<int>(f) + 1;
         if (fila.size() < columnas) {
-            p.rechazo = {RechazoPegado::faltan_celdas, n, static_cast<int>(fila.size()) + 1, ""};
+            p.rechazo = {RechazoPegado::faltan_celdas, n, static_cast<int>(fila.size()) + 1, "",
+                         ""};
         } else if (fila.size() > columnas) {
             p.rechazo = {RechazoPegado::sobran_celdas, n, static_cast<int>(columnas) + 1,
-                         fila[columnas]};
+                         fila[columnas], ""};
         }
         if (p.rechazo) {
             const size_t c = static_cast<size_t>(p.rechazo->columna) - 1 - numero_delante;

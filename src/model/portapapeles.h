@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "grid.h"
+#include "model/grid.h"
 
 namespace abat {
 

@@ -10,17 +10,17 @@
 #include <optional>
 #include <random>
 
-#include "archivo_estudio.h"
-#include "controles.h"
-#include "dialogos_guionados.h"
-#include "dialogos_qt.h"
-#include "filas.h"
-#include "flex_grid.h"
-#include "frmCurvaTiempo.h"
-#include "grafico_mapa.h"
-#include "numeros.h"
-#include "programa.h"
-#include "ruta_grafico.h"
+#include "adaptadores/dialogos_qt.h"
+#include "adaptadores/flex_grid.h"
+#include "app/programa.h"
+#include "app/ruta_grafico.h"
+#include "dibujo/grafico_mapa.h"
+#include "estudio/archivo_estudio.h"
+#include "forms/frmCurvaTiempo.h"
+#include "model/filas.h"
+#include "model/numeros.h"
+#include "support/controles.h"
+#include "support/dialogos_guionados.h"
 
 using namespace abat;
 using namespace abat::prueba;

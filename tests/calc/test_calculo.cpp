@@ -5,14 +5,14 @@
 #include <charconv>
 #include <cmath>
 
-#include "abatimiento.h"
-#include "curva_tiempo.h"
-#include "fixtures.h"
-#include "funcion_pozo.h"
-#include "numeros.h"
-#include "origen_error.h"
-#include "red.h"
-#include "resultados.h"
+#include "calc/abatimiento.h"
+#include "calc/curva_tiempo.h"
+#include "calc/funcion_pozo.h"
+#include "calc/origen_error.h"
+#include "calc/red.h"
+#include "calc/resultados.h"
+#include "model/numeros.h"
+#include "support/fixtures.h"
 
 using namespace abat;
 using namespace abat::prueba;
@@ -270,13 +270,17 @@ TEST(CurvaTiempo, AtThePumpingTimeItIsTheTablesTotal) {
                                                std::chars_format::general, 4);
                 double cuatro = 0;
                 std::from_chars(texto.begin(), fin.ptr, cuatro);
-                if (i != t.bombeo) EXPECT_EQ(t.dias[i], cuatro) << i;
+                if (i != t.bombeo) {
+                    EXPECT_EQ(t.dias[i], cuatro) << i;
+                }
             }
             for (size_t i = 0; i < c.total.size(); ++i) {
                 double suma = 0;
                 for (const auto& parte : c.partes) suma += parte[i];
                 EXPECT_EQ(c.total[i], suma) << i;
-                if (i > 0) EXPECT_GT(t.dias[i], t.dias[i - 1]) << i;
+                if (i > 0) {
+                    EXPECT_GT(t.dias[i], t.dias[i - 1]) << i;
+                }
             }
         }
     }

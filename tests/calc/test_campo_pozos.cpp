@@ -10,13 +10,13 @@
 #include <numbers>
 #include <random>
 
-#include "abatimiento.h"
-#include "campo_pozos.h"
-#include "fixtures.h"
-#include "funcion_pozo.h"
-#include "funcion_pozo_coeficientes.h"
-#include "mapa_abatimiento.h"
-#include "nucleo_simd.h"
+#include "calc/abatimiento.h"
+#include "calc/campo_pozos.h"
+#include "calc/funcion_pozo.h"
+#include "calc/funcion_pozo_coeficientes.h"
+#include "calc/mapa_abatimiento.h"
+#include "calc/nucleo_simd.h"
+#include "support/fixtures.h"
 
 using namespace abat;
 using namespace abat::prueba;
@@ -179,6 +179,8 @@ TEST(CampoPozos, ErrorsAreTheExactPathsAtTheFirstFailingPlace) {
         ASSERT_EQ(std::pair(t.error.has_value(), t.valores.size()),
                   std::pair(esperado.has_value(), i))
             << c;
-        if (esperado) EXPECT_EQ(rasgos(*t.error), rasgos(*esperado)) << c;
+        if (esperado) {
+            EXPECT_EQ(rasgos(*t.error), rasgos(*esperado)) << c;
+        }
     }
 }

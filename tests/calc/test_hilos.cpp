@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "hilos.h"
+#include "calc/hilos.h"
 
 using namespace abat;
 

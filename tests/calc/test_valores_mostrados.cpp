@@ -5,13 +5,13 @@
 
 #include <cmath>
 
-#include "abatimiento.h"
-#include "clases_abatimiento.h"
-#include "curva_tiempo.h"
-#include "fixtures.h"
-#include "numeros.h"
-#include "red.h"
-#include "resultados.h"
+#include "calc/abatimiento.h"
+#include "calc/curva_tiempo.h"
+#include "calc/red.h"
+#include "calc/resultados.h"
+#include "model/clases_abatimiento.h"
+#include "model/numeros.h"
+#include "support/fixtures.h"
 
 using namespace abat;
 using namespace abat::prueba;

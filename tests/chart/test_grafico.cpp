@@ -10,12 +10,12 @@
 #include <numeric>
 #include <set>
 
-#include "errores.h"
-#include "escala_ejes.h"
-#include "fixtures.h"
-#include "generar_grafico.h"
-#include "hoja_grafico.h"
-#include "motor_qtcharts.h"
+#include "chart/escala_ejes.h"
+#include "chart/generar_grafico.h"
+#include "chart/hoja_grafico.h"
+#include "dibujo/motor_qtcharts.h"
+#include "model/errores.h"
+#include "support/fixtures.h"
 
 using namespace abat;
 using namespace abat::prueba;
@@ -81,8 +81,9 @@ TEST(Grafico, EveryClassWithNodesShowsInItsOwnColour) {
     for (int y = 0; y < mostrada.height(); ++y) {
         for (int x = 0; x < mostrada.width(); ++x) {  // the exact colours, each pixel in place
             const QRgb p = dibujada.pixel(x, y);
-            if (std::count(exactos.begin(), exactos.end(), p) > 0)
+            if (std::count(exactos.begin(), exactos.end(), p) > 0) {
                 ASSERT_EQ(mostrada.pixel(x, y), p);
+            }
             if (motor.areaTrazado().contains(x, y)) colores.insert(mostrada.pixel(x, y));
         }
     }

@@ -5,11 +5,11 @@
 #include <QImage>
 #include <cmath>
 
-#include "abatimiento.h"
-#include "composicion_mapa.h"
-#include "fixtures.h"
-#include "frmMapa.h"
-#include "vista_mapa.h"
+#include "calc/abatimiento.h"
+#include "chart/composicion_mapa.h"
+#include "chart/vista_mapa.h"
+#include "forms/frmMapa.h"
+#include "support/fixtures.h"
 
 using namespace abat;
 using namespace abat::prueba;
@@ -60,8 +60,7 @@ TEST(VistaMapa, EqualScaleWhateverTheBoxAndTheZoom) {
         EXPECT_EQ(r.dx, r.dy);
         const double holgura = 1e-9 * r.dx;  // the last node may miss the edge by a rounding
         EXPECT_TRUE(r.x0 == v.xmin && r.y0 == v.ymin && r.x(r.nx - 1) <= v.xmax + holgura &&
-                    r.x(r.nx) > v.xmax && r.y(r.ny - 1) <= v.ymax + holgura &&
-                    r.y(r.ny) > v.ymax);
+                    r.x(r.nx) > v.xmax && r.y(r.ny - 1) <= v.ymax + holgura && r.y(r.ny) > v.ymax);
     }
 }
 

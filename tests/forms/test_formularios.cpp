@@ -7,17 +7,17 @@
 #include <QXYSeries>
 #include <set>
 
-#include "controles.h"
-#include "dialogos_guionados.h"
-#include "filas.h"
-#include "filtro_caracteres.h"
-#include "flex_grid.h"
-#include "frmCaracteristicas.h"
-#include "frmCoordAbat.h"
-#include "frmCurvaTiempo.h"
-#include "frmNoPozos.h"
-#include "frmResultados.h"
-#include "numeros.h"
+#include "adaptadores/flex_grid.h"
+#include "forms/filtro_caracteres.h"
+#include "forms/frmCaracteristicas.h"
+#include "forms/frmCoordAbat.h"
+#include "forms/frmCurvaTiempo.h"
+#include "forms/frmNoPozos.h"
+#include "forms/frmResultados.h"
+#include "model/filas.h"
+#include "model/numeros.h"
+#include "support/controles.h"
+#include "support/dialogos_guionados.h"
 
 using namespace abat;
 using namespace abat::prueba;

@@ -1,11 +1,11 @@
 // The wells and points tables: the add and remove commands, editing cells in place, and the
 // clipboard.
-#include "controles.h"
-#include "dialogos_guionados.h"
-#include "filas.h"
-#include "flex_grid.h"
-#include "frmCoordAbat.h"
-#include "frmNoPozos.h"
+#include "adaptadores/flex_grid.h"
+#include "forms/frmCoordAbat.h"
+#include "forms/frmNoPozos.h"
+#include "model/filas.h"
+#include "support/controles.h"
+#include "support/dialogos_guionados.h"
 
 using namespace abat;
 using namespace abat::prueba;

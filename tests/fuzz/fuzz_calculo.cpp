@@ -9,13 +9,13 @@
 #include <cmath>
 #include <tuple>
 
+#include "calc/red.h"
+#include "calc/resultados.h"
+#include "chart/escala_ejes.h"
 #include "comun.h"
-#include "errores.h"
-#include "escala_ejes.h"
-#include "filas.h"
-#include "numeros.h"
-#include "red.h"
-#include "resultados.h"
+#include "model/errores.h"
+#include "model/filas.h"
+#include "model/numeros.h"
 
 using namespace abat;
 

@@ -5,7 +5,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "comun.h"
-#include "formato_estudio.h"
+#include "estudio/formato_estudio.h"
 
 using namespace abat;
 
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
                : l.rechazo.starts_with("No se puede abrir «f.abat»: ") && l.rechazo.ends_with('.'));
     FuzzedDataProvider fdp(datos, n);
     const auto texto = [&] { return fdp.ConsumeRandomLengthString(12); };
-    Estudio e{texto(), texto(), {}, {}, texto()};
+    Estudio e{texto(), texto(), {}, {}, texto(), std::nullopt};
     for (int k = fdp.ConsumeIntegralInRange(0, 3); k > 0; --k)
         e.pozos.push_back({texto(), texto(), texto(), texto(), texto()});
     for (int k = fdp.ConsumeIntegralInRange(0, 3); k > 0; --k)

@@ -8,7 +8,7 @@
 #include <regex>
 
 #include "comun.h"
-#include "numeros.h"
+#include "model/numeros.h"
 
 using namespace abat;
 

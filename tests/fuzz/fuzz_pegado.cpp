@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "comun.h"
-#include "filas.h"
-#include "numeros.h"
-#include "portapapeles.h"
+#include "model/filas.h"
+#include "model/numeros.h"
+#include "model/portapapeles.h"
 
 using namespace abat;
 

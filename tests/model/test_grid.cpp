@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "filas.h"
-#include "grid.h"
-#include "nodos_red.h"
+#include "model/filas.h"
+#include "model/grid.h"
+#include "model/nodos_red.h"
 
 using namespace abat;
 
@@ -79,8 +79,8 @@ TEST(Grid, SelectionOnlyInsideTheTable) {
         void cellChanged(int /*fila*/, int /*col*/) override {}
         void selectionChanged() override { ++oido; }
     } oyente;
-    for (GridObserver* vista : {static_cast<GridObserver*>(nullptr),
-                                static_cast<GridObserver*>(&oyente)}) {
+    for (GridObserver* vista :
+         {static_cast<GridObserver*>(nullptr), static_cast<GridObserver*>(&oyente)}) {
         Grid g(3, 4, 1, 1);
         g.setObserver(vista);
         const std::vector<std::pair<std::function<void(int)>, int>> mover = {

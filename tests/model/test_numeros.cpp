@@ -3,8 +3,8 @@
 #include <cmath>
 #include <random>
 
-#include "errores.h"
-#include "numeros.h"
+#include "model/errores.h"
+#include "model/numeros.h"
 
 using namespace abat;
 
@@ -47,9 +47,13 @@ TEST(Numeros, TextsThePlacesWrite) {
     // clang-format on
     for (const auto& [v, texto] : cuatro) EXPECT_EQ(format_4dec(v), texto) << v;
     // A four-decimal text's value: at a tie, and beyond a million metres, read from the text.
-    for (const auto& [v, valor] : {std::pair{2.73675, 2.7368}, {-1.00005, -1.0001},
-                                   {0.00005, 0.0001}, {-0.00004, 0.0}, {1e6 + 0.00015, 1000000.0002}})
-        EXPECT_TRUE(valor_4dec(v) == valor && std::signbit(valor_4dec(v)) == std::signbit(valor)) << v;
+    for (const auto& [v, valor] : {std::pair{2.73675, 2.7368},
+                                   {-1.00005, -1.0001},
+                                   {0.00005, 0.0001},
+                                   {-0.00004, 0.0},
+                                   {1e6 + 0.00015, 1000000.0002}})
+        EXPECT_TRUE(valor_4dec(v) == valor && std::signbit(valor_4dec(v)) == std::signbit(valor))
+            << v;
     // Elsewhere it is rounded in binary: the text's value all the same.
     std::mt19937_64 azar(7);
     std::vector<double> valores;

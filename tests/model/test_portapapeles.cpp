@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "filas.h"
-#include "portapapeles.h"
+#include "model/filas.h"
+#include "model/portapapeles.h"
 
 using namespace abat;
 

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "grid.h"
+#include "model/grid.h"
 
 namespace abat::prueba {
 

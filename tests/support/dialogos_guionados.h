@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "dialogos.h"
+#include "adaptadores/dialogos.h"
 
 namespace abat::prueba {
 

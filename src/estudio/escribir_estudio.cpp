@@ -1,0 +1,91 @@
+#include <QByteArrayView>
+#include <QString>
+#include <QStringDecoder>
+
+#include <array>
+#include <cstdio>
+
+#include "estudio/campos_estudio.h"
+#include "estudio/formato_estudio.h"
+
+namespace abat {
+namespace {
+
+// A JSON string. Control characters are escaped, and U+FEFF, which Qt's reader would take for a
+// byte-order mark at a string's start and drop; every other character is written as it is.
+void texto_json(std::string& out, std::string_view texto) {
+    std::string valido;  // the text with U+FFFD for each bad sequence, which JSON cannot carry
+    if (!QByteArrayView(texto).isValidUtf8()) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        valido = QString(utf8(texto)).toStdString();
+        texto = valido;
+    }
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    constexpr std::string_view cortos = "\n\t\r";  // escaped \n, \t, \r
+    out += '"';
+    for (size_t i = 0; i < texto.size(); ++i) {
+        const char c = texto[i];
+        if (texto.substr(i).starts_with(bom)) {
+            out += "\\ufeff";
+            i += bom.size() - 1;
+        } else if (c == '"' || c == '\\') {
+            (out += '\\') += c;
+        } else if (const size_t k = cortos.find(c); k != std::string_view::npos) {
+            (out += '\\') += "ntr"[k];
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            std::array<char, 8> u{};
+            std::snprintf(u.data(), u.size(), "\\u%04x", static_cast<unsigned>(c));
+            out += u.data();
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+// {"clave": "texto", ...} on one line.
+template <size_t N>
+void objeto(std::string& out, const std::array<const char*, N>& claves,
+            const std::array<std::string_view, N>& textos) {
+    out += '{';
+    for (size_t i = 0; i < N; ++i) {
+        if (i > 0) out += ", ";
+        texto_json(out, claves[i]);
+        out += ": ";
+        texto_json(out, textos[i]);
+    }
+    out += '}';
+}
+
+// "clave": [ one record a line ],
+template <class Registro, size_t N>
+void tabla(std::string& out, const char* clave, const std::vector<Registro>& registros,
+           const std::array<const char*, N>& claves) {
+    out += "  \"" + std::string(clave) + "\": [";
+    for (size_t k = 0; k < registros.size(); ++k) {
+        out += k == 0 ? "\n    " : ",\n    ";
+        objeto(out, claves, campos::textos(registros[k]));
+    }
+    out += registros.empty() ? "],\n" : "\n  ],\n";
+}
+
+}  // namespace
+
+std::string escribir_estudio(const Estudio& e) {
+    std::string out = "{\n  \"formato\": \"abatimientos\",\n  \"version\": 1,\n  \"acuifero\": ";
+    out.reserve(64 * (e.pozos.size() + e.puntos.size()) + 256);
+    objeto<2>(out, {"T", "S"}, {e.T, e.S});
+    out += ",\n";
+    tabla(out, "pozos", e.pozos, campos::pozo);
+    tabla(out, "puntos", e.puntos, campos::punto);
+    out += "  \"tiempo\": ";
+    texto_json(out, e.tiempo);
+    if (e.crs) {
+        out += ",\n  \"crs\": ";
+        texto_json(out, *e.crs);
+    }
+    out += "\n}\n";
+    return out;
+}
+
+}  // namespace abat

@@ -1,0 +1,200 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cmath>
+
+#include "estudio/campos_estudio.h"
+#include "estudio/formato_estudio.h"
+#include "model/numeros.h"
+
+namespace abat {
+namespace {
+
+// Why the study is refused, thrown from wherever the reader finds it.
+struct Motivo {
+    std::string texto;
+};
+
+[[noreturn]] void rechazar(std::string motivo) {
+    throw Motivo{std::move(motivo)};
+}
+
+// "línea L, columna C" of a byte offset; a column counts characters, not bytes.
+std::string posicion(std::string_view bytes, size_t offset) {
+    const std::string_view antes = bytes.substr(0, offset);
+    const size_t inicio = antes.rfind('\n') + 1;  // npos + 1 is 0: the first line
+    long columna = 1;
+    for (const char c : antes.substr(inicio)) {
+        if ((c & 0xC0) != 0x80) ++columna;  // not a continuation byte: a character begins
+    }
+    const auto linea = 1 + std::count(antes.begin(), antes.end(), '\n');
+    return "línea " + std::to_string(linea) + ", columna " + std::to_string(columna);
+}
+
+const char* descripcion_json(QJsonParseError::ParseError error) {
+    switch (error) {
+        case QJsonParseError::UnterminatedObject:
+            return "un objeto sin cerrar o sin «,»";
+        case QJsonParseError::MissingNameSeparator:
+            return "falta «:» tras un nombre";
+        case QJsonParseError::UnterminatedArray:
+            return "una lista sin cerrar o sin «,»";
+        case QJsonParseError::MissingValueSeparator:
+            return "falta una «,» entre dos valores";
+        case QJsonParseError::IllegalNumber:
+            return "número no válido o fuera de rango";
+        case QJsonParseError::IllegalEscapeSequence:
+            return "secuencia de escape no válida";
+        case QJsonParseError::UnterminatedString:
+            return "texto sin cerrar";
+        case QJsonParseError::GarbageAtEnd:
+            return "hay más texto tras el final";
+        default:
+            return "valor no válido";
+    }
+}
+
+void rechazar_json(const QJsonParseError& e, std::string_view bytes) {
+    const auto offset = static_cast<size_t>(e.offset);
+    if (offset >= bytes.size()) rechazar("está incompleto: se acaba antes de cerrar el estudio");
+    const std::string donde = posicion(bytes, offset);
+    if (e.error == QJsonParseError::IllegalUTF8String)
+        rechazar("no es texto UTF-8 (" + donde + ")");
+    if (e.error == QJsonParseError::DeepNesting)
+        rechazar("anida demasiados niveles (" + donde + ")");
+    if (e.error == QJsonParseError::DocumentTooLarge) rechazar("es demasiado grande para leerlo");
+    rechazar("no es JSON válido (" + donde + ": " + descripcion_json(e.error) + ")");
+}
+
+// A box or cell: a text, or a number as the program writes it; missing, empty.
+std::string texto(const QJsonValue& v, const std::string& lugar) {
+    if (v.isString()) return v.toString().toStdString();
+    if (v.isDouble()) return number_to_text(v.toDouble());
+    if (v.isUndefined()) return {};
+    rechazar(lugar + " no es un texto ni un número");
+}
+
+// A key named in a message, cut short: it comes from the file and may be of any length.
+std::string clave_citada(const QString& clave) {
+    constexpr qsizetype maximo = 40;
+    return clave.size() <= maximo ? clave.toStdString() : clave.left(maximo).toStdString() + "…";
+}
+
+// Record k (from 1) of a table: exactly its fields. `cual`: "pozo", "punto".
+template <size_t N>
+std::array<std::string, N> registro(const QJsonValue& v, const std::array<const char*, N>& campos,
+                                    const char* cual, qsizetype k) {
+    const std::string este = std::string(cual) + " " + std::to_string(k);
+    if (!v.isObject()) rechazar("el " + este + " no es un objeto");
+    const QJsonObject o = v.toObject();
+    std::array<std::string, N> textos;
+    for (size_t i = 0; i < N; ++i) {
+        const QJsonValue c = o.value(QLatin1StringView(campos[i]));
+        if (c.isUndefined()) rechazar("el " + este + " no tiene «" + campos[i] + "»");
+        textos[i] = texto(c, "«" + std::string(campos[i]) + "» del " + este);
+    }
+    if (o.size() == static_cast<qsizetype>(N)) return textos;
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        const auto es_clave = [&](const char* campo) {
+            return QLatin1StringView(campo) == it.key();
+        };
+        if (std::none_of(campos.begin(), campos.end(), es_clave))
+            rechazar("el " + este + " tiene un campo de más: «" + clave_citada(it.key()) + "»");
+    }
+    return textos;
+}
+
+// A table's records; missing, none.
+QJsonArray tabla(const QJsonObject& raiz, const char* clave) {
+    const QJsonValue v = raiz.value(QLatin1StringView(clave));
+    if (!v.isUndefined() && !v.isArray()) rechazar("«" + std::string(clave) + "» no es una lista");
+    return v.toArray();
+}
+
+std::vector<Estudio::Pozo> pozos(const QJsonObject& raiz) {
+    std::vector<Estudio::Pozo> pozos;
+    const QJsonArray lista = tabla(raiz, "pozos");
+    pozos.reserve(static_cast<size_t>(lista.size()));
+    for (qsizetype k = 0; k < lista.size(); ++k) {
+        auto [nombre, diametro, caudal, x, y] = registro(lista[k], campos::pozo, "pozo", k + 1);
+        pozos.push_back({std::move(nombre), std::move(diametro), std::move(caudal), std::move(x),
+                         std::move(y)});
+    }
+    return pozos;
+}
+
+std::vector<Estudio::Punto> puntos(const QJsonObject& raiz) {
+    std::vector<Estudio::Punto> puntos;
+    const QJsonArray lista = tabla(raiz, "puntos");
+    puntos.reserve(static_cast<size_t>(lista.size()));
+    for (qsizetype k = 0; k < lista.size(); ++k) {
+        auto [nombre, x, y] = registro(lista[k], campos::punto, "punto", k + 1);
+        puntos.push_back({std::move(nombre), std::move(x), std::move(y)});
+    }
+    return puntos;
+}
+
+// A study of this program, in a version it reads.
+void comprobar_formato(const QJsonDocument& documento) {
+    const std::string ajeno = "no es un estudio de abatimientos: ";
+    if (!documento.isObject()) rechazar(ajeno + "no es un objeto JSON");
+    const QJsonObject raiz = documento.object();
+    if (!raiz.contains(QLatin1StringView("formato"))) rechazar(ajeno + "le falta «formato»");
+    if (raiz.value(QLatin1StringView("formato")) != QJsonValue(QLatin1StringView("abatimientos")))
+        rechazar(ajeno + "su «formato» no es «abatimientos»");
+    const QJsonValue version = raiz.value(QLatin1StringView("version"));
+    if (version.isUndefined()) rechazar("le falta «version»");
+    const double v = version.toDouble();
+    if (!version.isDouble() || v < 1 || v != std::floor(v))
+        rechazar("«version» no es un número entero positivo");
+    if (v > 1) {
+        rechazar("es de la versión " + number_to_text(v) +
+                 " del formato, más reciente que la 1 que lee este programa");
+    }
+}
+
+Estudio estudio(const QJsonObject& raiz) {
+    Estudio e;
+    const QJsonValue acuifero = raiz.value(QLatin1StringView("acuifero"));
+    if (!acuifero.isUndefined() && !acuifero.isObject()) rechazar("«acuifero» no es un objeto");
+    e.T = texto(acuifero.toObject().value(QLatin1StringView("T")), "«T» de «acuifero»");
+    e.S = texto(acuifero.toObject().value(QLatin1StringView("S")), "«S» de «acuifero»");
+    e.pozos = pozos(raiz);
+    e.puntos = puntos(raiz);
+    e.tiempo = texto(raiz.value(QLatin1StringView("tiempo")), "«tiempo»");
+    if (raiz.contains(QLatin1StringView("crs")))
+        e.crs = texto(raiz.value(QLatin1StringView("crs")), "«crs»");
+    return e;
+}
+
+bool en_blanco(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);  // a byte-order mark
+    return bytes.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+}  // namespace
+
+LecturaEstudio rechazar_estudio(const std::string& nombre, const std::string& motivo) {
+    return {std::nullopt, "No se puede abrir «" + nombre + "»: " + motivo + "."};
+}
+
+LecturaEstudio leer_estudio(std::string_view bytes, const std::string& nombre) {
+    try {
+        if (en_blanco(bytes)) rechazar("está vacío");
+        // No JSON text holds a NUL byte; UTF-16 and UTF-32 texts are full of them.
+        if (const size_t nul = bytes.find('\0'); nul != std::string_view::npos)
+            rechazar("no es texto UTF-8 (" + posicion(bytes, nul) + ")");
+        QJsonParseError error{};
+        const QJsonDocument documento = QJsonDocument::fromJson(
+            QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), &error);
+        if (error.error != QJsonParseError::NoError) rechazar_json(error, bytes);
+        comprobar_formato(documento);
+        return {estudio(documento.object()), {}};
+    } catch (const Motivo& m) {
+        return rechazar_estudio(nombre, m.texto);
+    }
+}
+
+}  // namespace abat

@@ -1,0 +1,69 @@
+#pragma once
+// The drawdown map and the study's wells and points written for GIS and CAD programs through
+// GDAL/OGR. Each file is written whole or not at all: into a temporary file beside it, renamed
+// once GDAL has closed it. A file that cannot be written raises ErrorCalculo::de_acceso(ruta) and
+// leaves no temporary file behind.
+
+#include <string>
+#include <vector>
+
+#include "model/rejilla.h"
+#include "sig/sistema_coordenadas.h"
+
+namespace abat {
+
+struct PozoSig {
+    std::string nombre;
+    double diametro = 0.0;  // m
+    double caudal = 0.0;    // m3/s, negative for injection
+    double x = 0.0;         // m
+    double y = 0.0;
+};
+
+struct PuntoSig {
+    std::string nombre;
+    double x = 0.0;  // m
+    double y = 0.0;
+    double tiempo = 0.0;         // days
+    double total = 0.0;          // drawdown, m
+    std::vector<double> partes;  // each well's share of it, m, in the wells' order
+};
+
+struct PuntosSig {
+    std::vector<std::string> campos_partes;  // the field of each well's share, as the results
+                                             // table heads it
+    std::vector<PuntoSig> puntos;
+};
+
+struct IsolineasSig {
+    double tiempo = 0.0;  // days
+    std::vector<Isolinea> lineas;
+};
+
+// Everything a GeoPackage holds, in one system (or none).
+struct CapasSig {
+    Sistema sistema;
+    std::vector<PozoSig> pozos;
+    PuntosSig puntos;
+    IsolineasSig isolineas;
+    Rejilla rejilla;  // no raster when it has no nodes
+};
+
+// A GeoPackage (.gpkg): the layers "pozos" (points: nombre, diametro, caudal), "puntos" (points:
+// nombre, tiempo, abatimiento_total and one field per well's share), "isolineas" (lines:
+// abatimiento in m, tiempo in days) and the raster "abatimiento" (the grid; Float32, the widest
+// that a GeoPackage raster holds). A field of more wells than a table holds columns (1,995) has
+// the shares in the table "partes" instead (punto, pozo, abatimiento: a row per point and well,
+// the well by its name as in "pozos").
+void exportar_geopackage(const std::string& ruta, const CapasSig& capas);
+
+// The grid alone, Float64: GeoTIFF (.tif), or ESRI ASCII grid (.asc, with a .prj beside it when
+// the study has a system). Nodes without a value hold the band's no-data value.
+void exportar_geotiff(const std::string& ruta, const Rejilla& rejilla, const Sistema& sistema);
+void exportar_asc(const std::string& ruta, const Rejilla& rejilla, const Sistema& sistema);
+
+// For CAD (.dxf): the isolines as 3D polylines at the height of their drawdown on the layer
+// ISOLINEAS, the wells and the points with their names on the layers POZOS and PUNTOS.
+void exportar_dxf(const std::string& ruta, const CapasSig& capas);
+
+}  // namespace abat

@@ -1,0 +1,93 @@
+// The isolines, wells and points for CAD.
+#include <ogrsf_frmts.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "archivos/escritura_completa.h"
+#include "sig/exportacion.h"
+#include "sig/gdal_comun.h"
+
+namespace abat {
+namespace {
+
+// The names' height: a hundredth of the drawing's larger side, so they read at any scale.
+double altura_de_texto(const CapasSig& c) {
+    constexpr double infinito = std::numeric_limits<double>::infinity();
+    double x0 = infinito;
+    double x1 = -infinito;
+    double y0 = infinito;
+    double y1 = -infinito;
+    auto abarcar = [&](double x, double y) {
+        x0 = std::min(x0, x);
+        x1 = std::max(x1, x);
+        y0 = std::min(y0, y);
+        y1 = std::max(y1, y);
+    };
+    for (const PozoSig& p : c.pozos) abarcar(p.x, p.y);
+    for (const PuntoSig& p : c.puntos.puntos) abarcar(p.x, p.y);
+    for (const Isolinea& l : c.isolineas.lineas) {
+        for (const auto& [x, y] : l.puntos) abarcar(x, y);
+    }
+    const double lado = std::max(x1 - x0, y1 - y0);
+    return std::isfinite(lado) && lado > 0 ? lado / 100 : 1.0;
+}
+
+class Dibujo {
+  public:
+    Dibujo(OGRLayer& capa, double altura) : capa_(capa), altura_(altura) {}
+
+    bool linea(const Isolinea& l) {
+        auto* linea = new OGRLineString;
+        for (const auto& [x, y] : l.puntos) linea->addPoint(x, y, l.nivel);
+        return agregar("ISOLINEAS", linea, nullptr);
+    }
+
+    // A point and its name, which starts at it.
+    bool marca(const char* capa_cad, double x, double y, const std::string& nombre) {
+        if (!agregar(capa_cad, new OGRPoint(x, y), nullptr)) return false;
+        std::string texto = nombre;
+        std::replace(texto.begin(), texto.end(), '"', '\'');  // a quote would end the style's text
+        const std::string estilo =
+            "LABEL(t:\"" + texto + "\",s:" + CPLSPrintf("%.6g", altura_) + "g)";
+        return agregar(capa_cad, new OGRPoint(x, y), estilo.c_str());
+    }
+
+  private:
+    bool agregar(const char* capa_cad, OGRGeometry* g, const char* estilo) {
+        OGRFeature f(capa_.GetLayerDefn());
+        f.SetField("Layer", capa_cad);
+        f.SetGeometryDirectly(g);
+        if (estilo != nullptr) f.SetStyleString(estilo);
+        return capa_.CreateFeature(&f) == OGRERR_NONE;
+    }
+
+    OGRLayer& capa_;
+    double altura_;
+};
+
+bool escribir_dxf(const std::string& ruta, const CapasSig& c) {
+    GDALDriver* dxf = GetGDALDriverManager()->GetDriverByName("DXF");
+    Dataset d(dxf->Create(ruta.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+    OGRLayer* capa = d ? d->CreateLayer("entities", nullptr, wkbUnknown, nullptr) : nullptr;
+    if (capa == nullptr) return false;
+    Dibujo dibujo(*capa, altura_de_texto(c));
+    bool bien = true;
+    for (const Isolinea& l : c.isolineas.lineas) bien = bien && dibujo.linea(l);
+    for (const PozoSig& p : c.pozos) bien = bien && dibujo.marca("POZOS", p.x, p.y, p.nombre);
+    for (const PuntoSig& p : c.puntos.puntos) {
+        bien = bien && dibujo.marca("PUNTOS", p.x, p.y, p.nombre);
+    }
+    return cerrar_escrito(std::move(d)) && bien;
+}
+
+}  // namespace
+
+void exportar_dxf(const std::string& ruta, const CapasSig& capas) {
+    const SesionGdal sesion;
+    escribir_completo(ruta,
+                      [&](const std::string& temporal) { return escribir_dxf(temporal, capas); });
+}
+
+}  // namespace abat

@@ -1,0 +1,175 @@
+// The study's GeoPackage: wells, points with their drawdowns, isolines and the map's raster.
+#include <ogrsf_frmts.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "archivos/escritura_completa.h"
+#include "sig/exportacion.h"
+#include "sig/gdal_comun.h"
+#include "sig/raster_rejilla.h"
+#include "sig/referencia_espacial.h"
+
+namespace abat {
+namespace {
+
+// The columns of a GeoPackage table (SQLite's limit) less the feature's id and geometry.
+constexpr size_t max_campos_gpkg = 2000 - 2;
+
+std::string minusculas(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// Field names a GeoPackage can hold together: wells named alike, or like another field, get
+// " (2)", " (3)"... SQLite tells names apart without regard to case.
+std::vector<std::string> nombres_distintos(const std::vector<std::string>& fijos,
+                                           const std::vector<std::string>& nombres) {
+    std::vector<std::string> usados;
+    usados.reserve(fijos.size() + nombres.size());
+    for (const std::string& f : fijos) usados.push_back(minusculas(f));
+    std::vector<std::string> distintos;
+    distintos.reserve(nombres.size());
+    for (const std::string& n : nombres) {
+        std::string nombre = n.empty() ? "pozo" : n;
+        for (int k = 2; std::find(usados.begin(), usados.end(), minusculas(nombre)) != usados.end();
+             ++k) {
+            nombre = (n.empty() ? "pozo" : n) + " (" + std::to_string(k) + ")";
+        }
+        usados.push_back(minusculas(nombre));
+        distintos.push_back(nombre);
+    }
+    return distintos;
+}
+
+OGRLayer* capa_nueva(GDALDataset& d, const char* nombre, OGRSpatialReference* srs,
+                     OGRwkbGeometryType tipo,
+                     const std::vector<std::pair<std::string, OGRFieldType>>& campos) {
+    OGRLayer* capa = d.CreateLayer(nombre, srs, tipo, nullptr);
+    if (capa == nullptr) return nullptr;
+    for (const auto& [campo, tipo_campo] : campos) {
+        OGRFieldDefn definicion(campo.c_str(), tipo_campo);
+        if (capa->CreateField(&definicion) != OGRERR_NONE) return nullptr;
+    }
+    return capa;
+}
+
+bool agregar(OGRLayer& capa, OGRFeature& f, OGRGeometry* g) {
+    f.SetGeometryDirectly(g);
+    return capa.CreateFeature(&f) == OGRERR_NONE;
+}
+
+bool escribir_pozos(GDALDataset& d, const std::vector<PozoSig>& pozos, OGRSpatialReference* srs) {
+    OGRLayer* capa =
+        capa_nueva(d, "pozos", srs, wkbPoint,
+                   {{"nombre", OFTString}, {"diametro", OFTReal}, {"caudal", OFTReal}});
+    if (capa == nullptr) return false;
+    for (const PozoSig& p : pozos) {
+        OGRFeature f(capa->GetLayerDefn());
+        f.SetField(0, p.nombre.c_str());
+        f.SetField(1, p.diametro);
+        f.SetField(2, p.caudal);
+        if (!agregar(*capa, f, new OGRPoint(p.x, p.y))) return false;
+    }
+    return true;
+}
+
+// Each well's share at each point, a row each, the well by its name as in "pozos": for fields with
+// more wells than a layer holds columns.
+bool escribir_partes(GDALDataset& d, const PuntosSig& puntos, const std::vector<PozoSig>& pozos) {
+    OGRLayer* capa =
+        capa_nueva(d, "partes", nullptr, wkbNone,
+                   {{"punto", OFTString}, {"pozo", OFTString}, {"abatimiento", OFTReal}});
+    if (capa == nullptr) return false;
+    for (const PuntoSig& p : puntos.puntos) {
+        for (size_t k = 0; k < p.partes.size() && k < pozos.size(); ++k) {
+            OGRFeature f(capa->GetLayerDefn());
+            f.SetField(0, p.nombre.c_str());
+            f.SetField(1, pozos[k].nombre.c_str());
+            f.SetField(2, p.partes[k]);
+            if (capa->CreateFeature(&f) != OGRERR_NONE) return false;
+        }
+    }
+    return true;
+}
+
+bool escribir_puntos(GDALDataset& d, const PuntosSig& puntos, const std::vector<PozoSig>& pozos,
+                     OGRSpatialReference* srs) {
+    const std::vector<std::string> fijos = {"nombre", "tiempo", "abatimiento_total"};
+    std::vector<std::pair<std::string, OGRFieldType>> campos = {
+        {fijos[0], OFTString}, {fijos[1], OFTReal}, {fijos[2], OFTReal}};
+    const bool en_campos = fijos.size() + puntos.campos_partes.size() <= max_campos_gpkg;
+    if (en_campos) {
+        for (const std::string& n : nombres_distintos(fijos, puntos.campos_partes)) {
+            campos.emplace_back(n, OFTReal);
+        }
+    }
+    OGRLayer* capa = capa_nueva(d, "puntos", srs, wkbPoint, campos);
+    if (capa == nullptr) return false;
+    for (const PuntoSig& p : puntos.puntos) {
+        OGRFeature f(capa->GetLayerDefn());
+        f.SetField(0, p.nombre.c_str());
+        f.SetField(1, p.tiempo);
+        f.SetField(2, p.total);
+        for (size_t k = 0; en_campos && k < p.partes.size() && k < puntos.campos_partes.size();
+             ++k) {
+            f.SetField(static_cast<int>(k) + 3, p.partes[k]);
+        }
+        if (!agregar(*capa, f, new OGRPoint(p.x, p.y))) return false;
+    }
+    return en_campos || escribir_partes(d, puntos, pozos);
+}
+
+bool escribir_isolineas(GDALDataset& d, const IsolineasSig& isolineas, OGRSpatialReference* srs) {
+    OGRLayer* capa = capa_nueva(d, "isolineas", srs, wkbLineString,
+                                {{"abatimiento", OFTReal}, {"tiempo", OFTReal}});
+    if (capa == nullptr) return false;
+    for (const Isolinea& l : isolineas.lineas) {
+        OGRFeature f(capa->GetLayerDefn());
+        f.SetField(0, l.nivel);
+        f.SetField(1, isolineas.tiempo);
+        auto* linea = new OGRLineString;
+        for (const auto& [x, y] : l.puntos) linea->addPoint(x, y);
+        if (!agregar(*capa, f, linea)) return false;
+    }
+    return true;
+}
+
+bool escribir_vectores(const std::string& ruta, const CapasSig& c, OGRSpatialReference* srs) {
+    GDALDriver* gpkg = GetGDALDriverManager()->GetDriverByName("GPKG");
+    Dataset d(gpkg->Create(ruta.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+    if (!d) return false;
+    // One transaction: a row each would be committed to the disk one by one.
+    const bool bien = d->StartTransaction() == OGRERR_NONE && escribir_pozos(*d, c.pozos, srs) &&
+                      escribir_puntos(*d, c.puntos, c.pozos, srs) &&
+                      escribir_isolineas(*d, c.isolineas, srs) &&
+                      d->CommitTransaction() == OGRERR_NONE;
+    return cerrar_escrito(std::move(d)) && bien;
+}
+
+// Into the GeoPackage just written, beside its layers.
+bool escribir_raster(const std::string& ruta, const Rejilla& r, OGRSpatialReference* srs) {
+    if (r.nx == 0 || r.ny == 0) return true;
+    const Dataset raster = raster_para_archivo(r, GDT_Float32, srs);
+    if (!raster) return false;
+    GDALDriver* gpkg = GetGDALDriverManager()->GetDriverByName("GPKG");
+    const std::array<const char*, 3> opciones = {"APPEND_SUBDATASET=YES",
+                                                 "RASTER_TABLE=abatimiento", nullptr};
+    return cerrar_escrito(Dataset(
+        gpkg->CreateCopy(ruta.c_str(), raster.get(), FALSE, opciones.data(), nullptr, nullptr)));
+}
+
+}  // namespace
+
+void exportar_geopackage(const std::string& ruta, const CapasSig& capas) {
+    const SesionGdal sesion;
+    const auto srs = referencia(capas.sistema);
+    escribir_completo(ruta, [&](const std::string& temporal) {
+        return escribir_vectores(temporal, capas, srs.get()) &&
+               escribir_raster(temporal, capas.rejilla, srs.get());
+    });
+}
+
+}  // namespace abat

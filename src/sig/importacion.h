@@ -1,0 +1,37 @@
+#pragma once
+// Wells and points read from other programs' files through GDAL/OGR: spreadsheets and GIS point
+// layers. Either every record is read or none: the first fault refuses the whole file.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sig/sistema_coordenadas.h"
+
+namespace abat {
+
+struct Importacion {
+    // The cells of columns 1.. of each record, numbers as the add command stores them.
+    std::vector<std::vector<std::string>> registros;
+    // The layer's system, for a study that has none: the study takes it.
+    std::optional<Sistema> sistema;
+    // Set: nothing is imported, and this says why, in Spanish.
+    std::string rechazo;
+};
+
+// The first sheet of a spreadsheet (.xlsx, .ods) or a .csv file, every cell as text, read by the
+// rules of a paste into a table with these headers (portapapeles.h). Blank rows before the first
+// are passed over; a refusal names the sheet, the row and the column as the spreadsheet numbers
+// them.
+Importacion importar_hoja(const std::string& ruta, const std::vector<std::string>& encabezados);
+
+enum class Registro { pozo, punto };
+
+// The features of a point layer (.gpkg, .shp, .geojson, .kml): a well's name, diameter, rate, x, y
+// or a point's name, x, y, from fields named so in Spanish or English, case and accents aside, and
+// from each feature's point. Reprojected into the study's system when both have one; a study
+// without one takes the layer's, which must then be projected in metres. Of several layers, the
+// one named "pozos" or "puntos" for its kind, else the first.
+Importacion importar_capa(const std::string& ruta, Registro tipo, const Sistema& estudio);
+
+}  // namespace abat
