@@ -15,24 +15,42 @@ using namespace abat;
 
 namespace {
 
-CapasSig estudio(int pozos, int puntos) {
-    CapasSig c;
+struct Estudio {
+    std::vector<Pozo> pozos;
+    std::vector<Punto> puntos;
+    Resultados resultados;
+    CapasSig capas() const {
+        CapasSig c;
+        c.pozos = pozos;
+        c.puntos = puntos;
+        c.tiempo = 30;
+        c.resultados = &resultados;
+        c.rejilla = {440000, 4470000, 5, 5, 200, 200, std::vector<double>(200 * 200, 1.5)};
+        return c;
+    }
+};
+
+Estudio estudio(int pozos, int puntos) {
+    Estudio e;
+    e.resultados.pozos = static_cast<size_t>(pozos);
     for (int k = 0; k < pozos; ++k) {
-        const std::string nombre = "P" + std::to_string(k + 1);
-        c.pozos.push_back({nombre, 0.3, 0.01, 440000.0 + k % 1000, 4470000.0 + k / 1000});
-        c.puntos.campos_partes.push_back(nombre);
+        e.pozos.push_back({"P" + std::to_string(k + 1),
+                           0.3,
+                           {Lectura::numero, 0.01},
+                           440000.0 + k % 1000,
+                           4470000.0 + k / 1000});
     }
     for (int j = 0; j < puntos; ++j) {
-        PuntoSig p{"A" + std::to_string(j), 440500.0 + j, 4470050.0, 30, 0, {}};
-        for (int k = 0; k < pozos; ++k) p.partes.push_back(1e-3 * (k % 97));
-        c.puntos.puntos.push_back(std::move(p));
+        e.puntos.push_back({"A" + std::to_string(j), 440500.0 + j, 4470050.0});
+        for (int k = 0; k < pozos; ++k) e.resultados.partes.push_back(1e-3 * (k % 97));
+        e.resultados.totales.push_back(0);
     }
-    c.rejilla = {440000, 4470000, 5, 5, 200, 200, std::vector<double>(200 * 200, 1.5)};
-    return c;
+    return e;
 }
 
 void exportar_gpkg(benchmark::State& state) {
-    const CapasSig c = estudio(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const Estudio e = estudio(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const CapasSig c = e.capas();
     const std::filesystem::path ruta = std::filesystem::temp_directory_path() /
                                        ("bench_exportar_" + std::to_string(getpid()) + ".gpkg");
     for (auto _ : state) {

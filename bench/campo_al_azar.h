@@ -23,7 +23,8 @@ inline DatosCalculo campo_al_azar(int n) {
     DatosCalculo d{0.01, 0.0002, 30, {}, {}};
     for (int k = 0; k < n; ++k) {
         const double q = (k % 10 == 9 ? -1 : 1) * gasto(g);
-        d.pozos.push_back({"P" + std::to_string(k), 0.3, lugar(g), lugar(g), {Lectura::numero, q}});
+        const double x = lugar(g);
+        d.pozos.push_back({"P" + std::to_string(k), 0.3, {Lectura::numero, q}, x, lugar(g)});
     }
     return d;
 }

@@ -36,6 +36,10 @@ Asistente::Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos,
     connect(v_.resultados, &frmResultados::curvaPedida, this,
             [this](int fila) { curvas_.abrir(fila); });
     connect(v_.resultados, &frmResultados::mapaPedido, this, [this] { mapa_.abrir(); });
+    const auto cambiadas = [this] { cambiadas_ = true; };
+    connect(v_.caracteristicas, &frmCaracteristicas::editado, this, cambiadas);
+    connect(v_.noPozos, &VentanaTabla::editado, this, cambiadas);
+    connect(v_.coordAbat, &VentanaTabla::editado, this, cambiadas);
     connect(&v_.principal, &MDIForm1::activado, this, [](QWidget* hijo) {
         if (auto* tabla = qobject_cast<VentanaTabla*>(hijo)) tabla->Form_Activate();
     });
@@ -129,7 +133,23 @@ void Asistente::editar(QWidget* ventana, QPushButton* siguiente) {
     v_.principal.ocultar(v_.resultados);
 }
 
-void Asistente::mostrarEstudio() {
+void Asistente::tomarEntradas(Entrada como) {
+    // As "Siguiente" on the aquifer window: both boxes filled, both stored.
+    if (!v_.caracteristicas->textoT().isEmpty() && !v_.caracteristicas->textoS().isEmpty()) {
+        v_.caracteristicas->almacenar();
+    }
+    if (como == Entrada::otro_estudio) {
+        empezarDeNuevo();
+    } else if (v_.principal.visible(v_.resultados)) {
+        if (ventana_incompleta(v_) == nullptr) {
+            calcularYMostrar();
+        } else {
+            empezarDeNuevo();
+        }
+    }
+}
+
+void Asistente::empezarDeNuevo() {
     hayResultados_ = false;
     curvas_.cerrar();
     mapa_.cerrar();
@@ -144,14 +164,19 @@ void Asistente::mostrarEstudio() {
     QWidget* falta = ventana_incompleta(v_);
     if (falta == nullptr && cabeLaTabla()) {
         for (QPushButton* b : botones) b->setText(texto_actualizar);
-        v_.caracteristicas->almacenar();
-        aResultados();
-        const auto culpable = calcular();
-        mostrarSolo(v_.resultados);
-        if (culpable) v_.resultados->enfocarEdicion(*culpable);
+        calcularYMostrar();
         return;
     }
     mostrarSolo(falta != nullptr ? falta : v_.coordAbat);  // beyond the limit: fewer points
+}
+
+void Asistente::calcularYMostrar() {
+    if (!cabeLaTabla()) return;
+    aResultados();
+    const auto culpable = calcular();
+    mostrarSolo(v_.resultados);
+    v_.principal.reponerVentanas();
+    if (culpable) v_.resultados->enfocarEdicion(*culpable);
 }
 
 void Asistente::colocar(QWidget* ventana) {
@@ -182,8 +207,10 @@ std::optional<Origen> Asistente::calcular() {
             leer_datos(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo()));
         curvas_.nuevoCalculo(datos_);
         mapa_.nuevoCalculo(datos_);
-        calcular_resultados(*datos_, v_.resultados->resultados());
+        cambiadas_ = false;
+        Resultados resultados = calcular_resultados(*datos_, v_.resultados->resultados());
         if (graficar_) graficar_(*datos_);
+        calculo_ = std::make_shared<const Calculo>(Calculo{datos_, std::move(resultados)});
         hayResultados_ = true;
         curvas_.seguirResultados();
         mapa_.seguirResultados();

@@ -19,6 +19,19 @@
 
 namespace abat {
 
+// A calculation that ended in results: the records it read and its results as numbers, for
+// what the results lead to (the curves, the map, the GIS files).
+struct Calculo {
+    std::shared_ptr<const DatosCalculo> datos;
+    Resultados resultados;
+};
+
+// How a change made outside the walk comes in.
+enum class Entrada {
+    otro_estudio,  // another study in place of the entries: opened, recovered, new
+    cambio,        // the same study changed: an import, a coordinate system, an aquifer fitted
+};
+
 class Asistente : public QObject {
     Q_OBJECT
   public:
@@ -35,22 +48,29 @@ class Asistente : public QObject {
 
     Curvas& curvas() { return curvas_; }
     Mapa& mapa() { return mapa_; }
-    // The data of the results shown, or none while there are none (before a calculation, after
-    // one that failed, after another study was opened).
-    std::shared_ptr<const DatosCalculo> datosDeResultados() const {
-        return hayResultados_ ? datos_ : nullptr;
-    }
+    // The calculation of the results shown, or none while there are none (before a calculation,
+    // after one that failed, after another study was opened).
+    std::shared_ptr<const Calculo> calculo() const { return hayResultados_ ? calculo_ : nullptr; }
+    // Whether the results are of the entries the windows hold: none of them has changed since.
+    bool resultadosVigentes() const { return hayResultados_ && !cambiadas_; }
 
-    // The windows hold a study just opened or recovered. With all its data the results are
-    // computed and shown, as after a first pass; otherwise the first window that lacks its data
-    // shows, in its first-pass mode. The last study's results and curves go.
-    void mostrarEstudio();
+    // The windows hold new entries, put there from outside the walk. T and S are stored as the
+    // aquifer window's "Siguiente" stores them. Another study: the last one's results, curves
+    // and map go; with all its data the results are computed and shown, as after a first pass,
+    // otherwise the first window that lacks its data shows, in its first-pass mode. A change of
+    // the same study: where the results show they are computed again, or, when the entries now
+    // lack something, that window shows as an opened study's would.
+    void tomarEntradas(Entrada como);
 
   private:
     void acuiferoAceptado(Modo modo);
     void pozosAceptados(Modo modo);
     void puntosAceptados();
     void editar(QWidget* ventana, QPushButton* siguiente);
+    // The results go, and the walk starts again from the first window that lacks its data; with
+    // none lacking, the results are computed.
+    void empezarDeNuevo();
+    void calcularYMostrar();
     void salir();
     // An input window placed as the walk places it: centred, the wells and points windows at the
     // top.
@@ -76,9 +96,11 @@ class Asistente : public QObject {
     Graficar graficar_;
     Curvas curvas_;
     Mapa mapa_;
-    // What the last calculation read, for the error's culprit.
+    // What the last calculation read, for the error's culprit, and what it computed.
     std::shared_ptr<const DatosCalculo> datos_;
+    std::shared_ptr<const Calculo> calculo_;
     bool hayResultados_ = false;
+    bool cambiadas_ = false;  // an entry has changed since the results were computed
 };
 
 }  // namespace abat

@@ -13,6 +13,11 @@
 namespace abat {
 namespace {
 
+// The study's system, read once from its "crs"; a study without one has none.
+LecturaSistema sistema_del_estudio(const Estudio& e) {
+    return e.crs ? leer_sistema(*e.crs) : LecturaSistema{Sistema{}, {}};
+}
+
 const QString filtros = QStringLiteral("Estudios de abatimientos (*.abat)");
 const QString clave_recientes = QStringLiteral("estudios/recientes");
 constexpr int cuantos_recientes = 5;
@@ -45,7 +50,7 @@ Estudios::Estudios(Ventanas& v, Asistente& asistente, Dialogos& dialogos,
     connect(v_.coordAbat, &frmCoordAbat::editado, this, &Estudios::alCambiar);
     connect(&v_.principal, &MDIForm1::estudioSoltado, this, &Estudios::abrir);
     v_.principal.setAntesDeCerrar([this] { return alCerrar(); });
-    asistente_.mapa().setExportar([this] { exportar(dialogos_, asistente_, v_, sistema_); });
+    asistente_.mapa().setExportar([this] { exportar(dialogos_, asistente_, sistema_); });
     connect(v_.noPozos, &VentanaTabla::importarPedido, this,
             [this] { importarEn(*v_.noPozos, Registro::pozo); });
     connect(v_.coordAbat, &VentanaTabla::importarPedido, this,
@@ -74,11 +79,9 @@ void Estudios::crearMenu() {
     connect(nueva_accion(menu, QStringLiteral("Importar p&untos…"), "accionImportarPuntos"),
             &QAction::triggered, this, [this] { importarEn(*v_.coordAbat, Registro::punto); });
     connect(nueva_accion(menu, QStringLiteral("&Exportar a SIG…"), "accionExportarSig"),
-            &QAction::triggered, this, [this] { exportar(dialogos_, asistente_, v_, sistema_); });
+            &QAction::triggered, this, [this] { exportar(dialogos_, asistente_, sistema_); });
     connect(nueva_accion(menu, QStringLiteral("&Sistema de coordenadas…"), "accionSistema"),
-            &QAction::triggered, this, [this] {
-                if (elegir_sistema(dialogos_, sistema_)) cambioDeSistema();
-            });
+            &QAction::triggered, this, &Estudios::elegirSistema);
     menu->addSeparator();
     for (int k = 1; k <= cuantos_recientes; ++k) {
         const QByteArray nombre = "accionReciente" + QByteArray::number(k);
@@ -134,15 +137,33 @@ Estudio Estudios::entradas(Editores editores) {
     return e;
 }
 
-void Estudios::cambioDeSistema() {
+// The one way in for every change made outside the walk: the windows take the entries, the
+// study its system, and the walk stores and computes as its own buttons would.
+void Estudios::entrar(const Estudio& estudio, const Sistema& sistema, Entrada como) {
+    llenando_ = true;
+    llenar_ventanas(v_, estudio);
+    llenando_ = false;
+    sistema_ = sistema;
     asistente_.mapa().setSistema(sistema_.tiene() ? etiqueta(sistema_) : std::string());
-    alCambiar();
+    if (como == Entrada::cambio) alCambiar();
+    asistente_.tomarEntradas(como);
+}
+
+void Estudios::elegirSistema() {
+    Sistema nuevo = sistema_;
+    if (elegir_sistema(dialogos_, nuevo)) entrar(entradas(), nuevo, Entrada::cambio);
 }
 
 void Estudios::importarEn(VentanaTabla& ventana, Registro tipo) {
-    const Sistema antes = sistema_;
-    if (!importar(dialogos_, ventana, tipo, sistema_)) return;
-    if (!(sistema_ == antes)) cambioDeSistema();
+    const std::optional<Importado> i = importar(dialogos_, ventana, tipo, sistema_);
+    if (!i) return;
+    Estudio e = entradas();
+    agregar_importados(e, tipo, i->datos.registros);
+    const bool visible = ventana.isVisible();
+    const std::optional<Sistema>& de_la_capa = i->datos.sistema;
+    entrar(e, de_la_capa && !sistema_.tiene() ? *de_la_capa : sistema_, Entrada::cambio);
+    // From the menu, with another window showing, the user is told what was added.
+    if (!visible) contar_importados(dialogos_, ventana, tipo, *i);
 }
 
 bool Estudios::puedeSeguir() {
@@ -162,25 +183,22 @@ bool Estudios::puedeSeguir() {
     return false;
 }
 
-void Estudios::mostrar(const Estudio& estudio, const QString& ruta, bool modificado) {
-    llenando_ = true;
-    llenar_ventanas(v_, estudio);
-    llenando_ = false;
-    sistema_ = estudio.crs ? leer_sistema(*estudio.crs).sistema.value_or(Sistema{}) : Sistema{};
-    asistente_.mapa().setSistema(sistema_.tiene() ? etiqueta(sistema_) : std::string());
+void Estudios::mostrar(const Estudio& estudio, const Sistema& sistema, const QString& ruta,
+                       bool modificado) {
     ruta_ = ruta;
     guardado_ = estudio;
     modificado_ = modificado;
     titular();
-    asistente_.mostrarEstudio();
+    entrar(estudio, sistema, Entrada::otro_estudio);
 }
 
 void Estudios::abrir(const QString& ruta) {
     if (!puedeSeguir()) return;
     LecturaEstudio l = abrir_estudio(ruta.toStdString());
-    if (l.estudio && l.estudio->crs && !leer_sistema(*l.estudio->crs).sistema) {
-        l = rechazar_estudio(ruta.toStdString(), "su «crs», " + *l.estudio->crs + ", " +
-                                                     leer_sistema(*l.estudio->crs).error);
+    const LecturaSistema sistema = l.estudio ? sistema_del_estudio(*l.estudio) : LecturaSistema{};
+    if (l.estudio && !sistema.sistema) {
+        l = rechazar_estudio(ruta.toStdString(),
+                             "su «crs», " + *l.estudio->crs + ", " + sistema.error);
     }
     if (!l.estudio) {
         dialogos_.mensaje(QString::fromStdString(l.rechazo), QStringLiteral("Abrir estudio"),
@@ -189,13 +207,13 @@ void Estudios::abrir(const QString& ruta) {
     }
     recordar(ruta);
     recuperacion_.descartar();
-    mostrar(*l.estudio, QFileInfo(ruta).absoluteFilePath(), false);
+    mostrar(*l.estudio, *sistema.sistema, QFileInfo(ruta).absoluteFilePath(), false);
 }
 
 void Estudios::nuevo() {
     if (!puedeSeguir()) return;
     recuperacion_.descartar();
-    mostrar(Estudio{}, {}, false);
+    mostrar(Estudio{}, Sistema{}, {}, false);
 }
 
 bool Estudios::guardar() {
@@ -240,7 +258,8 @@ void Estudios::ofrecerRecuperacion() {
     // The study's own file is remembered, not overwritten until the user saves; the question
     // before another study compares with what it holds.
     const LecturaEstudio archivo = abrir_estudio(copia->archivo.toStdString());
-    mostrar(copia->estudio, copia->archivo, true);
+    mostrar(copia->estudio, sistema_del_estudio(copia->estudio).sistema.value_or(Sistema{}),
+            copia->archivo, true);
     guardado_ = archivo.estudio.value_or(Estudio{});
 }
 

@@ -46,6 +46,12 @@ class Estudios : public QObject {
     // The main window closed otherwise than by "Salir"; false keeps it open.
     bool alCerrar();
 
+    // Every change made outside the walk comes in here: the windows take `estudio`, the study
+    // `sistema`, T and S are stored as the aquifer window's "Siguiente" stores them, and the
+    // results are computed again where they show (Asistente::tomarEntradas). A change of the
+    // same study is a change to save.
+    void entrar(const Estudio& estudio, const Sistema& sistema, Entrada como);
+
     const QString& ruta() const { return ruta_; }
     // The study's coordinate reference system; none: local coordinates.
     const Sistema& sistema() const { return sistema_; }
@@ -62,13 +68,13 @@ class Estudios : public QObject {
     void alCambiar();
     // Unsaved changes are saved, dropped, or the command is cancelled (false).
     bool puedeSeguir();
-    // The windows show `estudio`, as the one saved in `ruta`.
-    void mostrar(const Estudio& estudio, const QString& ruta, bool modificado);
+    // The windows show `estudio`, in `sistema`, as the one saved in `ruta`.
+    void mostrar(const Estudio& estudio, const Sistema& sistema, const QString& ruta,
+                 bool modificado);
     bool guardarEn(const QString& ruta);
     void titular();
     void importarEn(VentanaTabla& ventana, Registro tipo);
-    // The study's system changed: the map names it, and there is something to save.
-    void cambioDeSistema();
+    void elegirSistema();
 
     Ventanas& v_;
     Asistente& asistente_;

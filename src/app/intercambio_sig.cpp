@@ -26,35 +26,6 @@ QString extension(const QString& ruta) {
     return QFileInfo(ruta).suffix().toLower();
 }
 
-std::vector<PozoSig> pozos_sig(const DatosCalculo& datos) {
-    std::vector<PozoSig> pozos;
-    pozos.reserve(datos.pozos.size());
-    for (const Pozo& p : datos.pozos) {
-        pozos.push_back({p.nombre, p.diametro, p.gasto.ok() ? p.gasto.valor : 0.0, p.x, p.y});
-    }
-    return pozos;
-}
-
-// Each point with its total and each well's share, as the results table gives them.
-PuntosSig puntos_sig(const DatosCalculo& datos, const Grid& resultados) {
-    PuntosSig p;
-    for (const Pozo& pozo : datos.pozos) p.campos_partes.push_back(encabezado_pozo(pozo.nombre));
-    const int total = resultados.Cols() - 1;
-    for (size_t j = 0; j < datos.puntos.size(); ++j) {
-        const int fila = static_cast<int>(j) + 1;
-        PuntoSig q{datos.puntos[j].nombre,
-                   datos.puntos[j].x,
-                   datos.puntos[j].y,
-                   datos.tiempo,
-                   leading_number(resultados.TextMatrix(fila, total)),
-                   {}};
-        for (int c = 2; c < total; ++c)
-            q.partes.push_back(leading_number(resultados.TextMatrix(fila, c)));
-        p.puntos.push_back(std::move(q));
-    }
-    return p;
-}
-
 QString con_extension_sig(QString ruta, const QString& filtro) {
     for (const char* e : {"gpkg", "tif", "asc", "dxf"}) {
         if (extension(ruta) == QLatin1String(e)) return ruta;
@@ -90,37 +61,58 @@ bool elegir_sistema(Dialogos& dialogos, Sistema& sistema) {
     return true;
 }
 
-bool importar(Dialogos& dialogos, VentanaTabla& ventana, Registro tipo, Sistema& sistema) {
+std::optional<Importado> importar(Dialogos& dialogos, const VentanaTabla& ventana, Registro tipo,
+                                  const Sistema& sistema) {
     const QString& titulo = ventana.textos().tituloImportar;
     const QString ruta = dialogos.archivoParaAbrir(titulo, filtros_importar);
-    if (ruta.isEmpty()) return false;
+    if (ruta.isEmpty()) return std::nullopt;
     const QString e = extension(ruta);
     const bool hoja = e == "xlsx" || e == "ods" || e == "csv";
-    const Importacion i = hoja ? importar_hoja(ruta.toStdString(), encabezados_de(ventana.tabla()))
-                               : importar_capa(ruta.toStdString(), tipo, sistema);
+    Importacion i = hoja ? importar_hoja(ruta.toStdString(), encabezados_de(ventana.tabla()))
+                         : importar_capa(ruta.toStdString(), tipo, sistema);
     if (!i.rechazo.empty()) {
         dialogos.mensaje(QString::fromStdString(i.rechazo), titulo, Icono::advertencia);
-        return false;
+        return std::nullopt;
     }
-    ventana.terminarEdicion();
-    agregar_registros(ventana.tabla(), i.registros);
-    if (i.sistema && !sistema.tiene()) sistema = *i.sistema;
-    // From the menu, with another window showing, the user is told what was added.
-    if (!ventana.isVisible()) {
-        dialogos.mensaje(
-            QStringLiteral("Se han añadido %1 %2 de «%3».")
-                .arg(i.registros.size())
-                .arg(tipo == Registro::pozo ? QStringLiteral("pozos") : QStringLiteral("puntos"),
-                     QFileInfo(ruta).fileName()),
-            titulo, Icono::informacion);
-    }
-    return true;
+    return Importado{std::move(i), QFileInfo(ruta).fileName()};
 }
 
-void exportar(Dialogos& dialogos, Asistente& asistente, Ventanas& v, const Sistema& sistema) {
-    const std::shared_ptr<const DatosCalculo> datos = asistente.datosDeResultados();
-    if (!datos) {
+void agregar_importados(Estudio& estudio, Registro tipo,
+                        const std::vector<std::vector<std::string>>& registros) {
+    // Each record's cells of columns 1.., as the table holds them.
+    const auto celda = [](const std::vector<std::string>& r, size_t c) {
+        return c < r.size() ? r[c] : std::string();
+    };
+    for (const auto& r : registros) {
+        if (tipo == Registro::pozo) {
+            estudio.pozos.push_back(
+                {celda(r, 0), celda(r, 1), celda(r, 2), celda(r, 3), celda(r, 4)});
+        } else {
+            estudio.puntos.push_back({celda(r, 0), celda(r, 1), celda(r, 2)});
+        }
+    }
+}
+
+void contar_importados(Dialogos& dialogos, const VentanaTabla& ventana, Registro tipo,
+                       const Importado& i) {
+    dialogos.mensaje(
+        QStringLiteral("Se han añadido %1 %2 de «%3».")
+            .arg(i.datos.registros.size())
+            .arg(tipo == Registro::pozo ? QStringLiteral("pozos") : QStringLiteral("puntos"),
+                 i.archivo),
+        ventana.textos().tituloImportar, Icono::informacion);
+}
+
+void exportar(Dialogos& dialogos, Asistente& asistente, const Sistema& sistema) {
+    const std::shared_ptr<const Calculo> calculo = asistente.calculo();
+    if (!calculo) {
         dialogos.mensaje(QStringLiteral("No hay resultados que exportar: calcule antes."),
+                         titulo_exportar, Icono::advertencia);
+        return;
+    }
+    if (!asistente.resultadosVigentes()) {  // what would be written is of other entries
+        dialogos.mensaje(QStringLiteral("Los datos han cambiado desde el último cálculo: pulse "
+                                        "«Actualizar» para calcular de nuevo antes de exportar."),
                          titulo_exportar, Icono::advertencia);
         return;
     }
@@ -132,11 +124,10 @@ void exportar(Dialogos& dialogos, Asistente& asistente, Ventanas& v, const Siste
     try {
         const CursorDeEspera espera;  // a large field's file takes seconds; gone before a message
         const std::shared_ptr<const DibujoMapa> mapa = asistente.mapa().paraExportar();
-        CapasSig capas{sistema,
-                       pozos_sig(*datos),
-                       puntos_sig(*datos, v.resultados->resultados()),
-                       {mapa->tiempo, mapa->isolineas},
-                       mapa->rejilla};
+        const DatosCalculo& datos = *calculo->datos;
+        const CapasSig capas{sistema,      datos.pozos,          datos.puntos,
+                             datos.tiempo, &calculo->resultados, {mapa->tiempo, mapa->isolineas},
+                             mapa->rejilla};
         const std::string r = ruta.toStdString();
         const QString e = extension(ruta);
         if (e == "tif") {

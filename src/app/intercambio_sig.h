@@ -3,9 +3,12 @@
 // spreadsheets and point layers where they live, and the map, its isolines and the results
 // exported for GIS and CAD programs.
 
+#include <optional>
+
 #include "adaptadores/dialogos.h"
 #include "app/asistente.h"
 #include "app/ventanas.h"
+#include "estudio/estudio.h"
 #include "sig/importacion.h"
 #include "sig/sistema_coordenadas.h"
 
@@ -17,14 +20,24 @@ namespace abat {
 bool elegir_sistema(Dialogos& dialogos, Sistema& sistema);
 
 // "Importar…": the records of a spreadsheet (.xlsx, .ods, .csv) or a point layer (.gpkg, .shp,
-// .geojson, .kml) appended to the window's table; a layer reprojected into `sistema`, which a
-// study without one takes from the layer. A file refused is told, and nothing changes; true when
-// records were appended.
-bool importar(Dialogos& dialogos, VentanaTabla& ventana, Registro tipo, Sistema& sistema);
+// .geojson, .kml) for the window's table; a layer reprojected into `sistema` (a study without
+// one takes the layer's, in the import's `sistema`). A file refused is told, and none is given.
+struct Importado {
+    Importacion datos;
+    QString archivo;  // the file's name, as the user is told what came from it
+};
+std::optional<Importado> importar(Dialogos& dialogos, const VentanaTabla& ventana, Registro tipo,
+                                  const Sistema& sistema);
+// The records imported, after the study's.
+void agregar_importados(Estudio& estudio, Registro tipo,
+                        const std::vector<std::vector<std::string>>& registros);
+// "Se han añadido 3 pozos de «pozos.xlsx».", for an import from the menu.
+void contar_importados(Dialogos& dialogos, const VentanaTabla& ventana, Registro tipo,
+                       const Importado& importado);
 
 // "Exportar a SIG…": the wells, the points with their results, the map's isolines at the time it
 // shows and its grid, in `sistema`: a GeoPackage; the grid alone as GeoTIFF or ESRI ASCII grid;
 // the isolines, wells and points as DXF. Needs the results of a calculation.
-void exportar(Dialogos& dialogos, Asistente& asistente, Ventanas& v, const Sistema& sistema);
+void exportar(Dialogos& dialogos, Asistente& asistente, const Sistema& sistema);
 
 }  // namespace abat

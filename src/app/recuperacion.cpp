@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QtConcurrent>
 
+#include "archivos/escritura_entera.h"
 #include "estudio/archivo_estudio.h"
 
 namespace abat {
@@ -84,11 +84,7 @@ void Recuperacion::escribir() {
         QtConcurrent::run([estudio = tomar_(), copia = rutaCopia(),
                            origen = en(carpeta_, lugar_, "origen"), archivo = archivo_] {
             try {
-                QSaveFile f(origen);
-                if (f.open(QIODevice::WriteOnly)) {
-                    f.write(archivo.toUtf8());
-                    f.commit();
-                }
+                escribir_entero(origen.toStdString(), archivo.toUtf8().toStdString());
                 guardar_estudio(estudio, copia.toStdString());
             } catch (const std::exception&) {
                 // A copy that cannot be written is no reason to stop the user's work.

@@ -10,21 +10,42 @@ std::string texto(const QString& s) {
     return s.toStdString();
 }
 
+// Whether row `fila` of the table holds the record.
+template <typename Registro, typename Columnas>
+bool tiene(const Grid& tabla, int fila, const Registro& r, Columnas columnas) {
+    for (const auto& [columna, celda] : columnas(r)) {
+        if (tabla.TextMatrix(fila, columna) != celda) return false;
+    }
+    return true;
+}
+
 // The rows of `registros` with the cells `columnas` gives each record, numbered, in place of
-// the table's records; one change for the views.
+// the table's records; one change for the views. Records the table already holds in their rows
+// stay as they are, so a table that only grows keeps its current cell.
 template <typename Registro, typename Columnas>
 void llenar_tabla(Grid& tabla, const std::vector<Registro>& registros, Columnas columnas) {
+    const int antes = record_count(tabla);
+    int iguales = 0;
+    while (iguales < antes && iguales < static_cast<int>(registros.size()) &&
+           tiene(tabla, iguales + 1, registros[static_cast<size_t>(iguales)], columnas)) {
+        ++iguales;
+    }
+    if (iguales == antes && iguales == static_cast<int>(registros.size())) return;
     const Grid::Lote lote(tabla);
-    tabla.setRows(2);
-    for (int c = 0; c < tabla.Cols(); ++c) tabla.setTextMatrix(1, c, {});
+    const bool crece = iguales == antes;
+    if (!crece) {
+        tabla.setRows(2);
+        for (int c = 0; c < tabla.Cols(); ++c) tabla.setTextMatrix(1, c, {});
+        iguales = 0;
+    }
     tabla.setRows(static_cast<int>(registros.size()) + 2);
     renumber_records(tabla);
-    int fila = 1;
-    for (const Registro& r : registros) {
-        for (const auto& [columna, celda] : columnas(r)) tabla.setTextMatrix(fila, columna, celda);
-        ++fila;
+    for (int fila = iguales + 1; fila <= static_cast<int>(registros.size()); ++fila) {
+        for (const auto& [columna, celda] : columnas(registros[static_cast<size_t>(fila - 1)])) {
+            tabla.setTextMatrix(fila, columna, celda);
+        }
     }
-    tabla.selectCell(1, 1);
+    if (!crece) tabla.selectCell(1, 1);
 }
 
 // A table's cell as it would stand were its open editor closed now.
@@ -79,8 +100,11 @@ Estudio estudio_de(Ventanas& v, Editores editores) {
 void llenar_ventanas(Ventanas& v, const Estudio& e) {
     v.noPozos->terminarEdicion();
     v.coordAbat->terminarEdicion();
-    v.caracteristicas->setTextos(QString::fromStdString(e.T), QString::fromStdString(e.S));
-    llenar_tabla(v.noPozos->pozos(), e.pozos, [](const Estudio::Pozo& p) {
+    if (v.caracteristicas->textoT().toStdString() != e.T ||
+        v.caracteristicas->textoS().toStdString() != e.S) {
+        v.caracteristicas->setTextos(QString::fromStdString(e.T), QString::fromStdString(e.S));
+    }
+    llenar_tabla(v.noPozos->pozos(), e.pozos, [](const PozoTexto& p) {
         return std::array<std::pair<int, const std::string&>, 5>{
             {{columna_pozo::nombre, p.nombre},
              {columna_pozo::diametro, p.diametro},
@@ -88,11 +112,11 @@ void llenar_ventanas(Ventanas& v, const Estudio& e) {
              {columna_pozo::x, p.x},
              {columna_pozo::y, p.y}}};
     });
-    llenar_tabla(v.coordAbat->puntos(), e.puntos, [](const Estudio::Punto& p) {
+    llenar_tabla(v.coordAbat->puntos(), e.puntos, [](const PuntoTexto& p) {
         return std::array<std::pair<int, const std::string&>, 3>{
             {{columna_punto::nombre, p.nombre}, {columna_punto::x, p.x}, {columna_punto::y, p.y}}};
     });
-    v.coordAbat->setTiempo(QString::fromStdString(e.tiempo));
+    if (v.coordAbat->tiempo() != e.tiempo) v.coordAbat->setTiempo(QString::fromStdString(e.tiempo));
 }
 
 QWidget* ventana_incompleta(Ventanas& v) {

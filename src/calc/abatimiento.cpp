@@ -37,7 +37,7 @@ double magnitud(double x, double y) {
 // A pumping rate that is not a number, or beyond the range of a double, is the well's.
 double gasto(const Pozo& p) {
     try {
-        return valor_estricto(p.gasto);
+        return valor_estricto(p.caudal);
     } catch (ErrorCalculo& e) {
         e.causa = Causa::pozo;
         throw;
@@ -80,8 +80,8 @@ double abatimiento_pozo(const Acuifero& d, const Pozo& p, double x, double y) {
     const double dy = y - p.y;
     const double r = distancia_efectiva(std::sqrt(dx * dx + dy * dy), p.diametro);
     const double u = (r * r * d.S) / (d.T * 4 * d.tiempo * segundos_por_dia);
-    if (std::isfinite(u) && p.gasto.ok() && !signo_no_valido(d)) {  // u = 0 gives no finite s
-        const double s = p.gasto.valor * funcion_pozo(u) / (d.T * cuatro_pi);
+    if (std::isfinite(u) && p.caudal.ok() && !signo_no_valido(d)) {  // u = 0 gives no finite s
+        const double s = p.caudal.valor * funcion_pozo(u) / (d.T * cuatro_pi);
         if (std::isfinite(s)) return s;
     }
     return abatimiento_comprobado(d, p, x, y);

@@ -32,7 +32,7 @@ bool dentro(double v, double maximo) {
 }
 
 bool pozo_dentro(const Pozo& p) {
-    return p.gasto.ok() && dentro(p.gasto.valor, 1e300) && dentro(p.x, coordenada_max) &&
+    return p.caudal.ok() && dentro(p.caudal.valor, 1e300) && dentro(p.x, coordenada_max) &&
            dentro(p.y, coordenada_max) && dentro(p.diametro, coordenada_max);
 }
 
@@ -62,7 +62,7 @@ CampoPozos::CampoPozos(const DatosCalculo& datos) : datos_(datos) {
         pozos_.x[i] = p.x;
         pozos_.y[i] = p.y;
         pozos_.r2_min[i] = radio * radio;
-        pozos_.k[i] = p.gasto.valor / divisor;
+        pozos_.k[i] = p.caudal.valor / divisor;
         suma_k_ += std::fabs(pozos_.k[i]);
     }
     todo_exacto_ = todo_exacto_ || !(suma_k_ <= suma_k_max);

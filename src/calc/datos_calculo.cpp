@@ -16,8 +16,8 @@ DatosCalculo leer_datos(const Declaraciones& d, const Grid& tablaPozos, const Gr
         };
         datos.pozos.push_back(
             {celda(columna_pozo::nombre), leading_number(celda(columna_pozo::diametro)),
-             leading_number(celda(columna_pozo::x)), leading_number(celda(columna_pozo::y)),
-             leer_estricto(celda(columna_pozo::gasto))});
+             leer_estricto(celda(columna_pozo::gasto)), leading_number(celda(columna_pozo::x)),
+             leading_number(celda(columna_pozo::y))});
     }
     const int m = record_count(tablaPuntos);
     datos.puntos.reserve(static_cast<size_t>(m));

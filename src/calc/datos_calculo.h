@@ -10,22 +10,9 @@
 #include "model/declaraciones.h"
 #include "model/grid.h"
 #include "model/numeros.h"
+#include "model/registros.h"
 
 namespace abat {
-
-struct Pozo {
-    std::string nombre;
-    double diametro = 0.0;  // m
-    double x = 0.0;         // m
-    double y = 0.0;         // m
-    LecturaEstricta gasto;  // pumping rate, m3/s: strict rule, so it may not be a number
-};
-
-struct Punto {
-    std::string nombre;
-    double x = 0.0;  // m
-    double y = 0.0;  // m
-};
 
 struct DatosCalculo {
     double T = 0.0;       // m2/s

@@ -47,7 +47,7 @@ void preparar_tabla(const DatosCalculo& datos, Grid& resultados) {
     encabezados_literales(datos, resultados);
 }
 
-void escribir_punto(const CampoPozos& campo, int j, Grid& resultados) {
+void escribir_punto(const CampoPozos& campo, int j, Grid& resultados, Resultados& r) {
     const DatosCalculo& datos = campo.datos();
     const Punto& punto = datos.puntos[static_cast<size_t>(j - 1)];
     resultados.setRows(resultados.Rows() + 1);
@@ -57,7 +57,9 @@ void escribir_punto(const CampoPozos& campo, int j, Grid& resultados) {
     for (size_t k = 0; k < datos.pozos.size(); ++k) {
         const int columna = static_cast<int>(k) + 2;
         try {
-            resultados.setTextMatrix(j, columna, format_4dec(campo.parte_4dec(partes, k)));
+            const double parte = campo.parte_4dec(partes, k);
+            resultados.setTextMatrix(j, columna, format_4dec(parte));
+            r.partes.push_back(valor_4dec(parte));
         } catch (ErrorCalculo& e) {
             e.pozo = columna - 1;
             e.punto = j;
@@ -67,7 +69,7 @@ void escribir_punto(const CampoPozos& campo, int j, Grid& resultados) {
 }
 
 // The total adds the per-well texts as shown, that is the values rounded to four decimals.
-void escribir_totales(Grid& resultados) {
+void escribir_totales(Grid& resultados, Resultados& r) {
     resultados.setCols(resultados.Cols() + 1);
     resultados.setFormatString(resultados.FormatString() + "|^ Abatimiento Total[m] ");
     const int ultima = resultados.Cols() - 1;
@@ -83,33 +85,31 @@ void escribir_totales(Grid& resultados) {
             }
         }
         resultados.setTextMatrix(j, ultima, number_to_text(total));
+        r.totales.push_back(total);
     }
 }
 
 }  // namespace
 
-std::string nombre_pozo(const std::string& nombre) {
-    return "Pozo " + nombre;
+Resultados calcular_resultados(const Declaraciones& d, const Grid& pozos, const Grid& puntos,
+                               std::string_view tiempo, Grid& tabla) {
+    return calcular_resultados(leer_datos(d, pozos, puntos, tiempo), tabla);
 }
 
-std::string encabezado_pozo(const std::string& nombre) {
-    return nombre_pozo(nombre) + "[m]";
-}
-
-void calcular_resultados(const Declaraciones& d, const Grid& pozos, const Grid& puntos,
-                         std::string_view tiempo, Grid& resultados) {
-    calcular_resultados(leer_datos(d, pozos, puntos, tiempo), resultados);
-}
-
-void calcular_resultados(const DatosCalculo& datos, Grid& resultados) {
-    const Grid::Lote lote(resultados);  // shown once, whole or as far as it got
-    preparar_tabla(datos, resultados);
+Resultados calcular_resultados(const DatosCalculo& datos, Grid& tabla) {
+    const Grid::Lote lote(tabla);  // shown once, whole or as far as it got
+    preparar_tabla(datos, tabla);
+    Resultados r;
+    r.pozos = datos.pozos.size();
+    r.partes.reserve(datos.pozos.size() * datos.puntos.size());
+    r.totales.reserve(datos.puntos.size());
     const CampoPozos campo(datos);
     for (int j = 1; j <= static_cast<int>(datos.puntos.size()); ++j) {
-        escribir_punto(campo, j, resultados);
+        escribir_punto(campo, j, tabla, r);
     }
-    escribir_totales(resultados);
-    encabezados_literales(datos, resultados);
+    escribir_totales(tabla, r);
+    encabezados_literales(datos, tabla);
+    return r;
 }
 
 }  // namespace abat

@@ -19,7 +19,7 @@ std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos) {
     auto m = std::make_shared<MarcasMapa>();
     m->pozos.reserve(datos.pozos.size());
     for (const Pozo& p : datos.pozos) {
-        m->pozos.push_back({p.nombre, p.x, p.y, p.gasto.ok() && p.gasto.valor < 0});
+        m->pozos.push_back({p.nombre, p.x, p.y, p.caudal.ok() && p.caudal.valor < 0});
     }
     m->puntos.reserve(datos.puntos.size());
     for (const Punto& p : datos.puntos) m->puntos.push_back({p.nombre, p.x, p.y, false});

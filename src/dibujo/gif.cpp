@@ -1,13 +1,12 @@
 #include "dibujo/gif.h"
 
-#include <fcntl.h>
 #include <gif_lib.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <memory>
 #include <unordered_map>
 
+#include "archivos/escritura_entera.h"
 #include "model/errores.h"
 
 namespace abat {
@@ -44,14 +43,11 @@ struct CierreGif {
     }
 };
 
-// giflib would create the file private (0600); it is made as any other file of the user's, with
-// the permissions the umask leaves.
-GifFileType* abrir(const std::string& archivo) {
-    const int fd = ::open(archivo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return nullptr;
-    GifFileType* gif = EGifOpenFileHandle(fd, nullptr);
-    if (gif == nullptr) ::close(fd);
-    return gif;
+// giflib writes into memory; the file is written from there, whole and checked.
+int a_memoria(GifFileType* gif, const GifByteType* datos, int n) {
+    static_cast<std::string*>(gif->UserData)
+        ->append(reinterpret_cast<const char*>(datos), static_cast<size_t>(n));
+    return n;
 }
 
 }  // namespace
@@ -70,7 +66,8 @@ void escribir_gif(const QImage& imagen, const std::string& archivo,
     const auto fallo = [&] { return ErrorCalculo::de_acceso(archivo); };
     std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> mapa(
         GifMakeMapObject(colores_gif, colores.data()), &GifFreeMapObject);
-    std::unique_ptr<GifFileType, CierreGif> gif(abrir(archivo));
+    std::string bytes;
+    std::unique_ptr<GifFileType, CierreGif> gif(EGifOpen(&bytes, a_memoria, nullptr));
     if (!gif || !mapa) throw fallo();
     const int ancho = indexada.width();
     if (EGifPutScreenDesc(gif.get(), ancho, indexada.height(), 8, 0, mapa.get()) == GIF_ERROR ||
@@ -82,6 +79,7 @@ void escribir_gif(const QImage& imagen, const std::string& archivo,
         if (EGifPutLine(gif.get(), linea, ancho) == GIF_ERROR) throw fallo();
     }
     if (EGifCloseFile(gif.release(), nullptr) == GIF_ERROR) throw fallo();
+    escribir_entero(archivo, bytes);
 }
 
 }  // namespace abat

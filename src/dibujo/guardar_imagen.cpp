@@ -1,5 +1,6 @@
 #include "dibujo/guardar_imagen.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -7,9 +8,8 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
-#include <cerrno>
-
-#include "archivos/archivo_entero.h"
+#include "archivos/escritura_entera.h"
+#include "model/errores.h"
 
 namespace abat {
 namespace {
@@ -32,7 +32,6 @@ bool se_escribe(const QString& tipo) {
 bool escribir_mapa_de_bits(QIODevice& archivo, QSize tamano, const Pintor& pintar,
                            const QString& tipo) {
     const QImage imagen = imagen_de(pintar, tamano, densidad_mapa_de_bits);
-    errno = 0;  // drawing reads fonts, which leaves error numbers of its own
     return imagen.save(&archivo, tipo.toUpper().toLatin1().constData());
 }
 
@@ -94,9 +93,15 @@ QString nombre_de_archivo(const QString& titulo, const QString& extension) {
 
 void guardar_imagen(const QString& ruta, QSize tamano, const Pintor& pintar,
                     const QString& titulo) {
-    escribir_entero(ruta.toStdString(), [&](QIODevice& archivo) {
-        return escribir(archivo, extension(ruta), tamano, pintar, titulo);
-    });
+    // Drawn whole in memory, then written unbuffered and checked to the disk.
+    QByteArray bytes;
+    QBuffer archivo(&bytes);
+    archivo.open(QIODevice::WriteOnly);
+    if (!escribir(archivo, extension(ruta), tamano, pintar, titulo)) {
+        throw ErrorCalculo::de_acceso(ruta.toStdString());
+    }
+    escribir_entero(ruta.toStdString(),
+                    std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 }  // namespace abat

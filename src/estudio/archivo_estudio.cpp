@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "archivos/archivo_entero.h"
+#include "archivos/escritura_entera.h"
 #include "model/errores.h"
 
 namespace abat {
@@ -27,11 +27,7 @@ std::optional<std::string> motivo_archivo(const QFileInfo& info) {
 }  // namespace
 
 void guardar_estudio(const Estudio& estudio, const std::string& ruta) {
-    const std::string texto = escribir_estudio(estudio);
-    escribir_entero(ruta, [&texto](QIODevice& archivo) {
-        const auto n = static_cast<qint64>(texto.size());
-        return archivo.write(texto.data(), n) == n;
-    });
+    escribir_entero(ruta, escribir_estudio(estudio));
 }
 
 LecturaEstudio abrir_estudio(const std::string& ruta) {

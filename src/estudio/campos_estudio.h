@@ -12,10 +12,10 @@ namespace abat::campos {
 inline constexpr std::array<const char*, 5> pozo = {"nombre", "diametro", "caudal", "x", "y"};
 inline constexpr std::array<const char*, 3> punto = {"nombre", "x", "y"};
 
-inline std::array<std::string_view, 5> textos(const Estudio::Pozo& p) {
+inline std::array<std::string_view, 5> textos(const PozoTexto& p) {
     return {p.nombre, p.diametro, p.caudal, p.x, p.y};
 }
-inline std::array<std::string_view, 3> textos(const Estudio::Punto& p) {
+inline std::array<std::string_view, 3> textos(const PuntoTexto& p) {
     return {p.nombre, p.x, p.y};
 }
 

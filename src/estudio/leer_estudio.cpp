@@ -113,8 +113,8 @@ QJsonArray tabla(const QJsonObject& raiz, const char* clave) {
     return v.toArray();
 }
 
-std::vector<Estudio::Pozo> pozos(const QJsonObject& raiz) {
-    std::vector<Estudio::Pozo> pozos;
+std::vector<PozoTexto> pozos(const QJsonObject& raiz) {
+    std::vector<PozoTexto> pozos;
     const QJsonArray lista = tabla(raiz, "pozos");
     pozos.reserve(static_cast<size_t>(lista.size()));
     for (qsizetype k = 0; k < lista.size(); ++k) {
@@ -125,8 +125,8 @@ std::vector<Estudio::Pozo> pozos(const QJsonObject& raiz) {
     return pozos;
 }
 
-std::vector<Estudio::Punto> puntos(const QJsonObject& raiz) {
-    std::vector<Estudio::Punto> puntos;
+std::vector<PuntoTexto> puntos(const QJsonObject& raiz) {
+    std::vector<PuntoTexto> puntos;
     const QJsonArray lista = tabla(raiz, "puntos");
     puntos.reserve(static_cast<size_t>(lista.size()));
     for (qsizetype k = 0; k < lista.size(); ++k) {

@@ -16,6 +16,7 @@ class VentanaConTabla : public QWidget {
     VentanaConTabla& operator=(const VentanaConTabla&) = delete;
 
     Grid& tabla() { return tabla_; }
+    const Grid& tabla() const { return tabla_; }
 
   private:
     Grid tabla_;

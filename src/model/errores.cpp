@@ -57,6 +57,8 @@ std::string motivo_del_sistema(int numero) {
             return "Permiso denegado";
         case ENOSPC:
             return "No queda espacio en el dispositivo";
+        case EFBIG:
+            return "El archivo supera el tamaño que se le permite";
         case EDQUOT:
             return "Se ha superado la cuota de disco";
         case EROFS:

@@ -29,6 +29,7 @@ struct LecturaEstricta {
     Lectura estado = Lectura::no_es_numero;
     double valor = 0.0;
     bool ok() const { return estado == Lectura::numero; }
+    bool operator==(const LecturaEstricta&) const = default;
 };
 LecturaEstricta leer_estricto(std::string_view text);
 

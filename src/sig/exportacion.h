@@ -4,47 +4,30 @@
 // once GDAL has closed it. A file that cannot be written raises ErrorCalculo::de_acceso(ruta) and
 // leaves no temporary file behind.
 
+#include <span>
 #include <string>
 #include <vector>
 
+#include "model/registros.h"
 #include "model/rejilla.h"
 #include "sig/sistema_coordenadas.h"
 
 namespace abat {
-
-struct PozoSig {
-    std::string nombre;
-    double diametro = 0.0;  // m
-    double caudal = 0.0;    // m3/s, negative for injection
-    double x = 0.0;         // m
-    double y = 0.0;
-};
-
-struct PuntoSig {
-    std::string nombre;
-    double x = 0.0;  // m
-    double y = 0.0;
-    double tiempo = 0.0;         // days
-    double total = 0.0;          // drawdown, m
-    std::vector<double> partes;  // each well's share of it, m, in the wells' order
-};
-
-struct PuntosSig {
-    std::vector<std::string> campos_partes;  // the field of each well's share, as the results
-                                             // table heads it
-    std::vector<PuntoSig> puntos;
-};
 
 struct IsolineasSig {
     double tiempo = 0.0;  // days
     std::vector<Isolinea> lineas;
 };
 
-// Everything a GeoPackage holds, in one system (or none).
+// Everything a GeoPackage holds, in one system (or none): the records the calculation read and
+// its results as numbers.
 struct CapasSig {
     Sistema sistema;
-    std::vector<PozoSig> pozos;
-    PuntosSig puntos;
+    std::span<const Pozo> pozos;
+    std::span<const Punto> puntos;
+    double tiempo = 0.0;  // of the results, days
+    // Each point's total and each well's share, as the results table gives them.
+    const Resultados* resultados = nullptr;
     IsolineasSig isolineas;
     Rejilla rejilla;  // no raster when it has no nodes
 };

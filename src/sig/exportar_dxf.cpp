@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "archivos/escritura_completa.h"
+#include "archivos/escritura_entera.h"
 #include "sig/exportacion.h"
 #include "sig/gdal_comun.h"
 
@@ -25,8 +25,8 @@ double altura_de_texto(const CapasSig& c) {
         y0 = std::min(y0, y);
         y1 = std::max(y1, y);
     };
-    for (const PozoSig& p : c.pozos) abarcar(p.x, p.y);
-    for (const PuntoSig& p : c.puntos.puntos) abarcar(p.x, p.y);
+    for (const Pozo& p : c.pozos) abarcar(p.x, p.y);
+    for (const Punto& p : c.puntos) abarcar(p.x, p.y);
     for (const Isolinea& l : c.isolineas.lineas) {
         for (const auto& [x, y] : l.puntos) abarcar(x, y);
     }
@@ -75,8 +75,8 @@ bool escribir_dxf(const std::string& ruta, const CapasSig& c) {
     Dibujo dibujo(*capa, altura_de_texto(c));
     bool bien = true;
     for (const Isolinea& l : c.isolineas.lineas) bien = bien && dibujo.linea(l);
-    for (const PozoSig& p : c.pozos) bien = bien && dibujo.marca("POZOS", p.x, p.y, p.nombre);
-    for (const PuntoSig& p : c.puntos.puntos) {
+    for (const Pozo& p : c.pozos) bien = bien && dibujo.marca("POZOS", p.x, p.y, p.nombre);
+    for (const Punto& p : c.puntos) {
         bien = bien && dibujo.marca("PUNTOS", p.x, p.y, p.nombre);
     }
     return cerrar_escrito(std::move(d)) && bien;
@@ -86,8 +86,8 @@ bool escribir_dxf(const std::string& ruta, const CapasSig& c) {
 
 void exportar_dxf(const std::string& ruta, const CapasSig& capas) {
     const SesionGdal sesion;
-    escribir_completo(ruta,
-                      [&](const std::string& temporal) { return escribir_dxf(temporal, capas); });
+    escribir_entero(ruta,
+                    [&](const std::string& temporal) { return escribir_dxf(temporal, capas); });
 }
 
 }  // namespace abat

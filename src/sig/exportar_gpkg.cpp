@@ -5,7 +5,7 @@
 #include <array>
 #include <cctype>
 
-#include "archivos/escritura_completa.h"
+#include "archivos/escritura_entera.h"
 #include "sig/exportacion.h"
 #include "sig/gdal_comun.h"
 #include "sig/raster_rejilla.h"
@@ -61,16 +61,16 @@ bool agregar(OGRLayer& capa, OGRFeature& f, OGRGeometry* g) {
     return capa.CreateFeature(&f) == OGRERR_NONE;
 }
 
-bool escribir_pozos(GDALDataset& d, const std::vector<PozoSig>& pozos, OGRSpatialReference* srs) {
+bool escribir_pozos(GDALDataset& d, std::span<const Pozo> pozos, OGRSpatialReference* srs) {
     OGRLayer* capa =
         capa_nueva(d, "pozos", srs, wkbPoint,
                    {{"nombre", OFTString}, {"diametro", OFTReal}, {"caudal", OFTReal}});
     if (capa == nullptr) return false;
-    for (const PozoSig& p : pozos) {
+    for (const Pozo& p : pozos) {
         OGRFeature f(capa->GetLayerDefn());
         f.SetField(0, p.nombre.c_str());
         f.SetField(1, p.diametro);
-        f.SetField(2, p.caudal);
+        if (p.caudal.ok()) f.SetField(2, p.caudal.valor);
         if (!agregar(*capa, f, new OGRPoint(p.x, p.y))) return false;
     }
     return true;
@@ -78,48 +78,57 @@ bool escribir_pozos(GDALDataset& d, const std::vector<PozoSig>& pozos, OGRSpatia
 
 // Each well's share at each point, a row each, the well by its name as in "pozos": for fields with
 // more wells than a layer holds columns.
-bool escribir_partes(GDALDataset& d, const PuntosSig& puntos, const std::vector<PozoSig>& pozos) {
+bool escribir_partes(GDALDataset& d, const CapasSig& c) {
     OGRLayer* capa =
         capa_nueva(d, "partes", nullptr, wkbNone,
                    {{"punto", OFTString}, {"pozo", OFTString}, {"abatimiento", OFTReal}});
     if (capa == nullptr) return false;
-    for (const PuntoSig& p : puntos.puntos) {
-        for (size_t k = 0; k < p.partes.size() && k < pozos.size(); ++k) {
+    for (size_t j = 0; j < c.puntos.size(); ++j) {
+        for (size_t k = 0; k < c.pozos.size(); ++k) {
             OGRFeature f(capa->GetLayerDefn());
-            f.SetField(0, p.nombre.c_str());
-            f.SetField(1, pozos[k].nombre.c_str());
-            f.SetField(2, p.partes[k]);
+            f.SetField(0, c.puntos[j].nombre.c_str());
+            f.SetField(1, c.pozos[k].nombre.c_str());
+            f.SetField(2, c.resultados->parte(j, k));
             if (capa->CreateFeature(&f) != OGRERR_NONE) return false;
         }
     }
     return true;
 }
 
-bool escribir_puntos(GDALDataset& d, const PuntosSig& puntos, const std::vector<PozoSig>& pozos,
-                     OGRSpatialReference* srs) {
+// The field of each well's share, as the results table heads it.
+std::vector<std::string> campos_partes(std::span<const Pozo> pozos) {
+    std::vector<std::string> campos;
+    campos.reserve(pozos.size());
+    for (const Pozo& p : pozos) campos.push_back(encabezado_pozo(p.nombre));
+    return campos;
+}
+
+bool escribir_puntos(GDALDataset& d, const CapasSig& c, OGRSpatialReference* srs) {
     const std::vector<std::string> fijos = {"nombre", "tiempo", "abatimiento_total"};
     std::vector<std::pair<std::string, OGRFieldType>> campos = {
         {fijos[0], OFTString}, {fijos[1], OFTReal}, {fijos[2], OFTReal}};
-    const bool en_campos = fijos.size() + puntos.campos_partes.size() <= max_campos_gpkg;
+    const bool en_campos = fijos.size() + c.pozos.size() <= max_campos_gpkg;
     if (en_campos) {
-        for (const std::string& n : nombres_distintos(fijos, puntos.campos_partes)) {
+        for (const std::string& n : nombres_distintos(fijos, campos_partes(c.pozos))) {
             campos.emplace_back(n, OFTReal);
         }
     }
     OGRLayer* capa = capa_nueva(d, "puntos", srs, wkbPoint, campos);
     if (capa == nullptr) return false;
-    for (const PuntoSig& p : puntos.puntos) {
+    for (size_t j = 0; j < c.puntos.size(); ++j) {
+        const Punto& p = c.puntos[j];
         OGRFeature f(capa->GetLayerDefn());
         f.SetField(0, p.nombre.c_str());
-        f.SetField(1, p.tiempo);
-        f.SetField(2, p.total);
-        for (size_t k = 0; en_campos && k < p.partes.size() && k < puntos.campos_partes.size();
-             ++k) {
-            f.SetField(static_cast<int>(k) + 3, p.partes[k]);
+        f.SetField(1, c.tiempo);
+        if (c.resultados != nullptr) {
+            f.SetField(2, c.resultados->totales[j]);
+            for (size_t k = 0; en_campos && k < c.pozos.size(); ++k) {
+                f.SetField(static_cast<int>(k) + 3, c.resultados->parte(j, k));
+            }
         }
         if (!agregar(*capa, f, new OGRPoint(p.x, p.y))) return false;
     }
-    return en_campos || escribir_partes(d, puntos, pozos);
+    return en_campos || c.resultados == nullptr || escribir_partes(d, c);
 }
 
 bool escribir_isolineas(GDALDataset& d, const IsolineasSig& isolineas, OGRSpatialReference* srs) {
@@ -143,8 +152,7 @@ bool escribir_vectores(const std::string& ruta, const CapasSig& c, OGRSpatialRef
     if (!d) return false;
     // One transaction: a row each would be committed to the disk one by one.
     const bool bien = d->StartTransaction() == OGRERR_NONE && escribir_pozos(*d, c.pozos, srs) &&
-                      escribir_puntos(*d, c.puntos, c.pozos, srs) &&
-                      escribir_isolineas(*d, c.isolineas, srs) &&
+                      escribir_puntos(*d, c, srs) && escribir_isolineas(*d, c.isolineas, srs) &&
                       d->CommitTransaction() == OGRERR_NONE;
     return cerrar_escrito(std::move(d)) && bien;
 }
@@ -166,7 +174,7 @@ bool escribir_raster(const std::string& ruta, const Rejilla& r, OGRSpatialRefere
 void exportar_geopackage(const std::string& ruta, const CapasSig& capas) {
     const SesionGdal sesion;
     const auto srs = referencia(capas.sistema);
-    escribir_completo(ruta, [&](const std::string& temporal) {
+    escribir_entero(ruta, [&](const std::string& temporal) {
         return escribir_vectores(temporal, capas, srs.get()) &&
                escribir_raster(temporal, capas.rejilla, srs.get());
     });

@@ -1,7 +1,7 @@
 // The map's grid alone: GeoTIFF and ESRI ASCII grid.
 #include <array>
 
-#include "archivos/escritura_completa.h"
+#include "archivos/escritura_entera.h"
 #include "sig/exportacion.h"
 #include "sig/gdal_comun.h"
 #include "sig/raster_rejilla.h"
@@ -17,7 +17,7 @@ void exportar_raster(const std::string& ruta, const Rejilla& rejilla, const Sist
     // No .aux.xml beside the file: what GDAL could not store in it would not travel with it.
     const CPLConfigOptionSetter sin_pam("GDAL_PAM_ENABLED", "NO", false);
     const auto srs = referencia(sistema);
-    escribir_completo(
+    escribir_entero(
         ruta,
         [&](const std::string& temporal) {
             const Dataset raster = raster_para_archivo(rejilla, GDT_Float64, srs.get());

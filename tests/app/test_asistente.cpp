@@ -29,7 +29,7 @@ namespace {
 
 // One well and one point, 2.7367 m after a day: the data of a calculation.
 DatosCalculo datos_de_prueba() {
-    return {0.01, 0.0002, 1, {{"P1", 0.3, 100, 0, leer_estricto("0.05")}}, {{"A", 0, 0}}};
+    return {0.01, 0.0002, 1, {{"P1", 0.3, leer_estricto("0.05"), 100, 0}}, {{"A", 0, 0}}};
 }
 
 struct Prueba {
@@ -111,6 +111,18 @@ Poner caja(const char* nombre, const char* mal, const char* bien) {
     return [=](Prueba& t, bool estropear) { t.caja(nombre)->setText(estropear ? mal : bien); };
 }
 
+// A study of one well, P1 at (0, 0) pumping 0.05 m3/s, with the aquifer given and no point.
+Estudio un_pozo(const char* T, const char* S) {
+    Estudio e;
+    e.T = T;
+    e.S = S;
+    e.pozos = {{"P1", "0.3", "0.05", "0", "0"}};
+    return e;
+}
+
+// How the entries reach the windows from outside the walk, before a point is added to them.
+using Llegada = std::function<std::unique_ptr<Prueba>(const QTemporaryDir&)>;
+
 // Types a text character by character, also characters that QTest's keys do not have.
 void escribir(QWidget* w, const QString& texto) {
     for (const char32_t c : texto.toUcs4()) {
@@ -120,6 +132,8 @@ void escribir(QWidget* w, const QString& texto) {
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Llegada)
 
 class TestAsistente : public QObject {
     Q_OBJECT
@@ -496,6 +510,80 @@ class TestAsistente : public QObject {
                      QString("No se puede abrir «%1»: %2.").arg(f.fileName(), motivo));
             QCOMPARE(t.entradas(), antes);
         }
+    }
+
+    // Entries that come from outside the walk are stored as the walk stores them: a study without
+    // points opened over a complete one of another aquifer, or recovered so, computes with the
+    // aquifer its window shows once the point is added, not with the last study's.
+    void entradasDeFueraSeCalculanComoSeMuestran_data() {
+        QTest::addColumn<Llegada>("llegada");
+        QTest::newRow("abierto sobre otro estudio") << Llegada([](const QTemporaryDir& dir) {
+            Estudio completo = un_pozo("0.01", "0.0002");
+            completo.puntos = {{"A", "100", "0"}};
+            completo.tiempo = "1";
+            guardar_estudio(completo, dir.filePath("completo.abat").toStdString());
+            guardar_estudio(un_pozo("0.02", "0.0004"), dir.filePath("otro.abat").toStdString());
+            auto t = std::make_unique<Prueba>(dir.filePath("completo.abat"));
+            if (t->resultado(1, 2) != "2.7367") qFatal("the complete study did not compute");
+            t->dialogos.archivos = {dir.filePath("otro.abat")};
+            control<QAction>(&t->v.principal, "accionAbrir")->trigger();
+            return t;
+        });
+        QTest::newRow("copia recuperada") << Llegada([](const QTemporaryDir& dir) {
+            guardar_estudio(un_pozo("0.02", "0.0004"),
+                            dir.filePath("recuperacion/recuperacion-1.abat").toStdString());
+            return std::make_unique<Prueba>(QString(), dir.filePath("recuperacion"),
+                                            [](DialogosGuionados& d) { d.si = {true}; });
+        });
+    }
+    void entradasDeFueraSeCalculanComoSeMuestran() {
+        QFETCH(Llegada, llegada);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("recuperacion");
+        const std::unique_ptr<Prueba> t = llegada(dir);
+        QCOMPARE(t->visible(), t->v.coordAbat);
+        QCOMPARE(t->caja("txtT")->text(), QString("0.02"));
+        Prueba::agregar(t->v.coordAbat->puntos(), {"A", "100", "0"});
+        t->caja("txtTiempo")->setText("1");
+        pulsar(t->v.coordAbat, "cmdSiguiente");
+        // Theis at 100 m after a day with T = 0.02, S = 0.0004: 1.3684 m (T = 0.01: 2.7367 m).
+        QCOMPARE(std::pair(t->resultado(1, 2), t->resultado(1, 3)),
+                 std::pair(std::string("1.3684"), std::string("1.3684")));
+    }
+
+    // An import while the results show computes them again: the table, the chart's wells and
+    // the GeoPackage are of every well the windows hold. Results of other entries than the
+    // windows hold are never exported: a cell edited and not yet updated is told.
+    void importacionConLosResultadosALaVista() {
+        Prueba t;
+        t.hastaResultados();
+        t.dialogos.archivos = {ABAT_DATOS "/pozos.csv"};
+        control<QAction>(&t.v.principal, "accionImportarPozos")->trigger();
+        QCOMPARE(t.visible(), t.v.resultados);
+        QCOMPARE(t.v.resultados->resultados().Cols(), 1 + 17 + 3);
+        QCOMPARE(t.p.asistente.calculo()->datos->pozos.size(), size_t(18));
+        QVERIFY(t.p.estudios.modificado());
+
+        const QString gpkg = t.dir.filePath("campo.gpkg");
+        t.dialogos.archivos = {gpkg};
+        control<QAction>(&t.v.principal, "accionExportarSig")->trigger();
+        GDALAllRegister();
+        {
+            const std::unique_ptr<GDALDataset> g(
+                GDALDataset::Open(gpkg.toUtf8().constData(), GDAL_OF_VECTOR));
+            QVERIFY(g != nullptr);
+            QCOMPARE(g->GetLayerByName("pozos")->GetFeatureCount(), 18);
+            OGRFeature* a = g->GetLayerByName("puntos")->GetNextFeature();
+            QCOMPARE(QString::fromStdString(number_to_text(
+                         a->GetFieldAsDouble(a->GetFieldIndex("abatimiento_total")))),
+                     QString::fromStdString(t.resultado(1, 20)));
+            OGRFeature::DestroyFeature(a);
+        }
+        pulsar(t.v.resultados, "cmdPozos");
+        t.v.noPozos->pozos().setTextMatrix(1, 3, "0.5");
+        QFile::remove(gpkg);
+        control<QAction>(&t.v.principal, "accionExportarSig")->trigger();
+        QVERIFY(t.dialogos.ultimo().texto.contains("pulse «Actualizar»") && !QFile::exists(gpkg));
     }
 
     // Entries changed since the study was saved or opened are not dropped without the question,

@@ -146,7 +146,7 @@ TEST(CampoPozos, TotalsOfFieldsWithInjectionWells) {
 TEST(CampoPozos, ErrorsAreTheExactPathsAtTheFirstFailingPlace) {
     using Cambio = std::function<void(DatosCalculo&, std::vector<double>&)>;
     const auto gasto = [](int k, const char* texto) {
-        return [=](DatosCalculo& d, auto&) { d.pozos[k].gasto = leer_estricto(texto); };
+        return [=](DatosCalculo& d, auto&) { d.pozos[k].caudal = leer_estricto(texto); };
     };
     // clang-format off
     const std::vector<Cambio> casos = {

@@ -22,7 +22,7 @@ namespace {
 void escalar(DatosCalculo& d, size_t desde, size_t hasta, double x, double y, double objetivo) {
     double s = 0;
     for (size_t k = desde; k < hasta; ++k) s += abatimiento_pozo(d, d.pozos[k], x, y);
-    for (size_t k = desde; k < hasta; ++k) d.pozos[k].gasto.valor *= objetivo / s;
+    for (size_t k = desde; k < hasta; ++k) d.pozos[k].caudal.valor *= objetivo / s;
 }
 
 }  // namespace

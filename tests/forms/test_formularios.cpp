@@ -129,7 +129,7 @@ class TestFormularios : public QObject {
     // by its name's extension, each file whole; a path that cannot be written is error 75 with
     // its path and the system's cause, under its own title, and leaves no temporary file.
     void curvaCopiaYGuarda() {
-        const DatosCalculo datos{0.01, 0.0002, 1, {{"P1", 0.3, 100, 0, leer_estricto("0.05")}}, {}};
+        const DatosCalculo datos{0.01, 0.0002, 1, {{"P1", 0.3, leer_estricto("0.05"), 100, 0}}, {}};
         DialogosGuionados dialogos;
         frmCurvaTiempo w(contenido_curva(curva_tiempo(datos, 0, 0), "A/B", datos.pozos), dialogos);
         w.show();
@@ -189,8 +189,8 @@ class TestFormularios : public QObject {
     void leyendaDeLaCurva() {
         DatosCalculo datos{0.01, 0.0002, 1, {}, {}};
         for (int k = 0; k < 12; ++k) {  // further and further, one injecting
-            datos.pozos.push_back({"W" + std::to_string(k), 0.3, 40.0 * (k + 1), 0,
-                                   leer_estricto(k == 4 ? "-0.2" : "0.02")});
+            datos.pozos.push_back({"W" + std::to_string(k), 0.3,
+                                   leer_estricto(k == 4 ? "-0.2" : "0.02"), 40.0 * (k + 1), 0});
         }
         const CurvaTiempo curva = curva_tiempo(datos, 0, 0);
         frmCurvaTiempo w(contenido_curva(curva, "A", datos.pozos), dialogos_);

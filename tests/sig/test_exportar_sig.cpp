@@ -13,20 +13,28 @@ using namespace abat::prueba;
 
 namespace {
 
+Pozo pozo(const std::string& nombre, double diametro, double caudal, double x, double y) {
+    return {nombre, diametro, {Lectura::numero, caudal}, x, y};
+}
+
 // A study in EPSG:25830: two wells named alike but for case, one injecting; a point with their
 // shares; two isolines, one closed; a 4 × 3 grid with a node without value.
-CapasSig estudio() {
-    // clang-format off
-    CapasSig c{*leer_sistema("25830").sistema,
-               {{"P1", 0.3, 0.015, 440100, 4470200}, {"p1", 0.4, -0.02, 440300.5, 4470250}},
-               {{"P1", "p1"}, {{"A", 440200, 4470210, 30, 1.25, {1.5, -0.25}}}},
-               {30, {{0.5, {{440000, 4470000}, {440010, 4470007}}},
-                     {1.5, {{440000, 4470100}, {440050, 4470100}, {440000, 4470100}}}}},
-               {440000, 4470000, 50, 40, 4, 3, {}}};
-    // clang-format on
-    for (int k = 0; k < 12; ++k) c.rejilla.valores.push_back(k == 5 ? NAN : 0.125 * k - 0.5);
-    return c;
-}
+struct Estudio {
+    std::vector<Pozo> pozos = {pozo("P1", 0.3, 0.015, 440100, 4470200),
+                               pozo("p1", 0.4, -0.02, 440300.5, 4470250)};
+    std::vector<Punto> puntos = {{"A", 440200, 4470210}};
+    Resultados resultados{2, {1.5, -0.25}, {1.25}};
+    CapasSig capas() const {
+        // clang-format off
+        CapasSig c{*leer_sistema("25830").sistema, pozos, puntos, 30, &resultados,
+                   {30, {{0.5, {{440000, 4470000}, {440010, 4470007}}},
+                         {1.5, {{440000, 4470100}, {440050, 4470100}, {440000, 4470100}}}}},
+                   {440000, 4470000, 50, 40, 4, 3, {}}};
+        // clang-format on
+        for (int k = 0; k < 12; ++k) c.rejilla.valores.push_back(k == 5 ? NAN : 0.125 * k - 0.5);
+        return c;
+    }
+};
 
 // The study exported to the file that the path's extension names.
 void exportar(const std::string& ruta, const CapasSig& c) {
@@ -83,7 +91,8 @@ std::vector<std::string> texto_de(OGRLayer* capa) {
 // isoline a polyline at the height of its level, each well and point a point and its name.
 TEST(ExportarSig, EachFileReadBack) {
     const Carpeta carpeta;
-    const CapasSig c = estudio();
+    const Estudio e;
+    const CapasSig c = e.capas();
     for (const char* archivo : {"e.gpkg", "e.tif", "e.asc", "e.dxf"})
         exportar(carpeta / archivo, c);
     using Texto = std::vector<std::string>;
@@ -93,7 +102,7 @@ TEST(ExportarSig, EachFileReadBack) {
     // clang-format off
     EXPECT_EQ(texto_de(gpkg->GetLayerByName("pozos")), (Texto{"nombre;diametro;caudal;",
         "P1;0.3;0.015;POINT (440100 4470200)", "p1;0.4;-0.02;POINT (440300.5 4470250.0)"}));
-    EXPECT_EQ(texto_de(gpkg->GetLayerByName("puntos")), (Texto{"nombre;tiempo;abatimiento_total;P1;p1 (2);",
+    EXPECT_EQ(texto_de(gpkg->GetLayerByName("puntos")), (Texto{"nombre;tiempo;abatimiento_total;Pozo P1[m];Pozo p1[m] (2);",
         "A;30;1.25;1.5;-0.25;POINT (440200 4470210)"}));
     EXPECT_EQ(texto_de(gpkg->GetLayerByName("isolineas")), (Texto{"abatimiento;tiempo;",
         "0.5;30;LINESTRING (440000 4470000,440010 4470007)",
@@ -125,15 +134,14 @@ TEST(ExportarSig, EachFileReadBack) {
 TEST(ExportarSig, SharesBeyondTheColumnsOfATableGoToARowEach) {
     const Carpeta carpeta;
     for (const int pozos : {1995, 1996}) {
-        CapasSig c = estudio();
-        c.pozos.clear();
-        c.puntos.campos_partes.clear();
-        c.puntos.puntos.front().partes.clear();
+        Estudio e;
+        e.pozos.clear();
+        e.resultados = {static_cast<size_t>(pozos), {}, {1.25}};
         for (int k = 1; k <= pozos; ++k) {
-            c.pozos.push_back({"P" + std::to_string(k), 0.3, 0.01, 440000.0 + k, 4470000});
-            c.puntos.campos_partes.push_back("Pozo P" + std::to_string(k) + "[m]");
-            c.puntos.puntos.front().partes.push_back(k / 1000.0);
+            e.pozos.push_back(pozo("P" + std::to_string(k), 0.3, 0.01, 440000.0 + k, 4470000));
+            e.resultados.partes.push_back(k / 1000.0);
         }
+        const CapasSig c = e.capas();
         const std::string ruta = carpeta / (std::to_string(pozos) + ".gpkg");
         exportar_geopackage(ruta, c);
         const Dataset gpkg(GDALDataset::Open(ruta.c_str(), GDAL_OF_VECTOR));
@@ -163,7 +171,8 @@ TEST(ExportarSig, SharesBeyondTheColumnsOfATableGoToARowEach) {
 // the whole file.
 TEST(ExportarSig, UnwritablePathLeavesNothing) {
     const Carpeta carpeta;
-    const CapasSig c = estudio();
+    const Estudio e;
+    const CapasSig c = e.capas();
     std::ofstream(carpeta / "archivo") << "";  // where a folder should be
     for (const char* e : {".gpkg", ".tif", ".asc", ".dxf"}) {
         std::filesystem::create_directory(carpeta / "carpeta" + e);

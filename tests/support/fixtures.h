@@ -46,7 +46,7 @@ inline DatosCalculo datos_de(const Declaraciones& d, const Grid& pozos, const ch
 
 // A well of `gasto` m3/s at (x, y).
 inline Pozo pozo_en(double x, double y, double gasto, double diametro = 0.3) {
-    return {"P", diametro, x, y, {Lectura::numero, gasto}};
+    return {"P", diametro, {Lectura::numero, gasto}, x, y};
 }
 
 // n wells over a square of side `lado` m, every third one injecting.

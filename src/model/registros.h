@@ -1,0 +1,59 @@
+#pragma once
+// A well and a point, by one set of field names wherever they go: as the study file and the
+// tables hold them (texts, exactly as typed) and as the calculation, the charts and the GIS files
+// take them (numbers, read once). And the results of a calculation as numbers, beside the texts
+// the results table shows.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "model/numeros.h"
+
+namespace abat {
+
+template <typename Numero, typename Caudal = Numero>
+struct PozoDe {
+    std::string nombre;
+    Numero diametro{};  // m
+    Caudal caudal{};    // pumping rate, m3/s; negative: injection
+    Numero x{};         // m
+    Numero y{};
+    bool operator==(const PozoDe&) const = default;
+};
+
+template <typename Numero>
+struct PuntoDe {
+    std::string nombre;
+    Numero x{};  // m
+    Numero y{};
+    bool operator==(const PuntoDe&) const = default;
+};
+
+// As typed into the cells and kept in the study file.
+using PozoTexto = PozoDe<std::string>;
+using PuntoTexto = PuntoDe<std::string>;
+
+// As the calculation reads them: the diameter and the coordinates by the leading-number rule, the
+// rate by the strict rule, which may find no number (the calculation raises that error where the
+// rate is needed).
+using Pozo = PozoDe<double, LecturaEstricta>;
+using Punto = PuntoDe<double>;
+
+// The results table as numbers: each well's share at each point as the table shows it (rounded
+// to four decimals) and each point's total, the table's "Abatimiento Total[m]".
+struct Resultados {
+    size_t pozos = 0;
+    std::vector<double> partes;   // point after point, each well's share, m
+    std::vector<double> totales;  // one a point, m
+
+    size_t puntos() const { return totales.size(); }
+    double parte(size_t punto, size_t pozo) const { return partes[punto * pozos + pozo]; }
+};
+
+// How a well is named wherever its share of the drawdown is shown: "Pozo NOMBRE".
+std::string nombre_pozo(const std::string& nombre);
+// The heading of its share, in metres: "Pozo NOMBRE[m]".
+std::string encabezado_pozo(const std::string& nombre);
+
+}  // namespace abat
