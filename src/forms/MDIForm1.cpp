@@ -37,12 +37,18 @@ QString estudio_arrastrado(const QMimeData* datos) {
 }  // namespace
 
 MDIForm1::MDIForm1(QWidget* parent)
-    : QMainWindow(parent), area_(new QMdiArea(this)), archivo_(new QMenu(this)) {
+    : QMainWindow(parent),
+      area_(new QMdiArea(this)),
+      archivo_(new QMenu(this)),
+      analisis_(new QMenu(this)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(titulo);
     archivo_->setTitle(QStringLiteral("&Archivo"));
     archivo_->setObjectName(QStringLiteral("menuArchivo"));
     menuBar()->addMenu(archivo_);
+    analisis_->setTitle(QStringLiteral("A&nálisis"));
+    analisis_->setObjectName(QStringLiteral("menuAnalisis"));
+    menuBar()->addMenu(analisis_);
     setAcceptDrops(true);
     setWindowIcon(QIcon(dibujo(QStringLiteral(":/iconos/gota.svg"), 32)));
     area_->setObjectName(QStringLiteral("MDIClient"));

@@ -36,6 +36,8 @@ class MDIForm1 : public QMainWindow {
 
     // The menu "Archivo", where the program's file commands go.
     QMenu* menuArchivo() const { return archivo_; }
+    // The menu "Análisis", after "Archivo": the pumping test, the aquifer's boundaries.
+    QMenu* menuAnalisis() const { return analisis_; }
     // The caption, alone while no study file is in use; with one, the file's name first and a
     // mark while it has unsaved changes.
     void mostrarEstudio(const QString& ruta, bool modificado);
@@ -73,6 +75,7 @@ class MDIForm1 : public QMainWindow {
 
     QMdiArea* area_;
     QMenu* archivo_;
+    QMenu* analisis_;
     int abiertas_ = 0;  // windows opened so far, for the cascade
     std::vector<QPointer<QMdiSubWindow>> flotantes_;
     bool cerrando_ = false;    // the program closes a window, not the user
