@@ -1,5 +1,7 @@
 #include "adaptadores/flex_grid.h"
 
+#include <cmath>
+
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -11,6 +13,7 @@
 #include <algorithm>
 
 #include "adaptadores/teclado.h"
+#include "adaptadores/texto_qt.h"
 
 namespace abat {
 namespace {
@@ -74,6 +77,18 @@ void FlexGrid::setGrid(Grid& grid) {
 }
 
 // Row heights follow the font; each column is as wide as its format-string segment.
+double FlexGrid::anchoTexto(std::string_view texto) {
+    const QFontMetricsF fm(font());
+    double suma = 0;
+    for (const char c : texto) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= anchosAscii_.size() || u < 0x20) return fm.horizontalAdvance(a_qstring(texto));
+        if (anchosAscii_[u] == 0) anchosAscii_[u] = std::max(fm.horizontalAdvance(QChar(u)), 1e-6);
+        suma += anchosAscii_[u];
+    }
+    return suma;
+}
+
 void FlexGrid::applyShape() {
     const Grid& g = model_->grid();
     const QFontMetrics fm(font());
@@ -87,11 +102,9 @@ void FlexGrid::applyShape() {
     horizontalHeader()->setVisible(g.FixedRows() > 0);
     // The results' format string grows a well at a time: only new texts are measured.
     auto ancho = [&](int col) {
-        const std::string& texto = g.widthText(col);
+        const std::string_view texto = g.widthText(col);
         if (texto.empty()) return ancho_sin_formato;
-        auto [it, nuevo] = anchos_.try_emplace(texto, 0);
-        if (nuevo) it->second = fm.horizontalAdvance(QString::fromStdString(texto)) + margen;
-        return it->second;
+        return static_cast<int>(std::ceil(anchoTexto(texto))) + margen;
     };
     verticalHeader()->setVisible(g.FixedCols() > 0 && g.Cols() > 0);
     if (g.FixedCols() > 0 && g.Cols() > 0) verticalHeader()->setFixedWidth(ancho(0));
@@ -186,7 +199,7 @@ void FlexGrid::changeEvent(QEvent* event) {
     if (event->type() != QEvent::FontChange) return;
     horizontalHeader()->setFont(font());
     verticalHeader()->setFont(font());
-    anchos_.clear();
+    anchosAscii_.fill(0);
     if (model_ != nullptr) applyShape();
 }
 
@@ -235,8 +248,7 @@ void FlexGrid::paintCorner(QWidget* corner) {
     p.setFont(font());
     const Qt::Alignment alineacion =
         g.isCentred(0) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
-    p.drawText(QRectF(corner->rect()), QString::fromStdString(g.TextMatrix(0, 0)),
-               QTextOption(alineacion));
+    p.drawText(QRectF(corner->rect()), a_qstring(g.TextMatrix(0, 0)), QTextOption(alineacion));
 }
 
 }  // namespace abat

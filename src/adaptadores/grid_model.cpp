@@ -1,5 +1,7 @@
 #include "adaptadores/grid_model.h"
 
+#include "adaptadores/texto_qt.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -32,7 +34,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
-            return QString::fromStdString(grid_.TextMatrix(gridRow(index), col));
+            return a_qstring(grid_.TextMatrix(gridRow(index), col));
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(grid_.isCentred(col) ? Qt::AlignCenter
                                                             : Qt::AlignLeft | Qt::AlignVCenter);
@@ -56,7 +58,7 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
-            return QString::fromStdString(grid_.TextMatrix(row, col));
+            return a_qstring(grid_.TextMatrix(row, col));
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(grid_.isCentred(col) ? Qt::AlignCenter
                                                             : Qt::AlignLeft | Qt::AlignVCenter);

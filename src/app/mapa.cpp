@@ -32,7 +32,15 @@ Mapa::~Mapa() {
 // A map being computed keeps the data it was asked for; its result is not shown if another was
 // asked for meanwhile.
 void Mapa::nuevoCalculo(std::shared_ptr<const DatosCalculo> datos) {
-    motor_ = std::make_shared<const Motor>(std::move(datos));
+    datos_ = std::move(datos);
+    motor_.reset();
+}
+
+// The engine over the data is built when a map is first asked for: a calculation whose map is
+// never opened keeps no copy of its wells for it.
+std::shared_ptr<const Mapa::Motor> Mapa::motor() {
+    if (!motor_) motor_ = std::make_shared<const Motor>(datos_);
+    return motor_;
 }
 
 void Mapa::setSistema(std::string sistema) {
@@ -64,14 +72,14 @@ Mapa::Hecho Mapa::componer(const Motor& motor, const Peticion& p) {
 }
 
 void Mapa::preparar() {
-    ventana_->prepararTiempo(motor_->datos->tiempo);
+    ventana_->prepararTiempo(datos_->tiempo);
     ventana_->prepararVista(extension_);
 }
 
 // Computed before the window shows, at the size its layout gives it: a map that cannot be
 // computed opens nothing.
 void Mapa::abrir() {
-    if (!motor_) return;
+    if (!datos_) return;
     if (!ventana_.isNull()) {
         principal_.mostrar(ventana_);
         return;
@@ -82,7 +90,7 @@ void Mapa::abrir() {
     enCurso_ = pendiente_ = false;
     preparar();
     ventana->layout()->activate();  // the map's size as the window shows it
-    const Hecho hecho = componerAqui(*motor_, peticion());
+    const Hecho hecho = componerAqui(*motor(), peticion());
     if (hecho.error) {
         ventana.reset();
         informar_error(dialogos_, *hecho.error);
@@ -95,7 +103,7 @@ void Mapa::abrir() {
             accion(ventana_, QStringLiteral("Exportar a SIG…"), "accionExportarSig", exportar_));
     }
     ventana_->setRecomponer(
-        [this](QSize pixeles) { return componerAqui(*motor_, peticion(pixeles)).mapa; });
+        [this](QSize pixeles) { return componerAqui(*motor(), peticion(pixeles)).mapa; });
     ventana_->mostrar(hecho.mapa);
     principal_.abrirVentana(ventana.release());
     emit dibujado();
@@ -107,9 +115,9 @@ std::shared_ptr<const DibujoMapa> Mapa::paraExportar() {
     constexpr int lado = 500;  // pixels: a grid of 200 x 200 nodes
     const Peticion p = !ventana_.isNull()
                            ? peticion()
-                           : Peticion{motor_->datos->tiempo, a_igual_escala(extension_, lado, lado),
-                                      0, QSize(lado, lado), sistema_};
-    Hecho hecho = componerAqui(*motor_, p);
+                           : Peticion{datos_->tiempo, a_igual_escala(extension_, lado, lado), 0,
+                                      QSize(lado, lado), sistema_};
+    Hecho hecho = componerAqui(*motor(), p);
     if (hecho.error) throw *hecho.error;
     return hecho.mapa;
 }
@@ -129,7 +137,7 @@ void Mapa::cerrar() {
 
 // One map at a time on the other threads; the last one asked for is the next.
 void Mapa::pedir() {
-    if (ventana_.isNull() || !motor_) {
+    if (ventana_.isNull() || !datos_) {
         enCurso_ = pendiente_ = false;
         return;
     }
@@ -141,7 +149,7 @@ void Mapa::pedir() {
     pendiente_ = false;
     calculando_para_ = ventanas_;
     calculo_.setFuture(
-        QtConcurrent::run([motor = motor_, p = peticion()] { return componer(*motor, p); }));
+        QtConcurrent::run([motor = motor(), p = peticion()] { return componer(*motor, p); }));
 }
 
 void Mapa::recibir() {
@@ -171,11 +179,11 @@ void Mapa::esperar() {  // NOLINT(readability-make-member-function-const)
 
 // Computed exactly at the cursor's place, at the time shown.
 void Mapa::mostrarCursor(double x, double y) {
-    if (ventana_.isNull() || !motor_) return;
+    if (ventana_.isNull() || !datos_) return;
     QString linea = QStringLiteral("X = %1 m, Y = %2 m: ").arg(x, 0, 'f', 1).arg(y, 0, 'f', 1);
     try {
-        linea += QStringLiteral("%1 m").arg(
-            abatimiento_punto(*motor_->datos, ventana_->tiempo(), x, y), 0, 'f', 4);
+        linea += QStringLiteral("%1 m").arg(abatimiento_punto(*datos_, ventana_->tiempo(), x, y), 0,
+                                            'f', 4);
     } catch (const ErrorCalculo& e) {
         linea += texto_error(e).simplified();
     }

@@ -80,7 +80,9 @@ class Mapa : public QObject {
 
     MDIForm1& principal_;
     Dialogos& dialogos_;
-    std::shared_ptr<const Motor> motor_;
+    std::shared_ptr<const Motor> motor();
+    std::shared_ptr<const DatosCalculo> datos_;
+    std::shared_ptr<const Motor> motor_;  // built from datos_ when first needed
     VistaMapa extension_;
     std::string sistema_;
     std::function<void()> exportar_;

@@ -57,7 +57,7 @@ class Celdas {
         if (abierta_ && abierta_->fila == fila && abierta_->columna == columna) {
             return abierta_->texto;
         }
-        return tabla_.TextMatrix(fila, columna);
+        return std::string(tabla_.TextMatrix(fila, columna));
     }
 
   private:

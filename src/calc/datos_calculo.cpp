@@ -11,18 +11,17 @@ DatosCalculo leer_datos(const Declaraciones& d, const Grid& tablaPozos, const Gr
     const int n = record_count(tablaPozos);
     datos.pozos.reserve(static_cast<size_t>(n));
     for (int i = 1; i <= n; ++i) {
-        auto celda = [&](int columna) -> const std::string& {
-            return tablaPozos.TextMatrix(i, columna);
-        };
-        datos.pozos.push_back(
-            {celda(columna_pozo::nombre), leading_number(celda(columna_pozo::diametro)),
-             leer_estricto(celda(columna_pozo::gasto)), leading_number(celda(columna_pozo::x)),
-             leading_number(celda(columna_pozo::y))});
+        auto celda = [&](int columna) { return tablaPozos.TextMatrix(i, columna); };
+        datos.pozos.push_back({std::string(celda(columna_pozo::nombre)),
+                               leading_number(celda(columna_pozo::diametro)),
+                               leer_estricto(celda(columna_pozo::gasto)),
+                               leading_number(celda(columna_pozo::x)),
+                               leading_number(celda(columna_pozo::y))});
     }
     const int m = record_count(tablaPuntos);
     datos.puntos.reserve(static_cast<size_t>(m));
     for (int j = 1; j <= m; ++j) {
-        datos.puntos.push_back({tablaPuntos.TextMatrix(j, columna_punto::nombre),
+        datos.puntos.push_back({std::string(tablaPuntos.TextMatrix(j, columna_punto::nombre)),
                                 leading_number(tablaPuntos.TextMatrix(j, columna_punto::x)),
                                 leading_number(tablaPuntos.TextMatrix(j, columna_punto::y))});
     }

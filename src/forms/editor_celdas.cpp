@@ -1,5 +1,7 @@
 #include "forms/editor_celdas.h"
 
+#include "adaptadores/texto_qt.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -55,7 +57,7 @@ void EditorCeldas::ShowCellEditor() {
     constexpr int pixel = 1;  // the box stays inside the cell's grid lines
     caja_->setGeometry(celda.x(), celda.y(), grid_->CellWidth() - pixel,
                        grid_->CellHeight() - pixel);
-    caja_->setText(QString::fromStdString(g.Text()));
+    caja_->setText(a_qstring(g.Text()));
     caja_->show();
     caja_->raise();
     caja_->setFocus(Qt::OtherFocusReason);

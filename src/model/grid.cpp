@@ -7,12 +7,12 @@
 namespace abat {
 
 Grid::Grid(int rows, int cols, int fixedRows, int fixedCols)
-    : cols_(std::max(cols, 0)),
+    : rows_(std::max(rows, 0)),
+      cols_(std::max(cols, 0)),
+      cells_(static_cast<size_t>(rows_) * static_cast<size_t>(cols_)),
       fixedRows_(fixedRows),
       fixedCols_(fixedCols),
-      columns_(static_cast<size_t>(std::max(cols, 0))) {
-    cells_.assign(static_cast<size_t>(std::max(rows, 0)),
-                  std::vector<std::string>(static_cast<size_t>(cols_)));
+      columns_(static_cast<size_t>(cols_)) {
     row_ = rowSel_ = fixedRows_;
     col_ = colSel_ = fixedCols_;
     clampSelection();
@@ -22,15 +22,27 @@ void Grid::setRows(int rows) {
     const int antes = Rows();
     const int despues = std::max(rows, 0);
     if (observer() != nullptr) observer()->rowsAboutToChange(antes, despues);
-    cells_.resize(static_cast<size_t>(despues),
-                  std::vector<std::string>(static_cast<size_t>(cols_)));
+    cells_.resize(static_cast<size_t>(despues) * static_cast<size_t>(cols_));
+    rows_ = despues;
     clampSelection();
     if (observer() != nullptr) observer()->rowsChanged(antes, despues);
 }
 
 void Grid::setCols(int cols) {
-    cols_ = std::max(cols, 0);
-    for (auto& row : cells_) row.resize(static_cast<size_t>(cols_));
+    const int antes = cols_;
+    const int despues = std::max(cols, 0);
+    if (despues != antes) {
+        std::vector<TextoCelda> nuevas(static_cast<size_t>(rows_) * static_cast<size_t>(despues));
+        const int comunes = std::min(antes, despues);
+        for (int r = 0; r < rows_; ++r) {
+            for (int c = 0; c < comunes; ++c) {
+                nuevas[static_cast<size_t>(r) * static_cast<size_t>(despues) +
+                       static_cast<size_t>(c)] = std::move(cells_[at(r, c)]);
+            }
+        }
+        cells_ = std::move(nuevas);
+        cols_ = despues;
+    }
     columns_.resize(static_cast<size_t>(cols_));
     clampSelection();
     reshaped();
@@ -42,14 +54,14 @@ void Grid::checkCell(int row, int col) const {
     }
 }
 
-const std::string& Grid::TextMatrix(int row, int col) const {
+std::string_view Grid::TextMatrix(int row, int col) const {
     checkCell(row, col);
-    return cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
+    return cells_[at(row, col)].vista();
 }
 
-void Grid::setTextMatrix(int row, int col, std::string text) {
+void Grid::setTextMatrix(int row, int col, std::string_view text) {
     checkCell(row, col);
-    cells_[static_cast<size_t>(row)][static_cast<size_t>(col)] = std::move(text);
+    cells_[at(row, col)] = text;
     if (observer() != nullptr) observer()->cellChanged(row, col);
 }
 
@@ -86,16 +98,18 @@ void Grid::selectCell(int row, int col) {
 
 void Grid::setFormatString(std::string format) {
     formatString_ = std::move(format);
+    const std::string_view todo(formatString_);
     size_t start = 0;
     for (int col = 0; col < cols_; ++col) {
-        const size_t bar = formatString_.find('|', start);
-        std::string segment = formatString_.substr(start, bar - start);
+        const size_t bar = todo.find('|', start);
+        std::string_view segment = todo.substr(start, bar - start);
         auto& column = columns_[static_cast<size_t>(col)];
         column.centred = !segment.empty() && segment.front() == '^';
-        if (column.centred) segment.erase(0, 1);
-        column.widthText = segment;
-        if (!cells_.empty()) cells_[0][static_cast<size_t>(col)] = std::move(segment);
-        if (bar == std::string::npos) break;
+        if (column.centred) segment.remove_prefix(1);
+        column.desde = static_cast<uint32_t>(segment.data() - todo.data());
+        column.largo = static_cast<uint32_t>(segment.size());
+        if (rows_ > 0) cells_[at(0, col)] = segment;
+        if (bar == std::string_view::npos) break;
         start = bar + 1;
     }
     reshaped();
@@ -103,13 +117,15 @@ void Grid::setFormatString(std::string format) {
 
 void Grid::RemoveItem(int row) {
     checkCell(row, 0);
-    cells_.erase(cells_.begin() + row);
+    const auto inicio = cells_.begin() + static_cast<std::ptrdiff_t>(at(row, 0));
+    cells_.erase(inicio, inicio + cols_);
+    --rows_;
     clampSelection();
     reshaped();
 }
 
 void Grid::Clear() {
-    for (auto& row : cells_) std::fill(row.begin(), row.end(), std::string());
+    for (auto& celda : cells_) celda = std::string_view();
     reshaped();
 }
 

@@ -2,8 +2,12 @@
 // A table of text cells: the store of record of the wells, the points and the results. Plain C++,
 // so the calculation reads and writes it without a display; the widget that shows it observes it.
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "model/texto_celda.h"
 
 namespace abat {
 
@@ -25,17 +29,18 @@ class Grid {
   public:
     Grid(int rows, int cols, int fixedRows, int fixedCols);
 
-    int Rows() const { return static_cast<int>(cells_.size()); }
+    int Rows() const { return rows_; }
     void setRows(int rows);  // growing appends blank rows; shrinking drops the bottom ones
     int Cols() const { return cols_; }
     void setCols(int cols);  // growing appends blank columns on the right
     int FixedRows() const { return fixedRows_; }
     int FixedCols() const { return fixedCols_; }
 
-    // Any cell, headers included. Throws std::out_of_range outside the table.
-    const std::string& TextMatrix(int row, int col) const;
-    void setTextMatrix(int row, int col, std::string text);
-    const std::string& Text() const { return TextMatrix(row_, col_); }  // the current cell
+    // Any cell, headers included: valid until the cell or the table's shape changes. Throws
+    // std::out_of_range outside the table.
+    std::string_view TextMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, std::string_view text);
+    std::string_view Text() const { return TextMatrix(row_, col_); }  // the current cell
 
     // The current cell and the far corner of the selection.
     int Row() const { return row_; }
@@ -56,8 +61,9 @@ class Grid {
     const std::string& FormatString() const { return formatString_; }
     void setFormatString(std::string format);
     bool isCentred(int col) const { return columns_.at(static_cast<size_t>(col)).centred; }
-    const std::string& widthText(int col) const {
-        return columns_.at(static_cast<size_t>(col)).widthText;
+    std::string_view widthText(int col) const {
+        const ColumnFormat& c = columns_.at(static_cast<size_t>(col));
+        return std::string_view(formatString_).substr(c.desde, c.largo);
     }
 
     void RemoveItem(int row);  // the rows below move up one
@@ -80,18 +86,24 @@ class Grid {
     };
 
   private:
+    // A column's segment of the format string, its leading "^" aside.
     struct ColumnFormat {
         bool centred = false;
-        std::string widthText;
+        uint32_t desde = 0;
+        uint32_t largo = 0;
     };
 
     void checkCell(int row, int col) const;
+    size_t at(int row, int col) const {
+        return static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col);
+    }
     void clampSelection();
     void reshaped() const;
     GridObserver* observer() const { return lotes_ == 0 ? observer_ : nullptr; }
 
-    std::vector<std::vector<std::string>> cells_;
+    int rows_;
     int cols_;
+    std::vector<TextoCelda> cells_;  // row after row
     int fixedRows_;
     int fixedCols_;
     std::vector<ColumnFormat> columns_;

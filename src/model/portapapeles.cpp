@@ -124,7 +124,8 @@ std::vector<std::vector<std::string>> celdas_a_copiar(const Grid& t, const Bloqu
         const int fila = r < b.fila1 ? 0 : r;  // the header row first
         auto& celdas = filas.emplace_back();
         for (int c = b.col1; c <= b.col2; ++c) {
-            celdas.push_back(fila == 0 ? recortado(t.TextMatrix(0, c)) : t.TextMatrix(fila, c));
+            celdas.push_back(fila == 0 ? recortado(t.TextMatrix(0, c))
+                                       : std::string(t.TextMatrix(fila, c)));
         }
     }
     return filas;

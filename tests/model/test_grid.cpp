@@ -116,3 +116,37 @@ TEST(NodosRed, PositionsAndKeys) {
     EXPECT_THROW(nodos.Item("b"), std::out_of_range);
     EXPECT_EQ(nodos.Item(1).x(), 7.0);
 }
+
+// A cell keeps any text as it was given, on either side of the 15 bytes it holds in itself:
+// copied, moved, assigned from its own text, and the table's shape changed under it.
+TEST(Grid, CellsKeepTextsOfEveryLength) {
+    const std::string largo(100, 'x');
+    const std::vector<std::string> textos = {"",
+                                             "0.3",
+                                             std::string(15, 'a'),
+                                             std::string(16, 'b'),
+                                             "Pozo Ñandú 💧 norte",
+                                             std::string("a\0b", 3),
+                                             largo};
+    Grid g(2, 2, 1, 1);
+    for (const std::string& t : textos) {
+        g.setTextMatrix(1, 1, t);
+        EXPECT_EQ(g.TextMatrix(1, 1), t);
+        g.setTextMatrix(1, 1, g.TextMatrix(1, 1));  // its own text
+        EXPECT_EQ(g.TextMatrix(1, 1), t);
+        g.setTextMatrix(1, 0, g.TextMatrix(1, 1).substr(t.empty() ? 0 : 1));  // a part of another's
+        EXPECT_EQ(g.TextMatrix(1, 0), t.empty() ? "" : t.substr(1));
+        Grid copia = g;
+        g.setTextMatrix(1, 1, "otro");
+        EXPECT_EQ(copia.TextMatrix(1, 1), t);
+        Grid movida = std::move(copia);
+        EXPECT_EQ(movida.TextMatrix(1, 1), t);
+        movida.setCols(5);  // the cells move to their new places
+        movida.setRows(4);
+        EXPECT_EQ(
+            std::tuple(movida.TextMatrix(1, 1), movida.TextMatrix(1, 4), movida.TextMatrix(3, 1)),
+            std::tuple(std::string_view(t), "", ""));
+        movida.setCols(1);
+        EXPECT_EQ(movida.TextMatrix(1, 0), t.empty() ? "" : t.substr(1));
+    }
+}

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "adaptadores/texto_qt.h"
 #include "model/grid.h"
 
 namespace abat::prueba {
@@ -38,7 +39,7 @@ inline QStringList menu(const std::function<void()>& abrir) {
 // Row r's cells joined by '|'.
 inline QString fila(const Grid& g, int r) {
     QStringList celdas;
-    for (int c = 0; c < g.Cols(); ++c) celdas << QString::fromStdString(g.TextMatrix(r, c));
+    for (int c = 0; c < g.Cols(); ++c) celdas << a_qstring(g.TextMatrix(r, c));
     return celdas.join('|');
 }
 

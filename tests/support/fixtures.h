@@ -63,7 +63,10 @@ inline DatosCalculo campo_aleatorio(unsigned semilla, int n, double lado, double
 // Row r's cells joined by '|'.
 inline std::string fila(const Grid& g, int r) {
     std::string texto;
-    for (int c = 0; c < g.Cols(); ++c) texto += (c > 0 ? "|" : "") + g.TextMatrix(r, c);
+    for (int c = 0; c < g.Cols(); ++c) {
+        if (c > 0) texto += '|';
+        texto += g.TextMatrix(r, c);
+    }
     return texto;
 }
 

@@ -71,7 +71,7 @@ struct Prueba {
         for (size_t c = 0; c < celdas.size(); ++c) g.setTextMatrix(r, int(c) + 1, celdas[c]);
     }
     std::string resultado(int r, int c) const {
-        return v.resultados->resultados().TextMatrix(r, c);
+        return std::string(v.resultados->resultados().TextMatrix(r, c));
     }
     // Everything the user entered in the three input windows.
     QStringList entradas() {
