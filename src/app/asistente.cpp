@@ -8,6 +8,7 @@
 
 #include "adaptadores/cursor_espera.h"
 #include "app/informe_error.h"
+#include "app/memoria.h"
 #include "app/ventanas_estudio.h"
 #include "calc/origen_error.h"
 #include "calc/resultados.h"
@@ -214,6 +215,7 @@ std::optional<Origen> Asistente::calcular() {
         hayResultados_ = true;
         curvas_.seguirResultados();
         mapa_.seguirResultados();
+        devolver_memoria_libre();
         return std::nullopt;
     } catch (const ErrorCalculo& e) {
         return fallo(e, *datos_);

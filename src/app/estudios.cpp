@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "app/intercambio_sig.h"
+#include "app/memoria.h"
 #include "app/ventanas_estudio.h"
 #include "estudio/archivo_estudio.h"
 #include "forms/texto_error.h"
@@ -147,6 +148,7 @@ void Estudios::entrar(const Estudio& estudio, const Sistema& sistema, Entrada co
     asistente_.mapa().setSistema(sistema_.tiene() ? etiqueta(sistema_) : std::string());
     if (como == Entrada::cambio) alCambiar();
     asistente_.tomarEntradas(como);
+    devolver_memoria_libre();
 }
 
 void Estudios::elegirSistema() {

@@ -151,6 +151,7 @@ void MotorQtCharts::crear() {
 
 Hoja& MotorQtCharts::hojaActiva() {
     if (!hoja_) throw std::logic_error("el motor del gráfico no se ha creado");
+    for (const Serie& s : series_) s.leidos.reset();  // the worksheet may change now
     return *hoja_;
 }
 
@@ -169,7 +170,8 @@ void MotorQtCharts::asistenteGrafico(const std::string& origen) {
     series_.clear();
     series_.push_back({texto_celda(hojaActiva().get(direccion_celda(cy, f1))),
                        {cy, f1 + 1, f2},
-                       Rango{cx, f1 + 1, f2}});
+                       Rango{cx, f1 + 1, f2},
+                       nullptr});
 }
 
 void MotorQtCharts::rellenoAreaGrafico(int /*patron: always solid*/, int color) {
@@ -184,7 +186,8 @@ void MotorQtCharts::agregarSerie(const std::string& origen) {
     const Rango r = rango(origen);
     series_.push_back({texto_celda(hojaActiva().get(direccion_celda(r.columna, r.desde))),
                        {r.columna, r.desde + 1, r.hasta},
-                       std::nullopt});
+                       std::nullopt,
+                       nullptr});
 }
 
 MotorQtCharts::Serie& MotorQtCharts::serie(int indice) {
@@ -196,29 +199,32 @@ MotorQtCharts::Serie& MotorQtCharts::serie(int indice) {
 
 void MotorQtCharts::valoresX(int indice, const std::string& origen) {
     serie(indice).x = rango(origen);
+    serie(indice).leidos.reset();
 }
 
 // The points of a series: each y with the x of the same place in the x range (1, 2, ... without
 // one); a pair with an empty cell gives no point.
-MotorQtCharts::Puntos MotorQtCharts::puntos(const Serie& s) const {
+const MotorQtCharts::Puntos& MotorQtCharts::puntos(const Serie& s) const {
+    if (s.leidos) return *s.leidos;
     const auto ys = hoja_->numeros(s.y);
     const auto xs = s.x ? hoja_->numeros(*s.x) : std::vector<std::optional<double>>{};
-    Puntos p;
+    auto p = std::make_shared<Puntos>();
     for (size_t i = 0; i < ys.size(); ++i) {
         const std::optional<double> x =
             s.x ? (i < xs.size() ? xs[i] : std::nullopt) : std::optional<double>(double(i + 1));
         if (!x || !ys[i]) continue;
-        p.x.push_back(*x);
-        p.y.push_back(*ys[i]);
+        p->x.push_back(*x);
+        p->y.push_back(*ys[i]);
     }
-    return p;
+    s.leidos = p;
+    return *p;
 }
 
 std::pair<double, double> MotorQtCharts::extremos(Eje e) const {
     double menor = std::numeric_limits<double>::infinity();
     double mayor = -menor;
     for (const Serie& s : series_) {
-        const Puntos p = puntos(s);
+        const Puntos& p = puntos(s);
         for (const double v : e == Eje::x ? p.x : p.y) {
             menor = std::min(menor, v);
             mayor = std::max(mayor, v);
@@ -241,8 +247,8 @@ double MotorQtCharts::minimo(Eje e) {
 PlanoDibujo MotorQtCharts::plano() const {
     PlanoDibujo d{{}, fondoGrafico_, fondoTrazado_, {}, {}};
     for (const Serie& s : series_) {
-        Puntos p = puntos(s);
-        d.series.push_back({s.nombre, std::move(p.x), std::move(p.y)});
+        const Puntos& p = puntos(s);
+        d.series.push_back({s.nombre, p.x, p.y});
     }
     const auto [xmin, xmax] = extremos(Eje::x);
     const auto [ymin, ymax] = extremos(Eje::y);

@@ -69,17 +69,20 @@ class MotorQtCharts : public MotorGrafico {
     static std::vector<QRgb> colores_exactos();
 
   private:
-    struct Serie {
-        std::string nombre;
-        Rango y;
-        std::optional<Rango> x;
-    };
     struct Puntos {
         std::vector<double> x;
         std::vector<double> y;
     };
+    struct Serie {
+        std::string nombre;
+        Rango y;
+        std::optional<Rango> x;
+        // Its points, read from the worksheet once while the worksheet stays as it is: the
+        // axes' limits read them four times, and a field of 100,000 wells is 200,000 cells.
+        mutable std::shared_ptr<const Puntos> leidos;
+    };
 
-    Puntos puntos(const Serie& s) const;
+    const Puntos& puntos(const Serie& s) const;
     std::pair<double, double> extremos(Eje eje) const;
     Serie& serie(int indice);
     PlanoDibujo plano() const;

@@ -37,12 +37,22 @@ zcat "$share/man/man1/$exec.1.gz" | grep -q '^\.SH DESCRIPCIÓN'
 zcat "$share/doc/abatimientos/changelog.gz" | head -1 | grep -q '^abatimientos (1\.0)'
 grep -q '^License: GPL-3.0-or-later' "$share/doc/abatimientos/copyright"
 
-# The installed program, on a display of its own: its main window shows with its caption. Its
-# data (a recovery copy) go to a directory of the test's own.
+# The GIS functions are a module beside the program's libraries, which alone links GDAL.
+modulo=$(find "$dest/usr/lib" -name libabatimientos-sig.so)
+test -n "$modulo"
+ldd "$modulo" | grep -q libgdal
+! ldd "$dest/usr/bin/$exec" | grep -q libgdal
+
+# The installed program, on a display of its own, opens a study in a coordinate system, which it
+# reads through the installed module: its main window shows with the study's name in its caption.
+# Its data (a recovery copy) go to a directory of the test's own.
+estudio=$dest/utm.abat
+printf '%s\n' '{"formato": "abatimientos", "version": 1, "acuifero": {"T": "0.01", "S": "0.0002"},' \
+    '"pozos": [], "puntos": [], "tiempo": "", "crs": "EPSG:25830"}' >"$estudio"
 XDG_DATA_HOME=$dest/datos env -u QT_QPA_PLATFORM xvfb-run -a bash -c '
-    "$1" & programa=$!
-    timeout 30 xdotool search --sync --onlyvisible --name "Cálculo de Abatimientos en el Acuífero" >/dev/null
+    "$1" "$2" & programa=$!
+    timeout 30 xdotool search --sync --onlyvisible --name "utm.abat.*Cálculo de Abatimientos en el Acuífero" >/dev/null
     visto=$?
     kill $programa
-    exit $visto' _ "$dest/usr/bin/$exec"
+    exit $visto' _ "$dest/usr/bin/$exec" "$estudio"
 echo "installed and started: $dest/usr/bin/$exec"

@@ -1,0 +1,11 @@
+#include "app/memoria.h"
+
+#include <malloc.h>
+
+namespace abat {
+
+void devolver_memoria_libre() {
+    malloc_trim(0);
+}
+
+}  // namespace abat
