@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include <QThreadPool>
+
 #include "calc/hilos.h"
 
 using namespace abat;
@@ -37,4 +39,24 @@ TEST(EnParalelo, AFailureOnTheCallingThreadWaitsForTheOthers) {
                              }),
                  std::runtime_error);
     EXPECT_EQ(acabados, 3);
+}
+
+// Called from the pool's own threads, all of them busy (maps drawn in the background), the work
+// is done on the callers' threads: every place once, and no thread waits for a free one.
+TEST(EnParalelo, FromThePoolsThreadsWithNoneFree) {
+    QThreadPool& pool = *QThreadPool::globalInstance();
+    const int ocupados = pool.maxThreadCount();
+    std::vector<std::vector<std::atomic<int>>> vistos(static_cast<size_t>(ocupados));
+    for (auto& v : vistos) v = std::vector<std::atomic<int>>(1000);
+    for (auto& v : vistos) {
+        pool.start([&v] {
+            en_paralelo(v.size(), 64, 8, [&v](size_t desde, size_t hasta) {
+                for (size_t i = desde; i < hasta; ++i) ++v[i];
+            });
+        });
+    }
+    ASSERT_TRUE(pool.waitForDone(10'000));
+    for (const auto& v : vistos) {
+        for (size_t i = 0; i < v.size(); ++i) ASSERT_EQ(v[i], 1) << i;
+    }
 }
