@@ -9,6 +9,7 @@ packages=(
   libqt6opengl6-dev qt6-svg-dev libgl1-mesa-dev
   libgif-dev libboost-dev libgdal-dev libhwy-dev libeigen3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  clang-format clang-tidy
   locales fonts-liberation fontconfig
   xvfb xauth openbox imagemagick xdotool file
   desktop-file-utils appstream dpkg-dev libxml2-utils

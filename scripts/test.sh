@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test headless, runs each fuzz target briefly,
+# Installs what is missing, builds, checks the sources' form and static checks (scripts/revisar.sh),
+# runs every test headless, runs each fuzz target briefly,
 # then builds and runs the tests again with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -7,6 +8,7 @@ bash scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 
 bash scripts/build.sh build
+bash scripts/revisar.sh build
 ctest --test-dir build --output-on-failure -j2
 bash scripts/fuzz.sh 10
 

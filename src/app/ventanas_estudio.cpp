@@ -1,5 +1,7 @@
 #include "app/ventanas_estudio.h"
 
+#include <algorithm>
+
 #include "model/columnas.h"
 #include "model/filas.h"
 
@@ -13,10 +15,9 @@ std::string texto(const QString& s) {
 // Whether row `fila` of the table holds the record.
 template <typename Registro, typename Columnas>
 bool tiene(const Grid& tabla, int fila, const Registro& r, Columnas columnas) {
-    for (const auto& [columna, celda] : columnas(r)) {
-        if (tabla.TextMatrix(fila, columna) != celda) return false;
-    }
-    return true;
+    return std::ranges::all_of(columnas(r), [&](const auto& columna_y_celda) {
+        return tabla.TextMatrix(fila, columna_y_celda.first) == columna_y_celda.second;
+    });
 }
 
 // The rows of `registros` with the cells `columnas` gives each record, numbered, in place of

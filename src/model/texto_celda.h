@@ -82,7 +82,7 @@ class TextoCelda {
         delete[] p;
     }
 
-    alignas(8) char b_[16];
+    alignas(8) char b_[16];  // NOLINT(modernize-avoid-c-arrays): raw bytes, laid out by hand
 };
 
 }  // namespace abat
