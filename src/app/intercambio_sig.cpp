@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "adaptadores/cursor_espera.h"
+#include "app/estilo_raster.h"
 #include "calc/resultados.h"
 #include "forms/comandos_tabla.h"
 #include "forms/texto_error.h"
@@ -137,7 +138,7 @@ void exportar(Dialogos& dialogos, Asistente& asistente, const Sistema& sistema) 
         } else if (e == "dxf") {
             exportar_dxf(r, capas);
         } else {
-            exportar_geopackage(r, capas);
+            exportar_geopackage(r, capas, estilo_raster(*mapa));
         }
     } catch (const ErrorCalculo& e) {
         dialogos.mensaje(texto_error(e, QStringLiteral("al exportar")), titulo_exportar,

@@ -48,9 +48,16 @@ void Mapa::setSistema(std::string sistema) {
     if (!ventana_.isNull()) pedir();
 }
 
+// An automatic interval keeps the one of the map shown while it fits: the same map a pixel
+// larger, or saved at twice its resolution, has the same isolines.
 Mapa::Peticion Mapa::peticion(std::optional<QSize> pixeles) const {
-    return {ventana_->tiempo(), ventana_->vista(), ventana_->intervalo(),
-            pixeles.value_or(ventana_->pixeles()), sistema_};
+    const double intervalo = ventana_->intervalo();
+    return {ventana_->tiempo(),
+            ventana_->vista(),
+            intervalo,
+            intervalo > 0 ? 0.0 : automatico_,
+            pixeles.value_or(ventana_->pixeles()),
+            sistema_};
 }
 
 Mapa::Hecho Mapa::componerAqui(const Motor& motor, const Peticion& p) {
@@ -59,16 +66,25 @@ Mapa::Hecho Mapa::componerAqui(const Motor& motor, const Peticion& p) {
 }
 
 Mapa::Hecho Mapa::componer(const Motor& motor, const Peticion& p) {
+    Hecho h;
+    h.automatico = !(p.intervalo > 0);
     try {
-        DibujoMapa d = componer_mapa(motor.campo, motor.marcas, p.tiempo, p.vista,
-                                     p.pixeles.width(), p.pixeles.height(), p.intervalo);
+        DibujoMapa d =
+            componer_mapa(motor.campo, motor.marcas, p.tiempo, p.vista, p.pixeles.width(),
+                          p.pixeles.height(), p.intervalo, p.anterior);
         d.sistema = p.sistema;
-        return {std::make_shared<const DibujoMapa>(std::move(d)), std::nullopt};
+        h.mapa = std::make_shared<const DibujoMapa>(std::move(d));
     } catch (const ErrorCalculo& e) {
-        return {nullptr, e};
+        h.error = e;
     } catch (const std::bad_alloc&) {  // a grid too fine for the memory left
-        return {nullptr, ErrorCalculo(CodigoError::desbordamiento)};
+        h.error = ErrorCalculo(CodigoError::desbordamiento);
     }
+    return h;
+}
+
+void Mapa::mostrar(const Hecho& hecho) {
+    if (hecho.automatico) automatico_ = hecho.mapa->niveles.intervalo;
+    ventana_->mostrar(hecho.mapa);
 }
 
 void Mapa::preparar() {
@@ -88,6 +104,7 @@ void Mapa::abrir() {
     ventana_ = ventana.get();
     ++ventanas_;
     enCurso_ = pendiente_ = false;
+    automatico_ = 0;  // a new window's interval is chosen for its values
     preparar();
     ventana->layout()->activate();  // the map's size as the window shows it
     const Hecho hecho = componerAqui(*motor(), peticion());
@@ -104,7 +121,7 @@ void Mapa::abrir() {
     }
     ventana_->setRecomponer(
         [this](QSize pixeles) { return componerAqui(*motor(), peticion(pixeles)).mapa; });
-    ventana_->mostrar(hecho.mapa);
+    mostrar(hecho);
     principal_.abrirVentana(ventana.release());
     emit dibujado();
 }
@@ -113,10 +130,12 @@ void Mapa::abrir() {
 // still, or of a map that failed.
 std::shared_ptr<const DibujoMapa> Mapa::paraExportar() {
     constexpr int lado = 500;  // pixels: a grid of 200 x 200 nodes
-    const Peticion p = !ventana_.isNull()
-                           ? peticion()
-                           : Peticion{datos_->tiempo, a_igual_escala(extension_, lado, lado), 0,
-                                      QSize(lado, lado), sistema_};
+    const Peticion p =
+        !ventana_.isNull()
+            ? peticion()
+            : Peticion{
+                  datos_->tiempo, a_igual_escala(extension_, lado, lado), 0, 0, QSize(lado, lado),
+                  sistema_};
     Hecho hecho = componerAqui(*motor(), p);
     if (hecho.error) throw *hecho.error;
     return hecho.mapa;
@@ -168,7 +187,7 @@ void Mapa::recibir() {
                 .arg(texto_numero(ventana_->tiempo()), texto_error(*hecho.error).simplified()));
         return;
     }
-    ventana_->mostrar(hecho.mapa);
+    mostrar(hecho);
     emit dibujado();
 }
 

@@ -58,12 +58,14 @@ class Mapa : public QObject {
     struct Hecho {
         std::shared_ptr<const DibujoMapa> mapa;
         std::optional<ErrorCalculo> error;
+        bool automatico = false;  // its interval chosen for its values
     };
     // What the window asks for, taken on its thread: another thread computes it.
     struct Peticion {
         double tiempo;
         VistaMapa vista;
         double intervalo;
+        double anterior;  // the interval chosen for the map shown, kept while it fits
         QSize pixeles;
         std::string sistema;
     };
@@ -75,6 +77,8 @@ class Mapa : public QObject {
     static Hecho componerAqui(const Motor& motor, const Peticion& p);
     void pedir();
     void recibir();
+    // Shows a map computed, and keeps its interval when it was chosen for its values.
+    void mostrar(const Hecho& hecho);
     void mostrarCursor(double x, double y);
     void preparar();
 
@@ -92,6 +96,7 @@ class Mapa : public QObject {
     bool enCurso_ = false;    // a map asked for is not shown yet
     unsigned ventanas_ = 0;   // windows opened and closed: a map of an earlier one is not shown
     unsigned calculando_para_ = 0;
+    double automatico_ = 0;  // the interval last chosen for the values of a map shown
 };
 
 }  // namespace abat

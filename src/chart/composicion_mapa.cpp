@@ -28,7 +28,7 @@ std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos) {
 
 DibujoMapa componer_mapa(const CampoPozos& campo, std::shared_ptr<const MarcasMapa> marcas,
                          double tiempo, const VistaMapa& vista, int ancho, int alto,
-                         double intervalo) {
+                         double intervalo, double anterior) {
     DibujoMapa d;
     d.vista = vista;
     d.tiempo = tiempo;
@@ -39,7 +39,7 @@ DibujoMapa componer_mapa(const CampoPozos& campo, std::shared_ptr<const MarcasMa
     d.minimo = *menor;
     d.maximo = *mayor;
     d.niveles = intervalo > 0 ? niveles_de_intervalo(d.minimo, d.maximo, intervalo)
-                              : equidistancia(d.minimo, d.maximo);
+                              : equidistancia(d.minimo, d.maximo, anterior);
     d.isolineas = trazar_isolineas(d.rejilla, d.niveles.niveles);
     d.marcas = std::move(marcas);
     return d;

@@ -21,9 +21,10 @@ std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos);
 
 // The map of the wells of `campo` after `tiempo` days over `vista`, shown on a plot of `ancho` x
 // `alto` pixels; the isolines at the multiples of `intervalo`, or at a round interval chosen for
-// the values when it is 0. Raises the ErrorCalculo of the first node that cannot be computed.
+// the values when it is 0, `anterior` (the one chosen for the map shown before) while it still
+// fits them. Raises the ErrorCalculo of the first node that cannot be computed.
 DibujoMapa componer_mapa(const CampoPozos& campo, std::shared_ptr<const MarcasMapa> marcas,
                          double tiempo, const VistaMapa& vista, int ancho, int alto,
-                         double intervalo = 0);
+                         double intervalo = 0, double anterior = 0);
 
 }  // namespace abat

@@ -13,6 +13,9 @@ namespace abat {
 namespace {
 
 constexpr size_t minimo_de_lineas = 8;
+// The lines an interval shown before may draw and be kept.
+constexpr size_t minimo_conservado = 6;
+constexpr size_t maximo_conservado = 20;
 // Beyond this many steps from zero, neighbouring multiples are no longer distinct doubles.
 constexpr double mayor_multiplo = 0x1p52;
 
@@ -66,6 +69,14 @@ Equidistancia equidistancia(double menor, double mayor) {
         std::vector<double> niveles = multiplos(menor, mayor, paso);
         if (niveles.size() >= minimo_de_lineas) return {p, std::move(niveles)};
     }
+}
+
+Equidistancia equidistancia(double menor, double mayor, double anterior) {
+    if (anterior > 0) {
+        std::vector<double> niveles = multiplos_de(menor, mayor, anterior, maximo_conservado);
+        if (niveles.size() >= minimo_conservado) return {anterior, std::move(niveles)};
+    }
+    return equidistancia(menor, mayor);
 }
 
 Equidistancia equidistancia(const Rejilla& rejilla) {

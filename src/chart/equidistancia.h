@@ -18,6 +18,10 @@ struct Equidistancia {
 // than 15. None when no interval can give 8 distinct levels: equal values, values too close for a
 // double to tell such levels apart, or values that are not finite.
 Equidistancia equidistancia(double menor, double mayor);
+// As above, but the interval `anterior` of the map shown before is kept while it draws from 6 to
+// 20 lines: a view a pixel larger or smaller, or the same view drawn at another resolution, whose
+// nodes reach a little further or less far, keeps its isolines. None kept when it is 0.
+Equidistancia equidistancia(double menor, double mayor, double anterior);
 // The same over the values of a grid's nodes, those without a value aside.
 Equidistancia equidistancia(const Rejilla& rejilla);
 

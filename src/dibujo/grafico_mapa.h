@@ -1,7 +1,7 @@
 #pragma once
 // The widgets of the drawdown map's window: the map itself, which tells where the cursor is and
-// how the wheel and a drag would move the view, and the time slider, which marks the pumping
-// time of the results.
+// how the wheel, a drag or the keyboard would move the view, and the time slider, which marks
+// the pumping time of the results.
 
 #include <QSlider>
 #include <QWidget>
@@ -26,9 +26,9 @@ class GraficoMapa : public QWidget {
     // The cursor is over the plot at (x, y) metres; or has left it.
     void cursor(double x, double y);
     void cursorFuera();
-    // The wheel asks for the view scaled by `factor` about (x, y).
+    // The wheel, or + and -, ask for the view scaled by `factor` about (x, y).
     void zoom(double factor, double x, double y);
-    // A drag has moved the plot by (dx, dy) metres.
+    // A drag, or an arrow key, has moved the plot by (dx, dy) metres.
     void arrastre(double dx, double dy);
     void redimensionado();
 
@@ -38,6 +38,7 @@ class GraficoMapa : public QWidget {
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void wheelEvent(QWheelEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
     void leaveEvent(QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 

@@ -5,8 +5,9 @@
 #include <cmath>
 
 #include "chart/escala_ejes.h"
+#include "dibujo/colores_mapa.h"
+#include "dibujo/etiquetas_isolineas.h"
 #include "dibujo/pintar_mapa.h"
-#include "dibujo/rampa_viridis.h"
 #include "dibujo/texto_numero.h"
 #include "model/numeros.h"
 
@@ -19,75 +20,10 @@ constexpr double margen_superior = 12;
 constexpr double margen_derecho = 118;   // the colour bar, its labels and its title
 constexpr size_t nombres_maximos = 300;  // beyond, the names would hide the map
 
-// Light for a small drawdown and dark for a large one, as the plan chart's classes.
-const std::array<QColor, 7>& secuencial = rampa_viridis;
-// Where injection raises the water: blue below zero, white at zero, red above.
-const std::array<QColor, 7> divergente = {QColor(0x21, 0x66, 0xAC), QColor(0x67, 0xA9, 0xCF),
-                                          QColor(0xD1, 0xE5, 0xF0), QColor(0xF7, 0xF7, 0xF7),
-                                          QColor(0xFD, 0xDB, 0xC7), QColor(0xEF, 0x8A, 0x62),
-                                          QColor(0xB2, 0x18, 0x2B)};
-const QColor sin_valor(0xC8, 0xC8, 0xC8);
-
-QColor en_rampa(const std::array<QColor, 7>& rampa, double t) {
-    t = std::clamp(t, 0.0, 1.0) * static_cast<double>(rampa.size() - 1);
-    const auto i = std::min(static_cast<size_t>(t), rampa.size() - 2);
-    const double f = t - static_cast<double>(i);
-    const QColor& a = rampa[i];
-    const QColor& b = rampa[i + 1];
-    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * f),
-                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * f),
-                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * f));
-}
-
-// The colour of a value: that of the middle of its band between isolines, so each band is one
-// colour; a diverging ramp, symmetric about zero, when part of the field is negative. Each band's
-// colour is worked out once.
-class Colores {
-  public:
-    explicit Colores(const DibujoMapa& m)
-        : m_(m),
-          divergente_(m.minimo < 0 && m.maximo > 0),
-          alcance_(std::max(std::fabs(m.minimo), std::fabs(m.maximo))),
-          intervalo_(m.niveles.intervalo) {
-        if (intervalo_ > 0) {
-            primera_ = std::floor(m.minimo / intervalo_);
-            const double ultima = std::floor(m.maximo / intervalo_);
-            for (double b = primera_; b <= ultima; ++b)
-                bandas_.push_back(calcular((b + 0.5) * intervalo_));
-        }
-    }
-
-    QRgb de(double v) const {
-        if (!std::isfinite(v)) return sin_valor.rgb();
-        if (intervalo_ > 0) {
-            const double b = std::floor(v / intervalo_) - primera_;
-            if (b >= 0 && b < static_cast<double>(bandas_.size())) {
-                return bandas_[static_cast<size_t>(b)];
-            }
-            return calcular((std::floor(v / intervalo_) + 0.5) * intervalo_);
-        }
-        return calcular(v);
-    }
-
-  private:
-    QRgb calcular(double c) const {
-        if (divergente_) return en_rampa(divergente, 0.5 + c / (2 * alcance_)).rgb();
-        const double rango = m_.maximo - m_.minimo;
-        return en_rampa(secuencial, rango > 0 ? (c - m_.minimo) / rango : 0.5).rgb();
-    }
-
-    const DibujoMapa& m_;
-    bool divergente_;
-    double alcance_;
-    double intervalo_;
-    double primera_ = 0;
-    std::vector<QRgb> bandas_;
-};
-
 // The node values interpolated across each pixel, coloured by band.
 QImage bandas(const DibujoMapa& m, QSize pixeles) {
     QImage imagen(pixeles, QImage::Format_RGB32);
-    const Colores colores(m);
+    const ColoresMapa colores(m);
     const Rejilla& r = m.rejilla;
     for (int py = 0; py < pixeles.height(); ++py) {
         const double y = m.vista.ymax - (py + 0.5) / pixeles.height() * m.vista.alto();
@@ -132,78 +68,88 @@ void texto_con_halo(QPainter& p, QPointF donde, const QString& t) {
     p.drawText(donde, t);
 }
 
-// Each isoline, and its level written along it where it runs straight for a while, upright and
-// never over another label.
-void isolineas(QPainter& p, const DibujoMapa& m, const Plano& plano) {
-    std::vector<QRectF> ocupado;
-    const QFontMetricsF letra(p.font());
+// Each isoline as the plot draws it, with its level's text.
+std::vector<LineaDibujada> trazos(const DibujoMapa& m, const Plano& plano) {
+    std::vector<LineaDibujada> lineas;
+    lineas.reserve(m.isolineas.size());
     for (const Isolinea& l : m.isolineas) {
         QPolygonF linea;
         linea.reserve(static_cast<qsizetype>(l.puntos.size()));
         for (const auto& [x, y] : l.puntos) linea << plano.en(x, y);
-        p.setPen(QPen(QColor(0x30, 0x30, 0x30), l.nivel == 0 ? 1.6 : 0.9));
-        p.drawPolyline(linea);
-        const QString etiqueta = texto_numero(l.nivel);
-        const double ancho = letra.horizontalAdvance(etiqueta) + 6;
-        double recorrido = 0;
-        double siguiente = 80;  // where along the line the next label may go
-        for (qsizetype k = 1; k < linea.size(); ++k) {
-            const QLineF tramo(linea[k - 1], linea[k]);
-            recorrido += tramo.length();
-            if (recorrido < siguiente || tramo.length() < 2) continue;
-            const QPointF centro = tramo.center();
-            const QRectF caja(centro - QPointF(ancho / 2, letra.height() / 2),
-                              QSizeF(ancho, letra.height()));
-            if (std::any_of(ocupado.begin(), ocupado.end(),
-                            [&](const QRectF& o) { return o.intersects(caja); }))
-                continue;
-            ocupado.push_back(caja);
-            siguiente = recorrido + 400;
-            double angulo = tramo.angle();  // counter-clockwise, degrees
-            if (angulo > 90 && angulo <= 270) angulo -= 180;
-            p.save();
-            p.translate(centro);
-            p.rotate(-angulo);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(255, 255, 255, 200));
-            p.drawRoundedRect(QRectF(-ancho / 2, -letra.height() / 2, ancho, letra.height()), 3, 3);
-            p.setPen(Qt::black);
-            p.drawText(QRectF(-ancho / 2, -letra.height() / 2, ancho, letra.height()),
-                       Qt::AlignCenter, etiqueta);
-            p.restore();
-        }
+        lineas.push_back({std::move(linea), texto_numero(l.nivel)});
+    }
+    return lineas;
+}
+
+void isolineas(QPainter& p, const DibujoMapa& m, const std::vector<LineaDibujada>& lineas) {
+    for (size_t k = 0; k < lineas.size(); ++k) {
+        p.setPen(QPen(QColor(0x30, 0x30, 0x30), m.isolineas[k].nivel == 0 ? 1.6 : 0.9));
+        p.drawPolyline(lineas[k].puntos);
     }
 }
 
-QPolygonF triangulo(QPointF c, double r, bool invertido) {
-    const double s = invertido ? -1 : 1;
-    return QPolygonF({c + QPointF(0, -r * s), c + QPointF(r, r * s), c + QPointF(-r, r * s)});
+// Each level on a light box along its line.
+void etiquetas(QPainter& p, const std::vector<EtiquetaIsolinea>& lista) {
+    for (const EtiquetaIsolinea& e : lista) {
+        const QRectF caja(QPointF(-e.tamano.width() / 2, -e.tamano.height() / 2), e.tamano);
+        p.save();
+        p.translate(e.centro);
+        p.rotate(-e.angulo);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 200));
+        p.drawRoundedRect(caja, 3, 3);
+        p.setPen(Qt::black);
+        p.drawText(caja, Qt::AlignCenter, e.texto);
+        p.restore();
+    }
+}
+
+constexpr double radio_marca = 6;
+const QPointF desde_la_marca(8, -6);  // where a name's baseline begins
+
+// While few enough show to read them.
+bool con_nombres(const MarcasMapa& m, const Plano& plano, const QRectF& area) {
+    const auto dentro = [&](const MarcaMapa& k) { return area.contains(plano.en(k.x, k.y)); };
+    return static_cast<size_t>(std::count_if(m.pozos.begin(), m.pozos.end(), dentro) +
+                               std::count_if(m.puntos.begin(), m.puntos.end(), dentro)) <=
+           nombres_maximos;
+}
+
+// What the marks in view and their names cover, halo included.
+std::vector<QRectF> cajas_de_marcas(const MarcasMapa& m, const Plano& plano, const QRectF& area,
+                                    const QFontMetricsF& letra) {
+    const bool nombres = con_nombres(m, plano, area);
+    std::vector<QRectF> cajas;
+    for (const std::vector<MarcaMapa>* lista : {&m.pozos, &m.puntos}) {
+        for (const MarcaMapa& k : *lista) {
+            const QPointF c = plano.en(k.x, k.y);
+            if (!area.contains(c)) continue;
+            const double r = radio_marca + 1;
+            cajas.emplace_back(c - QPointF(r, r), QSizeF(2 * r, 2 * r));
+            if (!nombres) continue;
+            const QString t = QString::fromStdString(k.nombre);
+            cajas.emplace_back(c + desde_la_marca - QPointF(1, letra.ascent() + 1),
+                               QSizeF(letra.horizontalAdvance(t) + 2, letra.height() + 2));
+        }
+    }
+    return cajas;
 }
 
 // Pumping wells as red triangles, injecting wells as blue ones pointing down, points as black
 // diamonds; each name beside its mark while there are few enough to read.
 void marcas(QPainter& p, const MarcasMapa& m, const Plano& plano, const QRectF& area) {
-    const auto dentro = [&](const MarcaMapa& k) { return area.contains(plano.en(k.x, k.y)); };
-    const auto vistas =
-        static_cast<size_t>(std::count_if(m.pozos.begin(), m.pozos.end(), dentro) +
-                            std::count_if(m.puntos.begin(), m.puntos.end(), dentro));
-    const bool con_nombres = vistas <= nombres_maximos;
+    const bool nombres = con_nombres(m, plano, area);
     for (const MarcaMapa& k : m.pozos) {
-        if (!dentro(k)) continue;
         const QPointF c = plano.en(k.x, k.y);
-        p.setPen(QPen(Qt::white, 1));
-        p.setBrush(k.inyecta ? QColor(0x1F, 0x4E, 0xB4) : QColor(0xE4, 0x1A, 0x1C));
-        p.drawPolygon(triangulo(c, 6, k.inyecta));
-        if (con_nombres) texto_con_halo(p, c + QPointF(8, -6), QString::fromStdString(k.nombre));
+        if (!area.contains(c)) continue;
+        marca_de_pozo(p, c, k.inyecta);
+        if (nombres) texto_con_halo(p, c + desde_la_marca, QString::fromStdString(k.nombre));
     }
     for (const MarcaMapa& k : m.puntos) {
-        if (!dentro(k)) continue;
         const QPointF c = plano.en(k.x, k.y);
-        p.setPen(QPen(Qt::black, 1.5));
-        p.setBrush(Qt::white);
-        p.drawPolygon(QPolygonF(
-            {c + QPointF(0, -6), c + QPointF(6, 0), c + QPointF(0, 6), c + QPointF(-6, 0)}));
-        if (con_nombres) texto_con_halo(p, c + QPointF(8, -6), QString::fromStdString(k.nombre));
+        if (!area.contains(c)) continue;
+        marca_de_punto(p, c);
+        if (nombres) texto_con_halo(p, c + desde_la_marca, QString::fromStdString(k.nombre));
     }
 }
 
@@ -243,7 +189,7 @@ void ejes(QPainter& p, const DibujoMapa& m, const Plano& plano, const QRectF& ar
 // The bands from the least value (below) to the greatest, each level written beside it.
 void barra_de_color(QPainter& p, const DibujoMapa& m, const QRectF& area) {
     const QRectF barra(area.right() + 14, area.top(), 18, area.height());
-    const Colores colores(m);
+    const ColoresMapa colores(m);
     const double bajo = m.minimo;
     const double alto = m.maximo > m.minimo ? m.maximo : m.minimo + 1;
     const auto y_de = [&](double v) {
@@ -274,40 +220,124 @@ void barra_de_color(QPainter& p, const DibujoMapa& m, const QRectF& area) {
     p.restore();
 }
 
-// A bar of round metres in the lower left corner, half black and half white.
-void barra_de_escala(QPainter& p, const Plano& plano, const QRectF& area) {
-    const double metros = longitud_escala(plano.metros_por_pixel());
-    const double largo = metros / plano.metros_por_pixel();
-    const QPointF origen(area.left() + 12, area.bottom() - 14);
-    const QFontMetricsF letra(p.font());
-    const QString t = texto_numero(metros) + QStringLiteral(" m");
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 210));
-    p.drawRoundedRect(QRectF(origen.x() - 6, origen.y() - letra.height() - 8,
-                             std::max(largo, letra.horizontalAdvance(t)) + 12, letra.height() + 18),
-                      3, 3);
-    p.setPen(Qt::black);
-    p.setBrush(Qt::black);
-    p.drawRect(QRectF(origen.x(), origen.y(), largo / 2, 5));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(origen.x() + largo / 2, origen.y(), largo / 2, 5));
-    p.drawText(QPointF(origen.x(), origen.y() - 4), t);
+// A bar of round metres in the lower left corner, half black and half white, on a light box.
+struct Escala {
+    double metros;
+    double largo;    // pixels
+    QPointF origen;  // the bar's upper left corner
+    QString texto;
+    QRectF caja;
+};
+
+Escala escala(const Plano& plano, const QRectF& area, const QFontMetricsF& letra) {
+    Escala e;
+    e.metros = longitud_escala(plano.metros_por_pixel());
+    e.largo = e.metros / plano.metros_por_pixel();
+    e.origen = QPointF(area.left() + 12, area.bottom() - 14);
+    e.texto = texto_numero(e.metros) + QStringLiteral(" m");
+    e.caja = QRectF(e.origen.x() - 6, e.origen.y() - letra.height() - 8,
+                    std::max(e.largo, letra.horizontalAdvance(e.texto)) + 12, letra.height() + 18);
+    return e;
 }
 
-void sistema(QPainter& p, const DibujoMapa& m, const QRectF& area) {
-    if (m.sistema.empty()) return;
-    const QString t = QString::fromStdString(m.sistema);
-    const QFontMetricsF letra(p.font());
-    const QRectF caja(area.right() - letra.horizontalAdvance(t) - 14, area.top() + 6,
-                      letra.horizontalAdvance(t) + 8, letra.height() + 4);
+void barra_de_escala(QPainter& p, const Escala& e) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 210));
+    p.drawRoundedRect(e.caja, 3, 3);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::black);
+    p.drawRect(QRectF(e.origen.x(), e.origen.y(), e.largo / 2, 5));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(e.origen.x() + e.largo / 2, e.origen.y(), e.largo / 2, 5));
+    p.drawText(QPointF(e.origen.x(), e.origen.y() - 4), e.texto);
+}
+
+// The system's name in the upper right corner, on a light box; none when it has none.
+QRectF caja_de_sistema(const DibujoMapa& m, const QRectF& area, const QFontMetricsF& letra) {
+    if (m.sistema.empty()) return {area.right() - 6, area.top() + 6, 0, 0};
+    const double ancho = letra.horizontalAdvance(QString::fromStdString(m.sistema));
+    return {area.right() - ancho - 14, area.top() + 6, ancho + 8, letra.height() + 4};
+}
+
+void sistema(QPainter& p, const DibujoMapa& m, const QRectF& caja) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 210));
     p.drawRect(caja);
     p.setPen(Qt::black);
-    p.drawText(caja, Qt::AlignCenter, t);
+    p.drawText(caja, Qt::AlignCenter, QString::fromStdString(m.sistema));
+}
+
+// A north arrow, the map being drawn north up: an arrowhead half black and half white under an
+// "N", on a light box.
+QRectF caja_de_norte(const QRectF& area, double debajo_de, const QFontMetricsF& letra) {
+    const double ancho = 26;
+    return {area.right() - ancho - 6, debajo_de + 6, ancho, letra.height() + 34};
+}
+
+void norte(QPainter& p, const QRectF& caja, const QFontMetricsF& letra) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 210));
+    p.drawRoundedRect(caja, 3, 3);
+    const double cx = caja.center().x();
+    const double arriba = caja.top() + letra.height() + 4;
+    const QPointF punta(cx, arriba);
+    const QPointF base(cx, arriba + 24);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::black);
+    p.drawPolygon(QPolygonF({punta, base, QPointF(cx - 7, arriba + 28)}));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({punta, QPointF(cx + 7, arriba + 28), base}));
+    p.drawText(QRectF(caja.left(), caja.top() + 2, caja.width(), letra.height()), Qt::AlignCenter,
+               QStringLiteral("N"));
+}
+
+// The scale bar, the system's box and the north arrow, where the plot puts them.
+struct Adornos {
+    Escala escala;
+    QRectF sistema;  // empty when not drawn
+    QRectF norte;
+};
+
+Adornos adornos(const DibujoMapa& m, const Plano& plano, const QRectF& area,
+                const QFontMetricsF& letra, const OpcionesMapa& opciones) {
+    Adornos a;
+    a.escala = escala(plano, area, letra);
+    a.sistema = opciones.sistema && !m.sistema.empty() ? caja_de_sistema(m, area, letra)
+                                                       : QRectF(area.right() - 6, area.top(), 0, 0);
+    a.norte = caja_de_norte(area, a.sistema.bottom(), letra);
+    return a;
+}
+
+// What the isolines' labels keep off: the marks and their names, the scale bar, the system
+// and the north arrow.
+std::vector<QRectF> ocupado(const DibujoMapa& m, const Plano& plano, const QRectF& area,
+                            const QFontMetricsF& letra, const OpcionesMapa& opciones,
+                            const Adornos& a) {
+    std::vector<QRectF> cajas;
+    if (m.marcas) cajas = cajas_de_marcas(*m.marcas, plano, area, letra);
+    cajas.push_back(a.escala.caja);
+    if (!a.sistema.isEmpty()) cajas.push_back(a.sistema);
+    if (opciones.norte) cajas.push_back(a.norte);
+    return cajas;
 }
 
 }  // namespace
+
+void marca_de_pozo(QPainter& p, QPointF c, bool inyecta) {
+    const double s = inyecta ? -radio_marca : radio_marca;
+    p.setPen(QPen(Qt::white, 1));
+    p.setBrush(inyecta ? QColor(0x1F, 0x4E, 0xB4) : QColor(0xE4, 0x1A, 0x1C));
+    p.drawPolygon(
+        QPolygonF({c + QPointF(0, -s), c + QPointF(radio_marca, s), c + QPointF(-radio_marca, s)}));
+}
+
+void marca_de_punto(QPainter& p, QPointF c) {
+    const double r = radio_marca;
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(Qt::white);
+    p.drawPolygon(
+        QPolygonF({c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r), c + QPointF(-r, 0)}));
+}
 
 QRectF area_de_trazado(QSizeF tamano) {
     return {margen_izquierdo, margen_superior,
@@ -315,7 +345,17 @@ QRectF area_de_trazado(QSizeF tamano) {
             std::max(tamano.height() - margen_superior - margen_inferior, 10.0)};
 }
 
-void pintar_mapa(QPainter& p, QSizeF tamano, const DibujoMapa& m) {
+std::vector<EtiquetaIsolinea> etiquetas_del_mapa(const DibujoMapa& m, QSizeF tamano,
+                                                 const QFontMetricsF& letra,
+                                                 const OpcionesMapa& opciones) {
+    const QRectF area = area_de_trazado(tamano);
+    const Plano plano(m.vista, area);
+    return colocar_etiquetas(
+        trazos(m, plano), letra, area,
+        ocupado(m, plano, area, letra, opciones, adornos(m, plano, area, letra, opciones)));
+}
+
+void pintar_mapa(QPainter& p, QSizeF tamano, const DibujoMapa& m, const OpcionesMapa& opciones) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRectF(QPointF(0, 0), tamano), Qt::white);
@@ -323,12 +363,18 @@ void pintar_mapa(QPainter& p, QSizeF tamano, const DibujoMapa& m) {
     const Plano plano(m.vista, area);
     const double densidad = std::max(1.0, p.device()->devicePixelRatioF());
     p.drawImage(area, bandas(m, (area.size() * densidad).toSize()));
+    const QFontMetricsF letra(p.font());
+    const Adornos a = adornos(m, plano, area, letra, opciones);
+    const std::vector<LineaDibujada> lineas = trazos(m, plano);
     p.save();
     p.setClipRect(area);
-    isolineas(p, m, plano);
+    isolineas(p, m, lineas);
+    etiquetas(p,
+              colocar_etiquetas(lineas, letra, area, ocupado(m, plano, area, letra, opciones, a)));
     if (m.marcas) marcas(p, *m.marcas, plano, area);
-    barra_de_escala(p, plano, area);
-    sistema(p, m, area);
+    barra_de_escala(p, a.escala);
+    if (!a.sistema.isEmpty()) sistema(p, m, a.sistema);
+    if (opciones.norte) norte(p, a.norte, letra);
     p.restore();
     ejes(p, m, plano, area);
     barra_de_color(p, m, area);

@@ -7,7 +7,10 @@
 #include <cmath>
 
 #include "adaptadores/apariencia.h"
+#include "adaptadores/marco_de_foco.h"
 #include "chart/vista_mapa.h"
+#include "dibujo/lamina_mapa.h"
+#include "dibujo/pintar_grafico.h"
 #include "dibujo/texto_numero.h"
 #include "forms/filtro_caracteres.h"
 #include "forms/guardar_grafico.h"
@@ -16,7 +19,17 @@
 #include "ui_frmMapa.h"
 
 namespace abat {
-namespace {}  // namespace
+namespace {
+
+// The map's letter as the screen shows it, in pixels: a picture, an SVG and a PDF, whatever their
+// resolution, set its texts as the window does.
+QFont letra_en_pixeles(const QWidget* control) {
+    QFont f = control->font();
+    f.setPixelSize(QFontInfo(f).pixelSize());
+    return f;
+}
+
+}  // namespace
 
 std::vector<std::vector<std::string>> tabla_de_rejilla(const Rejilla& r) {
     std::vector<std::vector<std::string>> filas;
@@ -36,12 +49,14 @@ frmMapa::frmMapa(Dialogos& dialogos, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::frmMapa>()), dialogos_(dialogos) {
     ui_->setupUi(this);
     fuente_de_ventana(this, 8.25);
+    reservarLinea();
     new FiltroCaracteres(ui_->txtTiempoMapa, admitido_en_tiempo, ui_->txtIntervalo);
     new FiltroCaracteres(ui_->txtIntervalo, admitido_en_tiempo, ui_->graficoMapa);
     connect(ui_->sldTiempo, &QSlider::valueChanged, this, &frmMapa::alMoverDeslizador);
     connect(ui_->txtTiempoMapa, &QLineEdit::editingFinished, this, &frmMapa::alEscribirTiempo);
     connect(ui_->txtIntervalo, &QLineEdit::editingFinished, this, &frmMapa::alEscribirIntervalo);
     GraficoMapa* g = ui_->graficoMapa;
+    marcar_foco(g);  // where + and - zoom and the arrows pan
     connect(g, &GraficoMapa::cursor, this, &frmMapa::cursorMovido);
     connect(g, &GraficoMapa::cursorFuera, this, [this] { mostrarLinea({}); });
     connect(g, &GraficoMapa::zoom, this, [this](double factor, double x, double y) {
@@ -59,7 +74,7 @@ frmMapa::frmMapa(Dialogos& dialogos, QWidget* parent)
     g->addAction(accion(g, QStringLiteral("Vista inicial"), "accionVistaInicial",
                         [this] { cambiarVista(inicial_); }));
     menu_de_grafico(
-        g, [g] { return g->mapa() ? g->grab() : QPixmap(); }, [this] { guardarImagen(); });
+        g, [this] { return copiaDelMapa(); }, [this] { guardarImagen(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, [this] { parentWidget()->close(); });
@@ -112,6 +127,20 @@ void frmMapa::mostrar(std::shared_ptr<const DibujoMapa> mapa) {
 
 void frmMapa::mostrarLinea(const QString& texto) {
     ui_->lblCursor->setText(texto);
+    ui_->lblCursor->setToolTip(texto);  // all of it, where the window cuts it
+}
+
+// The line under the map keeps its height whether it says something or not, and its text never
+// widens the window: the map keeps its size, and so its interval, when the cursor enters it.
+void frmMapa::reservarLinea() {
+    QLabel* linea = ui_->lblCursor;
+    linea->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    const QString antes = linea->text();
+    linea->setText(QStringLiteral("X = 0.0 m, Y = 0.0 m: 0.0000 m"));
+    const int con_texto = linea->sizeHint().height();
+    linea->setText(QString());
+    linea->setFixedHeight(std::max(con_texto, linea->sizeHint().height()));
+    linea->setText(antes);
 }
 
 void frmMapa::alMoverDeslizador(int posicion) {
@@ -169,19 +198,35 @@ void frmMapa::copiarDatos() const {
     if (const auto& m = ui_->graficoMapa->mapa()) copiar_celdas(tabla_de_rejilla(m->rejilla));
 }
 
-// The file's map is computed again at the file's own resolution.
+// The map as shown, on a sheet for a report, at the screen's density.
+QPixmap frmMapa::copiaDelMapa() const {
+    const std::shared_ptr<const DibujoMapa> m = ui_->graficoMapa->mapa();
+    if (!m) return {};
+    const QString titulo = windowTitle();
+    const QFont letra = letra_en_pixeles(ui_->graficoMapa);
+    return QPixmap::fromImage(imagen_de(
+        [&](QPainter& pintor, QSizeF tamano) {
+            pintor.setFont(letra);
+            pintar_lamina(pintor, tamano, *m, titulo);
+        },
+        tamano_lamina(QSizeF(ui_->graficoMapa->size())).toSize(),
+        ui_->graficoMapa->devicePixelRatioF()));
+}
+
+// On a sheet for a report; its map, of the view shown, is computed again at the file's own
+// resolution.
 void frmMapa::guardarImagen() {
     const auto actual = ui_->graficoMapa->mapa();
     if (!actual) return;
     guardar_grafico(
-        dialogos_, ui_->graficoMapa->size(),
+        dialogos_, tamano_lamina(QSizeF(ui_->graficoMapa->size())).toSize(),
         [this, actual](QPainter& pintor, QSizeF tamano) {
             const double densidad = std::max(1.0, pintor.device()->devicePixelRatioF());
+            const QSizeF trazado = area_de_trazado(zona_del_mapa(tamano).size()).size();
             std::shared_ptr<const DibujoMapa> mapa = actual;
-            if (recomponer_) {
-                mapa = recomponer_((area_de_trazado(tamano).size() * densidad).toSize());
-            }
-            pintar_mapa(pintor, tamano, mapa ? *mapa : *actual);
+            if (recomponer_) mapa = recomponer_((trazado * densidad).toSize());
+            pintor.setFont(letra_en_pixeles(ui_->graficoMapa));
+            pintar_lamina(pintor, tamano, mapa ? *mapa : *actual, windowTitle());
         },
         windowTitle());
 }

@@ -5,6 +5,7 @@
 // interval, the view or its size change.
 
 #include <QAction>
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -58,7 +59,9 @@ class frmMapa : public QWidget {
     void alEscribirIntervalo();
     void cambiarVista(const VistaMapa& vista);
     void copiarDatos() const;
+    QPixmap copiaDelMapa() const;
     void guardarImagen();
+    void reservarLinea();
 
     std::unique_ptr<Ui::frmMapa> ui_;
     Dialogos& dialogos_;

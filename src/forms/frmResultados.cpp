@@ -1,12 +1,12 @@
 #include "forms/frmResultados.h"
 
 #include <QAction>
-#include <QFocusFrame>
 #include <QIcon>
 #include <stdexcept>
 
 #include "adaptadores/apariencia.h"
 #include "adaptadores/flex_grid.h"
+#include "adaptadores/marco_de_foco.h"
 #include "adaptadores/pulsar_con_enter.h"
 #include "forms/menu_tabla.h"
 #include "model/errores.h"
@@ -74,10 +74,10 @@ frmResultados::frmResultados(QWidget* parent)
     ui_->MSFlexGrid1->setAccessibleName(ui_->Frame2->title());
     ui_->Image1->setAccessibleName(QStringLiteral("Gráfico de abatimientos"));
     // The chart takes the focus by Tab, first, so that the Menu key reaches its commands; a
-    // focus frame shows where the keyboard is.
+    // frame shows it while the keyboard is there.
     ui_->Image1->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(ui_->Image1, ui_->cmdTerminar);
-    (new QFocusFrame(this))->setWidget(ui_->Image1);
+    marcar_foco(ui_->Image1);
     describir_controles(this);
 }
 

@@ -10,6 +10,7 @@
 
 #include "model/registros.h"
 #include "model/rejilla.h"
+#include "sig/estilos_qgis.h"
 #include "sig/sistema_coordenadas.h"
 
 namespace abat {
@@ -37,8 +38,10 @@ struct CapasSig {
 // abatimiento in m, tiempo in days) and the raster "abatimiento" (the grid; Float32, the widest
 // that a GeoPackage raster holds). A field of more wells than a table holds columns (1,995) has
 // the shares in the table "partes" instead (punto, pozo, abatimiento: a row per point and well,
-// the well by its name as in "pozos").
-void exportar_geopackage(const std::string& ruta, const CapasSig& capas);
+// the well by its name as in "pozos"). QGIS's default styles of the layers come with them, the
+// raster's in the classes of `raster` (see estilos_qgis.h).
+void exportar_geopackage(const std::string& ruta, const CapasSig& capas,
+                         const EstiloRaster& raster = {});
 
 // The grid alone, Float64: GeoTIFF (.tif), or ESRI ASCII grid (.asc, with a .prj beside it when
 // the study has a system). Nodes without a value hold the band's no-data value.

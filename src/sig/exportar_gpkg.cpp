@@ -171,12 +171,15 @@ bool escribir_raster(const std::string& ruta, const Rejilla& r, OGRSpatialRefere
 
 }  // namespace
 
-void exportar_geopackage(const std::string& ruta, const CapasSig& capas) {
+void exportar_geopackage(const std::string& ruta, const CapasSig& capas,
+                         const EstiloRaster& raster) {
     const SesionGdal sesion;
     const auto srs = referencia(capas.sistema);
+    const bool con_raster = capas.rejilla.nx > 0 && capas.rejilla.ny > 0;
     escribir_entero(ruta, [&](const std::string& temporal) {
         return escribir_vectores(temporal, capas, srs.get()) &&
-               escribir_raster(temporal, capas.rejilla, srs.get());
+               escribir_raster(temporal, capas.rejilla, srs.get()) &&
+               escribir_estilos(temporal, con_raster ? raster : EstiloRaster{});
     });
 }
 

@@ -94,8 +94,9 @@ Importacion importar_capa(const std::string& ruta, Registro tipo, const Sistema&
     if (!hay_modulo()) return {{}, std::nullopt, rechazo_sin_modulo()};
     return funciones().importar_capa(ruta, tipo, estudio);
 }
-void exportar_geopackage(const std::string& ruta, const CapasSig& capas) {
-    funciones().exportar_geopackage(ruta, capas);
+void exportar_geopackage(const std::string& ruta, const CapasSig& capas,
+                         const EstiloRaster& raster) {
+    funciones().exportar_geopackage(ruta, capas, raster);
 }
 void exportar_geotiff(const std::string& ruta, const Rejilla& rejilla, const Sistema& sistema) {
     funciones().exportar_geotiff(ruta, rejilla, sistema);

@@ -15,6 +15,7 @@
 #include "app/programa.h"
 #include "app/ruta_grafico.h"
 #include "dibujo/grafico_mapa.h"
+#include "dibujo/lamina_mapa.h"
 #include "estudio/archivo_estudio.h"
 #include "forms/frmCurvaTiempo.h"
 #include "model/filas.h"
@@ -245,7 +246,7 @@ class TestAsistente : public QObject {
         const QString png = t.dir.filePath("mapa.png");
         t.dialogos.archivos = {png};
         control<QAction>(mapa.ventana(), "accionGuardarImagen")->trigger();
-        QCOMPARE(QImage(png).size(), grafico->size() * 2);
+        QCOMPARE(QImage(png).size(), (tamano_lamina(QSizeF(grafico->size())) * 2).toSize());
         // Closed while a map of another time is computed, and opened again: every map the new
         // window shows is of its own time.
         DatosCalculo campo = datos_de_prueba();

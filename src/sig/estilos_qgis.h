@@ -1,0 +1,37 @@
+#pragma once
+// QGIS's styles of the GeoPackage's layers, so that QGIS opens the file looking like the
+// program's map: the raster in the map's bands and colours, the isolines labelled with their
+// level, the wells (pumping red, injecting blue) and the points labelled with their names. Kept
+// as QGIS keeps a layer's default style in a GeoPackage: a row of its table "layer_styles" each,
+// the style as a QML document.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace abat {
+
+// One band of the map's raster, or one stop of a continuous ramp (desde = hasta).
+struct ClaseRaster {
+    double desde = 0.0;  // m
+    double hasta = 0.0;
+    std::uint32_t rgb = 0;  // 0xRRGGBB
+};
+
+struct EstiloRaster {
+    std::vector<ClaseRaster> clases;  // from the least value up; none: no style for the raster
+    bool continuo = false;            // the colours interpolated between the stops
+};
+
+// The QML documents, as QGIS reads them.
+std::string qml_raster(const EstiloRaster& estilo);
+std::string qml_isolineas();
+std::string qml_pozos();
+std::string qml_puntos();
+
+// Adds the table "layer_styles" to the GeoPackage just written at `ruta`, with the default style
+// of its layers "pozos", "puntos" and "isolineas" and, when it has classes, of its raster
+// "abatimiento". False when GDAL cannot.
+bool escribir_estilos(const std::string& ruta, const EstiloRaster& raster);
+
+}  // namespace abat

@@ -1,0 +1,249 @@
+// The map's window as a report needs it and as the keyboard drives it: the picture saved or
+// copied is a sheet with a title, the time, the system, a north arrow and a legend; the line
+// under the map never changes the map's size; + and - zoom and the arrows pan; the plan chart and
+// the map show when they have the focus.
+
+#include <QSignalSpy>
+#include <QXmlStreamReader>
+
+#include "calc/campo_pozos.h"
+#include "chart/composicion_mapa.h"
+#include "chart/vista_mapa.h"
+#include "dibujo/grafico_mapa.h"
+#include "dibujo/lamina_mapa.h"
+#include "forms/frmMapa.h"
+#include "forms/frmResultados.h"
+#include "support/controles.h"
+#include "support/dialogos_guionados.h"
+
+using namespace abat;
+using namespace abat::prueba;
+
+namespace {
+
+Pozo pozo(const char* nombre, double caudal, double x, double y) {
+    return {nombre, 0.3, {Lectura::numero, caudal}, x, y};
+}
+
+// The window of a map of `datos`, shown at 860 × 660 and computing its maps as the program does.
+struct VentanaDeMapa {
+    DialogosGuionados dialogos;
+    DatosCalculo datos;
+    CampoPozos campo{datos};
+    std::string sistema;
+    frmMapa ventana{dialogos};
+
+    VentanaDeMapa(DatosCalculo d, std::string s) : datos(std::move(d)), sistema(std::move(s)) {
+        ventana.resize(860, 660);
+        ventana.prepararTiempo(datos.tiempo);
+        ventana.prepararVista({-100, 400, -150, 250});
+        ventana.setRecomponer([this](QSize pixeles) { return componer(pixeles); });
+        ventana.show();
+        if (!QTest::qWaitForWindowExposed(&ventana)) qFatal("the map did not show");
+        QTest::qWait(200);  // past the request its first size makes
+        ventana.mostrar(componer(ventana.pixeles()));
+    }
+    std::shared_ptr<const DibujoMapa> componer(QSize pixeles) const {
+        DibujoMapa d =
+            componer_mapa(campo, marcas_de(datos), ventana.tiempo(),
+                          a_igual_escala(ventana.vista(), pixeles.width(), pixeles.height()),
+                          pixeles.width(), pixeles.height());
+        d.sistema = sistema;
+        return std::make_shared<const DibujoMapa>(std::move(d));
+    }
+    GraficoMapa* grafico() { return control<GraficoMapa>(&ventana, "graficoMapa"); }
+};
+
+// Every text of an SVG file.
+QStringList textos_svg(const QString& ruta) {
+    QFile archivo(ruta);
+    if (!archivo.open(QIODevice::ReadOnly)) return {};
+    QXmlStreamReader xml(&archivo);
+    QStringList textos;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text") {
+            textos << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+        }
+    }
+    return textos;
+}
+
+bool marcado(const QImage& imagen, int x, int y) {
+    return imagen.pixelColor(x, y) == QApplication::palette().color(QPalette::Highlight);
+}
+
+}  // namespace
+
+class TestVentanaMapa : public QObject {
+    Q_OBJECT
+  private slots:
+    void hojaGuardada_data() {
+        QTest::addColumn<double>("tiempo");
+        QTest::addColumn<bool>("inyeccion");
+        QTest::addColumn<QString>("sistema");
+        QTest::addColumn<QStringList>("estan");
+        QTest::addColumn<QStringList>("faltan");
+        QTest::newRow("30 days, a system, a well injecting")
+            << 30.0 << true << "EPSG:25830 · ETRS89 / UTM huso 30N"
+            << QStringList{"t = 30 días", "EPSG:25830 · ETRS89 / UTM huso 30N", "Pozo de bombeo",
+                           "Pozo de inyección", "Punto de cálculo"}
+            << QStringList{"Coordenadas locales"};
+        QTest::newRow("1 day, local coordinates, wells pumping")
+            << 1.0 << false << ""
+            << QStringList{"t = 1 día", "Coordenadas locales", "Pozo de bombeo", "Punto de cálculo"}
+            << QStringList{"t = 1 días", "Pozo de inyección"};
+    }
+    // "Guardar imagen…" as SVG: the sheet's title, time, system, legend and north arrow are its
+    // texts, beside the map's own (axes, colour bar, scale bar).
+    void hojaGuardada() {
+        QFETCH(double, tiempo);
+        QFETCH(bool, inyeccion);
+        QFETCH(QString, sistema);
+        QFETCH(QStringList, estan);
+        QFETCH(QStringList, faltan);
+        VentanaDeMapa v({0.01,
+                         2e-4,
+                         tiempo,
+                         {pozo("P1", 0.05, 100, 0), pozo("P2", inyeccion ? -0.03 : 0.02, 250, 100)},
+                         {{"A", 0, 0}}},
+                        sistema.toStdString());
+        QTemporaryDir dir;
+        const QString svg = dir.filePath("mapa.svg");
+        v.dialogos.archivos = {svg};
+        control<QAction>(&v.ventana, "accionGuardarImagen")->trigger();
+        const QStringList textos = textos_svg(svg);
+        const double intervalo = v.grafico()->mapa()->niveles.intervalo;
+        QVERIFY(intervalo > 0);
+        estan << "Mapa de abatimientos"
+              << "N"
+              << "X [m]"
+              << "Abatimiento [m]"
+              << QStringLiteral("Isolíneas de abatimiento cada %1 m")
+                     .arg(QString::fromStdString(number_to_text(intervalo)));
+        for (const QString& t : estan) QVERIFY2(textos.contains(t), qPrintable(t));
+        for (const QString& t : faltan) QVERIFY2(!textos.contains(t), qPrintable(t));
+        QVERIFY(std::any_of(textos.begin(), textos.end(),
+                            [](const QString& t) { return t.endsWith(" m") && t[0].isDigit(); }));
+    }
+
+    // "Copiar imagen" puts the same sheet on the clipboard, at the screen's density: the map's
+    // width, taller by the title and the legend, whose pumping well is red.
+    void imagenCopiada() {
+        VentanaDeMapa v({0.01, 2e-4, 30, {pozo("P1", 0.05, 100, 0)}, {}}, "");
+        control<QAction>(&v.ventana, "accionCopiarImagen")->trigger();
+        const QImage copia = QApplication::clipboard()->image();
+        const QSizeF hoja = tamano_lamina(QSizeF(v.grafico()->size()));
+        QCOMPARE(copia.size(), (hoja * v.grafico()->devicePixelRatioF()).toSize());
+        const QRectF leyenda(0, zona_del_mapa(hoja).bottom(), hoja.width(),
+                             hoja.height() - zona_del_mapa(hoja).bottom());
+        bool rojo = false;
+        for (int y = int(leyenda.top()); y < int(leyenda.bottom()); ++y) {
+            for (int x = 0; x < copia.width(); ++x) {
+                const QColor c = copia.pixelColor(x, y);
+                rojo = rojo || (c.red() > 200 && c.green() < 60 && c.blue() < 60);
+            }
+        }
+        QVERIFY(rojo);
+    }
+
+    // The line under the map tells the cursor's place, or why a map is not drawn: the map keeps
+    // its size, so its view and its interval, whatever the line says.
+    void lineaSinEfectoEnElMapa() {
+        VentanaDeMapa v({0.01, 2e-4, 1, {pozo("P1", 0.05, 100, 0)}, {}}, "");
+        QSignalSpy pedidos(&v.ventana, &frmMapa::mapaPedido);
+        const QSize antes = v.ventana.pixeles();
+        for (const QString& linea :
+             {QStringLiteral("X = 192.7 m, Y = 67.5 m: 3.4063 m"),
+              QStringLiteral("No se puede dibujar el mapa a los 1000000 días: el cálculo no "
+                             "puede continuar, desbordamiento numérico en la función de pozo "
+                             "del pozo 1 en el punto de la malla más cercano a él"),
+              QString()}) {
+            v.ventana.mostrarLinea(linea);
+            QTest::qWait(200);  // laid out, and past the wait for a new size
+            QCOMPARE(v.ventana.pixeles(), antes);
+            QCOMPARE(v.ventana.size(), QSize(860, 660));
+        }
+        QCOMPARE(pedidos.count(), 0);
+    }
+
+    void teclado_data() {
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<double>("escala");  // of the view's width
+        QTest::addColumn<double>("dx");      // of the centre, in view widths
+        QTest::addColumn<double>("dy");      // in view heights
+        QTest::newRow("+") << int(Qt::Key_Plus) << 0.8 << 0.0 << 0.0;
+        QTest::newRow("=, the plus under Shift") << int(Qt::Key_Equal) << 0.8 << 0.0 << 0.0;
+        QTest::newRow("-") << int(Qt::Key_Minus) << 1.25 << 0.0 << 0.0;
+        QTest::newRow("left") << int(Qt::Key_Left) << 1.0 << -0.1 << 0.0;
+        QTest::newRow("right") << int(Qt::Key_Right) << 1.0 << 0.1 << 0.0;
+        QTest::newRow("up") << int(Qt::Key_Up) << 1.0 << 0.0 << 0.1;
+        QTest::newRow("down") << int(Qt::Key_Down) << 1.0 << 0.0 << -0.1;
+    }
+    // + and - zoom about the centre as the wheel does, the arrows pan a tenth of the view; each
+    // asks for the map once.
+    void teclado() {
+        QFETCH(int, tecla);
+        QFETCH(double, escala);
+        QFETCH(double, dx);
+        QFETCH(double, dy);
+        VentanaDeMapa v({0.01, 2e-4, 1, {pozo("P1", 0.05, 100, 0)}, {}}, "");
+        QSignalSpy pedidos(&v.ventana, &frmMapa::mapaPedido);
+        const VistaMapa antes = v.ventana.vista();
+        QTest::keyClick(v.grafico(), Qt::Key(tecla));
+        const VistaMapa despues = v.ventana.vista();
+        QCOMPARE(pedidos.count(), 1);
+        QVERIFY(std::fabs(despues.ancho() / antes.ancho() - escala) < 1e-9);
+        const double cx = (despues.xmin + despues.xmax - antes.xmin - antes.xmax) / 2;
+        const double cy = (despues.ymin + despues.ymax - antes.ymin - antes.ymax) / 2;
+        QVERIFY(std::fabs(cx - dx * antes.ancho()) < 1e-9 * antes.ancho());
+        QVERIFY(std::fabs(cy - dy * antes.alto()) < 1e-9 * antes.alto());
+    }
+
+    void marcoDeFoco_data() {
+        QTest::addColumn<QString>("ventana");
+        QTest::newRow("the plan chart, Image1") << "frmResultados";
+        QTest::newRow("the map") << "frmMapa";
+    }
+    // A chart with the keyboard's focus has a frame in the highlight colour at its edges, drawn
+    // on it (so that no container cuts it); without the focus, none.
+    void marcoDeFoco() {
+        QFETCH(QString, ventana);
+        std::unique_ptr<VentanaDeMapa> mapa;
+        std::unique_ptr<frmResultados> resultados;
+        QWidget* grafico = nullptr;
+        QWidget* otro = nullptr;
+        if (ventana == "frmMapa") {
+            mapa = std::make_unique<VentanaDeMapa>(
+                DatosCalculo{0.01, 2e-4, 1, {pozo("P1", 0.05, 100, 0)}, {}}, "");
+            grafico = mapa->grafico();
+            otro = control(&mapa->ventana, "txtIntervalo");
+        } else {
+            resultados = std::make_unique<frmResultados>();
+            resultados->show();
+            QVERIFY(QTest::qWaitForWindowExposed(resultados.get()));
+            QPixmap blanco(resultados->tamanoImagen());
+            blanco.fill(Qt::white);
+            resultados->mostrarGrafico(blanco);
+            grafico = control(resultados.get(), "Image1");
+            otro = control(resultados.get(), "MSFlexGrid1");
+        }
+        grafico->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(grafico->window()));
+        for (const bool foco : {true, false, true}) {
+            (foco ? grafico : otro)->setFocus(Qt::TabFocusReason);
+            QTest::qWait(50);
+            QCOMPARE(grafico->hasFocus(), foco);
+            const QImage imagen = grafico->grab().toImage();
+            const int w = imagen.width() - 1;
+            const int h = imagen.height() - 1;
+            for (const QPoint p :
+                 {QPoint(0, h / 2), QPoint(w, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h)}) {
+                QVERIFY2(marcado(imagen, p.x(), p.y()) == foco,
+                         qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestVentanaMapa)
+#include "test_ventana_mapa.moc"
