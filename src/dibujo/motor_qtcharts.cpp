@@ -305,6 +305,10 @@ QRectF PlanoDibujo::pintar(QPainter& pintor, QSizeF tamano) const {
     return area;
 }
 
+QPointF PlanoDibujo::en_pixeles(const QRectF& area, double x, double y) const {
+    return en_area(area, ex, ey, x, y);
+}
+
 void MotorQtCharts::exportar(const std::string& archivo) {
     escribir_gif(dibujar(), archivo, colores_exactos());
 }

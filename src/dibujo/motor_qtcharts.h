@@ -33,6 +33,8 @@ struct PlanoDibujo {
 
     // Paints the chart over (0, 0, tamano) of the painter's device; gives the plot area.
     QRectF pintar(QPainter& pintor, QSizeF tamano) const;
+    // Where a place (x, y) in metres lies on a plot area painted so.
+    QPointF en_pixeles(const QRectF& area, double x, double y) const;
 };
 
 class MotorQtCharts : public MotorGrafico {

@@ -91,11 +91,8 @@ TEST(Grafico, EveryClassWithNodesShowsInItsOwnColour) {
     // marker (at most 14 pixels from its centre, outline included) is drawn over it. The axes
     // hold every node, one grid step beyond the wells and points.
     const QRectF a = motor.areaTrazado();
-    const EscalaEje ex = escala_automatica(d.xRed[0], d.xRed[22]);
-    const EscalaEje ey = escala_automatica(d.yRed[0], d.yRed[22]);
     const auto pixel = [&](double x, double y) {
-        return QPoint(qRound(a.left() + (x - ex.minimo) / (ex.maximo - ex.minimo) * a.width()),
-                      qRound(a.bottom() - (y - ey.minimo) / (ey.maximo - ey.minimo) * a.height()));
+        return motor.ultimoDibujo()->en_pixeles(a, x, y).toPoint();
     };
     const std::vector<QPoint> marcas = {pixel(100, 200), pixel(300, 400), pixel(300, 200),
                                         pixel(150, 250)};
