@@ -105,7 +105,7 @@ class TestEnsayo : public QObject {
             qobject_cast<QWidget*>(t.v.caracteristicas->parentWidget())->geometry()));
         de_ensayo(t, "txtCaudalEnsayo")->setText("0.02");
         marco(t)->close();
-        QVERIFY(!ventana(t)->isVisible());
+        QVERIFY(!marco(t)->isVisible());
         QVERIFY(t.visible() == t.v.caracteristicas);
         abrir(t);
         QVERIFY(ventana(t)->isVisible());
@@ -119,14 +119,14 @@ class TestEnsayo : public QObject {
         t.hastaResultados();
         abrir(t);
         pulsar(t.v.resultados, "cmdAcuifero");
-        QVERIFY(!ventana(t)->isVisible());
+        QVERIFY(!marco(t)->isVisible());
         pulsar(t.v.caracteristicas, "cmdSiguiente");
         QVERIFY(t.visible() == t.v.resultados);
         QVERIFY(ventana(t)->isVisible());
         marco(t)->close();
         pulsar(t.v.resultados, "cmdAcuifero");
         pulsar(t.v.caracteristicas, "cmdSiguiente");
-        QVERIFY(!ventana(t)->isVisible());
+        QVERIFY(!marco(t)->isVisible());  // not even its empty frame
     }
 
     // Every control by its name, its texts as the program's, each label its box's buddy and
