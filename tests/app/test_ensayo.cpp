@@ -285,6 +285,36 @@ class TestEnsayo : public QObject {
                  d.medidas.size() + d.curvas.size() + d.derivadas.size());
     }
 
+    // The chart's menu copies it and saves it as the other charts are saved: PNG, SVG, PDF, each
+    // with the readings above and the residuals below, titled as the chart.
+    void guardarImagen() {
+        QTemporaryDir dir;
+        Prueba t;
+        abrir(t);
+        preparar(t);
+        ajustar(t);
+        auto* g = de_ensayo<GraficoEnsayo>(t, "graficoEnsayo");
+        QCOMPARE(menu([&] {
+                     emit g->customContextMenuRequested({5, 5});
+                 }),
+                 (QStringList{"accionCopiarImagen", "accionGuardarImagen"}));
+        control<QAction>(g, "accionCopiarImagen")->trigger();
+        QCOMPARE(QApplication::clipboard()->pixmap().size(), g->grab().size());
+        for (const char* tipo : {"png", "svg", "pdf"}) {
+            const QString ruta = dir.filePath(QStringLiteral("ensayo.") + tipo);
+            t.dialogos.archivos = {ruta};
+            control<QAction>(g, "accionGuardarImagen")->trigger();
+            QCOMPARE(t.dialogos.ultimo().propuesto, QString("Ensayo de bombeo- Theis.png"));
+            QVERIFY2(QFileInfo(ruta).size() > 1000, tipo);
+        }
+        const QImage png(dir.filePath("ensayo.png"));
+        QCOMPARE(png.size(), g->size() * 2);
+        QFile svg(dir.filePath("ensayo.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray texto = svg.readAll();
+        QVERIFY(texto.contains("Residuos") && texto.contains("Ensayo de bombeo: Theis"));
+    }
+
     // Readings left out are greyed and out of the fit, which follows at once; put back, the fit
     // is the first again. Leaving them out is a change of the study, kept in its file.
     void excluirCambiaElAjuste() {
