@@ -17,7 +17,8 @@ double redondear(double valor, int cifras) {
     if (valor == 0 || !std::isfinite(valor)) return valor;
     const int k = cifras - 1 - static_cast<int>(std::floor(std::log10(std::fabs(valor))));
     const double potencia = std::pow(10.0, std::abs(k));
-    return k >= 0 ? std::round(valor * potencia) / potencia : std::round(valor / potencia) * potencia;
+    return k >= 0 ? std::round(valor * potencia) / potencia
+                  : std::round(valor / potencia) * potencia;
 }
 
 std::string cita(const std::string& nombre) {
