@@ -21,7 +21,7 @@ constexpr int puntos = 100;
 
 // Wells on a square grid of 10 m, numbers as the program writes them into the cells.
 Estudio grande() {
-    Estudio e{"0.01", "0.0002", {}, {}, "1", "EPSG:25830"};
+    Estudio e{"0.01", "0.0002", {}, {}, "1", "EPSG:25830", {}};
     for (int k = 0; k < pozos; ++k) {
         const int fila = k / 316;
         e.pozos.push_back({"P" + std::to_string(k + 1), "0.3", number_to_text(0.01 + k * 1e-7),

@@ -41,7 +41,13 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
         case Qt::BackgroundRole:
             return QGuiApplication::palette().base();
         case Qt::ForegroundRole:
+            if (atenuada_ && atenuada_(gridRow(index))) {
+                return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+            }
             return QGuiApplication::palette().text();
+        case Qt::AccessibleDescriptionRole:
+            if (atenuada_ && atenuada_(gridRow(index))) return motivo_;
+            return {};
         default:
             return {};
     }

@@ -3,6 +3,7 @@
 // header views, the other cells the model's items. The grid stays the one store of record.
 
 #include <QAbstractTableModel>
+#include <functional>
 
 #include "model/grid.h"
 
@@ -21,6 +22,12 @@ class GridTableModel : public QAbstractTableModel, private GridObserver {
     QModelIndex indexOfCell(int row, int col) const;
     int gridRow(const QModelIndex& i) const { return i.row() + grid_.FixedRows(); }
     int gridCol(const QModelIndex& i) const { return i.column() + grid_.FixedCols(); }
+
+    // Rows shown greyed, by grid row, with `motivo` for screen readers: readings left out.
+    void setAtenuada(std::function<bool(int)> atenuada, QString motivo) {
+        atenuada_ = std::move(atenuada);
+        motivo_ = std::move(motivo);
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -42,6 +49,8 @@ class GridTableModel : public QAbstractTableModel, private GridObserver {
 
     Grid& grid_;
     bool reiniciando_ = false;  // between gridAboutToReshape and gridReshaped
+    std::function<bool(int)> atenuada_;
+    QString motivo_;
 };
 
 }  // namespace abat

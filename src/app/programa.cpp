@@ -21,6 +21,7 @@ Programa::Programa(Dialogos& dialogos, std::function<void()> terminar,
                     if (estudios.terminar()) terminar();
                 }),
       estudios(ventanas, asistente, dialogos, carpetaRecuperacion),
+      ensayo(ventanas, estudios, dialogos),
       dialogos_(dialogos) {
     asistente.setGraficar([this](const DatosCalculo& datos) { graficar(datos); });
     QObject::connect(ventanas.resultados, &frmResultados::guardarGraficoPedido, ventanas.resultados,

@@ -7,6 +7,7 @@
 
 #include "adaptadores/dialogos.h"
 #include "app/asistente.h"
+#include "app/ensayo_bombeo.h"
 #include "app/estudios.h"
 #include "app/ventanas.h"
 #include "dibujo/motor_qtcharts.h"
@@ -30,6 +31,7 @@ class Programa {
     Ventanas ventanas;
     Asistente asistente;
     Estudios estudios;
+    EnsayoBombeo ensayo;
     std::string archivoGrafico;  // where the chart is written; empty: beside the program
 
   private:

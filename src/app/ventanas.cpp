@@ -6,11 +6,13 @@ Ventanas::Ventanas(Declaraciones& d, Dialogos& dialogos)
     : caracteristicas(new frmCaracteristicas(d, dialogos)),
       noPozos(new frmNoPozos(dialogos)),
       coordAbat(new frmCoordAbat(dialogos)),
-      resultados(new frmResultados()) {
+      resultados(new frmResultados()),
+      ensayo(new frmEnsayo(dialogos)) {
     for (QWidget* hijo :
          std::initializer_list<QWidget*>{caracteristicas, noPozos, coordAbat, resultados}) {
         principal.agregar(hijo);
     }
+    principal.agregarVentana(ensayo);
 }
 
 }  // namespace abat

@@ -95,6 +95,8 @@ Estudio estudio_de(Ventanas& v, Editores editores) {
             {celda(columna_punto::nombre), celda(columna_punto::x), celda(columna_punto::y)});
     }
     e.tiempo = v.coordAbat->tiempo();
+    if (editores == Editores::cerrar) v.ensayo->terminarEdicion();
+    e.ensayo = v.ensayo->ensayo();
     return e;
 }
 
@@ -118,6 +120,7 @@ void llenar_ventanas(Ventanas& v, const Estudio& e) {
             {{columna_punto::nombre, p.nombre}, {columna_punto::x, p.x}, {columna_punto::y, p.y}}};
     });
     if (v.coordAbat->tiempo() != e.tiempo) v.coordAbat->setTiempo(QString::fromStdString(e.tiempo));
+    v.ensayo->setEnsayo(e.ensayo);
 }
 
 QWidget* ventana_incompleta(Ventanas& v) {

@@ -12,11 +12,19 @@ namespace abat::campos {
 inline constexpr std::array<const char*, 5> pozo = {"nombre", "diametro", "caudal", "x", "y"};
 inline constexpr std::array<const char*, 3> punto = {"nombre", "x", "y"};
 
+// A reading of the pumping test; "excluida", true, follows on a reading left out of the fit.
+inline constexpr std::array<const char*, 4> medida = {"piezometro", "r", "t", "s"};
+inline constexpr const char* excluida = "excluida";
+
 inline std::array<std::string_view, 5> textos(const PozoTexto& p) {
     return {p.nombre, p.diametro, p.caudal, p.x, p.y};
 }
 inline std::array<std::string_view, 3> textos(const PuntoTexto& p) {
     return {p.nombre, p.x, p.y};
+}
+
+inline std::array<std::string_view, 4> textos(const MedidaTexto& m) {
+    return {m.piezometro, m.r, m.t, m.s};
 }
 
 }  // namespace abat::campos

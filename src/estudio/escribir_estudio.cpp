@@ -69,11 +69,30 @@ void tabla(std::string& out, const char* clave, const std::vector<Registro>& reg
     out += registros.empty() ? "],\n" : "\n  ],\n";
 }
 
+// "ensayo": {the test's boxes, then its readings, one a line}; a reading left out of the fit
+// ends with "excluida": true.
+void ensayo(std::string& out, const EnsayoTexto& e) {
+    out += ",\n  \"ensayo\": ";
+    objeto<3>(out, {"caudal", "unidad_tiempo", "fin_bombeo"},
+              {e.caudal, e.unidad_tiempo, e.fin_bombeo});
+    out.pop_back();  // the boxes' object goes on with the readings
+    out += ",\n    \"medidas\": [";
+    for (size_t k = 0; k < e.medidas.size(); ++k) {
+        out += k == 0 ? "\n      " : ",\n      ";
+        objeto(out, campos::medida, campos::textos(e.medidas[k]));
+        if (e.medidas[k].excluida) {
+            out.pop_back();
+            out += ", \"" + std::string(campos::excluida) + "\": true}";
+        }
+    }
+    out += e.medidas.empty() ? "]}" : "\n    ]}";
+}
+
 }  // namespace
 
 std::string escribir_estudio(const Estudio& e) {
     std::string out = "{\n  \"formato\": \"abatimientos\",\n  \"version\": 1,\n  \"acuifero\": ";
-    out.reserve(64 * (e.pozos.size() + e.puntos.size()) + 256);
+    out.reserve(64 * (e.pozos.size() + e.puntos.size() + e.ensayo.medidas.size()) + 256);
     objeto<2>(out, {"T", "S"}, {e.T, e.S});
     out += ",\n";
     tabla(out, "pozos", e.pozos, campos::pozo);
@@ -84,6 +103,7 @@ std::string escribir_estudio(const Estudio& e) {
         out += ",\n  \"crs\": ";
         texto_json(out, *e.crs);
     }
+    if (!e.ensayo.vacio()) ensayo(out, e.ensayo);
     out += "\n}\n";
     return out;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ensayo.h"
 #include "model/registros.h"
 
 namespace abat {
@@ -18,6 +19,8 @@ struct Estudio {
     std::string tiempo;  // days
     // The coordinates' reference system as written ("EPSG:25830"); none: local coordinates.
     std::optional<std::string> crs;
+    // The pumping test the aquifer may be fitted to; empty: none.
+    EnsayoTexto ensayo;
 
     bool operator==(const Estudio&) const = default;
 };

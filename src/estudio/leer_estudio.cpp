@@ -136,6 +136,65 @@ std::vector<PuntoTexto> puntos(const QJsonObject& raiz) {
     return puntos;
 }
 
+// Reading k (from 1) of the test: exactly its fields, and "excluida", a boolean, if it is left
+// out.
+MedidaTexto medida(const QJsonValue& v, qsizetype k) {
+    const std::string esta = "la medida " + std::to_string(k) + " del ensayo";
+    if (!v.isObject()) rechazar(esta + " no es un objeto");
+    const QJsonObject o = v.toObject();
+    std::array<std::string, campos::medida.size()> textos;
+    for (size_t i = 0; i < textos.size(); ++i) {
+        const char* campo = campos::medida[i];
+        const QJsonValue c = o.value(QLatin1StringView(campo));
+        if (c.isUndefined()) rechazar(esta + " no tiene «" + campo + "»");
+        textos[i] = texto(c, "«" + std::string(campo) + "» de " + esta);
+    }
+    const QJsonValue excluida = o.value(QLatin1StringView(campos::excluida));
+    if (!excluida.isUndefined() && !excluida.isBool())
+        rechazar("«" + std::string(campos::excluida) + "» de " + esta + " no es true ni false");
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        const auto es_clave = [&](const char* campo) {
+            return QLatin1StringView(campo) == it.key();
+        };
+        if (std::none_of(campos::medida.begin(), campos::medida.end(), es_clave) &&
+            !es_clave(campos::excluida)) {
+            rechazar(esta + " tiene un campo de más: «" + clave_citada(it.key()) + "»");
+        }
+    }
+    auto& [piezometro, r, t, s] = textos;
+    return {std::move(piezometro), std::move(r), std::move(t), std::move(s), excluida.toBool()};
+}
+
+// "ensayo": the pumping test; missing, none. A missing box is empty, a missing unit minutes.
+EnsayoTexto ensayo(const QJsonObject& raiz) {
+    EnsayoTexto e;
+    const QJsonValue v = raiz.value(QLatin1StringView("ensayo"));
+    if (v.isUndefined()) return e;
+    if (!v.isObject()) rechazar("«ensayo» no es un objeto");
+    const QJsonObject o = v.toObject();
+    const auto caja = [&o](const char* clave) {
+        return texto(o.value(QLatin1StringView(clave)), "«" + std::string(clave) + "» del ensayo");
+    };
+    e.caudal = caja("caudal");
+    e.fin_bombeo = caja("fin_bombeo");
+    if (o.contains(QLatin1StringView("unidad_tiempo"))) {
+        e.unidad_tiempo = caja("unidad_tiempo");
+        if (std::none_of(unidades_tiempo.begin(), unidades_tiempo.end(),
+                         [&](const char* u) { return e.unidad_tiempo == u; })) {
+            rechazar("«unidad_tiempo» del ensayo, «" +
+                     clave_citada(QString::fromStdString(e.unidad_tiempo)) +
+                     "», no es s, min, h ni días");
+        }
+    }
+    const QJsonValue medidas = o.value(QLatin1StringView("medidas"));
+    if (!medidas.isUndefined() && !medidas.isArray())
+        rechazar("«medidas» del ensayo no es una lista");
+    const QJsonArray lista = medidas.toArray();
+    e.medidas.reserve(static_cast<size_t>(lista.size()));
+    for (qsizetype k = 0; k < lista.size(); ++k) e.medidas.push_back(medida(lista[k], k + 1));
+    return e;
+}
+
 // A study of this program, in a version it reads.
 void comprobar_formato(const QJsonDocument& documento) {
     const std::string ajeno = "no es un estudio de abatimientos: ";
@@ -166,6 +225,7 @@ Estudio estudio(const QJsonObject& raiz) {
     e.tiempo = texto(raiz.value(QLatin1StringView("tiempo")), "«tiempo»");
     if (raiz.contains(QLatin1StringView("crs")))
         e.crs = texto(raiz.value(QLatin1StringView("crs")), "«crs»");
+    e.ensayo = ensayo(raiz);
     return e;
 }
 

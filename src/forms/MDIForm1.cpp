@@ -86,9 +86,7 @@ void MDIForm1::ocultar(QWidget* hijo) {
     marco(hijo)->hide();
 }
 
-void MDIForm1::abrirVentana(QWidget* ventana) {
-    constexpr int paso = 30;               // pixels between cascaded windows
-    const QSize tamano = ventana->size();  // as its form lays it out
+QMdiSubWindow* MDIForm1::flotante(QWidget* ventana) {
     // Above the four inner windows, which fill the area: a click on the results would bury it.
     QMdiSubWindow* sub =
         area_->addSubWindow(ventana, Qt::SubWindow | Qt::WindowTitleHint |
@@ -96,11 +94,46 @@ void MDIForm1::abrirVentana(QWidget* ventana) {
                                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     sub->setWindowIcon(windowIcon());
     sub->installEventFilter(this);
+    return sub;
+}
+
+void MDIForm1::colocar(QMdiSubWindow* sub, QSize tamano) {
+    constexpr int paso = 30;  // pixels between cascaded windows
     flotantes_.emplace_back(sub);
     const int k = abiertas_++ % 8;
     sub->move(paso * (k + 2), paso * (k + 1));
     sub->show();
-    sub->resize(tamano + sub->size() - ventana->size());  // the frame around the form
+    sub->resize(tamano + sub->size() - sub->widget()->size());  // the frame around the form
+    encajar(sub);
+    area_->setActiveSubWindow(sub);
+}
+
+void MDIForm1::abrirVentana(QWidget* ventana) {
+    const QSize tamano = ventana->size();  // as its form lays it out
+    colocar(flotante(ventana), tamano);
+}
+
+void MDIForm1::agregarVentana(QWidget* ventana) {
+    const QSize tamano = ventana->size();
+    QMdiSubWindow* sub = flotante(ventana);
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->hide();
+    guardadas_.push_back({sub, tamano});
+}
+
+void MDIForm1::mostrarVentana(QWidget* ventana) {
+    QMdiSubWindow* sub = marco(ventana);
+    for (Guardada& g : guardadas_) {
+        if (g.sub != sub || g.colocada) continue;
+        g.colocada = true;
+        colocar(sub, g.tamano);
+        return;
+    }
+    if (std::find(flotantes_.begin(), flotantes_.end(), sub) == flotantes_.end()) {
+        flotantes_.emplace_back(sub);
+    }
+    sub->show();
+    ventana->show();
     encajar(sub);
     area_->setActiveSubWindow(sub);
 }
@@ -135,6 +168,11 @@ void MDIForm1::reponerVentanas() {
 }
 
 bool MDIForm1::eventFilter(QObject* vigilado, QEvent* evento) {
+    // A window closed and kept no longer comes back with the results.
+    if (evento->type() == QEvent::Close) {
+        std::erase_if(flotantes_,
+                      [vigilado](const QPointer<QMdiSubWindow>& sub) { return sub == vigilado; });
+    }
     if (evento->type() == QEvent::Close && !cerrando_) {
         // After the area has activated another window: the focus is given then.
         QTimer::singleShot(0, this, &MDIForm1::ventanaCerrada);

@@ -29,6 +29,10 @@ class MDIForm1 : public QMainWindow {
     // when it must be); it is deleted once closed.
     void abrirVentana(QWidget* ventana);
     void cerrarVentana(QWidget* ventana);
+    // Takes `ventana` as a hidden child with its own title bar, as abrirVentana opens one, but
+    // kept: closing it hides it, and mostrarVentana shows it again where it was.
+    void agregarVentana(QWidget* ventana);
+    void mostrarVentana(QWidget* ventana);
     // The opened windows stand aside, hidden, while an input window shows, and come back, inside
     // the visible client area, with the results.
     void apartarVentanas();
@@ -72,14 +76,24 @@ class MDIForm1 : public QMainWindow {
     static QMdiSubWindow* marco(const QWidget* hijo);
     // Moves and, where it must, shrinks `sub` into the visible client area, its title bar first.
     void encajar(QMdiSubWindow* sub) const;
+    // A child window with its own title bar, to move and close, over the inner windows.
+    QMdiSubWindow* flotante(QWidget* ventana);
+    // Shows it cascaded from the top-left corner, its form `tamano` large, as the active one.
+    void colocar(QMdiSubWindow* sub, QSize tamano);
 
     QMdiArea* area_;
     QMenu* archivo_;
     QMenu* analisis_;
-    int abiertas_ = 0;  // windows opened so far, for the cascade
-    std::vector<QPointer<QMdiSubWindow>> flotantes_;
-    bool cerrando_ = false;    // the program closes a window, not the user
-    bool modificado_ = false;  // the study's, whatever an inner window's activation says
+    int abiertas_ = 0;                                // windows opened so far, for the cascade
+    std::vector<QPointer<QMdiSubWindow>> flotantes_;  // shown, or standing aside
+    struct Guardada {
+        QMdiSubWindow* sub;
+        QSize tamano;  // as its form lays it out
+        bool colocada = false;
+    };
+    std::vector<Guardada> guardadas_;  // kept when closed
+    bool cerrando_ = false;            // the program closes a window, not the user
+    bool modificado_ = false;          // the study's, whatever an inner window's activation says
     std::function<bool()> antesDeCerrar_;
 };
 

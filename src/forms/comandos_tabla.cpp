@@ -144,9 +144,9 @@ void agregar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos
     }
 }
 
-void quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
-                     const std::function<void()>& renumerar) {
-    if (tabla.Rows() < 3) return;
+int quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
+                    const std::function<void()>& renumerar) {
+    if (tabla.Rows() < 3) return 0;
     LecturaEstricta respuesta;
     for (;;) {
         respuesta =
@@ -159,14 +159,15 @@ void quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
     if (k < 1 || k > record_count(tabla)) {
         dialogos.mensaje(textos.noExiste + numero + QStringLiteral(" no existe"),
                          textos.tituloNoExiste, Icono::advertencia);
-        return;
+        return 0;
     }
     if (!dialogos.pregunta(textos.confirmacion + numero + QLatin1Char('?'),
                            textos.tituloConfirmacion + numero)) {
-        return;
+        return 0;
     }
     tabla.RemoveItem(k);
     renumerar();
+    return k;
 }
 
 }  // namespace abat
@@ -187,9 +188,9 @@ void agregar_registros(Grid& tabla, const std::vector<std::vector<std::string>>&
 }
 
 void pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
-                     const TextosTabla& textos) {
+                     const TextosTabla& textos, Encabezado encabezado) {
     const std::vector<std::string> encabezados = encabezados_de(tabla);
-    const Pegado p = analizar_pegado(texto.toStdString(), encabezados);
+    const Pegado p = analizar_pegado(texto.toStdString(), encabezados, encabezado);
     if (p.rechazo) {
         dialogos.mensaje(texto_rechazo(*p.rechazo, encabezados), textos.tituloPegar,
                          Icono::advertencia);

@@ -8,6 +8,7 @@
 
 #include "adaptadores/dialogos.h"
 #include "model/grid.h"
+#include "model/portapapeles.h"
 
 namespace abat {
 
@@ -41,9 +42,10 @@ const TextosTabla& textos_puntos();
 void agregar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos);
 
 // Asks for a record's number (rounded half to even), checks it and asks for confirmation; then
-// removes the row and calls `renumerar`. Does nothing on a table without records.
-void quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
-                     const std::function<void()>& renumerar);
+// removes the row and calls `renumerar`. Does nothing on a table without records. Gives the
+// number of the record removed, 0 when none was.
+int quitar_registro(Grid& tabla, Dialogos& dialogos, const TextosTabla& textos,
+                    const std::function<void()>& renumerar);
 
 // Appends records after the last one, numbered on: the cells of columns 1.. of each.
 void agregar_registros(Grid& tabla, const std::vector<std::vector<std::string>>& registros);
@@ -51,7 +53,8 @@ void agregar_registros(Grid& tabla, const std::vector<std::vector<std::string>>&
 // Appends the records of pasted rows after the last one, numbered on, each cell as the add command
 // would have stored it. A row that the add command would refuse pastes nothing: a warning names
 // its row, column and text, and the table stays as it was.
+// `encabezado`: how a first row is known for a header.
 void pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
-                     const TextosTabla& textos);
+                     const TextosTabla& textos, Encabezado encabezado = Encabezado::repetido);
 
 }  // namespace abat

@@ -100,6 +100,16 @@ bool repite(const std::vector<std::string>& fila, const std::vector<std::string>
     return true;
 }
 
+// A header in the user's words: cells after the first, none of them a number.
+bool encabezado_propio(const std::vector<std::string>& fila) {
+    bool hay_texto = false;
+    for (size_t c = 1; c < fila.size(); ++c) {
+        if (numero_de_celda(fila[c])) return false;
+        hay_texto = hay_texto || !recortado(fila[c]).empty();
+    }
+    return hay_texto;
+}
+
 }  // namespace
 
 std::optional<std::string> numero_de_celda(const std::string& celda) {
@@ -154,17 +164,22 @@ std::vector<std::vector<std::string>> filas_de_texto(std::string_view texto) {
     return filas_de(texto, separador_de(texto));
 }
 
-Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& encabezados) {
-    return analizar_filas(filas_de_texto(texto), encabezados);
+Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& encabezados,
+                       Encabezado encabezado) {
+    return analizar_filas(filas_de_texto(texto), encabezados, encabezado);
 }
 
 Pegado analizar_filas(std::vector<std::vector<std::string>> filas,
-                      const std::vector<std::string>& encabezados) {
+                      const std::vector<std::string>& encabezados, Encabezado encabezado) {
     while (!filas.empty() && en_blanco(filas.back())) filas.pop_back();
     size_t primera = 0;
     size_t numero_delante = 0;
     if (!filas.empty() && repite(filas[0], encabezados, 0)) primera = 1;
     if (!filas.empty() && repite(filas[0], encabezados, 1)) primera = numero_delante = 1;
+    if (!filas.empty() && primera == 0 && encabezado == Encabezado::propio &&
+        encabezado_propio(filas[0])) {
+        primera = 1;
+    }
 
     Pegado p;
     const size_t columnas = encabezados.size() + numero_delante;

@@ -42,19 +42,26 @@ struct Pegado {
     std::optional<RechazoPegado> rechazo;             // set: nothing is to be pasted
 };
 
+// How a first row is known for a header: it repeats the table's headers; or, on a table whose
+// columns users head in their own words (the readings of a pumping test), it also is one when no
+// cell after its first reads as a number.
+enum class Encabezado { repetido, propio };
+
 // Reads pasted rows for a table whose record columns have these headers (name first, the rest
 // numbers). A first row that repeats the headers (with or without "No." before them) is skipped;
 // blank rows at the end are dropped. The name is kept as it is; every other cell must be a
 // number under the strict rule, also with a decimal comma when it holds no '.', and is stored
 // as the add command stores it. The first cell that fails refuses the whole paste.
-Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& encabezados);
+Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& encabezados,
+                       Encabezado encabezado = Encabezado::repetido);
 // Pasted text split into rows of cells: its separator found, quotes read as spreadsheets write
 // them.
 std::vector<std::vector<std::string>> filas_de_texto(std::string_view texto);
 // The same rules over rows of cells already split, as a spreadsheet file holds them; a refusal
 // names the row and column among them (from 1).
 Pegado analizar_filas(std::vector<std::vector<std::string>> filas,
-                      const std::vector<std::string>& encabezados);
+                      const std::vector<std::string>& encabezados,
+                      Encabezado encabezado = Encabezado::repetido);
 // A cell read as a number under those rules, written as the add command stores it; none when it
 // is not one.
 std::optional<std::string> numero_de_celda(const std::string& celda);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/portapapeles.h"
 #include "sig/sistema_coordenadas.h"
 
 namespace abat {
@@ -22,8 +23,9 @@ struct Importacion {
 // The first sheet of a spreadsheet (.xlsx, .ods) or a .csv file, every cell as text, read by the
 // rules of a paste into a table with these headers (portapapeles.h). Blank rows before the first
 // are passed over; a refusal names the sheet, the row and the column as the spreadsheet numbers
-// them.
-Importacion importar_hoja(const std::string& ruta, const std::vector<std::string>& encabezados);
+// them. `encabezado`: how a first row is known for a header, as a paste knows it.
+Importacion importar_hoja(const std::string& ruta, const std::vector<std::string>& encabezados,
+                          Encabezado encabezado = Encabezado::repetido);
 
 enum class Registro { pozo, punto };
 

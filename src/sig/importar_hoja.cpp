@@ -110,7 +110,8 @@ bool en_blanco(const std::vector<std::string>& fila) {
 
 }  // namespace
 
-Importacion importar_hoja(const std::string& ruta, const std::vector<std::string>& encabezados) {
+Importacion importar_hoja(const std::string& ruta, const std::vector<std::string>& encabezados,
+                          Encabezado encabezado) {
     const SesionGdal sesion;
     const std::string tipo = extension(ruta);
     const std::string archivo = cita_archivo(ruta);
@@ -128,7 +129,7 @@ Importacion importar_hoja(const std::string& ruta, const std::vector<std::string
     // Blank rows above the table, as a sheet may have, are no rows of it.
     const auto primera = std::find_if_not(hoja->filas.begin(), hoja->filas.end(), en_blanco);
     const int saltadas = static_cast<int>(primera - hoja->filas.begin());
-    Pegado p = analizar_filas(Filas(primera, hoja->filas.end()), encabezados);
+    Pegado p = analizar_filas(Filas(primera, hoja->filas.end()), encabezados, encabezado);
     if (p.rechazo) {
         p.rechazo->fila += saltadas;
         return {{},

@@ -86,9 +86,10 @@ LecturaSistema leer_sistema(std::string_view texto) {
     if (!hay_modulo()) return {std::nullopt, rechazo_sin_modulo()};
     return funciones().leer_sistema(texto);
 }
-Importacion importar_hoja(const std::string& ruta, const std::vector<std::string>& encabezados) {
+Importacion importar_hoja(const std::string& ruta, const std::vector<std::string>& encabezados,
+                          Encabezado encabezado) {
     if (!hay_modulo()) return {{}, std::nullopt, rechazo_sin_modulo()};
-    return funciones().importar_hoja(ruta, encabezados);
+    return funciones().importar_hoja(ruta, encabezados, encabezado);
 }
 Importacion importar_capa(const std::string& ruta, Registro tipo, const Sistema& estudio) {
     if (!hay_modulo()) return {{}, std::nullopt, rechazo_sin_modulo()};

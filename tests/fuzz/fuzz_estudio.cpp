@@ -28,12 +28,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
                : l.rechazo.starts_with("No se puede abrir «f.abat»: ") && l.rechazo.ends_with('.'));
     FuzzedDataProvider fdp(datos, n);
     const auto texto = [&] { return fdp.ConsumeRandomLengthString(12); };
-    Estudio e{texto(), texto(), {}, {}, texto(), std::nullopt};
+    Estudio e{texto(), texto(), {}, {}, texto(), std::nullopt, {}};
     for (int k = fdp.ConsumeIntegralInRange(0, 3); k > 0; --k)
         e.pozos.push_back({texto(), texto(), texto(), texto(), texto()});
     for (int k = fdp.ConsumeIntegralInRange(0, 3); k > 0; --k)
         e.puntos.push_back({texto(), texto(), texto()});
     if (fdp.ConsumeBool()) e.crs = texto();
+    if (fdp.ConsumeBool()) {
+        e.ensayo.caudal = texto();
+        e.ensayo.unidad_tiempo = unidades_tiempo[fdp.ConsumeIntegralInRange<size_t>(0, 3)];
+        e.ensayo.fin_bombeo = texto();
+        for (int k = fdp.ConsumeIntegralInRange(0, 3); k > 0; --k)
+            e.ensayo.medidas.push_back({texto(), texto(), texto(), texto(), fdp.ConsumeBool()});
+    }
     releido(e);
     return 0;
 }

@@ -1,0 +1,44 @@
+#pragma once
+// Theis's solution fitted to a pumping test: T and S of a confined aquifer from the drawdowns of
+// one or more observation wells, by unweighted least squares over ln T and ln S (so both stay
+// positive) with Levenberg–Marquardt, and how well they are known.
+
+#include <cstddef>
+#include <optional>
+
+#include "calc/datos_ensayo.h"
+
+namespace abat {
+
+struct Acuifero {
+    double T = 0;  // m2/s
+    double S = 0;
+};
+
+// The drawdown Theis's solution gives with the program's well function at `r` [m] and `t` [s]
+// since the pump started; after `fin` [s] the recovery, by superposing a well that injects from
+// then on.
+double abatimiento_theis(const Acuifero& a, double Q, double r, double t,
+                         std::optional<double> fin = std::nullopt);
+
+struct AjusteTheis {
+    Acuifero acuifero;
+    double rms = 0;      // root mean square of the residuals, m
+    size_t medidas = 0;  // readings fitted
+    // 95 % intervals as factors: T ×/÷ factorT. From the Jacobian at the minimum and the
+    // residuals' variance, which takes them for independent: only indicative.
+    double factorT = 1;
+    double factorS = 1;
+    double correlacion = 0;  // of ln T and ln S
+};
+
+// The start of the fit: Cooper–Jacob's line through each observation well's later readings,
+// T and S averaged over the wells in logarithms; none when no well's drawdown grows.
+std::optional<Acuifero> inicio_cooper_jacob(const DatosEnsayo& d);
+
+// From `inicio`, or from Cooper–Jacob's line when none is given. Refused, with the reason: fewer
+// than three readings, or readings that give no fit or do not tell T from S.
+Resuelto<AjusteTheis> ajustar_theis(const DatosEnsayo& d,
+                                    std::optional<Acuifero> inicio = std::nullopt);
+
+}  // namespace abat

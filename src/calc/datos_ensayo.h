@@ -1,0 +1,61 @@
+#pragma once
+// A pumping test read once from its texts into numbers, times in seconds, as the fits take it;
+// or why it cannot be, in Spanish.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/ensayo.h"
+
+namespace abat {
+
+// A value, or why there is none: exactly one of the two is set.
+template <typename T>
+struct Resuelto {
+    std::optional<T> valor;
+    std::string rechazo;
+
+    static Resuelto rechazado(std::string motivo) { return {std::nullopt, std::move(motivo)}; }
+};
+
+struct Piezometro {
+    std::string nombre;
+    double r = 0;  // distance to the pumped well, m
+};
+
+struct MedidaEnsayo {
+    size_t piezometro = 0;  // its observation well, in DatosEnsayo::piezometros
+    double t = 0;           // since the pump started, s
+    double s = 0;           // drawdown, m
+    int numero = 0;         // the reading's row in the table, from 1
+};
+
+struct DatosEnsayo {
+    double Q = 0;                         // m3/s
+    std::optional<double> fin;            // when the pump stopped, s; none: it ran throughout
+    double segundos = 60;                 // of one unit of the test's times
+    std::vector<Piezometro> piezometros;  // in the order they first appear
+    std::vector<MedidaEnsayo> medidas;    // the readings in the fit
+    // The readings left out of the fit that read as numbers, each by its observation well's name
+    // among `piezometros` when it has one there (SIZE_MAX otherwise): they are drawn greyed.
+    std::vector<MedidaEnsayo> excluidas;
+
+    bool recuperando(const MedidaEnsayo& m) const { return fin && m.t > *fin; }
+};
+
+// Seconds in one unit of the window's ("s", "min", "h", "días"); 0 for another text.
+double segundos_por_unidad(std::string_view unidad);
+
+// The readings in the fit must each read as numbers (decimal comma or point), at a distance and
+// a time above 0, and an observation well's name must name one distance. Refused: no rate, a
+// rate that is not a positive number, a stop that is not a time after the start, a reading in
+// the fit that breaks those rules: the refusal says which and why.
+Resuelto<DatosEnsayo> leer_ensayo(const EnsayoTexto& ensayo);
+
+// A text read as a number, a decimal comma taken for the point; none when it is not one.
+std::optional<double> numero_ensayo(const std::string& texto);
+
+}  // namespace abat

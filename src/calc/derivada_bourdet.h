@@ -1,0 +1,22 @@
+#pragma once
+// Bourdet's derivative of the drawdown with respect to the logarithm of the time, ds/d ln t: on
+// log-log paper it flattens where Theis's curve becomes Cooper–Jacob's line, and shows what the
+// drawdown alone hides (a boundary, leakage, the well's storage).
+
+#include <vector>
+
+namespace abat {
+
+struct PuntoTiempo {
+    double t;  // > 0
+    double s;
+};
+
+// One value a reading, at its time, from readings sorted by time: the slopes to a neighbour on
+// each side at least `ciclos` log cycles away, weighted by the other side's distance, which
+// smooths the noise of close readings. At the ends, where no neighbour is that far, the farthest
+// there is; at a side with none, the other side's slope alone. Readings of one time give none.
+std::vector<PuntoTiempo> derivada_bourdet(const std::vector<PuntoTiempo>& lecturas,
+                                          double ciclos = 0.2);
+
+}  // namespace abat

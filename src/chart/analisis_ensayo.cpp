@@ -1,0 +1,272 @@
+#include "chart/analisis_ensayo.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/rectas_ensayo.h"
+#include "model/numeros.h"
+
+namespace abat {
+namespace {
+
+constexpr int puntos_curva = 100;
+constexpr double margen = 1.5;  // the curves reach this factor beyond the readings' times
+
+// Scaled by an exact power of ten, multiplied or divided, so the digits kept are exact.
+double redondear(double valor, int cifras) {
+    if (valor == 0 || !std::isfinite(valor)) return valor;
+    const int k = cifras - 1 - static_cast<int>(std::floor(std::log10(std::fabs(valor))));
+    const double potencia = std::pow(10.0, std::abs(k));
+    return k >= 0 ? std::round(valor * potencia) / potencia
+                  : std::round(valor / potencia) * potencia;
+}
+
+std::string cita(const std::string& nombre) {
+    return "«" + nombre + "»";
+}
+
+DibujoEnsayo papel(MetodoEnsayo metodo, const std::string& unidad) {
+    DibujoEnsayo d;
+    d.titulo = std::string("Ensayo de bombeo: ") + nombres_metodos[static_cast<size_t>(metodo)];
+    const bool recuperacion = metodo == MetodoEnsayo::recuperacion;
+    d.ejeX = recuperacion ? "t/t'" : "Tiempo [" + unidad + "]";
+    d.ejeY = recuperacion ? "Abatimiento residual [m]" : "Abatimiento [m]";
+    d.logaritmicoY = metodo == MetodoEnsayo::theis;
+    d.excluidas.nombre = "Excluidas del ajuste";
+    return d;
+}
+
+// Where a reading stands on the method's paper: its time in the test's unit, or t / t' in the
+// recovery; none where the paper has no place for it.
+std::optional<PuntoTiempo> en_papel(MetodoEnsayo metodo, double t, double s,
+                                    std::optional<double> fin, bool logaritmicoY) {
+    if (!(t > 0)) return std::nullopt;
+    if (metodo == MetodoEnsayo::recuperacion) {
+        if (!fin || t <= *fin) return std::nullopt;
+        return PuntoTiempo{t / (t - *fin), s};
+    }
+    if (logaritmicoY && !(s > 0)) return std::nullopt;
+    return PuntoTiempo{t, s};
+}
+
+// The readings that read, each in its observation well's series, the left out greyed, while the
+// rest of the test may not read yet: the user sees what is typed.
+void dibujar_medidas(const EnsayoTexto& e, MetodoEnsayo metodo, DibujoEnsayo& d) {
+    const std::optional<double> fin = numero_ensayo(e.fin_bombeo);
+    for (const MedidaTexto& m : e.medidas) {
+        const std::optional<double> t = numero_ensayo(m.t);
+        const std::optional<double> s = numero_ensayo(m.s);
+        if (!t || !s) continue;
+        const std::optional<PuntoTiempo> p = en_papel(metodo, *t, *s, fin, d.logaritmicoY);
+        if (m.excluida) {
+            if (p) d.excluidas.puntos.push_back(*p);
+            continue;
+        }
+        auto serie = std::find_if(d.medidas.begin(), d.medidas.end(),
+                                  [&](const SerieEnsayo& k) { return k.nombre == m.piezometro; });
+        if (serie == d.medidas.end()) {
+            d.medidas.push_back({m.piezometro, d.medidas.size(), {}});
+            serie = d.medidas.end() - 1;
+        }
+        if (p) serie->puntos.push_back(*p);
+    }
+    if (metodo != MetodoEnsayo::theis) return;
+    for (const SerieEnsayo& serie : d.medidas) {
+        std::vector<PuntoTiempo> bombeo;
+        for (const PuntoTiempo& p : serie.puntos) {
+            if (!fin || p.t <= *fin) bombeo.push_back(p);
+        }
+        std::stable_sort(bombeo.begin(), bombeo.end(),
+                         [](const PuntoTiempo& a, const PuntoTiempo& b) { return a.t < b.t; });
+        SerieEnsayo derivada{"Derivada " + serie.nombre, serie.color, {}};
+        for (const PuntoTiempo& p : derivada_bourdet(bombeo)) {
+            if (p.s > 0) derivada.puntos.push_back(p);
+        }
+        d.derivadas.push_back(std::move(derivada));
+    }
+}
+
+// The span of the x of every reading drawn.
+std::pair<double, double> extension(const DibujoEnsayo& d) {
+    double menor = std::numeric_limits<double>::infinity();
+    double mayor = 0;
+    for (const SerieEnsayo& s : d.medidas) {
+        for (const PuntoTiempo& p : s.puntos) {
+            menor = std::min(menor, p.t);
+            mayor = std::max(mayor, p.t);
+        }
+    }
+    return {menor, mayor};
+}
+
+// The series of well k's readings on the paper.
+size_t color_de(const DibujoEnsayo& d, const std::string& nombre) {
+    for (const SerieEnsayo& s : d.medidas) {
+        if (s.nombre == nombre) return s.color;
+    }
+    return sin_color;
+}
+
+// An interval's factor, its two first digits beyond 1 shown: 1.0043, 1.12, 3.5.
+std::string factor(double f) {
+    return f < 2 ? number_to_text(1 + redondear(f - 1, 2)) : redondeado(f, 2);
+}
+
+void theis(const DatosEnsayo& datos, AnalisisEnsayo& a) {
+    const Resuelto<AjusteTheis> r = ajustar_theis(datos);
+    if (!r.valor) {
+        a.resumen = r.rechazo;
+        return;
+    }
+    const AjusteTheis& f = *r.valor;
+    a.acuifero = f.acuifero;
+    a.resumen = "Error cuadrático medio: " + redondeado(f.rms, 3) + " m, con " +
+                std::to_string(f.medidas) +
+                " medidas.\nIntervalos del 95 %, indicativos (los residuos de un ensayo no son "
+                "independientes): T ×/÷ " +
+                factor(f.factorT) + ", S ×/÷ " + factor(f.factorS) +
+                "; correlación de T y S: " + redondeado(f.correlacion, 2) + ".";
+    DibujoEnsayo& d = a.dibujo;
+    const auto [menor, mayor] = extension(d);
+    for (const Piezometro& p : datos.piezometros) {
+        SerieEnsayo curva{"Theis " + p.nombre, color_de(d, p.nombre), {}};
+        for (int i = 0; i < puntos_curva; ++i) {
+            const double t = menor / margen *
+                             std::pow(margen * margen * mayor / menor, i / (puntos_curva - 1.0));
+            const double s =
+                abatimiento_theis(f.acuifero, datos.Q, p.r, t * datos.segundos, datos.fin);
+            if (s > 0 && std::isfinite(s)) curva.puntos.push_back({t, s});
+        }
+        d.curvas.push_back(std::move(curva));
+        d.residuos.push_back({p.nombre, color_de(d, p.nombre), {}});
+    }
+    for (const MedidaEnsayo& m : datos.medidas) {
+        const double s = abatimiento_theis(f.acuifero, datos.Q, datos.piezometros[m.piezometro].r,
+                                           m.t, datos.fin);
+        d.residuos[m.piezometro].puntos.push_back({m.t / datos.segundos, m.s - s});
+    }
+}
+
+// A bound of the lines' window, in the test's unit, as seconds.
+std::optional<double> limite(const std::string& texto, const char* cual, double segundos) {
+    if (recortar_blancos(texto).empty()) return std::nullopt;
+    const std::optional<double> v = numero_ensayo(texto);
+    if (!v)
+        throw "«" + std::string(cual) + "», «" + std::string(recortar_blancos(texto)) +
+            "», no es un valor numérico.";
+    return *v * segundos;
+}
+
+void rectas(const DatosEnsayo& datos, const PeticionAjuste& p, const std::string& unidad,
+            AnalisisEnsayo& a) {
+    VentanaTiempos ventana;
+    try {
+        ventana = {limite(p.desde, "Desde", datos.segundos),
+                   limite(p.hasta, "Hasta", datos.segundos)};
+    } catch (const std::string& motivo) {
+        a.resumen = motivo;
+        return;
+    }
+    if (ventana.desde && ventana.hasta && *ventana.desde >= *ventana.hasta) {
+        a.resumen = "«Desde» debe ser menor que «Hasta».";
+        return;
+    }
+    const bool cj = p.metodo == MetodoEnsayo::cooper_jacob;
+    const Resuelto<AjusteRectas> r =
+        cj ? cooper_jacob(datos, ventana) : recuperacion_theis(datos, ventana);
+    if (!r.valor) {
+        a.resumen = r.rechazo;
+        return;
+    }
+    const AjusteRectas& f = *r.valor;
+    a.acuifero = f.acuifero;
+    std::string texto;
+    if (f.seleccion) {
+        texto = std::string("Rectas por las medidas ") +
+                (cj ? "con u" : "de la recuperación con u'") +
+                " ≤ 0.05 según el ajuste de Theis (T = " + redondeado(f.seleccion->acuifero.T, 3) +
+                " m²/s, S = " + redondeado(f.seleccion->acuifero.S, 3) + "):";
+    } else {
+        texto = "Rectas por las medidas de la ventana de tiempos:";
+    }
+    DibujoEnsayo& d = a.dibujo;
+    for (const RectaPiezometro& recta : f.rectas) {
+        const Piezometro& pz = datos.piezometros[recta.piezometro];
+        texto += "\n" + cita(pz.nombre) + ": T = " + redondeado(recta.acuifero.T, 3) + " m²/s";
+        if (cj) texto += ", S = " + redondeado(recta.acuifero.S, 3);
+        texto += ", " + std::to_string(recta.medidas.size()) + " medidas de " +
+                 redondeado(recta.desde / datos.segundos, 3) + " a " +
+                 redondeado(recta.hasta / datos.segundos, 3) + " " + unidad + ".";
+        const size_t color = color_de(d, pz.nombre);
+        SerieEnsayo linea{(cj ? "Recta " : "Recuperación ") + pz.nombre, color, {}};
+        SerieEnsayo residuo{pz.nombre, color, {}};
+        double x0 = 0;
+        double x1 = 0;
+        for (const size_t i : recta.medidas) {
+            const MedidaEnsayo& m = datos.medidas[i];
+            const double x = cj ? m.t : m.t / (m.t - *datos.fin);
+            residuo.puntos.push_back({cj ? m.t / datos.segundos : x, m.s - recta.recta.en(x)});
+            x0 = x0 == 0 ? x : std::min(x0, x);
+            x1 = std::max(x1, x);
+        }
+        // Over the span of its well's readings, to where the line reaches zero drawdown.
+        const double cero = std::pow(10.0, -recta.recta.a / recta.recta.b);
+        for (const SerieEnsayo& s : d.medidas) {
+            if (s.color != color) continue;
+            for (const PuntoTiempo& q : s.puntos) {
+                const double x = cj ? q.t * datos.segundos : q.t;
+                x0 = std::min(x0, x);
+                x1 = std::max(x1, x);
+            }
+        }
+        x0 = std::max(x0 / margen, cero);
+        x1 *= margen;
+        const double escala = cj ? datos.segundos : 1;
+        if (x1 > x0) {
+            linea.puntos = {{x0 / escala, recta.recta.en(x0)}, {x1 / escala, recta.recta.en(x1)}};
+        }
+        d.curvas.push_back(std::move(linea));
+        d.residuos.push_back(std::move(residuo));
+    }
+    for (const auto& [k, porque] : f.sin_recta) {
+        texto += "\n" + cita(datos.piezometros[k].nombre) + ": sin recta, " + porque + ".";
+    }
+    texto += std::string("\n") + (f.rectas.size() > 1 ? "T" : "") +
+             (f.rectas.size() > 1 ? (cj ? " y S: medias de los " : ": media de los ") +
+                                        std::to_string(f.rectas.size()) + " piezómetros. "
+                                  : "") +
+             "Error cuadrático medio: " + redondeado(f.rms, 3) + " m, con " +
+             std::to_string(f.medidas) + " medidas.";
+    if (!cj) texto += "\nLa recuperación no da S: «Usar en el estudio» deja la del acuífero.";
+    a.resumen = texto;
+}
+
+}  // namespace
+
+std::string redondeado(double valor, int cifras) {
+    return number_to_text(redondear(valor, cifras));
+}
+
+AnalisisEnsayo analizar_ensayo(const EnsayoTexto& e, const PeticionAjuste& p, bool ajustar) {
+    AnalisisEnsayo a;
+    a.dibujo = papel(p.metodo, e.unidad_tiempo);
+    dibujar_medidas(e, p.metodo, a.dibujo);
+    if (!ajustar) return a;
+    const Resuelto<DatosEnsayo> datos = leer_ensayo(e);
+    if (!datos.valor) {
+        a.resumen = datos.rechazo;
+        return a;
+    }
+    if (p.metodo == MetodoEnsayo::theis) {
+        theis(*datos.valor, a);
+    } else {
+        rectas(*datos.valor, p, e.unidad_tiempo, a);
+    }
+    if (a.acuifero) {
+        a.T = number_to_text(a.acuifero->T);
+        if (a.acuifero->S > 0) a.S = number_to_text(a.acuifero->S);
+    }
+    return a;
+}
+
+}  // namespace abat

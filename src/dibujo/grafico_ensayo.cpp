@@ -1,0 +1,264 @@
+#include "dibujo/grafico_ensayo.h"
+
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QResizeEvent>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "chart/escala_ejes.h"
+#include "chart/numeros_redondos.h"
+#include "dibujo/eje_lineal.h"
+#include "dibujo/pintar_grafico.h"
+
+namespace abat {
+namespace {
+
+// The wells' colours, far apart; beyond ten they come round again.
+const std::array<QColor, 10> tonos = {QColor(0x1F, 0x77, 0xB4), QColor(0xFF, 0x7F, 0x0E),
+                                      QColor(0x2C, 0xA0, 0x2C), QColor(0xD6, 0x27, 0x28),
+                                      QColor(0x94, 0x67, 0xBD), QColor(0x8C, 0x56, 0x4B),
+                                      QColor(0xE3, 0x77, 0xC2), QColor(0xBC, 0xBD, 0x22),
+                                      QColor(0x17, 0xBE, 0xCF), QColor(0x00, 0x00, 0x00)};
+const QColor gris(0x80, 0x80, 0x80);
+constexpr double parte_residuos = 0.3;  // of the height
+
+QColor color(size_t k) {
+    return k == sin_color ? gris : tonos[k % tonos.size()];
+}
+
+QList<QPointF> puntos(const SerieEnsayo& s) {
+    QList<QPointF> p;
+    p.reserve(static_cast<qsizetype>(s.puntos.size()));
+    for (const PuntoTiempo& q : s.puntos) p.append({q.t, q.s});
+    return p;
+}
+
+// A reading's mark, painted in the series' own paint: thousands of readings are not thousands of
+// items of the scene, which would take a tenth of a second to build.
+enum class Forma { circulo, cuadrado, aspa };
+
+QImage marca(const QColor& tono, bool hueca, Forma forma) {
+    constexpr int lado = 8;
+    constexpr int densidad = 2;  // sharp on a screen of twice the density, and in files
+    QImage imagen(lado * densidad, lado * densidad, QImage::Format_ARGB32_Premultiplied);
+    imagen.fill(Qt::transparent);
+    imagen.setDevicePixelRatio(densidad);
+    QPainter p(&imagen);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(tono, hueca ? 1.2 : 0.8));
+    p.setBrush(hueca ? QBrush(Qt::NoBrush) : QBrush(tono));
+    const QRectF caja(1, 1, lado - 2, lado - 2);
+    switch (forma) {
+        case Forma::circulo:
+            p.drawEllipse(caja);
+            break;
+        case Forma::cuadrado:
+            p.drawRect(caja);
+            break;
+        case Forma::aspa:  // a reading left out, crossed out
+            p.setPen(QPen(tono, 1.5));
+            p.drawLine(caja.topLeft(), caja.bottomRight());
+            p.drawLine(caja.bottomLeft(), caja.topRight());
+            break;
+    }
+    return imagen;
+}
+
+QXYSeries* nube(const SerieEnsayo& s, const QString& nombre, bool hueca,
+                Forma forma = Forma::circulo) {
+    auto* serie = new QLineSeries;
+    serie->setName(nombre.toHtmlEscaped());
+    serie->setPen(Qt::NoPen);
+    serie->setMarkerSize(8);
+    serie->setColor(color(s.color));
+    serie->setLightMarker(marca(color(s.color), hueca, forma));
+    serie->setPointsVisible(true);
+    serie->replace(puntos(s));
+    return serie;
+}
+
+QLineSeries* linea(const SerieEnsayo& s, const QPen& pluma) {
+    auto* serie = new QLineSeries;
+    serie->setName(QString::fromStdString(s.nombre).toHtmlEscaped());
+    serie->setPen(pluma);
+    serie->replace(puntos(s));
+    return serie;
+}
+
+struct Rango {
+    double menor = std::numeric_limits<double>::infinity();
+    double mayor = -std::numeric_limits<double>::infinity();
+    void abarcar(const std::vector<SerieEnsayo>& series, bool x) {
+        for (const SerieEnsayo& s : series) {
+            for (const PuntoTiempo& p : s.puntos) {
+                const double v = x ? p.t : p.s;
+                menor = std::min(menor, v);
+                mayor = std::max(mayor, v);
+            }
+        }
+    }
+    bool vacio() const { return !(menor <= mayor); }
+};
+
+// A logarithmic axis over whole decades around the values (one more at each end for a single
+// decade), labelled as the program writes numbers.
+QLogValueAxis* eje_logaritmico(Rango r, double defecto_menor, double defecto_mayor,
+                               const std::string& titulo) {
+    if (r.vacio() || !(r.menor > 0)) r = {defecto_menor, defecto_mayor};
+    double bajo = std::pow(10.0, std::floor(std::log10(r.menor)));
+    double alto = std::pow(10.0, std::ceil(std::log10(r.mayor)));
+    if (alto <= bajo) {
+        bajo /= 10;
+        alto *= 10;
+    }
+    auto* a = new QLogValueAxis;
+    a->setBase(10);
+    a->setRange(bajo, alto);
+    a->setLabelFormat(QString::fromLatin1(formato_numeros));
+    a->setMinorTickCount(8);
+    a->setTitleText(QString::fromStdString(titulo));
+    return a;
+}
+
+QValueAxis* eje_valores(Rango r, const std::string& titulo) {
+    if (r.vacio()) r = {0, 1};
+    QValueAxis* a = eje_lineal(escala_automatica(r.menor, r.mayor));
+    a->setTitleText(QString::fromStdString(titulo));
+    return a;
+}
+
+void agregar(QChart& g, QAbstractSeries* s, QAbstractAxis* x, QAbstractAxis* y) {
+    g.addSeries(s);
+    s->attachAxis(x);
+    s->attachAxis(y);
+}
+
+std::unique_ptr<QChart> grafico_vacio(const std::string& titulo) {
+    auto g = std::make_unique<QChart>();
+    g->setTitle(QString::fromStdString(titulo).toHtmlEscaped());
+    g->setBackgroundBrush(Qt::white);
+    g->setMargins(QMargins(4, 4, 4, 4));
+    return g;
+}
+
+}  // namespace
+
+std::unique_ptr<QChart> grafico_ensayo(const DibujoEnsayo& d) {
+    auto g = grafico_vacio(d.titulo);
+    g->legend()->setAlignment(Qt::AlignRight);
+    Rango x;
+    x.abarcar(d.medidas, true);
+    x.abarcar({d.excluidas}, true);
+    Rango y;
+    y.abarcar(d.medidas, false);
+    y.abarcar({d.excluidas}, false);
+    y.abarcar(d.derivadas, false);
+    if (!d.logaritmicoY) y.abarcar(d.curvas, false);
+    if (!d.logaritmicoY) y.menor = std::min(y.menor, 0.0);
+    QLogValueAxis* ejeX = eje_logaritmico(x, 0.1, 1000, d.ejeX);
+    QAbstractAxis* ejeY = d.logaritmicoY
+                              ? static_cast<QAbstractAxis*>(eje_logaritmico(y, 0.01, 10, d.ejeY))
+                              : eje_valores(y, d.ejeY);
+    g->addAxis(ejeX, Qt::AlignBottom);
+    g->addAxis(ejeY, Qt::AlignLeft);
+    std::vector<QAbstractSeries*> sin_leyenda;
+    for (const SerieEnsayo& s : d.curvas) {
+        QLineSeries* l = linea(s, QPen(color(s.color), 2));
+        agregar(*g, l, ejeX, ejeY);
+        sin_leyenda.push_back(l);
+    }
+    for (const SerieEnsayo& s : d.medidas) {
+        agregar(*g, nube(s, QString::fromStdString(s.nombre), false), ejeX, ejeY);
+    }
+    for (const SerieEnsayo& s : d.derivadas) {
+        agregar(*g, nube(s, QString::fromStdString(s.nombre), true, Forma::cuadrado), ejeX, ejeY);
+    }
+    if (!d.excluidas.puntos.empty()) {
+        agregar(*g,
+                nube(d.excluidas, QString::fromStdString(d.excluidas.nombre), true, Forma::aspa),
+                ejeX, ejeY);
+    }
+    for (QAbstractSeries* s : sin_leyenda) {
+        for (QLegendMarker* m : g->legend()->markers(s)) m->setVisible(false);
+    }
+    return g;
+}
+
+std::unique_ptr<QChart> grafico_residuos(const DibujoEnsayo& d) {
+    auto g = grafico_vacio("Residuos");
+    g->legend()->hide();
+    Rango x;
+    x.abarcar(d.medidas, true);
+    x.abarcar(d.residuos, true);
+    Rango y;
+    y.abarcar(d.residuos, false);
+    // Symmetric about zero, a label every half of the largest residual or so: the chart is low.
+    const double m = y.vacio() ? 0.01 : std::max({std::fabs(y.menor), std::fabs(y.mayor), 1e-6});
+    const Redondo unidad = redondo_no_menor(m / 2, Serie::uno_dos_cinco);
+    const double n = std::ceil(m / unidad.valor() - 1e-9);
+    QValueAxis* ejeY = eje_lineal({unidad.multiplo(-n), unidad.multiplo(n), unidad.valor()});
+    ejeY->setTitleText(QStringLiteral("Residuo [m]"));
+    QLogValueAxis* ejeX = eje_logaritmico(x, 0.1, 1000, d.ejeX);
+    g->addAxis(ejeX, Qt::AlignBottom);
+    g->addAxis(ejeY, Qt::AlignLeft);
+    SerieEnsayo cero{"", sin_color, {{ejeX->min(), 0}, {ejeX->max(), 0}}};
+    agregar(*g, linea(cero, QPen(Qt::gray, 1, Qt::DashLine)), ejeX, ejeY);
+    for (const SerieEnsayo& s : d.residuos) {
+        agregar(*g, nube(s, QString::fromStdString(s.nombre), false), ejeX, ejeY);
+    }
+    return g;
+}
+
+void pintar_ensayo(const DibujoEnsayo& d, QPainter& pintor, QSizeF tamano) {
+    const double abajo = std::round(tamano.height() * parte_residuos);
+    const std::unique_ptr<QChart> arriba = grafico_ensayo(d);
+    const std::unique_ptr<QChart> residuos = grafico_residuos(d);
+    pintar_grafico(*arriba, pintor, {tamano.width(), tamano.height() - abajo});
+    pintor.save();
+    pintor.translate(0, tamano.height() - abajo);
+    pintar_grafico(*residuos, pintor, {tamano.width(), abajo});
+    pintor.restore();
+}
+
+GraficoEnsayo::GraficoEnsayo(QWidget* parent) : QGraphicsView(parent) {
+    setRenderHint(QPainter::Antialiasing);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    setBackgroundBrush(Qt::white);
+    setFocusPolicy(Qt::StrongFocus);
+    mostrar(DibujoEnsayo{});
+}
+
+GraficoEnsayo::~GraficoEnsayo() = default;
+
+void GraficoEnsayo::mostrar(const DibujoEnsayo& d) {
+    auto escena = std::make_unique<QGraphicsScene>();
+    // The items change wholesale at each drawing: an index would cost more than it saves.
+    escena->setItemIndexMethod(QGraphicsScene::NoIndex);
+    principal_ = grafico_ensayo(d).release();
+    residuos_ = grafico_residuos(d).release();
+    escena->addItem(principal_);
+    escena->addItem(residuos_);
+    setScene(escena.get());
+    escena_ = std::move(escena);
+    colocar();
+}
+
+void GraficoEnsayo::resizeEvent(QResizeEvent* evento) {
+    QGraphicsView::resizeEvent(evento);
+    colocar();
+}
+
+void GraficoEnsayo::colocar() {
+    const QSizeF tamano = viewport()->size();
+    const double abajo = std::round(tamano.height() * parte_residuos);
+    escena_->setSceneRect(QRectF(QPointF(0, 0), tamano));
+    principal_->setGeometry(QRectF(0, 0, tamano.width(), tamano.height() - abajo));
+    residuos_->setGeometry(QRectF(0, tamano.height() - abajo, tamano.width(), abajo));
+}
+
+}  // namespace abat

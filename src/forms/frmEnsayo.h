@@ -1,0 +1,76 @@
+#pragma once
+// The pumping test's window: the rate, the unit of the times, the stop, the readings of the
+// observation wells (the store of record of the test), the method, its fit and the chart. Once
+// "Ajustar" is pressed the fit follows the entries: every change shows the fit of what the
+// window holds.
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "adaptadores/dialogos.h"
+#include "chart/analisis_ensayo.h"
+#include "forms/comandos_tabla.h"
+#include "forms/editor_celdas.h"
+#include "forms/ventana_con_tabla.h"
+#include "model/ensayo.h"
+
+namespace Ui {
+class frmEnsayo;
+}
+
+namespace abat {
+
+class GraficoEnsayo;
+
+// The texts of the readings' add, remove, paste and import commands.
+const TextosTabla& textos_medidas();
+
+class frmEnsayo : public VentanaConTabla {
+    Q_OBJECT
+  public:
+    explicit frmEnsayo(Dialogos& dialogos, QWidget* parent = nullptr);
+    ~frmEnsayo() override;
+
+    Grid& medidas() { return tabla(); }
+    // The test as the window holds it, an open cell editor's text included.
+    EnsayoTexto ensayo() const;
+    // Shows `ensayo` in place of what the window held.
+    void setEnsayo(const EnsayoTexto& ensayo);
+    // Stores the text of an open cell editor, as leaving it does.
+    void terminarEdicion();
+    // Whether the reading of grid row `fila` is left out of the fit.
+    bool excluida(int fila) const;
+    // "Excluir del ajuste", "Incluir en el ajuste": the readings of the selected rows.
+    void excluirSeleccion(bool excluir);
+    // What the window shows: the fit, its figures or why there is none, the chart's series.
+    const AnalisisEnsayo& analisis() const { return analisis_; }
+    GraficoEnsayo* grafico() const;
+
+  signals:
+    // What the window holds of the test has changed: a box, the unit, a reading, a row.
+    void editado();
+    // "Usar en el estudio": the fitted T and S (S empty from the recovery) for the aquifer.
+    void usarPedido(const QString& T, const QString& S);
+    // "Importar…" of the table's menu.
+    void importarPedido();
+
+  private:
+    void cmdAjustar_Click();
+    void cmdQuitar_Click();
+    // The entries have changed: the study's, and the chart and the fit follow.
+    void cambiado();
+    void redibujar();
+    void guardarImagen();
+
+    std::unique_ptr<Ui::frmEnsayo> ui_;
+    Dialogos& dialogos_;
+    EditorCeldas* editor_ = nullptr;
+    std::vector<bool> excluidas_;  // by record: [k - 1] for record k; beyond its end, none
+    bool ajustado_ = false;        // "Ajustar" was pressed: the fit follows the entries
+    bool llenando_ = false;        // the window is being filled: one redraw at the end
+    AnalisisEnsayo analisis_;
+};
+
+}  // namespace abat

@@ -1,0 +1,116 @@
+// What the pumping test's window shows from the test's texts: the readings on the method's paper
+// before any fit, the figures written as the program writes numbers, and the window of times of
+// the straight lines refused when it is not one.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "chart/analisis_ensayo.h"
+#include "model/numeros.h"
+
+using namespace abat;
+
+namespace {
+
+// Two wells of Theis's drawdowns, T = 0.005, S = 2e-4, 0.01 m3/s pumped until minute 300.
+EnsayoTexto dos_pozos() {
+    EnsayoTexto e;
+    e.caudal = "0.01";
+    e.fin_bombeo = "300";
+    for (const int r : {30, 90}) {
+        for (int i = 0; i < 20; ++i) {
+            const double t = std::pow(600.0, i / 19.0);
+            e.medidas.push_back(
+                {"H" + std::to_string(r), std::to_string(r), number_to_text(t),
+                 number_to_text(abatimiento_theis({0.005, 2e-4}, 0.01, r, t * 60, 300 * 60)),
+                 false});
+        }
+    }
+    return e;
+}
+
+}  // namespace
+
+// Figures as the program writes numbers, to the digits that mean something.
+TEST(AnalisisEnsayo, Redondeado) {
+    const std::vector<std::tuple<double, int, std::string>> casos = {
+        {0.00501281611062692, 3, "0.00501"},
+        {0.000199770977653929, 3, "0.0002"},
+        {12345.6, 3, "12300"},
+        {-0.8234, 2, "-0.82"},
+        {0, 3, "0"},
+        {1.0048, 3, "1"}};
+    for (const auto& [valor, cifras, texto] : casos) EXPECT_EQ(redondeado(valor, cifras), texto);
+}
+
+// Before "Ajustar", and while the rate is not typed yet, the readings show on the method's paper
+// in their wells' series: no fit, no figure, no refusal.
+TEST(AnalisisEnsayo, MedidasSinAjuste) {
+    EnsayoTexto e = dos_pozos();
+    e.caudal.clear();
+    e.medidas[3].excluida = true;
+    e.medidas[5].s = "seco";
+    const AnalisisEnsayo theis = analizar_ensayo(e, {}, false);
+    EXPECT_FALSE(theis.acuifero);
+    EXPECT_TRUE(theis.resumen.empty());
+    ASSERT_EQ(theis.dibujo.medidas.size(), 2u);
+    EXPECT_EQ(theis.dibujo.medidas[0].nombre, "H30");
+    EXPECT_EQ(theis.dibujo.medidas[0].puntos.size(), 18u);  // one left out, one unreadable
+    EXPECT_EQ(theis.dibujo.excluidas.puntos.size(), 1u);
+    EXPECT_EQ(theis.dibujo.derivadas.size(), 2u);
+    EXPECT_TRUE(theis.dibujo.logaritmicoY);
+    EXPECT_EQ(theis.dibujo.ejeX, "Tiempo [min]");
+    // The recovery's paper: the readings after the stop, at t / t'.
+    const AnalisisEnsayo r = analizar_ensayo(e, {MetodoEnsayo::recuperacion, "", ""}, false);
+    EXPECT_FALSE(r.dibujo.logaritmicoY);
+    EXPECT_EQ(r.dibujo.ejeX, "t/t'");
+    for (const PuntoTiempo& p : r.dibujo.medidas[1].puntos) EXPECT_GT(p.t, 1.0);
+    EXPECT_EQ(r.dibujo.medidas[1].puntos.size(), 3u);
+    // With the fit asked for, the refusal says why.
+    EXPECT_EQ(analizar_ensayo(e, {}, true).resumen, "Falta el caudal del ensayo.");
+}
+
+struct Ventana {
+    const char* nombre;
+    const char* desde;
+    const char* hasta;
+    const char* dice;
+};
+
+class VentanaDeTiempos : public testing::TestWithParam<Ventana> {};
+
+// The window of the lines, in the test's unit: given, it chooses the readings; one that is not a
+// window is told, and gives no number.
+TEST_P(VentanaDeTiempos, EligeORechaza) {
+    const Ventana& v = GetParam();
+    const AnalisisEnsayo a =
+        analizar_ensayo(dos_pozos(), {MetodoEnsayo::cooper_jacob, v.desde, v.hasta}, true);
+    EXPECT_NE(a.resumen.find(v.dice), std::string::npos) << a.resumen;
+    EXPECT_EQ(a.T.empty(), !a.acuifero);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ensayo, VentanaDeTiempos,
+    testing::Values(
+        Ventana{"sin_ventana", "", "", "con u ≤ 0.05 según el ajuste de Theis"},
+        Ventana{"con_ventana", "50", "250", "Rectas por las medidas de la ventana de tiempos"},
+        Ventana{"desde_no_numerico", "ayer", "", "«Desde», «ayer», no es un valor numérico."},
+        Ventana{"al_reves", "200", "100", "«Desde» debe ser menor que «Hasta»."},
+        Ventana{"sin_medidas", "1000", "2000", "Ningún piezómetro da una recta"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+// The fitted T and S as the program writes numbers; the recovery gives no S.
+TEST(AnalisisEnsayo, TyS) {
+    const AnalisisEnsayo theis = analizar_ensayo(dos_pozos(), {}, true);
+    ASSERT_TRUE(theis.acuifero);
+    EXPECT_EQ(theis.T, number_to_text(theis.acuifero->T));
+    EXPECT_EQ(theis.S, number_to_text(theis.acuifero->S));
+    EXPECT_NEAR(theis.acuifero->T, 0.005, 1e-9);
+    EXPECT_EQ(theis.dibujo.curvas.size(), 2u);
+    EXPECT_EQ(theis.dibujo.residuos[0].puntos.size() + theis.dibujo.residuos[1].puntos.size(), 40u);
+    const AnalisisEnsayo r =
+        analizar_ensayo(dos_pozos(), {MetodoEnsayo::recuperacion, "", ""}, true);
+    ASSERT_TRUE(r.acuifero) << r.resumen;
+    EXPECT_TRUE(r.S.empty());
+    EXPECT_FALSE(r.T.empty());
+}
