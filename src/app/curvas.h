@@ -32,6 +32,8 @@ class Curvas {
     void abrir(int fila);
     // The windows open now.
     std::vector<QWidget*> abiertas() const;
+    // The data of the curves drawn and asked for: those of the last calculation.
+    const std::shared_ptr<const DatosCalculo>& datos() const { return datos_; }
 
   private:
     // Raises ErrorCalculo naming the point.

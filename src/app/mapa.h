@@ -43,6 +43,8 @@ class Mapa : public QObject {
     // A drawdown that cannot be computed is reported, and nothing opens.
     void abrir();
     frmMapa* ventana() const { return ventana_; }
+    // The data of the maps shown and asked for: those of the last calculation.
+    const std::shared_ptr<const DatosCalculo>& datos() const { return datos_; }
     // The map at the time and view the window shows; with no window open, at the pumping time
     // over the plan chart's extent. Raises the ErrorCalculo of a map that cannot be computed.
     std::shared_ptr<const DibujoMapa> paraExportar();
