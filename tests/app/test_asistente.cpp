@@ -66,6 +66,7 @@ using Llegada = std::function<std::unique_ptr<Prueba>(const QTemporaryDir&)>;
 }  // namespace
 
 Q_DECLARE_METATYPE(Llegada)
+Q_DECLARE_METATYPE(Poner)
 
 class TestAsistente : public QObject {
     Q_OBJECT
@@ -644,64 +645,71 @@ class TestAsistente : public QObject {
     // is kept; the message names the error and where it arose; the button that leads to the
     // value to mend has the focus, with its frame drawn, and Enter opens its window; mended
     // there, the results come as if nothing had failed. On the first pass or on an update.
-    void errorDeCalculoLlevaALosResultados() {
-        struct Caso {
-            const char* desde;  // the results button of the update; null: the first pass
-            int error;
-            const char* dice;
-            const char* boton;
-            Poner poner;
-        };
+    void errorDeCalculoLlevaALosResultados_data() {
+        QTest::addColumn<QString>("desde");  // the results button of the update; empty: first pass
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("dice");
+        QTest::addColumn<QString>("boton");
+        QTest::addColumn<Poner>("poner");
         // Each window once, and each source of error: a (well, point) pair, a grid node and the
         // chart's file. Which window each value leads to is told in the calculation's tests.
-        const char* lugar = "Pozo 1, punto 1.";
-        const std::vector<Caso> casos = {
-            {nullptr, 11, lugar, "cmdAcuifero", caja("txtT", "0", "0.01")},
-            {nullptr, 11, lugar, "cmdPuntos", caja("txtTiempo", "0", "1")},
-            {"cmdAcuifero", 13, lugar, "cmdPozos", celda(true, 3, "abc", "0.05")},
-            {"cmdPuntos", 6, lugar, "cmdPuntos", celda(false, 2, "1e200", "0")},
-            {"cmdPozos", 6, "nodo de la red en x = 1.4E+154", "cmdPuntos",
-             celda(false, 2, "1.2e154", "0")},
-            {"cmdPuntos", 75, "\n\n/nonexistent/grafico.gif", "cmdAcuifero",
-             [](Prueba& t, bool mal) {  // a chart that cannot be written
-                 t.p.archivoGrafico = mal ? "/nonexistent/grafico.gif"
-                                          : QDir(t.dir.path()).filePath("g.gif").toStdString();
-             }},
-        };
-        for (const Caso& c : casos) {
-            Prueba t;
-            t.hastaResultados([&](Prueba& p) {
-                if (c.desde == nullptr) c.poner(p, true);
-            });
-            if (c.desde != nullptr) {
-                control(t.v.resultados, "cmdTerminar")->setFocus();  // where the user left it
-                pulsar(t.v.resultados, c.desde);
-                c.poner(t, true);
-                const QStringList antes = t.entradas();
-                pulsar(t.visible(), "cmdSiguiente");
-                QCOMPARE(t.entradas(), antes);
-            }
-            QApplication::setActiveWindow(&t.v.principal);  // back once the message closes
-            const QString texto = t.dialogos.ultimo().texto;
-            QVERIFY2(texto.contains(QStringLiteral("'%1'").arg(c.error)) && texto.contains(c.dice),
-                     qPrintable(texto));
-            QVERIFY(t.visible() == t.v.resultados && t.v.resultados->imagen().isNull());
-            QWidget* boton = control(t.v.resultados, c.boton);
-            QStyleOption marco;
-            marco.initFrom(boton);
-            QVERIFY2(boton->hasFocus() && (marco.state & QStyle::State_KeyboardFocusChange),
-                     qPrintable(texto));
-            QVERIFY(t.sinEspera);
-
-            QTest::keyClick(boton, Qt::Key_Return);
-            if (auto* agregar = t.visible()->findChild<QWidget*>("cmdAgregar")) {
-                QVERIFY(agregar->hasFocus());  // as whenever the window becomes active
-            }
-            c.poner(t, false);
+        const QString lugar = "Pozo 1, punto 1.";
+        QTest::newRow("T = 0 al primer paso")
+            << QString() << 11 << lugar << "cmdAcuifero" << caja("txtT", "0", "0.01");
+        QTest::newRow("tiempo 0 al primer paso")
+            << QString() << 11 << lugar << "cmdPuntos" << caja("txtTiempo", "0", "1");
+        QTest::newRow("gasto no numérico desde el acuífero")
+            << "cmdAcuifero" << 13 << lugar << "cmdPozos" << celda(true, 3, "abc", "0.05");
+        QTest::newRow("punto desbordado")
+            << "cmdPuntos" << 6 << lugar << "cmdPuntos" << celda(false, 2, "1e200", "0");
+        QTest::newRow("nodo de la red desbordado")
+            << "cmdPozos" << 6 << "nodo de la red en x = 1.4E+154"
+            << "cmdPuntos" << celda(false, 2, "1.2e154", "0");
+        QTest::newRow("gráfico que no se puede escribir")
+            << "cmdPuntos" << 75 << "\n\n/nonexistent/grafico.gif"
+            << "cmdAcuifero" << Poner([](Prueba& t, bool mal) {
+                   t.p.archivoGrafico = mal ? "/nonexistent/grafico.gif"
+                                            : QDir(t.dir.path()).filePath("g.gif").toStdString();
+               });
+    }
+    void errorDeCalculoLlevaALosResultados() {
+        QFETCH(QString, desde);
+        QFETCH(int, error);
+        QFETCH(QString, dice);
+        QFETCH(QString, boton);
+        QFETCH(Poner, poner);
+        Prueba t;
+        t.hastaResultados([&](Prueba& p) {
+            if (desde.isEmpty()) poner(p, true);
+        });
+        if (!desde.isEmpty()) {
+            control(t.v.resultados, "cmdTerminar")->setFocus();  // where the user left it
+            pulsar(t.v.resultados, qPrintable(desde));
+            poner(t, true);
+            const QStringList antes = t.entradas();
             pulsar(t.visible(), "cmdSiguiente");
-            QCOMPARE(t.resultado(1, 3), std::string("2.7367"));
-            QVERIFY(t.visible() == t.v.resultados && !t.v.resultados->imagen().isNull());
+            QCOMPARE(t.entradas(), antes);
         }
+        QApplication::setActiveWindow(&t.v.principal);  // back once the message closes
+        const QString texto = t.dialogos.ultimo().texto;
+        QVERIFY2(texto.contains(QStringLiteral("'%1'").arg(error)) && texto.contains(dice),
+                 qPrintable(texto));
+        QVERIFY(t.visible() == t.v.resultados && t.v.resultados->imagen().isNull());
+        QWidget* enfocado = control(t.v.resultados, qPrintable(boton));
+        QStyleOption marco;
+        marco.initFrom(enfocado);
+        QVERIFY2(enfocado->hasFocus() && (marco.state & QStyle::State_KeyboardFocusChange),
+                 qPrintable(texto));
+        QVERIFY(t.sinEspera);
+
+        QTest::keyClick(enfocado, Qt::Key_Return);
+        if (auto* agregar = t.visible()->findChild<QWidget*>("cmdAgregar")) {
+            QVERIFY(agregar->hasFocus());  // as whenever the window becomes active
+        }
+        poner(t, false);
+        pulsar(t.visible(), "cmdSiguiente");
+        QCOMPARE(t.resultado(1, 3), std::string("2.7367"));
+        QVERIFY(t.visible() == t.v.resultados && !t.v.resultados->imagen().isNull());
     }
 
     // Beside the program; installed (even as root), or where it cannot write, in the user's
