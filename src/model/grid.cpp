@@ -13,6 +13,7 @@ Grid::Grid(int rows, int cols, int fixedRows, int fixedCols)
       columns_(static_cast<size_t>(std::max(cols, 0))) {
     cells_.assign(static_cast<size_t>(std::max(rows, 0)),
                   std::vector<std::string>(static_cast<size_t>(cols_)));
+    nuevasClaves();
     row_ = rowSel_ = fixedRows_;
     col_ = colSel_ = fixedCols_;
     clampSelection();
@@ -24,8 +25,20 @@ void Grid::setRows(int rows) {
     if (observer() != nullptr) observer()->rowsAboutToChange(antes, despues);
     cells_.resize(static_cast<size_t>(despues),
                   std::vector<std::string>(static_cast<size_t>(cols_)));
+    nuevasClaves();
     clampSelection();
     if (observer() != nullptr) observer()->rowsChanged(antes, despues);
+}
+
+// Rows appended take keys never given before; rows dropped take theirs with them.
+void Grid::nuevasClaves() {
+    claves_.resize(std::min(claves_.size(), cells_.size()));
+    while (claves_.size() < cells_.size()) claves_.push_back(siguienteClave_++);
+}
+
+uint64_t Grid::clave(int row) const {
+    checkCell(row, 0);
+    return claves_[static_cast<size_t>(row)];
 }
 
 void Grid::setCols(int cols) {
@@ -104,6 +117,7 @@ void Grid::setFormatString(std::string format) {
 void Grid::RemoveItem(int row) {
     checkCell(row, 0);
     cells_.erase(cells_.begin() + row);
+    claves_.erase(claves_.begin() + row);
     clampSelection();
     reshaped();
 }

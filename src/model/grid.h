@@ -2,6 +2,7 @@
 // A table of text cells: the store of record of the wells, the points and the results. Plain C++,
 // so the calculation reads and writes it without a display; the widget that shows it observes it.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,10 @@ class Grid {
         return columns_.at(static_cast<size_t>(col)).widthText;
     }
 
+    // A key of its own for every row, that stays with the row through every insertion and
+    // removal and is never given to another: what a window keeps beside a record follows it.
+    uint64_t clave(int row) const;
+
     void RemoveItem(int row);  // the rows below move up one
     void Clear();              // empties every cell; Rows and Cols stay
 
@@ -90,7 +95,11 @@ class Grid {
     void reshaped() const;
     GridObserver* observer() const { return lotes_ == 0 ? observer_ : nullptr; }
 
+    void nuevasClaves();
+
     std::vector<std::vector<std::string>> cells_;
+    std::vector<uint64_t> claves_;  // one a row
+    uint64_t siguienteClave_ = 1;
     int cols_;
     int fixedRows_;
     int fixedCols_;
