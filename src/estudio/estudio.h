@@ -18,6 +18,11 @@ struct Estudio {
     std::string tiempo;  // days
     // The coordinates' reference system as written ("EPSG:25830"); none: local coordinates.
     std::optional<std::string> crs;
+    // The aquifer's boundaries, a line each; none: an aquifer without bounds.
+    std::vector<LimiteTexto> limites = {};
+    // Each well's pumping steps after the first (its own rate from 0 on); shorter than `pozos`
+    // when the last wells have none, empty for a study without steps.
+    std::vector<std::vector<EtapaTexto>> etapas = {};
 
     bool operator==(const Estudio&) const = default;
 };
