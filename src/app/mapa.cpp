@@ -7,6 +7,7 @@
 #include "app/informe_error.h"
 #include "calc/abatimiento.h"
 #include "chart/composicion_mapa.h"
+#include "chart/limites_dibujo.h"
 #include "chart/vista_mapa.h"
 #include "dibujo/texto_numero.h"
 #include "forms/menu_tabla.h"
@@ -65,7 +66,12 @@ Mapa::Hecho Mapa::componer(const Motor& motor, const Peticion& p) {
 
 void Mapa::preparar() {
     ventana_->prepararTiempo(motor_->datos->tiempo);
-    ventana_->prepararVista(extension_);
+    ventana_->prepararVista(extension());
+}
+
+// The plan chart's extent, widened to hold the boundaries.
+VistaMapa Mapa::extension() const {
+    return motor_->marcas->limites ? con_limites(extension_, *motor_->marcas->limites) : extension_;
 }
 
 // Computed before the window shows, at the size its layout gives it: a map that cannot be
@@ -105,10 +111,10 @@ void Mapa::abrir() {
 // still, or of a map that failed.
 std::shared_ptr<const DibujoMapa> Mapa::paraExportar() {
     constexpr int lado = 500;  // pixels: a grid of 200 x 200 nodes
-    const Peticion p = !ventana_.isNull()
-                           ? peticion()
-                           : Peticion{motor_->datos->tiempo, a_igual_escala(extension_, lado, lado),
-                                      0, QSize(lado, lado), sistema_};
+    const Peticion p = !ventana_.isNull() ? peticion()
+                                          : Peticion{motor_->datos->tiempo,
+                                                     a_igual_escala(extension(), lado, lado), 0,
+                                                     QSize(lado, lado), sistema_};
     Hecho hecho = componerAqui(*motor_, p);
     if (hecho.error) throw *hecho.error;
     return hecho.mapa;
@@ -173,6 +179,10 @@ void Mapa::esperar() {  // NOLINT(readability-make-member-function-const)
 void Mapa::mostrarCursor(double x, double y) {
     if (ventana_.isNull() || !motor_) return;
     QString linea = QStringLiteral("X = %1 m, Y = %2 m: ").arg(x, 0, 'f', 1).arg(y, 0, 'f', 1);
+    if (!motor_->campo.contorno().contiene(x, y)) {
+        ventana_->mostrarLinea(linea + QStringLiteral("fuera del acuífero"));
+        return;
+    }
     try {
         linea += QStringLiteral("%1 m").arg(
             abatimiento_punto(*motor_->datos, ventana_->tiempo(), x, y), 0, 'f', 4);

@@ -76,6 +76,7 @@ class Mapa : public QObject {
     void pedir();
     void recibir();
     void mostrarCursor(double x, double y);
+    VistaMapa extension() const;
     void preparar();
 
     MDIForm1& principal_;

@@ -8,6 +8,7 @@
 #include "adaptadores/dialogos.h"
 #include "app/asistente.h"
 #include "app/estudios.h"
+#include "app/limites_y_etapas.h"
 #include "app/ventanas.h"
 #include "dibujo/motor_qtcharts.h"
 #include "dibujo/pintar_grafico.h"
@@ -30,6 +31,7 @@ class Programa {
     Ventanas ventanas;
     Asistente asistente;
     Estudios estudios;
+    LimitesYEtapas limitesYEtapas;
     std::string archivoGrafico;  // where the chart is written; empty: beside the program
 
   private:

@@ -6,9 +6,10 @@ Ventanas::Ventanas(Declaraciones& d, Dialogos& dialogos)
     : caracteristicas(new frmCaracteristicas(d, dialogos)),
       noPozos(new frmNoPozos(dialogos)),
       coordAbat(new frmCoordAbat(dialogos)),
-      resultados(new frmResultados()) {
-    for (QWidget* hijo :
-         std::initializer_list<QWidget*>{caracteristicas, noPozos, coordAbat, resultados}) {
+      resultados(new frmResultados()),
+      limites(new frmLimites(dialogos)) {
+    for (QWidget* hijo : std::initializer_list<QWidget*>{caracteristicas, noPozos, coordAbat,
+                                                         resultados, limites}) {
         principal.agregar(hijo);
     }
 }

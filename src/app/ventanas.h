@@ -1,10 +1,11 @@
 #pragma once
-// The five windows of the program, each created once and then only shown and hidden.
+// The windows of the program, each created once and then only shown and hidden.
 
 #include "adaptadores/dialogos.h"
 #include "forms/MDIForm1.h"
 #include "forms/frmCaracteristicas.h"
 #include "forms/frmCoordAbat.h"
+#include "forms/frmLimites.h"
 #include "forms/frmNoPozos.h"
 #include "forms/frmResultados.h"
 #include "model/declaraciones.h"
@@ -20,6 +21,7 @@ struct Ventanas {
     frmNoPozos* noPozos;
     frmCoordAbat* coordAbat;
     frmResultados* resultados;
+    frmLimites* limites;  // the aquifer's boundaries, from the menu "Análisis"
 };
 
 }  // namespace abat

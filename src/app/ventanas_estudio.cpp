@@ -94,6 +94,8 @@ Estudio estudio_de(Ventanas& v, Editores editores) {
             {celda(columna_punto::nombre), celda(columna_punto::x), celda(columna_punto::y)});
     }
     e.tiempo = v.coordAbat->tiempo();
+    e.limites = v.limites->limites(editores == Editores::cerrar);
+    e.etapas = v.noPozos->etapas();
     return e;
 }
 
@@ -112,6 +114,8 @@ void llenar_ventanas(Ventanas& v, const Estudio& e) {
              {columna_pozo::x, p.x},
              {columna_pozo::y, p.y}}};
     });
+    v.noPozos->setEtapas(e.etapas);  // beside the rows just filled
+    v.limites->setLimites(e.limites);
     llenar_tabla(v.coordAbat->puntos(), e.puntos, [](const PuntoTexto& p) {
         return std::array<std::pair<int, const std::string&>, 3>{
             {{columna_punto::nombre, p.nombre}, {columna_punto::x, p.x}, {columna_punto::y, p.y}}};

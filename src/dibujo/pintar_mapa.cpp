@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "chart/escala_ejes.h"
+#include "dibujo/pintar_limites.h"
 #include "dibujo/pintar_mapa.h"
 #include "dibujo/rampa_viridis.h"
 #include "dibujo/texto_numero.h"
@@ -326,6 +327,9 @@ void pintar_mapa(QPainter& p, QSizeF tamano, const DibujoMapa& m) {
     p.save();
     p.setClipRect(area);
     isolineas(p, m, plano);
+    if (m.marcas && m.marcas->limites)
+        pintar_limites(p, *m.marcas->limites, area,
+                       [&](double x, double y) { return plano.en(x, y); });
     if (m.marcas) marcas(p, *m.marcas, plano, area);
     barra_de_escala(p, plano, area);
     sistema(p, m, area);

@@ -15,7 +15,7 @@ VentanaTabla::VentanaTabla(Dialogos& dialogos, Grid tabla, const TextosTabla& te
                            QWidget* parent)
     : VentanaConTabla(std::move(tabla), parent), dialogos_(dialogos), textos_(textos) {}
 
-void VentanaTabla::montar(const ControlesTabla& controles) {
+void VentanaTabla::montar(const ControlesTabla& controles, const QList<QAction*>& propias) {
     c_ = controles;
     fuente_de_ventana(this, 8.25);
     fuente_de_titulo(c_.marco, 12, 8.25);
@@ -36,8 +36,8 @@ void VentanaTabla::montar(const ControlesTabla& controles) {
                                [this] { emit importarPedido(); });
     menu_de_tabla(
         c_.grid,
-        [this](const QString& texto) { pegar_registros(tabla(), dialogos_, texto, textos_); }, {},
-        {importar});
+        [this](const QString& texto) { pegar_registros(tabla(), dialogos_, texto, textos_); },
+        propias, {importar});
     connect(c_.siguiente, &QPushButton::clicked, this, &VentanaTabla::cmdSiguiente_Click);
     connect(c_.agregar, &QPushButton::clicked, this, &VentanaTabla::cmdAgregar_Click);
     connect(c_.quitar, &QPushButton::clicked, this, &VentanaTabla::cmdQuitar_Click);
