@@ -68,7 +68,8 @@ TablaTextos::TablaTextos(const QStringList& encabezados, const QStringList& opci
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setSelectionMode(SingleSelection);
-    setEditTriggers(AllEditTriggers);
+    // Opened by a key, a double click or a click on the current cell, not by merely arriving.
+    setEditTriggers(DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed);
     setTabKeyNavigation(true);
     setItemDelegate(new DelegadoNumero(this));
     if (!opciones.isEmpty()) setItemDelegateForColumn(0, new DelegadoOpciones(opciones, this));
