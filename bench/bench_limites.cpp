@@ -81,7 +81,8 @@ void coste_por_pozo(benchmark::State& state) {
 
 // The map of 1,000 wells spread over a rectangle of barriers and rivers of `lado` metres, the
 // field 200 m in from its sides, at 200 x 200 nodes over it, a new time at each iteration (from 1
-// to `dias` days), on all cores: the images each time needs, to the bound, are in its cost.
+// to `dias` days, S = range(1) / 10,000), on all cores: the images each time needs, to the bound,
+// are in its cost ("pozos_del_motor": the wells, steps and images the loops add, on average).
 void mapa_rectangulo(benchmark::State& state) {
     const double lado = static_cast<double>(state.range(0));
     const double S = static_cast<double>(state.range(1)) * 1e-4;
@@ -108,11 +109,12 @@ void mapa_rectangulo(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(coste_por_pozo)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// 10 km of an unconfined aquifer (S = 0.1) over 30 days: the goal, a new time in 200 ms or less;
+// 4 km with S = 0.05 over 30 days; 10 km of a confined one (S = 0.0002) after a day, whose cone
+// reaches across the rectangle and back many times: a dozen images a well.
 BENCHMARK(mapa_rectangulo)
-    ->Args({10000, 2, 1})
-    ->Args({10000, 2, 10})
     ->Args({10000, 1000, 30})
-    ->Args({4000, 2, 1})
     ->Args({4000, 500, 30})
+    ->Args({10000, 2, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
