@@ -21,7 +21,8 @@ id=io.github.abatimientos.Abatimientos
 for f in ./usr/bin/abatimientos ./usr/share/applications/$id.desktop \
          ./usr/share/man/man1/abatimientos.1.gz ./usr/share/doc/abatimientos/copyright \
          ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
-         ./usr/share/icons/hicolor/48x48/apps/$id.png ./usr/share/mime/packages/$id.xml; do
+         ./usr/share/icons/hicolor/48x48/apps/$id.png ./usr/share/mime/packages/$id.xml \
+         ./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/abatimientos/libabatimientos-sig.so; do
     grep -q " $f\$" <<<"$contenido" || { echo "missing from the package: $f" >&2; exit 1; }
 done
 # Info tags are shown but do not stop it (see the README).

@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "adaptadores/cursor_espera.h"
+#include "app/contorno_entradas.h"
 #include "app/informe_error.h"
 #include "app/memoria.h"
 #include "app/ventanas_estudio.h"
@@ -41,6 +42,8 @@ Asistente::Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos,
     connect(v_.caracteristicas, &frmCaracteristicas::editado, this, cambiadas);
     connect(v_.noPozos, &VentanaTabla::editado, this, cambiadas);
     connect(v_.coordAbat, &VentanaTabla::editado, this, cambiadas);
+    connect(v_.limites, &frmLimites::editado, this, cambiadas);
+    connect(v_.limites, &frmLimites::actualizarPedido, this, &Asistente::limitesAceptados);
     connect(&v_.principal, &MDIForm1::activado, this, [](QWidget* hijo) {
         if (auto* tabla = qobject_cast<VentanaTabla*>(hijo)) tabla->Form_Activate();
     });
@@ -88,7 +91,7 @@ void Asistente::pozosAceptados(Modo modo) {
 // The results show first and fill while the user watches. After an error too the user stays on
 // the results, from which every input window can be reached to mend the value.
 void Asistente::puntosAceptados() {
-    if (!cabeLaTabla()) return;
+    if (!sePuedeCalcular()) return;
     aResultados();
     v_.principal.mostrar(v_.resultados);
     const auto culpable = calcular();
@@ -98,7 +101,7 @@ void Asistente::puntosAceptados() {
 }
 
 void Asistente::actualizarDesde(QWidget* desde) {
-    if (!cabeLaTabla()) return;
+    if (!sePuedeCalcular()) return;
     aResultados();
     const auto culpable = calcular();
     v_.principal.mostrar(v_.resultados);
@@ -119,6 +122,42 @@ bool Asistente::cabeLaTabla() {
                                es.toString(limite_resultados)),
                       QStringLiteral("Demasiados resultados"), Icono::advertencia);
     return false;
+}
+
+QWidget* Asistente::rechazoDelContorno() {
+    if (!hay_contorno(v_)) return nullptr;
+    DatosCalculo datos =
+        leer_datos(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo());
+    const std::optional<RechazoContorno> r = completar_datos(v_, datos);
+    if (!r) return nullptr;
+    dialogos_.mensaje(r->texto,
+                      r->ventana == v_.limites ? QStringLiteral("Límites del acuífero")
+                                               : QStringLiteral("Caudal por etapas"),
+                      Icono::advertencia);
+    return r->ventana;
+}
+
+void Asistente::mostrarLimites() {
+    if (v_.principal.visible(v_.limites)) return;
+    antesDeLimites_ = nullptr;
+    for (QWidget* w : {(QWidget*)v_.caracteristicas, (QWidget*)v_.noPozos, (QWidget*)v_.coordAbat,
+                       (QWidget*)v_.resultados}) {
+        if (v_.principal.visible(w)) antesDeLimites_ = w;
+    }
+    v_.principal.apartarVentanas();
+    colocar(v_.limites);
+    mostrarSolo(v_.limites);
+}
+
+void Asistente::limitesAceptados() {
+    if (rechazoDelContorno() != nullptr) return;
+    if (antesDeLimites_ == v_.resultados ||
+        (antesDeLimites_ == nullptr && ventana_incompleta(v_) == nullptr)) {
+        actualizarDesde(v_.limites);
+        return;
+    }
+    QWidget* volver = antesDeLimites_ != nullptr ? antesDeLimites_ : ventana_incompleta(v_);
+    mostrarSolo(volver != nullptr ? volver : v_.coordAbat);
 }
 
 void Asistente::aResultados() {
@@ -164,6 +203,11 @@ void Asistente::empezarDeNuevo() {
         colocar(w);
     QWidget* falta = ventana_incompleta(v_);
     if (falta == nullptr && cabeLaTabla()) {
+        if (QWidget* mendar = rechazoDelContorno()) {  // what to mend shows, in its first pass
+            antesDeLimites_ = nullptr;
+            mostrarSolo(mendar);
+            return;
+        }
         for (QPushButton* b : botones) b->setText(texto_actualizar);
         calcularYMostrar();
         return;
@@ -172,7 +216,7 @@ void Asistente::empezarDeNuevo() {
 }
 
 void Asistente::calcularYMostrar() {
-    if (!cabeLaTabla()) return;
+    if (!sePuedeCalcular()) return;
     aResultados();
     const auto culpable = calcular();
     mostrarSolo(v_.resultados);
@@ -188,7 +232,7 @@ void Asistente::colocar(QWidget* ventana) {
 void Asistente::mostrarSolo(QWidget* ventana) {
     v_.principal.mostrar(ventana);
     for (QWidget* w : std::initializer_list<QWidget*>{v_.caracteristicas, v_.noPozos, v_.coordAbat,
-                                                      v_.resultados}) {
+                                                      v_.resultados, v_.limites}) {
         if (w != ventana) v_.principal.ocultar(w);
     }
 }
@@ -204,8 +248,10 @@ std::optional<Origen> Asistente::calcular() {
     hayResultados_ = false;
     try {
         const CursorDeEspera espera;  // gone before any message of the handlers below
-        datos_ = std::make_shared<const DatosCalculo>(
-            leer_datos(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo()));
+        DatosCalculo datos =
+            leer_datos(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo());
+        completar_datos(v_, datos);  // admitted before every calculation
+        datos_ = std::make_shared<const DatosCalculo>(std::move(datos));
         curvas_.nuevoCalculo(datos_);
         mapa_.nuevoCalculo(datos_);
         cambiadas_ = false;

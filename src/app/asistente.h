@@ -62,6 +62,13 @@ class Asistente : public QObject {
     // lack something, that window shows as an opened study's would.
     void tomarEntradas(Entrada como);
 
+    // "Análisis > Límites del acuífero…": the boundaries' window in place of the one showing.
+    void mostrarLimites();
+    // Its "Actualizar": boundaries that cannot be taken are told, and the window stays; otherwise
+    // the results are computed again and shown when the window was opened over them or the
+    // entries are complete, and the window it was opened over shows when they are not.
+    void limitesAceptados();
+
   private:
     void acuiferoAceptado(Modo modo);
     void pozosAceptados(Modo modo);
@@ -80,6 +87,11 @@ class Asistente : public QObject {
 
     // Wells x points within the results table's limit; otherwise a message, and nothing changes.
     bool cabeLaTabla();
+    // The boundaries and the steps taken with the wells and points; otherwise a message, nothing
+    // changes, and the window that holds what to mend.
+    QWidget* rechazoDelContorno();
+    // Both, as every calculation asks them first.
+    bool sePuedeCalcular() { return cabeLaTabla() && rechazoDelContorno() == nullptr; }
     void aResultados();
     // Rebuilds the results and the chart. An error is reported, the input windows keep every
     // value, and the result is the window that holds the value to mend; once the results show,
@@ -100,7 +112,8 @@ class Asistente : public QObject {
     std::shared_ptr<const DatosCalculo> datos_;
     std::shared_ptr<const Calculo> calculo_;
     bool hayResultados_ = false;
-    bool cambiadas_ = false;  // an entry has changed since the results were computed
+    bool cambiadas_ = false;             // an entry has changed since the results were computed
+    QWidget* antesDeLimites_ = nullptr;  // the window the boundaries' one was opened over
 };
 
 }  // namespace abat

@@ -50,6 +50,7 @@ Estudios::Estudios(Ventanas& v, Asistente& asistente, Dialogos& dialogos,
     connect(v_.noPozos, &frmNoPozos::editado, this, &Estudios::alCambiar);
     connect(v_.coordAbat, &frmCoordAbat::editado, this, &Estudios::alCambiar);
     connect(v_.ensayo, &frmEnsayo::editado, this, &Estudios::alCambiar);
+    connect(v_.limites, &frmLimites::editado, this, &Estudios::alCambiar);
     connect(&v_.principal, &MDIForm1::estudioSoltado, this, &Estudios::abrir);
     v_.principal.setAntesDeCerrar([this] { return alCerrar(); });
     asistente_.mapa().setExportar([this] { exportar(dialogos_, asistente_, sistema_); });

@@ -126,9 +126,10 @@ void exportar(Dialogos& dialogos, Asistente& asistente, const Sistema& sistema) 
         const CursorDeEspera espera;  // a large field's file takes seconds; gone before a message
         const std::shared_ptr<const DibujoMapa> mapa = asistente.mapa().paraExportar();
         const DatosCalculo& datos = *calculo->datos;
-        const CapasSig capas{sistema,      datos.pozos,          datos.puntos,
-                             datos.tiempo, &calculo->resultados, {mapa->tiempo, mapa->isolineas},
-                             mapa->rejilla};
+        CapasSig capas{sistema,      datos.pozos,          datos.puntos,
+                       datos.tiempo, &calculo->resultados, {mapa->tiempo, mapa->isolineas},
+                       mapa->rejilla};
+        capas.limites = datos.limites;
         const std::string r = ruta.toStdString();
         const QString e = extension(ruta);
         if (e == "tif") {

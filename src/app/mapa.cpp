@@ -7,6 +7,7 @@
 #include "app/informe_error.h"
 #include "calc/abatimiento.h"
 #include "chart/composicion_mapa.h"
+#include "chart/limites_dibujo.h"
 #include "chart/vista_mapa.h"
 #include "dibujo/texto_numero.h"
 #include "forms/menu_tabla.h"
@@ -89,7 +90,13 @@ void Mapa::mostrar(const Hecho& hecho) {
 
 void Mapa::preparar() {
     ventana_->prepararTiempo(datos_->tiempo);
-    ventana_->prepararVista(extension_);
+    ventana_->prepararVista(extension());
+}
+
+// The plan chart's extent, widened to hold the boundaries.
+VistaMapa Mapa::extension() {
+    const auto& limites = motor()->marcas->limites;
+    return limites ? con_limites(extension_, *limites) : extension_;
 }
 
 // Computed before the window shows, at the size its layout gives it: a map that cannot be
@@ -134,7 +141,7 @@ std::shared_ptr<const DibujoMapa> Mapa::paraExportar() {
         !ventana_.isNull()
             ? peticion()
             : Peticion{
-                  datos_->tiempo, a_igual_escala(extension_, lado, lado), 0, 0, QSize(lado, lado),
+                  datos_->tiempo, a_igual_escala(extension(), lado, lado), 0, 0, QSize(lado, lado),
                   sistema_};
     Hecho hecho = componerAqui(*motor(), p);
     if (hecho.error) throw *hecho.error;
@@ -200,6 +207,10 @@ void Mapa::esperar() {  // NOLINT(readability-make-member-function-const)
 void Mapa::mostrarCursor(double x, double y) {
     if (ventana_.isNull() || !datos_) return;
     QString linea = QStringLiteral("X = %1 m, Y = %2 m: ").arg(x, 0, 'f', 1).arg(y, 0, 'f', 1);
+    if (!motor_->campo.contorno().contiene(x, y)) {
+        ventana_->mostrarLinea(linea + QStringLiteral("fuera del acuífero"));
+        return;
+    }
     try {
         linea += QStringLiteral("%1 m").arg(abatimiento_punto(*datos_, ventana_->tiempo(), x, y), 0,
                                             'f', 4);

@@ -82,6 +82,7 @@ class Mapa : public QObject {
     // Shows a map computed, and keeps its interval when it was chosen for its values.
     void mostrar(const Hecho& hecho);
     void mostrarCursor(double x, double y);
+    VistaMapa extension();
     void preparar();
 
     MDIForm1& principal_;

@@ -7,6 +7,7 @@
 #include "app/informe_error.h"
 #include "app/ruta_grafico.h"
 #include "chart/generar_grafico.h"
+#include "chart/limites_dibujo.h"
 #include "dibujo/motor_qtcharts.h"
 #include "dibujo/pintar_grafico.h"
 #include "forms/guardar_grafico.h"
@@ -22,6 +23,7 @@ Programa::Programa(Dialogos& dialogos, std::function<void()> terminar,
                 }),
       estudios(ventanas, asistente, dialogos, carpetaRecuperacion),
       ensayo(ventanas, estudios, dialogos),
+      limitesYEtapas(ventanas, asistente, estudios, dialogos),
       dialogos_(dialogos) {
     asistente.setGraficar([this](const DatosCalculo& datos) { graficar(datos); });
     QObject::connect(ventanas.resultados, &frmResultados::guardarGraficoPedido, ventanas.resultados,
@@ -39,6 +41,7 @@ void Programa::iniciar(const QString& estudio) {
 // Every calculation ends with the chart, written anew and shown in the results window.
 void Programa::graficar(const DatosCalculo& datos) {
     MotorQtCharts motor(ventanas.resultados->tamanoImagen());
+    motor.setLimites(limites_dibujo(datos));
     plano_.reset();
     const DestinoGrafico destino{archivoGrafico.empty()
                                      ? ruta_grafico(QCoreApplication::applicationDirPath())

@@ -9,6 +9,7 @@
 #include "app/asistente.h"
 #include "app/ensayo_bombeo.h"
 #include "app/estudios.h"
+#include "app/limites_y_etapas.h"
 #include "app/ventanas.h"
 #include "dibujo/motor_qtcharts.h"
 #include "dibujo/pintar_grafico.h"
@@ -32,6 +33,7 @@ class Programa {
     Asistente asistente;
     Estudios estudios;
     EnsayoBombeo ensayo;
+    LimitesYEtapas limitesYEtapas;
     std::string archivoGrafico;  // where the chart is written; empty: beside the program
 
   private:

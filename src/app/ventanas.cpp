@@ -7,9 +7,10 @@ Ventanas::Ventanas(Declaraciones& d, Dialogos& dialogos)
       noPozos(new frmNoPozos(dialogos)),
       coordAbat(new frmCoordAbat(dialogos)),
       resultados(new frmResultados()),
-      ensayo(new frmEnsayo(dialogos)) {
-    for (QWidget* hijo :
-         std::initializer_list<QWidget*>{caracteristicas, noPozos, coordAbat, resultados}) {
+      ensayo(new frmEnsayo(dialogos)),
+      limites(new frmLimites(dialogos)) {
+    for (QWidget* hijo : std::initializer_list<QWidget*>{caracteristicas, noPozos, coordAbat,
+                                                         resultados, limites}) {
         principal.agregar(hijo);
     }
     principal.agregarVentana(ensayo);

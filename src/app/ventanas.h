@@ -6,6 +6,7 @@
 #include "forms/frmCaracteristicas.h"
 #include "forms/frmCoordAbat.h"
 #include "forms/frmEnsayo.h"
+#include "forms/frmLimites.h"
 #include "forms/frmNoPozos.h"
 #include "forms/frmResultados.h"
 #include "model/declaraciones.h"
@@ -23,6 +24,7 @@ struct Ventanas {
     frmResultados* resultados;
     // The pumping test, in a window of its own that closing hides.
     frmEnsayo* ensayo;
+    frmLimites* limites;  // the aquifer's boundaries, from the menu "Análisis"
 };
 
 }  // namespace abat

@@ -97,6 +97,8 @@ Estudio estudio_de(Ventanas& v, Editores editores) {
     e.tiempo = v.coordAbat->tiempo();
     if (editores == Editores::cerrar) v.ensayo->terminarEdicion();
     e.ensayo = v.ensayo->ensayo();
+    e.limites = v.limites->limites(editores == Editores::cerrar);
+    e.etapas = v.noPozos->etapas();
     return e;
 }
 
@@ -115,6 +117,8 @@ void llenar_ventanas(Ventanas& v, const Estudio& e) {
              {columna_pozo::x, p.x},
              {columna_pozo::y, p.y}}};
     });
+    v.noPozos->setEtapas(e.etapas);  // beside the rows just filled
+    v.limites->setLimites(e.limites);
     llenar_tabla(v.coordAbat->puntos(), e.puntos, [](const PuntoTexto& p) {
         return std::array<std::pair<int, const std::string&>, 3>{
             {{columna_punto::nombre, p.nombre}, {columna_punto::x, p.x}, {columna_punto::y, p.y}}};

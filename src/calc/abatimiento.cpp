@@ -35,7 +35,8 @@ double magnitud(double x, double y) {
 }
 
 // A pumping rate that is not a number, or beyond the range of a double, is the well's.
-double gasto(const Pozo& p) {
+template <class Fuente>
+double gasto(const Fuente& p) {
     try {
         return valor_estricto(p.caudal);
     } catch (ErrorCalculo& e) {
@@ -47,7 +48,8 @@ double gasto(const Pozo& p) {
 // The well's drawdown step by step, each step checked: finds which step fails and raises its
 // error, blamed on the quantity that made it overflow. Gives the same value as the quick path
 // when nothing fails.
-double abatimiento_comprobado(const Acuifero& d, const Pozo& p, double x, double y) {
+template <class Fuente>
+double abatimiento_comprobado(const Acuifero& d, const Fuente& p, double x, double y) {
     // A distance too large comes from the position further out, the well's or the location's.
     const Causa posicion = magnitud(p.x, p.y) > magnitud(x, y) ? Causa::pozo : Causa::lugar;
     const double dx = comprobado(x - p.x, posicion);
@@ -74,7 +76,9 @@ double abatimiento_comprobado(const Acuifero& d, const Pozo& p, double x, double
     return dividido(QW, divisor, culpable({{QW, Causa::pozo}, {d.T, Causa::acuifero, true}}));
 }
 
-double abatimiento_pozo(const Acuifero& d, const Pozo& p, double x, double y) {
+// A well, or a step or an image of one (PozoVirtual).
+template <class Fuente>
+double abatimiento_pozo(const Acuifero& d, const Fuente& p, double x, double y) {
     // Quick path: infinities and NaNs propagate, so one test at the end sees any failed step.
     const double dx = x - p.x;
     const double dy = y - p.y;
@@ -102,6 +106,10 @@ double abatimiento_punto(const DatosCalculo& d, double x, double y) {
 }
 
 double abatimiento_punto(const DatosCalculo& d, double tiempo, double x, double y) {
+    if (!d.solo_pozos()) {
+        const Virtuales v = pozos_virtuales(d, tiempo);
+        return abatimiento_virtuales(d, tiempo, v.pozos, x, y);
+    }
     const Acuifero a{d.T, d.S, tiempo};
     double total = 0.0;
     int k = 0;
@@ -111,6 +119,29 @@ double abatimiento_punto(const DatosCalculo& d, double tiempo, double x, double 
             total = comprobado(total + abatimiento_pozo(a, pozo, x, y), Causa::pozo);
         } catch (ErrorCalculo& e) {
             e.pozo = k;
+            throw;
+        }
+    }
+    return total;
+}
+
+double abatimiento_pozo(const DatosCalculo& d, double tiempo, size_t k, double x, double y) {
+    if (d.solo_pozos()) return abatimiento_pozo(d, tiempo, d.pozos[k], x, y);
+    const Virtuales v = pozos_virtuales(d, tiempo);
+    return abatimiento_virtuales(
+        d, tiempo, std::span(v.pozos).subspan(v.inicio[k], v.inicio[k + 1] - v.inicio[k]), x, y);
+}
+
+// Each at its own pumping time: that of its step.
+double abatimiento_virtuales(const DatosCalculo& d, double tiempo,
+                             std::span<const PozoVirtual> pozos, double x, double y) {
+    double total = 0.0;
+    for (const PozoVirtual& p : pozos) {
+        try {
+            const Acuifero a{d.T, d.S, tiempo - p.desde};
+            total = comprobado(total + abatimiento_pozo(a, p, x, y), Causa::pozo);
+        } catch (ErrorCalculo& e) {
+            e.pozo = static_cast<int>(p.pozo) + 1;
             throw;
         }
     }

@@ -1,7 +1,10 @@
 #pragma once
 // Drawdown in a confined aquifer by the Theis solution, the wells' effects superposed.
 
+#include <span>
+
 #include "calc/datos_calculo.h"
+#include "calc/pozos_virtuales.h"
 #include "model/errores.h"
 
 namespace abat {
@@ -13,12 +16,21 @@ namespace abat {
 // steps come.
 double abatimiento_pozo(const DatosCalculo& datos, const Pozo& pozo, double x, double y);
 
-// Total drawdown in metres of all the wells at (x, y); 0 without wells. An error names its well.
+// Total drawdown in metres of all the wells at (x, y), with their pumping steps and their images
+// across the boundaries; 0 without wells. An error names its well.
 double abatimiento_punto(const DatosCalculo& datos, double x, double y);
 
 // The same after `tiempo` days instead of the calculation's time.
 double abatimiento_pozo(const DatosCalculo& datos, double tiempo, const Pozo& pozo, double x,
                         double y);
 double abatimiento_punto(const DatosCalculo& datos, double tiempo, double x, double y);
+
+// Well k's share (from 0) after `tiempo` days: its pumping steps and their images added.
+double abatimiento_pozo(const DatosCalculo& datos, double tiempo, size_t k, double x, double y);
+
+// The sum of the drawdowns of wells of one time (pozos_virtuales) in their order, each started at
+// its step; an error names the well it stands for.
+double abatimiento_virtuales(const DatosCalculo& datos, double tiempo,
+                             std::span<const PozoVirtual> pozos, double x, double y);
 
 }  // namespace abat

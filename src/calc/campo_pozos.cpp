@@ -7,6 +7,7 @@
 #include "calc/funcion_pozo.h"
 #include "calc/funcion_pozo_coeficientes.h"
 #include "calc/hilos.h"
+#include "calc/pozos_virtuales.h"
 
 namespace abat {
 namespace {
@@ -31,7 +32,8 @@ bool dentro(double v, double maximo) {
     return std::fabs(v) <= maximo;  // false for NaN
 }
 
-bool pozo_dentro(const Pozo& p) {
+template <class Fuente>  // a Pozo or a PozoVirtual
+bool pozo_dentro(const Fuente& p) {
     return p.caudal.ok() && dentro(p.caudal.valor, 1e300) && dentro(p.x, coordenada_max) &&
            dentro(p.y, coordenada_max) && dentro(p.diametro, coordenada_max);
 }
@@ -45,7 +47,21 @@ double cota_total(double suma_abs, size_t n, double suma_k) {
 
 }  // namespace
 
-CampoPozos::CampoPozos(const DatosCalculo& datos) : datos_(datos) {
+// The wells the loops add up at one time: without steps and boundaries the field's wells, the
+// same at every time; otherwise each well's steps begun by then and their images.
+struct CampoPozos::Instante {
+    double tiempo = 0.0;
+    Virtuales virtuales;  // none without steps and boundaries: the wells themselves
+    PozosVector propio;
+    const PozosVector* pozos = nullptr;
+    std::optional<EscalaU> escala;  // none: the exact path computes every place
+    double suma_k = 0.0;
+    std::vector<double> suma_k_pozo;  // each well's, over what it adds
+};
+
+CampoPozos::CampoPozos(const DatosCalculo& datos)
+    : datos_(datos), contorno_(contorno_de(datos)), solo_pozos_(datos.solo_pozos()) {
+    if (!solo_pozos_) return;
     const size_t n = datos.pozos.size();
     const size_t relleno = (n + relleno_pozos - 1) / relleno_pozos * relleno_pozos;
     pozos_.n = n;
@@ -77,32 +93,107 @@ std::optional<EscalaU> CampoPozos::escala(double tiempo) const {
     return EscalaU{c, r2_fiable_min * c, r2_fiable_max * c};
 }
 
+std::shared_ptr<const CampoPozos::Instante> CampoPozos::instante(double tiempo) const {
+    if (solo_pozos_) {
+        auto in = std::make_shared<Instante>();
+        in->tiempo = tiempo;
+        in->pozos = &pozos_;
+        in->escala = escala(tiempo);
+        in->suma_k = suma_k_;
+        return in;
+    }
+    {
+        const std::lock_guard<std::mutex> cerrojo(ultimo_mutex_);
+        if (ultimo_ && ultimo_->tiempo == tiempo) return ultimo_;
+    }
+    auto in = construir(tiempo);
+    const std::lock_guard<std::mutex> cerrojo(ultimo_mutex_);
+    ultimo_ = in;
+    return in;
+}
+
+// Each step and image at its own scale of u, from its start; the engine vouches for a time only
+// when it does for every one of them.
+std::shared_ptr<const CampoPozos::Instante> CampoPozos::construir(double tiempo) const {
+    auto in = std::make_shared<Instante>();
+    in->tiempo = tiempo;
+    in->virtuales = pozos_virtuales(datos_, tiempo);
+    const std::vector<PozoVirtual>& lista = in->virtuales.pozos;
+    const size_t n = lista.size();
+    const size_t relleno = (n + relleno_pozos - 1) / relleno_pozos * relleno_pozos;
+    PozosVector& p = in->propio;
+    p.n = n;
+    p.x.assign(relleno, 0.0);
+    p.y.assign(relleno, 0.0);
+    p.r2_min.assign(relleno, 1.0);
+    p.k.assign(relleno, 0.0);
+    p.c.assign(relleno, 1.0);
+    p.u_min.assign(relleno, 0.0);
+    p.u_max.assign(relleno, 1.0);
+    in->suma_k_pozo.assign(datos_.pozos.size(), 0.0);
+    const double divisor = datos_.T * cuatro_pi;
+    bool vale = datos_.T > 0 && datos_.S > 0 && datos_.S <= S_max && std::isnormal(divisor);
+    for (size_t i = 0; i < n; ++i) {
+        const PozoVirtual& v = lista[i];
+        vale = vale && pozo_dentro(v);
+        const double radio = v.diametro / 2;
+        const double t = tiempo - v.desde;
+        const double denominador = datos_.T * 4 * t * 86400;  // as the exact path's
+        const double c = datos_.S / denominador;
+        vale = vale && t > 0 && std::isnormal(denominador) && c >= c_min && c <= c_max;
+        p.x[i] = v.x;
+        p.y[i] = v.y;
+        p.r2_min[i] = radio * radio;
+        p.k[i] = v.caudal.valor / divisor;
+        p.c[i] = c;
+        p.u_min[i] = r2_fiable_min * c;
+        p.u_max[i] = r2_fiable_max * c;
+        in->suma_k += std::fabs(p.k[i]);
+        in->suma_k_pozo[v.pozo] += std::fabs(p.k[i]);
+    }
+    in->pozos = &in->propio;
+    if (vale && in->suma_k <= suma_k_max) in->escala = EscalaU{1.0, 0.0, 1.0};  // each its own
+    return in;
+}
+
 Totales CampoPozos::totales(double tiempo, std::span<const double> x, std::span<const double> y,
                             unsigned hilos) const {
     const size_t m = x.size();
     Totales t{std::vector<double>(m, std::numeric_limits<double>::quiet_NaN()),
               std::vector<double>(m, 0.0),
               {}};
-    if (const auto e = escala(tiempo); e && pozos_.n > 0) {
-        const double evaluaciones = static_cast<double>(m) * static_cast<double>(pozos_.n);
+    std::shared_ptr<const Instante> in;
+    try {
+        in = instante(tiempo);
+    } catch (const ErrorCalculo& e) {  // more images than a time may take
+        t.error = e;
+        t.valores.clear();
+        t.cotas.clear();
+        return t;
+    }
+    const PozosVector& pozos = *in->pozos;
+    if (const auto e = in->escala; e && pozos.n > 0) {
+        const double evaluaciones = static_cast<double>(m) * static_cast<double>(pozos.n);
         en_paralelo(m, 64, hilos > 0 ? hilos : hilos_para(evaluaciones),
                     [&](size_t desde, size_t hasta) {
-                        sumar_pozos(pozos_, *e, x.data() + desde, y.data() + desde, hasta - desde,
+                        sumar_pozos(pozos, *e, x.data() + desde, y.data() + desde, hasta - desde,
                                     t.valores.data() + desde, t.cotas.data() + desde);
                     });
-        for (double& c : t.cotas) c = cota_total(c, pozos_.n, suma_k_);
+        for (double& c : t.cotas) c = cota_total(c, pozos.n, in->suma_k);
     }
-    resolver(tiempo, x, y, t);
+    resolver(*in, x, y, t);
     return t;
 }
 
 // The places left to the exact path, in order, up to the first that fails.
-void CampoPozos::resolver(double tiempo, std::span<const double> x, std::span<const double> y,
+void CampoPozos::resolver(const Instante& in, std::span<const double> x, std::span<const double> y,
                           Totales& t) const {
     for (size_t i = 0; i < t.valores.size(); ++i) {
         if (!std::isnan(t.valores[i])) continue;
         try {
-            t.valores[i] = abatimiento_punto(datos_, tiempo, x[i], y[i]);
+            t.valores[i] = solo_pozos_ ? abatimiento_punto(datos_, in.tiempo, x[i], y[i])
+                                       : abatimiento_virtuales(datos_, in.tiempo,
+                                                               in.virtuales.pozos, x[i], y[i]);
             t.cotas[i] = 0.0;
         } catch (ErrorCalculo& e) {
             e.nodo = std::make_pair(x[i], y[i]);
@@ -115,21 +206,42 @@ void CampoPozos::resolver(double tiempo, std::span<const double> x, std::span<co
 }
 
 Partes CampoPozos::partes(double tiempo, double x, double y) const {
-    Partes p{tiempo, x, y, std::vector<double>(pozos_.k.size(), 0.0)};
-    if (const auto e = escala(tiempo)) {
-        partes_pozos(pozos_, *e, x, y, p.valores.data());
-    } else {
-        p.valores.assign(p.valores.size(), std::numeric_limits<double>::quiet_NaN());
+    const std::shared_ptr<const Instante> in = instante(tiempo);
+    const PozosVector& pozos = *in->pozos;
+    std::vector<double> valores(pozos.k.size(), std::numeric_limits<double>::quiet_NaN());
+    if (in->escala) partes_pozos(pozos, *in->escala, x, y, valores.data());
+    if (solo_pozos_) {
+        valores.resize(pozos.n);
+        return Partes{tiempo, x, y, std::move(valores)};
     }
-    p.valores.resize(pozos_.n);
+    // Each well's steps and images added in their order, as the exact path adds them.
+    const std::vector<size_t>& inicio = in->virtuales.inicio;
+    Partes p{tiempo, x, y, std::vector<double>(datos_.pozos.size(), 0.0),
+             std::vector<double>(datos_.pozos.size(), 0.0)};
+    for (size_t k = 0; k < datos_.pozos.size(); ++k) {
+        for (size_t j = inicio[k]; j < inicio[k + 1]; ++j) {
+            p.valores[k] += valores[j];
+            p.tamanos[k] += std::fabs(valores[j]);
+        }
+    }
     return p;
 }
 
 double CampoPozos::parte_4dec(const Partes& p, size_t k) const {
     const double v = p.valores[k];
-    const double cota = error_parte * std::fabs(v) + std::fabs(pozos_.k[k]) * coef::w_despreciable;
+    if (solo_pozos_) {
+        const double cota =
+            error_parte * std::fabs(v) + std::fabs(pozos_.k[k]) * coef::w_despreciable;
+        if (!std::isnan(v) && !cerca_de_redondeo(v, cota)) return v;
+        return abatimiento_pozo(datos_, p.tiempo, datos_.pozos[k], p.x, p.y);
+    }
+    const std::shared_ptr<const Instante> in = instante(p.tiempo);
+    const std::vector<size_t>& inicio = in->virtuales.inicio;
+    const size_t cuantos = inicio[k + 1] - inicio[k];
+    const double cota = cota_total(p.tamanos[k], cuantos, in->suma_k_pozo[k]);
     if (!std::isnan(v) && !cerca_de_redondeo(v, cota)) return v;
-    return abatimiento_pozo(datos_, p.tiempo, datos_.pozos[k], p.x, p.y);
+    return abatimiento_virtuales(
+        datos_, p.tiempo, std::span(in->virtuales.pozos).subspan(inicio[k], cuantos), p.x, p.y);
 }
 
 std::vector<double> abatimientos(const CampoPozos& campo, double tiempo, std::span<const double> x,
@@ -137,6 +249,34 @@ std::vector<double> abatimientos(const CampoPozos& campo, double tiempo, std::sp
     Totales t = campo.totales(tiempo, x, y);
     if (t.error) throw *t.error;
     return std::move(t.valores);
+}
+
+Totales totales_en_el_acuifero(const CampoPozos& campo, double tiempo, std::span<const double> x,
+                               std::span<const double> y) {
+    const Contorno& contorno = campo.contorno();
+    if (contorno.lados.empty()) return campo.totales(tiempo, x, y);
+    std::vector<size_t> dentro;
+    std::vector<double> xd;
+    std::vector<double> yd;
+    for (size_t i = 0; i < x.size(); ++i) {
+        if (!contorno.contiene(x[i], y[i])) continue;
+        dentro.push_back(i);
+        xd.push_back(x[i]);
+        yd.push_back(y[i]);
+    }
+    Totales d = campo.totales(tiempo, xd, yd);
+    Totales t{std::vector<double>(x.size(), std::numeric_limits<double>::quiet_NaN()),
+              std::vector<double>(x.size(), 0.0), d.error};
+    for (size_t j = 0; j < d.valores.size(); ++j) {
+        t.valores[dentro[j]] = d.valores[j];
+        t.cotas[dentro[j]] = d.cotas[j];
+    }
+    if (d.error) {  // the values end before the place that failed
+        const size_t fin = d.valores.size() < dentro.size() ? dentro[d.valores.size()] : x.size();
+        t.valores.resize(fin);
+        t.cotas.resize(fin);
+    }
+    return t;
 }
 
 // Below 1e5 m, a value further than its bound plus 1e-3 from a half ten-thousandth rounds as the

@@ -6,11 +6,14 @@
 // exact path computes it and raises its very error.
 
 #include <cstddef>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <vector>
 
 #include "calc/datos_calculo.h"
+#include "calc/limites.h"
 #include "calc/nucleo_simd.h"
 #include "model/errores.h"
 
@@ -31,6 +34,9 @@ struct Partes {
     double x = 0.0;       // m
     double y = 0.0;
     std::vector<double> valores;  // m, in the wells' order; NaN where left to the exact path
+    // With steps or boundaries, each well's sum of the sizes of what it adds (its steps and their
+    // images): the scale of its rounding.
+    std::vector<double> tamanos = {};
 };
 
 class CampoPozos {
@@ -51,21 +57,35 @@ class CampoPozos {
     double parte_4dec(const Partes& p, size_t k) const;
 
     const DatosCalculo& datos() const { return datos_; }
+    // The aquifer its boundaries enclose.
+    const Contorno& contorno() const { return contorno_; }
 
   private:
+    struct Instante;  // the wells the engine adds up at one time
+    std::shared_ptr<const Instante> instante(double tiempo) const;
+    std::shared_ptr<const Instante> construir(double tiempo) const;
     std::optional<EscalaU> escala(double tiempo) const;
-    void resolver(double tiempo, std::span<const double> x, std::span<const double> y,
+    void resolver(const Instante& in, std::span<const double> x, std::span<const double> y,
                   Totales& t) const;
 
     const DatosCalculo& datos_;
-    PozosVector pozos_;
+    Contorno contorno_;
+    bool solo_pozos_ = true;    // without steps and boundaries: the wells alone, at every time
+    PozosVector pozos_;         // then, as the loops read them
     bool todo_exacto_ = false;  // data out of the ranges the engine vouches for
     double suma_k_ = 0.0;       // the sum of the wells' |k|, m
+    mutable std::mutex ultimo_mutex_;
+    mutable std::shared_ptr<const Instante> ultimo_;  // the last time asked for
 };
 
 // The total drawdown at each place after `tiempo` days; raises the first failing place's error.
 std::vector<double> abatimientos(const CampoPozos& campo, double tiempo, std::span<const double> x,
                                  std::span<const double> y);
+
+// The totals at the places inside the aquifer; NaN, with no error, at those beyond its boundaries,
+// where there is no aquifer. An error ends the values as in CampoPozos::totales.
+Totales totales_en_el_acuifero(const CampoPozos& campo, double tiempo, std::span<const double> x,
+                               std::span<const double> y);
 
 // Whether a value lies within `cota` of a rounding tie of the four-decimal text, or is too large
 // for the text to hold its decimals.

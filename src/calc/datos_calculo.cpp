@@ -5,6 +5,14 @@
 
 namespace abat {
 
+bool DatosCalculo::solo_pozos() const {
+    if (!limites.empty()) return false;
+    for (const auto& e : etapas) {
+        if (!e.empty()) return false;
+    }
+    return true;
+}
+
 DatosCalculo leer_datos(const Declaraciones& d, const Grid& tablaPozos, const Grid& tablaPuntos,
                         std::string_view tiempo) {
     DatosCalculo datos{d.T, d.S, leading_number(tiempo), {}, {}};

@@ -20,6 +20,14 @@ struct DatosCalculo {
     double tiempo = 0.0;  // days
     std::vector<Pozo> pozos;
     std::vector<Punto> puntos;
+    // The aquifer's boundaries, admitted (admitir_limites); none: an aquifer without bounds.
+    std::vector<Limite> limites = {};
+    // Each well's pumping steps after the first (its rate from 0 on), admitted (admitir_etapas);
+    // shorter than `pozos` when the last wells have none.
+    std::vector<std::vector<Etapa>> etapas = {};
+
+    // Neither boundaries nor steps: every well is itself alone, pumping from 0 on.
+    bool solo_pozos() const;
 };
 
 // Reads the records of the wells and points tables and the time text in days: the diameter,

@@ -18,7 +18,9 @@ void abatimiento_rejilla(const CampoPozos& campo, double tiempo, Rejilla& mapa) 
             y[mapa.indice(i, j)] = mapa.y(j);
         }
     }
-    mapa.valores = abatimientos(campo, tiempo, x, y);
+    Totales t = totales_en_el_acuifero(campo, tiempo, x, y);
+    if (t.error) throw *t.error;
+    mapa.valores = std::move(t.valores);
 }
 
 }  // namespace abat

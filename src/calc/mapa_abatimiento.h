@@ -9,8 +9,8 @@
 namespace abat {
 
 // Fills mapa.valores with the total drawdown at each node of `mapa` after `tiempo` days (row
-// after row from the lowest y). Raises the error of the first failing node in that order, naming
-// its well and the node; `mapa` then stays as it was.
+// after row from the lowest y); NaN beyond the aquifer's boundaries. Raises the error of the first
+// failing node in that order, naming its well and the node; `mapa` then stays as it was.
 void abatimiento_rejilla(const CampoPozos& campo, double tiempo, Rejilla& mapa);
 
 }  // namespace abat

@@ -34,19 +34,44 @@ struct Parte {
           u_max(hn::Set(d, e.u_max)),
           nan(hn::Set(d, std::numeric_limits<double>::quiet_NaN())) {}
 
-    HWY_INLINE V u(V dx, V dy, V r2_min) const {
+    HWY_INLINE V u(V dx, V dy, V r2_min) const { return u(dx, dy, r2_min, c); }
+    HWY_INLINE V abatimiento(V u, V w, V k) const { return abatimiento(u, w, k, u_min, u_max); }
+
+    // A well of a scale of its own.
+    static HWY_INLINE V u(V dx, V dy, V r2_min, V c) {
         return hn::Mul(hn::Max(hn::Add(hn::Mul(dx, dx), hn::Mul(dy, dy)), r2_min), c);
     }
-    HWY_INLINE V abatimiento(V u, V w, V k) const {
-        const auto fuera = hn::Or(hn::Lt(u, u_min), hn::Gt(u, u_max));
+    HWY_INLINE V abatimiento(V u, V w, V k, V menor, V mayor) const {
+        const auto fuera = hn::Or(hn::Lt(u, menor), hn::Gt(u, mayor));
         return hn::IfThenElse(fuera, nan, hn::Mul(w, k));
+    }
+};
+
+// The scale of u of the wells: one for all, or each well's own.
+struct EscalaComun {
+    const Parte& parte;
+    HWY_INLINE V u(size_t /*i*/, V dx, V dy, V r2_min) const { return parte.u(dx, dy, r2_min); }
+    HWY_INLINE V abatimiento(size_t /*i*/, V u, V w, V k) const {
+        return parte.abatimiento(u, w, k);
+    }
+};
+
+struct EscalaPropia {
+    const Parte& parte;
+    const PozosVector& p;
+    HWY_INLINE V u(size_t i, V dx, V dy, V r2_min) const {
+        return Parte::u(dx, dy, r2_min, hn::Set(D(), p.c[i]));
+    }
+    HWY_INLINE V abatimiento(size_t i, V u, V w, V k) const {
+        return parte.abatimiento(u, w, k, hn::Set(D(), p.u_min[i]), hn::Set(D(), p.u_max[i]));
     }
 };
 
 // A block of vectors of places against every well. Where the whole block lies in one range of u,
 // its vectors compute one formula side by side, with no branch between them.
-HWY_NOINLINE void bloque(const PozosVector& p, const Parte& parte, const double* x, const double* y,
-                         double* total, double* suma_abs) {
+template <class Escala>
+HWY_NOINLINE void bloque(const PozosVector& p, const Escala& escala, const double* x,
+                         const double* y, double* total, double* suma_abs) {
     const D d;
     const size_t N = hn::Lanes(d);
     using Haz = std::array<V, vectores_por_bloque>;
@@ -69,7 +94,7 @@ HWY_NOINLINE void bloque(const PozosVector& p, const Parte& parte, const double*
         const V r2_min = hn::Set(d, p.r2_min[i]);
         HWY_UNROLL(4)
         for (size_t v = 0; v < vectores_por_bloque; ++v)
-            U[v] = parte.u(hn::Sub(X[v], px), hn::Sub(Y[v], py), r2_min);
+            U[v] = escala.u(i, hn::Sub(X[v], px), hn::Sub(Y[v], py), r2_min);
         Tramo comun = tramo(d, U[0]);
         HWY_UNROLL(4)
         for (size_t v = 1; v < vectores_por_bloque; ++v) {
@@ -88,7 +113,7 @@ HWY_NOINLINE void bloque(const PozosVector& p, const Parte& parte, const double*
         const V k = hn::Set(d, p.k[i]);
         HWY_UNROLL(4)
         for (size_t v = 0; v < vectores_por_bloque; ++v) {
-            const V s = parte.abatimiento(U[v], W[v], k);
+            const V s = escala.abatimiento(i, U[v], W[v], k);
             T[v] = hn::Add(T[v], s);
             A[v] = hn::Add(A[v], hn::Abs(s));
         }
@@ -100,15 +125,13 @@ HWY_NOINLINE void bloque(const PozosVector& p, const Parte& parte, const double*
     }
 }
 
-}  // namespace
-
-void SumarPozos(const PozosVector& p, const EscalaU& e, const double* x, const double* y, size_t n,
-                double* total, double* suma_abs) {
+template <class Escala>
+void sumar(const PozosVector& p, const Escala& escala, const double* x, const double* y, size_t n,
+           double* total, double* suma_abs) {
     const D d;
-    const Parte parte(d, e);
     const size_t b = vectores_por_bloque * hn::Lanes(d);
     size_t j = 0;
-    for (; j + b <= n; j += b) bloque(p, parte, x + j, y + j, total + j, suma_abs + j);
+    for (; j + b <= n; j += b) bloque(p, escala, x + j, y + j, total + j, suma_abs + j);
     if (j == n) return;
     // The last places, completed with copies of the last one.
     constexpr size_t maximo = vectores_por_bloque * max_carriles;
@@ -119,9 +142,21 @@ void SumarPozos(const PozosVector& p, const EscalaU& e, const double* x, const d
         resto.x[i] = x[std::min(j + i, n - 1)];
         resto.y[i] = y[std::min(j + i, n - 1)];
     }
-    bloque(p, parte, resto.x.data(), resto.y.data(), resto.total.data(), resto.suma_abs.data());
+    bloque(p, escala, resto.x.data(), resto.y.data(), resto.total.data(), resto.suma_abs.data());
     std::copy_n(resto.total.begin(), n - j, total + j);
     std::copy_n(resto.suma_abs.begin(), n - j, suma_abs + j);
+}
+
+}  // namespace
+
+void SumarPozos(const PozosVector& p, const EscalaU& e, const double* x, const double* y, size_t n,
+                double* total, double* suma_abs) {
+    const Parte parte(D(), e);
+    if (p.c.empty()) {
+        sumar(p, EscalaComun{parte}, x, y, n, total, suma_abs);
+    } else {
+        sumar(p, EscalaPropia{parte, p}, x, y, n, total, suma_abs);
+    }
 }
 
 void PartesPozos(const PozosVector& p, const EscalaU& e, double x, double y, double* partes) {
@@ -130,31 +165,51 @@ void PartesPozos(const PozosVector& p, const EscalaU& e, double x, double y, dou
     const Parte parte(d, e);
     const V X = hn::Set(d, x);
     const V Y = hn::Set(d, y);
+    const bool propia = !p.c.empty();
+    // The wells' own scales, or the common one.
     auto partes_de = [&](const double* px, const double* py, const double* r2, const double* k,
-                         double* s) {
-        const V u =
-            parte.u(hn::Sub(X, hn::LoadU(d, px)), hn::Sub(Y, hn::LoadU(d, py)), hn::LoadU(d, r2));
-        hn::StoreU(parte.abatimiento(u, funcion_pozo(d, u), hn::LoadU(d, k)), d, s);
+                         const double* c, const double* menor, const double* mayor, double* s) {
+        const V dx = hn::Sub(X, hn::LoadU(d, px));
+        const V dy = hn::Sub(Y, hn::LoadU(d, py));
+        const V u = propia ? Parte::u(dx, dy, hn::LoadU(d, r2), hn::LoadU(d, c))
+                           : parte.u(dx, dy, hn::LoadU(d, r2));
+        const V w = funcion_pozo(d, u);
+        hn::StoreU(propia ? parte.abatimiento(u, w, hn::LoadU(d, k), hn::LoadU(d, menor),
+                                              hn::LoadU(d, mayor))
+                          : parte.abatimiento(u, w, hn::LoadU(d, k)),
+                   d, s);
+    };
+    const auto en = [&](const std::vector<double>& v, size_t i) {
+        return propia ? &v[i] : nullptr;
     };
     const size_t largo = p.x.size();  // the wells with their padding
     size_t i = 0;
     for (; i < p.n && i + N <= largo; i += N) {
-        partes_de(&p.x[i], &p.y[i], &p.r2_min[i], &p.k[i], partes + i);
+        partes_de(&p.x[i], &p.y[i], &p.r2_min[i], &p.k[i], en(p.c, i), en(p.u_min, i),
+                  en(p.u_max, i), partes + i);
     }
     if (i >= p.n) return;
     // A vector wider than the padding (a scalable instruction set): the last wells through a
     // copy, completed with wells of no rate.
     struct {
-        std::array<double, max_carriles> x, y, r2, k, s;
+        std::array<double, max_carriles> x, y, r2, k, c, menor, mayor, s;
     } resto{};
     resto.r2.fill(1.0);
+    resto.c.fill(1.0);
+    resto.mayor.fill(1.0);
     for (size_t j = i; j < largo; ++j) {
         resto.x[j - i] = p.x[j];
         resto.y[j - i] = p.y[j];
         resto.r2[j - i] = p.r2_min[j];
         resto.k[j - i] = p.k[j];
+        if (propia) {
+            resto.c[j - i] = p.c[j];
+            resto.menor[j - i] = p.u_min[j];
+            resto.mayor[j - i] = p.u_max[j];
+        }
     }
-    partes_de(resto.x.data(), resto.y.data(), resto.r2.data(), resto.k.data(), resto.s.data());
+    partes_de(resto.x.data(), resto.y.data(), resto.r2.data(), resto.k.data(), resto.c.data(),
+              resto.menor.data(), resto.mayor.data(), resto.s.data());
     std::copy_n(resto.s.begin(), largo - i, partes + i);
 }
 

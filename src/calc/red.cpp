@@ -45,7 +45,7 @@ void generar_red(Declaraciones& d, const DatosCalculo& datos, double xmin, doubl
             y.push_back(yr);
         }
     }
-    const Totales t = CampoPozos(datos).totales(datos.tiempo, x, y);
+    const Totales t = totales_en_el_acuifero(CampoPozos(datos), datos.tiempo, x, y);
     d.nodos.emplace();
     for (size_t i = 0; i < t.valores.size(); ++i) {
         d.nodo.emplace();

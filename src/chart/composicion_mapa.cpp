@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/mapa_abatimiento.h"
+#include "chart/limites_dibujo.h"
 #include "chart/vista_mapa.h"
 #include "sig/isolineas.h"
 
@@ -23,6 +24,8 @@ std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos) {
     }
     m->puntos.reserve(datos.puntos.size());
     for (const Punto& p : datos.puntos) m->puntos.push_back({p.nombre, p.x, p.y, false});
+    if (!datos.limites.empty())
+        m->limites = std::make_shared<const std::vector<LimiteDibujo>>(limites_dibujo(datos));
     return m;
 }
 
@@ -34,10 +37,15 @@ DibujoMapa componer_mapa(const CampoPozos& campo, std::shared_ptr<const MarcasMa
     d.tiempo = tiempo;
     d.rejilla = rejilla_de_vista(vista, ancho, alto);
     abatimiento_rejilla(campo, tiempo, d.rejilla);
-    const auto [menor, mayor] =
-        std::minmax_element(d.rejilla.valores.begin(), d.rejilla.valores.end());
-    d.minimo = *menor;
-    d.maximo = *mayor;
+    // Beyond the aquifer's boundaries the nodes have no value (NaN): the extremes are of the rest.
+    d.minimo = INFINITY;
+    d.maximo = -INFINITY;
+    for (const double v : d.rejilla.valores) {
+        if (std::isnan(v)) continue;
+        if (v < d.minimo) d.minimo = v;     // the first least, the last greatest, as
+        if (!(v < d.maximo)) d.maximo = v;  // std::minmax_element
+    }
+    if (d.minimo > d.maximo) d.minimo = d.maximo = 0;
     d.niveles = intervalo > 0 ? niveles_de_intervalo(d.minimo, d.maximo, intervalo)
                               : equidistancia(d.minimo, d.maximo, anterior);
     d.isolineas = trazar_isolineas(d.rejilla, d.niveles.niveles);

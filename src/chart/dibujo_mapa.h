@@ -28,9 +28,13 @@ struct MarcaMapa {
     bool inyecta = false;  // a well with a negative rate
 };
 
+struct LimiteDibujo;  // chart/limites_dibujo.h
+
 struct MarcasMapa {
     std::vector<MarcaMapa> pozos;
     std::vector<MarcaMapa> puntos;
+    // The aquifer's boundaries; none without them.
+    std::shared_ptr<const std::vector<LimiteDibujo>> limites = {};
 };
 
 struct DibujoMapa {

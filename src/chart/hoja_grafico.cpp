@@ -1,5 +1,7 @@
 #include "chart/hoja_grafico.h"
 
+#include <cmath>
+
 namespace abat {
 
 const std::array<ClaseAbatimiento, numero_clases>& clases_abatimiento() {
@@ -52,6 +54,7 @@ std::array<int, numero_clases> clasificar_nodos(Hoja& hoja, const colRed& nodos,
     contadores.fill(2);
     for (const cRedG& n : nodos) {
         nodo = n;
+        if (std::isnan(nodo->abat())) continue;  // beyond the aquifer's boundaries: no class
         const int k = clase_de(nodo->abat()) - 1;
         const ClaseAbatimiento& c = clases_abatimiento()[static_cast<size_t>(k)];
         int& fila = contadores[static_cast<size_t>(k)];

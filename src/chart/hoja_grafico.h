@@ -29,9 +29,9 @@ void escribir_puntos(Hoja& hoja, const std::vector<Punto>& puntos);
 // The seven class names in F1, H1, ..., R1.
 void escribir_nombres_clases(Hoja& hoja);
 
-// Writes every node, in the grid's order, into the next free row of its class block. Returns
-// each class's row counter: 2 plus the number of its nodes, the first empty row below its block.
-// `nodo` walks the grid as the loop variable.
+// Writes every node with a drawdown (none beyond the aquifer's boundaries), in the grid's order,
+// into the next free row of its class block. Returns each class's row counter: 2 plus the number of
+// its nodes, the first empty row below its block. `nodo` walks the grid as the loop variable.
 std::array<int, numero_clases> clasificar_nodos(Hoja& hoja, const colRed& nodos,
                                                 std::optional<cRedG>& nodo);
 

@@ -12,6 +12,7 @@
 #include "dibujo/eje_lineal.h"
 #include "dibujo/gif.h"
 #include "dibujo/pintar_grafico.h"
+#include "dibujo/pintar_limites.h"
 #include "dibujo/rampa_viridis.h"
 #include "model/clases_abatimiento.h"
 #include "model/errores.h"
@@ -254,6 +255,7 @@ PlanoDibujo MotorQtCharts::plano() const {
     const auto [ymin, ymax] = extremos(Eje::y);
     d.ex = escala_automatica(xmin, xmax);
     d.ey = escala_automatica(ymin, ymax);
+    d.limites = limites_;
     return d;
 }
 
@@ -296,6 +298,8 @@ QRectF PlanoDibujo::pintar(QPainter& pintor, QSizeF tamano) const {
         q->attachAxis(ejeY);
     }
     const QRectF area = pintar_grafico(grafico, pintor, tamano);
+    pintar_limites(pintor, limites, area,
+                   [&](double x, double y) { return en_area(area, ex, ey, x, y); });
     pintor.save();
     pintor.setClipRect(area);
     for (const Serie& s : series) {
@@ -310,7 +314,10 @@ QPointF PlanoDibujo::en_pixeles(const QRectF& area, double x, double y) const {
 }
 
 void MotorQtCharts::exportar(const std::string& archivo) {
-    escribir_gif(dibujar(), archivo, colores_exactos());
+    std::vector<QRgb> colores = colores_exactos();
+    if (!limites_.empty())
+        colores.insert(colores.end(), {color_recarga.rgb(), color_barrera.rgb()});
+    escribir_gif(dibujar(), archivo, colores);
 }
 
 void MotorQtCharts::eliminarObjetoGrafico() {

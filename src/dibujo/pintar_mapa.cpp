@@ -7,6 +7,7 @@
 #include "chart/escala_ejes.h"
 #include "dibujo/colores_mapa.h"
 #include "dibujo/etiquetas_isolineas.h"
+#include "dibujo/pintar_limites.h"
 #include "dibujo/pintar_mapa.h"
 #include "dibujo/texto_numero.h"
 #include "model/numeros.h"
@@ -369,6 +370,9 @@ void pintar_mapa(QPainter& p, QSizeF tamano, const DibujoMapa& m, const Opciones
     p.save();
     p.setClipRect(area);
     isolineas(p, m, lineas);
+    if (m.marcas && m.marcas->limites)
+        pintar_limites(p, *m.marcas->limites, area,
+                       [&](double x, double y) { return plano.en(x, y); });
     etiquetas(p,
               colocar_etiquetas(lineas, letra, area, ocupado(m, plano, area, letra, opciones, a)));
     if (m.marcas) marcas(p, *m.marcas, plano, area);

@@ -3,6 +3,7 @@
 // the reader so the two cannot part.
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "estudio/estudio.h"
@@ -15,12 +16,30 @@ inline constexpr std::array<const char*, 3> punto = {"nombre", "x", "y"};
 // A reading of the pumping test; "excluida", true, follows on a reading left out of the fit.
 inline constexpr std::array<const char*, 4> medida = {"piezometro", "r", "t", "s"};
 inline constexpr const char* excluida = "excluida";
+// A well's optional list of steps, and a step's fields.
+inline constexpr const char* etapas = "etapas";
+inline constexpr std::array<const char*, 2> etapa = {"desde", "caudal"};
+inline constexpr std::array<const char*, 5> limite = {"tipo", "x1", "y1", "x2", "y2"};
 
 inline std::array<std::string_view, 5> textos(const PozoTexto& p) {
     return {p.nombre, p.diametro, p.caudal, p.x, p.y};
 }
 inline std::array<std::string_view, 3> textos(const PuntoTexto& p) {
     return {p.nombre, p.x, p.y};
+}
+inline std::array<std::string_view, 5> textos(const LimiteTexto& l) {
+    return {l.tipo, l.x1, l.y1, l.x2, l.y2};
+}
+inline std::array<std::string_view, 2> textos(const EtapaTexto& e) {
+    return {e.desde, e.caudal};
+}
+
+// A boundary's type as the file writes it: "recarga" or "barrera" (the cell's "Recarga" or
+// "Barrera"; any other text as it is).
+inline std::string tipo_en_archivo(const std::string& tipo) {
+    if (tipo == texto_recarga) return "recarga";
+    if (tipo == texto_barrera) return "barrera";
+    return tipo;
 }
 
 inline std::array<std::string_view, 4> textos(const MedidaTexto& m) {

@@ -43,28 +43,42 @@ void texto_json(std::string& out, std::string_view texto) {
     out += '"';
 }
 
-// {"clave": "texto", ...} on one line.
+// "clave": "texto", ...
 template <size_t N>
-void objeto(std::string& out, const std::array<const char*, N>& claves,
-            const std::array<std::string_view, N>& textos) {
-    out += '{';
+void pares(std::string& out, const std::array<const char*, N>& claves,
+           const std::array<std::string_view, N>& textos) {
     for (size_t i = 0; i < N; ++i) {
         if (i > 0) out += ", ";
         texto_json(out, claves[i]);
         out += ": ";
         texto_json(out, textos[i]);
     }
+}
+
+// {"clave": "texto", ...} on one line.
+template <size_t N>
+void objeto(std::string& out, const std::array<const char*, N>& claves,
+            const std::array<std::string_view, N>& textos) {
+    out += '{';
+    pares(out, claves, textos);
     out += '}';
 }
 
+// A record with what follows its own fields, `mas(k)`, inside its braces.
+struct SinMas {
+    void operator()(std::string& /*out*/, size_t /*k*/) const {}
+};
+
 // "clave": [ one record a line ],
-template <class Registro, size_t N>
+template <class Registro, size_t N, class Mas = SinMas>
 void tabla(std::string& out, const char* clave, const std::vector<Registro>& registros,
-           const std::array<const char*, N>& claves) {
+           const std::array<const char*, N>& claves, Mas mas = {}) {
     out += "  \"" + std::string(clave) + "\": [";
     for (size_t k = 0; k < registros.size(); ++k) {
-        out += k == 0 ? "\n    " : ",\n    ";
-        objeto(out, claves, campos::textos(registros[k]));
+        out += k == 0 ? "\n    {" : ",\n    {";
+        pares(out, claves, campos::textos(registros[k]));
+        mas(out, k);
+        out += '}';
     }
     out += registros.empty() ? "],\n" : "\n  ],\n";
 }
@@ -88,6 +102,29 @@ void ensayo(std::string& out, const EnsayoTexto& e) {
     out += e.medidas.empty() ? "]}" : "\n    ]}";
 }
 
+// A well's steps after the first, only when it has some: ", "etapas": [{...}, {...}]".
+struct EtapasDe {
+    const std::vector<std::vector<EtapaTexto>>& etapas;
+    void operator()(std::string& out, size_t k) const {
+        if (k >= etapas.size() || etapas[k].empty()) return;
+        out += ", ";
+        texto_json(out, campos::etapas);
+        out += ": [";
+        for (size_t j = 0; j < etapas[k].size(); ++j) {
+            if (j > 0) out += ", ";
+            objeto(out, campos::etapa, campos::textos(etapas[k][j]));
+        }
+        out += ']';
+    }
+};
+
+// The boundaries, their types as the file names them.
+void limites(std::string& out, const std::vector<LimiteTexto>& limites) {
+    std::vector<LimiteTexto> en_archivo = limites;
+    for (LimiteTexto& l : en_archivo) l.tipo = campos::tipo_en_archivo(l.tipo);
+    tabla(out, "limites", en_archivo, campos::limite);
+}
+
 }  // namespace
 
 std::string escribir_estudio(const Estudio& e) {
@@ -95,7 +132,8 @@ std::string escribir_estudio(const Estudio& e) {
     out.reserve(64 * (e.pozos.size() + e.puntos.size() + e.ensayo.medidas.size()) + 256);
     objeto<2>(out, {"T", "S"}, {e.T, e.S});
     out += ",\n";
-    tabla(out, "pozos", e.pozos, campos::pozo);
+    if (!e.limites.empty()) limites(out, e.limites);
+    tabla(out, "pozos", e.pozos, campos::pozo, EtapasDe{e.etapas});
     tabla(out, "puntos", e.puntos, campos::punto);
     out += "  \"tiempo\": ";
     texto_json(out, e.tiempo);

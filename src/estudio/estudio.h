@@ -21,6 +21,11 @@ struct Estudio {
     std::optional<std::string> crs;
     // The pumping test the aquifer may be fitted to; empty: none.
     EnsayoTexto ensayo;
+    // The aquifer's boundaries, a line each; none: an aquifer without bounds.
+    std::vector<LimiteTexto> limites = {};
+    // Each well's pumping steps after the first (its own rate from 0 on); shorter than `pozos`
+    // when the last wells have none, empty for a study without steps.
+    std::vector<std::vector<EtapaTexto>> etapas = {};
 
     bool operator==(const Estudio&) const = default;
 };

@@ -82,28 +82,47 @@ std::string clave_citada(const QString& clave) {
     return clave.size() <= maximo ? clave.toStdString() : clave.left(maximo).toStdString() + "…";
 }
 
-// Record k (from 1) of a table: exactly its fields. `cual`: "pozo", "punto".
+// How a record is named in a refusal: "el pozo 3" and "del pozo 3".
+struct Nombrado {
+    std::string quien;
+    std::string de_quien;
+};
+
+Nombrado nombrado(const char* cual, qsizetype k) {
+    const std::string este = std::string(cual) + " " + std::to_string(k);
+    return {"el " + este, "del " + este};
+}
+
+// A record: exactly its fields, and those of `opcionales` it may have.
 template <size_t N>
 std::array<std::string, N> registro(const QJsonValue& v, const std::array<const char*, N>& campos,
-                                    const char* cual, qsizetype k) {
-    const std::string este = std::string(cual) + " " + std::to_string(k);
-    if (!v.isObject()) rechazar("el " + este + " no es un objeto");
+                                    const Nombrado& este,
+                                    std::initializer_list<const char*> opcionales = {}) {
+    if (!v.isObject()) rechazar(este.quien + " no es un objeto");
     const QJsonObject o = v.toObject();
     std::array<std::string, N> textos;
     for (size_t i = 0; i < N; ++i) {
         const QJsonValue c = o.value(QLatin1StringView(campos[i]));
-        if (c.isUndefined()) rechazar("el " + este + " no tiene «" + campos[i] + "»");
-        textos[i] = texto(c, "«" + std::string(campos[i]) + "» del " + este);
+        if (c.isUndefined()) rechazar(este.quien + " no tiene «" + campos[i] + "»");
+        textos[i] = texto(c, "«" + std::string(campos[i]) + "» " + este.de_quien);
     }
     if (o.size() == static_cast<qsizetype>(N)) return textos;
     for (auto it = o.begin(); it != o.end(); ++it) {
         const auto es_clave = [&](const char* campo) {
             return QLatin1StringView(campo) == it.key();
         };
-        if (std::none_of(campos.begin(), campos.end(), es_clave))
-            rechazar("el " + este + " tiene un campo de más: «" + clave_citada(it.key()) + "»");
+        if (std::none_of(campos.begin(), campos.end(), es_clave) &&
+            std::none_of(opcionales.begin(), opcionales.end(), es_clave))
+            rechazar(este.quien + " tiene un campo de más: «" + clave_citada(it.key()) + "»");
     }
     return textos;
+}
+
+// Record k (from 1) of a table: exactly its fields. `cual`: "pozo", "punto".
+template <size_t N>
+std::array<std::string, N> registro(const QJsonValue& v, const std::array<const char*, N>& campos,
+                                    const char* cual, qsizetype k) {
+    return registro(v, campos, nombrado(cual, k));
 }
 
 // A table's records; missing, none.
@@ -113,16 +132,61 @@ QJsonArray tabla(const QJsonObject& raiz, const char* clave) {
     return v.toArray();
 }
 
-std::vector<PozoTexto> pozos(const QJsonObject& raiz) {
+// Well k's steps after the first, when it lists them: numbered as the schedule shows them, from 2.
+std::vector<EtapaTexto> etapas(const QJsonValue& pozo, qsizetype k) {
+    const QJsonValue v = pozo.toObject().value(QLatin1StringView(campos::etapas));
+    if (v.isUndefined()) return {};
+    const std::string del_pozo = "del pozo " + std::to_string(k);
+    if (!v.isArray())
+        rechazar("«" + std::string(campos::etapas) + "» " + del_pozo + " no es una lista");
+    const QJsonArray lista = v.toArray();
+    std::vector<EtapaTexto> e;
+    e.reserve(static_cast<size_t>(lista.size()));
+    for (qsizetype j = 0; j < lista.size(); ++j) {
+        const std::string esta = "la etapa " + std::to_string(j + 2) + " " + del_pozo;
+        auto [desde, caudal] = registro(lista[j], campos::etapa, {esta, "de " + esta});
+        e.push_back({std::move(desde), std::move(caudal)});
+    }
+    return e;
+}
+
+// The wells, and the steps of those that have them.
+std::vector<PozoTexto> pozos(const QJsonObject& raiz, std::vector<std::vector<EtapaTexto>>& todas) {
     std::vector<PozoTexto> pozos;
     const QJsonArray lista = tabla(raiz, "pozos");
     pozos.reserve(static_cast<size_t>(lista.size()));
     for (qsizetype k = 0; k < lista.size(); ++k) {
-        auto [nombre, diametro, caudal, x, y] = registro(lista[k], campos::pozo, "pozo", k + 1);
+        auto [nombre, diametro, caudal, x, y] =
+            registro(lista[k], campos::pozo, nombrado("pozo", k + 1), {campos::etapas});
         pozos.push_back({std::move(nombre), std::move(diametro), std::move(caudal), std::move(x),
                          std::move(y)});
+        if (std::vector<EtapaTexto> e = etapas(lista[k], k + 1); !e.empty()) {
+            todas.resize(static_cast<size_t>(k) + 1);
+            todas.back() = std::move(e);
+        }
     }
     return pozos;
+}
+
+// The boundaries, their types as the boundaries' table shows them, read without regard to case.
+std::vector<LimiteTexto> limites(const QJsonObject& raiz) {
+    std::vector<LimiteTexto> limites;
+    const QJsonArray lista = tabla(raiz, "limites");
+    for (qsizetype k = 0; k < lista.size(); ++k) {
+        auto [tipo, x1, y1, x2, y2] = registro(lista[k], campos::limite, "límite", k + 1);
+        const QString t = QString::fromStdString(tipo);
+        if (t.compare(QLatin1StringView("recarga"), Qt::CaseInsensitive) == 0) {
+            tipo = texto_recarga;
+        } else if (t.compare(QLatin1StringView("barrera"), Qt::CaseInsensitive) == 0) {
+            tipo = texto_barrera;
+        } else {
+            rechazar("el «tipo» del límite " + std::to_string(k + 1) +
+                     " no es «recarga» ni «barrera»");
+        }
+        limites.push_back(
+            {std::move(tipo), std::move(x1), std::move(y1), std::move(x2), std::move(y2)});
+    }
+    return limites;
 }
 
 std::vector<PuntoTexto> puntos(const QJsonObject& raiz) {
@@ -220,7 +284,8 @@ Estudio estudio(const QJsonObject& raiz) {
     if (!acuifero.isUndefined() && !acuifero.isObject()) rechazar("«acuifero» no es un objeto");
     e.T = texto(acuifero.toObject().value(QLatin1StringView("T")), "«T» de «acuifero»");
     e.S = texto(acuifero.toObject().value(QLatin1StringView("S")), "«S» de «acuifero»");
-    e.pozos = pozos(raiz);
+    e.limites = limites(raiz);
+    e.pozos = pozos(raiz, e.etapas);
     e.puntos = puntos(raiz);
     e.tiempo = texto(raiz.value(QLatin1StringView("tiempo")), "«tiempo»");
     if (raiz.contains(QLatin1StringView("crs")))

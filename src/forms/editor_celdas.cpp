@@ -69,7 +69,11 @@ void EditorCeldas::ShowCellEditor() {
 // not store the text a second time, nor store it after Escape.
 void EditorCeldas::HideCellEditor(bool cancel) {
     if (!caja_->isVisible()) return;
-    if (!cancel) grid_->grid().setTextMatrix(editRow_, editCol_, textoParaCelda());
+    // A cell that has gone meanwhile (its row removed under the open box) takes nothing.
+    Grid& g = grid_->grid();
+    if (!cancel && editRow_ < g.Rows() && editCol_ < g.Cols()) {
+        g.setTextMatrix(editRow_, editCol_, textoParaCelda());
+    }
     caja_->hide();
 }
 

@@ -210,6 +210,7 @@ void frmEnsayo::excluirSeleccion(bool excluir) {
 }
 
 void frmEnsayo::cmdQuitar_Click() {
+    terminarEdicion();  // as a click that takes its focus would
     const int k = quitar_registro(medidas(), dialogos_, textos_medidas(),
                                   [this] { renumber_records(medidas()); });
     if (k < 1 || k > static_cast<int>(excluidas_.size())) return;

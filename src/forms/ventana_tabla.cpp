@@ -15,7 +15,7 @@ VentanaTabla::VentanaTabla(Dialogos& dialogos, Grid tabla, const TextosTabla& te
                            QWidget* parent)
     : VentanaConTabla(std::move(tabla), parent), dialogos_(dialogos), textos_(textos) {}
 
-void VentanaTabla::montar(const ControlesTabla& controles) {
+void VentanaTabla::montar(const ControlesTabla& controles, const QList<QAction*>& propias) {
     c_ = controles;
     fuente_de_ventana(this, 8.25);
     fuente_de_titulo(c_.marco, 12, 8.25);
@@ -34,10 +34,12 @@ void VentanaTabla::montar(const ControlesTabla& controles) {
     connect(c_.editor, &QLineEdit::textEdited, this, &VentanaTabla::editado);
     QAction* importar = accion(c_.grid, QStringLiteral("Importar…"), "accionImportar",
                                [this] { emit importarPedido(); });
-    menu_de_tabla(
-        c_.grid,
-        [this](const QString& texto) { pegar_registros(tabla(), dialogos_, texto, textos_); }, {},
-        {importar});
+    menu_de_tabla(c_.grid,
+                  [this](const QString& texto) {
+                      terminarEdicion();
+                      pegar_registros(tabla(), dialogos_, texto, textos_);
+                  },
+                  propias, {importar});
     connect(c_.siguiente, &QPushButton::clicked, this, &VentanaTabla::cmdSiguiente_Click);
     connect(c_.agregar, &QPushButton::clicked, this, &VentanaTabla::cmdAgregar_Click);
     connect(c_.quitar, &QPushButton::clicked, this, &VentanaTabla::cmdQuitar_Click);
@@ -63,11 +65,14 @@ void VentanaTabla::cmdSiguiente_Click() {
     if (completa()) emit aceptado(modo_de(c_.siguiente));
 }
 
+// A command on the table's rows stores an open cell first, as a click that takes its focus would.
 void VentanaTabla::cmdAgregar_Click() {
+    terminarEdicion();
     agregar_registro(tabla(), dialogos_, textos_);
 }
 
 void VentanaTabla::cmdQuitar_Click() {
+    terminarEdicion();
     quitar_registro(tabla(), dialogos_, textos_, [this] { actualizar_numeros(); });
 }
 

@@ -54,8 +54,9 @@ class VentanaTabla : public VentanaConTabla {
   protected:
     VentanaTabla(Dialogos& dialogos, Grid tabla, const TextosTabla& textos, QWidget* parent);
     // Once the window's controls exist: its fonts, the grid over its table, the in-cell editor,
-    // the commands and the names that screen readers and automation use.
-    void montar(const ControlesTabla& controles);
+    // the commands and the names that screen readers and automation use. `propias`: the table's
+    // own commands, first in its context menu.
+    void montar(const ControlesTabla& controles, const QList<QAction*>& propias = {});
     // Whether "Siguiente" may go on; otherwise the window says why.
     virtual bool completa() = 0;
 

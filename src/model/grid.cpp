@@ -13,6 +13,7 @@ Grid::Grid(int rows, int cols, int fixedRows, int fixedCols)
       fixedRows_(fixedRows),
       fixedCols_(fixedCols),
       columns_(static_cast<size_t>(cols_)) {
+    nuevasClaves();
     row_ = rowSel_ = fixedRows_;
     col_ = colSel_ = fixedCols_;
     clampSelection();
@@ -24,8 +25,21 @@ void Grid::setRows(int rows) {
     if (observer() != nullptr) observer()->rowsAboutToChange(antes, despues);
     cells_.resize(static_cast<size_t>(despues) * static_cast<size_t>(cols_));
     rows_ = despues;
+    nuevasClaves();
     clampSelection();
     if (observer() != nullptr) observer()->rowsChanged(antes, despues);
+}
+
+// Rows appended take keys never given before; rows dropped take theirs with them.
+void Grid::nuevasClaves() {
+    const auto filas = static_cast<size_t>(rows_);
+    claves_.resize(std::min(claves_.size(), filas));
+    while (claves_.size() < filas) claves_.push_back(siguienteClave_++);
+}
+
+uint64_t Grid::clave(int row) const {
+    checkCell(row, 0);
+    return claves_[static_cast<size_t>(row)];
 }
 
 void Grid::setCols(int cols) {
@@ -119,6 +133,7 @@ void Grid::RemoveItem(int row) {
     checkCell(row, 0);
     const auto inicio = cells_.begin() + static_cast<std::ptrdiff_t>(at(row, 0));
     cells_.erase(inicio, inicio + cols_);
+    claves_.erase(claves_.begin() + row);
     --rows_;
     clampSelection();
     reshaped();

@@ -3,6 +3,7 @@
 // so the calculation reads and writes it without a display; the widget that shows it observes it.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,6 +67,10 @@ class Grid {
         return std::string_view(formatString_).substr(c.desde, c.largo);
     }
 
+    // A key of its own for every row, that stays with the row through every insertion and
+    // removal and is never given to another: what a window keeps beside a record follows it.
+    uint64_t clave(int row) const;
+
     void RemoveItem(int row);  // the rows below move up one
     void Clear();              // empties every cell; Rows and Cols stay
 
@@ -101,9 +106,13 @@ class Grid {
     void reshaped() const;
     GridObserver* observer() const { return lotes_ == 0 ? observer_ : nullptr; }
 
+    void nuevasClaves();
+
     int rows_;
     int cols_;
     std::vector<TextoCelda> cells_;  // row after row
+    std::vector<uint64_t> claves_;   // one a row
+    uint64_t siguienteClave_ = 1;
     int fixedRows_;
     int fixedCols_;
     std::vector<ColumnFormat> columns_;

@@ -144,7 +144,10 @@ std::vector<std::vector<std::string>> celdas_a_copiar(const Grid& t, const Bloqu
 std::string como_tsv(const std::vector<std::vector<std::string>>& filas) {
     std::string texto;
     for (const auto& fila : filas) {
-        for (size_t c = 0; c < fila.size(); ++c) texto += (c > 0 ? "\t" : "") + celda_tsv(fila[c]);
+        for (size_t c = 0; c < fila.size(); ++c) {
+            if (c > 0) texto += '\t';
+            texto += celda_tsv(fila[c]);
+        }
         texto += '\n';
     }
     return texto;

@@ -40,6 +40,42 @@ using PuntoTexto = PuntoDe<std::string>;
 using Pozo = PozoDe<double, LecturaEstricta>;
 using Punto = PuntoDe<double>;
 
+// A boundary of the aquifer: the straight line through (x1, y1) and (x2, y2). A recharge line (a
+// river or a lake at constant head) or a barrier (a fault, an impermeable edge: no flow).
+enum class TipoLimite { recarga, barrera };
+
+template <typename Tipo, typename Numero>
+struct LimiteDe {
+    Tipo tipo{};
+    Numero x1{};  // m
+    Numero y1{};
+    Numero x2{};
+    Numero y2{};
+    bool operator==(const LimiteDe&) const = default;
+};
+
+// The type as its cell shows it.
+inline constexpr const char* texto_recarga = "Recarga";
+inline constexpr const char* texto_barrera = "Barrera";
+
+// As typed into the boundaries' table and kept in the study file: the type "Recarga" or
+// "Barrera", the coordinates as typed.
+using LimiteTexto = LimiteDe<std::string, std::string>;
+// As the calculation takes it, every coordinate a number.
+using Limite = LimiteDe<TipoLimite, double>;
+
+// A step of a well's pumping schedule: from `desde` days on, the well pumps `caudal` (0 stops it,
+// a negative rate injects). The first step, from 0 on, is the well's own rate.
+template <typename Numero, typename Caudal = Numero>
+struct EtapaDe {
+    Numero desde{};   // days
+    Caudal caudal{};  // m3/s
+    bool operator==(const EtapaDe&) const = default;
+};
+
+using EtapaTexto = EtapaDe<std::string>;
+using Etapa = EtapaDe<double, LecturaEstricta>;
+
 // The results table as numbers: each well's share at each point as the table shows it (rounded
 // to four decimals) and each point's total, the table's "Abatimiento Total[m]".
 struct Resultados {

@@ -31,11 +31,15 @@ struct CapasSig {
     const Resultados* resultados = nullptr;
     IsolineasSig isolineas;
     Rejilla rejilla;  // no raster when it has no nodes
+    // The aquifer's boundaries: none, and no layer of them, without boundaries.
+    std::span<const Limite> limites = {};
 };
 
 // A GeoPackage (.gpkg): the layers "pozos" (points: nombre, diametro, caudal), "puntos" (points:
 // nombre, tiempo, abatimiento_total and one field per well's share), "isolineas" (lines:
-// abatimiento in m, tiempo in days) and the raster "abatimiento" (the grid; Float32, the widest
+// abatimiento in m, tiempo in days), with boundaries "limites" (lines: linea, its row from 1, and
+// tipo, "recarga" or "barrera"; each line across the extent of the wells, points, raster and its
+// own two points) and the raster "abatimiento" (the grid; Float32, the widest
 // that a GeoPackage raster holds). A field of more wells than a table holds columns (1,995) has
 // the shares in the table "partes" instead (punto, pozo, abatimiento: a row per point and well,
 // the well by its name as in "pozos"). QGIS's default styles of the layers come with them, the
@@ -49,7 +53,8 @@ void exportar_geotiff(const std::string& ruta, const Rejilla& rejilla, const Sis
 void exportar_asc(const std::string& ruta, const Rejilla& rejilla, const Sistema& sistema);
 
 // For CAD (.dxf): the isolines as 3D polylines at the height of their drawdown on the layer
-// ISOLINEAS, the wells and the points with their names on the layers POZOS and PUNTOS.
+// ISOLINEAS, the wells and the points with their names on the layers POZOS and PUNTOS, and the
+// boundaries, as the GeoPackage's, on the layer LIMITES.
 void exportar_dxf(const std::string& ruta, const CapasSig& capas);
 
 }  // namespace abat

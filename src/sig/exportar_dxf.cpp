@@ -8,6 +8,7 @@
 #include "archivos/escritura_entera.h"
 #include "sig/exportacion.h"
 #include "sig/gdal_comun.h"
+#include "sig/limites_sig.h"
 
 namespace abat {
 namespace {
@@ -44,6 +45,13 @@ class Dibujo {
         return agregar("ISOLINEAS", linea, nullptr);
     }
 
+    bool limite(const TrazoLimite& t) {
+        auto* linea = new OGRLineString;
+        linea->addPoint(t.extremos[0], t.extremos[1]);
+        linea->addPoint(t.extremos[2], t.extremos[3]);
+        return agregar("LIMITES", linea, nullptr);
+    }
+
     // A point and its name, which starts at it.
     bool marca(const char* capa_cad, double x, double y, const std::string& nombre) {
         if (!agregar(capa_cad, new OGRPoint(x, y), nullptr)) return false;
@@ -75,6 +83,7 @@ bool escribir_dxf(const std::string& ruta, const CapasSig& c) {
     Dibujo dibujo(*capa, altura_de_texto(c));
     bool bien = true;
     for (const Isolinea& l : c.isolineas.lineas) bien = bien && dibujo.linea(l);
+    for (const TrazoLimite& t : trazos_limites(c)) bien = bien && dibujo.limite(t);
     for (const Pozo& p : c.pozos) bien = bien && dibujo.marca("POZOS", p.x, p.y, p.nombre);
     for (const Punto& p : c.puntos) {
         bien = bien && dibujo.marca("PUNTOS", p.x, p.y, p.nombre);

@@ -8,6 +8,7 @@
 #include "archivos/escritura_entera.h"
 #include "sig/exportacion.h"
 #include "sig/gdal_comun.h"
+#include "sig/limites_sig.h"
 #include "sig/raster_rejilla.h"
 #include "sig/referencia_espacial.h"
 
@@ -146,6 +147,24 @@ bool escribir_isolineas(GDALDataset& d, const IsolineasSig& isolineas, OGRSpatia
     return true;
 }
 
+// A layer only for a study with boundaries: a GeoPackage of one without is as it always was.
+bool escribir_limites(GDALDataset& d, const CapasSig& c, OGRSpatialReference* srs) {
+    if (c.limites.empty()) return true;
+    OGRLayer* capa =
+        capa_nueva(d, "limites", srs, wkbLineString, {{"linea", OFTInteger}, {"tipo", OFTString}});
+    if (capa == nullptr) return false;
+    for (const TrazoLimite& t : trazos_limites(c)) {
+        OGRFeature f(capa->GetLayerDefn());
+        f.SetField(0, t.linea);
+        f.SetField(1, t.tipo);
+        auto* linea = new OGRLineString;
+        linea->addPoint(t.extremos[0], t.extremos[1]);
+        linea->addPoint(t.extremos[2], t.extremos[3]);
+        if (!agregar(*capa, f, linea)) return false;
+    }
+    return true;
+}
+
 bool escribir_vectores(const std::string& ruta, const CapasSig& c, OGRSpatialReference* srs) {
     GDALDriver* gpkg = GetGDALDriverManager()->GetDriverByName("GPKG");
     Dataset d(gpkg->Create(ruta.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
@@ -153,7 +172,7 @@ bool escribir_vectores(const std::string& ruta, const CapasSig& c, OGRSpatialRef
     // One transaction: a row each would be committed to the disk one by one.
     const bool bien = d->StartTransaction() == OGRERR_NONE && escribir_pozos(*d, c.pozos, srs) &&
                       escribir_puntos(*d, c, srs) && escribir_isolineas(*d, c.isolineas, srs) &&
-                      d->CommitTransaction() == OGRERR_NONE;
+                      escribir_limites(*d, c, srs) && d->CommitTransaction() == OGRERR_NONE;
     return cerrar_escrito(std::move(d)) && bien;
 }
 

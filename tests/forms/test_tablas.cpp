@@ -53,6 +53,27 @@ struct Abierta {
 class TestTablas : public QObject {
     Q_OBJECT
   private slots:
+    // A row's commands store an open cell first, even where the click took no focus from it;
+    // a cell whose row is gone under the open box takes nothing and ends nothing.
+    void celdaAbiertaYFilasQueSeVan() {
+        Abierta<frmCoordAbat> a(3);
+        a.dobleClic(3, 2);
+        QVERIFY(a.caja->isVisible());
+        a.caja->setText("-60");
+        a.dialogos.respuestas = {"3"};
+        a.dialogos.si = {true};
+        QMetaObject::invokeMethod(control<QPushButton>(&a.f, "cmdQuitar"), "click");
+        QCOMPARE(a.g.Rows(), 4);
+        QVERIFY(!a.caja->isVisible());
+        a.dobleClic(2, 2);
+        QVERIFY(a.caja->isVisible());
+        a.caja->setText("7");
+        a.g.RemoveItem(2);
+        a.g.RemoveItem(1);
+        a.f.terminarEdicion();
+        QCOMPARE(std::pair(a.g.Rows(), a.caja->isVisible()), std::pair(2, false));
+    }
+
     // Each value is asked until it reads as a number, after an error message, and written the
     // moment it is accepted; the name is never checked. The row is there from the first question.
     void agregarPozoConReintentos() {

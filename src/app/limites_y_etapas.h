@@ -1,0 +1,35 @@
+#pragma once
+// The commands of the aquifer's boundaries and the wells' pumping steps: "Análisis > Límites del
+// acuífero…" opens the boundaries' window; "Caudal por etapas…" of the wells table opens a well's
+// schedule over the wells window, and what it accepts comes in through the one way in.
+
+#include <QObject>
+#include <QPointer>
+
+#include "adaptadores/dialogos.h"
+#include "app/asistente.h"
+#include "app/estudios.h"
+#include "app/ventanas.h"
+#include "forms/frmEtapas.h"
+
+namespace abat {
+
+class LimitesYEtapas : public QObject {
+    Q_OBJECT
+  public:
+    LimitesYEtapas(Ventanas& v, Asistente& asistente, Estudios& estudios, Dialogos& dialogos);
+
+    // The schedule open, for tests; null when none is.
+    frmEtapas* etapasAbiertas() const { return etapas_; }
+
+  private:
+    void abrirEtapas(int fila);
+    void tomarEtapas(int fila, const frmEtapas& ventana);
+
+    Ventanas& v_;
+    Estudios& estudios_;
+    Dialogos& dialogos_;
+    QPointer<frmEtapas> etapas_;
+};
+
+}  // namespace abat

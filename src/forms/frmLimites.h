@@ -1,0 +1,42 @@
+#pragma once
+// The window of the aquifer's boundaries: a table of straight lines, each through two points, a
+// recharge line ("Recarga": a river or a lake at constant head) or a barrier ("Barrera": a fault
+// or an impermeable edge). The table is the store of record of the boundaries; "Actualizar" asks
+// for them to be taken.
+
+#include <QPushButton>
+#include <QWidget>
+#include <vector>
+
+#include "adaptadores/dialogos.h"
+#include "model/registros.h"
+
+namespace abat {
+
+class TablaTextos;
+
+class frmLimites : public QWidget {
+    Q_OBJECT
+  public:
+    explicit frmLimites(Dialogos& dialogos, QWidget* parent = nullptr);
+
+    // The lines as typed, an open cell's text included when `cerrar` stores it first.
+    std::vector<LimiteTexto> limites(bool cerrar = true) const;
+    void setLimites(const std::vector<LimiteTexto>& limites);
+    QPushButton* cmdActualizar() const { return actualizar_; }
+    TablaTextos* tabla() const { return tabla_; }
+
+  signals:
+    void editado();
+    // "Actualizar": the boundaries typed are to be taken.
+    void actualizarPedido();
+
+  private:
+    void quitar();
+
+    Dialogos& dialogos_;
+    TablaTextos* tabla_;
+    QPushButton* actualizar_;
+};
+
+}  // namespace abat

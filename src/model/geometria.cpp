@@ -1,0 +1,35 @@
+#include "model/geometria.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace abat {
+
+// Liang and Barsky's clipping, on the whole line through the two points.
+std::optional<std::array<double, 4>> tramo_en_rectangulo(double x1, double y1, double x2, double y2,
+                                                         double xmin, double xmax, double ymin,
+                                                         double ymax) {
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    double t0 = -INFINITY;
+    double t1 = INFINITY;
+    const std::array<std::pair<double, double>, 4> lados = {
+        {{-dx, x1 - xmin}, {dx, xmax - x1}, {-dy, y1 - ymin}, {dy, ymax - y1}}};
+    for (const auto& [p, q] : lados) {
+        if (p == 0) {
+            if (q < 0) return std::nullopt;  // parallel to that side, outside it
+            continue;
+        }
+        const double t = q / p;
+        if (p < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+    }
+    if (!(t0 <= t1) || !std::isfinite(t0) || !std::isfinite(t1)) return std::nullopt;
+    return std::array<double, 4>{x1 + t0 * dx, y1 + t0 * dy, x1 + t1 * dx, y1 + t1 * dy};
+}
+
+}  // namespace abat

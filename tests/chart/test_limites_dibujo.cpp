@@ -1,0 +1,172 @@
+// The aquifer's boundaries drawn: a line's stretch within a rectangle, the map's extent that holds
+// them, and the plan chart and the map with a recharge line in blue and a barrier in dark grey
+// hatched on its far side, no node drawn beyond them.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "calc/campo_pozos.h"
+#include "chart/composicion_mapa.h"
+#include "chart/generar_grafico.h"
+#include "chart/limites_dibujo.h"
+#include "chart/vista_mapa.h"
+#include "dibujo/motor_qtcharts.h"
+#include "dibujo/pintar_limites.h"
+#include "dibujo/pintar_mapa.h"
+#include "model/clases_abatimiento.h"
+#include "support/fixtures.h"
+
+using namespace abat;
+using namespace abat::prueba;
+
+namespace {
+
+LimiteDibujo dibujo(double x1, double y1, double x2, double y2) {
+    return {x1, y1, x2, y2, false, 0, 1, 1};
+}
+
+// A recharge line at x = 60 and a barrier at y = 150, the wells and the point above and right.
+DatosCalculo con_limites(const Declaraciones& d) {
+    DatosCalculo datos = datos_de(
+        d, tabla_pozos({{"A", "0.3", "0.05", "100", "200"}, {"B", "0.3", "0.05", "300", "400"}}),
+        "1", tabla_puntos({{"X", "150", "250"}}));
+    Limite rio;
+    rio.tipo = TipoLimite::recarga;
+    rio.x1 = rio.x2 = 60;
+    rio.y1 = 0;
+    rio.y2 = 10;
+    Limite falla;
+    falla.tipo = TipoLimite::barrera;
+    falla.x1 = 0;
+    falla.x2 = 10;
+    falla.y1 = falla.y2 = 150;
+    datos.limites = {rio, falla};
+    return datos;
+}
+
+int pixeles_de(const QImage& imagen, const QColor& color, const QRect& donde) {
+    int n = 0;
+    for (int y = donde.top(); y <= donde.bottom(); ++y) {
+        for (int x = donde.left(); x <= donde.right(); ++x) n += imagen.pixel(x, y) == color.rgb();
+    }
+    return n;
+}
+
+// The hatches, thin and slanting, are antialiased: pixels near their grey.
+int casi_de(const QImage& imagen, const QColor& color, const QRect& donde) {
+    int n = 0;
+    for (int y = donde.top(); y <= donde.bottom(); ++y) {
+        for (int x = donde.left(); x <= donde.right(); ++x) {
+            const QColor c(imagen.pixel(x, y));
+            n += std::abs(c.red() - color.red()) + std::abs(c.green() - color.green()) +
+                     std::abs(c.blue() - color.blue()) <
+                 120;
+        }
+    }
+    return n;
+}
+
+}  // namespace
+
+TEST(LimitesDibujo, TheStretchOfALineWithinARectangle) {
+    using Tramo = std::optional<std::array<double, 4>>;
+    // clang-format off
+    const std::vector<std::pair<LimiteDibujo, Tramo>> casos = {
+        {dibujo(5, 0, 5, 1), Tramo{{5, 0, 5, 10}}},            // across, beyond its two points
+        {dibujo(0, 0, 1, 1), Tramo{{0, 0, 10, 10}}},           // a diagonal, corner to corner
+        {dibujo(-5, 0, -5, 1), std::nullopt},                   // beside it
+        {dibujo(20, 0, 30, 10), std::nullopt},                  // it misses the corner
+        {dibujo(0, 10, 4, 10), Tramo{{0, 10, 10, 10}}},        // along its top side
+        {dibujo(12, 5, 2, 5), Tramo{{10, 5, 0, 5}}}};          // the way it was given
+    // clang-format on
+    for (size_t c = 0; c < casos.size(); ++c)
+        EXPECT_EQ(recortar(casos[c].first, 0, 10, 0, 10), casos[c].second) << c;
+}
+
+// The map's view holds the points that give each line, with room around them; without lines it
+// is the plan chart's.
+TEST(LimitesDibujo, TheMapsExtentHoldsTheBoundaries) {
+    const VistaMapa v{0, 100, 0, 50};
+    EXPECT_EQ(con_limites(v, {}).xmax, 100);
+    const VistaMapa w = con_limites(v, {dibujo(-200, 20, -200, 30), dibujo(10, 300, 20, 300)});
+    EXPECT_LT(w.xmin, -200);
+    EXPECT_GT(w.ymax, 300);
+    EXPECT_EQ(std::pair(w.xmax, w.ymin), std::pair(100.0, 0.0));  // held already
+}
+
+// On the plan chart the recharge line is blue and the barrier dark grey, hatched below it, away
+// from the wells; no node beyond either; a chart without boundaries has neither colour.
+TEST(LimitesDibujo, ThePlanChartDrawsTheBoundaries) {
+    const QTemporaryDir dir;
+    const std::string archivo = QDir(dir.path()).filePath("grafico.gif").toStdString();
+    for (const bool con : {true, false}) {
+        Declaraciones d = acuifero();
+        DatosCalculo datos = con_limites(d);
+        if (!con) datos.limites.clear();
+        MotorQtCharts motor(QSize(785, 465));
+        motor.setLimites(limites_dibujo(datos));
+        QImage mostrada;
+        generar_grafico(d, datos, motor,
+                        {archivo, [&](const std::string& f) { mostrada.load(f.c_str()); }});
+        const QRectF a = motor.areaTrazado();
+        const auto plano = motor.ultimoDibujo();
+        const auto pixel = [&](double x, double y) {
+            return QPoint(
+                qRound(a.left() +
+                       (x - plano->ex.minimo) / (plano->ex.maximo - plano->ex.minimo) * a.width()),
+                qRound(a.bottom() - (y - plano->ey.minimo) / (plano->ey.maximo - plano->ey.minimo) *
+                                        a.height()));
+        };
+        const QPoint rio = pixel(60, 300);
+        const QPoint falla = pixel(200, 150);
+        const int azul = pixeles_de(mostrada, color_recarga,
+                                    QRect(rio.x() - 2, a.top() + 5, 5, a.height() - 10));
+        const int encima =
+            casi_de(mostrada, color_barrera, QRect(falla.x() - 40, falla.y() - 8, 80, 5));
+        const int debajo =
+            casi_de(mostrada, color_barrera, QRect(falla.x() - 40, falla.y() + 2, 80, 5));
+        if (!con) {
+            EXPECT_EQ(azul + encima + debajo, 0);
+            continue;
+        }
+        EXPECT_GT(azul, 0.8 * (a.height() - 10)) << azul;
+        EXPECT_EQ(encima, 0);
+        EXPECT_GT(debajo, 20);
+        for (const cRedG& n : *d.nodos) {
+            const bool fuera = n.x() < 60 || n.y() < 150;
+            EXPECT_EQ(std::isnan(n.abat()), fuera) << n.x() << " " << n.y();
+            const QRgb clase = MotorQtCharts::color_serie(std::string(nombres_clases[0])).rgb();
+            if (fuera && n.x() < 40 && n.y() < 130) {
+                EXPECT_NE(mostrada.pixel(pixel(n.x(), n.y())), clase) << n.x() << " " << n.y();
+            }
+        }
+    }
+}
+
+// On the map too, over a grey where there is no aquifer.
+TEST(LimitesDibujo, TheMapDrawsTheBoundaries) {
+    const DatosCalculo datos = con_limites(acuifero());
+    const CampoPozos campo(datos);
+    const VistaMapa vista = a_igual_escala({0, 500, 0, 500}, 600, 480);
+    const DibujoMapa m = componer_mapa(campo, marcas_de(datos), 1, vista, 600, 480);
+    EXPECT_TRUE(m.minimo <= m.maximo && std::isfinite(m.minimo));
+    QImage imagen(720, 540, QImage::Format_RGB32);
+    QPainter p(&imagen);
+    pintar_mapa(p, imagen.size(), m);
+    p.end();
+    const QRectF area = area_de_trazado(imagen.size());
+    const auto en = [&](double x, double y) {
+        return QPointF(area.left() + (x - m.vista.xmin) / m.vista.ancho() * area.width(),
+                       area.bottom() - (y - m.vista.ymin) / m.vista.alto() * area.height())
+            .toPoint();
+    };
+    const QPoint rio = en(60, 400);
+    EXPECT_GT(pixeles_de(imagen, color_recarga, QRect(rio.x() - 2, rio.y() - 50, 5, 100)), 80);
+    const QPoint falla = en(300, 150);
+    EXPECT_GT(casi_de(imagen, color_barrera, QRect(falla.x() - 40, falla.y() + 2, 80, 5)), 20);
+    EXPECT_EQ(casi_de(imagen, color_barrera, QRect(falla.x() - 40, falla.y() - 8, 80, 5)), 0);
+    EXPECT_EQ(imagen.pixel(en(20, 60)), qRgb(0xC8, 0xC8, 0xC8));  // no aquifer there
+}

@@ -1,0 +1,121 @@
+// The aquifer's boundaries and the wells' pumping steps in the study file: the keys and bytes
+// written, a round trip, what a study without them writes, and every refusal of what is read.
+#include <gtest/gtest.h>
+
+#include "estudio/formato_estudio.h"
+
+using namespace abat;
+
+namespace {
+
+Estudio con_limites_y_etapas() {
+    Estudio e;
+    e.T = "0.01";
+    e.S = "0.0002";
+    e.pozos = {{"P1", "0.3", "0.05", "100", "0"},
+               {"P2", "0.3", "0.02", "300", "0"},
+               {"P3", "0.3", "0.01", "200", "50"}};
+    e.puntos = {{"A", "150", "10"}};
+    e.tiempo = "20";
+    e.limites = {{"Recarga", "0", "0", "0", "2400"}, {"Barrera", "-50", "-100", "900", "-100"}};
+    e.etapas = {{{"10", "0"}}, {}, {{"5", "0.03"}, {"12.5", "-0.01"}}};
+    return e;
+}
+
+std::string mensaje(const std::string& motivo) {
+    return "No se puede abrir «e.abat»: " + motivo + ".";
+}
+
+}  // namespace
+
+// The boundaries after the aquifer, their types as "recarga" and "barrera"; a well's steps after
+// its own fields, only when it has some.
+TEST(EstudioLimites, WritesTheKeysOfBoundariesAndSteps) {
+    EXPECT_EQ(escribir_estudio(con_limites_y_etapas()),
+              R"({
+  "formato": "abatimientos",
+  "version": 1,
+  "acuifero": {"T": "0.01", "S": "0.0002"},
+  "limites": [
+    {"tipo": "recarga", "x1": "0", "y1": "0", "x2": "0", "y2": "2400"},
+    {"tipo": "barrera", "x1": "-50", "y1": "-100", "x2": "900", "y2": "-100"}
+  ],
+  "pozos": [
+    {"nombre": "P1", "diametro": "0.3", "caudal": "0.05", "x": "100", "y": "0", "etapas": [{"desde": "10", "caudal": "0"}]},
+    {"nombre": "P2", "diametro": "0.3", "caudal": "0.02", "x": "300", "y": "0"},
+    {"nombre": "P3", "diametro": "0.3", "caudal": "0.01", "x": "200", "y": "50", "etapas": [{"desde": "5", "caudal": "0.03"}, {"desde": "12.5", "caudal": "-0.01"}]}
+  ],
+  "puntos": [
+    {"nombre": "A", "x": "150", "y": "10"}
+  ],
+  "tiempo": "20"
+}
+)");
+}
+
+// Without boundaries or steps nothing of them is written: the bytes of every study saved before.
+TEST(EstudioLimites, AStudyWithoutThemWritesAsBefore) {
+    Estudio e = con_limites_y_etapas();
+    e.limites.clear();
+    e.etapas.clear();
+    const std::string texto = escribir_estudio(e);
+    EXPECT_EQ(texto.find("limites"), std::string::npos);
+    EXPECT_EQ(texto.find("etapas"), std::string::npos);
+    EXPECT_TRUE(
+        texto.starts_with("{\n  \"formato\": \"abatimientos\",\n  \"version\": 1,\n"
+                          "  \"acuifero\": {\"T\": \"0.01\", \"S\": \"0.0002\"},\n"
+                          "  \"pozos\": [\n"))
+        << texto;
+    EXPECT_EQ(leer_estudio(texto, "e.abat").estudio, e);
+}
+
+// Read back as written; the types in any case as the table shows them; a well with no steps
+// listed has none, and the list ends with the last well that has some.
+TEST(EstudioLimites, ReadsBackWhatItWrote) {
+    const Estudio e = con_limites_y_etapas();
+    EXPECT_EQ(leer_estudio(escribir_estudio(e), "e.abat").estudio, e);
+    Estudio sin_ultimas = e;
+    sin_ultimas.etapas = {{}, {{"1", "0"}}};
+    EXPECT_EQ(leer_estudio(escribir_estudio(sin_ultimas), "e.abat").estudio, sin_ultimas);
+    std::string mayusculas = escribir_estudio(e);
+    mayusculas.replace(mayusculas.find("\"recarga\""), 9, "\"RECARGA\"");
+    mayusculas.replace(mayusculas.find("\"barrera\""), 9, "\"Barrera\"");
+    EXPECT_EQ(leer_estudio(mayusculas, "e.abat").estudio, e);
+    std::string vacias = escribir_estudio(e);
+    vacias.replace(vacias.find(", \"etapas\": [{\"desde\": \"10\", \"caudal\": \"0\"}]"), 44,
+                   ", \"etapas\": []");
+    Estudio sin_primeras = e;
+    sin_primeras.etapas[0].clear();
+    EXPECT_EQ(leer_estudio(vacias, "e.abat").estudio, sin_primeras);
+}
+
+TEST(EstudioLimites, RefusesBoundariesAndStepsOfTheWrongKind) {
+    const std::string bien = escribir_estudio(con_limites_y_etapas());
+    const auto con = [&](const std::string& de, const std::string& por) {
+        std::string t = bien;
+        return t.replace(t.find(de), de.size(), por);
+    };
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> casos = {
+        {con(R"("recarga")", R"("río")"), "el «tipo» del límite 1 no es «recarga» ni «barrera»"},
+        {con(R"("barrera")", "3"), "el «tipo» del límite 2 no es «recarga» ni «barrera»"},
+        {con(R"("x2": "0", )", ""), "el límite 1 no tiene «x2»"},
+        {con(R"("y2": "-100")", R"("y2": "-100", "z": "1")"), "el límite 2 tiene un campo de más: «z»"},
+        {con(R"("y1": "0")", R"("y1": null)"), "«y1» del límite 1 no es un texto ni un número"},
+        {con("\"limites\": [\n", "\"limites\": 7, \"otros\": [\n"), "«limites» no es una lista"},
+        {con(R"("etapas": [{"desde": "10", "caudal": "0"}])", R"("etapas": "10")"),
+         "«etapas» del pozo 1 no es una lista"},
+        {con(R"({"desde": "12.5", )", "{"), "la etapa 3 del pozo 3 no tiene «desde»"},
+        {con(R"("caudal": "0.03"})", R"("caudal": "0.03", "hasta": "9"})"),
+         "la etapa 2 del pozo 3 tiene un campo de más: «hasta»"},
+        {con(R"({"desde": "5", "caudal": "0.03"})", "[5]"), "la etapa 2 del pozo 3 no es un objeto"},
+        {con(R"("caudal": "-0.01")", R"("caudal": false)"),
+         "«caudal» de la etapa 3 del pozo 3 no es un texto ni un número"}};
+    // clang-format on
+    for (const auto& [texto, motivo] : casos)
+        EXPECT_EQ(leer_estudio(texto, "e.abat").rechazo, mensaje(motivo)) << texto;
+    // Numbers stand for the texts the program would write, in steps and boundaries too.
+    const Estudio numeros =
+        leer_estudio(con(R"("desde": "12.5")", R"("desde": 12.50)"), "e.abat").estudio.value();
+    EXPECT_EQ(numeros.etapas[2][1].desde, "12.5");
+}
