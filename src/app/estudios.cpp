@@ -162,8 +162,9 @@ void Estudios::importarEn(VentanaTabla& ventana, Registro tipo) {
     const bool visible = ventana.isVisible();
     const std::optional<Sistema>& de_la_capa = i->datos.sistema;
     entrar(e, de_la_capa && !sistema_.tiene() ? *de_la_capa : sistema_, Entrada::cambio);
-    // From the menu, with another window showing, the user is told what was added.
-    if (!visible) contar_importados(dialogos_, ventana, tipo, *i);
+    // From the menu, with another window showing, the user is told what was added; and always
+    // what was left out.
+    if (!visible || !i->datos.ignoradas.empty()) contar_importados(dialogos_, ventana, *i);
 }
 
 bool Estudios::puedeSeguir() {
