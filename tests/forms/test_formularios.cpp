@@ -207,7 +207,7 @@ class TestFormularios : public QObject {
         QCOMPARE(nombres.mid(0, 3),
                  (QStringList{
                      "Abatimiento total",
-                     "A los 1 días: " +
+                     "A 1 día: " +
                          QString::fromStdString(number_to_text(curva.total[curva.tiempos.bombeo])) +
                          " m",
                      "Pozo W4: " + en_bombeo(4) + " m"}));
