@@ -1,12 +1,16 @@
 #include "adaptadores/dialogo_archivos.h"
 
+#include <QDateTime>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QHash>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMimeDatabase>
+#include <QScreen>
 #include <QStyle>
 #include <QTreeView>
+#include <algorithm>
 
 namespace abat {
 namespace {
@@ -53,7 +57,18 @@ void columnas_legibles(QFileDialog& dialogo) {
     QHeaderView* cabecera = vista->header();
     cabecera->resizeSection(1, ancho(QStringLiteral("1.023,99 bytes")));
     cabecera->resizeSection(2, ancho(QStringLiteral("Hoja de cálculo de OpenDocument")));
-    cabecera->resizeSection(3, ancho(QStringLiteral("29/10/2081 14:02")));
+    // The dates as the list writes them, in the system's format; at least the column's title.
+    const QString fecha = QLocale::system().toString(
+        QDateTime(QDate(2088, 12, 28), QTime(23, 58, 58)), QLocale::ShortFormat);
+    cabecera->resizeSection(3,
+                            std::max(ancho(fecha), ancho(QStringLiteral("Última modificación"))));
+    // Wide enough for every column beside the folders' list, as the screen allows.
+    constexpr int lista_de_lugares = 160;
+    int quiere = cabecera->length() + lista_de_lugares;
+    if (const QScreen* pantalla = dialogo.screen()) {
+        quiere = std::min(quiere, pantalla->availableGeometry().width() * 9 / 10);
+    }
+    if (dialogo.width() < quiere) dialogo.resize(quiere, dialogo.height());
 }
 
 class IconosPorNombre : public QFileIconProvider {
