@@ -60,7 +60,8 @@ TEST(CapasDudosas, FeaturesFarFromTheSystemsArea) {
         for (size_t k = 0; k < c.puntos.size(); ++k) {
             elementos.push_back({{"N" + std::to_string(k)}, c.puntos[k]});
         }
-        escribir_capa(archivo, "ESRI Shapefile", c.epsg, {{"nombre", OFTString}}, elementos, "puntos");
+        escribir_capa(archivo, "ESRI Shapefile", c.epsg, {{"nombre", OFTString}}, elementos,
+                      "puntos");
         const Importacion i = importar_capa(archivo, Registro::punto, c.estudio);
         ASSERT_TRUE(i.rechazo.empty()) << c.que << ": " << i.rechazo;
         EXPECT_EQ(i.registros.size(), c.puntos.size()) << c.que;
