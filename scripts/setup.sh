@@ -16,14 +16,35 @@ packages=(
   dbus dbus-x11 at-spi2-core python3-pyatspi
 )
 
+# apt-get, waiting while another installation holds the package manager's lock (a machine still
+# running its first updates, an unattended upgrade) instead of failing; at most half an hour.
+apt_get() {
+  local log status waited=0
+  log=$(mktemp)
+  until LC_ALL=C apt-get -o DPkg::Lock::Timeout=60 "$@" 2>"$log"; do
+    status=$?
+    if ! grep -qE 'Could not get lock|Unable to lock|Unable to acquire the dpkg frontend lock' "$log" ||
+       [ "$waited" -ge 1800 ]; then
+      cat "$log" >&2
+      rm -f "$log"
+      return "$status"
+    fi
+    echo "setup.sh: another installation holds the package manager's lock; waiting for it" >&2
+    sleep 10
+    waited=$((waited + 10))
+  done
+  cat "$log" >&2
+  rm -f "$log"
+}
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
+  apt_get update -q
+  apt_get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
 # The tests check that numbers are written the same way whatever the user's locale.

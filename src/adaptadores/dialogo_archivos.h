@@ -7,7 +7,8 @@ class QFileDialog;
 
 namespace abat {
 
-// Qt's own dialog, not the desktop's, which the program cannot keep from reading files.
+// Qt's own dialog, not the desktop's, which the program cannot keep from reading files. Its types
+// are in Spanish, and its columns wide enough for Spanish sizes and types.
 void listar_por_nombres(QFileDialog& dialogo);
 
 }  // namespace abat

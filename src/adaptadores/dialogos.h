@@ -34,6 +34,8 @@ class Dialogos {
     // A file dialog to open an existing file of the types of `filtros`, in the folder last used.
     // Gives the path, or the empty text when cancelled.
     virtual QString archivoParaAbrir(const QString& titulo, const QString& filtros) = 0;
+    // The folder the file dialogs open in from now on: the study's, once one is opened or saved.
+    virtual void abrirEn(const QString& carpeta) { (void)carpeta; }
 };
 
 }  // namespace abat

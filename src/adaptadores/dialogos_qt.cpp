@@ -102,7 +102,7 @@ QString DialogosQt::elegir(const QString& prompt, const QString& titulo,
 }
 
 // Qt's own dialog, which the program's translation puts in Spanish, starting in the folder of
-// the last file saved (the user's home at first).
+// the study or of the last file chosen (the user's home at first).
 QString DialogosQt::archivoParaGuardar(const QString& titulo, const QString& filtros,
                                        QString& filtro, const QString& propuesto) {
     if (carpeta_.isEmpty()) carpeta_ = QDir::homePath();

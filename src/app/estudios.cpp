@@ -1,8 +1,11 @@
 #include "app/estudios.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
+#include <memory>
 
 #include "app/intercambio_sig.h"
 #include "app/memoria.h"
@@ -29,6 +32,20 @@ QAction* nueva_accion(QMenu* menu, const QString& texto, const char* nombre,
     a->setObjectName(QString::fromLatin1(nombre));
     a->setShortcut(teclas);
     return a;
+}
+
+// The program's settings, in ~/.config/abatimientos/, in a file named as the program (a test's
+// are its own). The organisation is named here only: as the application's, it would move the
+// data directory, where the recovery copies and grafico.gif are kept.
+std::unique_ptr<QSettings> ajustes() {
+    return std::make_unique<QSettings>(QStringLiteral("abatimientos"),
+                                       QCoreApplication::applicationName());
+}
+
+// A text without the period that ends it, to go on inside a sentence.
+std::string sin_punto_final(std::string texto) {
+    while (!texto.empty() && texto.back() == '.') texto.pop_back();
+    return texto;
 }
 
 QString con_extension_estudio(QString ruta) {
@@ -86,6 +103,7 @@ void Estudios::crearMenu() {
     connect(nueva_accion(menu, QStringLiteral("&Sistema de coordenadas…"), "accionSistema"),
             &QAction::triggered, this, &Estudios::elegirSistema);
     menu->addSeparator();
+    connect(menu, &QMenu::aboutToShow, this, &Estudios::rehacerRecientes);  // files gone since
     for (int k = 1; k <= cuantos_recientes; ++k) {
         const QByteArray nombre = "accionReciente" + QByteArray::number(k);
         QAction* a = nueva_accion(menu, {}, nombre.constData());
@@ -95,19 +113,28 @@ void Estudios::crearMenu() {
     rehacerRecientes();
 }
 
+// The files that are still there.
 QStringList Estudios::recientes() const {
-    return QSettings().value(clave_recientes).toStringList();
+    QStringList lista = ajustes()->value(clave_recientes).toStringList();
+    lista.removeIf([](const QString& ruta) { return !QFileInfo(ruta).isFile(); });
+    return lista;
 }
 
 void Estudios::rehacerRecientes() {
     const QStringList lista = recientes();
+    if (const auto guardados = ajustes(); guardados->value(clave_recientes) != lista) {
+        guardados->setValue(clave_recientes, lista);
+    }
     for (size_t k = 0; k < recientes_.size(); ++k) {
         QAction* a = recientes_[k];
         const bool hay = static_cast<qsizetype>(k) < lista.size();
         a->setVisible(hay);
         if (!hay) continue;
         const QString& ruta = lista[static_cast<qsizetype>(k)];
-        a->setText(QStringLiteral("&%1 %2").arg(k + 1).arg(QFileInfo(ruta).fileName()));
+        // The whole path: two studies of one name in two folders are told apart.
+        QString texto = QDir::toNativeSeparators(ruta);
+        texto.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        a->setText(QStringLiteral("&%1 %2").arg(k + 1).arg(texto));
         a->setToolTip(ruta);
         a->setStatusTip(ruta);
         a->setData(ruta);
@@ -119,7 +146,7 @@ void Estudios::recordar(const QString& ruta) {
     QStringList lista = recientes();
     lista.removeAll(absoluta);
     lista.prepend(absoluta);
-    QSettings().setValue(clave_recientes, lista.mid(0, cuantos_recientes));
+    ajustes()->setValue(clave_recientes, lista.mid(0, cuantos_recientes));
     rehacerRecientes();
 }
 
@@ -166,8 +193,9 @@ void Estudios::importarEn(VentanaTabla& ventana, Registro tipo) {
     const bool visible = ventana.isVisible();
     const std::optional<Sistema>& de_la_capa = i->datos.sistema;
     entrar(e, de_la_capa && !sistema_.tiene() ? *de_la_capa : sistema_, Entrada::cambio);
-    // From the menu, with another window showing, the user is told what was added.
-    if (!visible) contar_importados(dialogos_, ventana, tipo, *i);
+    // From the menu, with another window showing, the user is told what was added; and always
+    // what was left out.
+    if (!visible || !i->datos.ignoradas.empty()) contar_importados(dialogos_, ventana, *i);
 }
 
 bool Estudios::puedeSeguir() {
@@ -190,6 +218,7 @@ bool Estudios::puedeSeguir() {
 void Estudios::mostrar(const Estudio& estudio, const Sistema& sistema, const QString& ruta,
                        bool modificado) {
     ruta_ = ruta;
+    if (!ruta_.isEmpty()) dialogos_.abrirEn(QFileInfo(ruta_).absolutePath());
     guardado_ = estudio;
     modificado_ = modificado;
     titular();
@@ -201,8 +230,7 @@ void Estudios::abrir(const QString& ruta) {
     LecturaEstudio l = abrir_estudio(ruta.toStdString());
     const LecturaSistema sistema = l.estudio ? sistema_del_estudio(*l.estudio) : LecturaSistema{};
     if (l.estudio && !sistema.sistema) {
-        l = rechazar_estudio(ruta.toStdString(),
-                             "su «crs», " + *l.estudio->crs + ", " + sistema.error);
+        l = rechazar_estudio(ruta.toStdString(), "su «crs», " + sin_punto_final(sistema.error));
     }
     if (!l.estudio) {
         dialogos_.mensaje(QString::fromStdString(l.rechazo), QStringLiteral("Abrir estudio"),
@@ -245,6 +273,7 @@ bool Estudios::guardarEn(const QString& ruta) {
     guardado_ = estudio;
     modificado_ = false;
     recordar(ruta_);
+    dialogos_.abrirEn(QFileInfo(ruta_).absolutePath());
     recuperacion_.descartar();
     titular();
     return true;
@@ -253,9 +282,14 @@ bool Estudios::guardarEn(const QString& ruta) {
 void Estudios::ofrecerRecuperacion() {
     const std::optional<CopiaRecuperada> copia = recuperacion_.pendiente();
     if (!copia) return;
-    if (!dialogos_.pregunta(QStringLiteral("La sesión anterior terminó sin guardar sus datos. "
-                                           "¿Desea recuperarlos?"),
-                            QStringLiteral("Recuperar datos"))) {
+    const QString datos =
+        copia->archivo.isEmpty()
+            ? QStringLiteral("sus datos")
+            : QStringLiteral("los cambios de «%1»").arg(QDir::toNativeSeparators(copia->archivo));
+    if (!dialogos_.pregunta(
+            QStringLiteral("La sesión anterior terminó sin guardar %1. ¿Desea recuperarlos?")
+                .arg(datos),
+            QStringLiteral("Recuperar datos"))) {
         recuperacion_.descartar();
         return;
     }

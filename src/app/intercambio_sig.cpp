@@ -8,6 +8,7 @@
 #include "forms/comandos_tabla.h"
 #include "forms/texto_error.h"
 #include "model/columnas.h"
+#include "model/nombres_columnas.h"
 #include "model/numeros.h"
 #include "model/portapapeles.h"
 #include "sig/exportacion.h"
@@ -33,6 +34,65 @@ QString con_extension_sig(QString ruta, const QString& filtro) {
     }
     const QString tipo = filtro.section(QStringLiteral("*."), 1).section(QLatin1Char(')'), 0, 0);
     return ruta + QLatin1Char('.') + (tipo.isEmpty() ? QStringLiteral("gpkg") : tipo);
+}
+
+// Records far outside the area of use of their system: kept (Sí), left out (No), or the import
+// cancelled; false when nothing is left to import.
+bool dejar_lejanos(Dialogos& dialogos, const TextosTabla& textos, const Sistema& sistema,
+                   Importacion& i) {
+    if (i.lejanos.empty()) return true;
+    const size_t n = i.lejanos.size();
+    const auto& primero = i.registros[i.lejanos.front()];
+    const QString texto =
+        QStringLiteral(
+            "%1: %2 de %3 %4 lejos del área de uso de %5; %6 queda en x = %7 m, "
+            "y = %8 m.\n\n¿Desea importar%9 también? Sí: se importan todos. No: se "
+            "importan los demás. Cancelar: no se importa nada.")
+            .arg(QString::fromStdString(i.capa))
+            .arg(n)
+            .arg(cuantos(i.registros.size(), textos), n == 1 ? "cae" : "caen",
+                 QString::fromStdString(etiqueta(sistema)),
+                 (n == 1 ? QStringLiteral("«%1»") : QStringLiteral("el primero, «%1»,"))
+                     .arg(QString::fromStdString(primero[0])),
+                 QString::fromStdString(primero[primero.size() - 2]),
+                 QString::fromStdString(primero.back()), n == 1 ? "lo" : "los");
+    switch (dialogos.preguntaConCancelar(texto, textos.tituloImportar)) {
+        case Respuesta::si:
+            break;
+        case Respuesta::no:
+            for (auto k = i.lejanos.rbegin(); k != i.lejanos.rend(); ++k) {
+                i.registros.erase(i.registros.begin() + static_cast<std::ptrdiff_t>(*k));
+            }
+            break;
+        case Respuesta::cancelar:
+            return false;
+    }
+    i.lejanos.clear();
+    return !i.registros.empty();
+}
+
+// A wells layer without a diameter field: one diameter for all its wells, asked as the add
+// command asks it, until it is a number; an empty answer (Cancel) imports nothing.
+bool diametro_de_todos(Dialogos& dialogos, const TextosTabla& textos, Importacion& i) {
+    if (!i.sin_diametro) return true;
+    const PreguntaNumerica& p = textos.preguntas.front();  // the diameter's
+    const QString prompt =
+        QStringLiteral(
+            "%1 no tiene el campo del diámetro (%2). Introduzca el diámetro de sus "
+            "%3, en metros:")
+            .arg(QString::fromStdString(i.capa),
+                 QString::fromStdString(lista_de_nombres(Dato::diametro)),
+                 cuantos(i.registros.size(), textos));
+    for (;;) {
+        const QString respuesta = dialogos.entrada(prompt, textos.tituloImportar);
+        if (respuesta.isEmpty()) return false;
+        if (const auto n = numero_de_celda(respuesta.toStdString())) {
+            for (auto& r : i.registros) r[1] = *n;
+            i.sin_diametro = false;
+            return true;
+        }
+        dialogos.mensaje(p.textoError, p.tituloError, Icono::error);
+    }
 }
 
 }  // namespace
@@ -75,6 +135,11 @@ std::optional<Importado> importar(Dialogos& dialogos, const VentanaTabla& ventan
         dialogos.mensaje(QString::fromStdString(i.rechazo), titulo, Icono::advertencia);
         return std::nullopt;
     }
+    const Sistema& destino = i.sistema && !sistema.tiene() ? *i.sistema : sistema;
+    if (!dejar_lejanos(dialogos, ventana.textos(), destino, i) ||
+        !diametro_de_todos(dialogos, ventana.textos(), i)) {
+        return std::nullopt;
+    }
     return Importado{std::move(i), QFileInfo(ruta).fileName()};
 }
 
@@ -94,13 +159,14 @@ void agregar_importados(Estudio& estudio, Registro tipo,
     }
 }
 
-void contar_importados(Dialogos& dialogos, const VentanaTabla& ventana, Registro tipo,
-                       const Importado& i) {
+void contar_importados(Dialogos& dialogos, const VentanaTabla& ventana, const Importado& i) {
+    const size_t n = i.datos.registros.size();
+    const QString ignoradas = columnas_no_leidas(i.datos.ignoradas);
     dialogos.mensaje(
-        QStringLiteral("Se han añadido %1 %2 de «%3».")
-            .arg(i.datos.registros.size())
-            .arg(tipo == Registro::pozo ? QStringLiteral("pozos") : QStringLiteral("puntos"),
-                 i.archivo),
+        QStringLiteral("%1 %2 de «%3».%4")
+            .arg(n == 1 ? QStringLiteral("Se ha añadido") : QStringLiteral("Se han añadido"),
+                 cuantos(n, ventana.textos()), i.archivo,
+                 ignoradas.isEmpty() ? QString() : QLatin1Char(' ') + ignoradas),
         ventana.textos().tituloImportar, Icono::informacion);
 }
 

@@ -22,6 +22,8 @@ bool elegir_sistema(Dialogos& dialogos, Sistema& sistema);
 // "Importar…": the records of a spreadsheet (.xlsx, .ods, .csv) or a point layer (.gpkg, .shp,
 // .geojson, .kml) for the window's table; a layer reprojected into `sistema` (a study without
 // one takes the layer's, in the import's `sistema`). A file refused is told, and none is given.
+// Features far outside the area of use of their system are told, with the choice to import them
+// or not; a wells layer without diameters takes one the user gives for all its wells.
 struct Importado {
     Importacion datos;
     QString archivo;  // the file's name, as the user is told what came from it
@@ -31,9 +33,8 @@ std::optional<Importado> importar(Dialogos& dialogos, const VentanaTabla& ventan
 // The records imported, after the study's.
 void agregar_importados(Estudio& estudio, Registro tipo,
                         const std::vector<std::vector<std::string>>& registros);
-// "Se han añadido 3 pozos de «pozos.xlsx».", for an import from the menu.
-void contar_importados(Dialogos& dialogos, const VentanaTabla& ventana, Registro tipo,
-                       const Importado& importado);
+// "Se han añadido 3 pozos de «pozos.xlsx».", and the columns of its header left out.
+void contar_importados(Dialogos& dialogos, const VentanaTabla& ventana, const Importado& importado);
 
 // "Exportar a SIG…": the wells, the points with their results, the map's isolines at the time it
 // shows and its grid, in `sistema`: a GeoPackage; the grid alone as GeoTIFF or ESRI ASCII grid;

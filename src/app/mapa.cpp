@@ -190,8 +190,8 @@ void Mapa::recibir() {
     if (hecho.error) {  // no map of another time stands under the slider's
         ventana_->mostrar(nullptr);
         ventana_->mostrarLinea(
-            QStringLiteral("No se puede dibujar el mapa a los %1 días: %2")
-                .arg(texto_numero(ventana_->tiempo()), texto_error(*hecho.error).simplified()));
+            QStringLiteral("No se puede dibujar el mapa a %1: %2")
+                .arg(texto_dias(ventana_->tiempo()), texto_error(*hecho.error).simplified()));
         return;
     }
     mostrar(hecho);

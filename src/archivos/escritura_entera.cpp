@@ -13,6 +13,8 @@ namespace abat {
 namespace fs = std::filesystem;
 namespace {
 
+thread_local int causa_anotada = 0;  // on the thread that writes, for its writer of its own
+
 // A name no other writer uses: the process and a count within it.
 std::string nombre_temporal(const fs::path& ruta) {
     static std::atomic<int> cuenta = 0;
@@ -76,6 +78,15 @@ bool escribir_todo(const std::string& ruta, std::string_view bytes, Fallo& fallo
     return fallo(::close(fd) == 0) && bien;
 }
 
+// A writer of its own (GDAL) may leave no error number, or one of its own reading: the folder
+// that the path tells, else the cause of the writer's first failure, else the number left; a
+// missing folder never, as the path has told it is there.
+int causa_del_fallo(const std::string& ruta, int numero) {
+    if (const int por_la_ruta = causa_por_la_ruta(ruta); por_la_ruta != 0) return por_la_ruta;
+    if (causa_anotada != 0 && causa_anotada != ENOENT) return causa_anotada;
+    return numero == ENOENT ? 0 : numero;
+}
+
 }  // namespace
 
 void escribir_entero(const std::string& ruta,
@@ -87,6 +98,7 @@ void escribir_entero(const std::string& ruta,
     const fs::path temporal = carpeta / (prefijo + destino.extension().string());
     Fallo fallo;
     bool bien = false;
+    causa_anotada = 0;
     try {
         errno = 0;
         bien = fallo(escribir(temporal.string()));
@@ -100,12 +112,14 @@ void escribir_entero(const std::string& ruta,
         throw;
     }
     borrar_temporales(carpeta, prefijo);
-    if (bien) return;
-    // A writer of its own (GDAL) may leave no error number, or one of its own reading: the path
-    // then tells what it can.
-    const int por_la_ruta = causa_por_la_ruta(ruta);
-    throw ErrorCalculo::de_acceso(
-        ruta, motivo_del_sistema(por_la_ruta != 0 ? por_la_ruta : fallo.numero));
+    if (!bien) {
+        throw ErrorCalculo::de_acceso(ruta,
+                                      motivo_del_sistema(causa_del_fallo(ruta, fallo.numero)));
+    }
+}
+
+void anotar_causa(int numero) {
+    if (causa_anotada == 0) causa_anotada = numero;
 }
 
 void escribir_entero(const std::string& ruta, std::string_view bytes) {

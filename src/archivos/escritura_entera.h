@@ -26,4 +26,10 @@ void escribir_entero(const std::string& ruta,
                      const std::function<bool(const std::string& temporal)>& escribir,
                      const std::vector<std::string>& acompanantes = {});
 
+// A writer of its own that sees the system's error number of each of its failures (GDAL's error
+// handler) notes it here: the first one noted during a write of the function above is its cause,
+// as what the writer does after its first failure (a rollback, a look for a journal) changes the
+// number it leaves.
+void anotar_causa(int numero);
+
 }  // namespace abat

@@ -78,7 +78,7 @@ QScatterSeries* marca(const DatosGraficoTiempo& d) {
     auto* m = new QScatterSeries;
     const double t = d.dias[d.bombeo];
     const double s = d.total.abatimiento[d.bombeo];
-    m->setName(QStringLiteral("A los %1 días: %2 m").arg(texto_numero(t), texto_numero(s)));
+    m->setName(QStringLiteral("A %1: %2 m").arg(texto_dias(t), texto_numero(s)));
     m->setColor(color_marca);
     m->setBorderColor(color_marca);
     m->setMarkerSize(10);

@@ -63,24 +63,55 @@ QString texto_rechazo(const RechazoPegado& r, const std::vector<std::string>& en
     const QString columnas = QStringLiteral("cada fila debe tener %1 columnas (%2)")
                                  .arg(encabezados.size())
                                  .arg(lista(encabezados));
+    const QString encabezado = QString::fromStdString(r.encabezado);
     QString motivo;
     switch (r.motivo) {
         case RechazoPegado::faltan_celdas:
-            motivo = QStringLiteral("%1 (%2): falta el dato; %3.")
-                         .arg(fila, QString::fromStdString(r.encabezado), columnas);
+            motivo = QStringLiteral("%1 (%2): falta el dato; %3.").arg(fila, encabezado, columnas);
             break;
         case RechazoPegado::sobran_celdas:
             motivo = QStringLiteral("%1: «%2» sobra; %3.").arg(fila, cita(r.texto), columnas);
             break;
+        case RechazoPegado::vacia:
+            motivo = QStringLiteral("%1 (%2): falta el dato.").arg(fila, encabezado);
+            break;
         case RechazoPegado::no_numerico:
             motivo = QStringLiteral("%1 (%2): «%3» no es un valor numérico.")
-                         .arg(fila, QString::fromStdString(r.encabezado), cita(r.texto));
+                         .arg(fila, encabezado, cita(r.texto));
+            break;
+        case RechazoPegado::sin_columna:
+            motivo = QStringLiteral(
+                         "La primera fila nombra las columnas, pero ninguna es la de "
+                         "«%1» (%2).")
+                         .arg(encabezado, QString::fromStdString(r.texto));
             break;
     }
     return motivo + QStringLiteral("\n\nNo se ha pegado nada.");
 }
 
+// "«Observaciones» y «Fecha»".
+QString citas(const std::vector<std::string>& textos) {
+    QStringList citadas;
+    for (const std::string& t : textos) citadas << QStringLiteral("«%1»").arg(cita(t));
+    const QString ultima = citadas.takeLast();
+    return citadas.isEmpty() ? ultima
+                             : citadas.join(QStringLiteral(", ")) + QStringLiteral(" y ") + ultima;
+}
+
 }  // namespace
+
+QString cuantos(size_t n, const TextosTabla& textos) {
+    return QStringLiteral("%1 %2%3").arg(n).arg(textos.registro, n == 1 ? "" : "s");
+}
+
+QString columnas_no_leidas(const std::vector<std::string>& ignoradas) {
+    if (ignoradas.empty()) return {};
+    return ignoradas.size() == 1
+               ? QStringLiteral("No se ha leído la columna %1: la tabla no la tiene.")
+                     .arg(citas(ignoradas))
+               : QStringLiteral("No se han leído las columnas %1: la tabla no las tiene.")
+                     .arg(citas(ignoradas));
+}
 
 const TextosTabla& textos_pozos() {
     static const TextosTabla t{
@@ -107,6 +138,7 @@ const TextosTabla& textos_pozos() {
         QStringLiteral("Eliminando pozo "),
         QStringLiteral("Pegar pozos"),
         QStringLiteral("Importar pozos"),
+        QStringLiteral("pozo"),
     };
     return t;
 }
@@ -130,6 +162,7 @@ const TextosTabla& textos_puntos() {
         QStringLiteral("Eliminando punto "),
         QStringLiteral("Pegar puntos"),
         QStringLiteral("Importar puntos"),
+        QStringLiteral("punto"),
     };
     return t;
 }
@@ -197,6 +230,14 @@ void pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
         return;
     }
     agregar_registros(tabla, p.registros);
+    if (!p.ignoradas.empty()) {  // the user is told what was left out
+        const size_t n = p.registros.size();
+        dialogos.mensaje(
+            QStringLiteral("%1 %2. %3")
+                .arg(n == 1 ? QStringLiteral("Se ha pegado") : QStringLiteral("Se han pegado"),
+                     cuantos(n, textos), columnas_no_leidas(p.ignoradas)),
+            textos.tituloPegar, Icono::informacion);
+    }
 }
 
 }  // namespace abat

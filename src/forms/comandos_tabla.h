@@ -32,7 +32,14 @@ struct TextosTabla {
     QString tituloConfirmacion;  // "Eliminando pozo " ... number
     QString tituloPegar;         // "Pegar pozos"
     QString tituloImportar;      // "Importar pozos"
+    QString registro;            // "pozo", as a count names one: "1 pozo", "3 pozos"
 };
+
+// "1 pozo", "3 pozos".
+QString cuantos(size_t n, const TextosTabla& textos);
+// What a header's columns left out tells: "No se ha leído la columna «Observaciones»: la tabla
+// no la tiene."; empty when none was.
+QString columnas_no_leidas(const std::vector<std::string>& ignoradas);
 
 const TextosTabla& textos_pozos();
 const TextosTabla& textos_puntos();
@@ -52,7 +59,8 @@ void agregar_registros(Grid& tabla, const std::vector<std::vector<std::string>>&
 
 // Appends the records of pasted rows after the last one, numbered on, each cell as the add command
 // would have stored it. A row that the add command would refuse pastes nothing: a warning names
-// its row, column and text, and the table stays as it was.
+// its row, column and text, and the table stays as it was. Columns a header names that the table
+// has not are left out, and the user is told which.
 // `encabezado`: how a first row is known for a header.
 void pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
                      const TextosTabla& textos, Encabezado encabezado = Encabezado::repetido);

@@ -1,7 +1,9 @@
 #pragma once
 // Filters what is typed into a text box one character at a time: a character that is not
-// admitted never reaches the box, and Enter moves the focus on instead of being typed. What is
-// pasted, dropped or middle-clicked into the box is held to the same rule, the whole text at once.
+// admitted never reaches the box, and Enter moves the focus on instead of being typed. A decimal
+// comma typed into a number box is written as the point, the only one the number rules read.
+// Select all, copy and paste work as in any text box; what is pasted, dropped or middle-clicked
+// into the box is held to the keys' rule, the whole text at once.
 
 #include <QObject>
 #include <QValidator>
@@ -35,12 +37,18 @@ class FiltroCaracteres : public QObject {
   public:
     using Admitido = bool (*)(char16_t);
     // Filters `caja`, typed and pasted; Enter gives the focus to `siguiente` without pressing it.
+    // Where `admitido` takes the point and not the comma, a comma typed while the box holds no
+    // point (the selection, which the key replaces, aside) is written as the point, and dropped
+    // otherwise.
     FiltroCaracteres(QLineEdit* caja, Admitido admitido, QWidget* siguiente);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void comaDecimal();
+
+    QLineEdit* caja_;
     Admitido admitido_;
     QWidget* siguiente_;
 };

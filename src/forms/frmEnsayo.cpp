@@ -56,6 +56,7 @@ const TextosTabla& textos_medidas() {
         QStringLiteral("Eliminando medida "),
         QStringLiteral("Pegar medidas"),
         QStringLiteral("Importar medidas"),
+        QStringLiteral("medida"),
     };
     return t;
 }

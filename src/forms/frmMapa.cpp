@@ -152,8 +152,13 @@ void frmMapa::alMoverDeslizador(int posicion) {
 // Any time above zero; the slider goes to the nearest of its times.
 void frmMapa::alEscribirTiempo() {
     const double dias = leading_number(ui_->txtTiempoMapa->text().toStdString());
-    if (!(dias > 0) || !std::isfinite(dias)) {
+    if (!(dias > 0) || !std::isfinite(dias)) {  // the well function has no time 0
         ui_->txtTiempoMapa->setText(texto_numero(tiempo_));
+        dialogos_.mensaje(QStringLiteral("El tiempo del mapa ha de ser mayor que 0 días: al "
+                                         "empezar el bombeo no hay abatimiento que dibujar. "
+                                         "El mapa sigue a %1.")
+                              .arg(texto_dias(tiempo_)),
+                          QStringLiteral("Tiempo del mapa"), Icono::advertencia);
         return;
     }
     if (dias == tiempo_) return;

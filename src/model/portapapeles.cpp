@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <variant>
 
 #include "model/filas.h"
+#include "model/nombres_columnas.h"
 #include "model/numeros.h"
 
 namespace abat {
@@ -90,14 +92,123 @@ bool iguales(const std::string& a, const std::string& b) {
            });
 }
 
-bool repite(const std::vector<std::string>& fila, const std::vector<std::string>& encabezados,
-            size_t desde) {
-    if (fila.size() != encabezados.size() + desde) return false;
-    if (desde == 1 && !iguales(recortado(fila[0]), "No.")) return false;
-    for (size_t c = 0; c < encabezados.size(); ++c) {
-        if (!iguales(recortado(fila[c + desde]), encabezados[c])) return false;
+// Where a first row that names columns has each of the table's: columnas[k] is the column of the
+// rows that holds the table's record column k.
+struct Cabecera {
+    std::vector<size_t> columnas;
+    size_t ancho = 0;  // the header's cells: beyond them no column is named
+    std::vector<std::string> ignoradas;
+};
+
+bool es_numero(const std::string& celda) {
+    return numero_de_celda(celda).has_value();
+}
+
+// A header, a first row that names only some of the table's columns (refused), or no header.
+struct LecturaCabecera {
+    std::optional<Cabecera> cabecera;
+    std::optional<RechazoPegado> rechazo;
+};
+
+LecturaCabecera leer_cabecera(const std::vector<std::string>& fila,
+                              const std::vector<std::string>& encabezados) {
+    std::vector<std::optional<Dato>> de_la_tabla;
+    for (const std::string& e : encabezados) de_la_tabla.push_back(dato_nombrado(e));
+    if (std::find(de_la_tabla.begin(), de_la_tabla.end(), std::nullopt) != de_la_tabla.end()) {
+        return {};  // a table whose columns are not named so
     }
-    return true;
+    constexpr size_t ninguna = static_cast<size_t>(-1);
+    Cabecera c{std::vector<size_t>(encabezados.size(), ninguna), fila.size(), {}};
+    int nombradas = 0;
+    for (size_t i = 0; i < fila.size(); ++i) {
+        const std::string celda = recortado(fila[i]);
+        const std::optional<Dato> dato = dato_nombrado(celda);
+        const auto k = static_cast<size_t>(std::find(de_la_tabla.begin(), de_la_tabla.end(), dato) -
+                                           de_la_tabla.begin());
+        nombradas += dato ? 1 : 0;
+        if (dato && k < c.columnas.size() && c.columnas[k] == ninguna) {
+            c.columnas[k] = i;
+        } else if (!celda.empty() && !iguales(celda, "No.")) {
+            c.ignoradas.push_back(celda);
+        }
+    }
+    const auto falta = std::find(c.columnas.begin(), c.columnas.end(), ninguna);
+    if (falta == c.columnas.end()) return {c, std::nullopt};
+    // Names, and not a number among them: a header all the same, which lacks a column.
+    if (nombradas < 2 || std::any_of(fila.begin(), fila.end(), es_numero)) return {};
+    const auto k = static_cast<size_t>(falta - c.columnas.begin());
+    return {std::nullopt, RechazoPegado{RechazoPegado::sin_columna, 1, 0,
+                                        lista_de_nombres(*de_la_tabla[k]), encabezados[k]}};
+}
+
+// A number's cell, as the add command stores it, or why it is refused.
+std::variant<std::string, RechazoPegado> numero_en(const std::string& celda, int fila, int columna,
+                                                   const std::string& encabezado) {
+    if (recortado(celda).empty())
+        return RechazoPegado{RechazoPegado::vacia, fila, columna, "", encabezado};
+    if (auto v = numero_de_celda(celda)) return std::move(*v);
+    return RechazoPegado{RechazoPegado::no_numerico, fila, columna, celda, encabezado};
+}
+
+// The records of rows in the table's order of columns.
+void por_orden(const std::vector<std::vector<std::string>>& filas,
+               const std::vector<std::string>& encabezados, Pegado& p) {
+    const size_t columnas = encabezados.size();
+    for (size_t f = 0; f < filas.size() && !p.rechazo; ++f) {
+        const auto& fila = filas[f];
+        const int n = static_cast<int>(f) + 1;
+        if (fila.size() < columnas) {
+            const size_t c = fila.size();
+            p.rechazo = {RechazoPegado::faltan_celdas, n, static_cast<int>(c) + 1, "",
+                         c < columnas ? encabezados[c] : ""};
+            break;
+        }
+        if (fila.size() > columnas) {
+            p.rechazo = {RechazoPegado::sobran_celdas, n, static_cast<int>(columnas) + 1,
+                         fila[columnas], ""};
+            break;
+        }
+        std::vector<std::string> registro{fila[0]};
+        for (size_t c = 1; c < columnas && !p.rechazo; ++c) {
+            auto v = numero_en(fila[c], n, static_cast<int>(c) + 1, encabezados[c]);
+            if (auto* r = std::get_if<RechazoPegado>(&v)) {
+                p.rechazo = *r;
+            } else {
+                registro.push_back(std::move(std::get<std::string>(v)));
+            }
+        }
+        if (!p.rechazo) p.registros.push_back(std::move(registro));
+    }
+}
+
+// The records of the rows under a header, each datum from its column.
+void por_cabecera(const std::vector<std::vector<std::string>>& filas, const Cabecera& cabecera,
+                  const std::vector<std::string>& encabezados, Pegado& p) {
+    for (size_t f = 1; f < filas.size() && !p.rechazo; ++f) {
+        const auto& fila = filas[f];
+        const int n = static_cast<int>(f) + 1;
+        for (size_t c = cabecera.ancho; c < fila.size() && !p.rechazo; ++c) {
+            if (!recortado(fila[c]).empty()) {
+                p.rechazo = {RechazoPegado::sobran_celdas, n, static_cast<int>(c) + 1, fila[c], ""};
+            }
+        }
+        std::vector<std::string> registro;
+        for (size_t k = 0; k < cabecera.columnas.size() && !p.rechazo; ++k) {
+            const size_t c = cabecera.columnas[k];
+            const std::string celda = c < fila.size() ? fila[c] : std::string();
+            if (k == 0) {
+                registro.push_back(celda);
+                continue;
+            }
+            auto v = numero_en(celda, n, static_cast<int>(c) + 1, encabezados[k]);
+            if (auto* r = std::get_if<RechazoPegado>(&v)) {
+                p.rechazo = *r;
+            } else {
+                registro.push_back(std::move(std::get<std::string>(v)));
+            }
+        }
+        if (!p.rechazo) p.registros.push_back(std::move(registro));
+    }
 }
 
 // A header in the user's words: cells after the first, none of them a number.
@@ -175,45 +286,27 @@ Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& e
 Pegado analizar_filas(std::vector<std::vector<std::string>> filas,
                       const std::vector<std::string>& encabezados, Encabezado encabezado) {
     while (!filas.empty() && en_blanco(filas.back())) filas.pop_back();
-    size_t primera = 0;
-    size_t numero_delante = 0;
-    if (!filas.empty() && repite(filas[0], encabezados, 0)) primera = 1;
-    if (!filas.empty() && repite(filas[0], encabezados, 1)) primera = numero_delante = 1;
-    if (!filas.empty() && primera == 0 && encabezado == Encabezado::propio &&
-        encabezado_propio(filas[0])) {
-        primera = 1;
-    }
-
     Pegado p;
-    const size_t columnas = encabezados.size() + numero_delante;
-    for (size_t f = primera; f < filas.size(); ++f) {
-        const auto& fila = filas[f];
-        const int n = static_cast<int>(f) + 1;
-        if (fila.size() < columnas) {
-            p.rechazo = {RechazoPegado::faltan_celdas, n, static_cast<int>(fila.size()) + 1, "",
-                         ""};
-        } else if (fila.size() > columnas) {
-            p.rechazo = {RechazoPegado::sobran_celdas, n, static_cast<int>(columnas) + 1,
-                         fila[columnas], ""};
-        }
-        if (p.rechazo) {
-            const size_t c = static_cast<size_t>(p.rechazo->columna) - 1 - numero_delante;
-            if (c < encabezados.size()) p.rechazo->encabezado = encabezados[c];
-            break;
-        }
-        std::vector<std::string> registro{fila[numero_delante]};
-        for (size_t c = numero_delante + 1; c < columnas && !p.rechazo; ++c) {
-            if (auto v = numero_de_celda(fila[c])) {
-                registro.push_back(std::move(*v));
-            } else {
-                p.rechazo = {RechazoPegado::no_numerico, n, static_cast<int>(c) + 1, fila[c],
-                             encabezados[c - numero_delante]};
-            }
-        }
-        if (p.rechazo) break;
-        p.registros.push_back(std::move(registro));
+    if (filas.empty()) return p;
+    LecturaCabecera l = leer_cabecera(filas[0], encabezados);
+    // On a table headed in the users' own words, a first row of words is a header too, its
+    // columns in the table's order.
+    if (!l.cabecera && encabezado == Encabezado::propio && encabezado_propio(filas[0])) {
+        filas.erase(filas.begin());
+        l.rechazo.reset();
     }
-    if (p.rechazo) p.registros.clear();
+    if (l.rechazo) {
+        p.rechazo = std::move(l.rechazo);
+    } else if (l.cabecera) {
+        por_cabecera(filas, *l.cabecera, encabezados, p);
+        p.ignoradas = std::move(l.cabecera->ignoradas);
+    } else {
+        por_orden(filas, encabezados, p);
+    }
+    if (p.rechazo) {
+        p.registros.clear();
+        p.ignoradas.clear();
+    }
     return p;
 }
 

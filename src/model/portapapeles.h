@@ -30,7 +30,14 @@ std::string como_texto(const Grid& tabla, const Bloque& b);
 
 // Why a paste was refused: its row and column in the pasted text (from 1) and the cell's text.
 struct RechazoPegado {
-    enum Motivo { faltan_celdas, sobran_celdas, no_numerico } motivo;
+    enum Motivo {
+        faltan_celdas,  // a row without a header has fewer cells than the table has columns
+        sobran_celdas,  // or more
+        vacia,          // a number's cell is blank
+        no_numerico,
+        sin_columna,  // a first row that names columns names none of this one: `texto` lists
+                      // the names it may have, `columna` is 0
+    } motivo;
     int fila;
     int columna;
     std::string texto;
@@ -40,18 +47,24 @@ struct RechazoPegado {
 struct Pegado {
     std::vector<std::vector<std::string>> registros;  // the cells of columns 1.. of each record
     std::optional<RechazoPegado> rechazo;             // set: nothing is to be pasted
+    // The header's cells of the columns left out, as the user named them.
+    std::vector<std::string> ignoradas;
 };
 
-// How a first row is known for a header: it repeats the table's headers; or, on a table whose
-// columns users head in their own words (the readings of a pumping test), it also is one when no
-// cell after its first reads as a number.
+// How a first row is known for a header: it names the table's columns (below); or, on a table
+// whose columns users head in words of their own (the readings of a pumping test), it also is one
+// when no cell after its first reads as a number, its columns then in the table's order.
 enum class Encabezado { repetido, propio };
 
 // Reads pasted rows for a table whose record columns have these headers (name first, the rest
-// numbers). A first row that repeats the headers (with or without "No." before them) is skipped;
-// blank rows at the end are dropped. The name is kept as it is; every other cell must be a
-// number under the strict rule, also with a decimal comma when it holds no '.', and is stored
-// as the add command stores it. The first cell that fails refuses the whole paste.
+// numbers). A first row whose cells name the table's columns (nombre_columnas.h: "Pozo", "X (m)",
+// "Caudal [m3/s]", the table's own headers, in any order) is a header: each column is read from
+// the column so named, and the others are left out ("No.", the number column of a copy, without
+// saying). A first row that names columns but not all the table's is refused. Without a header,
+// the columns are the table's, in its order. Blank rows at the end are dropped. The name is kept
+// as it is; every other cell must be a number under the strict rule, also with a decimal comma
+// when it holds no '.', and is stored as the add command stores it. The first cell that fails
+// refuses the whole paste.
 Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& encabezados,
                        Encabezado encabezado = Encabezado::repetido);
 // Pasted text split into rows of cells: its separator found, quotes read as spreadsheets write

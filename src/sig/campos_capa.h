@@ -5,18 +5,14 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
+
+#include "model/nombres_columnas.h"
 
 namespace abat {
 
-// A field name in lower case, its accented Latin letters without accent ("Diámetro" is
-// "diametro").
-std::string sin_acentos(std::string_view nombre);
-
-// The index of the layer's field named as the first of `nombres` that it has (each written in
-// lower case without accents); none when it has none of them.
-std::optional<int> campo(const OGRFeatureDefn& definicion, const std::vector<std::string>& nombres);
+// The index of the layer's field named as the first of the names of `dato` that it has (case,
+// accents and units aside, as nombre_comparable compares them); none when it has none of them.
+std::optional<int> campo(const OGRFeatureDefn& definicion, Dato dato);
 
 // The layer's field names, listed for a message: "nombre, diam, Q".
 std::string lista_de_campos(const OGRFeatureDefn& definicion);

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 
-#include "archivos/escritura_entera.h"
 #include "sig/exportacion.h"
 #include "sig/gdal_comun.h"
 #include "sig/limites_sig.h"
@@ -95,8 +94,8 @@ bool escribir_dxf(const std::string& ruta, const CapasSig& c) {
 
 void exportar_dxf(const std::string& ruta, const CapasSig& capas) {
     const SesionGdal sesion;
-    escribir_entero(ruta,
-                    [&](const std::string& temporal) { return escribir_dxf(temporal, capas); });
+    escribir_por_memoria(ruta,
+                         [&](const std::string& archivo) { return escribir_dxf(archivo, capas); });
 }
 
 }  // namespace abat

@@ -7,6 +7,7 @@
 #include <cpl_error.h>
 #include <gdal_priv.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -33,5 +34,11 @@ Dataset capas_en_memoria();
 
 // Closes a dataset being written; false if GDAL failed while writing or closing it.
 bool cerrar_escrito(Dataset dataset);
+
+// For a driver that does not tell every write that failed (DXF writes its end as it closes, and
+// no failure of it reaches the caller): GDAL writes into memory, under a name with `ruta`'s
+// extension, and the bytes go to `ruta` whole, by escribir_entero, which tells a full disk.
+void escribir_por_memoria(const std::string& ruta,
+                          const std::function<bool(const std::string& archivo)>& escribir);
 
 }  // namespace abat

@@ -18,22 +18,40 @@ struct Importacion {
     std::optional<Sistema> sistema;
     // Set: nothing is imported, and this says why, in Spanish.
     std::string rechazo;
+    // The columns a spreadsheet's header named that the table has not, left out.
+    std::vector<std::string> ignoradas;
+    // A wells layer without a diameter field: each record's diameter is empty, for the user to
+    // give one for all of them.
+    bool sin_diametro = false;
+    // The records (by index) that land far outside the area of use of the system they are in
+    // (area_de_uso.h), for the user to leave out or keep.
+    std::vector<size_t> lejanos;
+    std::string capa;  // a layer as messages name it: "La capa «pozos» de «a.gpkg»"
 };
 
+// An import refused, and why.
+inline Importacion importacion_rechazada(std::string rechazo) {
+    Importacion i;
+    i.rechazo = std::move(rechazo);
+    return i;
+}
+
 // The first sheet of a spreadsheet (.xlsx, .ods) or a .csv file, every cell as text, read by the
-// rules of a paste into a table with these headers (portapapeles.h). Blank rows before the first
-// are passed over; a refusal names the sheet, the row and the column as the spreadsheet numbers
-// them. `encabezado`: how a first row is known for a header, as a paste knows it.
+// rules of a paste into a table with these headers (portapapeles.h): a first row that names the
+// columns is a header, in any order. Blank rows before the first are passed over; a refusal names
+// the sheet, the row and the column as the spreadsheet numbers them.
+// `encabezado`: how a first row is known for a header, as a paste knows it.
 Importacion importar_hoja(const std::string& ruta, const std::vector<std::string>& encabezados,
                           Encabezado encabezado = Encabezado::repetido);
 
 enum class Registro { pozo, punto };
 
 // The features of a point layer (.gpkg, .shp, .geojson, .kml): a well's name, diameter, rate, x, y
-// or a point's name, x, y, from fields named so in Spanish or English, case and accents aside, and
-// from each feature's point. Reprojected into the study's system when both have one; a study
-// without one takes the layer's, which must then be projected in metres. Of several layers, the
-// one named "pozos" or "puntos" for its kind, else the first.
+// or a point's name, x, y, from fields named so in Spanish or English, case, accents and units
+// aside (nombres_columnas.h), and from each feature's point; a wells layer may lack the diameter.
+// Reprojected into the study's system when both have one; a study without one takes the layer's,
+// which must then be projected in metres. Of several layers, the one named "pozos" or "puntos"
+// for its kind, else the first.
 Importacion importar_capa(const std::string& ruta, Registro tipo, const Sistema& estudio);
 
 }  // namespace abat

@@ -5,6 +5,7 @@
 
 #include "model/numeros.h"
 #include "model/portapapeles.h"
+#include "sig/area_de_uso.h"
 #include "sig/campos_capa.h"
 #include "sig/gdal_comun.h"
 #include "sig/importacion.h"
@@ -14,28 +15,21 @@
 namespace abat {
 namespace {
 
-// A field the records need: what the message calls it, and the names it may have.
+// A field the records need: what the message calls it, and what it holds.
 struct Buscado {
     std::string que;
-    std::vector<std::string> nombres;
+    Dato dato;
 };
 
-const Buscado nombre{"del nombre", {"nombre", "name", "id"}};
-const Buscado diametro{"del diámetro", {"diametro", "diameter"}};
-const Buscado caudal{"del caudal", {"caudal", "gasto", "rate", "q"}};
+const Buscado nombre{"del nombre", Dato::nombre};
+const Buscado diametro{"del diámetro", Dato::diametro};
+const Buscado caudal{"del caudal", Dato::caudal};
+constexpr int sin_campo = -1;  // a wells layer's diameter, which the user gives for all
 
 // Something in the file that refuses the import, said in Spanish.
 struct Fallo {
     std::string mensaje;
 };
-
-std::string lista_de_nombres(const std::vector<std::string>& nombres) {
-    std::string lista;
-    for (size_t i = 0; i < nombres.size(); ++i) {
-        lista += (i == 0 ? "" : (i + 1 == nombres.size() ? " o " : ", ")) + nombres[i];
-    }
-    return lista;
-}
 
 OGRLayer* capa_de(GDALDataset& d, Registro tipo) {
     if (OGRLayer* propia = d.GetLayerByName(tipo == Registro::pozo ? "pozos" : "puntos")) {
@@ -44,17 +38,22 @@ OGRLayer* capa_de(GDALDataset& d, Registro tipo) {
     return d.GetLayerCount() > 0 ? d.GetLayer(0) : nullptr;
 }
 
-// The layer's fields for the record's columns after the name: the diameter and the rate of a well.
+// The layer's fields for the record's columns: the name, and the diameter and the rate of a well;
+// a wells layer may lack the diameter (sin_campo).
 std::vector<int> campos_de(OGRLayer& capa, Registro tipo, const std::string& lugar) {
     std::vector<const Buscado*> buscados{&nombre};
     if (tipo == Registro::pozo) buscados.insert(buscados.end(), {&diametro, &caudal});
     std::vector<int> indices;
     for (const Buscado* b : buscados) {
-        const std::optional<int> i = campo(*capa.GetLayerDefn(), b->nombres);
+        const std::optional<int> i = campo(*capa.GetLayerDefn(), b->dato);
+        if (!i && b == &diametro) {
+            indices.push_back(sin_campo);
+            continue;
+        }
         if (!i) {
             const std::string campos = lista_de_campos(*capa.GetLayerDefn());
-            throw Fallo{lugar + " no tiene el campo " + b->que + " (" +
-                        lista_de_nombres(b->nombres) + "). " +
+            throw Fallo{lugar + " no tiene el campo " + b->que + " (" + lista_de_nombres(b->dato) +
+                        "). " +
                         (campos.empty() ? "No tiene campos." : "Sus campos son: " + campos + ".")};
         }
         indices.push_back(*i);
@@ -65,7 +64,7 @@ std::vector<int> campos_de(OGRLayer& capa, Registro tipo, const std::string& lug
 // A number field's value as the add command stores it; text fields by the rules of a paste.
 std::string numero_de(OGRFeature& f, int i, const std::string& elemento) {
     const char* campo = f.GetFieldDefnRef(i)->GetNameRef();
-    if (!f.IsFieldSetAndNotNull(i))
+    if (!f.IsFieldSetAndNotNull(i) || recortar_blancos(f.GetFieldAsString(i)).empty())
         throw Fallo{elemento + " no tiene valor en el campo " + cita(campo) + "."};
     const OGRFieldType tipo = f.GetFieldDefnRef(i)->GetType();
     if (tipo == OFTReal || tipo == OFTInteger || tipo == OFTInteger64) {
@@ -130,8 +129,10 @@ std::vector<std::string> registro_de(OGRFeature& f, const std::vector<int>& camp
                     " no tiene un punto por geometría: solo se importan capas de puntos."};
     }
     std::vector<std::string> registro{f.GetFieldAsString(campos[0])};
-    for (size_t c = 1; c < campos.size(); ++c)
-        registro.push_back(numero_de(f, campos[c], elemento));
+    for (size_t c = 1; c < campos.size(); ++c) {
+        registro.push_back(campos[c] == sin_campo ? std::string()
+                                                  : numero_de(f, campos[c], elemento));
+    }
     double x = p->getX();
     double y = p->getY();
     if (!r.aplicar(x, y)) throw Fallo{elemento + " no se puede pasar al sistema del estudio."};
@@ -143,8 +144,12 @@ std::vector<std::string> registro_de(OGRFeature& f, const std::vector<int>& camp
 Importacion leer_capa(OGRLayer& capa, Registro tipo, const Sistema& estudio,
                       const std::string& lugar) {
     Importacion resultado;
+    resultado.capa = lugar;
     const std::vector<int> campos = campos_de(capa, tipo, lugar);
+    resultado.sin_diametro = tipo == Registro::pozo && campos[1] == sin_campo;
     const Reproyeccion reproyeccion(capa.GetSpatialRef(), estudio, resultado);
+    // Where the records land: in the study's system, or in the layer's that the study takes.
+    const AreaDeUso area(capa.GetSpatialRef(), resultado.sistema.value_or(estudio));
     int n = 0;
     for (const auto& f : capa) {
         // Named in messages by its place in the layer and, when it has one, its name.
@@ -152,6 +157,9 @@ Importacion leer_capa(OGRLayer& capa, Registro tipo, const Sistema& estudio,
         const std::string elemento = "El elemento " + std::to_string(++n) +
                                      (su_nombre.empty() ? "" : " (" + cita(su_nombre) + ")");
         resultado.registros.push_back(registro_de(*f, campos, reproyeccion, elemento));
+        const OGRPoint* p = punto_de(f->GetGeometryRef());
+        if (area.lejos(p->getX(), p->getY()))
+            resultado.lejanos.push_back(resultado.registros.size() - 1);
     }
     if (resultado.registros.empty()) throw Fallo{lugar + " no tiene ningún elemento."};
     return resultado;
@@ -168,16 +176,14 @@ Importacion importar_capa(const std::string& ruta, Registro tipo, const Sistema&
                                       drivers.data(), nullptr, nullptr));
     OGRLayer* capa = d ? capa_de(*d, tipo) : nullptr;
     if (capa == nullptr) {
-        return {
-            {},
-            {},
-            "No se puede leer " + archivo + " como capa de puntos (.gpkg, .shp, .geojson o .kml)."};
+        return importacion_rechazada("No se puede leer " + archivo +
+                                     " como capa de puntos (.gpkg, .shp, .geojson o .kml).");
     }
     try {
         return leer_capa(*capa, tipo, estudio,
                          "La capa " + cita(capa->GetName()) + " de " + archivo);
     } catch (const Fallo& f) {
-        return {{}, {}, f.mensaje + "\n\nNo se ha importado nada."};
+        return importacion_rechazada(f.mensaje + "\n\nNo se ha importado nada.");
     }
 }
 

@@ -85,10 +85,11 @@ std::string letra_de_columna(int columna) {
 }
 
 std::string motivo(const RechazoPegado& r, const Hoja& hoja, const std::vector<std::string>& e) {
-    std::string lugar = "fila " + std::to_string(r.fila) + ", columna ";
-    lugar = hoja.nombre.empty()
-                ? lugar + std::to_string(r.columna)
-                : "hoja " + cita(hoja.nombre) + ", " + lugar + letra_de_columna(r.columna);
+    const std::string fila = "fila " + std::to_string(r.fila);
+    const std::string en_hoja = hoja.nombre.empty() ? "" : "hoja " + cita(hoja.nombre) + ", ";
+    const std::string lugar =
+        en_hoja + fila + ", columna " +
+        (hoja.nombre.empty() ? std::to_string(r.columna) : letra_de_columna(r.columna));
     std::string columnas = "cada fila debe tener " + std::to_string(e.size()) + " columnas (";
     for (size_t c = 0; c < e.size(); ++c) columnas += (c > 0 ? ", " : "") + e[c];
     columnas += ")";
@@ -97,6 +98,11 @@ std::string motivo(const RechazoPegado& r, const Hoja& hoja, const std::vector<s
             return lugar + " (" + r.encabezado + "): falta el dato; " + columnas + ".";
         case RechazoPegado::sobran_celdas:
             return lugar + ": " + cita(r.texto) + " sobra; " + columnas + ".";
+        case RechazoPegado::vacia:
+            return lugar + " (" + r.encabezado + "): falta el dato.";
+        case RechazoPegado::sin_columna:
+            return en_hoja + fila + " nombra las columnas, pero ninguna es la de «" + r.encabezado +
+                   "» (" + r.texto + ").";
         case RechazoPegado::no_numerico:
             break;
     }
@@ -121,10 +127,11 @@ Importacion importar_hoja(const std::string& ruta, const std::vector<std::string
     } else if (tipo == "csv") {
         hoja = csv_de(ruta);
     } else {
-        return {
-            {}, {}, archivo + " no es una hoja de cálculo: se leen archivos .xlsx, .ods y .csv."};
+        return importacion_rechazada(
+            archivo + " no es una hoja de cálculo: se leen archivos .xlsx, .ods y .csv.");
     }
-    if (!hoja) return {{}, {}, "No se puede leer " + archivo + " como hoja de cálculo."};
+    if (!hoja)
+        return importacion_rechazada("No se puede leer " + archivo + " como hoja de cálculo.");
 
     // Blank rows above the table, as a sheet may have, are no rows of it.
     const auto primera = std::find_if_not(hoja->filas.begin(), hoja->filas.end(), en_blanco);
@@ -132,15 +139,17 @@ Importacion importar_hoja(const std::string& ruta, const std::vector<std::string
     Pegado p = analizar_filas(Filas(primera, hoja->filas.end()), encabezados, encabezado);
     if (p.rechazo) {
         p.rechazo->fila += saltadas;
-        return {{},
-                {},
-                archivo + ", " + motivo(*p.rechazo, *hoja, encabezados) +
-                    "\n\nNo se ha importado nada."};
+        return importacion_rechazada(archivo + ", " + motivo(*p.rechazo, *hoja, encabezados) +
+                                     "\n\nNo se ha importado nada.");
     }
     if (p.registros.empty()) {
-        return {{}, {}, archivo + " no tiene ninguna fila que importar en su primera hoja."};
+        return importacion_rechazada(archivo +
+                                     " no tiene ninguna fila que importar en su primera hoja.");
     }
-    return {std::move(p.registros), {}, {}};
+    Importacion i;
+    i.registros = std::move(p.registros);
+    i.ignoradas = std::move(p.ignoradas);
+    return i;
 }
 
 }  // namespace abat

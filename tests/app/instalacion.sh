@@ -19,6 +19,10 @@ appstreamcli validate --no-net "$metainfo" >/dev/null
 exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 test -x "$dest/usr/bin/$exec"
+# TryExec is a program's name, looked for as it stands (GLib takes no arguments there): a desktop
+# that finds none shows no menu entry, although desktop-file-validate passes.
+tryexec=$(sed -n 's/^TryExec=//p' "$desktop")
+test -f "$dest/usr/bin/$tryexec" && test -x "$dest/usr/bin/$tryexec" || { echo "TryExec=$tryexec names no installed program" >&2; exit 1; }
 test "$icon" = "$id"
 test -f "$share/icons/hicolor/scalable/apps/$icon.svg"
 for lado in 16 24 32 48 64 128 256; do

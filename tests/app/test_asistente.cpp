@@ -160,7 +160,7 @@ class TestAsistente : public QObject {
             QCOMPARE(visibles(), 2);
         }
         auto* curvaA = qobject_cast<frmCurvaTiempo*>(t.p.asistente.curvas().abiertas().back());
-        QCOMPARE(curvaA->grafico()->series().at(1)->name(), QString("A los 1 días: 5.4734 m"));
+        QCOMPARE(curvaA->grafico()->series().at(1)->name(), QString("A 1 día: 5.4734 m"));
         pulsar(t.v.resultados, "cmdPuntos");
         t.v.coordAbat->puntos().RemoveItem(2);  // B goes, and its curve with it
         pulsar(t.v.coordAbat, "cmdSiguiente");

@@ -51,7 +51,7 @@ class TestFormularios : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&f));
         auto* txtT = control<QLineEdit>(&f, "txtT");
         txtT->setFocus();
-        QTest::keyClicks(txtT, "2,5x");
+        QTest::keyClicks(txtT, "2,5x");  // the comma as the point
         QTest::keyClick(txtT, Qt::Key_Return);
         QTest::keyClicks(QApplication::focusWidget(), "x ");  // into txtS, where neither goes
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
@@ -62,7 +62,7 @@ class TestFormularios : public QObject {
         control<QLineEdit>(&f, "txtS")->setText(" ");  // blanks are not empty: read as 0
         QTest::keyClick(f.cmdSiguiente(), Qt::Key_Return);
         QCOMPARE(std::tuple(d.T, d.S, aceptado.at(0).at(0).value<Modo>()),
-                 std::tuple(25.0, 0.0, Modo::primera_pasada));
+                 std::tuple(2.5, 0.0, Modo::primera_pasada));
     }
 
     // The time box filters what is typed and pasted, Enter goes to the button, and its label names
@@ -89,7 +89,7 @@ class TestFormularios : public QObject {
         auto* tiempo = control<QLineEdit>(&puntos, "txtTiempo");
         QCOMPARE(control<QLabel>(&puntos, "Label1")->buddy(), tiempo);
         tiempo->setFocus();
-        QTest::keyClicks(tiempo, "12-e,+ .5");
+        QTest::keyClicks(tiempo, "12-e+ .5");
         for (const char* pegado : {"1.2.3abc\t2\n3", "\b", "0"}) {  // only what keys could type
             QApplication::clipboard()->setText(pegado);
             tiempo->paste();  // as the box's own menu does
@@ -207,7 +207,7 @@ class TestFormularios : public QObject {
         QCOMPARE(nombres.mid(0, 3),
                  (QStringList{
                      "Abatimiento total",
-                     "A los 1 días: " +
+                     "A 1 día: " +
                          QString::fromStdString(number_to_text(curva.total[curva.tiempos.bombeo])) +
                          " m",
                      "Pozo W4: " + en_bombeo(4) + " m"}));

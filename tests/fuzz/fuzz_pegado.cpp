@@ -1,7 +1,8 @@
 // The paste, which reads whatever another program put on the clipboard. What the program copies
 // out of a wells or points table pastes back to the same records. Any other text ends in records
 // of the table's columns, each number as the add command would have stored it, or in a refusal
-// that names a row and a column of the text, and nothing else.
+// that names a row and a column of the text (or a header's row without a column), and nothing
+// else.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
@@ -44,7 +45,10 @@ void cualquier_texto(const std::string& texto, const Grid& g) {
     const std::vector<std::string> encabezados = encabezados_de(g);
     const Pegado p = analizar_pegado(texto, encabezados);
     if (p.rechazo) {
-        EXIGIR(p.registros.empty() && p.rechazo->fila >= 1 && p.rechazo->columna >= 1);
+        // A header that lacks a column is refused as a row, not at a cell.
+        const bool sin_columna = p.rechazo->motivo == RechazoPegado::sin_columna;
+        EXIGIR(p.registros.empty() && p.rechazo->fila >= 1 &&
+               (p.rechazo->columna >= 1 || (sin_columna && p.rechazo->fila == 1)));
         return;
     }
     for (const auto& registro : p.registros) {

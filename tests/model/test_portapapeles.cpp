@@ -53,17 +53,17 @@ TEST(Pegado, RefusesTheWholePasteAtTheFirstBadCell) {
         {"P1\t1\t2\t3\t4\nP2\t1\tabc\t3\t4", {R::no_numerico, 2, 3, "abc", "Gasto[m3/s]"}},
         {"P1\t1\t2\t3", {R::faltan_celdas, 1, 5, "", "Coordenada y [m]"}},
         {"P1\t1\t2\t3\t4\t5", {R::sobran_celdas, 1, 6, "5", ""}},
-        {"P1\t1\t\t3\t4", {R::no_numerico, 1, 3, "", "Gasto[m3/s]"}},
+        {"P1\t1\t\t3\t4", {R::vacia, 1, 3, "", "Gasto[m3/s]"}},  // no "«» no es un valor"
         {"P1\t1\t1e400\t3\t4", {R::no_numerico, 1, 3, "1e400", "Gasto[m3/s]"}},
         {"P1\t1.234,5\t2\t3\t4", {R::no_numerico, 1, 2, "1.234,5", "Diámetro[m]"}},
         {"P1\t1\t2\t3\t4\n\nP3\t1\t2\t3\t4", {R::faltan_celdas, 2, 2, "", "Diámetro[m]"}},
         {"\"P\r1;2;3;4\r", {R::faltan_celdas, 1, 2, "", "Diámetro[m]"}},      // the quote holds all
         {"4\" tubo;x,1,2,3,4", {R::faltan_celdas, 1, 3, "", "Gasto[m3/s]"}},  // an inch, no quote
-        {copia + "1\tP\t1\t2\t3", {R::faltan_celdas, 2, 6, "", "Coordenada y [m]"}},
+        {copia + "1\tP\t1\t2\t3", {R::vacia, 2, 6, "", "Coordenada y [m]"}},
         {copia + "1\tP\t1\tabc\t3\t4", {R::no_numerico, 2, 4, "abc", "Gasto[m3/s]"}},
-        // a first row like the header but for its name is a well, and refused as one
+        // a first row like the header but for its name is a header without the name's column
         {"P\t" + cabecera.substr(cabecera.find('\t') + 1),
-         {R::no_numerico, 1, 2, "Diámetro[m]", "Diámetro[m]"}},
+         {R::sin_columna, 1, 0, "nombre, name, id, pozo o punto", "Nombre"}},
     };
     for (const auto& [texto, rechazo] : casos) {
         const Pegado p = analizar_pegado(texto, pozos);

@@ -81,7 +81,7 @@ TEST(ImportarCapa, RefusesTheWholeLayerAtTheFirstFault) {
              Caso{25830, "1", "", punto, "El elemento 2 («B») no tiene valor en el campo «CAUDAL»."},
              Caso{25830, "ancho", "2", punto, "El elemento 2 («B»), campo «diametro»: «ancho» no es un valor numérico."},
              Caso{4326, "1", "2", punto, "La capa está en «WGS 84», que no es un sistema proyectado"},
-             Caso{0, "d", "", "", "La capa «pozos» de «d.gpkg» no tiene el campo del diámetro (diametro o diameter). Sus campos son: nombre, diam."},
+             Caso{0, "d", "", "", "La capa «pozos» de «d.gpkg» no tiene el campo del caudal (caudal, gasto, rate o q). Sus campos son: nombre, diam."},
              Caso{0, "e", "", "", "La capa «pozos» de «e.gpkg» no tiene ningún elemento."},
              Caso{0, "no", "", "", "No se puede leer «no.gpkg» como capa de puntos (.gpkg, .shp, .geojson o .kml)."}}) {
         // clang-format on

@@ -45,7 +45,7 @@ TEST(ImportarHoja, TheSameWellsFromEachSpreadsheet) {
     }
 }
 
-// A first row of text above rows of numbers is a record all the same (no header is guessed); a
+// A first row of text above rows of numbers, naming no column, is a record all the same; a
 // CSV file in Windows-1252, or with a byte order mark, reads as Windows saved it. The first cell
 // that fails refuses the whole file, named by sheet, row and column as the spreadsheet numbers
 // them; so do files that are no spreadsheet, or that hold no row.
@@ -65,7 +65,7 @@ TEST(ImportarHoja, EveryRowOrNone) {
     const std::string columnas = "; cada fila debe tener 5 columnas (Nombre, Diámetro[m], Gasto[m3/s], Coordenada x [m], Coordenada y [m]).";
     for (const auto& [archivo, registros, mensaje] : std::vector<std::tuple<std::string, Filas, std::string>>{
              {"h.xlsx", dos, ""}, {"a.csv", dos, ""}, {"b.csv", dos, ""},
-             {"m.xlsx", {}, "«m.xlsx», hoja «Pozos», fila 3, columna E (Coordenada y [m]): falta el dato" + columnas},
+             {"m.xlsx", {}, "«m.xlsx», hoja «Pozos», fila 3, columna E (Coordenada y [m]): falta el dato."},
              {"m.ods", {}, "«m.ods», hoja «Pozos», fila 2, columna C (Gasto[m3/s]): «abc» no es un valor numérico."},
              {"m.csv", {}, "«m.csv», fila 3, columna 6: «5» sobra" + columnas},
              {"vacio.csv", {}, "«vacio.csv» no tiene ninguna fila que importar en su primera hoja."},

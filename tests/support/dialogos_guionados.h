@@ -68,6 +68,8 @@ class DialogosGuionados : public Dialogos {
         mostrar({Mostrado::abrir, filtros, titulo, Icono::pregunta});
         return archivos.empty() ? guion() : sacar(archivos);
     }
+    void abrirEn(const QString& c) override { carpeta = c; }
+    QString carpeta;  // where the file dialogs would open
     const Mostrado& ultimo() const { return mostrados.back(); }
 
   private:

@@ -1,0 +1,127 @@
+// The number boxes as a user with a Spanish keyboard types into them: the decimal comma, and
+// select all, copy and paste.
+
+#include <memory>
+
+#include "forms/frmCaracteristicas.h"
+#include "forms/frmCoordAbat.h"
+#include "forms/frmMapa.h"
+#include "support/controles.h"
+#include "support/dialogos_guionados.h"
+
+using namespace abat;
+using namespace abat::prueba;
+
+namespace {
+
+// The five number boxes, each in its window.
+struct Cajas {
+    Declaraciones d;
+    DialogosGuionados dialogos;
+    frmCaracteristicas acuifero{d, dialogos};
+    frmCoordAbat puntos{dialogos};
+    frmMapa mapa{dialogos};
+    QLineEdit* caja(const QString& nombre) {
+        for (QWidget* w : {(QWidget*)&acuifero, (QWidget*)&puntos, (QWidget*)&mapa}) {
+            if (auto* c = w->findChild<QLineEdit*>(nombre)) {
+                w->show();
+                w->activateWindow();
+                if (!QTest::qWaitForWindowActive(w)) qFatal("the window did not show");
+                c->setFocus();
+                return c;
+            }
+        }
+        qFatal("no box %s", qPrintable(nombre));
+    }
+};
+
+const QStringList nombres = {"txtT", "txtS", "txtTiempo", "txtTiempoMapa", "txtIntervalo"};
+
+}  // namespace
+
+class TestCajasNumericas : public QObject {
+    Q_OBJECT
+  private slots:
+    // A comma typed where the box holds no point is the point; where it holds one, nothing, as a
+    // second comma would make another number. A key typed over a selection replaces it: the
+    // point it held does not count.
+    void comaDecimal_data() {
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<QString>("antes");
+        QTest::addColumn<bool>("seleccion");
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("queda");
+        for (const QString& n : nombres) {
+            const auto fila = [&](const char* caso) {
+                return &QTest::newRow(qPrintable(n + QStringLiteral(": ") + caso));
+            };
+            *fila("0,01") << n << "" << false << "0,01"
+                          << "0.01";
+            *fila("2,5 como 2.5") << n << "" << false << "2,5"
+                                  << "2.5";
+            *fila("otra coma") << n << "" << false << "2,5,3"
+                               << "2.53";
+            *fila("tras un punto") << n << "" << false << "1.5,2"
+                                   << "1.52";
+            *fila("sobre el punto seleccionado") << n << "1.5" << true << ",25"
+                                                 << ".25";
+        }
+    }
+    void comaDecimal() {
+        QFETCH(QString, caja);
+        QFETCH(QString, antes);
+        QFETCH(bool, seleccion);
+        QFETCH(QString, tecleado);
+        QFETCH(QString, queda);
+        Cajas cajas;
+        QLineEdit* c = cajas.caja(caja);
+        c->setText(antes);
+        if (seleccion) c->selectAll();
+        QTest::keyClicks(c, tecleado);
+        QCOMPARE(c->text(), queda);
+    }
+
+    // What the boxes then hold is the number typed: T = 0.01 m2/s, not 1; an interval of 2.5 m,
+    // not 25.
+    void seLeeElNumeroEscrito() {
+        Cajas cajas;
+        QTest::keyClicks(cajas.caja("txtT"), "0,01");
+        QTest::keyClicks(cajas.caja("txtS"), "0,0002");
+        pulsar(&cajas.acuifero, "cmdSiguiente");
+        QCOMPARE(std::pair(cajas.d.T, cajas.d.S), std::pair(0.01, 0.0002));
+        QLineEdit* intervalo = cajas.caja("txtIntervalo");
+        QTest::keyClicks(intervalo, "2,5");
+        QTest::keyClick(intervalo, Qt::Key_Return);
+        QCOMPARE(cajas.mapa.intervalo(), 2.5);
+    }
+
+    // Ctrl+A selects all, Ctrl+C copies it and Ctrl+V pastes, as in any text box; a paste is held
+    // to what the keys could type, a comma included.
+    void seleccionarCopiarYPegar_data() {
+        QTest::addColumn<QString>("caja");
+        for (const QString& n : nombres) QTest::newRow(qPrintable(n)) << n;
+    }
+    void seleccionarCopiarYPegar() {
+        QFETCH(QString, caja);
+        Cajas cajas;
+        QLineEdit* c = cajas.caja(caja);
+        c->setText("12.5");
+        c->setCursorPosition(0);
+        QTest::keyClick(c, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(c->selectedText(), QString("12.5"));
+        QApplication::clipboard()->clear();
+        QTest::keyClick(c, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("12.5"));
+        c->setText("3");
+        QTest::keyClick(c, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(c->text(), QString("312.5"));
+        for (const char* pegado : {"0,5", "x"}) {
+            QApplication::clipboard()->setText(pegado);
+            QTest::keyClick(c, Qt::Key_V, Qt::ControlModifier);
+        }
+        QCOMPARE(c->text(), QString("312.5"));
+    }
+};
+
+QTEST_MAIN(TestCajasNumericas)
+#include "test_cajas_numericas.moc"
