@@ -1,7 +1,8 @@
 // The study file's reader, which reads whatever file the user opens. Any bytes end in a whole
 // study or in a refusal that names the file, and nothing else; the study read is written to bytes
 // that read back to it. What the writer writes for a study of any texts reads back to a study
-// that writes the same bytes.
+// that writes the same bytes: its pumping test, boundaries of either type and steps for some
+// wells included.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "comun.h"
@@ -41,6 +42,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
         for (int k = fdp.ConsumeIntegralInRange(0, 3); k > 0; --k)
             e.ensayo.medidas.push_back({texto(), texto(), texto(), texto(), fdp.ConsumeBool()});
     }
+    // Boundaries of the two types the table holds; steps for some wells, none after the last.
+    for (int k = fdp.ConsumeIntegralInRange(0, 4); k > 0; --k) {
+        e.limites.push_back({fdp.ConsumeBool() ? texto_recarga : texto_barrera, texto(), texto(),
+                             texto(), texto()});
+    }
+    e.etapas.resize(fdp.ConsumeIntegralInRange<size_t>(0, e.pozos.size()));
+    for (auto& etapas : e.etapas) {
+        for (int k = fdp.ConsumeIntegralInRange(0, 2); k > 0; --k)
+            etapas.push_back({texto(), texto()});
+    }
+    while (!e.etapas.empty() && e.etapas.back().empty()) e.etapas.pop_back();
     releido(e);
     return 0;
 }
