@@ -274,9 +274,11 @@ class TestAsistente : public QObject {
     }
 
     // The study in ETRS89 / UTM 30N: wells from a spreadsheet saved by LibreOffice, points from a
-    // GeoJSON layer in longitude and latitude, reprojected; computed, and exported as a
-    // GeoPackage and as DXF, which GDAL reads back with the study's system. A system that is not
-    // projected in metres, and an export before any result, are told and change nothing.
+    // GeoJSON layer in longitude and latitude, reprojected; computed, more wells imported while
+    // the results show and computed with them at once, and exported as a GeoPackage and as DXF,
+    // which GDAL reads back with the study's system; results of entries changed since, never. A
+    // system that is not projected in metres, and an export before any result, are told and change
+    // nothing.
     void sistemaImportacionYExportacion() {
         Prueba t;
         t.dialogos.respuestas = {"4326"};
@@ -317,26 +319,40 @@ class TestAsistente : public QObject {
              {(QWidget*)t.v.caracteristicas, (QWidget*)t.v.noPozos, (QWidget*)t.v.coordAbat})
             pulsar(w, "cmdSiguiente");
         QCOMPARE(t.visible(), t.v.resultados);
+        // Imported while the results show, the wells are computed with the others at once.
+        t.dialogos.archivos = {ABAT_DATOS "/pozos.csv"};
+        control<QAction>(&t.v.principal, "accionImportarPozos")->trigger();
+        QCOMPARE(t.visible(), t.v.resultados);
+        QCOMPARE(t.v.resultados->resultados().Cols(), 34 + 3);
+        QVERIFY(t.p.estudios.modificado());
         for (const QString& archivo : {gpkg, t.dir.filePath("estudio.dxf")}) {
             t.dialogos.archivos = {archivo};
             control<QAction>(&t.v.principal, "accionExportarSig")->trigger();
         }
         GDALAllRegister();
-        const std::unique_ptr<GDALDataset> g(
-            GDALDataset::Open(gpkg.toUtf8().constData(), GDAL_OF_VECTOR | GDAL_OF_RASTER));
-        QVERIFY(g != nullptr);
-        QCOMPARE(g->GetLayerByName("pozos")->GetFeatureCount(), 17);
-        OGRLayer* capaPuntos = g->GetLayerByName("puntos");
-        QCOMPARE(capaPuntos->GetSpatialRef()->GetAuthorityCode(nullptr), "25830");
-        OGRFeature* escuela = capaPuntos->GetNextFeature();
-        QCOMPARE(QString::fromStdString(number_to_text(
-                     escuela->GetFieldAsDouble(escuela->GetFieldIndex("abatimiento_total")))),
-                 QString::fromStdString(t.resultado(1, t.v.resultados->resultados().Cols() - 1)));
-        OGRFeature::DestroyFeature(escuela);
-        QVERIFY(g->GetLayerByName("isolineas")->GetFeatureCount() >= 8);
+        {
+            const std::unique_ptr<GDALDataset> g(
+                GDALDataset::Open(gpkg.toUtf8().constData(), GDAL_OF_VECTOR | GDAL_OF_RASTER));
+            QVERIFY(g != nullptr);
+            QCOMPARE(g->GetLayerByName("pozos")->GetFeatureCount(), 34);
+            OGRLayer* capaPuntos = g->GetLayerByName("puntos");
+            QCOMPARE(capaPuntos->GetSpatialRef()->GetAuthorityCode(nullptr), "25830");
+            OGRFeature* escuela = capaPuntos->GetNextFeature();
+            QCOMPARE(QString::fromStdString(number_to_text(
+                         escuela->GetFieldAsDouble(escuela->GetFieldIndex("abatimiento_total")))),
+                     QString::fromStdString(t.resultado(1, 34 + 2)));
+            OGRFeature::DestroyFeature(escuela);
+            QVERIFY(g->GetLayerByName("isolineas")->GetFeatureCount() >= 8);
+        }
         const std::unique_ptr<GDALDataset> dxf(
             GDALDataset::Open(t.dir.filePath("estudio.dxf").toUtf8().constData(), GDAL_OF_VECTOR));
-        QVERIFY(dxf != nullptr && dxf->GetLayer(0)->GetFeatureCount() > 17);
+        QVERIFY(dxf != nullptr && dxf->GetLayer(0)->GetFeatureCount() > 34);
+        // Results of other entries than the windows hold are never exported.
+        pulsar(t.v.resultados, "cmdPozos");
+        t.v.noPozos->pozos().setTextMatrix(1, 3, "0.5");
+        QFile::remove(gpkg);
+        control<QAction>(&t.v.principal, "accionExportarSig")->trigger();
+        QVERIFY(t.dialogos.ultimo().texto.contains("pulse «Actualizar»") && !QFile::exists(gpkg));
     }
 
     // The keyboard: Tab reaches the chart first, where Shift+F10 opens its commands; Ctrl+Tab
@@ -479,41 +495,6 @@ class TestAsistente : public QObject {
         // Theis at 100 m after a day with T = 0.02, S = 0.0004: 1.3684 m (T = 0.01: 2.7367 m).
         QCOMPARE(std::pair(t->resultado(1, 2), t->resultado(1, 3)),
                  std::pair(std::string("1.3684"), std::string("1.3684")));
-    }
-
-    // An import while the results show computes them again: the table, the chart's wells and
-    // the GeoPackage are of every well the windows hold. Results of other entries than the
-    // windows hold are never exported: a cell edited and not yet updated is told.
-    void importacionConLosResultadosALaVista() {
-        Prueba t;
-        t.hastaResultados();
-        t.dialogos.archivos = {ABAT_DATOS "/pozos.csv"};
-        control<QAction>(&t.v.principal, "accionImportarPozos")->trigger();
-        QCOMPARE(t.visible(), t.v.resultados);
-        QCOMPARE(t.v.resultados->resultados().Cols(), 1 + 17 + 3);
-        QCOMPARE(t.p.asistente.calculo()->datos->pozos.size(), size_t(18));
-        QVERIFY(t.p.estudios.modificado());
-
-        const QString gpkg = t.dir.filePath("campo.gpkg");
-        t.dialogos.archivos = {gpkg};
-        control<QAction>(&t.v.principal, "accionExportarSig")->trigger();
-        GDALAllRegister();
-        {
-            const std::unique_ptr<GDALDataset> g(
-                GDALDataset::Open(gpkg.toUtf8().constData(), GDAL_OF_VECTOR));
-            QVERIFY(g != nullptr);
-            QCOMPARE(g->GetLayerByName("pozos")->GetFeatureCount(), 18);
-            OGRFeature* a = g->GetLayerByName("puntos")->GetNextFeature();
-            QCOMPARE(QString::fromStdString(number_to_text(
-                         a->GetFieldAsDouble(a->GetFieldIndex("abatimiento_total")))),
-                     QString::fromStdString(t.resultado(1, 20)));
-            OGRFeature::DestroyFeature(a);
-        }
-        pulsar(t.v.resultados, "cmdPozos");
-        t.v.noPozos->pozos().setTextMatrix(1, 3, "0.5");
-        QFile::remove(gpkg);
-        control<QAction>(&t.v.principal, "accionExportarSig")->trigger();
-        QVERIFY(t.dialogos.ultimo().texto.contains("pulse «Actualizar»") && !QFile::exists(gpkg));
     }
 
     // Entries changed since the study was saved or opened are not dropped without the question,
