@@ -3,14 +3,12 @@
 #include "model/columnas.h"
 #include "model/filas.h"
 
+#include <algorithm>
+
 namespace abat {
 
 bool DatosCalculo::solo_pozos() const {
-    if (!limites.empty()) return false;
-    for (const auto& e : etapas) {
-        if (!e.empty()) return false;
-    }
-    return true;
+    return limites.empty() && std::ranges::all_of(etapas, [](const auto& e) { return e.empty(); });
 }
 
 DatosCalculo leer_datos(const Declaraciones& d, const Grid& tablaPozos, const Grid& tablaPuntos,

@@ -1,10 +1,12 @@
 #include "calc/derivada_bourdet.h"
 
 #include <cmath>
+#include <limits>
 
 namespace abat {
 
-std::vector<PuntoTiempo> derivada_bourdet(const std::vector<PuntoTiempo>& p, double ciclos) {
+std::vector<PuntoTiempo> derivada_bourdet(const std::vector<PuntoTiempo>& lecturas, double ciclos) {
+    const std::vector<PuntoTiempo>& p = lecturas;
     const double L = ciclos * std::log(10.0);  // in ln t
     const auto n = static_cast<long>(p.size());
     std::vector<PuntoTiempo> d;

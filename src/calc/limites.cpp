@@ -1,5 +1,6 @@
 #include "calc/limites.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -32,7 +33,7 @@ std::string grados(double radianes) {
     std::array<char, 32> texto{};
     const auto fin =
         std::to_chars(texto.begin(), texto.end(), radianes * 180 / pi, std::chars_format::fixed, 2);
-    return std::string(texto.begin(), fin.ptr);
+    return {texto.begin(), fin.ptr};
 }
 
 double cruz(double ax, double ay, double bx, double by) {
@@ -211,10 +212,7 @@ const char* texto_tipo(TipoLimite tipo) {
 }
 
 bool Contorno::contiene(double x, double y) const {
-    for (const Lado& l : lados) {
-        if (!(l.distancia(x, y) >= 0)) return false;
-    }
-    return true;
+    return std::ranges::all_of(lados, [&](const Lado& l) { return l.distancia(x, y) >= 0; });
 }
 
 LecturaLimites leer_limites(const std::vector<LimiteTexto>& textos) {
@@ -253,7 +251,8 @@ LecturaLimites leer_limites(const std::vector<LimiteTexto>& textos) {
     return l;
 }
 
-Clasificacion clasificar_limites(const std::vector<Limite>& limites, const Pozo& w) {
+Clasificacion clasificar_limites(const std::vector<Limite>& limites, const Pozo& primero) {
+    const Pozo& w = primero;
     Clasificacion r;
     if (limites.empty()) return r;
     if (limites.size() > 4) {
@@ -319,20 +318,24 @@ std::string fuera_del_contorno(const Contorno& contorno, const std::vector<Pozo>
         for (const Lado& l : contorno.lados) {
             const double d = l.distancia(x, y);
             if (d > 0) continue;
-            const std::string donde = linea(l.linea) + " (" + tipo_minusculas(l.tipo) + ")";
-            return quien + (d == 0 ? " está sobre " + donde : " está al otro lado de " + donde) +
-                   ", fuera del acuífero: el acuífero queda del lado de cada línea donde está el "
-                   "pozo 1.";
+            std::string r = quien;
+            r += d == 0 ? " está sobre " : " está al otro lado de ";
+            r += linea(l.linea);
+            r += " (";
+            r += tipo_minusculas(l.tipo);
+            r += "), fuera del acuífero: el acuífero queda del lado de cada línea donde está el "
+                 "pozo 1.";
+            return r;
         }
         return {};
     };
     for (size_t k = 0; k < pozos.size(); ++k) {
-        const std::string r =
+        std::string r =
             comprobar("El " + nombrado("pozo", k, pozos[k].nombre), pozos[k].x, pozos[k].y);
         if (!r.empty()) return r;
     }
     for (size_t j = 0; j < puntos.size(); ++j) {
-        const std::string r =
+        std::string r =
             comprobar("El " + nombrado("punto", j, puntos[j].nombre), puntos[j].x, puntos[j].y);
         if (!r.empty()) return r;
     }

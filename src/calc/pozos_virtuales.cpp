@@ -102,7 +102,8 @@ void imagenes_marco(const Contorno& c, double x, double y, int anillos, std::vec
     const bool rectangulo = c.disposicion == Disposicion::rectangulo;
     // A closed strip has no line at the far end: its one cell across, beyond eta = 0, needs none.
     const double celda_eta = rectangulo ? m.ancho_eta : 0.0;
-    const double ancho_eta = rectangulo ? m.ancho_eta : infinito;
+    double ancho_eta = infinito;  // a strip is open across
+    if (rectangulo) ancho_eta = m.ancho_eta;
     const Celdas e = celdas_de(c.disposicion, anillos);
     for (int r = 1; r <= anillos; ++r) {
         for (int ny = std::max(e.eta_min, -r); ny <= std::min(e.eta_max, r); ++ny) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "calc/mapa_abatimiento.h"
 #include "chart/limites_dibujo.h"
@@ -38,8 +39,8 @@ DibujoMapa componer_mapa(const CampoPozos& campo, std::shared_ptr<const MarcasMa
     d.rejilla = rejilla_de_vista(vista, ancho, alto);
     abatimiento_rejilla(campo, tiempo, d.rejilla);
     // Beyond the aquifer's boundaries the nodes have no value (NaN): the extremes are of the rest.
-    d.minimo = INFINITY;
-    d.maximo = -INFINITY;
+    d.minimo = std::numeric_limits<double>::infinity();
+    d.maximo = -std::numeric_limits<double>::infinity();
     for (const double v : d.rejilla.valores) {
         if (std::isnan(v)) continue;
         if (v < d.minimo) d.minimo = v;     // the first least, the last greatest, as

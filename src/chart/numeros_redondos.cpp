@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <span>
 #include <string>
 
@@ -38,7 +39,7 @@ double Redondo::multiplo(double k) const {
     double valor = 0;
     const auto leido = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
     if (leido.ec == std::errc::result_out_of_range) {
-        return exponente > 0 ? std::copysign(INFINITY, k) : 0.0;
+        return exponente > 0 ? std::copysign(std::numeric_limits<double>::infinity(), k) : 0.0;
     }
     return valor;
 }

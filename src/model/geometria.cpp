@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace abat {
@@ -12,8 +13,8 @@ std::optional<std::array<double, 4>> tramo_en_rectangulo(double x1, double y1, d
                                                          double ymax) {
     const double dx = x2 - x1;
     const double dy = y2 - y1;
-    double t0 = -INFINITY;
-    double t1 = INFINITY;
+    double t0 = -std::numeric_limits<double>::infinity();
+    double t1 = std::numeric_limits<double>::infinity();
     const std::array<std::pair<double, double>, 4> lados = {
         {{-dx, x1 - xmin}, {dx, xmax - x1}, {-dy, y1 - ymin}, {dy, ymax - y1}}};
     for (const auto& [p, q] : lados) {

@@ -113,11 +113,12 @@ struct LecturaCabecera {
 LecturaCabecera leer_cabecera(const std::vector<std::string>& fila,
                               const std::vector<std::string>& encabezados) {
     std::vector<std::optional<Dato>> de_la_tabla;
+    de_la_tabla.reserve(encabezados.size());
     for (const std::string& e : encabezados) de_la_tabla.push_back(dato_nombrado(e));
     if (std::find(de_la_tabla.begin(), de_la_tabla.end(), std::nullopt) != de_la_tabla.end()) {
         return {};  // a table whose columns are not named so
     }
-    constexpr size_t ninguna = static_cast<size_t>(-1);
+    constexpr auto ninguna = static_cast<size_t>(-1);
     Cabecera c{std::vector<size_t>(encabezados.size(), ninguna), fila.size(), {}};
     int nombradas = 0;
     for (size_t i = 0; i < fila.size(); ++i) {

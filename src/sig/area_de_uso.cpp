@@ -29,7 +29,7 @@ bool AreaDeUso::lejos(double x, double y) const {
     if (!area_) return false;
     double longitud = x;
     double latitud = y;
-    if (!a_grados_->Transform(1, &longitud, &latitud) || !std::isfinite(longitud) ||
+    if (a_grados_->Transform(1, &longitud, &latitud) == 0 || !std::isfinite(longitud) ||
         !std::isfinite(latitud)) {
         return true;
     }

@@ -41,7 +41,7 @@ std::string propiedad(const std::string& clave, const std::string& valor) {
 // A marker of the map's: `forma` as QGIS names it, filled with `relleno`, edged with `borde`.
 std::string marcador(const char* nombre, const char* forma, std::uint32_t relleno,
                      std::uint32_t borde, double angulo) {
-    return std::string("      <symbol type=\"marker\" name=\"") + nombre +
+    return std::string(R"(      <symbol type="marker" name=")") + nombre +
            "\" alpha=\"1\" clip_to_extent=\"1\" force_rhr=\"0\">\n"
            "        <layer class=\"SimpleMarker\" enabled=\"1\" locked=\"0\" pass=\"0\">\n" +
            propiedad("name", forma) + propiedad("angle", number_to_text(angulo)) +
@@ -87,7 +87,7 @@ std::string clase_raster(const ClaseRaster& c, bool continuo, bool ultima) {
                  : number_to_text(c.desde) + " - " + number_to_text(c.hasta) + " m";
     // A discrete ramp colours what lies up to each value; the last one takes all above.
     const std::string valor = !continuo && ultima ? "inf" : number_to_text(c.hasta);
-    return "          <item alpha=\"255\" value=\"" + valor + "\" label=\"" + etiqueta +
+    return R"(          <item alpha="255" value=")" + valor + "\" label=\"" + etiqueta +
            "\" color=\"" + hexadecimal(c.rgb) + "\"/>\n";
 }
 
@@ -175,7 +175,7 @@ std::string qml_raster(const EstiloRaster& e) {
            "      <rastershader>\n"
            "        <colorrampshader colorRampType=\"" +
            (e.continuo ? "INTERPOLATED" : "DISCRETE") +
-           "\" classificationMode=\"1\" clip=\"0\" minimumValue=\"" + menor + "\" maximumValue=\"" +
+           R"(" classificationMode="1" clip="0" minimumValue=")" + menor + R"(" maximumValue=")" +
            mayor + "\">\n" + clases +
            "        </colorrampshader>\n"
            "      </rastershader>\n"
