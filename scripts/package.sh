@@ -10,7 +10,7 @@ if ! command -v lintian >/dev/null; then
     apt-get update -q && apt-get install -y -q --no-install-recommends lintian
 fi
 bash scripts/build.sh build-deb -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DABAT_BENCHMARKS=OFF
+    -DABAT_BENCHMARKS=OFF -DABAT_PRUEBAS=OFF
 (cd build-deb && cpack -G DEB >/dev/null)
 deb=$(ls build-deb/abatimientos_*.deb)
 dpkg-deb --field "$deb"

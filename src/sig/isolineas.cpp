@@ -22,8 +22,10 @@ bool casi_igual(std::pair<double, double> a, std::pair<double, double> b, const 
 
 std::string lista_de_niveles(const std::vector<double>& niveles) {
     std::string lista;
-    for (const double n : niveles)
-        lista += (lista.empty() ? "" : ",") + std::string(CPLSPrintf("%.17g", n));
+    for (const double n : niveles) {
+        if (!lista.empty()) lista += ',';
+        lista += CPLSPrintf("%.17g", n);
+    }
     return lista;
 }
 
