@@ -81,7 +81,11 @@ frmMapa::frmMapa(Dialogos& dialogos, QWidget* parent)
     describir_controles(this);
 }
 
-frmMapa::~frmMapa() = default;
+// A box that has the focus tells editingFinished as the widgets go, after this window's own part
+// has gone: nothing of theirs reaches it from here on.
+frmMapa::~frmMapa() {
+    for (QObject* hijo : findChildren<QObject*>()) hijo->disconnect(this);
+}
 
 void frmMapa::agregarAccion(QAction* accion) {
     ui_->graficoMapa->addAction(accion);
