@@ -123,6 +123,7 @@ TEST(Limites, EveryRefusalNamesWhatIsWrong) {
         {{{"Barrera", "140", "0", "140", "10"}},
          "El punto 1 «A» está al otro lado de la línea 1 (barrera)" + fuera, {p1}, puntos},
         {{rio, falla}, ""},
+        {{{"Barrera", "150.5", "0", "150.5", "10"}}, "", {p1}, puntos},  // A half a metre inside
         {{}, "", {}, puntos}};
     // clang-format on
     for (size_t c = 0; c < casos.size(); ++c) {
