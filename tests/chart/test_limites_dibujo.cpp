@@ -33,45 +33,37 @@ DatosCalculo con_limites(const Declaraciones& d) {
     DatosCalculo datos = datos_de(
         d, tabla_pozos({{"A", "0.3", "0.05", "100", "200"}, {"B", "0.3", "0.05", "300", "400"}}),
         "1", tabla_puntos({{"X", "150", "250"}}));
-    Limite rio;
-    rio.tipo = TipoLimite::recarga;
-    rio.x1 = rio.x2 = 60;
-    rio.y1 = 0;
-    rio.y2 = 10;
-    Limite falla;
-    falla.tipo = TipoLimite::barrera;
-    falla.x1 = 0;
-    falla.x2 = 10;
-    falla.y1 = falla.y2 = 150;
-    datos.limites = {rio, falla};
+    datos.limites = {{TipoLimite::recarga, 60, 0, 60, 10}, {TipoLimite::barrera, 0, 150, 10, 150}};
     return datos;
 }
 
-int pixeles_de(const QImage& imagen, const QColor& color, const QRect& donde) {
-    int n = 0;
-    for (int y = donde.top(); y <= donde.bottom(); ++y) {
-        for (int x = donde.left(); x <= donde.right(); ++x) n += imagen.pixel(x, y) == color.rgb();
-    }
-    return n;
-}
-
-// The hatches, thin and slanting, are antialiased: pixels near their grey.
-int casi_de(const QImage& imagen, const QColor& color, const QRect& donde) {
+// Pixels within `tolerancia` of the colour, the sum of the channels' differences: thin slanting
+// hatches are antialiased.
+int pixeles(const QImage& imagen, const QColor& color, const QRect& donde, int tolerancia = 1) {
     int n = 0;
     for (int y = donde.top(); y <= donde.bottom(); ++y) {
         for (int x = donde.left(); x <= donde.right(); ++x) {
             const QColor c(imagen.pixel(x, y));
             n += std::abs(c.red() - color.red()) + std::abs(c.green() - color.green()) +
                      std::abs(c.blue() - color.blue()) <
-                 120;
+                 tolerancia;
         }
     }
     return n;
 }
 
+// The blue of the recharge line in `rio`; the barrier's grey above and below the point `falla`.
+std::array<int, 3> trazos(const QImage& imagen, const QRect& rio, const QPoint& falla) {
+    return {pixeles(imagen, color_recarga, rio),
+            pixeles(imagen, color_barrera, QRect(falla.x() - 40, falla.y() - 8, 80, 5), 120),
+            pixeles(imagen, color_barrera, QRect(falla.x() - 40, falla.y() + 2, 80, 5), 120)};
+}
+
 }  // namespace
 
-TEST(LimitesDibujo, TheStretchOfALineWithinARectangle) {
+// A line's stretch within a rectangle; the map's view holds the points that give each line, with
+// room around them, and without lines it is the plan chart's.
+TEST(LimitesDibujo, TheStretchOfALineAndTheMapsExtent) {
     using Tramo = std::optional<std::array<double, 4>>;
     // clang-format off
     const std::vector<std::pair<LimiteDibujo, Tramo>> casos = {
@@ -84,11 +76,6 @@ TEST(LimitesDibujo, TheStretchOfALineWithinARectangle) {
     // clang-format on
     for (size_t c = 0; c < casos.size(); ++c)
         EXPECT_EQ(recortar(casos[c].first, 0, 10, 0, 10), casos[c].second) << c;
-}
-
-// The map's view holds the points that give each line, with room around them; without lines it
-// is the plan chart's.
-TEST(LimitesDibujo, TheMapsExtentHoldsTheBoundaries) {
     const VistaMapa v{0, 100, 0, 50};
     EXPECT_EQ(con_limites(v, {}).xmax, 100);
     const VistaMapa w = con_limites(v, {dibujo(-200, 20, -200, 30), dibujo(10, 300, 20, 300)});
@@ -102,6 +89,7 @@ TEST(LimitesDibujo, TheMapsExtentHoldsTheBoundaries) {
 TEST(LimitesDibujo, ThePlanChartDrawsTheBoundaries) {
     const QTemporaryDir dir;
     const std::string archivo = QDir(dir.path()).filePath("grafico.gif").toStdString();
+    const QRgb clase = MotorQtCharts::color_serie(std::string(nombres_clases[0])).rgb();
     for (const bool con : {true, false}) {
         Declaraciones d = acuifero();
         DatosCalculo datos = con_limites(d);
@@ -113,35 +101,26 @@ TEST(LimitesDibujo, ThePlanChartDrawsTheBoundaries) {
                         {archivo, [&](const std::string& f) { mostrada.load(f.c_str()); }});
         const QRectF a = motor.areaTrazado();
         const auto plano = motor.ultimoDibujo();
+        const auto& ex = plano->ex;
+        const auto& ey = plano->ey;
         const auto pixel = [&](double x, double y) {
             return QPoint(
-                qRound(a.left() +
-                       (x - plano->ex.minimo) / (plano->ex.maximo - plano->ex.minimo) * a.width()),
-                qRound(a.bottom() - (y - plano->ey.minimo) / (plano->ey.maximo - plano->ey.minimo) *
-                                        a.height()));
+                qRound(a.left() + (x - ex.minimo) / (ex.maximo - ex.minimo) * a.width()),
+                qRound(a.bottom() - (y - ey.minimo) / (ey.maximo - ey.minimo) * a.height()));
         };
-        const QPoint rio = pixel(60, 300);
-        const QPoint falla = pixel(200, 150);
-        const int azul = pixeles_de(mostrada, color_recarga,
-                                    QRect(rio.x() - 2, a.top() + 5, 5, a.height() - 10));
-        const int encima =
-            casi_de(mostrada, color_barrera, QRect(falla.x() - 40, falla.y() - 8, 80, 5));
-        const int debajo =
-            casi_de(mostrada, color_barrera, QRect(falla.x() - 40, falla.y() + 2, 80, 5));
-        if (!con) {
-            EXPECT_EQ(azul + encima + debajo, 0);
-            continue;
-        }
-        EXPECT_GT(azul, 0.8 * (a.height() - 10)) << azul;
+        const auto [azul, encima, debajo] =
+            trazos(mostrada, QRect(pixel(60, 0).x() - 2, a.top() + 5, 5, a.height() - 10),
+                   pixel(200, 150));
         EXPECT_EQ(encima, 0);
-        EXPECT_GT(debajo, 20);
+        EXPECT_EQ(azul + debajo == 0, !con);
+        EXPECT_TRUE(!con || (azul > 0.8 * (a.height() - 10) && debajo > 20))
+            << azul << " " << debajo;
         for (const cRedG& n : *d.nodos) {
-            const bool fuera = n.x() < 60 || n.y() < 150;
-            EXPECT_EQ(std::isnan(n.abat()), fuera) << n.x() << " " << n.y();
-            const QRgb clase = MotorQtCharts::color_serie(std::string(nombres_clases[0])).rgb();
-            if (fuera && n.x() < 40 && n.y() < 130) {
-                EXPECT_NE(mostrada.pixel(pixel(n.x(), n.y())), clase) << n.x() << " " << n.y();
-            }
+            EXPECT_EQ(std::isnan(n.abat()), con && (n.x() < 60 || n.y() < 150))
+                << n.x() << " " << n.y();
+            const bool lejos = con && n.x() < 40 && n.y() < 130;  // beyond both, off the lines
+            EXPECT_TRUE(!lejos || mostrada.pixel(pixel(n.x(), n.y())) != clase)
+                << n.x() << " " << n.y();
         }
     }
 }
@@ -164,9 +143,10 @@ TEST(LimitesDibujo, TheMapDrawsTheBoundaries) {
             .toPoint();
     };
     const QPoint rio = en(60, 400);
-    EXPECT_GT(pixeles_de(imagen, color_recarga, QRect(rio.x() - 2, rio.y() - 50, 5, 100)), 80);
-    const QPoint falla = en(300, 150);
-    EXPECT_GT(casi_de(imagen, color_barrera, QRect(falla.x() - 40, falla.y() + 2, 80, 5)), 20);
-    EXPECT_EQ(casi_de(imagen, color_barrera, QRect(falla.x() - 40, falla.y() - 8, 80, 5)), 0);
+    const auto [azul, encima, debajo] =
+        trazos(imagen, QRect(rio.x() - 2, rio.y() - 50, 5, 100), en(300, 150));
+    EXPECT_GT(azul, 80);
+    EXPECT_EQ(encima, 0);
+    EXPECT_GT(debajo, 20);
     EXPECT_EQ(imagen.pixel(en(20, 60)), qRgb(0xC8, 0xC8, 0xC8));  // no aquifer there
 }

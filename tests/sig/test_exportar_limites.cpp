@@ -10,27 +10,13 @@
 using namespace abat;
 using namespace abat::prueba;
 
-namespace {
-
-Limite limite(TipoLimite t, double x1, double y1, double x2, double y2) {
-    Limite l;
-    l.tipo = t;
-    l.x1 = x1;
-    l.y1 = y1;
-    l.x2 = x2;
-    l.y2 = y2;
-    return l;
-}
-
-}  // namespace
-
 TEST(ExportarLimites, EachLineAcrossTheExtentOfTheFile) {
     const Carpeta carpeta;
     const std::vector<Pozo> pozos = {{"P1", 0.3, {Lectura::numero, 0.01}, 100, 100}};
     const std::vector<Punto> puntos = {{"A", 400, 300}};
     const Resultados resultados{1, {0.5}, {0.5}};
-    const std::vector<Limite> limites = {limite(TipoLimite::recarga, 0, 0, 0, 1),
-                                         limite(TipoLimite::barrera, 0, 0, 1, 1)};
+    const std::vector<Limite> limites = {{TipoLimite::recarga, 0, 0, 0, 1},
+                                         {TipoLimite::barrera, 0, 0, 1, 1}};
     CapasSig c{{}, pozos, puntos, 1, &resultados, {1, {}}, {-50, -50, 10, 10, 61, 41, {}}};
     c.rejilla.valores.assign(61 * 41, 0.25);
     c.limites = limites;
