@@ -114,8 +114,8 @@ class TestEnsayo : public QObject {
         QVERIFY(!marco(t)->isVisible());  // not even its empty frame
     }
 
-    // The controls' texts as the program's, each box described by its name; the table's columns
-    // and its menu's entries in order.
+    // Each box described by its name, the units and methods offered in order, "Usar en el
+    // estudio" off until a fit; the table's columns and its menu's entries in order.
     void controles() {
         Prueba t;
         frmEnsayo* w = t.v.ensayo;
@@ -123,13 +123,11 @@ class TestEnsayo : public QObject {
                                    "txtTAjustado", "txtSAjustado"}) {
             QCOMPARE(control<QLineEdit>(w, nombre)->accessibleDescription(), QString(nombre));
         }
-        QVERIFY(de(t, "txtTAjustado")->isReadOnly());
         QCOMPARE(elementos(de<QComboBox>(t, "cboUnidadTiempo")),
                  (QStringList{"s", "min", "h", "días"}));
         QCOMPARE(de<QComboBox>(t, "cboUnidadTiempo")->currentText(), QString("min"));
         QCOMPARE(elementos(de<QComboBox>(t, "cboMetodo")),
                  (QStringList{"Theis", "Cooper-Jacob", "Theis (recuperación)"}));
-        QCOMPARE(de<QPushButton>(t, "cmdUsarEnEstudio")->text(), QString("Usar en el estudio"));
         QVERIFY(!de<QPushButton>(t, "cmdUsarEnEstudio")->isEnabled());
         QCOMPARE(fila(w->medidas(), 0),
                  QString("No.|  Piezómetro  | Distancia[m] |    Tiempo    | Abatimiento[m] "));
@@ -138,8 +136,6 @@ class TestEnsayo : public QObject {
                  }),
                  (QStringList{"accionCopiar", "accionPegar", "accionSeleccionarTodo",
                               "accionImportar", "accionExcluir", "accionIncluir"}));
-        QCOMPARE(control<QAction>(w, "accionExcluir")->text(), QString("Excluir del ajuste"));
-        QCOMPARE(control<QAction>(w, "accionIncluir")->text(), QString("Incluir en el ajuste"));
     }
 
     // What a spreadsheet copies, pasted, or imported after a reading already there: a header in
