@@ -8,15 +8,14 @@ using namespace abat;
 
 namespace {
 
-Estudio con_ensayo(EnsayoTexto ensayo = {
-                       "0.00912",
-                       "min",
-                       "",
-                       {{"H30", "30", "0.1", "0.04", false}, {"H30", "30", "0.25", "0.9", true}}}) {
+const EnsayoTexto tecleado{
+    "0.00912",
+    "min",
+    "",
+    {{"H30", "30", "0.1", "0.04", false}, {"H30", "30", "0.25", "0.9", true}}};
+
+Estudio con_ensayo(EnsayoTexto ensayo = tecleado) {
     Estudio e;
-    e.T = "0.01";
-    e.S = "0.0002";
-    e.pozos = {{"P1", "0.3", "0.05", "0", "0"}};
     e.tiempo = "1";
     e.ensayo = std::move(ensayo);
     return e;
@@ -53,7 +52,7 @@ TEST(EstudioEnsayo, SeEscribeComoSeTecleo) {
 TEST(EstudioEnsayo, IdaYVuelta) {
     const MedidaTexto rara{"Pz \"norte\"\t1", "30", "0.1", "abc", false};
     const std::vector<EnsayoTexto> casos = {
-        con_ensayo().ensayo,
+        tecleado,
         {"0.01", "h", "13,8", {rara}},
         {"", "días", "", {{"H", "1", "2", "3", true}, {"H", "1", "3", "4", true}}},
         {"0.02", "min", "", {}},
