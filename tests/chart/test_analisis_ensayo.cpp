@@ -97,3 +97,18 @@ TEST(AnalisisEnsayo, TyS) {
     EXPECT_EQ(theis.dibujo.curvas.size(), 2u);
     EXPECT_EQ(theis.dibujo.residuos[0].puntos.size() + theis.dibujo.residuos[1].puntos.size(), 40u);
 }
+
+// The fit's figures: the intervals' factors two digits beyond 1 below 2 (1.0043, 1.12) and two
+// digits from 2 on (3.5), as a fit of few poor readings gives.
+TEST(AnalisisEnsayo, FactoresDeLosIntervalos) {
+    EnsayoTexto e = dos_pozos();
+    e.medidas.resize(6);
+    for (size_t i = 0; i < e.medidas.size(); ++i) {
+        e.medidas[i].s = number_to_text(std::stod(e.medidas[i].s) * (i % 2 ? 1.3 : 0.75));
+    }
+    const std::string resumen = analizar_ensayo(e, {}, true).resumen;
+    EXPECT_NE(resumen.find("Error cuadrático medio: 0.0959 m, con 6 medidas.\n"), std::string::npos)
+        << resumen;
+    EXPECT_NE(resumen.find("T ×/÷ 4.7, S ×/÷ 4.5; correlación de T y S: -0.9."), std::string::npos)
+        << resumen;
+}
