@@ -29,7 +29,8 @@ struct Sintetico {
     double ruido = 0;                // standard deviation of the drawdowns' noise, m
     std::optional<double> fin = {};  // minutes
     const char* unidad = "min";
-    bool coma = false;  // numbers written with a decimal comma
+    double segundos = 60;  // in one of that unit
+    bool coma = false;     // numbers written with a decimal comma
 };
 
 // Readings at 30 times a well, log-spaced from 0.1 min to 1000 min, of Theis's drawdown, noise
@@ -37,7 +38,7 @@ struct Sintetico {
 EnsayoTexto ensayo(const Sintetico& c) {
     std::mt19937 azar(20240611);
     std::normal_distribution<double> ruido(0, c.ruido > 0 ? c.ruido : 1);
-    const double segundos = segundos_por_unidad(c.unidad);
+    const double segundos = c.segundos;
     const auto escrito = [&](double v) {
         std::string t = number_to_text(v);
         if (c.coma) std::replace(t.begin(), t.end(), '.', ',');
@@ -122,9 +123,9 @@ TEST(EnsayoTheis, RecuperaTyS) {
         {.T = 0.5, .S = 1e-3, .Q = 0.05, .radios = {30, 300}},
         {.T = 1e-4, .S = 1e-2, .Q = 0.001, .radios = {5}},
         {.radios = {30, 90}, .fin = 100.0},
-        {.fin = 100.0, .unidad = "h", .coma = true},
-        {.T = 0.02, .S = 1e-4, .radios = {20}, .unidad = "s"},
-        {.T = 0.02, .S = 1e-4, .radios = {20}, .unidad = "días"},
+        {.fin = 100.0, .unidad = "h", .segundos = 3600, .coma = true},
+        {.T = 0.02, .S = 1e-4, .radios = {20}, .unidad = "s", .segundos = 1},
+        {.T = 0.02, .S = 1e-4, .radios = {20}, .unidad = "días", .segundos = 86400},
         {.ruido = 0.005},
         dos_ruidosos,
         {.T = 0.02, .S = 3e-4, .Q = 0.03, .radios = {15, 40, 80, 160}, .ruido = 0.01},
