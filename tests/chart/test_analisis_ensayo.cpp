@@ -70,47 +70,45 @@ TEST(AnalisisEnsayo, MedidasSinAjuste) {
     EXPECT_EQ(analizar_ensayo(e, {}, true).resumen, "Falta el caudal del ensayo.");
 }
 
-struct Ventana {
-    const char* nombre;
-    const char* desde;
-    const char* hasta;
-    const char* dice;
-};
-
-class VentanaDeTiempos : public testing::TestWithParam<Ventana> {};
-
 // The window of the lines, in the test's unit: given, it chooses the readings; one that is not a
 // window is told, and gives no number.
-TEST_P(VentanaDeTiempos, EligeORechaza) {
-    const Ventana& v = GetParam();
-    const AnalisisEnsayo a =
-        analizar_ensayo(dos_pozos(), {MetodoEnsayo::cooper_jacob, v.desde, v.hasta}, true);
-    EXPECT_NE(a.resumen.find(v.dice), std::string::npos) << a.resumen;
-    EXPECT_EQ(a.T.empty(), !a.acuifero);
+TEST(AnalisisEnsayo, VentanaDeTiempos) {
+    const std::tuple<const char*, const char*, const char*> casos[] = {
+        {"", "", "con u ≤ 0.05 según el ajuste de Theis"},
+        {"50", "250", "Rectas por las medidas de la ventana de tiempos"},
+        {"ayer", "", "«Desde», «ayer», no es un valor numérico."},
+        {"200", "100", "«Desde» debe ser menor que «Hasta»."},
+        {"1000", "2000", "Ningún piezómetro da una recta"}};
+    for (const auto& [desde, hasta, dice] : casos) {
+        const AnalisisEnsayo a =
+            analizar_ensayo(dos_pozos(), {MetodoEnsayo::cooper_jacob, desde, hasta}, true);
+        EXPECT_NE(a.resumen.find(dice), std::string::npos) << a.resumen;
+        EXPECT_EQ(a.T.empty(), !a.acuifero);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ensayo, VentanaDeTiempos,
-    testing::Values(
-        Ventana{"sin_ventana", "", "", "con u ≤ 0.05 según el ajuste de Theis"},
-        Ventana{"con_ventana", "50", "250", "Rectas por las medidas de la ventana de tiempos"},
-        Ventana{"desde_no_numerico", "ayer", "", "«Desde», «ayer», no es un valor numérico."},
-        Ventana{"al_reves", "200", "100", "«Desde» debe ser menor que «Hasta»."},
-        Ventana{"sin_medidas", "1000", "2000", "Ningún piezómetro da una recta"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
-
-// The fitted T and S as the program writes numbers; the recovery gives no S.
+// The fitted T and S as the program writes numbers, a curve and residuals for every well.
 TEST(AnalisisEnsayo, TyS) {
     const AnalisisEnsayo theis = analizar_ensayo(dos_pozos(), {}, true);
-    ASSERT_TRUE(theis.acuifero);
+    ASSERT_TRUE(theis.acuifero) << theis.resumen;
     EXPECT_EQ(theis.T, number_to_text(theis.acuifero->T));
     EXPECT_EQ(theis.S, number_to_text(theis.acuifero->S));
     EXPECT_NEAR(theis.acuifero->T, 0.005, 1e-9);
     EXPECT_EQ(theis.dibujo.curvas.size(), 2u);
     EXPECT_EQ(theis.dibujo.residuos[0].puntos.size() + theis.dibujo.residuos[1].puntos.size(), 40u);
-    const AnalisisEnsayo r =
-        analizar_ensayo(dos_pozos(), {MetodoEnsayo::recuperacion, "", ""}, true);
-    ASSERT_TRUE(r.acuifero) << r.resumen;
-    EXPECT_TRUE(r.S.empty());
-    EXPECT_FALSE(r.T.empty());
+}
+
+// The fit's figures: the intervals' factors two digits beyond 1 below 2 (1.0043, 1.12) and two
+// digits from 2 on (3.5), as a fit of few poor readings gives.
+TEST(AnalisisEnsayo, FactoresDeLosIntervalos) {
+    EnsayoTexto e = dos_pozos();
+    e.medidas.resize(6);
+    for (size_t i = 0; i < e.medidas.size(); ++i) {
+        e.medidas[i].s = number_to_text(std::stod(e.medidas[i].s) * (i % 2 ? 1.3 : 0.75));
+    }
+    const std::string resumen = analizar_ensayo(e, {}, true).resumen;
+    EXPECT_NE(resumen.find("Error cuadrático medio: 0.0959 m, con 6 medidas.\n"), std::string::npos)
+        << resumen;
+    EXPECT_NE(resumen.find("T ×/÷ 4.7, S ×/÷ 4.5; correlación de T y S: -0.9."), std::string::npos)
+        << resumen;
 }
