@@ -25,7 +25,8 @@ Pozo pozo(const char* nombre, double caudal, double x, double y) {
     return {nombre, 0.3, {Lectura::numero, caudal}, x, y};
 }
 
-// The window of a map of `datos`, shown at 860 × 660 and computing its maps as the program does.
+// The window of a map of `datos` (one well pumping, by default), shown at 860 × 660 and computing
+// its maps as the program does.
 struct VentanaDeMapa {
     DialogosGuionados dialogos;
     DatosCalculo datos;
@@ -33,7 +34,9 @@ struct VentanaDeMapa {
     std::string sistema;
     frmMapa ventana{dialogos};
 
-    VentanaDeMapa(DatosCalculo d, std::string s) : datos(std::move(d)), sistema(std::move(s)) {
+    explicit VentanaDeMapa(DatosCalculo d = {0.01, 2e-4, 1, {pozo("P1", 0.05, 100, 0)}, {}},
+                           std::string s = "")
+        : datos(std::move(d)), sistema(std::move(s)) {
         ventana.resize(860, 660);
         ventana.prepararTiempo(datos.tiempo);
         ventana.prepararVista({-100, 400, -150, 250});
@@ -53,24 +56,6 @@ struct VentanaDeMapa {
     }
     GraficoMapa* grafico() { return control<GraficoMapa>(&ventana, "graficoMapa"); }
 };
-
-// Every text of an SVG file.
-QStringList textos_svg(const QString& ruta) {
-    QFile archivo(ruta);
-    if (!archivo.open(QIODevice::ReadOnly)) return {};
-    QXmlStreamReader xml(&archivo);
-    QStringList textos;
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text") {
-            textos << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
-        }
-    }
-    return textos;
-}
-
-bool marcado(const QImage& imagen, int x, int y) {
-    return imagen.pixelColor(x, y) == QApplication::palette().color(QPalette::Highlight);
-}
 
 }  // namespace
 
@@ -100,7 +85,6 @@ class TestVentanaMapa : public QObject {
         QFETCH(bool, inyeccion);
         QFETCH(QString, sistema);
         QFETCH(QStringList, estan);
-        QFETCH(QStringList, faltan);
         VentanaDeMapa v({0.01,
                          2e-4,
                          tiempo,
@@ -108,10 +92,15 @@ class TestVentanaMapa : public QObject {
                          {{"A", 0, 0}}},
                         sistema.toStdString());
         QTemporaryDir dir;
-        const QString svg = dir.filePath("mapa.svg");
-        v.dialogos.archivos = {svg};
+        v.dialogos.archivos = {dir.filePath("mapa.svg")};
         control<QAction>(&v.ventana, "accionGuardarImagen")->trigger();
-        const QStringList textos = textos_svg(svg);
+        QFile svg(dir.filePath("mapa.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QStringList textos;
+        for (QXmlStreamReader xml(&svg); !xml.atEnd();) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
+                textos << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+        }
         const double intervalo = v.grafico()->mapa()->niveles.intervalo;
         QVERIFY(intervalo > 0);
         estan << "Mapa de abatimientos"
@@ -121,6 +110,7 @@ class TestVentanaMapa : public QObject {
               << QStringLiteral("Isolíneas de abatimiento cada %1 m")
                      .arg(QString::fromStdString(number_to_text(intervalo)));
         for (const QString& t : estan) QVERIFY2(textos.contains(t), qPrintable(t));
+        QFETCH(QStringList, faltan);
         for (const QString& t : faltan) QVERIFY2(!textos.contains(t), qPrintable(t));
         QVERIFY(std::any_of(textos.begin(), textos.end(),
                             [](const QString& t) { return t.endsWith(" m") && t[0].isDigit(); }));
@@ -129,15 +119,13 @@ class TestVentanaMapa : public QObject {
     // "Copiar imagen" puts the same sheet on the clipboard, at the screen's density: the map's
     // width, taller by the title and the legend, whose pumping well is red.
     void imagenCopiada() {
-        VentanaDeMapa v({0.01, 2e-4, 30, {pozo("P1", 0.05, 100, 0)}, {}}, "");
+        VentanaDeMapa v;
         control<QAction>(&v.ventana, "accionCopiarImagen")->trigger();
         const QImage copia = QApplication::clipboard()->image();
         const QSizeF hoja = tamano_lamina(QSizeF(v.grafico()->size()));
         QCOMPARE(copia.size(), (hoja * v.grafico()->devicePixelRatioF()).toSize());
-        const QRectF leyenda(0, zona_del_mapa(hoja).bottom(), hoja.width(),
-                             hoja.height() - zona_del_mapa(hoja).bottom());
         bool rojo = false;
-        for (int y = int(leyenda.top()); y < int(leyenda.bottom()); ++y) {
+        for (int y = int(zona_del_mapa(hoja).bottom()); y < int(hoja.height()); ++y) {
             for (int x = 0; x < copia.width(); ++x) {
                 const QColor c = copia.pixelColor(x, y);
                 rojo = rojo || (c.red() > 200 && c.green() < 60 && c.blue() < 60);
@@ -149,7 +137,7 @@ class TestVentanaMapa : public QObject {
     // The line under the map tells the cursor's place, or why a map is not drawn: the map keeps
     // its size, so its view and its interval, whatever the line says.
     void lineaSinEfectoEnElMapa() {
-        VentanaDeMapa v({0.01, 2e-4, 1, {pozo("P1", 0.05, 100, 0)}, {}}, "");
+        VentanaDeMapa v;
         QSignalSpy pedidos(&v.ventana, &frmMapa::mapaPedido);
         const QSize antes = v.ventana.pixeles();
         for (const QString& linea :
@@ -160,86 +148,65 @@ class TestVentanaMapa : public QObject {
               QString()}) {
             v.ventana.mostrarLinea(linea);
             QTest::qWait(200);  // laid out, and past the wait for a new size
-            QCOMPARE(v.ventana.pixeles(), antes);
-            QCOMPARE(v.ventana.size(), QSize(860, 660));
+            QCOMPARE(std::pair(v.ventana.pixeles(), v.ventana.size()),
+                     std::pair(antes, QSize(860, 660)));
         }
         QCOMPARE(pedidos.count(), 0);
     }
 
-    void teclado_data() {
-        QTest::addColumn<int>("tecla");
-        QTest::addColumn<double>("escala");  // of the view's width
-        QTest::addColumn<double>("dx");      // of the centre, in view widths
-        QTest::addColumn<double>("dy");      // in view heights
-        QTest::newRow("+") << int(Qt::Key_Plus) << 0.8 << 0.0 << 0.0;
-        QTest::newRow("=, the plus under Shift") << int(Qt::Key_Equal) << 0.8 << 0.0 << 0.0;
-        QTest::newRow("-") << int(Qt::Key_Minus) << 1.25 << 0.0 << 0.0;
-        QTest::newRow("left") << int(Qt::Key_Left) << 1.0 << -0.1 << 0.0;
-        QTest::newRow("right") << int(Qt::Key_Right) << 1.0 << 0.1 << 0.0;
-        QTest::newRow("up") << int(Qt::Key_Up) << 1.0 << 0.0 << 0.1;
-        QTest::newRow("down") << int(Qt::Key_Down) << 1.0 << 0.0 << -0.1;
-    }
     // + and - zoom about the centre as the wheel does, the arrows pan a tenth of the view; each
     // asks for the map once.
     void teclado() {
-        QFETCH(int, tecla);
-        QFETCH(double, escala);
-        QFETCH(double, dx);
-        QFETCH(double, dy);
-        VentanaDeMapa v({0.01, 2e-4, 1, {pozo("P1", 0.05, 100, 0)}, {}}, "");
-        QSignalSpy pedidos(&v.ventana, &frmMapa::mapaPedido);
-        const VistaMapa antes = v.ventana.vista();
-        QTest::keyClick(v.grafico(), Qt::Key(tecla));
-        const VistaMapa despues = v.ventana.vista();
-        QCOMPARE(pedidos.count(), 1);
-        QVERIFY(std::fabs(despues.ancho() / antes.ancho() - escala) < 1e-9);
-        const double cx = (despues.xmin + despues.xmax - antes.xmin - antes.xmax) / 2;
-        const double cy = (despues.ymin + despues.ymax - antes.ymin - antes.ymax) / 2;
-        QVERIFY(std::fabs(cx - dx * antes.ancho()) < 1e-9 * antes.ancho());
-        QVERIFY(std::fabs(cy - dy * antes.alto()) < 1e-9 * antes.alto());
+        using Caso =
+            std::tuple<Qt::Key, double, double, double>;  // the width's scale, the centre's move
+                                                          // clang-format off
+        for (const auto& [tecla, escala, dx, dy] : {Caso{Qt::Key_Plus, 0.8, 0, 0}, {Qt::Key_Equal, 0.8, 0, 0},
+                 {Qt::Key_Minus, 1.25, 0, 0}, {Qt::Key_Left, 1, -0.1, 0}, {Qt::Key_Right, 1, 0.1, 0},
+                 {Qt::Key_Up, 1, 0, 0.1}, {Qt::Key_Down, 1, 0, -0.1}}) {
+            // clang-format on
+            VentanaDeMapa v;
+            QSignalSpy pedidos(&v.ventana, &frmMapa::mapaPedido);
+            const VistaMapa antes = v.ventana.vista();
+            QTest::keyClick(v.grafico(), tecla);
+            const VistaMapa despues = v.ventana.vista();
+            QCOMPARE(pedidos.count(), 1);
+            QVERIFY(std::fabs(despues.ancho() / antes.ancho() - escala) < 1e-9);
+            const double cx = (despues.xmin + despues.xmax - antes.xmin - antes.xmax) / 2;
+            const double cy = (despues.ymin + despues.ymax - antes.ymin - antes.ymax) / 2;
+            QVERIFY(std::fabs(cx - dx * antes.ancho()) < 1e-9 * antes.ancho());
+            QVERIFY(std::fabs(cy - dy * antes.alto()) < 1e-9 * antes.alto());
+        }
     }
 
-    void marcoDeFoco_data() {
-        QTest::addColumn<QString>("ventana");
-        QTest::newRow("the plan chart, Image1") << "frmResultados";
-        QTest::newRow("the map") << "frmMapa";
-    }
     // A chart with the keyboard's focus has a frame in the highlight colour at its edges, drawn
-    // on it (so that no container cuts it); without the focus, none.
+    // on it (so that no container cuts it); without the focus, none: the plan chart, Image1, and
+    // the map.
     void marcoDeFoco() {
-        QFETCH(QString, ventana);
-        std::unique_ptr<VentanaDeMapa> mapa;
-        std::unique_ptr<frmResultados> resultados;
-        QWidget* grafico = nullptr;
-        QWidget* otro = nullptr;
-        if (ventana == "frmMapa") {
-            mapa = std::make_unique<VentanaDeMapa>(
-                DatosCalculo{0.01, 2e-4, 1, {pozo("P1", 0.05, 100, 0)}, {}}, "");
-            grafico = mapa->grafico();
-            otro = control(&mapa->ventana, "txtIntervalo");
-        } else {
-            resultados = std::make_unique<frmResultados>();
-            resultados->show();
-            QVERIFY(QTest::qWaitForWindowExposed(resultados.get()));
-            QPixmap blanco(resultados->tamanoImagen());
-            blanco.fill(Qt::white);
-            resultados->mostrarGrafico(blanco);
-            grafico = control(resultados.get(), "Image1");
-            otro = control(resultados.get(), "MSFlexGrid1");
-        }
-        grafico->window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(grafico->window()));
-        for (const bool foco : {true, false, true}) {
-            (foco ? grafico : otro)->setFocus(Qt::TabFocusReason);
-            QTest::qWait(50);
-            QCOMPARE(grafico->hasFocus(), foco);
-            const QImage imagen = grafico->grab().toImage();
-            const int w = imagen.width() - 1;
-            const int h = imagen.height() - 1;
-            for (const QPoint p :
-                 {QPoint(0, h / 2), QPoint(w, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h)}) {
-                QVERIFY2(marcado(imagen, p.x(), p.y()) == foco,
-                         qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
+        VentanaDeMapa mapa;
+        frmResultados resultados;
+        resultados.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&resultados));
+        QPixmap blanco(resultados.tamanoImagen());
+        blanco.fill(Qt::white);
+        resultados.mostrarGrafico(blanco);
+        for (const auto& [grafico, otro] :
+             {std::pair<QWidget*, QWidget*>{control(&resultados, "Image1"),
+                                            control(&resultados, "MSFlexGrid1")},
+              {mapa.grafico(), control(&mapa.ventana, "txtIntervalo")}}) {
+            grafico->window()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(grafico->window()));
+            for (const bool foco : {true, false, true}) {
+                (foco ? grafico : otro)->setFocus(Qt::TabFocusReason);
+                QTest::qWait(50);
+                QCOMPARE(grafico->hasFocus(), foco);
+                const QImage imagen = grafico->grab().toImage();
+                const int w = imagen.width() - 1;
+                const int h = imagen.height() - 1;
+                for (const QPoint p :
+                     {QPoint(0, h / 2), QPoint(w, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h)}) {
+                    QVERIFY((imagen.pixelColor(p) ==
+                             QApplication::palette().color(QPalette::Highlight)) == foco);
+                }
             }
         }
     }

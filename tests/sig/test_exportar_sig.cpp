@@ -1,7 +1,12 @@
+// The study exported to the GIS files, each read back through GDAL: values as the engine gave
+// them, in the study's system, and QGIS's styles in the GeoPackage.
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <QXmlStreamReader>
 #include <cmath>
 #include <fstream>
+#include <map>
 
 #include "model/errores.h"
 #include "sig/archivos_sig.h"
@@ -12,6 +17,8 @@ using namespace abat;
 using namespace abat::prueba;
 
 namespace {
+
+using Texto = std::vector<std::string>;
 
 Pozo pozo(const std::string& nombre, double diametro, double caudal, double x, double y) {
     return {nombre, diametro, {Lectura::numero, caudal}, x, y};
@@ -68,18 +75,56 @@ void comprobar_raster(const std::string& ruta, const Rejilla& r, double toleranc
 }
 
 // A layer read back as text: its fields' names, then each feature's values and geometry.
-std::vector<std::string> texto_de(OGRLayer* capa) {
+Texto texto_de(OGRLayer* capa) {
     const OGRFeatureDefn& campos = *capa->GetLayerDefn();
-    std::vector<std::string> texto(1);
+    Texto texto(1);
     for (int i = 0; i < campos.GetFieldCount(); ++i)
         texto[0] += campos.GetFieldDefn(i)->GetNameRef() + std::string(";");
     for (const auto& f : *capa) {
         texto.emplace_back();
         for (int i = 0; i < f->GetFieldCount(); ++i)
             texto.back() += f->GetFieldAsString(i) + std::string(";");
-        texto.back() += f->GetGeometryRef()->exportToWkt();
+        if (f->GetGeometryRef() != nullptr) texto.back() += f->GetGeometryRef()->exportToWkt();
     }
     return texto;
+}
+
+// What a QML document says: each element's attributes, "element@attribute=value", in document
+// order; empty when it is not well-formed XML.
+Texto leer_qml(const std::string& qml) {
+    QXmlStreamReader xml(QString::fromStdString(qml));
+    Texto dicho;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        for (const auto& a : xml.attributes()) {
+            dicho.push_back(
+                QStringLiteral("%1@%2=%3").arg(xml.name(), a.name(), a.value()).toStdString());
+        }
+    }
+    if (xml.hasError()) ADD_FAILURE() << xml.errorString().toStdString();
+    return xml.hasError() ? Texto{} : dicho;
+}
+
+// The rows of "layer_styles" by the table they style: its other columns' values, and the QML.
+std::map<std::string, std::pair<std::string, Texto>> estilos_de(const std::string& ruta) {
+    const Dataset d(GDALDataset::Open(ruta.c_str(), GDAL_OF_VECTOR));
+    std::map<std::string, std::pair<std::string, Texto>> filas;
+    for (const auto& f : *d->GetLayerByName("layer_styles")) {
+        const std::string qml = f->GetFieldAsString("styleQML");
+        filas[f->GetFieldAsString("f_table_name")] = {
+            CPLSPrintf("%d'%s' %s %s %s %d %d",
+                       f->IsFieldSetAndNotNull(f->GetFieldIndex("f_table_schema")),
+                       f->GetFieldAsString("f_table_schema"),
+                       f->GetFieldAsString("f_geometry_column"), f->GetFieldAsString("styleName"),
+                       qml.substr(0, 14).c_str(), f->GetFieldAsInteger("useAsDefault"),
+                       f->IsFieldSetAndNotNull(f->GetFieldIndex("update_time"))),
+            leer_qml(qml)};
+    }
+    return filas;
+}
+
+bool dice(const Texto& qml, const std::string& algo) {
+    return std::find(qml.begin(), qml.end(), algo) != qml.end();
 }
 
 }  // namespace
@@ -95,7 +140,6 @@ TEST(ExportarSig, EachFileReadBack) {
     const CapasSig c = e.capas();
     for (const char* archivo : {"e.gpkg", "e.tif", "e.asc", "e.dxf"})
         exportar(carpeta / archivo, c);
-    using Texto = std::vector<std::string>;
     EXPECT_EQ(carpeta.archivos(),
               (std::set<std::string>{"e.asc", "e.dxf", "e.gpkg", "e.prj", "e.tif"}));
     const Dataset gpkg(GDALDataset::Open((carpeta / "e.gpkg").c_str(), GDAL_OF_VECTOR));
@@ -141,28 +185,22 @@ TEST(ExportarSig, SharesBeyondTheColumnsOfATableGoToARowEach) {
             e.pozos.push_back(pozo("P" + std::to_string(k), 0.3, 0.01, 440000.0 + k, 4470000));
             e.resultados.partes.push_back(k / 1000.0);
         }
-        const CapasSig c = e.capas();
         const std::string ruta = carpeta / (std::to_string(pozos) + ".gpkg");
-        exportar_geopackage(ruta, c);
+        exportar_geopackage(ruta, e.capas());
         const Dataset gpkg(GDALDataset::Open(ruta.c_str(), GDAL_OF_VECTOR));
-        ASSERT_TRUE(gpkg) << pozos;
         OGRLayer* puntos = gpkg->GetLayerByName("puntos");
         OGRLayer* partes = gpkg->GetLayerByName("partes");
-        const bool en_campos = pozos == 1995;
-        EXPECT_EQ(puntos->GetLayerDefn()->GetFieldCount(), en_campos ? 3 + pozos : 3);
-        EXPECT_EQ(partes == nullptr, en_campos);
         const auto punto = std::unique_ptr<OGRFeature>(puntos->GetNextFeature());
         EXPECT_EQ(punto->GetFieldAsDouble("abatimiento_total"), 1.25);
-        if (en_campos) {
+        if (pozos == 1995) {
+            EXPECT_TRUE(partes == nullptr && puntos->GetLayerDefn()->GetFieldCount() == 3 + pozos);
             EXPECT_EQ(punto->GetFieldAsDouble("Pozo P1995[m]"), 1.995);
             continue;
         }
+        ASSERT_TRUE(partes && puntos->GetLayerDefn()->GetFieldCount() == 3);
         EXPECT_EQ(partes->GetFeatureCount(), pozos);
         partes->SetAttributeFilter("pozo = 'P1996'");
-        const auto parte = std::unique_ptr<OGRFeature>(partes->GetNextFeature());
-        ASSERT_TRUE(parte);
-        EXPECT_EQ(std::string(parte->GetFieldAsString("punto")), "A");
-        EXPECT_EQ(parte->GetFieldAsDouble("abatimiento"), 1.996);
+        EXPECT_EQ(texto_de(partes), (Texto{"punto;pozo;abatimiento;", "A;P1996;1.996;"}));
     }
 }
 
@@ -171,11 +209,13 @@ TEST(ExportarSig, SharesBeyondTheColumnsOfATableGoToARowEach) {
 // the whole file.
 TEST(ExportarSig, UnwritablePathLeavesNothing) {
     const Carpeta carpeta;
-    const Estudio e;
-    const CapasSig c = e.capas();
+    const Estudio estudio;
+    const CapasSig c = estudio.capas();
     std::ofstream(carpeta / "archivo") << "";  // where a folder should be
-    for (const char* e : {".gpkg", ".tif", ".asc", ".dxf"}) {
+    std::set<std::string> quedan = {"archivo"};
+    for (const std::string e : {".gpkg", ".tif", ".asc", ".dxf"}) {
         std::filesystem::create_directory(carpeta / "carpeta" + e);
+        quedan.insert("carpeta" + e);
         using Caso = std::pair<std::string, std::string>;
         for (const auto& [ruta, motivo] :
              {Caso{carpeta / "no/existe" + e, "No existe el directorio"},
@@ -190,7 +230,67 @@ TEST(ExportarSig, UnwritablePathLeavesNothing) {
             }
         }
     }
-    const std::set<std::string> quedan = {"archivo", "carpeta.asc", "carpeta.dxf", "carpeta.gpkg",
-                                          "carpeta.tif"};
     EXPECT_EQ(carpeta.archivos(), quedan);
+}
+
+// QGIS's table "layer_styles", its columns as QGIS makes them, with a default style per layer: the
+// geometry column of each vector layer and none for the raster, each QML read as XML. The
+// isolines labelled with their level along the line, the wells red or blue by their rate and the
+// points as diamonds, both labelled with their names; the raster in the map's bands, their
+// colours and limits, or a ramp interpolated between its stops when the map has no isolines. A
+// study without a grid has no raster, and no style for it.
+TEST(ExportarSig, LayerStylesAsQgisKeepsThem) {
+    const Carpeta carpeta;
+    EstiloRaster raster{
+        {{-0.5, 0, 0x2166AC}, {0, 0.5, 0xFDDBC7}, {0.5, 1, 0xEF8A62}, {1, 1.5, 0xB2182B}}};
+    exportar_geopackage(carpeta / "e.gpkg", Estudio().capas(), raster);
+    const Dataset d(GDALDataset::Open((carpeta / "e.gpkg").c_str(), GDAL_OF_VECTOR));
+    const OGRFeatureDefn& defn = *d->GetLayerByName("layer_styles")->GetLayerDefn();
+    Texto campos = {d->GetLayerByName("layer_styles")->GetFIDColumn()};
+    for (int i = 0; i < defn.GetFieldCount(); ++i)
+        campos.push_back(defn.GetFieldDefn(i)->GetNameRef());
+    EXPECT_EQ(campos, (Texto{"id", "f_table_catalog", "f_table_schema", "f_table_name",
+                             "f_geometry_column", "styleName", "styleQML", "styleSLD",
+                             "useAsDefault", "description", "owner", "ui", "update_time"}));
+    auto filas = estilos_de(carpeta / "e.gpkg");
+    ASSERT_EQ(filas.size(), 4u);
+    for (const auto& [tabla, fila] : filas) {
+        EXPECT_EQ(fila.first, std::string("1'' ") + (tabla == "abatimiento" ? "" : "geom") +
+                                  " abatimientos <!DOCTYPE qgis 1 1");
+        EXPECT_TRUE(!fila.second.empty() && fila.second[0].starts_with("qgis@")) << tabla;
+    }
+    // clang-format off
+    for (const auto& [tabla, dicho] : std::vector<std::pair<std::string, std::string>>{
+             {"isolineas", "qgis@labelsEnabled=1"}, {"isolineas", "text-style@fieldName=abatimiento"},
+             {"isolineas", "symbol@type=line"}, {"isolineas", "placement@placement=2"},
+             {"pozos", "qgis@labelsEnabled=1"}, {"pozos", "text-style@fieldName=nombre"},
+             {"pozos", "rule@filter=\"caudal\" < 0"}, {"pozos", "rule@label=Pozo de inyección"},
+             {"pozos", "prop@v=31,78,180,255"}, {"pozos", "prop@v=228,26,28,255"},
+             {"puntos", "text-style@fieldName=nombre"}, {"puntos", "prop@v=diamond"},
+             {"abatimiento", "rasterrenderer@type=singlebandpseudocolor"},
+             {"abatimiento", "colorrampshader@colorRampType=DISCRETE"}}) {
+        EXPECT_TRUE(dice(filas[tabla].second, dicho)) << tabla << ": " << dicho;
+    }
+    // clang-format on
+    Texto clases;
+    for (const std::string& a : filas["abatimiento"].second) {
+        if (a.starts_with("item@")) clases.push_back(a.substr(5));
+    }
+    EXPECT_EQ(clases, (Texto{"alpha=255", "value=0", "label=-0.5 - 0 m", "color=#2166ac",
+                             "alpha=255", "value=0.5", "label=0 - 0.5 m", "color=#fddbc7",
+                             "alpha=255", "value=1", "label=0.5 - 1 m", "color=#ef8a62",
+                             "alpha=255", "value=inf", "label=1 - 1.5 m", "color=#b2182b"}));
+
+    const EstiloRaster continuo{{{0.25, 0.25, 0xFDE725}, {0.75, 0.75, 0x440154}}, true};
+    exportar_geopackage(carpeta / "c.gpkg", Estudio().capas(), continuo);
+    const Texto qml = estilos_de(carpeta / "c.gpkg").at("abatimiento").second;
+    for (const char* dicho :
+         {"colorrampshader@colorRampType=INTERPOLATED", "item@value=0.75", "item@color=#440154"})
+        EXPECT_TRUE(dice(qml, dicho)) << dicho;
+    const Estudio estudio;
+    CapasSig sin_malla = estudio.capas();
+    sin_malla.rejilla = {};
+    exportar_geopackage(carpeta / "s.gpkg", sin_malla, continuo);
+    filas = estilos_de(carpeta / "s.gpkg");
+    EXPECT_TRUE(filas.size() == 3 && !filas.contains("abatimiento"));
 }
