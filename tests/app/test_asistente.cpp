@@ -14,7 +14,6 @@
 #include "app/programa.h"
 #include "app/ruta_grafico.h"
 #include "dibujo/grafico_mapa.h"
-#include "dibujo/lamina_mapa.h"
 #include "estudio/archivo_estudio.h"
 #include "forms/frmCurvaTiempo.h"
 #include "model/filas.h"
@@ -128,8 +127,7 @@ class TestAsistente : public QObject {
     // A point's curve opens in a window of its own, one per point, over the results. It stands
     // aside while an input window shows and comes back with the results, drawn anew; it goes
     // with its point, and a failed calculation closes every curve; a drawdown that overflows at
-    // some time of the curve is the calculation's error, and nothing opens. The plan chart saves
-    // as PDF.
+    // some time of the curve is the calculation's error, and nothing opens.
     void curvasEnElTiempo() {
         Prueba t;
         t.hastaResultados([](Prueba& p) {
@@ -179,11 +177,6 @@ class TestAsistente : public QObject {
         pulsar(t.v.resultados, "cmdPozos");
         t.v.noPozos->pozos().setTextMatrix(1, 3, "0.05");
         pulsar(t.v.noPozos, "cmdSiguiente");
-        QFile pdf(QDir(t.dir.path()).filePath("plano.pdf"));
-        t.dialogos.archivos = {pdf.fileName()};
-        control<QAction>(t.v.resultados, "accionGuardarImagen")->trigger();
-        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.readAll().startsWith("%PDF"));
-        QCOMPARE(t.dialogos.ultimo().propuesto, QString("Gráfico de abatimientos.png"));
 
         emit t.v.resultados->curvaPedida(1);
         QCOMPARE(t.p.asistente.curvas().abiertas().size(), size_t(1));
@@ -194,9 +187,8 @@ class TestAsistente : public QObject {
 
     // The drawdown map opens from the plan chart's menu over its extent, at the pumping time;
     // the slider recomputes it at its time, the wheel at a closer view of the same scale, and
-    // "Vista inicial" goes back; its data copy as a surface and its picture saves at twice its
-    // size. A map whose drawdown cannot be computed is the calculation's error, and nothing
-    // opens.
+    // "Vista inicial" goes back. A map whose drawdown cannot be computed is the calculation's
+    // error, and nothing opens.
     void mapaDeAbatimientos() {
         Prueba t;
         t.hastaResultados([](Prueba& p) {
@@ -233,16 +225,6 @@ class TestAsistente : public QObject {
         control<QAction>(mapa.ventana(), "accionVistaInicial")->trigger();
         mapa.esperar();
         QCOMPARE(grafico->mapa()->vista.xmin, inicial.xmin);
-
-        control<QAction>(mapa.ventana(), "accionCopiarDatos")->trigger();
-        const QStringList lineas =
-            QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lineas.size(), grafico->mapa()->rejilla.ny + 1);
-        QVERIFY(lineas.front().startsWith('\t'));
-        const QString png = t.dir.filePath("mapa.png");
-        t.dialogos.archivos = {png};
-        control<QAction>(mapa.ventana(), "accionGuardarImagen")->trigger();
-        QCOMPARE(QImage(png).size(), (tamano_lamina(QSizeF(grafico->size())) * 2).toSize());
         // Closed while a map of another time is computed, and opened again: every map the new
         // window shows is of its own time.
         DatosCalculo campo = datos_de_prueba();
