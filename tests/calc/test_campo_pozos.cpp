@@ -67,10 +67,8 @@ TEST(CampoPozos, VectorWellFunctionAsTheExactPathOnEveryInstructionSet) {
 
 // Ten aquifers and times, a million wells each around one place at distances whose u spread
 // evenly in log from 1e-12 to 700, one in ten with a radius that may take over; rates of both
-// signs. The worst errors go to the test's properties: relative, and absolute up to 100 m.
+// signs.
 TEST(CampoPozos, TenMillionWellsWithin1e12OfTheExactPath) {
-    double peor_relativo = 0;
-    double peor_absoluto = 0;
     std::mt19937_64 g(3);
     std::uniform_real_distribution<double> ln_u(std::log(1e-12), std::log(700.0));
     std::uniform_real_distribution<double> uno(-1, 1);
@@ -94,16 +92,12 @@ TEST(CampoPozos, TenMillionWellsWithin1e12OfTheExactPath) {
         en_cada_conjunto([&](const char* conjunto) {
             const Partes partes = campo.partes(datos.tiempo, x, y);
             for (size_t k = 0; k < exacto.size(); ++k) {
-                const double e = std::fabs(exacto[k]);
-                const double error = std::fabs(partes.valores[k] - exacto[k]);
-                ASSERT_LE(error, 1e-12 * e + 1e-13) << conjunto << " " << k;
-                if (e <= 100) peor_absoluto = std::max(peor_absoluto, error);
-                if (e > 1e-280) peor_relativo = std::max(peor_relativo, error / e);
+                ASSERT_LE(std::fabs(partes.valores[k] - exacto[k]),
+                          1e-12 * std::fabs(exacto[k]) + 1e-13)
+                    << conjunto << " " << k;
             }
         });
     }
-    RecordProperty("max_relative_error", testing::PrintToString(peor_relativo));
-    RecordProperty("max_absolute_error_m_to_100_m", testing::PrintToString(peor_absoluto));
 }
 
 // Fields with injection wells; places all over them, on each well and a hair from one. The
