@@ -65,10 +65,10 @@ TEST(CampoPozos, VectorWellFunctionAsTheExactPathOnEveryInstructionSet) {
     });
 }
 
-// Ten aquifers and times, a million wells each around one place at distances whose u spread
+// Ten aquifers and times, 200 000 wells each around one place at distances whose u spread
 // evenly in log from 1e-12 to 700, one in ten with a radius that may take over; rates of both
 // signs.
-TEST(CampoPozos, TenMillionWellsWithin1e12OfTheExactPath) {
+TEST(CampoPozos, TwoMillionWellsWithin1e12OfTheExactPath) {
     std::mt19937_64 g(3);
     std::uniform_real_distribution<double> ln_u(std::log(1e-12), std::log(700.0));
     std::uniform_real_distribution<double> uno(-1, 1);
@@ -80,7 +80,7 @@ TEST(CampoPozos, TenMillionWellsWithin1e12OfTheExactPath) {
         DatosCalculo datos{T, S, tiempo, {}, {}};
         const double x = 1e4 * uno(g);
         const double y = 1e4 * uno(g);
-        for (int k = 0; k < 1'000'000; ++k) {
+        for (int k = 0; k < 200'000; ++k) {
             const double r = std::sqrt(std::exp(ln_u(g)) * T * 4 * tiempo * 86400 / S);
             const double a = std::numbers::pi * uno(g);
             datos.pozos.push_back(pozo_en(x + r * std::cos(a), y + r * std::sin(a), uno(g),
