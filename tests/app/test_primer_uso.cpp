@@ -1,8 +1,7 @@
 // The whole program as a new user meets it: spreadsheets and layers as others keep them, the
-// recent studies and the settings, the file dialogs, and the messages of a study, an export, a
-// recovery and the map.
+// recent studies and the settings, the file dialogs, and the messages of a study, a recovery and
+// the map.
 #include "adaptadores/dialogos_qt.h"
-#include "archivos/limite_de_archivos.h"
 #include "forms/frmCurvaTiempo.h"
 #include "forms/frmMapa.h"
 #include "support/programa_de_prueba.h"
@@ -58,22 +57,21 @@ class TestPrimerUso : public QObject {
         t.dialogos.archivos = {capa};
         t.dialogos.respuestas = {"ancho", "0,3"};
         control<QAction>(t.v.noPozos, "accionImportar")->trigger();
-        QStringList vistos;
-        for (const Mostrado& m : t.dialogos.mostrados) vistos << m.texto;
-        QCOMPARE(vistos.filter("diámetro").size(), 3);  // asked, refused, asked again
-        QVERIFY(vistos.contains(
+        const QString pregunta =
             "La capa «sin diametro» de «sin diametro.geojson» no tiene el campo del diámetro "
-            "(diámetro o diameter). Introduzca el diámetro de sus 2 pozos, en metros:"));
-        QVERIFY(vistos.contains("Debe introducir un valor numérico para el diámetro"));
+            "(diámetro o diameter). Introduzca el diámetro de sus 2 pozos, en metros:";
+        QStringList vistos;  // asked, refused, asked again
+        for (const Mostrado& m : t.dialogos.mostrados) vistos << m.texto;
+        QCOMPARE(vistos.filter("diámetro"),
+                 (QStringList{pregunta, "Debe introducir un valor numérico para el diámetro",
+                              pregunta}));
         const Grid& pozos = t.v.noPozos->pozos();
-        QCOMPARE(record_count(pozos), 2);
-        QVERIFY(fila(pozos, 2).startsWith("2|P2|0.3|0.01|"));
-
+        QVERIFY(record_count(pozos) == 2 && fila(pozos, 2).startsWith("2|P2|0.3|0.01|"));
         t.dialogos.archivos = {capa};
         t.dialogos.respuestas = {""};  // Cancel
         control<QAction>(t.v.noPozos, "accionImportar")->trigger();
-        QCOMPARE(record_count(pozos), 2);
-        QCOMPARE(t.dialogos.ultimo().tipo, Mostrado::entrada);
+        QCOMPARE(std::pair(record_count(pozos), t.dialogos.ultimo().tipo),
+                 std::pair(2, Mostrado::entrada));
     }
 
     // Features far outside the area of use of the study's system are told, with their count:
@@ -157,9 +155,8 @@ class TestPrimerUso : public QObject {
         QMenu* archivo = t.v.principal.menuArchivo();
         emit archivo->aboutToShow();
         QStringList textos;
-        for (int k = 1; k <= 5; ++k) {
-            auto* a = control<QAction>(&t.v.principal,
-                                       qPrintable(QStringLiteral("accionReciente%1").arg(k)));
+        for (const char* k : {"1", "2", "3", "4", "5"}) {
+            auto* a = control<QAction>(&t.v.principal, qPrintable(QString("accionReciente") + k));
             if (a->isVisible()) textos << a->text();
         }
         QCOMPARE(textos, QStringList{"&1 " + QDir::toNativeSeparators(norte)});
@@ -216,25 +213,6 @@ class TestPrimerUso : public QObject {
                      .arg(ruta));
     }
 
-    // An export that the disk cannot hold says why, whichever file it is.
-    void exportacionSinSitio() {
-        Prueba t;
-        t.hastaResultados();
-        for (const char* nombre : {"a.gpkg", "a.tif", "a.asc", "a.dxf"}) {
-            const QString ruta = t.dir.filePath(nombre);
-            t.dialogos.archivos = {ruta};
-            {
-                const LimiteDeArchivos lleno(4096);
-                control<QAction>(&t.v.principal, "accionExportarSig")->trigger();
-            }
-            const QString texto = t.dialogos.ultimo().texto;
-            QVERIFY2(texto.startsWith("Se ha producido el error '75' al exportar") &&
-                         texto.endsWith(ruta + ": El archivo supera el tamaño que se le permite"),
-                     qPrintable(texto));
-            QVERIFY(!QFile::exists(ruta));
-        }
-    }
-
     // The recovery question names the study whose changes were not saved.
     void recuperacionNombraElEstudio() {
         QTemporaryDir carpeta;
@@ -261,17 +239,16 @@ class TestPrimerUso : public QObject {
         t.hastaResultados([](Prueba& p) { p.caja("txtTiempo")->setText("30"); });
         t.p.asistente.mapa().abrir();
         frmMapa* mapa = t.p.asistente.mapa().ventana();
-        QVERIFY(mapa != nullptr);
         auto* tiempo = control<QLineEdit>(mapa, "txtTiempoMapa");
         tiempo->setText("0");
         const size_t antes = t.dialogos.mostrados.size();
         emit tiempo->editingFinished();
-        QCOMPARE(t.dialogos.mostrados.size(), antes + 1);
-        QCOMPARE(std::pair(t.dialogos.ultimo().titulo, t.dialogos.ultimo().texto),
-                 std::pair(QString("Tiempo del mapa"),
-                           QString("El tiempo del mapa ha de ser mayor que 0 días: al empezar el "
-                                   "bombeo no hay abatimiento que dibujar. El mapa sigue a 30 "
-                                   "días.")));
+        QCOMPARE(std::tuple(t.dialogos.mostrados.size(), t.dialogos.ultimo().titulo,
+                            t.dialogos.ultimo().texto),
+                 std::tuple(antes + 1, QString("Tiempo del mapa"),
+                            QString("El tiempo del mapa ha de ser mayor que 0 días: al empezar el "
+                                    "bombeo no hay abatimiento que dibujar. El mapa sigue a 30 "
+                                    "días.")));
         QCOMPARE(std::pair(tiempo->text(), mapa->tiempo()), std::pair(QString("30"), 30.0));
 
         emit t.v.resultados->curvaPedida(1);

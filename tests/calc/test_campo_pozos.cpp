@@ -65,12 +65,10 @@ TEST(CampoPozos, VectorWellFunctionAsTheExactPathOnEveryInstructionSet) {
     });
 }
 
-// Ten aquifers and times, a million wells each around one place at distances whose u spread
+// Ten aquifers and times, 200 000 wells each around one place at distances whose u spread
 // evenly in log from 1e-12 to 700, one in ten with a radius that may take over; rates of both
-// signs. The worst errors go to the test's properties: relative, and absolute up to 100 m.
-TEST(CampoPozos, TenMillionWellsWithin1e12OfTheExactPath) {
-    double peor_relativo = 0;
-    double peor_absoluto = 0;
+// signs.
+TEST(CampoPozos, TwoMillionWellsWithin1e12OfTheExactPath) {
     std::mt19937_64 g(3);
     std::uniform_real_distribution<double> ln_u(std::log(1e-12), std::log(700.0));
     std::uniform_real_distribution<double> uno(-1, 1);
@@ -82,7 +80,7 @@ TEST(CampoPozos, TenMillionWellsWithin1e12OfTheExactPath) {
         DatosCalculo datos{T, S, tiempo, {}, {}};
         const double x = 1e4 * uno(g);
         const double y = 1e4 * uno(g);
-        for (int k = 0; k < 1'000'000; ++k) {
+        for (int k = 0; k < 200'000; ++k) {
             const double r = std::sqrt(std::exp(ln_u(g)) * T * 4 * tiempo * 86400 / S);
             const double a = std::numbers::pi * uno(g);
             datos.pozos.push_back(pozo_en(x + r * std::cos(a), y + r * std::sin(a), uno(g),
@@ -94,16 +92,12 @@ TEST(CampoPozos, TenMillionWellsWithin1e12OfTheExactPath) {
         en_cada_conjunto([&](const char* conjunto) {
             const Partes partes = campo.partes(datos.tiempo, x, y);
             for (size_t k = 0; k < exacto.size(); ++k) {
-                const double e = std::fabs(exacto[k]);
-                const double error = std::fabs(partes.valores[k] - exacto[k]);
-                ASSERT_LE(error, 1e-12 * e + 1e-13) << conjunto << " " << k;
-                if (e <= 100) peor_absoluto = std::max(peor_absoluto, error);
-                if (e > 1e-280) peor_relativo = std::max(peor_relativo, error / e);
+                ASSERT_LE(std::fabs(partes.valores[k] - exacto[k]),
+                          1e-12 * std::fabs(exacto[k]) + 1e-13)
+                    << conjunto << " " << k;
             }
         });
     }
-    RecordProperty("max_relative_error", testing::PrintToString(peor_relativo));
-    RecordProperty("max_absolute_error_m_to_100_m", testing::PrintToString(peor_absoluto));
 }
 
 // Fields with injection wells; places all over them, on each well and a hair from one. The

@@ -52,26 +52,23 @@ TEST(HojaGrafico, SortingKeepsTheGridOrderAndCounts) {
 
 // The picture shows, in the plot and with their exact colours, every class that has nodes and no
 // other, under the wells and points, which keep theirs. It is a GIF made as any file of the
-// user's (0644 under umask 022); one that cannot be written is error 75 naming the file.
+// user's (0644 under umask 022).
 TEST(Grafico, EveryClassWithNodesShowsInItsOwnColour) {
     Declaraciones d = acuifero();
     MotorQtCharts motor(QSize(785, 465));
     const QTemporaryDir dir;
-    std::string archivo = QDir(dir.path()).filePath("grafico.gif").toStdString();
+    const std::string archivo = QDir(dir.path()).filePath("grafico.gif").toStdString();
     QImage mostrada, dibujada;  // NOLINT: what the results window was given, and the chart
-    const auto generar = [&] {
-        const Grid pozos =  // C injects: the lowest class, below 10 m, has nodes too
-            tabla_pozos({{"A", "0.3", "0.5", "100", "200"},
-                         {"B", "0.3", "0.05", "300", "400"},
-                         {"C", "0.3", "-0.5", "300", "200"}});
-        generar_grafico(d, datos_de(d, pozos, "1", tabla_puntos({{"X", "150", "250"}})), motor,
-                        {archivo, [&](const std::string& f) {
-                             mostrada.load(f.c_str());
-                             dibujada = motor.dibujar();
-                         }});
-    };
+    const Grid pozos =          // C injects: the lowest class, below 10 m, has nodes too
+        tabla_pozos({{"A", "0.3", "0.5", "100", "200"},
+                     {"B", "0.3", "0.05", "300", "400"},
+                     {"C", "0.3", "-0.5", "300", "200"}});
     const mode_t antes = umask(022);
-    generar();
+    generar_grafico(d, datos_de(d, pozos, "1", tabla_puntos({{"X", "150", "250"}})), motor,
+                    {archivo, [&](const std::string& f) {
+                         mostrada.load(f.c_str());
+                         dibujada = motor.dibujar();
+                     }});
     umask(antes);
     struct stat estado {};
     EXPECT_TRUE(stat(archivo.c_str(), &estado) == 0 && (estado.st_mode & 0777) == 0644);
@@ -113,12 +110,4 @@ TEST(Grafico, EveryClassWithNodesShowsInItsOwnColour) {
     EXPECT_GE(vistos, 529 - 4 * 4);
     EXPECT_TRUE(colores.count(MotorQtCharts::color_serie("Pozos").rgb()) == 1 &&
                 colores.count(MotorQtCharts::color_serie("Puntos").rgb()) == 1);
-
-    archivo = "/nonexistent/dir/grafico.gif";
-    try {
-        generar();
-        FAIL();
-    } catch (const ErrorCalculo& e) {
-        EXPECT_EQ(std::tuple(e.numero(), e.ruta), std::tuple(75, archivo));
-    }
 }

@@ -87,10 +87,10 @@ class TestTablas : public QObject {
         QString tipos;  // e: input, m: error message, followed by the same question again
         const auto& mostrados = a.dialogos.mostrados;
         for (size_t i = 0; i < mostrados.size(); ++i) {
-            tipos += mostrados[i].tipo == Mostrado::entrada ? 'e' : 'm';
-            if (mostrados[i].tipo == Mostrado::mensaje)
-                QVERIFY(mostrados[i].icono == Icono::error &&
-                        mostrados[i + 1].texto == mostrados[i - 1].texto);
+            const bool error = mostrados[i].tipo != Mostrado::entrada;
+            tipos += error ? 'm' : 'e';
+            QVERIFY(!error || (mostrados[i].icono == Icono::error &&
+                               mostrados[i + 1].texto == mostrados[i - 1].texto));
         }
         QCOMPARE(tipos, QString("eemeememeemee"));
         QVERIFY(mostrados[0].titulo.endsWith(" 1"));        // the record's number
@@ -110,10 +110,7 @@ class TestTablas : public QObject {
         Abierta<frmNoPozos> a(0);
         pulsar(&a.f, "cmdQuitar");
         QVERIFY(a.dialogos.mostrados.empty());  // no wells: nothing asked
-        for (int i = 1; i <= 5; ++i) {
-            a.dialogos.respuestas = {QString("P%1").arg(i), "0.3", "1", QString::number(i), "0"};
-            pulsar(&a.f, "cmdAgregar");
-        }
+        for (int i = 1; i <= 5; ++i) a.pegar(QString("P%1\t0.3\t1\t%1\t0").arg(i));
         // clang-format off
         for (const auto& [respuesta, numero] : {std::pair{"0", "0"}, {"6", "6"}, {"5.5", "6"},
                                                 {"-32768", "-32768"}, {"32768", "0"}}) {
@@ -143,8 +140,7 @@ class TestTablas : public QObject {
         Abierta<frmCoordAbat> a(0);
         a.dialogos.respuestas = {"A", "", "10", "abc", "-20", "B", "1", "2", "x", "1", "1"};
         a.dialogos.si = {true, true};
-        pulsar(&a.f, "cmdAgregar");
-        pulsar(&a.f, "cmdAgregar");
+        for (const char* boton : {"cmdAgregar", "cmdAgregar"}) pulsar(&a.f, boton);
         QCOMPARE(std::tuple(fila(a.g, 2), a.dialogos.mostrados.size()), std::tuple("2|B|1|2", 10U));
         pulsar(&a.f, "cmdQuitar");
         QCOMPARE(std::tuple(fila(a.g, 1), a.g.Rows()), std::tuple("1|B|1|2", 3));
@@ -252,8 +248,8 @@ class TestTablas : public QObject {
     // quoted on one line and cut short, so the box fits the screen.
     void pegarPozos() {
         Abierta<frmNoPozos> a(0);
-        a.pegar("P1\t0,3\t0,05\t100\t0\nP2\t0.3\t2e-2\t-100\t0\n");
-        a.pegar("P1\t0,3\t0,05\t100\t0\nP2\t0.3\t2e-2\t-100\t0\n");
+        for (int vez = 0; vez < 2; ++vez)
+            a.pegar("P1\t0,3\t0,05\t100\t0\nP2\t0.3\t2e-2\t-100\t0\n");
         QVERIFY(fila(a.g, 4) == "4|P2|0.3|0.02|-100|0" && a.dialogos.mostrados.empty());
         a.pegar("P3\t1\t1\t1\t1\nP4\t1\t1\n");
         QVERIFY(a.g.Rows() == 6 && a.dialogos.ultimo().texto.startsWith(

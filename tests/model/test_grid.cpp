@@ -120,14 +120,10 @@ TEST(NodosRed, PositionsAndKeys) {
 // A cell keeps any text as it was given, on either side of the 15 bytes it holds in itself:
 // copied, moved, assigned from its own text, and the table's shape changed under it.
 TEST(Grid, CellsKeepTextsOfEveryLength) {
-    const std::string largo(100, 'x');
-    const std::vector<std::string> textos = {"",
-                                             "0.3",
-                                             std::string(15, 'a'),
-                                             std::string(16, 'b'),
-                                             "Pozo Ñandú 💧 norte",
-                                             std::string("a\0b", 3),
-                                             largo};
+    // clang-format off
+    const std::vector<std::string> textos = {"", "0.3", std::string(15, 'a'), std::string(16, 'b'),
+                                             "Pozo Ñandú 💧 norte", std::string("a\0b", 3), std::string(100, 'x')};
+    // clang-format on
     Grid g(2, 2, 1, 1);
     for (const std::string& t : textos) {
         g.setTextMatrix(1, 1, t);
