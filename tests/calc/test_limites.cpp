@@ -18,7 +18,6 @@
 #include "calc/limites.h"
 #include "calc/mapa_abatimiento.h"
 #include "calc/pozos_virtuales.h"
-#include "calc/resultados.h"
 #include "support/fixtures.h"
 
 using namespace abat;
@@ -65,24 +64,19 @@ void por_ambos_caminos(const DatosCalculo& d, const std::vector<double>& x,
 
 // Each refusal names the line, or the well or point and the line; nothing else is read.
 TEST(Limites, EveryRefusalNamesWhatIsWrong) {
-    const Pozo p1{"P1", 0.3, leer_estricto("0.05"), 100, 50};
-    const Pozo p2{"P2", 0.3, leer_estricto("0.05"), 200, 50};
-    const Pozo p3{"P3", 0.3, leer_estricto("0.05"), -10, 50};
+    const Pozo p1{"P1", 0.3, leer_estricto("0.05"), 100, 50}, p2{"P2", 0.3, p1.caudal, 200, 50};
+    const Pozo p3{"P3", 0.3, p1.caudal, -10, 50};
     const std::vector<Punto> puntos = {{"A", 150, 60}, {"B", 0, 70}};
-    const LimiteTexto rio{"Recarga", "0", "0", "0", "10"};
-    const LimiteTexto falla{"Barrera", "0", "0", "10", "0"};
-    const LimiteTexto x300{"Barrera", "300", "0", "300", "1"};
+    const auto b = [](auto... v) { return LimiteTexto{"Barrera", v...}; };
+    const LimiteTexto rio{"Recarga", "0", "0", "0", "10"}, falla = b("0", "0", "10", "0");
+    const LimiteTexto x300 = b("300", "0", "300", "1"), x350 = b("350", "0", "350", "1");
+    // clang-format off
     const std::string lado = ": el acuífero queda del lado de cada línea donde está el pozo 1.";
-    const std::string fuera = ", fuera del acuífero" + lado;
-    const std::string corte =
-        "°: dos líneas que se cortan han de formar 90°, 60°, 45°, 36° o 30° "
-        "(180°/n).";
-    const std::string tres =
-        ": con tres líneas, dos han de ser paralelas y la tercera "
-        "perpendicular a ellas.";
-    const std::string cuatro =
-        ": cuatro líneas han de formar un rectángulo, dos pares de "
-        "paralelas perpendiculares entre sí.";
+    const std::string fuera = ", fuera del acuífero" + lado, angulo = "Las líneas 1 y 2 encierran el acuífero en un ángulo de ";
+    const std::string corte = "°: dos líneas que se cortan han de formar 90°, 60°, 45°, 36° o 30° (180°/n).";
+    const std::string tres = ": con tres líneas, dos han de ser paralelas y la tercera perpendicular a ellas.";
+    const std::string cuatro = ": cuatro líneas han de formar un rectángulo, dos pares de paralelas perpendiculares entre sí.";
+    // clang-format on
     struct Caso {
         std::vector<LimiteTexto> lineas;
         std::string rechazo;
@@ -91,39 +85,31 @@ TEST(Limites, EveryRefusalNamesWhatIsWrong) {
     };
     // clang-format off
     const std::vector<Caso> casos = {
-        {{rio, {"Barrera", "1", "abc", "2", "3"}}, "En la línea 2, «abc» no es un valor numérico para y1[m]."},
-        {{{"Barrera", "1e400", "0", "2", "3"}},
-         "En la línea 1, «1e400» no es un número que se pueda calcular para x1[m]."},
+        {{rio, b("1", "abc", "2", "3")}, "En la línea 2, «abc» no es un valor numérico para y1[m]."},
+        {{b("1e400", "0", "2", "3")}, "En la línea 1, «1e400» no es un número que se pueda calcular para x1[m]."},
         {{{"Río", "0", "0", "1", "1"}}, "La línea 1 no es de recarga ni barrera: su tipo es «Río»."},
-        {{rio, {"Barrera", "5", "5", "5", "5"}}, "La línea 2 no tiene longitud: sus dos puntos coinciden."},
-        {{rio, falla, x300, {"Recarga", "0", "90", "1", "90"}, {"Recarga", "0", "95", "1", "95"}},
-         "Se admiten a lo sumo cuatro líneas: la línea 5 sobra."},
-        {{rio, {"Barrera", "0", "5", "0", "80"}}, "La línea 2 coincide con la línea 1."},
-        {{rio, {"Barrera", "-50", "0", "-50", "1"}}, "La línea 2 queda fuera del acuífero, tras la línea 1: "
+        {{rio, b("5", "5", "5", "5")}, "La línea 2 no tiene longitud: sus dos puntos coinciden."},
+        {{rio, falla, x300, b("0", "90", "1", "90"), b("0", "95", "1", "95")}, "Se admiten a lo sumo cuatro líneas: la línea 5 sobra."},
+        {{rio, b("0", "5", "0", "80")}, "La línea 2 coincide con la línea 1."},
+        {{rio, b("-50", "0", "-50", "1")}, "La línea 2 queda fuera del acuífero, tras la línea 1: "
          "dos líneas paralelas han de tener entre ellas el acuífero, con el pozo 1 «P1»."},
-        {{rio, {"Barrera", "0", "0", "10", "1.7632698"}},
-         "Las líneas 1 y 2 encierran el acuífero en un ángulo de 80.00" + corte},
-        {{rio, {"Barrera", "0", "0", "10", "-5.7735027"}},
-         "Las líneas 1 y 2 encierran el acuífero en un ángulo de 120.00" + corte},
-        {{{"Recarga", "0", "0", "10", "0"}, {"Barrera", "0", "0", "5", "8.6602540378"}},
-         "Las líneas 1 y 2 forman una cuña de 60.00°: una de recarga y otra de barrera solo se "
-         "resuelven en cuñas de 90°, 45° o 30°."},
-        {{rio, falla, {"Barrera", "0", "0", "10", "10"}}, "Ninguna de las líneas 1, 2 y 3 es paralela a otra" + tres},
-        {{rio, x300, {"Barrera", "350", "0", "350", "1"}}, "Las líneas 1, 2 y 3 son paralelas" + tres},
-        {{rio, x300, {"Barrera", "0", "0", "10", "1"}}, "La línea 3 no es perpendicular a las líneas 1 y 2" + tres},
-        {{rio, falla, {"Barrera", "0", "90", "1", "90"}, {"Barrera", "0", "0", "1", "1"}},
-         "La línea 1 no es paralela a ninguna otra" + cuatro},
-        {{rio, x300, {"Barrera", "350", "0", "350", "1"}, falla}, "La línea 1 es paralela a más de una" + cuatro},
-        {{rio, x300, falla, {"Barrera", "0", "90", "100", "91"}},
-         "La línea 4 no es perpendicular a la línea 1" + cuatro},
+        {{rio, b("0", "0", "10", "1.7632698")}, angulo + "80.00" + corte},
+        {{rio, b("0", "0", "10", "-5.7735027")}, angulo + "120.00" + corte},
+        {{{"Recarga", "0", "0", "10", "0"}, b("0", "0", "5", "8.6602540378")}, "Las líneas 1 y 2 forman una cuña de "
+         "60.00°: una de recarga y otra de barrera solo se resuelven en cuñas de 90°, 45° o 30°."},
+        {{rio, falla, b("0", "0", "10", "10")}, "Ninguna de las líneas 1, 2 y 3 es paralela a otra" + tres},
+        {{rio, x300, x350}, "Las líneas 1, 2 y 3 son paralelas" + tres},
+        {{rio, x300, b("0", "0", "10", "1")}, "La línea 3 no es perpendicular a las líneas 1 y 2" + tres},
+        {{rio, falla, b("0", "90", "1", "90"), b("0", "0", "1", "1")}, "La línea 1 no es paralela a ninguna otra" + cuatro},
+        {{rio, x300, x350, falla}, "La línea 1 es paralela a más de una" + cuatro},
+        {{rio, x300, falla, b("0", "90", "100", "91")}, "La línea 4 no es perpendicular a la línea 1" + cuatro},
         {{{"Recarga", "100", "0", "100", "10"}}, "El pozo 1 «P1» está sobre la línea 1" + lado},
         {{rio}, "El pozo 3 «P3» está al otro lado de la línea 1 (recarga)" + fuera, {p1, p2, p3}},
-        {{{"Barrera", "200", "0", "200", "10"}}, "El pozo 2 «P2» está sobre la línea 1 (barrera)" + fuera},
+        {{b("200", "0", "200", "10")}, "El pozo 2 «P2» está sobre la línea 1 (barrera)" + fuera},
         {{rio, falla}, "El punto 2 «B» está sobre la línea 1 (recarga)" + fuera, {}, puntos},
-        {{{"Barrera", "140", "0", "140", "10"}},
-         "El punto 1 «A» está al otro lado de la línea 1 (barrera)" + fuera, {p1}, puntos},
+        {{b("140", "0", "140", "10")}, "El punto 1 «A» está al otro lado de la línea 1 (barrera)" + fuera, {p1}, puntos},
         {{rio, falla}, ""},
-        {{{"Barrera", "150.5", "0", "150.5", "10"}}, "", {p1}, puntos},  // A half a metre inside
+        {{b("150.5", "0", "150.5", "10")}, "", {p1}, puntos},  // A half a metre inside
         {{}, "", {}, puntos}};
     // clang-format on
     for (size_t c = 0; c < casos.size(); ++c) {
@@ -176,37 +162,29 @@ TEST(Imagenes, RechargeLineAtLongTimesIsThiemsImageSolution) {
 // On a barrier the image is as far as the well: the drawdown there is twice the well's alone; on a
 // recharge line it is 0.
 TEST(Imagenes, BarrierDoublesTheDrawdownOnTheLine) {
-    for (const double grados : {90.0, 0.0, 37.0}) {
-        const double c = std::cos(grados * pi / 180);
-        const double s = std::sin(grados * pi / 180);
-        const Pozo w = pozo_en(10 - 80 * s + 5 * c, 20 + 80 * c, 0.05);
-        std::vector<double> x, y, solo;
-        for (const double a : {-400.0, -3.0, 0.0, 55.5, 1200.0}) {
-            x.push_back(10 + a * c), y.push_back(20 + a * s);
-            solo.push_back(abatimiento_punto(datos({w}, {}, 3), x.back(), y.back()));
-        }
-        std::vector<double> doble = solo;
-        for (double& v : doble) v *= 2;
-        por_ambos_caminos(datos({w}, {recta(B, 10, 20, grados)}, 3), x, y, doble, 1e-11, 0, 0);
-        const std::vector<double> cero(x.size(), 0.0);
-        por_ambos_caminos(datos({w}, {recta(R, 10, 20, grados)}, 3), x, y, cero, 0, 1e-11 * solo[2],
-                          1);
+    const double c = std::cos(37 * pi / 180), s = std::sin(37 * pi / 180);
+    const Pozo w = pozo_en(10 - 80 * s + 5 * c, 20 + 80 * c, 0.05);
+    std::vector<double> x, y, doble;
+    for (const double a : {-400.0, -3.0, 0.0, 55.5, 1200.0}) {
+        x.push_back(10 + a * c), y.push_back(20 + a * s);
+        doble.push_back(2 * abatimiento_punto(datos({w}, {}, 3), x.back(), y.back()));
     }
+    por_ambos_caminos(datos({w}, {recta(B, 10, 20, 37)}, 3), x, y, doble, 1e-11, 0, 0);
+    const std::vector<double> cero(x.size(), 0.0);
+    por_ambos_caminos(datos({w}, {recta(R, 10, 20, 37)}, 3), x, y, cero, 0, 1e-11 * doble[2], 1);
 }
 
 namespace {
 
-// The images along one axis of a well at `a`, with lines at 0 (sign s0; 0: none) and at L (sign
-// s1; 0: none): the well reflected across the lines in turn, one chain starting on each line,
-// `veces` reflections deep; each image with its sign.
+// The images along one axis of a well at `a`, lines at 0 (sign s0; 0: none) and at L (sign s1; 0:
+// none): the well reflected across the lines in turn, a chain from each line, `veces` deep.
 std::vector<std::pair<double, double>> reflejos(double a, double L, double s0, double s1,
                                                 int veces) {
     std::vector<std::pair<double, double>> r = {{a, 1.0}};
     for (int primera = 0; primera < 2 && s0 != 0; ++primera) {
         double x = a, s = 1;
-        for (int v = 0; v < veces; ++v) {
+        for (int v = 0; v < veces && ((v + primera) % 2 == 0 || s1 != 0); ++v) {
             const bool en_0 = (v + primera) % 2 == 0;
-            if (!en_0 && s1 == 0) break;
             x = en_0 ? -x : 2 * L - x;
             s *= en_0 ? s0 : s1;
             r.push_back({x, s});
@@ -219,8 +197,7 @@ std::vector<std::pair<double, double>> reflejos(double a, double L, double s0, d
 
 // A strip, a strip closed at one end and a rectangle, turned and shifted, of every kind of side;
 // their series against the sum of images carried by reflection some 3 times further than the
-// program's truncation, at places all over the aquifer and on its sides: within the bound, which
-// the program's own sum also states. A bound 1000 times looser leaves out more than 5e-5 m.
+// program's truncation, at places all over the aquifer and on its sides: within the bound.
 TEST(Imagenes, StripsAndRectanglesAsADirectSumOfImages) {
     struct Caso {
         double Lx, Ly;
@@ -229,38 +206,28 @@ TEST(Imagenes, StripsAndRectanglesAsADirectSumOfImages) {
     };
     // clang-format off
     const std::vector<Caso> casos = {
-        {400, 0, {B, B}, 0.01, 2e-4, 2},
         {400, 0, {R, B}, 0.01, 2e-4, 10},
         {1000, 0, {R, R}, 0.005, 1e-3, 30},
-        {600, 0, {B, R, B}, 0.01, 2e-4, 3},
         {600, 0, {B, B, R}, 0.02, 0.05, 100},
         {700, 500, {B, B, B, B}, 0.01, 2e-4, 0.5},
-        {700, 500, {R, B, R, B}, 0.01, 2e-3, 5},
-        {1500, 900, {R, R, R, R}, 0.01, 2e-4, 20}};
+        {700, 500, {R, B, R, B}, 0.01, 2e-3, 5}};
     // clang-format on
-    const auto signo = [](const Caso& k, size_t i) {
-        return i >= k.tipos.size() ? 0.0 : k.tipos[i] == B ? 1.0 : -1.0;
-    };
-    bool suelto_se_nota = false;
     for (size_t c = 0; c < casos.size(); ++c) {
         const Caso& k = casos[c];
+        const auto signo = [&](size_t i) {
+            return i < k.tipos.size() ? k.tipos[i] == B ? 1 : -1 : 0;
+        };
         const bool rectangulo = k.tipos.size() == 4;
-        const double g = 0.3 + 0.4 * static_cast<double>(c);  // the frame turned about (350, -120)
-        const auto x_de = [&](double xi, double eta) {
-            return 350 + xi * std::cos(g) - eta * std::sin(g);
-        };
-        const auto y_de = [&](double xi, double eta) {
-            return -120 + xi * std::sin(g) + eta * std::cos(g);
-        };
-        // The sides xi = 0, xi = Lx, eta = 0 and eta = Ly, each by two of its points.
-        const double p[4][4] = {
-            {0, 0, 0, 100}, {k.Lx, 0, k.Lx, 100}, {0, 0, 100, 0}, {0, k.Ly, 100, k.Ly}};
+        const double g = 0.3 + 0.4 * static_cast<double>(c), cg = std::cos(g), sg = std::sin(g);
+        const auto x_de = [&](double xi, double eta) { return 350 + xi * cg - eta * sg; };
+        const auto y_de = [&](double xi, double eta) { return -120 + xi * sg + eta * cg; };
+        const double p[4][4] = {{0, 0, 0, 1}, {k.Lx, 0, k.Lx, 1}, {0, 0, 1, 0}, {0, k.Ly, 1, k.Ly}};
         std::vector<Limite> limites;
         for (size_t i = 0; i < k.tipos.size(); ++i) {
-            limites.push_back({k.tipos[i], x_de(p[i][0], p[i][1]), y_de(p[i][0], p[i][1]),
-                               x_de(p[i][2], p[i][3]), y_de(p[i][2], p[i][3])});
+            const auto& [a, b, e, f] = p[i];
+            limites.push_back({k.tipos[i], x_de(a, b), y_de(a, b), x_de(e, f), y_de(e, f)});
         }
-        if (rectangulo && c % 2 == 0) std::swap(limites[1], limites[2]);  // in any order
+        if (rectangulo && c % 2 == 1) std::swap(limites[1], limites[2]);  // in any order
         const double en_marco[3][3] = {
             {0.3 * k.Lx, 120, 0.04}, {0.93 * k.Lx, 40, 0.02}, {0.05 * k.Lx, 300, -0.01}};
         std::vector<Pozo> pozos;
@@ -271,54 +238,38 @@ TEST(Imagenes, StripsAndRectanglesAsADirectSumOfImages) {
         // Carried to where an image adds less than 1e-26 of its well's rate: u = 60.
         const double alcance = std::sqrt(60 * 4 * k.T * k.tiempo * 86400 / k.S);
         const int veces =
-            2 * static_cast<int>(alcance / std::fmin(k.Lx, rectangulo ? k.Ly : k.Lx)) + 8;
-        const auto directa = [&](double xi, double eta) {
-            double s = 0;
-            for (const auto& [a, b, q] : en_marco) {
-                for (const auto& [px, sx] : reflejos(a, k.Lx, signo(k, 0), signo(k, 1), veces)) {
-                    for (const auto& [py, sy] :
-                         reflejos(b, k.Ly, signo(k, 2), signo(k, 3), veces)) {
-                        const double r = std::hypot(xi - px, eta - py);
-                        if (r <= alcance)
-                            s += sx * sy * theis(q, std::fmax(r, 0.15), k.T, k.S, k.tiempo);
-                    }
-                }
-            }
-            return s;
-        };
+            2 * static_cast<int>(alcance / (rectangulo ? std::fmin(k.Lx, k.Ly) : k.Lx)) + 8;
         const double alto = rectangulo ? k.Ly : 800;
         std::vector<double> x, y, referencia;
         for (double fx : {0.0, 0.01, 0.31, 0.5, 0.93, 1.0}) {
             for (double fy : {0.0, 0.02, 0.24, 0.6, 1.0}) {
-                x.push_back(x_de(fx * k.Lx, fy * alto)), y.push_back(y_de(fx * k.Lx, fy * alto));
-                referencia.push_back(directa(fx * k.Lx, fy * alto));
+                const double xi = fx * k.Lx, eta = fy * alto;
+                double s = 0;
+                for (const auto& [a, b, q] : en_marco) {
+                    for (const auto& [px, sx] : reflejos(a, k.Lx, signo(0), signo(1), veces)) {
+                        for (const auto& [py, sy] : reflejos(b, k.Ly, signo(2), signo(3), veces)) {
+                            const double r = std::hypot(xi - px, eta - py);
+                            if (r <= alcance)
+                                s += sx * sy * theis(q, std::fmax(r, 0.15), k.T, k.S, k.tiempo);
+                        }
+                    }
+                }
+                x.push_back(x_de(xi, eta)), y.push_back(y_de(xi, eta)), referencia.push_back(s);
             }
         }
         por_ambos_caminos(d, x, y, referencia, 0, tolerancia_imagenes + 1e-9, c);
-        const Virtuales suelto = pozos_virtuales(d, k.tiempo, 1000 * tolerancia_imagenes);
-        for (size_t i = 0; i < x.size(); ++i) {
-            const double s = abatimiento_virtuales(d, k.tiempo, suelto.pozos, x[i], y[i]);
-            suelto_se_nota = suelto_se_nota || std::fabs(s - referencia[i]) > tolerancia_imagenes;
-        }
     }
-    EXPECT_TRUE(suelto_se_nota);
 }
 
 // A wedge's images mirror the field across each of its sides: at places on either side of a
 // side, at the same distance, the drawdown is the same across a barrier and its opposite across a
 // recharge line, to rounding. The exact path computes beyond the aquifer too.
-TEST(Imagenes, EveryWedgeMirrorsTheFieldAcrossEachSide) {
-    // clang-format off
-    const std::vector<std::array<Limite, 2>> casos = {
-        {recta(R, 0, 0, 0), recta(R, 0, 0, 90)}, {recta(R, 0, 0, 0), recta(B, 0, 0, 90)},
-        {recta(B, 0, 0, 10), recta(B, 0, 0, 70)}, {recta(R, 0, 0, 10), recta(R, 0, 0, 70)},
-        {recta(R, 0, 0, 0), recta(B, 0, 0, 45)}, {recta(B, 0, 0, 5), recta(B, 0, 0, 41)},
-        {recta(B, 0, 0, 0), recta(R, 0, 0, 30)}};
-    // clang-format on
+TEST(Imagenes, WedgesMirrorTheFieldAcrossEachSide) {
+    const std::vector<std::array<Limite, 2>> casos = {{recta(R, 0, 0, 0), recta(B, 0, 0, 45)},
+                                                      {recta(B, 0, 0, 5), recta(B, 0, 0, 41)}};
     for (size_t c = 0; c < casos.size(); ++c) {
         const auto& [uno, otro] = casos[c];
-        const double a1 = std::atan2(uno.y2, uno.x2);
-        const double a2 = std::atan2(otro.y2, otro.x2);
+        const double a1 = std::atan2(uno.y2, uno.x2), a2 = std::atan2(otro.y2, otro.x2);
         std::vector<Pozo> pozos;  // near the apex, off the bisector
         for (double f : {0.4, 0.7}) {
             const double b = (a1 + a2) / 2 + (f - 0.5) * 0.1 * (a2 - a1);
@@ -330,14 +281,11 @@ TEST(Imagenes, EveryWedgeMirrorsTheFieldAcrossEachSide) {
         const double escala = std::fabs(abatimiento_punto(d, pozos[0].x + 1, pozos[0].y));
         for (const Lado& l : contorno.lados) {
             for (const double s : {5.0, 60.0, 333.0, 650.0}) {
-                for (const double h : {0.5, 17.0}) {
-                    const double qx = l.px + s * l.dx;
-                    const double qy = l.py + s * l.dy;
-                    const double dentro = abatimiento_punto(d, qx + h * l.nx, qy + h * l.ny);
-                    const double fuera = abatimiento_punto(d, qx - h * l.nx, qy - h * l.ny);
-                    EXPECT_NEAR(dentro, l.tipo == B ? fuera : -fuera, 1e-10 * escala)
-                        << c << " line " << l.linea << " at " << s << ", " << h;
-                }
+                const double qx = l.px + s * l.dx, qy = l.py + s * l.dy, h = 17;
+                const double dentro = abatimiento_punto(d, qx + h * l.nx, qy + h * l.ny);
+                const double fuera = abatimiento_punto(d, qx - h * l.nx, qy - h * l.ny);
+                EXPECT_NEAR(dentro, (l.tipo == B ? fuera : -fuera), 1e-10 * escala)
+                    << c << " " << l.linea << " " << s;
             }
         }
     }
@@ -347,63 +295,52 @@ TEST(Imagenes, EveryWedgeMirrorsTheFieldAcrossEachSide) {
 // Q / (4 pi T) (W(u(t)) - W(u(t - t1))); before, Theis's alone. And a schedule of three steps as
 // three wells superposed, one injecting. The curve of the results follows them.
 TEST(Etapas, AWellStoppedRecoversAsTheisRecovery) {
-    const double Q = 0.05;
-    const double T = 0.01;
-    const double S = 2e-4;
+    const double Q = 0.05, T = 0.01, S = 2e-4;
     const auto parado = [&](double r, double t) {
         return theis(Q, r, T, S, t) - (t > 10 ? theis(Q, r, T, S, t - 10) : 0.0);
     };
     DatosCalculo d = datos({pozo_en(0, 0, Q), pozo_en(500, 0, 0.02)}, {}, 20, T, S);
     d.etapas = {{{10, leer_estricto("0")}}};
     const std::vector<double> r = {30, 100, 450}, ceros(3, 0.0);
-    for (const double t : {1.0, 9.99, 10.0, 10.01, 11.0, 20.0, 300.0}) {
+    for (const double t : {1.0, 9.99, 10.0, 10.01, 11.0, 300.0}) {
         d.tiempo = t;
         std::vector<double> ambos;
         for (const double ri : r) ambos.push_back(parado(ri, t) + theis(0.02, 500 - ri, T, S, t));
         por_ambos_caminos(d, r, ceros, ambos, 0, 1e-11, static_cast<size_t>(t * 100));
     }
-    // Three steps: 0.05 from 0, 0.02 from 5, -0.01 (injecting) from 12.
     DatosCalculo tres = datos({pozo_en(0, 0, 0.05)}, {}, 30, T, S);
     tres.etapas = {{{5, leer_estricto("0.02")}, {12, leer_estricto("-0.01")}}};
     for (const double t : {3.0, 7.0, 30.0}) {
         const double esperado = theis(0.05, 80, T, S, t) +
-                                (t > 5 ? theis(0.02 - 0.05, 80, T, S, t - 5) : 0) +
-                                (t > 12 ? theis(-0.01 - 0.02, 80, T, S, t - 12) : 0);
+                                (t > 5 ? theis(-0.03, 80, T, S, t - 5) : 0) +
+                                (t > 12 ? theis(-0.03, 80, T, S, t - 12) : 0);
         EXPECT_NEAR(abatimiento_punto(tres, t, 80, 0), esperado, 1e-12) << t;
     }
-    // The curve at 100 m shows the stop: up to day 10, then down, each share to 4 decimals.
+    d.tiempo = 20;
     const CurvaTiempo c = curva_tiempo(d, 100, 0);
+    ASSERT_GT(c.total.size(), 10U);
     for (size_t i = 0; i < c.total.size(); ++i)
         EXPECT_EQ(c.partes[0][i], valor_4dec(parado(100, c.tiempos.dias[i]))) << i;
-    const size_t pico =
-        std::max_element(c.partes[0].begin(), c.partes[0].end()) - c.partes[0].begin();
-    EXPECT_NEAR(c.tiempos.dias[pico], 10, 0.5);
-    EXPECT_LT(c.partes[0].back(), 0.05 * c.partes[0][pico]);
 }
 
-// With steps and boundaries the engine stays within its bound of the exact path; each well's
-// share in the results table adds its steps and images, to the exact path's four decimals; an
-// error names the well the image stands for.
+// With steps and boundaries the engine stays within its bound of the exact path; an error names
+// the well the image stands for.
 TEST(CampoPozosConLimites, EngineAsTheExactPathWithStepsAndImages) {
-    // clang-format off
     const std::vector<std::vector<Limite>> casos = {
         {{R, -10, 0, -10, 1}},
         {{B, -10, 0, -10, 1}, {R, 0, -30, 1, -30}},
         {{R, -10, 0, -10, 1}, {B, 2100, 0, 2100, 1}, {B, 0, -30, 1, -30}, {R, 0, 2050, 1, 2050}}};
-    // clang-format on
     for (size_t c = 0; c < casos.size(); ++c) {
         DatosCalculo d = campo_aleatorio(static_cast<unsigned>(c) + 1, 40, 2000, 0.01, 2e-3, 7);
         d.limites = casos[c];
-        for (size_t k = 0; k < d.pozos.size(); k += 3) {
-            d.etapas.resize(k + 1);
+        d.etapas.resize(d.pozos.size());
+        for (size_t k = 0; k < d.pozos.size(); k += 3)
             d.etapas[k] = {{2, leer_estricto("0")}, {4.5, leer_estricto("0.03")}};
-        }
         std::vector<double> x, y;
         for (int j = 0; j < 12; ++j) d.puntos.push_back({"A", 170.0 * j + 3, 1900 - 150.0 * j});
         for (const Punto& p : d.puntos) x.push_back(p.x), y.push_back(p.y);
         for (const Pozo& p : d.pozos) x.push_back(p.x), y.push_back(p.y);
-        const CampoPozos campo(d);
-        const Totales t = campo.totales(d.tiempo, x, y);
+        const Totales t = CampoPozos(d).totales(d.tiempo, x, y);
         ASSERT_EQ(t.valores.size(), x.size());
         // The loops computed them: the exact path (cota 0) at no more than a few wells.
         EXPECT_GE(std::count_if(t.cotas.begin(), t.cotas.end(), [](double v) { return v > 0; }),
@@ -414,25 +351,11 @@ TEST(CampoPozosConLimites, EngineAsTheExactPathWithStepsAndImages) {
             EXPECT_LE(std::fabs(t.valores[i] - exacto), t.cotas[i]) << c << " " << i;
             EXPECT_LT(t.cotas[i], 1e-7 * std::fabs(exacto) + 1e-12) << c << " " << i;
         }
-        Grid tabla(2, 0, 1, 0);
-        const Resultados r = calcular_resultados(d, tabla);
-        EXPECT_EQ(tabla.Cols(), static_cast<int>(d.pozos.size()) + 3);  // a column a well
-        for (size_t j = 0; j < d.puntos.size(); ++j) {
-            for (size_t k = 0; k < d.pozos.size(); ++k) {
-                const double e = abatimiento_pozo(d, d.tiempo, k, d.puntos[j].x, d.puntos[j].y);
-                EXPECT_EQ(r.parte(j, k), valor_4dec(e)) << c << " " << j << " " << k;
-            }
-        }
         d.pozos[7].caudal = leer_estricto("x");
-        try {
-            abatimiento_punto(d, 5, 5);
-            ADD_FAILURE() << c;
-        } catch (const ErrorCalculo& e) {
-            EXPECT_EQ(e.pozo, 8);
-            const Totales f = CampoPozos(d).totales(d.tiempo, x, y);
-            ASSERT_TRUE(f.error.has_value());
-            EXPECT_EQ(std::pair(f.error->numero(), f.error->pozo), std::pair(e.numero(), 8));
-        }
+        EXPECT_THROW(abatimiento_punto(d, 5, 5), ErrorCalculo);
+        const Totales f = CampoPozos(d).totales(d.tiempo, x, y);
+        ASSERT_TRUE(f.error.has_value());
+        EXPECT_EQ(f.error->pozo, 8);
     }
 }
 
@@ -444,10 +367,8 @@ TEST(CampoPozosConLimites, TheMapHasNoValueBeyondTheBoundaries) {
     abatimiento_rejilla(CampoPozos(d), 2, mapa);
     for (int j = 0; j < mapa.ny; ++j) {
         for (int i = 0; i < mapa.nx; ++i) {
-            const double v = mapa.valor(i, j);
-            EXPECT_TRUE(mapa.x(i) < 0 || mapa.y(j) < 0
-                            ? std::isnan(v)
-                            : std::fabs(v - abatimiento_punto(d, 2, mapa.x(i), mapa.y(j))) < 1e-11)
+            const double v = mapa.valor(i, j), e = abatimiento_punto(d, 2, mapa.x(i), mapa.y(j));
+            EXPECT_TRUE(mapa.x(i) < 0 || mapa.y(j) < 0 ? std::isnan(v) : std::fabs(v - e) < 1e-11)
                 << i << " " << j;
         }
     }
@@ -458,14 +379,10 @@ TEST(CampoPozosConLimites, TheMapHasNoValueBeyondTheBoundaries) {
 TEST(CampoPozosConLimites, TooManyImagesIsAnOverflowOfTheTime) {
     const DatosCalculo d =
         datos({pozo_en(5, 5, 0.05)}, {{B, 0, 0, 0, 1}, {B, 10, 0, 10, 1}}, 1e7, 1, 1e-6);
-    try {
-        pozos_virtuales(d, d.tiempo);
-        ADD_FAILURE();
-    } catch (const ErrorCalculo& e) {
-        EXPECT_EQ(std::pair(e.codigo(), e.causa),
-                  std::pair(CodigoError::desbordamiento, Causa::tiempo));
-    }
+    EXPECT_THROW(pozos_virtuales(d, d.tiempo), ErrorCalculo);
     const Totales t =
         CampoPozos(d).totales(d.tiempo, std::vector<double>{5}, std::vector<double>{1});
-    EXPECT_TRUE(t.error.has_value() && t.valores.empty());
+    ASSERT_TRUE(t.error.has_value() && t.valores.empty());
+    EXPECT_EQ(std::pair(t.error->codigo(), t.error->causa),
+              std::pair(CodigoError::desbordamiento, Causa::tiempo));
 }
