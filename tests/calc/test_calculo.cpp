@@ -81,12 +81,9 @@ TEST(Abatimiento, WellFunctionAsTabulated) {
 // One well at (x, 0) and one point at (x, 0), each case spoiling values: the error, that it names
 // well 1 and point 1, and the window that holds the value to mend.
 TEST(Abatimiento, ErrorsAreNamedAndLeadToTheirWindow) {
-    struct Caso {
-        double T, S;
-        const char *tiempo, *diametro, *gasto, *xPozo, *xPunto;
-        int error;
-        Origen origen;
-    };
+    // T, S, time, diameter, rate, x of the well, x of the point, error, window.
+    using Caso = std::tuple<double, double, const char*, const char*, const char*, const char*,
+                            const char*, int, Origen>;
     constexpr Origen acu = Origen::acuifero, poz = Origen::pozos, pun = Origen::puntos;
     // clang-format off
     const std::vector<Caso> casos = {
@@ -117,18 +114,17 @@ TEST(Abatimiento, ErrorsAreNamedAndLeadToTheirWindow) {
         {.01, 2e-4, "1e-320", "0.3", "0.05", "100", "0", 6, pun},  // u
     };
     // clang-format on
-    for (const Caso& c : casos) {
-        const Grid pozos = tabla_pozos({{"P", c.diametro, c.gasto, c.xPozo, "0"}});
-        const Grid puntos = tabla_puntos({{"A", c.xPunto, "0"}});
+    for (size_t i = 0; i < casos.size(); ++i) {
+        const auto& [T, S, tiempo, diametro, gasto, xPozo, xPunto, error, origen] = casos[i];
+        const Grid pozos = tabla_pozos({{"P", diametro, gasto, xPozo, "0"}});
+        const Grid puntos = tabla_puntos({{"A", xPunto, "0"}});
         Grid r(2, 0, 1, 0);
-        SCOPED_TRACE(testing::Message() << c.T << " " << c.S << " " << c.tiempo << " " << c.diametro
-                                        << " " << c.gasto << " " << c.xPozo << " " << c.xPunto);
         const auto e =
-            fallo([&] { calcular_resultados(acuifero(c.T, c.S), pozos, puntos, c.tiempo, r); });
-        ASSERT_TRUE(e);
-        EXPECT_EQ(std::tuple(e->numero(), e->pozo, e->punto), std::tuple(c.error, 1, 1));
-        EXPECT_EQ(origen_del_error(*e, datos_de(acuifero(c.T, c.S), pozos, c.tiempo, puntos)),
-                  c.origen);
+            fallo([&] { calcular_resultados(acuifero(T, S), pozos, puntos, tiempo, r); });
+        ASSERT_TRUE(e) << "row " << i;
+        EXPECT_EQ(std::tuple(e->numero(), e->pozo, e->punto), std::tuple(error, 1, 1)) << i;
+        EXPECT_EQ(origen_del_error(*e, datos_de(acuifero(T, S), pozos, tiempo, puntos)), origen)
+            << "row " << i;
     }
     // The first failing well stops the sum and is named, also when only the total overflows.
     for (const auto& [segundo, error] : {std::pair{"x", 13}, {"2e306", 6}}) {
@@ -233,31 +229,29 @@ TEST(CurvaTiempo, AtThePumpingTimeItIsTheTablesTotal) {
                          std::to_string(300 * std::cos(k * 0.37)),
                          std::to_string(300 * std::sin(k * 0.37))});
     }
-    const std::vector<std::pair<Grid, const char*>> casos = {{pozo, "1"},
-                                                             {tabla_pozos(campo), "365.25"}};
+    const Grid pozos = tabla_pozos(campo);
     const Grid puntos = tabla_puntos({{"A", "100", "0"}, {"B", "50", "80"}, {"C", "-40", "7"}});
-    for (const auto& [pozos, tiempo] : casos) {
-        Grid tabla(2, 0, 1, 0);
-        calcular_resultados(acuifero(), pozos, puntos, tiempo, tabla);
-        for (int j = 1; j <= 3; ++j) {
-            const CurvaTiempo c = curva_tiempo(datos_de(acuifero(), pozos, tiempo),
-                                               leading_number(puntos.TextMatrix(j, 2)),
-                                               leading_number(puntos.TextMatrix(j, 3)));
-            const auto& t = c.tiempos;
-            EXPECT_EQ(number_to_text(c.total[t.bombeo]), tabla.TextMatrix(j, tabla.Cols() - 1));
-            ASSERT_EQ(t.dias.size(), 201u);
-            EXPECT_EQ(t.dias[t.bombeo], leading_number(tiempo));
-            EXPECT_NEAR(t.dias.front() * 1000 / t.dias[t.bombeo], 1, 1e-3);
-            EXPECT_NEAR(t.dias.back() / 10 / t.dias[t.bombeo], 1, 1e-3);
-            for (size_t i = 0; i < c.total.size(); ++i) {
-                std::array<char, 32> cuatro{};
-                std::snprintf(cuatro.data(), cuatro.size(), "%.4g", t.dias[i]);
-                EXPECT_TRUE(i == t.bombeo || std::strtod(cuatro.data(), nullptr) == t.dias[i]) << i;
-                EXPECT_TRUE(i == 0 || t.dias[i] > t.dias[i - 1]) << i;
-                double suma = 0;
-                for (const auto& parte : c.partes) suma += parte[i];
-                EXPECT_EQ(c.total[i], suma) << i;
-            }
+    const char* tiempo = "365.25";
+    Grid tabla(2, 0, 1, 0);
+    calcular_resultados(acuifero(), pozos, puntos, tiempo, tabla);
+    for (int j = 1; j <= 3; ++j) {
+        const CurvaTiempo c = curva_tiempo(datos_de(acuifero(), pozos, tiempo),
+                                           leading_number(puntos.TextMatrix(j, 2)),
+                                           leading_number(puntos.TextMatrix(j, 3)));
+        const auto& t = c.tiempos;
+        EXPECT_EQ(number_to_text(c.total[t.bombeo]), tabla.TextMatrix(j, tabla.Cols() - 1));
+        ASSERT_EQ(t.dias.size(), 201u);
+        EXPECT_EQ(t.dias[t.bombeo], leading_number(tiempo));
+        EXPECT_NEAR(t.dias.front() * 1000 / t.dias[t.bombeo], 1, 1e-3);
+        EXPECT_NEAR(t.dias.back() / 10 / t.dias[t.bombeo], 1, 1e-3);
+        for (size_t i = 0; i < c.total.size(); ++i) {
+            std::array<char, 32> cuatro{};
+            std::snprintf(cuatro.data(), cuatro.size(), "%.4g", t.dias[i]);
+            EXPECT_TRUE(i == t.bombeo || std::strtod(cuatro.data(), nullptr) == t.dias[i]) << i;
+            EXPECT_TRUE(i == 0 || t.dias[i] > t.dias[i - 1]) << i;
+            double suma = 0;
+            for (const auto& parte : c.partes) suma += parte[i];
+            EXPECT_EQ(c.total[i], suma) << i;
         }
     }
 }
