@@ -63,7 +63,7 @@ class TextoCelda {
     }
     void poner(std::string_view texto) {
         if (texto.size() <= capacidad) {
-            std::memcpy(b_, texto.data(), texto.size());
+            if (!texto.empty()) std::memcpy(b_, texto.data(), texto.size());  // data() may be null
             b_[ultimo] = static_cast<char>(capacidad - texto.size());
             return;
         }
