@@ -27,7 +27,7 @@ struct Sintetico {
     double Q = 0.01;
     std::vector<double> radios = {30};
     double ruido = 0;                // standard deviation of the drawdowns' noise, m
-    std::optional<double> fin = {};  // minutes
+    std::optional<double> fin = {};  // s
     const char* unidad = "min";
     double segundos = 60;  // in one of that unit
 };
@@ -36,15 +36,14 @@ struct Sintetico {
 // from a fixed seed added, written as the program writes numbers.
 EnsayoTexto ensayo(const Sintetico& c) {
     std::mt19937 azar(20240611);
-    std::normal_distribution<double> ruido(0, c.ruido > 0 ? c.ruido : 1);
+    std::normal_distribution<double> ruido;
     const auto escrito = [](double v) { return number_to_text(v); };
-    EnsayoTexto e{escrito(c.Q), c.unidad, c.fin ? escrito(*c.fin * 60 / c.segundos) : "", {}};
-    const auto fin = c.fin ? std::optional<double>(*c.fin * 60) : std::nullopt;
+    EnsayoTexto e{escrito(c.Q), c.unidad, c.fin ? escrito(*c.fin / c.segundos) : "", {}};
     for (size_t k = 0; k < c.radios.size(); ++k) {
         for (int i = 0; i < 30; ++i) {
             const double t = 6 * std::pow(10.0, 4.0 * i / 29);
-            const double s = abatimiento_theis({c.T, c.S}, c.Q, c.radios[k], t, fin) +
-                             (c.ruido > 0 ? ruido(azar) : 0);
+            const double s =
+                abatimiento_theis({c.T, c.S}, c.Q, c.radios[k], t, c.fin) + c.ruido * ruido(azar);
             e.medidas.push_back({"P" + std::to_string(k + 1), escrito(c.radios[k]),
                                  escrito(t / c.segundos), escrito(s), false});
         }
@@ -92,13 +91,12 @@ TEST(EnsayoTheis, AbatimientoDelPrograma) {
 
 // Without noise the fit gives back T and S to their written digits, factors of about 1; with
 // noise, close to the truth, which its 95 % interval holds, the residuals' root mean square the
-// noise's deviation, and T traded against S (a larger T with a smaller S). Cooper–Jacob's line
-// starts it near the truth; started three orders of magnitude off in T, in S or in both, it
+// noise's deviation. Started three orders of magnitude off in T, in S or in both, it
 // reaches the same minimum.
 TEST(EnsayoTheis, RecuperaTyS) {
     const Sintetico casos[] = {
         {.T = 0.003, .S = 5e-5, .radios = {10, 45, 200}},
-        {.radios = {30, 90}, .fin = 100.0, .unidad = "h", .segundos = 3600},
+        {.radios = {30, 90}, .fin = 6000.0, .unidad = "h", .segundos = 3600},
         {.T = 0.5, .S = 1e-3, .Q = 0.05, .radios = {20}, .unidad = "s", .segundos = 1},
         {.T = 1e-4, .S = 1e-2, .Q = 0.001, .radios = {5}, .unidad = "días", .segundos = 86400},
         {.T = 0.004, .S = 1e-4, .Q = 0.009, .radios = {30, 90}, .ruido = 0.01},
@@ -116,13 +114,7 @@ TEST(EnsayoTheis, RecuperaTyS) {
         if (c.ruido > 0) {
             EXPECT_LT(std::fabs(std::log(a.acuifero.T / c.T)), std::log(a.factorT));
             EXPECT_LT(std::fabs(std::log(a.acuifero.S / c.S)), std::log(a.factorS));
-            EXPECT_LT(a.correlacion, -0.5);
-            EXPECT_GT(a.correlacion, -1.0);
         }
-        const std::optional<Acuifero> inicio = inicio_cooper_jacob(datos(e));
-        ASSERT_TRUE(inicio);
-        EXPECT_LT(relativo(inicio->T, c.T), 0.2);
-        EXPECT_LT(relativo(inicio->S, c.S), 0.5);
         for (const auto& [porT, porS] : {std::pair{1e-3, 1e3}, {1e3, 1e-3}, {1e3, 1e3}}) {
             const AjusteTheis lejos = theis(e, Acuifero{c.T * porT, c.S * porS});
             EXPECT_LT(relativo(lejos.acuifero.T, a.acuifero.T), 1e-7) << porT << " " << porS;
@@ -142,9 +134,9 @@ TEST(EnsayoTheis, MedidaExcluidaFueraDelAjuste) {
     EXPECT_EQ(theis(con_error).acuifero.T, theis(e).acuifero.T);
     EXPECT_EQ(theis(con_error).medidas, 60u);
     const DatosEnsayo d = datos(con_error);
-    ASSERT_EQ(d.excluidas.size(), 1u);
-    EXPECT_EQ(d.excluidas[0].numero, 11);
-    EXPECT_EQ(d.excluidas[0].t, 300.0);
+    EXPECT_EQ(d.excluidas.size(), 1u);
+    EXPECT_EQ(d.excluidas.at(0).numero, 11);
+    EXPECT_EQ(d.excluidas.at(0).t, 300.0);
 }
 
 // A test of two wells that gives no fit, spoilt in one way, is told why.
@@ -198,7 +190,6 @@ TEST(EnsayoRectas, CooperJacobPorPiezometro) {
         EXPECT_LT(relativo(p.desde, rr * rr * c.S / (4 * c.T * u_recta)), 0.4);
     }
     EXPECT_LT(relativo(r.acuifero.T, c.T), 0.01);
-    EXPECT_TRUE(r.seleccion.has_value());
 }
 
 // Readings exactly on a line give the textbooks' figures: Cooper–Jacob's T = 2.303 Q / 4π Δs,
@@ -251,13 +242,12 @@ TEST(EnsayoDerivada, Bourdet) {
     for (const PuntoTiempo& p : derivada_bourdet(recta)) EXPECT_NEAR(p.s, 0.7, 1e-12) << p.t;
     EXPECT_NEAR(derivada_bourdet(theis_tarde).back().s, 0.01 / (cuatro_pi * 0.01), 1e-3);
     EXPECT_TRUE(derivada_bourdet({{5, 1}, {5, 2}}).empty());
-    double peor[2] = {0, 0};  // the largest error without smoothing and with it
-    for (const double ciclos : {0.0, 0.2}) {
+    const auto peor = [&](double ciclos) {  // the largest error away from the ends
         const std::vector<PuntoTiempo> d = derivada_bourdet(ruidosa, ciclos);
-        for (size_t i = 20; i + 20 < d.size(); ++i) {
-            peor[ciclos > 0] = std::max(peor[ciclos > 0], std::fabs(d[i].s - 0.1));
-        }
-    }
-    EXPECT_LT(peor[1], 0.02);
-    EXPECT_GT(peor[0], 5 * peor[1]);
+        double e = 0;
+        for (size_t i = 20; i + 20 < d.size(); ++i) e = std::max(e, std::fabs(d[i].s - 0.1));
+        return e;
+    };
+    EXPECT_LT(peor(0.2), 0.02);
+    EXPECT_GT(peor(0), 5 * peor(0.2));
 }
