@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QThreadPool>
 #include <QTranslator>
 
 #include "app/informe_error.h"
@@ -25,6 +26,10 @@ Programa::Programa(Dialogos& dialogos, std::function<void()> terminar,
       ensayo(ventanas, estudios, dialogos),
       limitesYEtapas(ventanas, asistente, estudios, dialogos),
       dialogos_(dialogos) {
+    // The pool's threads, once started, stay until the end: one of them ending on its own timer
+    // while the program ends (or while a leak checker holds every thread) is caught half gone;
+    // an idle thread costs nothing.
+    QThreadPool::globalInstance()->setExpiryTimeout(-1);
     asistente.setGraficar([this](const DatosCalculo& datos) { graficar(datos); });
     QObject::connect(ventanas.resultados, &frmResultados::guardarGraficoPedido, ventanas.resultados,
                      [this] { guardarGrafico(); });
