@@ -1,7 +1,6 @@
 #include "calc/derivada_bourdet.h"
 
 #include <cmath>
-#include <limits>
 
 namespace abat {
 
