@@ -279,13 +279,4 @@ Totales totales_en_el_acuifero(const CampoPozos& campo, double tiempo, std::span
     return t;
 }
 
-// Below 1e5 m, a value further than its bound plus 1e-3 from a half ten-thousandth rounds as the
-// exact one: valor_4dec rounds both in binary, and format_4dec's 15 significant digits move the
-// tie by less than 1e-5 of a ten-thousandth.
-bool cerca_de_redondeo(double valor, double cota) {
-    const double diezmilesimas = std::fabs(valor) * 1e4;
-    const double fraccion = diezmilesimas - std::floor(diezmilesimas);
-    return !(diezmilesimas < 1e9) || std::fabs(fraccion - 0.5) <= 1e-3 + cota * 1e4;
-}
-
 }  // namespace abat

@@ -147,40 +147,30 @@ void sumar(const PozosVector& p, const Escala& escala, const double* x, const do
     std::copy_n(resto.suma_abs.begin(), n - j, suma_abs + j);
 }
 
-}  // namespace
-
-void SumarPozos(const PozosVector& p, const EscalaU& e, const double* x, const double* y, size_t n,
-                double* total, double* suma_abs) {
-    const Parte parte(D(), e);
-    if (p.c.empty()) {
-        sumar(p, EscalaComun{parte}, x, y, n, total, suma_abs);
-    } else {
-        sumar(p, EscalaPropia{parte, p}, x, y, n, total, suma_abs);
-    }
-}
-
-void PartesPozos(const PozosVector& p, const EscalaU& e, double x, double y, double* partes) {
+// The wells' shares at one place, `Propia` when each well has its own scale of u.
+template <bool Propia>
+void partes_en(const PozosVector& p, const EscalaU& e, double x, double y, double* partes) {
     const D d;
     const size_t N = hn::Lanes(d);
     const Parte parte(d, e);
     const V X = hn::Set(d, x);
     const V Y = hn::Set(d, y);
-    const bool propia = !p.c.empty();
-    // The wells' own scales, or the common one.
     auto partes_de = [&](const double* px, const double* py, const double* r2, const double* k,
                          const double* c, const double* menor, const double* mayor, double* s) {
         const V dx = hn::Sub(X, hn::LoadU(d, px));
         const V dy = hn::Sub(Y, hn::LoadU(d, py));
-        const V u = propia ? Parte::u(dx, dy, hn::LoadU(d, r2), hn::LoadU(d, c))
-                           : parte.u(dx, dy, hn::LoadU(d, r2));
-        const V w = funcion_pozo(d, u);
-        hn::StoreU(propia ? parte.abatimiento(u, w, hn::LoadU(d, k), hn::LoadU(d, menor),
-                                              hn::LoadU(d, mayor))
-                          : parte.abatimiento(u, w, hn::LoadU(d, k)),
-                   d, s);
+        if constexpr (Propia) {
+            const V u = Parte::u(dx, dy, hn::LoadU(d, r2), hn::LoadU(d, c));
+            hn::StoreU(parte.abatimiento(u, funcion_pozo(d, u), hn::LoadU(d, k),
+                                         hn::LoadU(d, menor), hn::LoadU(d, mayor)),
+                       d, s);
+        } else {
+            const V u = parte.u(dx, dy, hn::LoadU(d, r2));
+            hn::StoreU(parte.abatimiento(u, funcion_pozo(d, u), hn::LoadU(d, k)), d, s);
+        }
     };
     const auto en = [&](const std::vector<double>& v, size_t i) {
-        return propia ? &v[i] : nullptr;
+        return Propia ? &v[i] : nullptr;
     };
     const size_t largo = p.x.size();  // the wells with their padding
     size_t i = 0;
@@ -202,7 +192,7 @@ void PartesPozos(const PozosVector& p, const EscalaU& e, double x, double y, dou
         resto.y[j - i] = p.y[j];
         resto.r2[j - i] = p.r2_min[j];
         resto.k[j - i] = p.k[j];
-        if (propia) {
+        if (Propia) {
             resto.c[j - i] = p.c[j];
             resto.menor[j - i] = p.u_min[j];
             resto.mayor[j - i] = p.u_max[j];
@@ -211,6 +201,26 @@ void PartesPozos(const PozosVector& p, const EscalaU& e, double x, double y, dou
     partes_de(resto.x.data(), resto.y.data(), resto.r2.data(), resto.k.data(), resto.c.data(),
               resto.menor.data(), resto.mayor.data(), resto.s.data());
     std::copy_n(resto.s.begin(), largo - i, partes + i);
+}
+
+}  // namespace
+
+void SumarPozos(const PozosVector& p, const EscalaU& e, const double* x, const double* y, size_t n,
+                double* total, double* suma_abs) {
+    const Parte parte(D(), e);
+    if (p.c.empty()) {
+        sumar(p, EscalaComun{parte}, x, y, n, total, suma_abs);
+    } else {
+        sumar(p, EscalaPropia{parte, p}, x, y, n, total, suma_abs);
+    }
+}
+
+void PartesPozos(const PozosVector& p, const EscalaU& e, double x, double y, double* partes) {
+    if (p.c.empty()) {
+        partes_en<false>(p, e, x, y, partes);
+    } else {
+        partes_en<true>(p, e, x, y, partes);
+    }
 }
 
 void FuncionPozoVector(const double* u, double* w, size_t n) {

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -172,7 +173,51 @@ std::string number_to_text(double value) {
     return s;
 }
 
+namespace {
+
+// Whether |value| in ten-thousandths lies below a million metres and away from a tie at the fifth
+// decimal, where rounding it in binary cannot differ from rounding its 15 significant digits in
+// decimal: those hold nine decimals or more, and a tie is at least 1e-7 m away.
+bool redondeo_binario(double diezmilesimas) {
+    if (!(diezmilesimas < 1e10)) return false;
+    // Below 2^53 the integer part converts exactly, with no call to the maths library.
+    const double fraccion =
+        diezmilesimas - static_cast<double>(static_cast<int64_t>(diezmilesimas));
+    return std::fabs(fraccion - 0.5) > 1e-3;
+}
+
+// The nearest whole number of ten-thousandths, where redondeo_binario holds.
+uint64_t diezmilesimas_enteras(double diezmilesimas) {
+    return static_cast<uint64_t>(diezmilesimas + 0.5);
+}
+
+// The text of k ten-thousandths, as the decimal path writes it: no leading zero, no trailing
+// zeros, the point always.
+std::string texto_diezmilesimas(uint64_t k, bool negativo) {
+    std::array<char, 24> buf{};
+    char* p = buf.begin();
+    if (negativo && k != 0) *p++ = '-';
+    if (k >= 10000) p = std::to_chars(p, buf.end(), k / 10000).ptr;
+    *p++ = '.';
+    uint64_t decimales = k % 10000;
+    if (decimales != 0) {
+        int cifras = 4;
+        while (decimales % 10 == 0) {
+            decimales /= 10;
+            --cifras;
+        }
+        for (int i = cifras - 1; i >= 0; --i, decimales /= 10)
+            p[i] = static_cast<char>('0' + decimales % 10);
+        p += cifras;
+    }
+    return {buf.begin(), p};
+}
+
+}  // namespace
+
 std::string format_4dec(double value) {
+    if (const double d = std::fabs(value) * 1e4; redondeo_binario(d))
+        return texto_diezmilesimas(diezmilesimas_enteras(d), value < 0);
     // The value as its 15 significant digits, then rounded in decimal: what the user reads.
     std::array<char, 40> buf{};
     const auto r =
@@ -204,10 +249,9 @@ std::string format_4dec(double value) {
 // every decimal that matters. Elsewhere the text itself is read.
 double valor_4dec(double value) {
     const double diezmilesimas = std::fabs(value) * 1e4;
-    const double fraccion = diezmilesimas - std::floor(diezmilesimas);
-    if (diezmilesimas < 1e10 && std::fabs(fraccion - 0.5) > 1e-3) {
-        const double k = std::round(diezmilesimas);
-        return k == 0 ? 0.0 : std::copysign(k / 1e4, value);
+    if (redondeo_binario(diezmilesimas)) {
+        const uint64_t k = diezmilesimas_enteras(diezmilesimas);
+        return k == 0 ? 0.0 : std::copysign(static_cast<double>(k) / 1e4, value);
     }
     return leading_number(format_4dec(value));
 }

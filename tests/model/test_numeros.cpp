@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <random>
+#include <string>
 
 #include "model/errores.h"
 #include "model/numeros.h"
@@ -66,5 +69,15 @@ TEST(Numeros, TextsThePlacesWrite) {
         const double texto = leading_number(format_4dec(v));
         ASSERT_TRUE(valor_4dec(v) == texto && std::signbit(valor_4dec(v)) == std::signbit(texto))
             << v;
+        // Away from a tie, the standard library's correctly rounded text, as the results write it.
+        const double d = std::fabs(v) * 1e4;
+        if (std::fabs(d - std::floor(d) - 0.5) < 2e-3) continue;
+        std::array<char, 64> b{};
+        std::string fijo(
+            b.begin(),
+            std::to_chars(b.begin(), b.end(), std::fabs(v), std::chars_format::fixed, 4).ptr);
+        while (fijo.back() == '0') fijo.pop_back();
+        if (fijo.starts_with("0.")) fijo.erase(0, 1);
+        ASSERT_EQ(format_4dec(v), (v < 0 && fijo != "." ? "-" : "") + fijo) << v;
     }
 }
