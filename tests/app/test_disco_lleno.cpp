@@ -1,5 +1,5 @@
 // The whole program on a disk that fills: a study that cannot be saved stays unsaved, with its
-// recovery copy, and the user is told which file and why; the chart's picture likewise.
+// recovery copy, and the user is told which file and why (every writer alone: test_escrituras).
 #include "archivos/limite_de_archivos.h"
 #include "estudio/archivo_estudio.h"
 #include "support/programa_de_prueba.h"
@@ -78,24 +78,6 @@ class TestDiscoLleno : public QObject {
         QVERIFY(!t.terminado && dice_el_error(t.dialogos, ruta));
         QCOMPARE(std::pair(bytes_de(recuperacion.rutaCopia()), bytes_de(ruta)),
                  std::pair(copia, guardado));
-    }
-
-    // The chart's picture that cannot be written is the calculation's error 75, naming it and
-    // why; the last picture stays whole.
-    void graficoEnUnDiscoLleno() {
-        Prueba t;
-        t.hastaResultados();
-        const QString gif = QString::fromStdString(t.p.archivoGrafico);
-        const QByteArray antes = bytes_de(gif);
-        QVERIFY(antes.startsWith("GIF8"));
-        pulsar(t.v.resultados, "cmdPuntos");
-        {
-            const LimiteDeArchivos limite(lleno);
-            pulsar(t.v.coordAbat, "cmdSiguiente");
-        }
-        QVERIFY2(dice_el_error(t.dialogos, gif), qPrintable(t.dialogos.ultimo().texto));
-        QCOMPARE(bytes_de(gif), antes);
-        QVERIFY(!archivos(t.dir.path()).join(' ').contains("parcial"));
     }
 };
 

@@ -68,7 +68,8 @@ class TestLimites : public QObject {
     // The menu opens the boundaries' window alone. A refusal is told and changes nothing: the
     // window stays, the results as they were; a study so saved opens on its boundaries.
     // "Actualizar" computes again with the image of the well across a barrier and returns to the
-    // results; the line taken away, they are as before.
+    // results, and the map's cursor says where there is no aquifer; the line taken away, they are
+    // as before.
     void actualizarYRechazos() {
         Prueba t;
         t.hastaResultados();  // P1 at (100, 0), A at (0, 0), 1 day
@@ -103,6 +104,14 @@ class TestLimites : public QObject {
         QVERIFY(t.visibles() == std::vector<QWidget*>{t.v.resultados});
         const double esperado = theis(0.05, 100, 1) + theis(0.05, 200, 1);
         QCOMPARE(t.resultado(1, 2), format_4dec(esperado));
+        Mapa& mapa = t.p.asistente.mapa();  // its cursor says where there is no aquifer
+        mapa.abrir();
+        QVERIFY(mapa.ventana() != nullptr);
+        auto* cursor = control<QLabel>(mapa.ventana(), "lblCursor");
+        emit mapa.ventana()->cursorMovido(-300, 0);
+        QVERIFY(cursor->text().endsWith("fuera del acuífero"));
+        emit mapa.ventana()->cursorMovido(10, 0);
+        QVERIFY(cursor->text().endsWith(" m"));
         abrir_limites(t);
         tabla_limites(t)->selectRow(0);
         t.dialogos.si = {true};
@@ -163,33 +172,6 @@ class TestLimites : public QObject {
         QVERIFY(t.v.noPozos->etapas().empty());
         t.p.estudios.abrir(dir.filePath("etapas.abat"));
         QCOMPARE(t.v.noPozos->etapas(), despues);
-    }
-
-    // A study with boundaries saved and opened again computes the same results; the map's cursor
-    // says where there is no aquifer.
-    void estudioYMapa() {
-        QTemporaryDir dir;
-        Prueba t;
-        t.hastaResultados();
-        abrir_limites(t);
-        fila(t.v.limites, tabla_limites(t), {"Recarga", "-50", "-1000", "-50", "1000"});
-        fila(t.v.limites, tabla_limites(t), {"Barrera", "-1000", "-400", "1000", "-400"});
-        pulsar(t.v.limites, "cmdActualizar");
-        const std::string total = t.resultado(1, 3);
-        t.dialogos.archivos = {dir.filePath("limites.abat")};
-        QVERIFY(t.p.estudios.guardarComo());
-        control<QAction>(&t.v.principal, "accionNuevo")->trigger();
-        QCOMPARE(tabla_limites(t)->rowCount(), 0);
-        t.p.estudios.abrir(dir.filePath("limites.abat"));
-        QCOMPARE(tabla_limites(t)->rowCount(), 2);
-        Mapa& mapa = t.p.asistente.mapa();
-        mapa.abrir();
-        QVERIFY(mapa.ventana() != nullptr);
-        emit mapa.ventana()->cursorMovido(-300, 0);
-        QVERIFY(
-            control<QLabel>(mapa.ventana(), "lblCursor")->text().endsWith("fuera del acuífero"));
-        emit mapa.ventana()->cursorMovido(10, 0);
-        QVERIFY(control<QLabel>(mapa.ventana(), "lblCursor")->text().endsWith(" m"));
     }
 };
 

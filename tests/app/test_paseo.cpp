@@ -116,9 +116,9 @@ class Paseo {
     void escribir_en_caja(QWidget* w);
     void pegar(QWidget* w);
     void en_la_tabla(QWidget* w);
-    void del_menu();
-    void de_los_resultados();
-    void del_ensayo();
+    void del_menu(QWidget*);
+    void de_los_resultados(QWidget*);
+    void del_ensayo(QWidget*);
     void comprobar(int i);
     void comprobar_resultados(const QString& donde);
 
@@ -173,33 +173,15 @@ void Paseo::andar(int acciones) {
         if (!t_ || t_->terminado) empezar();  // at the start, and after "Salir" answered Yes
         QWidget* w = t_->visible();
         antes_.clear();
-        switch (entre(0, 11)) {
-            case 0:
-            case 1:
-                pulsar_boton(w);
-                break;
-            case 2:
-            case 3:
-                escribir_en_caja(w);
-                break;
-            case 4:
-                pegar(w);
-                break;
-            case 5:
-            case 6:
-                en_la_tabla(w);
-                break;
-            case 7:
-            case 8:
-                del_menu();
-                break;
-            case 9:
-            case 10:
-                de_los_resultados();
-                break;
-            default:
-                del_ensayo();
-        }
+        // Each kind of action twice as often as a paste or the pumping test.
+        // clang-format off
+        static constexpr void (Paseo::*tipos[])(QWidget*) = {
+            &Paseo::pulsar_boton, &Paseo::pulsar_boton, &Paseo::escribir_en_caja,
+            &Paseo::escribir_en_caja, &Paseo::pegar, &Paseo::en_la_tabla, &Paseo::en_la_tabla,
+            &Paseo::del_menu, &Paseo::del_menu, &Paseo::de_los_resultados,
+            &Paseo::de_los_resultados, &Paseo::del_ensayo};
+        // clang-format on
+        (this->*tipos[entre(0, 11)])(w);
         if (QTest::currentTestFailed()) return;
         comprobar(i);
         if (QTest::currentTestFailed()) return;
@@ -232,12 +214,11 @@ void Paseo::escribir_en_caja(QWidget* w) {
 }
 
 void Paseo::pegar(QWidget* w) {
-    static const QStringList pegados = {"P\t0.3\t0.05\t100\t0\n",
-                                        "A;1,5;2\nB;3;4\n",
-                                        "Nombre;Diámetro;Gasto;X;Y\nQ;0,3;0,01;10;20\n",
-                                        "x\ty\n",
-                                        "\"a;b\",1,2,3,4",
-                                        "1e400\t1\t1\t1\t1"};
+    // clang-format off
+    static const QStringList pegados = {"P\t0.3\t0.05\t100\t0\n", "A;1,5;2\nB;3;4\n",
+        "Nombre;Diámetro;Gasto;X;Y\nQ;0,3;0,01;10;20\n", "x\ty\n", "\"a;b\",1,2,3,4",
+        "1e400\t1\t1\t1\t1"};
+    // clang-format on
     auto* accion = w->findChild<QAction*>("accionPegar");
     if (accion == nullptr) return;
     QApplication::clipboard()->setText(uno(pegados));
@@ -263,7 +244,7 @@ void Paseo::en_la_tabla(QWidget* w) {
 }
 
 // Any command of the menu bar, as its menu offers it.
-void Paseo::del_menu() {
+void Paseo::del_menu(QWidget*) {
     QList<QAction*> acciones;
     for (QAction* m : t_->v.principal.menuBar()->actions()) {
         if (m->menu() == nullptr) continue;
@@ -275,7 +256,7 @@ void Paseo::del_menu() {
 }
 
 // From the results: the map opened, its time moved, a curve opened, a window closed.
-void Paseo::de_los_resultados() {
+void Paseo::de_los_resultados(QWidget*) {
     Prueba& t = *t_;
     if (t.visible() != t.v.resultados) return;
     switch (entre(0, 3)) {
@@ -303,7 +284,7 @@ void Paseo::de_los_resultados() {
 }
 
 // The pumping test's window: readings pasted, a fit, its aquifer used in the study.
-void Paseo::del_ensayo() {
+void Paseo::del_ensayo(QWidget*) {
     Prueba& t = *t_;
     QWidget* e = t.v.ensayo;
     if (!e->isVisible()) {

@@ -1,6 +1,6 @@
 // The whole program as a new user meets it: layers and pastes as others keep them, the recent
-// studies and the settings, the file dialogs, and the messages of a study, a recovery and the map.
-#include "adaptadores/dialogos_qt.h"
+// studies and the settings, the file dialogs' folder, and the messages of a study, a recovery and
+// the map.
 #include "forms/frmMapa.h"
 #include "support/programa_de_prueba.h"
 
@@ -124,31 +124,6 @@ class TestPrimerUso : public QObject {
             if (a->isVisible()) textos << a->text();
         QCOMPARE(textos, QStringList{"&1 " + QDir::toNativeSeparators(norte)});
         QCOMPARE(t.p.estudios.recientes(), QStringList{norte});
-    }
-
-    // The real file dialog gives a study's size and type in Spanish, whole, never cut
-    // ("274...tes").
-    void dialogoDeArchivosEnEspanol() {
-        const QTemporaryDir dir;
-        escribir(dir.filePath("estudio.abat"), QByteArray(274, ' '));
-        QStringList vistos;
-        QTimer::singleShot(0, [&] {
-            auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            const auto* vista = dialogo->findChild<QTreeView*>("treeView");
-            const auto* modelo = dialogo->findChild<QFileSystemModel*>();
-            QTest::qWait(300);  // the folder's list, filled in the background
-            for (const int c : {1, 2}) {
-                const QString texto =
-                    modelo->index(0, c, modelo->index(dir.path())).data().toString();
-                const int ancho = vista->fontMetrics().horizontalAdvance(texto) + 8;
-                vistos << texto + (ancho > vista->header()->sectionSize(c) ? " (cortado)" : "");
-            }
-            dialogo->reject();
-        });
-        DialogosQt dialogos;
-        dialogos.abrirEn(dir.path());
-        dialogos.archivoParaAbrir("Abrir estudio", "Todos los archivos (*)");
-        QCOMPARE(vistos, (QStringList{"274 bytes", "Estudio de abatimientos"}));
     }
 
     // A study whose system is refused names it once, in a sentence that ends once; the recovery
