@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "estudio/campos_estudio.h"
 #include "estudio/formato_estudio.h"
@@ -68,12 +69,19 @@ void rechazar_json(const QJsonParseError& e, std::string_view bytes) {
     rechazar("no es JSON válido (" + donde + ": " + descripcion_json(e.error) + ")");
 }
 
-// A box or cell: a text, or a number as the program writes it; missing, empty.
-std::string texto(const QJsonValue& v, const std::string& lugar) {
+// A box or cell: a text, or a number as the program writes it; missing, empty. `lugar` names it,
+// as a text or as what writes the text: a field of a study of 100,000 wells builds no message
+// unless it is refused.
+template <class Lugar>
+std::string texto(const QJsonValue& v, const Lugar& lugar) {
     if (v.isString()) return v.toString().toStdString();
     if (v.isDouble()) return number_to_text(v.toDouble());
     if (v.isUndefined()) return {};
-    rechazar(lugar + " no es un texto ni un número");
+    if constexpr (std::is_invocable_v<Lugar>) {
+        rechazar(lugar() + " no es un texto ni un número");
+    } else {
+        rechazar(std::string(lugar) + " no es un texto ni un número");
+    }
 }
 
 // A key named in a message, cut short: it comes from the file and may be of any length.
@@ -93,18 +101,20 @@ Nombrado nombrado(const char* cual, qsizetype k) {
     return {"el " + este, "del " + este};
 }
 
-// A record: exactly its fields, and those of `opcionales` it may have.
-template <size_t N>
+// A record: exactly its fields, and those of `opcionales` it may have. `nombrar()` gives how it
+// is named, asked for only when it is refused.
+template <size_t N, class Nombrar>
 std::array<std::string, N> registro(const QJsonValue& v, const std::array<const char*, N>& campos,
-                                    const Nombrado& este,
+                                    const Nombrar& nombrar,
                                     std::initializer_list<const char*> opcionales = {}) {
-    if (!v.isObject()) rechazar(este.quien + " no es un objeto");
+    if (!v.isObject()) rechazar(nombrar().quien + " no es un objeto");
     const QJsonObject o = v.toObject();
     std::array<std::string, N> textos;
     for (size_t i = 0; i < N; ++i) {
         const QJsonValue c = o.value(QLatin1StringView(campos[i]));
-        if (c.isUndefined()) rechazar(este.quien + " no tiene «" + campos[i] + "»");
-        textos[i] = texto(c, "«" + std::string(campos[i]) + "» " + este.de_quien);
+        if (c.isUndefined()) rechazar(nombrar().quien + " no tiene «" + campos[i] + "»");
+        textos[i] =
+            texto(c, [&] { return "«" + std::string(campos[i]) + "» " + nombrar().de_quien; });
     }
     if (o.size() == static_cast<qsizetype>(N)) return textos;
     for (auto it = o.begin(); it != o.end(); ++it) {
@@ -113,7 +123,7 @@ std::array<std::string, N> registro(const QJsonValue& v, const std::array<const 
         };
         if (std::none_of(campos.begin(), campos.end(), es_clave) &&
             std::none_of(opcionales.begin(), opcionales.end(), es_clave))
-            rechazar(este.quien + " tiene un campo de más: «" + clave_citada(it.key()) + "»");
+            rechazar(nombrar().quien + " tiene un campo de más: «" + clave_citada(it.key()) + "»");
     }
     return textos;
 }
@@ -122,7 +132,7 @@ std::array<std::string, N> registro(const QJsonValue& v, const std::array<const 
 template <size_t N>
 std::array<std::string, N> registro(const QJsonValue& v, const std::array<const char*, N>& campos,
                                     const char* cual, qsizetype k) {
-    return registro(v, campos, nombrado(cual, k));
+    return registro(v, campos, [&] { return nombrado(cual, k); });
 }
 
 // A table's records; missing, none.
@@ -143,8 +153,11 @@ std::vector<EtapaTexto> etapas(const QJsonValue& pozo, qsizetype k) {
     std::vector<EtapaTexto> e;
     e.reserve(static_cast<size_t>(lista.size()));
     for (qsizetype j = 0; j < lista.size(); ++j) {
-        const std::string esta = "la etapa " + std::to_string(j + 2) + " " + del_pozo;
-        auto [desde, caudal] = registro(lista[j], campos::etapa, {esta, "de " + esta});
+        const auto nombrar = [&] {
+            const std::string esta = "la etapa " + std::to_string(j + 2) + " " + del_pozo;
+            return Nombrado{esta, "de " + esta};
+        };
+        auto [desde, caudal] = registro(lista[j], campos::etapa, nombrar);
         e.push_back({std::move(desde), std::move(caudal)});
     }
     return e;
@@ -156,8 +169,8 @@ std::vector<PozoTexto> pozos(const QJsonObject& raiz, std::vector<std::vector<Et
     const QJsonArray lista = tabla(raiz, "pozos");
     pozos.reserve(static_cast<size_t>(lista.size()));
     for (qsizetype k = 0; k < lista.size(); ++k) {
-        auto [nombre, diametro, caudal, x, y] =
-            registro(lista[k], campos::pozo, nombrado("pozo", k + 1), {campos::etapas});
+        auto [nombre, diametro, caudal, x, y] = registro(
+            lista[k], campos::pozo, [&] { return nombrado("pozo", k + 1); }, {campos::etapas});
         pozos.push_back({std::move(nombre), std::move(diametro), std::move(caudal), std::move(x),
                          std::move(y)});
         if (std::vector<EtapaTexto> e = etapas(lista[k], k + 1); !e.empty()) {
