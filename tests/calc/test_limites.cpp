@@ -176,19 +176,14 @@ TEST(Imagenes, BarrierDoublesTheDrawdownOnTheLine) {
 
 namespace {
 
-// The images along one axis of a well at `a`, lines at 0 (sign s0; 0: none) and at L (sign s1; 0:
-// none): the well reflected across the lines in turn, a chain from each line, `veces` deep.
-std::vector<std::pair<double, double>> reflejos(double a, double L, double s0, double s1,
-                                                int veces) {
-    std::vector<std::pair<double, double>> r = {{a, 1.0}};
-    for (int primera = 0; primera < 2 && s0 != 0; ++primera) {
-        double x = a, s = 1;
-        for (int v = 0; v < veces && ((v + primera) % 2 == 0 || s1 != 0); ++v) {
-            const bool en_0 = (v + primera) % 2 == 0;
-            x = en_0 ? -x : 2 * L - x;
-            s *= en_0 ? s0 : s1;
-            r.push_back({x, s});
-        }
+// The images along one axis of a well at `a` between lines at 0 and at L of signs s0 and s1 (0: no
+// line): at 2nL + a and 2nL - a, each signed by the lines its reflections cross.
+std::vector<std::pair<double, double>> reflejos(double a, double L, double s0, double s1, int n) {
+    std::vector<std::pair<double, double>> r;
+    for (int k = -n; k <= n; ++k) {
+        const double s = std::pow(s0 * s1, std::abs(k));
+        if (s != 0) r.push_back({2 * k * L + a, s});
+        if (s * s0 != 0) r.push_back({2 * k * L - a, s * s0});
     }
     return r;
 }
@@ -214,9 +209,8 @@ TEST(Imagenes, StripsAndRectanglesAsADirectSumOfImages) {
     // clang-format on
     for (size_t c = 0; c < casos.size(); ++c) {
         const Caso& k = casos[c];
-        const auto signo = [&](size_t i) {
-            return i < k.tipos.size() ? k.tipos[i] == B ? 1 : -1 : 0;
-        };
+        double signo[4] = {};
+        for (size_t i = 0; i < k.tipos.size(); ++i) signo[i] = k.tipos[i] == B ? 1 : -1;
         const bool rectangulo = k.tipos.size() == 4;
         const double g = 0.3 + 0.4 * static_cast<double>(c), cg = std::cos(g), sg = std::sin(g);
         const auto x_de = [&](double xi, double eta) { return 350 + xi * cg - eta * sg; };
@@ -237,8 +231,7 @@ TEST(Imagenes, StripsAndRectanglesAsADirectSumOfImages) {
         EXPECT_LE(pozos_virtuales(d, k.tiempo).omitido, tolerancia_imagenes) << c;
         // Carried to where an image adds less than 1e-26 of its well's rate: u = 60.
         const double alcance = std::sqrt(60 * 4 * k.T * k.tiempo * 86400 / k.S);
-        const int veces =
-            2 * static_cast<int>(alcance / (rectangulo ? std::fmin(k.Lx, k.Ly) : k.Lx)) + 8;
+        const int n = static_cast<int>(alcance / (rectangulo ? std::fmin(k.Lx, k.Ly) : k.Lx)) + 4;
         const double alto = rectangulo ? k.Ly : 800;
         std::vector<double> x, y, referencia;
         for (double fx : {0.0, 0.01, 0.31, 0.5, 0.93, 1.0}) {
@@ -246,8 +239,8 @@ TEST(Imagenes, StripsAndRectanglesAsADirectSumOfImages) {
                 const double xi = fx * k.Lx, eta = fy * alto;
                 double s = 0;
                 for (const auto& [a, b, q] : en_marco) {
-                    for (const auto& [px, sx] : reflejos(a, k.Lx, signo(0), signo(1), veces)) {
-                        for (const auto& [py, sy] : reflejos(b, k.Ly, signo(2), signo(3), veces)) {
+                    for (const auto& [px, sx] : reflejos(a, k.Lx, signo[0], signo[1], n)) {
+                        for (const auto& [py, sy] : reflejos(b, k.Ly, signo[2], signo[3], n)) {
                             const double r = std::hypot(xi - px, eta - py);
                             if (r <= alcance)
                                 s += sx * sy * theis(q, std::fmax(r, 0.15), k.T, k.S, k.tiempo);
@@ -291,30 +284,27 @@ TEST(Imagenes, WedgesMirrorTheFieldAcrossEachSide) {
     }
 }
 
-// A well stopped at t1: from then on the drawdown recovers as Theis's recovery gives it,
-// Q / (4 pi T) (W(u(t)) - W(u(t - t1))); before, Theis's alone. And a schedule of three steps as
-// three wells superposed, one injecting. The curve of the results follows them.
+// A well's steps superposed: one stopped at 10 days recovers as Theis's recovery gives it,
+// Q / (4 pi T) (W(u(t)) - W(u(t - t1))), another runs three steps, the rate's change at each start
+// a well of its own. The curve of the results follows them.
 TEST(Etapas, AWellStoppedRecoversAsTheisRecovery) {
     const double Q = 0.05, T = 0.01, S = 2e-4;
     const auto parado = [&](double r, double t) {
         return theis(Q, r, T, S, t) - (t > 10 ? theis(Q, r, T, S, t - 10) : 0.0);
     };
+    const auto tres = [&](double r, double t) {
+        return theis(0.02, r, T, S, t) + (t > 5 ? theis(0.03, r, T, S, t - 5) : 0) +
+               (t > 12 ? theis(-0.06, r, T, S, t - 12) : 0);
+    };
     DatosCalculo d = datos({pozo_en(0, 0, Q), pozo_en(500, 0, 0.02)}, {}, 20, T, S);
-    d.etapas = {{{10, leer_estricto("0")}}};
+    d.etapas = {{{10, leer_estricto("0")}},
+                {{5, leer_estricto("0.05")}, {12, leer_estricto("-0.01")}}};
     const std::vector<double> r = {30, 100, 450}, ceros(3, 0.0);
-    for (const double t : {1.0, 9.99, 10.0, 10.01, 11.0, 300.0}) {
+    for (const double t : {1.0, 7.0, 9.99, 10.0, 10.01, 11.0, 300.0}) {
         d.tiempo = t;
         std::vector<double> ambos;
-        for (const double ri : r) ambos.push_back(parado(ri, t) + theis(0.02, 500 - ri, T, S, t));
+        for (const double ri : r) ambos.push_back(parado(ri, t) + tres(500 - ri, t));
         por_ambos_caminos(d, r, ceros, ambos, 0, 1e-11, static_cast<size_t>(t * 100));
-    }
-    DatosCalculo tres = datos({pozo_en(0, 0, 0.05)}, {}, 30, T, S);
-    tres.etapas = {{{5, leer_estricto("0.02")}, {12, leer_estricto("-0.01")}}};
-    for (const double t : {3.0, 7.0, 30.0}) {
-        const double esperado = theis(0.05, 80, T, S, t) +
-                                (t > 5 ? theis(-0.03, 80, T, S, t - 5) : 0) +
-                                (t > 12 ? theis(-0.03, 80, T, S, t - 12) : 0);
-        EXPECT_NEAR(abatimiento_punto(tres, t, 80, 0), esperado, 1e-12) << t;
     }
     d.tiempo = 20;
     const CurvaTiempo c = curva_tiempo(d, 100, 0);

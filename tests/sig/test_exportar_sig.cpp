@@ -214,56 +214,40 @@ TEST(ExportarSig, UnwritablePathLeavesNothing) {
 }
 
 // QGIS's table "layer_styles", its columns as QGIS makes them, with a default style per layer: the
-// geometry column of each vector layer and none for the raster. The isolines labelled with their
-// level along the line, the wells red or blue by their rate and the points as diamonds, both
-// labelled with their names; the raster in the map's bands, their colours and limits, or a ramp
-// interpolated between its stops when the map has no isolines. A study without a grid has no
-// raster, and no style for it.
+// geometry column of each vector layer and none for the raster; the isolines labelled with their
+// level, the injection wells by their own rule, the points as diamonds, the raster in the map's
+// bands or, when the map has no isolines, a ramp between its stops. Without a grid, no raster and
+// no style for it.
 TEST(ExportarSig, LayerStylesAsQgisKeepsThem) {
     const Carpeta carpeta;
-    EstiloRaster raster{
-        {{-0.5, 0, 0x2166AC}, {0, 0.5, 0xFDDBC7}, {0.5, 1, 0xEF8A62}, {1, 1.5, 0xB2182B}}};
-    exportar_geopackage(carpeta / "e.gpkg", estudio(), raster);
-    EXPECT_EQ(texto_de(carpeta / "e.gpkg", "layer_styles")[0],
-              "id;f_table_catalog;f_table_schema;f_table_name;f_geometry_column;styleName;styleQML;"
-              "styleSLD;useAsDefault;description;owner;ui;update_time;");
-    auto filas = estilos_de(carpeta / "e.gpkg");
-    ASSERT_EQ(filas.size(), 4u);
-    for (const auto& [tabla, dicho] : filas) {
-        EXPECT_EQ(dicho[0], std::string("1'' ") + (tabla == "abatimiento" ? "" : "geom") +
-                                " abatimientos 1 1");
-        EXPECT_TRUE(dicho.size() > 1 && dicho[1].starts_with("qgis@")) << tabla;
-    }
-    // clang-format off
-    for (const auto& [tabla, dicho] : std::vector<std::pair<std::string, std::string>>{
-             {"isolineas", "qgis@labelsEnabled=1"}, {"isolineas", "text-style@fieldName=abatimiento"},
-             {"isolineas", "symbol@type=line"}, {"isolineas", "placement@placement=2"},
-             {"pozos", "qgis@labelsEnabled=1"}, {"pozos", "text-style@fieldName=nombre"},
-             {"pozos", "rule@filter=\"caudal\" < 0"}, {"pozos", "rule@label=Pozo de inyección"},
-             {"pozos", "prop@v=31,78,180,255"}, {"pozos", "prop@v=228,26,28,255"},
-             {"puntos", "text-style@fieldName=nombre"}, {"puntos", "prop@v=diamond"},
-             {"abatimiento", "rasterrenderer@type=singlebandpseudocolor"},
-             {"abatimiento", "colorrampshader@colorRampType=DISCRETE"}}) {
-        EXPECT_TRUE(std::ranges::count(filas[tabla], dicho) > 0) << tabla << ": " << dicho;
-    }
-    // clang-format on
-    Texto clases;
-    for (const std::string& a : filas["abatimiento"])
-        if (a.starts_with("item@")) clases.push_back(a.substr(5));
-    EXPECT_EQ(clases, (Texto{"alpha=255", "value=0", "label=-0.5 - 0 m", "color=#2166ac",
-                             "alpha=255", "value=0.5", "label=0 - 0.5 m", "color=#fddbc7",
-                             "alpha=255", "value=1", "label=0.5 - 1 m", "color=#ef8a62",
-                             "alpha=255", "value=inf", "label=1 - 1.5 m", "color=#b2182b"}));
-
-    const EstiloRaster continuo{{{0.25, 0.25, 0xFDE725}, {0.75, 0.75, 0x440154}}, true};
-    exportar_geopackage(carpeta / "c.gpkg", estudio(), continuo);
-    const Texto qml = estilos_de(carpeta / "c.gpkg").at("abatimiento");
-    for (const char* dicho :
-         {"colorrampshader@colorRampType=INTERPOLATED", "item@value=0.75", "item@color=#440154"})
-        EXPECT_TRUE(std::ranges::count(qml, dicho) > 0) << dicho;
+    const EstiloRaster bandas{{{-0.5, 0, 0x2166AC}, {0, 0.5, 0xFDDBC7}}};
+    const EstiloRaster rampa{{{0.25, 0.25, 0xFDE725}, {0.75, 0.75, 0x440154}}, true};
     CapasSig sin_malla = estudio();
     sin_malla.rejilla = {};
-    exportar_geopackage(carpeta / "s.gpkg", sin_malla, continuo);
-    filas = estilos_de(carpeta / "s.gpkg");
-    EXPECT_TRUE(filas.size() == 3 && !filas.contains("abatimiento"));
+    using Caso = std::tuple<const char*, CapasSig, EstiloRaster, Texto>;
+    // clang-format off
+    for (const auto& [archivo, capas, raster, dichos] : {
+             Caso{"e.gpkg", estudio(), bandas, {"isolineas text-style@fieldName=abatimiento",
+                  "pozos rule@filter=\"caudal\" < 0", "puntos prop@v=diamond", "abatimiento item@color=#fddbc7",
+                  "abatimiento item@label=0 - 0.5 m"}},
+             {"c.gpkg", estudio(), rampa, {"abatimiento colorrampshader@colorRampType=INTERPOLATED"}},
+             {"s.gpkg", sin_malla, rampa, {"isolineas symbol@type=line", "pozos prop@v=228,26,28,255"}}}) {
+        // clang-format on
+        exportar_geopackage(carpeta / archivo, capas, raster);
+        EXPECT_EQ(texto_de(carpeta / archivo, "layer_styles")[0],
+                  "id;f_table_catalog;f_table_schema;f_table_name;f_geometry_column;styleName;"
+                  "styleQML;styleSLD;useAsDefault;description;owner;ui;update_time;");
+        const auto filas = estilos_de(carpeta / archivo);
+        EXPECT_EQ(filas.size(), capas.rejilla.valores.empty() ? 3U : 4U) << archivo;
+        for (const auto& [tabla, dicho] : filas) {
+            EXPECT_EQ(dicho[0], std::string("1'' ") + (tabla == "abatimiento" ? "" : "geom") +
+                                    " abatimientos 1 1");
+        }
+        for (const std::string& d : dichos) {
+            const std::string tabla = d.substr(0, d.find(' '));
+            EXPECT_TRUE(filas.contains(tabla) &&
+                        std::ranges::count(filas.at(tabla), d.substr(tabla.size() + 1)) > 0)
+                << archivo << ": " << d;
+        }
+    }
 }
