@@ -237,22 +237,16 @@ std::string qml_puntos() {
            etiquetas("nombre", junto_al_punto) + "</qgis>\n";
 }
 
-bool escribir_estilos(const std::string& ruta, const EstiloRaster& raster) {
-    Dataset d(static_cast<GDALDataset*>(
-        GDALOpenEx(ruta.c_str(), GDAL_OF_VECTOR | GDAL_OF_UPDATE, nullptr, nullptr, nullptr)));
-    if (!d) return false;
-    const std::string pozos = columna_geometria(*d, "pozos");
-    const std::string puntos = columna_geometria(*d, "puntos");
-    const std::string isolineas = columna_geometria(*d, "isolineas");
-    bool bien = d->StartTransaction() == OGRERR_NONE;
-    OGRLayer* estilos = bien ? tabla_de_estilos(*d) : nullptr;
-    bien = estilos != nullptr && fila_de_estilo(*estilos, "pozos", pozos.c_str(), qml_pozos()) &&
+bool escribir_estilos(GDALDataset& d, const EstiloRaster& raster) {
+    const std::string pozos = columna_geometria(d, "pozos");
+    const std::string puntos = columna_geometria(d, "puntos");
+    const std::string isolineas = columna_geometria(d, "isolineas");
+    OGRLayer* estilos = tabla_de_estilos(d);
+    return estilos != nullptr && fila_de_estilo(*estilos, "pozos", pozos.c_str(), qml_pozos()) &&
            fila_de_estilo(*estilos, "puntos", puntos.c_str(), qml_puntos()) &&
            fila_de_estilo(*estilos, "isolineas", isolineas.c_str(), qml_isolineas()) &&
            (raster.clases.empty() ||
-            fila_de_estilo(*estilos, "abatimiento", "", qml_raster(raster))) &&
-           d->CommitTransaction() == OGRERR_NONE;
-    return cerrar_escrito(std::move(d)) && bien;
+            fila_de_estilo(*estilos, "abatimiento", "", qml_raster(raster)));
 }
 
 }  // namespace abat

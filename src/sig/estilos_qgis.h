@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class GDALDataset;  // GDAL's, kept out of the headers that include this one
+
 namespace abat {
 
 // One band of the map's raster, or one stop of a continuous ramp (desde = hasta).
@@ -29,9 +31,9 @@ std::string qml_isolineas();
 std::string qml_pozos();
 std::string qml_puntos();
 
-// Adds the table "layer_styles" to the GeoPackage just written at `ruta`, with the default style
-// of its layers "pozos", "puntos" and "isolineas" and, when it has classes, of its raster
-// "abatimiento". False when GDAL cannot.
-bool escribir_estilos(const std::string& ruta, const EstiloRaster& raster);
+// Adds the table "layer_styles" to the GeoPackage being written, in its open transaction, with the
+// default style of its layers "pozos", "puntos" and "isolineas" and, when it has classes, of its
+// raster "abatimiento" (whose table may come after). False when GDAL cannot.
+bool escribir_estilos(GDALDataset& geopackage, const EstiloRaster& raster);
 
 }  // namespace abat

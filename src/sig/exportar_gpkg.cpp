@@ -165,14 +165,17 @@ bool escribir_limites(GDALDataset& d, const CapasSig& c, OGRSpatialReference* sr
     return true;
 }
 
-bool escribir_vectores(const std::string& ruta, const CapasSig& c, OGRSpatialReference* srs) {
+// The layers and their styles, the raster's among them (its table comes next).
+bool escribir_vectores(const std::string& ruta, const CapasSig& c, OGRSpatialReference* srs,
+                       const EstiloRaster& raster) {
     GDALDriver* gpkg = GetGDALDriverManager()->GetDriverByName("GPKG");
     Dataset d(gpkg->Create(ruta.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
     if (!d) return false;
     // One transaction: a row each would be committed to the disk one by one.
     const bool bien = d->StartTransaction() == OGRERR_NONE && escribir_pozos(*d, c.pozos, srs) &&
                       escribir_puntos(*d, c, srs) && escribir_isolineas(*d, c.isolineas, srs) &&
-                      escribir_limites(*d, c, srs) && d->CommitTransaction() == OGRERR_NONE;
+                      escribir_limites(*d, c, srs) && escribir_estilos(*d, raster) &&
+                      d->CommitTransaction() == OGRERR_NONE;
     return cerrar_escrito(std::move(d)) && bien;
 }
 
@@ -196,9 +199,9 @@ void exportar_geopackage(const std::string& ruta, const CapasSig& capas,
     const auto srs = referencia(capas.sistema);
     const bool con_raster = capas.rejilla.nx > 0 && capas.rejilla.ny > 0;
     escribir_entero(ruta, [&](const std::string& temporal) {
-        return escribir_vectores(temporal, capas, srs.get()) &&
-               escribir_raster(temporal, capas.rejilla, srs.get()) &&
-               escribir_estilos(temporal, con_raster ? raster : EstiloRaster{});
+        return escribir_vectores(temporal, capas, srs.get(),
+                                 con_raster ? raster : EstiloRaster{}) &&
+               escribir_raster(temporal, capas.rejilla, srs.get());
     });
 }
 
