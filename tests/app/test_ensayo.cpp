@@ -36,42 +36,32 @@ QString pegado() {
     return texto;
 }
 
-template <typename T = QLineEdit>
-T* de(Prueba& t, const char* nombre) {
-    return control<T>(t.v.ensayo, nombre);
-}
-
-QMdiSubWindow* marco(Prueba& t) {
-    return qobject_cast<QMdiSubWindow*>(t.v.ensayo->parentWidget());
-}
-
-void abrir(Prueba& t) {
-    control<QAction>(&t.v.principal, "accionEnsayo")->trigger();
-}
-
-void accion(Prueba& t, const char* nombre) {
-    control<QAction>(de<FlexGrid>(t, "tblMedidas"), nombre)->trigger();
-}
-
-// The test pasted, its rate and stop typed and fitted: what a user does first.
-void preparar(Prueba& t, const QString& fin = QStringLiteral("300")) {
-    QApplication::clipboard()->setText(pegado());
-    accion(t, "accionPegar");
-    de(t, "txtCaudalEnsayo")->setText("0.01");
-    de(t, "txtFinBombeo")->setText(fin);
-    pulsar(t.v.ensayo, "cmdAjustar");
-}
-
-double T_ajustada(Prueba& t) {
-    return leer_estricto(de(t, "txtTAjustado")->text().toStdString()).valor;
-}
-
-void seleccionar_filas(Prueba& t, int desde, int hasta) {
-    Grid& g = t.v.ensayo->medidas();
-    g.selectCell(desde, 1);
-    g.setRowSel(hasta);
-    g.setColSel(4);
-}
+// The program with the test's window at hand: its controls, its grid's actions, the fit's T.
+struct Ensayo : Prueba {
+    using Prueba::Prueba;
+    template <typename T = QLineEdit>
+    T* de(const char* nombre) {
+        return control<T>(v.ensayo, nombre);
+    }
+    QMdiSubWindow* marco() { return qobject_cast<QMdiSubWindow*>(v.ensayo->parentWidget()); }
+    void abrir() { control<QAction>(&v.principal, "accionEnsayo")->trigger(); }
+    void accion(const char* n) { control<QAction>(de<FlexGrid>("tblMedidas"), n)->trigger(); }
+    double T() { return leer_estricto(de("txtTAjustado")->text().toStdString()).valor; }
+    QString ajuste() { return de<QLabel>("lblAjuste")->text(); }
+    void filas(int desde, int hasta) {
+        v.ensayo->medidas().selectCell(desde, 1);
+        v.ensayo->medidas().setRowSel(hasta);
+        v.ensayo->medidas().setColSel(4);
+    }
+    // The test pasted, its rate and stop typed and fitted: what a user does first.
+    void preparar(const QString& fin = QStringLiteral("300")) {
+        QApplication::clipboard()->setText(pegado());
+        accion("accionPegar");
+        de("txtCaudalEnsayo")->setText("0.01");
+        de("txtFinBombeo")->setText(fin);
+        pulsar(v.ensayo, "cmdAjustar");
+    }
+};
 }  // namespace
 
 class TestEnsayo : public QObject {
@@ -79,54 +69,33 @@ class TestEnsayo : public QObject {
   private slots:
     // "Ensayo de bombeo…" in "Análisis" shows the one window of the test; closed, it is hidden
     // with all it holds. It stands aside while an input window shows and comes back with the
-    // results; closed, it stays so.
-    void menuYVentana() {
-        Prueba t;
-        abrir(t);
-        de(t, "txtCaudalEnsayo")->setText("0.02");
-        marco(t)->close();
-        QVERIFY(!marco(t)->isVisible() && t.visible() == t.v.caracteristicas);
-        abrir(t);
-        QCOMPARE(de(t, "txtCaudalEnsayo")->text(), QString("0.02"));
+    // results; closed, it stays so. A file imported with a row that is not a reading enters
+    // nothing, and the row is named.
+    void menuVentanaEImportar() {
+        Ensayo t;
+        t.abrir();
+        t.de("txtCaudalEnsayo")->setText("0.02");
+        t.marco()->close();
+        QVERIFY(!t.marco()->isVisible() && t.visible() == t.v.caracteristicas);
+        t.abrir();
+        QCOMPARE(t.de("txtCaudalEnsayo")->text(), QString("0.02"));
         t.hastaResultados();
         pulsar(t.v.resultados, "cmdAcuifero");
-        QVERIFY(!marco(t)->isVisible());
+        QVERIFY(!t.marco()->isVisible());
         pulsar(t.v.caracteristicas, "cmdSiguiente");
         QVERIFY(t.visible() == t.v.resultados && t.v.ensayo->isVisible());
-        marco(t)->close();
+        t.marco()->close();
         pulsar(t.v.resultados, "cmdAcuifero");
         pulsar(t.v.caracteristicas, "cmdSiguiente");
-        QVERIFY(!marco(t)->isVisible());  // not even its empty frame
-    }
-
-    // The chart is saved as the other charts are, drawn anew with the readings above and the
-    // residuals below, titled as shown.
-    void imagen() {
-        Prueba t;
-        abrir(t);
-        preparar(t);
-        auto* g = de<GraficoEnsayo>(t, "graficoEnsayo");
-        t.dialogos.archivos = {t.dir.filePath("ensayo.svg")};
-        control<QAction>(g, "accionGuardarImagen")->trigger();
-        QCOMPARE(t.dialogos.ultimo().propuesto, QString("Ensayo de bombeo- Theis.png"));
-        QFile svg(t.dir.filePath("ensayo.svg"));
-        QVERIFY(svg.open(QIODevice::ReadOnly));
-        const QByteArray texto = svg.readAll();
-        QVERIFY(texto.contains("Residuos") && texto.contains("Ensayo de bombeo: Theis"));
-    }
-
-    // A file imported with a row that is not a reading enters nothing, and the row is named.
-    void importar() {
-        Prueba t;
-        Grid& g = t.v.ensayo->medidas();
-        Prueba::agregar(g, {"H90", "90", "2", "0.05"});
+        QVERIFY(!t.marco()->isVisible());  // not even its empty frame
+        Prueba::agregar(t.v.ensayo->medidas(), {"H90", "90", "2", "0.05"});
         QFile f(t.dir.filePath("medidas.csv"));
         QVERIFY(f.open(QIODevice::WriteOnly) &&
                 f.write("H30;30;0,5;0,14\nH30;treinta;1;0,2\n") > 0);
         f.close();
         t.dialogos.archivos = {f.fileName()};
-        accion(t, "accionImportar");
-        QCOMPARE(record_count(g), 1);
+        t.accion("accionImportar");
+        QCOMPARE(record_count(t.v.ensayo->medidas()), 1);
         QVERIFY(t.dialogos.ultimo().texto.contains("fila 2, columna 2 (Distancia[m]): «treinta»"));
     }
 
@@ -136,36 +105,36 @@ class TestEnsayo : public QObject {
     // and S into the aquifer as the program writes numbers and the results are computed again; the
     // recovery gives no S, and the aquifer keeps its own.
     void excluirAjustarYUsar() {
-        Prueba t;
+        Ensayo t;
         t.hastaResultados();
         const std::string resultado = t.resultado(1, 2);
-        abrir(t);
-        de<QComboBox>(t, "cboMetodo")->setCurrentIndex(2);
-        preparar(t, "");  // the recovery without a stop: no fit, and a message why
-        QVERIFY(de<QLabel>(t, "lblAjuste")->text().contains("Falta el fin del bombeo"));
-        QCOMPARE(t.dialogos.ultimo().texto, de<QLabel>(t, "lblAjuste")->text());
-        QVERIFY(!de<QPushButton>(t, "cmdUsarEnEstudio")->isEnabled());
-        de<QComboBox>(t, "cboMetodo")->setCurrentIndex(0);
-        de(t, "txtFinBombeo")->setText("300");
+        t.abrir();
+        t.de<QComboBox>("cboMetodo")->setCurrentIndex(2);
+        t.preparar("");  // the recovery without a stop: no fit, and a message why
+        QVERIFY(t.ajuste().contains("Falta el fin del bombeo"));
+        QCOMPARE(t.dialogos.ultimo().texto, t.ajuste());
+        QVERIFY(!t.de<QPushButton>("cmdUsarEnEstudio")->isEnabled());
+        t.de<QComboBox>("cboMetodo")->setCurrentIndex(0);
+        t.de("txtFinBombeo")->setText("300");
         pulsar(t.v.ensayo, "cmdAjustar");
-        const double antes = T_ajustada(t);
+        const double antes = t.T();
         QVERIFY(std::fabs(antes / 0.005 - 1) < 0.05);
-        const QString resumen = de<QLabel>(t, "lblAjuste")->text();
-        const QAbstractItemModel* m = de<FlexGrid>(t, "tblMedidas")->model();
-        seleccionar_filas(t, 2, 2);
+        const QString resumen = t.ajuste();
+        const QAbstractItemModel* m = t.de<FlexGrid>("tblMedidas")->model();
+        t.filas(2, 2);
         t.v.principal.mostrarEstudio("e.abat", false);  // a study file in use shows the mark
-        accion(t, "accionExcluir");
+        t.accion("accionExcluir");
         QCOMPARE(m->data(m->index(1, 2), Qt::AccessibleDescriptionRole).toString(),
                  QString("Excluida del ajuste"));
-        QVERIFY(T_ajustada(t) != antes);
-        QVERIFY(de<QLabel>(t, "lblAjuste")->text().contains("con 23 medidas"));
+        QVERIFY(t.T() != antes);
+        QVERIFY(t.ajuste().contains("con 23 medidas"));
         QVERIFY(t.p.estudios.modificado());
         const std::vector<MedidaTexto> e = t.p.estudios.entradas().ensayo.medidas;
         QVERIFY(!e[0].excluida && e[1].excluida && !e[2].excluida);
-        accion(t, "accionIncluir");
-        QCOMPARE(T_ajustada(t), antes);
-        QCOMPARE(de<QLabel>(t, "lblAjuste")->text(), resumen);
-        seleccionar_filas(t, 2, 3);
+        t.accion("accionIncluir");
+        QCOMPARE(t.T(), antes);
+        QCOMPARE(t.ajuste(), resumen);
+        t.filas(2, 3);
         t.v.ensayo->excluirSeleccion(true);
         t.dialogos.respuestas = {"2"};
         t.dialogos.si = {true};
@@ -177,30 +146,40 @@ class TestEnsayo : public QObject {
         QCOMPARE(t.caja("txtT")->text(), a_qstring(number_to_text(a.acuifero->T)));
         QCOMPARE(t.caja("txtS")->text(), a_qstring(number_to_text(a.acuifero->S)));
         QVERIFY(t.visible() == t.v.resultados && t.resultado(1, 2) != resultado);
-        de<QComboBox>(t, "cboMetodo")->setCurrentIndex(2);
+        t.de<QComboBox>("cboMetodo")->setCurrentIndex(2);
         const QString S = t.caja("txtS")->text();
         pulsar(t.v.ensayo, "cmdUsarEnEstudio");
         QCOMPARE(t.caja("txtS")->text(), S);
-        QCOMPARE(t.caja("txtT")->text(), de(t, "txtTAjustado")->text());
+        QCOMPARE(t.caja("txtT")->text(), t.de("txtTAjustado")->text());
     }
 
-    // The test is part of the study: saved and opened again, the window shows it as it was, the
-    // texts as pasted; "Nuevo" empties it.
-    void parteDelEstudio() {
+    // The chart is saved as the other charts are, drawn anew with the readings above and the
+    // residuals below, titled as shown. The test is part of the study: saved and opened again,
+    // the window shows it as it was, the texts as pasted; "Nuevo" empties it.
+    void imagenYEstudio() {
         QTemporaryDir dir;
         const QString ruta = dir.filePath("ensayo.abat");
         {
-            Prueba t;
-            preparar(t);
-            de<QComboBox>(t, "cboUnidadTiempo")->setCurrentText("h");
-            seleccionar_filas(t, 5, 5);
+            Ensayo t;
+            t.abrir();
+            t.preparar();
+            t.dialogos.archivos = {dir.filePath("ensayo.svg")};
+            control<QAction>(t.de<GraficoEnsayo>("graficoEnsayo"), "accionGuardarImagen")
+                ->trigger();
+            QCOMPARE(t.dialogos.ultimo().propuesto, QString("Ensayo de bombeo- Theis.png"));
+            QFile svg(dir.filePath("ensayo.svg"));
+            QVERIFY(svg.open(QIODevice::ReadOnly));
+            const QByteArray texto = svg.readAll();
+            QVERIFY(texto.contains("Residuos") && texto.contains("Ensayo de bombeo: Theis"));
+            t.de<QComboBox>("cboUnidadTiempo")->setCurrentText("h");
+            t.filas(5, 5);
             t.v.ensayo->excluirSeleccion(true);
             t.dialogos.archivos = {ruta};
             control<QAction>(&t.v.principal, "accionGuardarComo")->trigger();
         }
-        Prueba t(ruta);
-        QCOMPARE(de<QComboBox>(t, "cboUnidadTiempo")->currentText(), QString("h"));
-        QCOMPARE(de(t, "txtCaudalEnsayo")->text(), QString("0.01"));
+        Ensayo t(ruta);
+        QCOMPARE(t.de<QComboBox>("cboUnidadTiempo")->currentText(), QString("h"));
+        QCOMPARE(t.de("txtCaudalEnsayo")->text(), QString("0.01"));
         QCOMPARE(record_count(t.v.ensayo->medidas()), 24);
         QVERIFY(t.v.ensayo->excluida(5) && !t.v.ensayo->excluida(4));
         const QString primera = pegado().split('\n')[1];  // as pasted, the comma a point

@@ -17,45 +17,31 @@ using namespace abat::prueba;
 
 namespace {
 
-TablaTextos* tabla_limites(Prueba& t) {
-    return control<TablaTextos>(t.v.limites, "tblLimites");
-}
-
-void abrir_limites(Prueba& t) {
-    control<QAction>(&t.v.principal, "accionLimites")->trigger();
-}
-
-bool solo_limites(Prueba& t) {
-    return t.visibles() == std::vector<QWidget*>{t.v.limites};
-}
-
-// A row typed into a table of texts by its window's "cmdAgregar", after the rows there.
-void fila(QWidget* ventana, TablaTextos* tabla, const std::vector<const char*>& textos) {
-    pulsar(ventana, "cmdAgregar");
-    tabla->terminarEdicion();
-    for (size_t c = 0; c < textos.size(); ++c)
-        tabla->item(tabla->rowCount() - 1, static_cast<int>(c))->setText(textos[c]);
-}
-
 // Theis's drawdown, W as the program takes it: T = 0.01, S = 0.0002.
 double theis(double Q, double r, double dias) {
     return Q / (cuatro_pi * 0.01) * funcion_pozo(r * r * 0.0002 / (4 * 0.01 * dias * 86400));
 }
 
-// The schedule of the well in row `fila`, opened from the wells table's menu.
-frmEtapas* abrir_etapas(Prueba& t, int fila) {
-    t.v.noPozos->pozos().selectCell(fila, 2);
-    control<QAction>(t.v.noPozos, "accionEtapas")->trigger();
-    frmEtapas* e = t.p.limitesYEtapas.etapasAbiertas();
-    if (e == nullptr) qFatal("no schedule opened");
-    return e;
-}
-
-void quitar_pozo(Prueba& t, const char* numero) {
-    t.dialogos.respuestas = {numero};
-    t.dialogos.si = {true};
-    pulsar(t.v.noPozos, "cmdQuitar");
-}
+// The program with the boundaries' window and the wells' schedules at hand.
+struct Limites : Prueba {
+    TablaTextos* tabla() { return control<TablaTextos>(v.limites, "tblLimites"); }
+    void abrir() { control<QAction>(&v.principal, "accionLimites")->trigger(); }
+    bool solo() { return visibles() == std::vector<QWidget*>{v.limites}; }
+    // A row typed into a table of texts by its window's "cmdAgregar", after the rows there.
+    static void fila(QWidget* ventana, TablaTextos* t, const std::vector<const char*>& textos) {
+        pulsar(ventana, "cmdAgregar");
+        t->terminarEdicion();
+        for (size_t c = 0; c < textos.size(); ++c)
+            t->item(t->rowCount() - 1, static_cast<int>(c))->setText(textos[c]);
+    }
+    // The schedule of the well in row `fila`, opened from the wells table's menu.
+    frmEtapas* etapas(int fila) {
+        v.noPozos->pozos().selectCell(fila, 2);
+        control<QAction>(v.noPozos, "accionEtapas")->trigger();
+        if (p.limitesYEtapas.etapasAbiertas() == nullptr) qFatal("no schedule opened");
+        return p.limitesYEtapas.etapasAbiertas();
+    }
+};
 
 using Etapas = std::vector<std::vector<EtapaTexto>>;
 
@@ -71,35 +57,35 @@ class TestLimites : public QObject {
     // results, and the map's cursor says where there is no aquifer; the line taken away, they are
     // as before.
     void actualizarYRechazos() {
-        Prueba t;
+        Limites t;
         t.hastaResultados();  // P1 at (100, 0), A at (0, 0), 1 day
         const QStringList entradas = t.entradas();
         const std::string antes = t.resultado(1, 2);
-        abrir_limites(t);
-        QVERIFY(solo_limites(t));
-        fila(t.v.limites, tabla_limites(t),
-             {"Barrera", "50", "-10", "50", "10"});  // the point A, at x = 0, beyond it
+        t.abrir();
+        QVERIFY(t.solo());
+        Limites::fila(t.v.limites, t.tabla(),
+                      {"Barrera", "50", "-10", "50", "10"});  // the point A, at x = 0, beyond it
         QVERIFY(t.p.estudios.modificado());
         pulsar(t.v.limites, "cmdActualizar");
         const QString fuera =
             "El punto 1 «A» está al otro lado de la línea 1 (barrera), fuera del acuífero: el "
             "acuífero queda del lado de cada línea donde está el pozo 1.";
         QCOMPARE(t.dialogos.ultimo().texto, fuera);
-        QVERIFY(solo_limites(t));
+        QVERIFY(t.solo());
         QCOMPARE(t.entradas(), entradas);
         QCOMPARE(t.resultado(1, 2), antes);
-        QCOMPARE(tabla_limites(t)->rowCount(), 1);  // nothing typed is lost
+        QCOMPARE(t.tabla()->rowCount(), 1);  // nothing typed is lost
         // Saved so, the study opens again on its boundaries.
         QTemporaryDir dir;
         t.dialogos.archivos = {dir.filePath("fuera.abat")};
         QVERIFY(t.p.estudios.guardarComo());
         control<QAction>(&t.v.principal, "accionNuevo")->trigger();
-        QVERIFY(!solo_limites(t));
+        QVERIFY(!t.solo());
         t.p.estudios.abrir(dir.filePath("fuera.abat"));
         QCOMPARE(t.dialogos.ultimo().texto, fuera);
-        QVERIFY(solo_limites(t));
-        tabla_limites(t)->item(0, 1)->setText("-50");
-        tabla_limites(t)->item(0, 3)->setText("-50");
+        QVERIFY(t.solo());
+        t.tabla()->item(0, 1)->setText("-50");
+        t.tabla()->item(0, 3)->setText("-50");
         pulsar(t.v.limites, "cmdActualizar");
         QVERIFY(t.visibles() == std::vector<QWidget*>{t.v.resultados});
         const double esperado = theis(0.05, 100, 1) + theis(0.05, 200, 1);
@@ -112,8 +98,8 @@ class TestLimites : public QObject {
         QVERIFY(cursor->text().endsWith("fuera del acuífero"));
         emit mapa.ventana()->cursorMovido(10, 0);
         QVERIFY(cursor->text().endsWith(" m"));
-        abrir_limites(t);
-        tabla_limites(t)->selectRow(0);
+        t.abrir();
+        t.tabla()->selectRow(0);
         t.dialogos.si = {true};
         pulsar(t.v.limites, "cmdQuitar");
         QCOMPARE(t.dialogos.ultimo().texto, QString("¿Está seguro que desea quitar la línea 1?"));
@@ -126,13 +112,13 @@ class TestLimites : public QObject {
     // nothing. Each schedule stays with its well when a well above is removed, and in the file.
     void caudalPorEtapas() {
         QTemporaryDir dir;
-        Prueba t;
+        Limites t;
         t.hastaResultados();
         pulsar(t.v.resultados, "cmdPozos");
-        frmEtapas* e = abrir_etapas(t, 1);
+        frmEtapas* e = t.etapas(1);
         QCOMPARE(e->tabla()->filas(), (std::vector<std::vector<std::string>>{{"0", "0.05"}}));
         e->tabla()->item(0, 1)->setText("0.06");
-        fila(e, e->tabla(), {"0.5", "x"});
+        Limites::fila(e, e->tabla(), {"0.5", "x"});
         pulsar(e, "cmdAceptar");
         QCOMPARE(t.dialogos.ultimo().texto,
                  QString("El caudal de la etapa 2, «x», no es un valor numérico."));
@@ -144,7 +130,7 @@ class TestLimites : public QObject {
         QCOMPARE(pozos.TextMatrix(1, columna_pozo::gasto), std::string("0.06"));
         QCOMPARE(t.v.noPozos->etapas(), (Etapas{{{"0.5", "0"}}}));
         QVERIFY(t.p.estudios.modificado());
-        e = abrir_etapas(t, 1);
+        e = t.etapas(1);
         QCOMPARE(e->tabla()->filas(),
                  (std::vector<std::vector<std::string>>{{"0", "0.06"}, {"0.5", "0"}}));
         e->tabla()->item(1, 0)->setText("7");
@@ -158,12 +144,14 @@ class TestLimites : public QObject {
         pulsar(t.v.resultados, "cmdPozos");
         Prueba::agregar(pozos, {"P2", "0.3", "0.02", "300", "0"});
         Prueba::agregar(pozos, {"P3", "0.3", "0.01", "200", "50"});
-        e = abrir_etapas(t, 3);
-        fila(e, e->tabla(), {"3", "0"});
+        e = t.etapas(3);
+        Limites::fila(e, e->tabla(), {"3", "0"});
         pulsar(e, "cmdAceptar");
         QTRY_VERIFY(t.p.limitesYEtapas.etapasAbiertas() == nullptr);
         QCOMPARE(t.v.noPozos->etapas(), (Etapas{{{"0.5", "0"}}, {}, {{"3", "0"}}}));
-        quitar_pozo(t, "1");  // P1 and its schedule removed: P3's moves up with its well
+        t.dialogos.respuestas = {"1"};  // P1 and its schedule removed: P3's moves up with its well
+        t.dialogos.si = {true};
+        pulsar(t.v.noPozos, "cmdQuitar");
         const Etapas despues = {{}, {{"3", "0"}}};
         QCOMPARE(t.v.noPozos->etapas(), despues);
         t.dialogos.archivos = {dir.filePath("etapas.abat")};

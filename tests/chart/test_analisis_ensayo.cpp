@@ -31,13 +31,11 @@ EnsayoTexto dos_pozos() {
 
 // Figures as the program writes numbers, to the digits that mean something.
 TEST(AnalisisEnsayo, Redondeado) {
+    // clang-format off
     const std::vector<std::tuple<double, int, std::string>> casos = {
-        {0.00501281611062692, 3, "0.00501"},
-        {0.000199770977653929, 3, "0.0002"},
-        {12345.6, 3, "12300"},
-        {-0.8234, 2, "-0.82"},
-        {0, 3, "0"},
-        {1.0048, 3, "1"}};
+        {0.00501281611062692, 3, "0.00501"}, {0.000199770977653929, 3, "0.0002"}, {12345.6, 3, "12300"},
+        {-0.8234, 2, "-0.82"}, {0, 3, "0"}, {1.0048, 3, "1"}};
+    // clang-format on
     for (const auto& [valor, cifras, texto] : casos) EXPECT_EQ(redondeado(valor, cifras), texto);
 }
 

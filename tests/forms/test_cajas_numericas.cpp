@@ -1,8 +1,6 @@
 // The number boxes as a user with a Spanish keyboard types into them: the decimal comma, and
 // select all, copy and paste.
 
-#include <memory>
-
 #include "forms/frmCaracteristicas.h"
 #include "forms/frmCoordAbat.h"
 #include "forms/frmMapa.h"
@@ -69,20 +67,6 @@ class TestCajasNumericas : public QObject {
         c->selectAll();
         QTest::keyClicks(c, tecleado);
         QTEST(c->text(), "queda");
-    }
-
-    // What the boxes then hold is the number typed: T = 0.01 m2/s, not 1; an interval of 2.5 m,
-    // not 25.
-    void seLeeElNumeroEscrito() {
-        Cajas cajas;
-        QTest::keyClicks(cajas.caja("txtT"), "0,01");
-        QTest::keyClicks(cajas.caja("txtS"), "0,0002");
-        pulsar(&cajas.acuifero, "cmdSiguiente");
-        QCOMPARE(std::pair(cajas.d.T, cajas.d.S), std::pair(0.01, 0.0002));
-        QLineEdit* intervalo = cajas.caja("txtIntervalo");
-        QTest::keyClicks(intervalo, "2,5");
-        QTest::keyClick(intervalo, Qt::Key_Return);
-        QCOMPARE(cajas.mapa.intervalo(), 2.5);
     }
 
     // Ctrl+A selects all, Ctrl+C copies it and Ctrl+V pastes, as in any text box; a paste is held
