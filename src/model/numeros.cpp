@@ -111,16 +111,6 @@ bool incrementar(std::string& digitos) {
 
 }  // namespace
 
-bool es_blanco(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-std::string_view recortar_blancos(std::string_view t) {
-    while (!t.empty() && es_blanco(t.front())) t.remove_prefix(1);
-    while (!t.empty() && es_blanco(t.back())) t.remove_suffix(1);
-    return t;
-}
-
 std::string con_punto_decimal(std::string text) {
     if (text.find('.') == std::string::npos) std::replace(text.begin(), text.end(), ',', '.');
     return text;

@@ -8,10 +8,17 @@
 
 namespace abat {
 
-// The blanks of both rules: space, tab and line feed.
-bool es_blanco(char c);
+// The blanks of both rules: space, tab and line feed. Inline, as the next: asked of every
+// character of every cell read.
+inline bool es_blanco(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 // The text without the blanks at its ends.
-std::string_view recortar_blancos(std::string_view text);
+inline std::string_view recortar_blancos(std::string_view t) {
+    while (!t.empty() && es_blanco(t.front())) t.remove_prefix(1);
+    while (!t.empty() && es_blanco(t.back())) t.remove_suffix(1);
+    return t;
+}
 
 // A number typed with a decimal comma, as it is written in Spanish: when the text holds no '.',
 // each comma becomes one ("2,5" is "2.5"); otherwise the text stays as it is ("1.234,5").

@@ -30,29 +30,40 @@ std::vector<std::vector<std::string>> filas_de(std::string_view texto, char sepa
     std::vector<std::vector<std::string>> filas(1, std::vector<std::string>(1));
     bool entre_comillas = false;
     bool era_comilla = false;  // the cell so far is a quoted text
-    for (size_t i = 0; i < texto.size(); ++i) {
-        const char ch = texto[i];
+    const size_t n = texto.size();
+    for (size_t i = 0; i < n;) {
         std::string& celda = filas.back().back();
-        if (entre_comillas) {
-            if (ch != '"') {
-                celda += ch;
-            } else if (texto.substr(i + 1).starts_with('"')) {
+        if (entre_comillas) {  // up to the next quote at once
+            const size_t comilla = std::min(texto.find('"', i), n);
+            celda.append(texto.substr(i, comilla - i));
+            i = comilla + 1;
+            if (comilla == n) break;
+            if (texto.substr(i).starts_with('"')) {
                 celda += '"';
                 ++i;
             } else {
                 entre_comillas = false;
             }
-        } else if (ch == '"' && celda.empty() && !era_comilla) {
+            continue;
+        }
+        const char ch = texto[i];
+        if (ch == '"' && celda.empty() && !era_comilla) {
             entre_comillas = era_comilla = true;
+            ++i;
         } else if (ch == separador) {
             filas.back().emplace_back();
             era_comilla = false;
+            ++i;
         } else if (ch == '\n' || ch == '\r') {
-            if (ch == '\r' && texto.substr(i + 1).starts_with('\n')) ++i;
+            i += ch == '\r' && texto.substr(i + 1).starts_with('\n') ? 2 : 1;
             filas.emplace_back(1);
             era_comilla = false;
-        } else {
-            celda += ch;
+        } else {  // the rest of the cell at once: a quote within it is its own text
+            size_t fin = i + 1;
+            while (fin < n && texto[fin] != separador && texto[fin] != '\n' && texto[fin] != '\r')
+                ++fin;
+            celda.append(texto.substr(i, fin - i));
+            i = fin;
         }
     }
     return filas;
