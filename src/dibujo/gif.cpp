@@ -20,7 +20,11 @@ QList<QRgb> paleta_de(const QImage& imagen, const std::vector<QRgb>& exactos) {
     std::unordered_map<QRgb, int> frecuencia;
     for (int y = 0; y < imagen.height(); ++y) {
         const auto* fila = reinterpret_cast<const QRgb*>(imagen.constScanLine(y));
-        for (int x = 0; x < imagen.width(); ++x) ++frecuencia[fila[x]];
+        // A chart is mostly runs of one colour: counted a run at a time.
+        for (int x = 0, fin = 0; x < imagen.width(); x = fin) {
+            for (fin = x + 1; fin < imagen.width() && fila[fin] == fila[x];) ++fin;
+            frecuencia[fila[x]] += fin - x;
+        }
     }
     QList<QRgb> paleta;
     const auto agregar = [&](QRgb c) {
