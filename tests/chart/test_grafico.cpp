@@ -20,24 +20,13 @@
 using namespace abat;
 using namespace abat::prueba;
 
-// The chart reads coordinate texts as the calculation does; a cell never written gives no point.
-TEST(HojaGrafico, CoordinateTextsReadAsTheCalculationReadsThem) {
-    Hoja h;
-    h.set("A5", std::string(" 1 000 m"));
-    h.set("A6", std::string());
-    h.set("A7", 2.5);
-    EXPECT_EQ(h.numeros(rango("A5:A8")),
-              (std::vector<std::optional<double>>{1000.0, 0.0, 2.5, std::nullopt}));
-}
-
-TEST(HojaGrafico, ClassBoundaries) {
+// The classes of 10 m, the last open; the nodes sorted into them in the grid's order, counted; the
+// worksheet's coordinate texts read as the calculation reads them, a cell never written no point.
+TEST(HojaGrafico, ClassesSortingAndCoordinateTexts) {
     const std::vector<std::pair<double, int>> casos = {
         {-5, 1}, {10, 1}, {std::nextafter(10.0, 11.0), 2}, {20, 2},
         {45, 5}, {60, 6}, {std::nextafter(60.0, 61.0), 7}, {1e300, 7}};
     for (const auto& [abat, clase] : casos) EXPECT_EQ(clase_de(abat), clase) << abat;
-}
-
-TEST(HojaGrafico, SortingKeepsTheGridOrderAndCounts) {
     colRed nodos;
     for (int i = 0; i < 529; ++i) nodos.Add(i, -i, i % 100);
     Hoja h;
@@ -48,6 +37,11 @@ TEST(HojaGrafico, SortingKeepsTheGridOrderAndCounts) {
     EXPECT_EQ(std::tuple(h.get("E3"), h.get("F3"), h.get("G2")),
               std::tuple(ValorCelda(1.0), ValorCelda(-1.0), ValorCelda(11.0)));
     EXPECT_TRUE(h.vacia(direccion_celda('E', c[0])) && !nodo.has_value());
+    h.set("A5", std::string(" 1 000 m"));
+    h.set("A6", std::string());
+    h.set("A7", 2.5);
+    EXPECT_EQ(h.numeros(rango("A5:A8")),
+              (std::vector<std::optional<double>>{1000.0, 0.0, 2.5, std::nullopt}));
 }
 
 // The picture shows, in the plot and with their exact colours, every class that has nodes and no
@@ -97,13 +91,13 @@ TEST(Grafico, EveryClassWithNodesShowsInItsOwnColour) {
     int vistos = 0;
     for (const cRedG& n : *d.nodos) {
         const QPoint p = pixel(n.x(), n.y());
-        clases.insert(clase_de(n.abat()));
+        const auto clase = static_cast<size_t>(*clases.insert(clase_de(n.abat())).first);
         if (std::any_of(marcas.begin(), marcas.end(),
                         [&](QPoint m) { return (m - p).manhattanLength() <= 20; }))
             continue;
         ++vistos;
-        const std::string clase(nombres_clases.at(size_t(clase_de(n.abat()) - 1)));
-        EXPECT_EQ(mostrada.pixel(p), MotorQtCharts::color_serie(clase).rgb())
+        EXPECT_EQ(mostrada.pixel(p),
+                  MotorQtCharts::color_serie(std::string(nombres_clases.at(clase - 1))).rgb())
             << n.x() << " " << n.y();
     }
     EXPECT_TRUE(clases.size() >= 4 && clases.count(1) == 1);
