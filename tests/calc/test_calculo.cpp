@@ -137,7 +137,7 @@ TEST(Abatimiento, ErrorsAreNamedAndLeadToTheirWindow) {
 // The header from the format string; the total adds the texts shown (three wells of 0.33333 m
 // are '.3333' each and 0.9999 in all); a name with the separator still heads one column; a new
 // calculation keeps nothing of the last one.
-TEST(Resultados, HeadersTotalsAndRebuilding) {
+TEST(Resultados, HeadersTotalsRebuildingAndAFailureMidway) {
     Grid r(2, 0, 1, 0);
     calcular_resultados(acuifero(), pozo, tabla_puntos({{"A", "0", "0"}}), "1", r);
     EXPECT_EQ(r.FormatString(), "^ No. |^ Punto |^   Pozo P1[m]   |^ Abatimiento Total[m] ");
@@ -157,12 +157,8 @@ TEST(Resultados, HeadersTotalsAndRebuilding) {
     EXPECT_EQ(fila(r, 1), "1|A|.3333|.3333|.3333|.|0.9999");
     calcular_resultados(acuifero(), pozo, tabla_puntos({}), "1", r);  // no point, no row
     EXPECT_EQ(std::tuple(r.Cols(), r.Rows(), fila(r, 1)), std::tuple(4, 2, "|||"));
-}
-
-// Point 2 of 3 stands on well 2, whose diameter is empty: the logarithm of 0 there. Row 1 and
-// the start of row 2 stay, with no total column and no row for point 3.
-TEST(Resultados, FailureAtPointTwoKeepsWhatWasWritten) {
-    Grid r(2, 0, 1, 0);
+    // Point 2 of 3 stands on well 2, whose diameter is empty: the logarithm of 0 there. Row 1 and
+    // the start of row 2 stay, with no total column and no row for point 3.
     const Grid pozos =
         tabla_pozos({{"P1", "0.3", "0.05", "100", "0"}, {"P2", "", "0.05", "0", "50"}});
     const Grid puntos = tabla_puntos({{"A", "0", "0"}, {"B", "0", "50"}, {"C", "9", "9"}});

@@ -72,9 +72,9 @@ TEST(LimitesDibujo, TheStretchOfALineAndTheMapsExtent) {
     EXPECT_TRUE(w.xmin < -200 && w.ymax > 300 && w.xmax == 100 && w.ymin == 0);  // held already
 }
 
-// On the plan chart the recharge line is blue and the barrier dark grey, hatched below it, away
-// from the wells; no node beyond either.
-TEST(LimitesDibujo, ThePlanChartDrawsTheBoundaries) {
+// On the plan chart and the map the recharge line is blue and the barrier dark grey, hatched below
+// it, away from the wells; no node beyond either.
+TEST(LimitesDibujo, ThePlanChartAndTheMapDrawTheBoundaries) {
     const QTemporaryDir dir;
     Declaraciones d = acuifero();
     const DatosCalculo datos = con_limites(d);
@@ -96,11 +96,7 @@ TEST(LimitesDibujo, ThePlanChartDrawsTheBoundaries) {
     EXPECT_GT(pixeles(mostrada, color_barrera, QRect(f.x() - 40, f.y() + 2, 80, 5), 120), 20);
     for (const cRedG& n : *d.nodos)
         EXPECT_EQ(std::isnan(n.abat()), n.x() < 60 || n.y() < 150) << n.x() << " " << n.y();
-}
-
-// On the map too, over a grey where there is no aquifer.
-TEST(LimitesDibujo, TheMapDrawsTheBoundaries) {
-    const DatosCalculo datos = con_limites(acuifero());
+    // On the map too, over a grey where there is no aquifer.
     const VistaMapa vista = a_igual_escala({0, 500, 0, 500}, 600, 480);
     const DibujoMapa m = componer_mapa(CampoPozos(datos), marcas_de(datos), 1, vista, 600, 480);
     QImage imagen(720, 540, QImage::Format_RGB32);
