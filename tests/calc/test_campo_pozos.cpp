@@ -64,17 +64,16 @@ TEST(CampoPozos, VectorWellFunctionAsTheExactPathOnEveryInstructionSet) {
     });
 }
 
-// Ten aquifers and times, 200 000 wells each around one place at distances whose u spread
+// Five aquifers and times, 200 000 wells each around one place at distances whose u spread
 // evenly in log from 1e-12 to 700, one in ten with a radius that may take over; rates of both
 // signs.
-TEST(CampoPozos, TwoMillionWellsWithin1e12OfTheExactPath) {
+TEST(CampoPozos, AMillionWellsWithin1e12OfTheExactPath) {
     std::mt19937_64 g(3);
     std::uniform_real_distribution<double> ln_u(std::log(1e-12), std::log(700.0));
     std::uniform_real_distribution<double> uno(-1, 1);
     // clang-format off
     for (const auto [T, S, tiempo] : std::vector<std::array<double, 3>>{
-             {0.01, 2e-4, 1}, {1e-4, 0.1, 30}, {5, 1e-5, 0.01}, {2e-3, 0.3, 3650}, {0.5, 0.02, 1e-4},
-             {1e-6, 1e-6, 1e5}, {0.05, 5e-3, 7}, {3e-2, 1e-3, 0.5}, {8, 0.25, 200}, {1e-3, 1e-4, 2}}) {
+             {0.01, 2e-4, 1}, {5, 1e-5, 0.01}, {2e-3, 0.3, 3650}, {1e-6, 1e-6, 1e5}, {8, 0.25, 200}}) {
         // clang-format on
         DatosCalculo datos{T, S, tiempo, {}, {}};
         const double x = 1e4 * uno(g);

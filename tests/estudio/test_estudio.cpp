@@ -47,7 +47,7 @@ class ArchivoEstudio : public testing::Test {
 
 }  // namespace
 
-TEST(Estudio, RefusesWhatIsNotAWholeStudyOfThisProgram) {
+TEST(Estudio, RefusesWhatIsNotAStudyReadsNumbersAsWrittenIgnoresTheUnknown) {
     const std::string ajeno = "no es un estudio de abatimientos: ";
     const std::string valor = " no es un texto ni un número";
     const Casos casos = {
@@ -76,11 +76,8 @@ TEST(Estudio, RefusesWhatIsNotAWholeStudyOfThisProgram) {
     };
     for (const auto& [texto, motivo] : casos)
         EXPECT_EQ(leer_estudio(texto, "e.abat").rechazo, mensaje("e.abat", motivo)) << texto;
-}
-
-// A number is the text the program would have written for it; what the program does not know
-// is left aside, and what is missing is empty.
-TEST(Estudio, ReadsNumbersAsWrittenIgnoresUnknownKeysMissingIsEmpty) {
+    // A number is the text the program would have written for it; what the program does not know
+    // is left aside, and what is missing is empty.
     // clang-format off
     const Casos numeros = {{"0.1", "0.1"}, {"1e20", "1E+20"}, {"3", "3"}, {"-0", "0"},
                            {"0.30000000000000004", "0.3"}, {"123456789012345678", "1.23456789012346E+17"}};
