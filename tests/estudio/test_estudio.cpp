@@ -102,6 +102,9 @@ TEST_F(ArchivoEstudio, SavedStudyOpensTheSame) {
                                       {Estudio{}, Estudio{}},
                                       {con_T("\uFEFF1\xFF"), con_T("\uFEFF1\uFFFD")}}) {
         guardar_estudio(e, (dir / "e.abat").string());
+        std::ifstream f(dir / "e.abat");  // texts escaped as JSON needs, no more
+        const std::string texto{std::istreambuf_iterator<char>(f), {}};
+        EXPECT_TRUE(e != raro || texto.find(R"("Pozo \"A\"\t<b>x</b>\\")") != std::string::npos);
         const LecturaEstudio l = abrir_estudio((dir / "e.abat").string());
         EXPECT_TRUE(l.rechazo.empty() && l.estudio == esperado) << l.rechazo;
     }
