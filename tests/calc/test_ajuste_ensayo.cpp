@@ -83,9 +83,8 @@ TEST(EnsayoTheis, AbatimientoDelPrograma) {
     const Pozo pozo{"P", 0.0, leer_estricto("0.02"), 0, 0};
     const DatosCalculo campo{0.005, 0.0003, 1, {pozo}, {}};
     const auto s = [&](double dias) { return abatimiento_pozo(campo, dias, pozo, 50, 0); };
-    for (const double dias : {0.001, 0.1, 1.0, 30.0}) {
+    for (const double dias : {0.001, 30.0})
         EXPECT_NEAR(abatimiento_theis({0.005, 0.0003}, 0.02, 50, dias * 86400), s(dias), 1e-12);
-    }
     EXPECT_NEAR(abatimiento_theis({0.005, 0.0003}, 0.02, 50, 3 * 86400, 86400), s(3) - s(2), 1e-12);
 }
 
@@ -107,18 +106,16 @@ TEST(EnsayoTheis, RecuperaTyS) {
         const AjusteTheis a = theis(e);
         EXPECT_EQ(a.medidas, 30 * c.radios.size());
         const double error = c.ruido == 0 ? 1e-9 : 0.15;
-        EXPECT_LT(relativo(a.acuifero.T, c.T), error);
-        EXPECT_LT(relativo(a.acuifero.S, c.S), error);
+        EXPECT_TRUE(relativo(a.acuifero.T, c.T) < error && relativo(a.acuifero.S, c.S) < error);
         EXPECT_NEAR(a.rms, c.ruido, 0.3 * c.ruido + 1e-12);
-        EXPECT_TRUE(c.ruido > 0 || a.factorT < 1 + 1e-9) << a.factorT;
-        if (c.ruido > 0) {
-            EXPECT_LT(std::fabs(std::log(a.acuifero.T / c.T)), std::log(a.factorT));
-            EXPECT_LT(std::fabs(std::log(a.acuifero.S / c.S)), std::log(a.factorS));
-        }
+        EXPECT_TRUE(c.ruido > 0 ? std::fabs(std::log(a.acuifero.T / c.T)) < std::log(a.factorT) &&
+                                      std::fabs(std::log(a.acuifero.S / c.S)) < std::log(a.factorS)
+                                : a.factorT < 1 + 1e-9);
         for (const auto& [porT, porS] : {std::pair{1e-3, 1e3}, {1e3, 1e-3}, {1e3, 1e3}}) {
-            const AjusteTheis lejos = theis(e, Acuifero{c.T * porT, c.S * porS});
-            EXPECT_LT(relativo(lejos.acuifero.T, a.acuifero.T), 1e-7) << porT << " " << porS;
-            EXPECT_LT(relativo(lejos.acuifero.S, a.acuifero.S), 1e-7) << porT << " " << porS;
+            const Acuifero lejos = theis(e, Acuifero{c.T * porT, c.S * porS}).acuifero;
+            EXPECT_TRUE(relativo(lejos.T, a.acuifero.T) < 1e-7 &&
+                        relativo(lejos.S, a.acuifero.S) < 1e-7)
+                << porT << " " << porS;
         }
     }
 }
@@ -131,12 +128,11 @@ TEST(EnsayoTheis, MedidaExcluidaFueraDelAjuste) {
     con_error.medidas.insert(con_error.medidas.begin() + 10, {"P1", "30", "5", "3.5", false});
     EXPECT_GT(relativo(theis(con_error).acuifero.T, theis(e).acuifero.T), 0.01);
     con_error.medidas[10].excluida = true;
-    EXPECT_EQ(theis(con_error).acuifero.T, theis(e).acuifero.T);
-    EXPECT_EQ(theis(con_error).medidas, 60u);
+    const AjusteTheis a = theis(con_error);
+    EXPECT_TRUE(a.acuifero.T == theis(e).acuifero.T && a.medidas == 60);
     const DatosEnsayo d = datos(con_error);
-    EXPECT_EQ(d.excluidas.size(), 1u);
-    EXPECT_EQ(d.excluidas.at(0).numero, 11);
-    EXPECT_EQ(d.excluidas.at(0).t, 300.0);
+    ASSERT_EQ(d.excluidas.size(), 1u);
+    EXPECT_TRUE(d.excluidas[0].numero == 11 && d.excluidas[0].t == 300.0);
 }
 
 // A test of two wells that gives no fit, spoilt in one way, is told why.
@@ -184,10 +180,10 @@ TEST(EnsayoRectas, CooperJacobPorPiezometro) {
     const AjusteRectas r = valor(cooper_jacob(d));
     ASSERT_EQ(r.rectas.size(), 2u);
     for (const RectaPiezometro& p : r.rectas) {
-        EXPECT_LT(relativo(p.acuifero.T, c.T), 0.01) << p.piezometro;
-        EXPECT_LT(relativo(p.acuifero.S, c.S), 0.1) << p.piezometro;
         const double rr = d.piezometros[p.piezometro].r;
-        EXPECT_LT(relativo(p.desde, rr * rr * c.S / (4 * c.T * u_recta)), 0.4);
+        EXPECT_TRUE(relativo(p.acuifero.T, c.T) < 0.01 && relativo(p.acuifero.S, c.S) < 0.1 &&
+                    relativo(p.desde, rr * rr * c.S / (4 * c.T * u_recta)) < 0.4)
+            << p.piezometro;
     }
     EXPECT_LT(relativo(r.acuifero.T, c.T), 0.01);
 }
@@ -195,7 +191,7 @@ TEST(EnsayoRectas, CooperJacobPorPiezometro) {
 // Readings exactly on a line give the textbooks' figures: Cooper–Jacob's T = 2.303 Q / 4π Δs,
 // S = 2.25 T t0 / r², in the window given; the recovery's T = 2.303 Q / 4π Δs' against t / t',
 // and no S.
-TEST(EnsayoRectas, FormulasDeLosLibros) {
+TEST(EnsayoRectas, FormulasDeLosLibrosYSinRecta) {
     // Δs = 0.2 m a log cycle, t0 = 100 s, Q = 0.01 m3/s, r = 30 m; the stop at 1000 s.
     const double T = std::log(10.0) * 0.01 / (4 * std::numbers::pi * 0.2);
     EnsayoTexto e{"0.01", "s", "1000", {}};
@@ -207,17 +203,12 @@ TEST(EnsayoRectas, FormulasDeLosLibros) {
     const AjusteRectas cj = valor(cooper_jacob(d, {1.0, 1000.0}));
     EXPECT_NEAR(cj.acuifero.T, T, 1e-9 * T);
     EXPECT_NEAR(cj.acuifero.S, 2.25 * T * 100 / 900, 1e-9);
-    EXPECT_EQ(cj.medidas, 3u);
-    EXPECT_FALSE(cj.seleccion.has_value());
+    EXPECT_TRUE(cj.medidas == 3 && !cj.seleccion);
     const AjusteRectas rec = valor(recuperacion_theis(d, {1.0, 1e6}));
     EXPECT_NEAR(rec.acuifero.T, T, 1e-9 * T);
-    EXPECT_EQ(rec.acuifero.S, 0);
-    EXPECT_EQ(rec.rectas[0].desde, 1100);
-}
-
-// Without a stop there is no recovery; with too few readings in the window, no line, and why
-// for each well.
-TEST(EnsayoRectas, SinRecta) {
+    EXPECT_TRUE(rec.acuifero.S == 0 && rec.rectas[0].desde == 1100);
+    // Without a stop there is no recovery; with too few readings in the window, no line, and why
+    // for each well.
     const DatosEnsayo sin_fin = datos(ensayo({.radios = {30, 90}}));
     EXPECT_EQ(recuperacion_theis(sin_fin).rechazo,
               "Falta el fin del bombeo: la recuperación son las medidas posteriores a él.");

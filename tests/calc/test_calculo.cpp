@@ -91,7 +91,6 @@ TEST(Abatimiento, ErrorsAreNamedAndLeadToTheirWindow) {
         {.01, 2e-4, "0", "0.3", "0.05", "100", "0", 11, pun},
         {0, 0, "1", "0.3", "0.05", "100", "0", 5, acu},    // 0 / 0
         {.01, 0, "1", "0.3", "0.05", "100", "0", 5, acu},  // ln 0
-        {.01, -2e-4, "1", "0.3", "0.05", "100", "0", 5, acu},
         {.01, 2e-4, "-1", "0.3", "0.05", "100", "0", 5, pun},
         // Two negatives whose signs would cancel in u are still invalid.
         {-.01, -2e-4, "1", "0.3", "0.05", "100", "0", 5, acu},
@@ -102,13 +101,10 @@ TEST(Abatimiento, ErrorsAreNamedAndLeadToTheirWindow) {
         {.01, 2e-4, "1", "0.3", "abc", "100", "0", 13, poz},
         // An overflow is blamed on the value that made it, finite or not.
         {.01, 2e-4, "1", "0.3", "1e309", "100", "0", 6, poz},
-        {.01, 2e-4, "1", "0.3", "1e307", "100", "0", 6, poz},
         {.01, 2e-4, "1", "0.3", "0.05", "1e200", "0", 6, poz},
-        {.01, 2e-4, "1", "0.3", "0.05", "1e400", "0", 6, poz},
         {.01, 2e-4, "1", "1e200", "0.05", "100", "0", 6, poz},
         {.01, 2e-4, "1", "0.3", "0.05", "100", "1e200", 6, pun},
         {1e-320, 2e-4, "1", "0.3", "0.05", "100", "0", 6, acu},  // u
-        {.01, 1e306, "1", "0.3", "0.05", "100", "0", 6, acu},
         {1e308, 2e-4, "1", "0.3", "0.05", "100", "0", 6, acu},
         {.01, 2e-4, "1e305", "0.3", "0.05", "100", "0", 6, pun},
         {.01, 2e-4, "1e-320", "0.3", "0.05", "100", "0", 6, pun},  // u
@@ -122,9 +118,10 @@ TEST(Abatimiento, ErrorsAreNamedAndLeadToTheirWindow) {
         const auto e =
             fallo([&] { calcular_resultados(acuifero(T, S), pozos, puntos, tiempo, r); });
         ASSERT_TRUE(e) << "row " << i;
-        EXPECT_EQ(std::tuple(e->numero(), e->pozo, e->punto), std::tuple(error, 1, 1)) << i;
-        EXPECT_EQ(origen_del_error(*e, datos_de(acuifero(T, S), pozos, tiempo, puntos)), origen)
-            << "row " << i;
+        EXPECT_EQ(std::tuple(e->numero(), e->pozo, e->punto,
+                             origen_del_error(*e, datos_de(acuifero(T, S), pozos, tiempo, puntos))),
+                  std::tuple(error, 1, 1, origen))
+            << i;
     }
     // The first failing well stops the sum and is named, also when only the total overflows.
     for (const auto& [segundo, error] : {std::pair{"x", 13}, {"2e306", 6}}) {
@@ -140,7 +137,7 @@ TEST(Abatimiento, ErrorsAreNamedAndLeadToTheirWindow) {
 // The header from the format string; the total adds the texts shown (three wells of 0.33333 m
 // are '.3333' each and 0.9999 in all); a name with the separator still heads one column; a new
 // calculation keeps nothing of the last one.
-TEST(Resultados, HeadersTotalsAndRebuilding) {
+TEST(Resultados, HeadersTotalsRebuildingAndAFailureMidway) {
     Grid r(2, 0, 1, 0);
     calcular_resultados(acuifero(), pozo, tabla_puntos({{"A", "0", "0"}}), "1", r);
     EXPECT_EQ(r.FormatString(), "^ No. |^ Punto |^   Pozo P1[m]   |^ Abatimiento Total[m] ");
@@ -160,12 +157,8 @@ TEST(Resultados, HeadersTotalsAndRebuilding) {
     EXPECT_EQ(fila(r, 1), "1|A|.3333|.3333|.3333|.|0.9999");
     calcular_resultados(acuifero(), pozo, tabla_puntos({}), "1", r);  // no point, no row
     EXPECT_EQ(std::tuple(r.Cols(), r.Rows(), fila(r, 1)), std::tuple(4, 2, "|||"));
-}
-
-// Point 2 of 3 stands on well 2, whose diameter is empty: the logarithm of 0 there. Row 1 and
-// the start of row 2 stay, with no total column and no row for point 3.
-TEST(Resultados, FailureAtPointTwoKeepsWhatWasWritten) {
-    Grid r(2, 0, 1, 0);
+    // Point 2 of 3 stands on well 2, whose diameter is empty: the logarithm of 0 there. Row 1 and
+    // the start of row 2 stay, with no total column and no row for point 3.
     const Grid pozos =
         tabla_pozos({{"P1", "0.3", "0.05", "100", "0"}, {"P2", "", "0.05", "0", "50"}});
     const Grid puntos = tabla_puntos({{"A", "0", "0"}, {"B", "0", "50"}, {"C", "9", "9"}});
@@ -223,42 +216,33 @@ TEST(Red, NodesOnNextToAndFarFromAWell) {
 // of the shares; the times rise from three decades before the pumping time to one after, each
 // one a reader can copy with four digits.
 TEST(CurvaTiempo, AtThePumpingTimeItIsTheTablesTotal) {
-    std::vector<Celdas> campo;  // 17 wells on a ring, two of them injecting
-    for (int k = 0; k < 17; ++k) {
-        campo.push_back({"W" + std::to_string(k), "0.3", k % 8 == 3 ? "-0.02" : "0.01",
-                         std::to_string(300 * std::cos(k * 0.37)),
-                         std::to_string(300 * std::sin(k * 0.37))});
-    }
-    const Grid pozos = tabla_pozos(campo);
-    const Grid puntos = tabla_puntos({{"A", "100", "0"}, {"B", "50", "80"}, {"C", "-40", "7"}});
+    const Grid pozos = tabla_pozos({{"A", "0.3", "0.01", "300", "0"},  // B injects
+                                    {"B", "0.3", "-0.02", "0", "290"},
+                                    {"C", "0.3", "0.013", "-210", "-170"}});
     const char* tiempo = "365.25";
     Grid tabla(2, 0, 1, 0);
-    calcular_resultados(acuifero(), pozos, puntos, tiempo, tabla);
-    for (int j = 1; j <= 3; ++j) {
-        const CurvaTiempo c = curva_tiempo(datos_de(acuifero(), pozos, tiempo),
-                                           leading_number(puntos.TextMatrix(j, 2)),
-                                           leading_number(puntos.TextMatrix(j, 3)));
-        const auto& t = c.tiempos;
-        EXPECT_EQ(number_to_text(c.total[t.bombeo]), tabla.TextMatrix(j, tabla.Cols() - 1));
-        ASSERT_EQ(t.dias.size(), 201u);
-        EXPECT_EQ(t.dias[t.bombeo], leading_number(tiempo));
-        EXPECT_NEAR(t.dias.front() * 1000 / t.dias[t.bombeo], 1, 1e-3);
-        EXPECT_NEAR(t.dias.back() / 10 / t.dias[t.bombeo], 1, 1e-3);
-        for (size_t i = 0; i < c.total.size(); ++i) {
-            std::array<char, 32> cuatro{};
-            std::snprintf(cuatro.data(), cuatro.size(), "%.4g", t.dias[i]);
-            EXPECT_TRUE(i == t.bombeo || std::strtod(cuatro.data(), nullptr) == t.dias[i]) << i;
-            EXPECT_TRUE(i == 0 || t.dias[i] > t.dias[i - 1]) << i;
-            double suma = 0;
-            for (const auto& parte : c.partes) suma += parte[i];
-            EXPECT_EQ(c.total[i], suma) << i;
-        }
+    calcular_resultados(acuifero(), pozos, tabla_puntos({{"A", "50", "80"}}), tiempo, tabla);
+    const CurvaTiempo c = curva_tiempo(datos_de(acuifero(), pozos, tiempo), 50, 80);
+    const auto& t = c.tiempos;
+    EXPECT_EQ(number_to_text(c.total[t.bombeo]), tabla.TextMatrix(1, tabla.Cols() - 1));
+    ASSERT_EQ(t.dias.size(), 201u);
+    EXPECT_EQ(t.dias[t.bombeo], 365.25);
+    EXPECT_NEAR(t.dias.front() * 1000 / t.dias[t.bombeo], 1, 1e-3);
+    EXPECT_NEAR(t.dias.back() / 10 / t.dias[t.bombeo], 1, 1e-3);
+    for (size_t i = 0; i < c.total.size(); ++i) {
+        std::array<char, 32> cuatro{};
+        std::snprintf(cuatro.data(), cuatro.size(), "%.4g", t.dias[i]);
+        EXPECT_TRUE(i == t.bombeo || std::strtod(cuatro.data(), nullptr) == t.dias[i]) << i;
+        EXPECT_TRUE(i == 0 || t.dias[i] > t.dias[i - 1]) << i;
+        double suma = 0;
+        for (const auto& parte : c.partes) suma += parte[i];
+        EXPECT_EQ(c.total[i], suma) << i;
     }
 }
 
 // Beyond ten wells the chart draws the ten largest shares, an injection's by its size, the first
 // of equal ones; the copied table holds every well, the pumping time's row as in the results.
-TEST(CurvaTiempo, LargestSharesAndTheCopiedTable) {
+TEST(CurvaTiempo, LargestSharesTheCopiedTableAndAnOverflowLaterOn) {
     std::vector<Celdas> doce;
     for (int k = 0; k < 12; ++k) {
         const char* gasto = k == 5 ? "-0.09" : k == 9 ? "0.001" : "0.02";
@@ -278,16 +262,13 @@ TEST(CurvaTiempo, LargestSharesAndTheCopiedTable) {
     EXPECT_EQ(std::pair(fila[0], fila[1]),
               std::pair(std::string("1"), number_to_text(c.total[c.tiempos.bombeo])));
     EXPECT_EQ(leading_number(fila[7]), c.partes[5][c.tiempos.bombeo]);
-}
-
-// A rate whose drawdown is finite at the pumping time but overflows ten times later: the curve
-// fails with the overflow, naming its well.
-TEST(CurvaTiempo, AnOverflowLaterOnNamesTheWell) {
-    const Grid dos =
-        tabla_pozos({{"P1", "0.3", "0.01", "0", "0"}, {"P2", "0.3", "1.4e307", "0", "0"}});
-    const DatosCalculo datos = datos_de(acuifero(1), dos, "1");
-    EXPECT_NO_THROW(abatimiento_punto(datos, 100, 0));
-    const auto e = fallo([&] { curva_tiempo(datos, 100, 0); });
+    // A rate whose drawdown is finite at the pumping time but overflows ten times later: the
+    // curve fails with the overflow, naming its well.
+    const DatosCalculo desborda = datos_de(
+        acuifero(1), tabla_pozos({{"", "0.3", "0.01", "0", "0"}, {"", "0.3", "1.4e307", "0", "0"}}),
+        "1");
+    EXPECT_NO_THROW(abatimiento_punto(desborda, 100, 0));
+    const auto e = fallo([&] { curva_tiempo(desborda, 100, 0); });
     ASSERT_TRUE(e);
     EXPECT_EQ(std::pair(e->codigo(), e->pozo), std::pair(CodigoError::desbordamiento, 2));
 }

@@ -14,7 +14,6 @@
 #include "calc/campo_pozos.h"
 #include "calc/funcion_pozo.h"
 #include "calc/funcion_pozo_coeficientes.h"
-#include "calc/mapa_abatimiento.h"
 #include "calc/nucleo_simd.h"
 #include "support/fixtures.h"
 
@@ -65,17 +64,16 @@ TEST(CampoPozos, VectorWellFunctionAsTheExactPathOnEveryInstructionSet) {
     });
 }
 
-// Ten aquifers and times, 200 000 wells each around one place at distances whose u spread
+// Five aquifers and times, 200 000 wells each around one place at distances whose u spread
 // evenly in log from 1e-12 to 700, one in ten with a radius that may take over; rates of both
 // signs.
-TEST(CampoPozos, TwoMillionWellsWithin1e12OfTheExactPath) {
+TEST(CampoPozos, AMillionWellsWithin1e12OfTheExactPath) {
     std::mt19937_64 g(3);
     std::uniform_real_distribution<double> ln_u(std::log(1e-12), std::log(700.0));
     std::uniform_real_distribution<double> uno(-1, 1);
     // clang-format off
     for (const auto [T, S, tiempo] : std::vector<std::array<double, 3>>{
-             {0.01, 2e-4, 1}, {1e-4, 0.1, 30}, {5, 1e-5, 0.01}, {2e-3, 0.3, 3650}, {0.5, 0.02, 1e-4},
-             {1e-6, 1e-6, 1e5}, {0.05, 5e-3, 7}, {3e-2, 1e-3, 0.5}, {8, 0.25, 200}, {1e-3, 1e-4, 2}}) {
+             {0.01, 2e-4, 1}, {5, 1e-5, 0.01}, {2e-3, 0.3, 3650}, {1e-6, 1e-6, 1e5}, {8, 0.25, 200}}) {
         // clang-format on
         DatosCalculo datos{T, S, tiempo, {}, {}};
         const double x = 1e4 * uno(g);
@@ -102,12 +100,10 @@ TEST(CampoPozos, TwoMillionWellsWithin1e12OfTheExactPath) {
 
 // Fields with injection wells; places all over them, on each well and a hair from one. The
 // totals hold to 1e-12 of the sum of the shares' sizes, within the bound the engine gives; two
-// threads give the very same values as one; the map's nodes are the grid's.
+// threads give the very same values as one.
 TEST(CampoPozos, TotalsOfFieldsWithInjectionWells) {
-    // clang-format off
-    for (const auto& [semilla, n, T, S, tiempo] : {std::tuple{1U, 1, 0.01, 2e-4, 1.0},
-             {2U, 17, 0.01, 2e-4, 30.0}, {3U, 300, 1e-3, 0.1, 5.0}, {4U, 1000, 0.05, 1e-5, 365.0}}) {
-        // clang-format on
+    for (const auto& [semilla, n, T, S, tiempo] :
+         {std::tuple{1U, 1, 0.01, 2e-4, 1.0}, {4U, 1000, 0.05, 1e-5, 365.0}}) {
         const DatosCalculo datos = campo_aleatorio(semilla, n, 2000, T, S, tiempo);
         std::vector<double> x;
         std::vector<double> y;
@@ -127,10 +123,6 @@ TEST(CampoPozos, TotalsOfFieldsWithInjectionWells) {
             const double error = std::fabs(t.valores[i] - abatimiento_punto(datos, x[i], y[i]));
             ASSERT_LE(error, std::min(1e-12 * suma + 1e-13, t.cotas[i])) << semilla << " " << i;
         }
-        Rejilla mapa{-100, 50, 230, 170, 7, 5, {}};
-        abatimiento_rejilla(campo, tiempo, mapa);
-        for (const auto& [i, j] : {std::pair{0, 0}, {6, 0}, {0, 4}, {3, 2}, {6, 4}})
-            EXPECT_NEAR(mapa.valor(i, j), abatimiento_punto(datos, mapa.x(i), mapa.y(j)), 1e-11);
     }
 }
 
@@ -156,9 +148,8 @@ TEST(CampoPozos, ErrorsAreTheExactPathsAtTheFirstFailingPlace) {
     // clang-format on
     for (size_t c = 0; c < casos.size(); ++c) {
         DatosCalculo datos{0.01, 2e-4, 1, {}, {}};
-        std::vector<double> x(40);
-        std::vector<double> y(40, 0.0);
-        for (size_t i = 0; i < x.size(); ++i) x[i] = 10.0 * static_cast<double>(i) - 100;
+        std::vector<double> x, y(40, 0.0);
+        for (int i = 0; i < 40; ++i) x.push_back(10.0 * i - 100);
         for (int k = 0; k < 5; ++k) datos.pozos.push_back(pozo_en(100.0 * k, 0, 0.01 * (k - 1)));
         casos[c](datos, x);
         std::optional<ErrorCalculo> esperado;
@@ -173,8 +164,6 @@ TEST(CampoPozos, ErrorsAreTheExactPathsAtTheFirstFailingPlace) {
         ASSERT_EQ(std::pair(t.error.has_value(), t.valores.size()),
                   std::pair(esperado.has_value(), i))
             << c;
-        if (esperado) {
-            EXPECT_EQ(rasgos(*t.error), rasgos(*esperado)) << c;
-        }
+        EXPECT_TRUE(!esperado || rasgos(*t.error) == rasgos(*esperado)) << c;
     }
 }

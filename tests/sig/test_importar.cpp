@@ -21,7 +21,7 @@ const Texto encabezados = {"Nombre", "Diámetro[m]", "Gasto[m3/s]", "Coordenada 
 // millimetre, x east and y north whatever the system's axis order. Fields found by name in either
 // language, case and accents aside; numbers from number fields, or from text with a decimal comma.
 // A study without a system takes the layer's; a layer without one is taken as it is.
-TEST(ImportarCapa, ReadsEachFormatIntoTheStudysSystem) {
+TEST(ImportarCapa, ReadsEachFormatIntoTheStudysSystemTellingFarFeatures) {
     const Carpeta carpeta;
     const char* wgs84 = "POINT (-3.70536362874363 40.380330026965)";  // as gdaltransform has it
     using Caso = std::tuple<const char*, const char*, int, OGRFieldType, Sistema, const char*>;
@@ -53,6 +53,24 @@ TEST(ImportarCapa, ReadsEachFormatIntoTheStudysSystem) {
     EXPECT_EQ(i.registros, (Filas{{"P1", "", "0.05", "440000", "4470000"}}));
     const Importacion puntos = importar_capa(carpeta / "p.gpkg", Registro::punto, utm30);
     EXPECT_TRUE(!puntos.sin_diametro && puntos.registros == Filas({{"P1", "440000", "4470000"}}));
+    // Features beyond the area of use of the system they land in by more than its own width or
+    // height are told by their place in the layer; those near it (Galicia or Catalonia in the UTM
+    // zone of the centre of Spain) are not.
+    using Lejos = std::tuple<std::string, int, Sistema, std::vector<size_t>, std::vector<Elemento>>;
+    // clang-format off
+    for (const auto& [que, epsg, estudio, lejanos, elementos] : {
+        Lejos{"longitudes", 4326, utm30, {1}, {{{"N"}, "POINT (-3.70 40.42)"}, {{"N"}, "POINT (150 40)"}, {{"N"}, "POINT (2.17 41.39)"}, {{"N"}, "POINT (-8.5 42.9)"}}},
+        Lejos{"canarias", 4326, utm30, {0, 1}, {{{"N"}, "POINT (-15.4 28.1)"}, {{"N"}, "POINT (-3.7 -40)"}}},
+        Lejos{"sin_sistema", 0, utm30, {1}, {{{"N"}, "POINT (440000 4470000)"}, {{"N"}, "POINT (440000 -15202379)"}}},
+        Lejos{"el_de_la_capa", 25830, {}, {1}, {{{"N"}, "POINT (440000 4470000)"}, {{"N"}, "POINT (9e7 4470000)"}}},
+        Lejos{"ninguno", 0, {}, {}, {{{"N"}, "POINT (440000 4470000)"}, {{"N"}, "POINT (9e7 -4e8)"}}}}) {
+        // clang-format on
+        escribir_capa(carpeta / que + ".shp", "ESRI Shapefile", epsg, {{"nombre", OFTString}},
+                      elementos, "puntos");
+        const Importacion i = importar_capa(carpeta / que + ".shp", Registro::punto, estudio);
+        EXPECT_TRUE(i.rechazo.empty() && i.registros.size() == elementos.size()) << que;
+        EXPECT_EQ(i.lejanos, lejanos) << que;
+    }
 }
 
 // Each fault refuses the whole layer, and the message says which: the feature that is no point or
@@ -81,28 +99,6 @@ TEST(ImportarCapa, RefusesTheWholeLayerAtTheFirstFault) {
         const Importacion i = importar_capa(carpeta / capa + ".gpkg", Registro::pozo, {});
         EXPECT_TRUE(i.rechazo.starts_with(mensaje) && i.registros.empty() && !i.sistema)
             << i.rechazo;
-    }
-}
-
-// Features beyond the area of use of the system they land in by more than its own width or
-// height are told by their place in the layer; those near it (Galicia or Catalonia in the UTM zone
-// of the centre of Spain) are not.
-TEST(ImportarCapa, FeaturesFarFromTheSystemsArea) {
-    const Carpeta carpeta;
-    using Caso = std::tuple<std::string, int, Sistema, std::vector<size_t>, std::vector<Elemento>>;
-    // clang-format off
-    for (const auto& [que, epsg, estudio, lejanos, elementos] : {
-        Caso{"longitudes", 4326, utm30, {1}, {{{"N"}, "POINT (-3.70 40.42)"}, {{"N"}, "POINT (150 40)"}, {{"N"}, "POINT (2.17 41.39)"}, {{"N"}, "POINT (-8.5 42.9)"}}},
-        Caso{"canarias", 4326, utm30, {0, 1}, {{{"N"}, "POINT (-15.4 28.1)"}, {{"N"}, "POINT (-3.7 -40)"}}},
-        Caso{"sin_sistema", 0, utm30, {1}, {{{"N"}, "POINT (440000 4470000)"}, {{"N"}, "POINT (440000 -15202379)"}}},
-        Caso{"el_de_la_capa", 25830, {}, {1}, {{{"N"}, "POINT (440000 4470000)"}, {{"N"}, "POINT (9e7 4470000)"}}},
-        Caso{"ninguno", 0, {}, {}, {{{"N"}, "POINT (440000 4470000)"}, {{"N"}, "POINT (9e7 -4e8)"}}}}) {
-        // clang-format on
-        escribir_capa(carpeta / que + ".shp", "ESRI Shapefile", epsg, {{"nombre", OFTString}},
-                      elementos, "puntos");
-        const Importacion i = importar_capa(carpeta / que + ".shp", Registro::punto, estudio);
-        EXPECT_TRUE(i.rechazo.empty() && i.registros.size() == elementos.size()) << que;
-        EXPECT_EQ(i.lejanos, lejanos) << que;
     }
 }
 
