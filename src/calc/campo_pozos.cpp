@@ -206,14 +206,17 @@ void CampoPozos::resolver(const Instante& in, std::span<const double> x, std::sp
 }
 
 Partes CampoPozos::partes(double tiempo, double x, double y) const {
-    const std::shared_ptr<const Instante> in = instante(tiempo);
-    const PozosVector& pozos = *in->pozos;
-    std::vector<double> valores(pozos.k.size(), std::numeric_limits<double>::quiet_NaN());
-    if (in->escala) partes_pozos(pozos, *in->escala, x, y, valores.data());
-    if (solo_pozos_) {
-        valores.resize(pozos.n);
+    const auto nan = std::numeric_limits<double>::quiet_NaN();
+    if (solo_pozos_) {  // the field's wells at every time: nothing to build for this one
+        std::vector<double> valores(pozos_.k.size(), nan);
+        if (const auto e = escala(tiempo)) partes_pozos(pozos_, *e, x, y, valores.data());
+        valores.resize(pozos_.n);
         return Partes{tiempo, x, y, std::move(valores)};
     }
+    const std::shared_ptr<const Instante> in = instante(tiempo);
+    const PozosVector& pozos = *in->pozos;
+    std::vector<double> valores(pozos.k.size(), nan);
+    if (in->escala) partes_pozos(pozos, *in->escala, x, y, valores.data());
     // Each well's steps and images added in their order, as the exact path adds them.
     const std::vector<size_t>& inicio = in->virtuales.inicio;
     Partes p{tiempo, x, y, std::vector<double>(datos_.pozos.size(), 0.0),
