@@ -1,7 +1,6 @@
 // The map's window as a report needs it and as the keyboard drives it: the picture saved or
 // copied is a sheet with a title, the time, the system, a north arrow and a legend; the line
-// under the map never changes the map's size; + and - zoom and the arrows pan; the map shows
-// when it has the focus.
+// under the map never changes the map's size; + and - zoom and the arrows pan.
 
 #include <QSignalSpy>
 #include <QXmlStreamReader>
@@ -109,19 +108,10 @@ class TestVentanaMapa : public QObject {
         }
     }
 
-    // "Copiar imagen" puts the same sheet on the clipboard, at the screen's density: the map's
-    // width, taller by the title and the legend.
-    void imagenCopiada() {
-        VentanaDeMapa v;
-        control<QAction>(&v.ventana, "accionCopiarImagen")->trigger();
-        const QSizeF hoja = tamano_lamina(QSizeF(v.grafico()->size()));
-        QCOMPARE(QApplication::clipboard()->image().size(),
-                 (hoja * v.grafico()->devicePixelRatioF()).toSize());
-    }
-
     // The line under the map tells the cursor's place, or why a map is not drawn: the map keeps
-    // its size, so its view and its interval, whatever the line says.
-    void lineaSinEfectoEnElMapa() {
+    // its size, so its view and its interval, whatever the line says. "Copiar imagen" puts the
+    // same sheet as saved on the clipboard: the map's width, taller by the title and the legend.
+    void lineaSinEfectoEImagenCopiada() {
         VentanaDeMapa v;
         QSignalSpy pedidos(&v.ventana, &frmMapa::mapaPedido);
         const QSize antes = v.ventana.pixeles();
@@ -133,6 +123,10 @@ class TestVentanaMapa : public QObject {
         QCOMPARE(std::pair(v.ventana.pixeles(), v.ventana.size()),
                  std::pair(antes, QSize(860, 660)));
         QCOMPARE(pedidos.count(), 0);
+        control<QAction>(&v.ventana, "accionCopiarImagen")->trigger();
+        const QSizeF hoja = tamano_lamina(QSizeF(v.grafico()->size()));
+        QCOMPARE(QApplication::clipboard()->image().size(),
+                 (hoja * v.grafico()->devicePixelRatioF()).toSize());
     }
 
     // + and - zoom about the centre as the wheel does, the arrows pan a tenth of the view; each
@@ -154,27 +148,6 @@ class TestVentanaMapa : public QObject {
             const double cy = (despues.ymin + despues.ymax - antes.ymin - antes.ymax) / 2;
             QVERIFY(std::fabs(cx - dx * antes.ancho()) < 1e-9 * antes.ancho());
             QVERIFY(std::fabs(cy - dy * antes.alto()) < 1e-9 * antes.alto());
-        }
-    }
-
-    // The map with the keyboard's focus has a frame in the highlight colour at its edges, drawn on
-    // it (so that no container cuts it); without the focus, none.
-    void marcoDeFoco() {
-        VentanaDeMapa v;
-        v.ventana.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&v.ventana));
-        for (const bool foco : {true, false, true}) {
-            (foco ? v.grafico() : control(&v.ventana, "txtIntervalo"))
-                ->setFocus(Qt::TabFocusReason);
-            QTest::qWait(50);
-            QCOMPARE(v.grafico()->hasFocus(), foco);
-            const QImage imagen = v.grafico()->grab().toImage();
-            const int w = imagen.width() - 1, h = imagen.height() - 1;
-            for (const QPoint p :
-                 {QPoint(0, h / 2), QPoint(w, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h)}) {
-                QVERIFY((imagen.pixelColor(p) ==
-                         QApplication::palette().color(QPalette::Highlight)) == foco);
-            }
         }
     }
 };
