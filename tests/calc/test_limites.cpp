@@ -65,7 +65,6 @@ void por_ambos_caminos(const DatosCalculo& d, const std::vector<double>& x,
 // Each refusal names the line, or the well or point and the line; nothing else is read.
 TEST(Limites, EveryRefusalNamesWhatIsWrong) {
     const Pozo p1{"P1", 0.3, leer_estricto("0.05"), 100, 50}, p2{"P2", 0.3, p1.caudal, 200, 50};
-    const Pozo p3{"P3", 0.3, p1.caudal, -10, 50};
     const std::vector<Punto> puntos = {{"A", 150, 60}, {"B", 0, 70}};
     const auto b = [](auto... v) { return LimiteTexto{"Barrera", v...}; };
     const LimiteTexto rio{"Recarga", "0", "0", "0", "10"}, falla = b("0", "0", "10", "0");
@@ -104,7 +103,7 @@ TEST(Limites, EveryRefusalNamesWhatIsWrong) {
         {{rio, x300, x350, falla}, "La línea 1 es paralela a más de una" + cuatro},
         {{rio, x300, falla, b("0", "90", "100", "91")}, "La línea 4 no es perpendicular a la línea 1" + cuatro},
         {{{"Recarga", "100", "0", "100", "10"}}, "El pozo 1 «P1» está sobre la línea 1" + lado},
-        {{rio}, "El pozo 3 «P3» está al otro lado de la línea 1 (recarga)" + fuera, {p1, p2, p3}},
+        {{rio}, "El pozo 3 «P3» está al otro lado de la línea 1 (recarga)" + fuera, {p1, p2, {"P3", 0.3, p1.caudal, -10, 50}}},
         {{b("200", "0", "200", "10")}, "El pozo 2 «P2» está sobre la línea 1 (barrera)" + fuera},
         {{rio, falla}, "El punto 2 «B» está sobre la línea 1 (recarga)" + fuera, {}, puntos},
         {{b("140", "0", "140", "10")}, "El punto 1 «A» está al otro lado de la línea 1 (barrera)" + fuera, {p1}, puntos},
