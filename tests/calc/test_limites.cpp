@@ -350,7 +350,7 @@ TEST(CampoPozosConLimites, EngineAsTheExactPathWithStepsAndImages) {
 
 // Beyond the boundaries there is no aquifer: the map has no value there, and is the exact path's
 // inside.
-TEST(CampoPozosConLimites, TheMapHasNoValueBeyondTheBoundaries) {
+TEST(CampoPozosConLimites, NoValueBeyondTheBoundariesAndTooManyImagesOverflow) {
     const DatosCalculo d = datos({pozo_en(100, 100, 0.05)}, {{R, 0, 0, 0, 1}, {B, 0, 0, 1, 0}}, 2);
     Rejilla mapa{-95, -95, 10, 10, 40, 40, {}};
     abatimiento_rejilla(CampoPozos(d), 2, mapa);
@@ -361,16 +361,13 @@ TEST(CampoPozosConLimites, TheMapHasNoValueBeyondTheBoundaries) {
                 << i << " " << j;
         }
     }
-}
-
-// A time that would need more images than the program holds is an overflow of the time, not a
-// wait without end.
-TEST(CampoPozosConLimites, TooManyImagesIsAnOverflowOfTheTime) {
-    const DatosCalculo d =
+    // A time that would need more images than the program holds is an overflow of the time, not a
+    // wait without end.
+    const DatosCalculo lejos =
         datos({pozo_en(5, 5, 0.05)}, {{B, 0, 0, 0, 1}, {B, 10, 0, 10, 1}}, 1e7, 1, 1e-6);
-    EXPECT_THROW(pozos_virtuales(d, d.tiempo), ErrorCalculo);
+    EXPECT_THROW(pozos_virtuales(lejos, lejos.tiempo), ErrorCalculo);
     const Totales t =
-        CampoPozos(d).totales(d.tiempo, std::vector<double>{5}, std::vector<double>{1});
+        CampoPozos(lejos).totales(lejos.tiempo, std::vector<double>{5}, std::vector<double>{1});
     ASSERT_TRUE(t.error.has_value() && t.valores.empty());
     EXPECT_EQ(std::pair(t.error->codigo(), t.error->causa),
               std::pair(CodigoError::desbordamiento, Causa::tiempo));
