@@ -22,9 +22,7 @@ using namespace abat;
 namespace {
 
 struct Sintetico {
-    double T = 0.01;
-    double S = 2e-4;
-    double Q = 0.01;
+    double T = 0.01, S = 2e-4, Q = 0.01;
     std::vector<double> radios = {30};
     double ruido = 0;                // standard deviation of the drawdowns' noise, m
     std::optional<double> fin = {};  // s

@@ -42,7 +42,7 @@ const Grid pozo = tabla_pozos({{"P1", "0.3", "0.05", "100", "0"}});
 }  // namespace
 
 // One day of 0.05 m3/s in T = 0.01 m2/s, S = 0.0002: at 100 m, and on the well of 0.3 m.
-TEST(Abatimiento, TheisNearTheWell) {
+TEST(Abatimiento, TheisNearTheWellAndTheWellFunctionAsTabulated) {
     const Declaraciones d = acuifero();
     EXPECT_NEAR(abatimiento(d, pozo, "1", 0, 0), 2.7367021, 5e-8);
     // Inside the radius the drawdown is that at the well's face, however close to the centre:
@@ -59,12 +59,9 @@ TEST(Abatimiento, TheisNearTheWell) {
                                    {"C", "0.3", "-0.025", "100", "0"}});
     EXPECT_NEAR(abatimiento(d, tres, "1", 0, 0), 1.5 * abatimiento(d, pozo, "1", 0, 0), 1e-12);
     EXPECT_EQ(abatimiento(acuifero(0, 0), tabla_pozos({}), "", 0, 0), 0);  // no wells, no error
-}
-
-// W(u) against the tables of the exponential integral: the series of small u to the tables' four
-// decimals (its Euler constant is the textbooks' 0.577216), E1 of large u to 1e-9; the two meet
-// where the one hands over to the other.
-TEST(Abatimiento, WellFunctionAsTabulated) {
+    // W(u) against the tables of the exponential integral: the series of small u to the tables'
+    // four decimals (its Euler constant is the textbooks' 0.577216), E1 of large u to 1e-9; the
+    // two meet where the one hands over to the other.
     for (const auto& [u, W] : {std::pair{1e-4, 8.6332}, {0.01, 4.0379}, {0.1, 1.8229}})
         EXPECT_NEAR(funcion_pozo(u), W, 5e-5) << u;
     // clang-format off
@@ -170,7 +167,7 @@ TEST(Resultados, HeadersTotalsRebuildingAndAFailureMidway) {
 
 // 23 x 23 nodes from one step below each limit to one beyond, grid column after grid column;
 // a new grid replaces the last, also when equal limits put its nodes on one line.
-TEST(Red, CoordinatesAndOrderOfTheNodes) {
+TEST(Red, CoordinatesAndOrderOfTheNodesAndNodesOnNextToAndFarFromAWell) {
     Declaraciones d = acuifero();
     const DatosCalculo datos = datos_de(d, tabla_pozos({{"P", "0.3", "0.05", "50", "50"}}), "1");
     generar_red(d, datos, 0, 200, 0, 100);
@@ -186,13 +183,9 @@ TEST(Red, CoordinatesAndOrderOfTheNodes) {
     generar_red(d, datos, 5, 5, 0, 100);
     ASSERT_EQ(d.nodos->Count(), 529);
     for (const cRedG& m : *d.nodos) EXPECT_EQ(m.x(), 5);
-}
-
-// A node on a well of diameter 0 stops the grid there, named; a node a hair from a well (the
-// axis -4..10 puts one at 2.9999999999999991) gets the drawdown at the well's face; and a node
-// too far for its distance to a well leads to the table whose coordinate stretched the chart.
-TEST(Red, NodesOnNextToAndFarFromAWell) {
-    Declaraciones d = acuifero();
+    // A node on a well of diameter 0 stops the grid there, named; a node a hair from a well (the
+    // axis -4..10 puts one at 2.9999999999999991) gets the drawdown at the well's face; and a node
+    // too far for its distance to a well leads to the table whose coordinate stretched the chart.
     const DatosCalculo sobre = datos_de(d, tabla_pozos({{"P", "", "0.05", "0", "0"}}), "1");
     const auto e = fallo([&] { generar_red(d, sobre, 0, 200, 0, 100); });
     ASSERT_TRUE(e);

@@ -65,7 +65,6 @@ void por_ambos_caminos(const DatosCalculo& d, const std::vector<double>& x,
 // Each refusal names the line, or the well or point and the line; nothing else is read.
 TEST(Limites, EveryRefusalNamesWhatIsWrong) {
     const Pozo p1{"P1", 0.3, leer_estricto("0.05"), 100, 50}, p2{"P2", 0.3, p1.caudal, 200, 50};
-    const Pozo p3{"P3", 0.3, p1.caudal, -10, 50};
     const std::vector<Punto> puntos = {{"A", 150, 60}, {"B", 0, 70}};
     const auto b = [](auto... v) { return LimiteTexto{"Barrera", v...}; };
     const LimiteTexto rio{"Recarga", "0", "0", "0", "10"}, falla = b("0", "0", "10", "0");
@@ -104,7 +103,7 @@ TEST(Limites, EveryRefusalNamesWhatIsWrong) {
         {{rio, x300, x350, falla}, "La línea 1 es paralela a más de una" + cuatro},
         {{rio, x300, falla, b("0", "90", "100", "91")}, "La línea 4 no es perpendicular a la línea 1" + cuatro},
         {{{"Recarga", "100", "0", "100", "10"}}, "El pozo 1 «P1» está sobre la línea 1" + lado},
-        {{rio}, "El pozo 3 «P3» está al otro lado de la línea 1 (recarga)" + fuera, {p1, p2, p3}},
+        {{rio}, "El pozo 3 «P3» está al otro lado de la línea 1 (recarga)" + fuera, {p1, p2, {"P3", 0.3, p1.caudal, -10, 50}}},
         {{b("200", "0", "200", "10")}, "El pozo 2 «P2» está sobre la línea 1 (barrera)" + fuera},
         {{rio, falla}, "El punto 2 «B» está sobre la línea 1 (recarga)" + fuera, {}, puntos},
         {{b("140", "0", "140", "10")}, "El punto 1 «A» está al otro lado de la línea 1 (barrera)" + fuera, {p1}, puntos},
@@ -351,7 +350,7 @@ TEST(CampoPozosConLimites, EngineAsTheExactPathWithStepsAndImages) {
 
 // Beyond the boundaries there is no aquifer: the map has no value there, and is the exact path's
 // inside.
-TEST(CampoPozosConLimites, TheMapHasNoValueBeyondTheBoundaries) {
+TEST(CampoPozosConLimites, NoValueBeyondTheBoundariesAndTooManyImagesOverflow) {
     const DatosCalculo d = datos({pozo_en(100, 100, 0.05)}, {{R, 0, 0, 0, 1}, {B, 0, 0, 1, 0}}, 2);
     Rejilla mapa{-95, -95, 10, 10, 40, 40, {}};
     abatimiento_rejilla(CampoPozos(d), 2, mapa);
@@ -362,16 +361,13 @@ TEST(CampoPozosConLimites, TheMapHasNoValueBeyondTheBoundaries) {
                 << i << " " << j;
         }
     }
-}
-
-// A time that would need more images than the program holds is an overflow of the time, not a
-// wait without end.
-TEST(CampoPozosConLimites, TooManyImagesIsAnOverflowOfTheTime) {
-    const DatosCalculo d =
+    // A time that would need more images than the program holds is an overflow of the time, not a
+    // wait without end.
+    const DatosCalculo lejos =
         datos({pozo_en(5, 5, 0.05)}, {{B, 0, 0, 0, 1}, {B, 10, 0, 10, 1}}, 1e7, 1, 1e-6);
-    EXPECT_THROW(pozos_virtuales(d, d.tiempo), ErrorCalculo);
+    EXPECT_THROW(pozos_virtuales(lejos, lejos.tiempo), ErrorCalculo);
     const Totales t =
-        CampoPozos(d).totales(d.tiempo, std::vector<double>{5}, std::vector<double>{1});
+        CampoPozos(lejos).totales(lejos.tiempo, std::vector<double>{5}, std::vector<double>{1});
     ASSERT_TRUE(t.error.has_value() && t.valores.empty());
     EXPECT_EQ(std::pair(t.error->codigo(), t.error->causa),
               std::pair(CodigoError::desbordamiento, Causa::tiempo));

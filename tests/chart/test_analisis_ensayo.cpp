@@ -41,31 +41,26 @@ TEST(AnalisisEnsayo, Redondeado) {
 
 // Before "Ajustar", and while the rate is not typed yet, the readings show on the method's paper
 // in their wells' series: no fit, no figure, no refusal.
-TEST(AnalisisEnsayo, MedidasSinAjuste) {
+TEST(AnalisisEnsayo, MedidasVentanaDeTiemposYFactores) {
     EnsayoTexto e = dos_pozos();
     e.caudal.clear();
     e.medidas[3].excluida = true;
     e.medidas[5].s = "seco";
     const AnalisisEnsayo theis = analizar_ensayo(e, {}, false);
-    EXPECT_FALSE(theis.acuifero);
-    EXPECT_TRUE(theis.resumen.empty());
+    EXPECT_TRUE(!theis.acuifero && theis.resumen.empty());
     ASSERT_EQ(theis.dibujo.medidas.size(), 2u);
     EXPECT_EQ(theis.dibujo.medidas[0].puntos.size(), 18u);  // one left out, one unreadable
-    EXPECT_EQ(theis.dibujo.excluidas.puntos.size(), 1u);
-    EXPECT_EQ(theis.dibujo.derivadas.size(), 2u);
-    EXPECT_TRUE(theis.dibujo.logaritmicoY);
+    EXPECT_EQ(std::pair(theis.dibujo.excluidas.puntos.size(), theis.dibujo.derivadas.size()),
+              std::pair(size_t{1}, size_t{2}));
     // The recovery's paper: the readings after the stop, at t / t'.
     const AnalisisEnsayo r = analizar_ensayo(e, {MetodoEnsayo::recuperacion, "", ""}, false);
-    EXPECT_FALSE(r.dibujo.logaritmicoY);
+    EXPECT_TRUE(theis.dibujo.logaritmicoY && !r.dibujo.logaritmicoY);
     for (const PuntoTiempo& p : r.dibujo.medidas[1].puntos) EXPECT_GT(p.t, 1.0);
     EXPECT_EQ(r.dibujo.medidas[1].puntos.size(), 3u);
     // With the fit asked for, the refusal says why.
     EXPECT_EQ(analizar_ensayo(e, {}, true).resumen, "Falta el caudal del ensayo.");
-}
-
-// The window of the lines, in the test's unit: given, it chooses the readings; one that is not a
-// window is told, and gives no number.
-TEST(AnalisisEnsayo, VentanaDeTiempos) {
+    // The window of the lines, in the test's unit: given, it chooses the readings; one that is not
+    // a window is told, and gives no number.
     const std::tuple<const char*, const char*, const char*> casos[] = {
         {"", "", "con u ≤ 0.05 según el ajuste de Theis"},
         {"50", "250", "Rectas por las medidas de la ventana de tiempos"},
@@ -78,26 +73,20 @@ TEST(AnalisisEnsayo, VentanaDeTiempos) {
         EXPECT_NE(a.resumen.find(dice), std::string::npos) << a.resumen;
         EXPECT_EQ(a.T.empty(), !a.acuifero);
     }
-}
-
-// The fit's figures, T and S as the program writes numbers: the intervals' factors two digits
-// beyond 1 below 2 (1.0043, 1.12) and two digits from 2 on (3.5), as a fit of few poor readings
-// gives; its curve and residuals.
-TEST(AnalisisEnsayo, FactoresDeLosIntervalos) {
-    EnsayoTexto e = dos_pozos();
+    // The fit's figures, T and S as the program writes numbers: the intervals' factors two digits
+    // beyond 1 below 2 (1.0043, 1.12) and two digits from 2 on (3.5), as a fit of few poor readings
+    // gives; its curve and residuals.
+    e = dos_pozos();
     e.medidas.resize(6);
-    for (size_t i = 0; i < e.medidas.size(); ++i) {
+    for (size_t i = 0; i < e.medidas.size(); ++i)
         e.medidas[i].s = number_to_text(std::stod(e.medidas[i].s) * (i % 2 ? 1.3 : 0.75));
-    }
     const AnalisisEnsayo a = analizar_ensayo(e, {}, true);
     ASSERT_TRUE(a.acuifero) << a.resumen;
-    EXPECT_EQ(a.T, number_to_text(a.acuifero->T));
-    EXPECT_EQ(a.S, number_to_text(a.acuifero->S));
-    EXPECT_EQ(a.dibujo.curvas.size(), 1u);
-    EXPECT_EQ(a.dibujo.residuos.at(0).puntos.size(), 6u);
-    const std::string& resumen = a.resumen;
-    EXPECT_NE(resumen.find("Error cuadrático medio: 0.0959 m, con 6 medidas.\n"), std::string::npos)
-        << resumen;
-    EXPECT_NE(resumen.find("T ×/÷ 4.7, S ×/÷ 4.5; correlación de T y S: -0.9."), std::string::npos)
-        << resumen;
+    EXPECT_EQ(std::pair(a.T, a.S),
+              std::pair(number_to_text(a.acuifero->T), number_to_text(a.acuifero->S)));
+    EXPECT_TRUE(a.dibujo.curvas.size() == 1 && a.dibujo.residuos.at(0).puntos.size() == 6);
+    const auto dice = [&](const char* texto) { return a.resumen.find(texto) != std::string::npos; };
+    EXPECT_TRUE(dice("Error cuadrático medio: 0.0959 m, con 6 medidas.\n") &&
+                dice("T ×/÷ 4.7, S ×/÷ 4.5; correlación de T y S: -0.9."))
+        << a.resumen;
 }

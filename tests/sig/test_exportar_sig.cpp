@@ -120,6 +120,11 @@ std::map<std::string, Texto> estilos_de(const std::string& ruta) {
 // system, and the raster (Float32). The raster alone: GeoTIFF exact, the ASCII grid to its 15
 // digits with its .prj beside it, which an export without a system takes away. The DXF: each
 // isoline a polyline at the height of its level, each well and point a point and its name.
+// And QGIS's table "layer_styles", its columns as QGIS makes them, with a default style per layer:
+// the geometry column of each vector layer and none for the raster; the isolines labelled with
+// their level, the injection wells by their own rule, the points as diamonds, the raster in the
+// map's bands or, when the map has no isolines, a ramp between its stops. Without a grid, no raster
+// and no style for it.
 TEST(ExportarSig, EachFileReadBack) {
     const Carpeta carpeta;
     const CapasSig c = estudio();
@@ -157,12 +162,38 @@ TEST(ExportarSig, EachFileReadBack) {
     EXPECT_EQ(entidades, (Texto{"ISOLINEAS  0.5", "ISOLINEAS  1.5", "POZOS  440100", "POZOS P1 440100",
         "POZOS  440300.5", "POZOS p1 440300.5", "PUNTOS  440200", "PUNTOS A 440200"}));
     // clang-format on
-}
-
-// A field of as many wells as a GeoPackage table holds columns has a field per share; one more,
-// and the shares go to the table "partes", a row per point and well, none lost.
-TEST(ExportarSig, SharesBeyondTheColumnsOfATableGoToARowEach) {
-    const Carpeta carpeta;
+    const EstiloRaster bandas{{{-0.5, 0, 0x2166AC}, {0, 0.5, 0xFDDBC7}}};
+    const EstiloRaster rampa{{{0.25, 0.25, 0xFDE725}, {0.75, 0.75, 0x440154}}, true};
+    CapasSig sin_malla = estudio();
+    sin_malla.rejilla = {};
+    using Caso = std::tuple<const char*, CapasSig, EstiloRaster, Texto>;
+    // clang-format off
+    for (const auto& [archivo, capas, raster, dichos] : {
+             Caso{"b.gpkg", estudio(), bandas, {"isolineas text-style@fieldName=abatimiento",
+                  "pozos rule@filter=\"caudal\" < 0", "puntos prop@v=diamond", "abatimiento item@color=#fddbc7",
+                  "abatimiento item@label=0 - 0.5 m"}},
+             {"c.gpkg", estudio(), rampa, {"abatimiento colorrampshader@colorRampType=INTERPOLATED"}},
+             {"s.gpkg", sin_malla, rampa, {"isolineas symbol@type=line", "pozos prop@v=228,26,28,255"}}}) {
+        // clang-format on
+        exportar_geopackage(carpeta / archivo, capas, raster);
+        EXPECT_EQ(texto_de(carpeta / archivo, "layer_styles")[0],
+                  "id;f_table_catalog;f_table_schema;f_table_name;f_geometry_column;styleName;"
+                  "styleQML;styleSLD;useAsDefault;description;owner;ui;update_time;");
+        const auto filas = estilos_de(carpeta / archivo);
+        EXPECT_EQ(filas.size(), capas.rejilla.valores.empty() ? 3U : 4U) << archivo;
+        for (const auto& [tabla, dicho] : filas) {
+            EXPECT_EQ(dicho[0], std::string("1'' ") + (tabla == "abatimiento" ? "" : "geom") +
+                                    " abatimientos 1 1");
+        }
+        for (const std::string& d : dichos) {
+            const std::string tabla = d.substr(0, d.find(' '));
+            EXPECT_TRUE(filas.contains(tabla) &&
+                        std::ranges::count(filas.at(tabla), d.substr(tabla.size() + 1)) > 0)
+                << archivo << ": " << d;
+        }
+    }
+    // A field of as many wells as a GeoPackage table holds columns has a field per share; one more,
+    // and the shares go to the table "partes", a row per point and well, none lost.
     for (const size_t n : {1995U, 1996U}) {
         std::vector<Pozo> muchos;
         Resultados r{n, {}, {1.25}};
@@ -170,10 +201,10 @@ TEST(ExportarSig, SharesBeyondTheColumnsOfATableGoToARowEach) {
             muchos.push_back(pozo("P" + std::to_string(k), 0.3, 0.01, 440000.0 + k, 4470000));
             r.partes.push_back(k / 1000.0);
         }
-        CapasSig c = estudio();
-        std::tie(c.pozos, c.resultados) = std::pair(std::span(muchos), &r);
+        CapasSig m = estudio();
+        std::tie(m.pozos, m.resultados) = std::pair(std::span(muchos), &r);
         const std::string ruta = carpeta / (std::to_string(n) + ".gpkg");
-        exportar_geopackage(ruta, c);
+        exportar_geopackage(ruta, m);
         const Texto puntos = texto_de(ruta, "puntos");
         const Texto partes = texto_de(ruta, "partes");
         EXPECT_EQ(std::ranges::count(puntos[0], ';'), n == 1995 ? 4 + 1995 : 4);
@@ -211,43 +242,4 @@ TEST(ExportarSig, UnwritablePathLeavesNothing) {
         }
     }
     EXPECT_EQ(carpeta.archivos(), quedan);
-}
-
-// QGIS's table "layer_styles", its columns as QGIS makes them, with a default style per layer: the
-// geometry column of each vector layer and none for the raster; the isolines labelled with their
-// level, the injection wells by their own rule, the points as diamonds, the raster in the map's
-// bands or, when the map has no isolines, a ramp between its stops. Without a grid, no raster and
-// no style for it.
-TEST(ExportarSig, LayerStylesAsQgisKeepsThem) {
-    const Carpeta carpeta;
-    const EstiloRaster bandas{{{-0.5, 0, 0x2166AC}, {0, 0.5, 0xFDDBC7}}};
-    const EstiloRaster rampa{{{0.25, 0.25, 0xFDE725}, {0.75, 0.75, 0x440154}}, true};
-    CapasSig sin_malla = estudio();
-    sin_malla.rejilla = {};
-    using Caso = std::tuple<const char*, CapasSig, EstiloRaster, Texto>;
-    // clang-format off
-    for (const auto& [archivo, capas, raster, dichos] : {
-             Caso{"e.gpkg", estudio(), bandas, {"isolineas text-style@fieldName=abatimiento",
-                  "pozos rule@filter=\"caudal\" < 0", "puntos prop@v=diamond", "abatimiento item@color=#fddbc7",
-                  "abatimiento item@label=0 - 0.5 m"}},
-             {"c.gpkg", estudio(), rampa, {"abatimiento colorrampshader@colorRampType=INTERPOLATED"}},
-             {"s.gpkg", sin_malla, rampa, {"isolineas symbol@type=line", "pozos prop@v=228,26,28,255"}}}) {
-        // clang-format on
-        exportar_geopackage(carpeta / archivo, capas, raster);
-        EXPECT_EQ(texto_de(carpeta / archivo, "layer_styles")[0],
-                  "id;f_table_catalog;f_table_schema;f_table_name;f_geometry_column;styleName;"
-                  "styleQML;styleSLD;useAsDefault;description;owner;ui;update_time;");
-        const auto filas = estilos_de(carpeta / archivo);
-        EXPECT_EQ(filas.size(), capas.rejilla.valores.empty() ? 3U : 4U) << archivo;
-        for (const auto& [tabla, dicho] : filas) {
-            EXPECT_EQ(dicho[0], std::string("1'' ") + (tabla == "abatimiento" ? "" : "geom") +
-                                    " abatimientos 1 1");
-        }
-        for (const std::string& d : dichos) {
-            const std::string tabla = d.substr(0, d.find(' '));
-            EXPECT_TRUE(filas.contains(tabla) &&
-                        std::ranges::count(filas.at(tabla), d.substr(tabla.size() + 1)) > 0)
-                << archivo << ": " << d;
-        }
-    }
 }
