@@ -181,6 +181,8 @@ class TestTablas : public QObject {
         for (int col = 2; col <= 5; ++col)
             QCOMPARE(escribir(pozos, col, "440123,5"), std::string("440123.5"));
         QCOMPARE(escribir(pozos, 4, "1.234,5"), std::string("1.234,5"));
+        Abierta<frmCoordAbat> puntos(1);  // a window of its own columns: the name, then x and y
+        QVERIFY(escribir(puntos, 1, "2,5") == "2,5" && escribir(puntos, 3, "2,5") == "2.5");
     }
 
     // A selection whose far row is the empty last row opens nothing, made by a double click or
