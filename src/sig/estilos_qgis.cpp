@@ -226,6 +226,34 @@ std::string qml_pozos() {
            etiquetas("nombre", junto_al_punto) + "</qgis>\n";
 }
 
+// A line of the map's: `ancho` mm of `color`.
+std::string linea(const char* nombre, std::uint32_t color, const char* ancho) {
+    return std::string(R"(      <symbol type="line" name=")") + nombre +
+           "\" alpha=\"1\" clip_to_extent=\"1\" force_rhr=\"0\">\n"
+           "        <layer class=\"SimpleLine\" enabled=\"1\" locked=\"0\" pass=\"0\">\n" +
+           propiedad("line_color", rgba(color)) + propiedad("line_style", "solid") +
+           propiedad("line_width", ancho) + propiedad("line_width_unit", "MM") +
+           propiedad("capstyle", "square") + propiedad("joinstyle", "miter") +
+           "        </layer>\n      </symbol>\n";
+}
+
+std::string qml_limites() {
+    return inicio(false) +
+           "  <renderer-v2 type=\"RuleRenderer\" forceraster=\"0\" symbollevels=\"0\" "
+           "enableorderby=\"0\">\n"
+           "    <rules key=\"limites\">\n"
+           "      <rule key=\"recarga\" symbol=\"0\" label=\"Recarga\" "
+           "filter=\"&quot;tipo&quot; = 'recarga'\"/>\n"
+           "      <rule key=\"barrera\" symbol=\"1\" label=\"Barrera\" filter=\"ELSE\"/>\n"
+           "    </rules>\n"
+           "    <symbols>\n" +
+           // The colours of the plan chart and the map: a river blue, a barrier dark grey.
+           linea("0", 0x1F78B4, "0.8") + linea("1", 0x404040, "1.2") +
+           "    </symbols>\n"
+           "  </renderer-v2>\n"
+           "</qgis>\n";
+}
+
 std::string qml_puntos() {
     return inicio(true) +
            "  <renderer-v2 type=\"singleSymbol\" forceraster=\"0\" symbollevels=\"0\" "
@@ -241,10 +269,13 @@ bool escribir_estilos(GDALDataset& d, const EstiloRaster& raster) {
     const std::string pozos = columna_geometria(d, "pozos");
     const std::string puntos = columna_geometria(d, "puntos");
     const std::string isolineas = columna_geometria(d, "isolineas");
+    const std::string limites = columna_geometria(d, "limites");
     OGRLayer* estilos = tabla_de_estilos(d);
     return estilos != nullptr && fila_de_estilo(*estilos, "pozos", pozos.c_str(), qml_pozos()) &&
            fila_de_estilo(*estilos, "puntos", puntos.c_str(), qml_puntos()) &&
            fila_de_estilo(*estilos, "isolineas", isolineas.c_str(), qml_isolineas()) &&
+           (d.GetLayerByName("limites") == nullptr ||
+            fila_de_estilo(*estilos, "limites", limites.c_str(), qml_limites())) &&
            (raster.clases.empty() ||
             fila_de_estilo(*estilos, "abatimiento", "", qml_raster(raster)));
 }

@@ -30,10 +30,12 @@ std::string qml_raster(const EstiloRaster& estilo);
 std::string qml_isolineas();
 std::string qml_pozos();
 std::string qml_puntos();
+std::string qml_limites();
 
 // Adds the table "layer_styles" to the GeoPackage being written, in its open transaction, with the
-// default style of its layers "pozos", "puntos" and "isolineas" and, when it has classes, of its
-// raster "abatimiento" (whose table may come after). False when GDAL cannot.
+// default style of its layers "pozos", "puntos", "isolineas" and "limites" (where there is one)
+// and, when it has classes, of its raster "abatimiento" (whose table may come after). False when
+// GDAL cannot.
 bool escribir_estilos(GDALDataset& geopackage, const EstiloRaster& raster);
 
 }  // namespace abat

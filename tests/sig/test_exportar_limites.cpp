@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "sig/archivos_sig.h"
 #include "sig/exportacion.h"
@@ -32,6 +33,13 @@ TEST(ExportarLimites, EachLineAcrossTheExtentOfTheFile) {
         vistos.push_back(std::to_string(f->GetFieldAsInteger("linea")) + " " +
                          f->GetFieldAsString("tipo") + " " + f->GetGeometryRef()->exportToWkt());
     EXPECT_EQ(vistos, (std::vector<std::string>{"1 recarga " + uno, "2 barrera " + dos}));
+    // Its default style in QGIS as the chart draws them: a recharge line blue, a barrier dark grey.
+    OGRLayer* estilos = g->GetLayerByName("layer_styles");
+    estilos->SetAttributeFilter("f_table_name = 'limites'");
+    const std::unique_ptr<OGRFeature> estilo(estilos->GetNextFeature());
+    const std::string qml = estilo ? estilo->GetFieldAsString("styleQML") : "";
+    for (const char* dicho : {"&quot;tipo&quot; = 'recarga'", "31,120,180,255", "64,64,64,255"})
+        EXPECT_NE(qml.find(dicho), std::string::npos) << dicho;
     const Dataset d(GDALDataset::Open((carpeta / "l.dxf").c_str(), GDAL_OF_VECTOR));
     ASSERT_TRUE(d);
     for (const auto& f : *d->GetLayer(0)) {
@@ -45,4 +53,6 @@ TEST(ExportarLimites, EachLineAcrossTheExtentOfTheFile) {
     exportar_geopackage(carpeta / "sin.gpkg", c);
     const Dataset s(GDALDataset::Open((carpeta / "sin.gpkg").c_str(), GDAL_OF_VECTOR));
     EXPECT_EQ(s->GetLayerByName("limites"), nullptr);
+    s->GetLayerByName("layer_styles")->SetAttributeFilter("f_table_name = 'limites'");
+    EXPECT_EQ(s->GetLayerByName("layer_styles")->GetFeatureCount(), 0);
 }
