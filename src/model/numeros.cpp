@@ -178,7 +178,8 @@ bool redondeo_binario(double diezmilesimas) {
 
 // The nearest whole number of ten-thousandths, where redondeo_binario holds.
 uint64_t diezmilesimas_enteras(double diezmilesimas) {
-    return static_cast<uint64_t>(diezmilesimas + 0.5);
+    const auto entero = static_cast<uint64_t>(diezmilesimas);  // exact below 2^53
+    return entero + (diezmilesimas - static_cast<double>(entero) > 0.5 ? 1 : 0);
 }
 
 // The text of k ten-thousandths, as the decimal path writes it: no leading zero, no trailing

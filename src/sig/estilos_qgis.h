@@ -32,10 +32,10 @@ std::string qml_pozos();
 std::string qml_puntos();
 std::string qml_limites();
 
-// Adds the table "layer_styles" to the GeoPackage being written, in its open transaction, with the
-// default style of its layers "pozos", "puntos", "isolineas" and "limites" (where there is one)
+// Adds the table "layer_styles" to the GeoPackage `d` being written, in its open transaction, with
+// the default style of its layers "pozos", "puntos", "isolineas" and "limites" (where there is one)
 // and, when it has classes, of its raster "abatimiento" (whose table may come after). False when
 // GDAL cannot.
-bool escribir_estilos(GDALDataset& geopackage, const EstiloRaster& raster);
+bool escribir_estilos(GDALDataset& d, const EstiloRaster& raster);
 
 }  // namespace abat
