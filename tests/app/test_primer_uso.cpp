@@ -117,6 +117,12 @@ class TestPrimerUso : public QObject {
         QFile::remove(sur);
         Prueba t(norte);  // from the command line
         QCOMPARE(t.dialogos.carpeta, QFileInfo(norte).absolutePath());
+        emit t.v.principal.menuArchivo()->aboutToShow();  // the menu lists it by its whole path
+        QStringList textos;
+        for (QAction* a :
+             t.v.principal.findChildren<QAction*>(QRegularExpression("^accionReciente")))
+            if (a->isVisible()) textos << a->text();
+        QCOMPARE(textos, QStringList{"&1 " + QDir::toNativeSeparators(norte)});
         QCOMPARE(t.p.estudios.recientes(), QStringList{norte});
     }
 
