@@ -62,15 +62,8 @@ void Grid::setCols(int cols) {
     reshaped();
 }
 
-void Grid::checkCell(int row, int col) const {
-    if (row < 0 || row >= Rows() || col < 0 || col >= cols_) {
-        throw std::out_of_range("celda fuera de la tabla");
-    }
-}
-
-std::string_view Grid::TextMatrix(int row, int col) const {
-    checkCell(row, col);
-    return cells_[at(row, col)].vista();
+void Grid::fueraDeLaTabla() {
+    throw std::out_of_range("celda fuera de la tabla");
 }
 
 void Grid::setTextMatrix(int row, int col, std::string_view text) {

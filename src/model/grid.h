@@ -39,7 +39,11 @@ class Grid {
 
     // Any cell, headers included: valid until the cell or the table's shape changes. Throws
     // std::out_of_range outside the table.
-    std::string_view TextMatrix(int row, int col) const;
+    // Inline: read for every cell of every table the program copies, saves or computes.
+    std::string_view TextMatrix(int row, int col) const {
+        checkCell(row, col);
+        return cells_[at(row, col)].vista();
+    }
     void setTextMatrix(int row, int col, std::string_view text);
     std::string_view Text() const { return TextMatrix(row_, col_); }  // the current cell
 
@@ -98,7 +102,10 @@ class Grid {
         uint32_t largo = 0;
     };
 
-    void checkCell(int row, int col) const;
+    void checkCell(int row, int col) const {
+        if (row < 0 || row >= rows_ || col < 0 || col >= cols_) fueraDeLaTabla();
+    }
+    [[noreturn]] static void fueraDeLaTabla();
     size_t at(int row, int col) const {
         return static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col);
     }
