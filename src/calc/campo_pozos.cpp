@@ -1,12 +1,15 @@
 #include "calc/campo_pozos.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "calc/abatimiento.h"
+#include "calc/fuentes_lejanas.h"
 #include "calc/funcion_pozo.h"
 #include "calc/funcion_pozo_coeficientes.h"
 #include "calc/hilos.h"
+#include "calc/interpolacion_chebyshev.h"
 #include "calc/pozos_virtuales.h"
 
 namespace abat {
@@ -43,6 +46,64 @@ bool pozo_dentro(const Fuente& p) {
 double cota_total(double suma_abs, size_t n, double suma_k) {
     const double error_suma = static_cast<double>(n) * std::numeric_limits<double>::epsilon();
     return (error_parte + error_suma) * suma_abs + suma_k * coef::w_despreciable;
+}
+
+// The totals of the places `dentro` lists among `n`, at their places; NaN, with no error, at the
+// others. An error ends the values before the place that failed.
+Totales esparcir(Totales d, const std::vector<size_t>& dentro, size_t n) {
+    Totales t{std::vector<double>(n, std::numeric_limits<double>::quiet_NaN()),
+              std::vector<double>(n, 0.0), d.error};
+    for (size_t j = 0; j < d.valores.size(); ++j) {
+        t.valores[dentro[j]] = d.valores[j];
+        t.cotas[dentro[j]] = d.cotas[j];
+    }
+    if (d.error) {
+        const size_t fin = d.valores.size() < dentro.size() ? dentro[d.valores.size()] : n;
+        t.valores.resize(fin);
+        t.cotas.resize(fin);
+    }
+    return t;
+}
+
+// The far sources' sum at every node of a grid, and the bound of its error there.
+struct Lejanas {
+    std::vector<double> valores;
+    double cota = 0.0;
+};
+
+// The sum of `lejos` at the Chebyshev points of the grid's box, interpolated to its nodes; none
+// where a point's value was left to the exact path.
+std::optional<Lejanas> sumar_lejanas(const PozosVector& lejos, const EscalaU& e,
+                                     const Rejilla& malla, const Reparto& r) {
+    const std::vector<double> px = puntos_chebyshev(malla.x(0), malla.x(malla.nx - 1), r.grado);
+    const std::vector<double> py = puntos_chebyshev(malla.y(0), malla.y(malla.ny - 1), r.grado);
+    std::vector<double> x;
+    std::vector<double> y;
+    for (const double b : py) {
+        for (const double a : px) {
+            x.push_back(a);
+            y.push_back(b);
+        }
+    }
+    std::vector<double> suma(x.size());
+    std::vector<double> tamano(x.size());
+    const double evaluaciones = static_cast<double>(x.size()) * static_cast<double>(lejos.n);
+    en_paralelo(x.size(), 64, hilos_para(evaluaciones), [&](size_t desde, size_t hasta) {
+        sumar_pozos(lejos, e, x.data() + desde, y.data() + desde, hasta - desde,
+                    suma.data() + desde, tamano.data() + desde);
+    });
+    if (std::any_of(suma.begin(), suma.end(), [](double v) { return std::isnan(v); }))
+        return std::nullopt;
+    std::vector<double> nodos_x(static_cast<size_t>(malla.nx));
+    std::vector<double> nodos_y(static_cast<size_t>(malla.ny));
+    for (int i = 0; i < malla.nx; ++i) nodos_x[i] = malla.x(i);
+    for (int j = 0; j < malla.ny; ++j) nodos_y[j] = malla.y(j);
+    // The points' rounding, amplified by the interpolation along each direction.
+    const double lebesgue = lebesgue_chebyshev(r.grado);
+    const double mayor = *std::max_element(tamano.begin(), tamano.end());
+    const double redondeo = lebesgue * lebesgue * cota_total(mayor, lejos.n, 0.0) +
+                            4 * (r.grado + 1.0) * std::numeric_limits<double>::epsilon() * mayor;
+    return Lejanas{interpolar_chebyshev(suma, px, py, nodos_x, nodos_y), r.cota + redondeo};
 }
 
 }  // namespace
@@ -156,33 +217,95 @@ std::shared_ptr<const CampoPozos::Instante> CampoPozos::construir(double tiempo)
     return in;
 }
 
+// The instant of `tiempo`; none, with t emptied and its error set, where it has too many images.
+std::shared_ptr<const CampoPozos::Instante> CampoPozos::instante_o_error(double tiempo,
+                                                                         Totales& t) const {
+    try {
+        return instante(tiempo);
+    } catch (const ErrorCalculo& e) {  // more images than a time may take
+        t.error = e;
+        t.valores.clear();
+        t.cotas.clear();
+        return nullptr;
+    }
+}
+
+// The sum of `pozos` (the instant's or some of them) at each place, into t's values and bounds;
+// NaN where the exact path must decide.
+void CampoPozos::sumar(const Instante& in, const PozosVector& pozos, std::span<const double> x,
+                       std::span<const double> y, unsigned hilos, Totales& t) const {
+    const auto e = in.escala;
+    if (!e || in.pozos->n == 0) return;
+    const size_t m = x.size();
+    const double evaluaciones = static_cast<double>(m) * static_cast<double>(pozos.n);
+    en_paralelo(m, 64, hilos > 0 ? hilos : hilos_para(evaluaciones),
+                [&](size_t desde, size_t hasta) {
+                    sumar_pozos(pozos, *e, x.data() + desde, y.data() + desde, hasta - desde,
+                                t.valores.data() + desde, t.cotas.data() + desde);
+                });
+    for (double& c : t.cotas) c = cota_total(c, pozos.n, in.suma_k);
+}
+
 Totales CampoPozos::totales(double tiempo, std::span<const double> x, std::span<const double> y,
                             unsigned hilos) const {
     const size_t m = x.size();
     Totales t{std::vector<double>(m, std::numeric_limits<double>::quiet_NaN()),
               std::vector<double>(m, 0.0),
               {}};
-    std::shared_ptr<const Instante> in;
-    try {
-        in = instante(tiempo);
-    } catch (const ErrorCalculo& e) {  // more images than a time may take
-        t.error = e;
-        t.valores.clear();
-        t.cotas.clear();
-        return t;
-    }
-    const PozosVector& pozos = *in->pozos;
-    if (const auto e = in->escala; e && pozos.n > 0) {
-        const double evaluaciones = static_cast<double>(m) * static_cast<double>(pozos.n);
-        en_paralelo(m, 64, hilos > 0 ? hilos : hilos_para(evaluaciones),
-                    [&](size_t desde, size_t hasta) {
-                        sumar_pozos(pozos, *e, x.data() + desde, y.data() + desde, hasta - desde,
-                                    t.valores.data() + desde, t.cotas.data() + desde);
-                    });
-        for (double& c : t.cotas) c = cota_total(c, pozos.n, in->suma_k);
-    }
+    const std::shared_ptr<const Instante> in = instante_o_error(tiempo, t);
+    if (!in) return t;
+    sumar(*in, *in->pozos, x, y, hilos, t);
     resolver(*in, x, y, t);
     return t;
+}
+
+Totales CampoPozos::totales_rejilla(double tiempo, const Rejilla& malla) const {
+    std::vector<size_t> dentro;
+    std::vector<double> x;
+    std::vector<double> y;
+    for (int j = 0; j < malla.ny; ++j) {
+        for (int i = 0; i < malla.nx; ++i) {
+            if (!contorno_.lados.empty() && !contorno_.contiene(malla.x(i), malla.y(j))) continue;
+            dentro.push_back(malla.indice(i, j));
+            x.push_back(malla.x(i));
+            y.push_back(malla.y(j));
+        }
+    }
+    Totales t{std::vector<double>(x.size(), std::numeric_limits<double>::quiet_NaN()),
+              std::vector<double>(x.size(), 0.0),
+              {}};
+    if (const std::shared_ptr<const Instante> in = instante_o_error(tiempo, t)) {
+        sumar_repartidas(*in, malla, x, y, dentro, t);
+        resolver(*in, x, y, t);
+    }
+    return esparcir(
+        std::move(t), dentro,
+        static_cast<size_t>(std::max(malla.nx, 0)) * static_cast<size_t>(std::max(malla.ny, 0)));
+}
+
+// The near sources summed at each node, the far ones at Chebyshev points and interpolated; all
+// at each node where that saves little or a far source's value was left to the exact path.
+void CampoPozos::sumar_repartidas(const Instante& in, const Rejilla& malla,
+                                  std::span<const double> x, std::span<const double> y,
+                                  const std::vector<size_t>& dentro, Totales& t) const {
+    const PozosVector& pozos = *in.pozos;
+    const auto e = in.escala;
+    Reparto r;
+    if (e && pozos.n > 0 && malla.nx > 1 && malla.ny > 1) {
+        const Caja caja{malla.x(0), malla.y(0), malla.x(malla.nx - 1), malla.y(malla.ny - 1)};
+        r = repartir_fuentes(pozos, e->c, caja, x.size());
+    }
+    std::optional<Lejanas> lejos;
+    if (r.grado > 0) lejos = sumar_lejanas(elegir_fuentes(pozos, r.lejanas, true), *e, malla, r);
+    if (!lejos) {
+        sumar(in, pozos, x, y, 0, t);
+        return;
+    }
+    sumar(in, elegir_fuentes(pozos, r.lejanas, false), x, y, 0, t);
+    for (size_t j = 0; j < dentro.size(); ++j) {
+        t.valores[j] += lejos->valores[dentro[j]];
+        t.cotas[j] += lejos->cota;
+    }
 }
 
 // The places left to the exact path, in order, up to the first that fails.
@@ -267,19 +390,7 @@ Totales totales_en_el_acuifero(const CampoPozos& campo, double tiempo, std::span
         xd.push_back(x[i]);
         yd.push_back(y[i]);
     }
-    Totales d = campo.totales(tiempo, xd, yd);
-    Totales t{std::vector<double>(x.size(), std::numeric_limits<double>::quiet_NaN()),
-              std::vector<double>(x.size(), 0.0), d.error};
-    for (size_t j = 0; j < d.valores.size(); ++j) {
-        t.valores[dentro[j]] = d.valores[j];
-        t.cotas[dentro[j]] = d.cotas[j];
-    }
-    if (d.error) {  // the values end before the place that failed
-        const size_t fin = d.valores.size() < dentro.size() ? dentro[d.valores.size()] : x.size();
-        t.valores.resize(fin);
-        t.cotas.resize(fin);
-    }
-    return t;
+    return esparcir(campo.totales(tiempo, xd, yd), dentro, x.size());
 }
 
 }  // namespace abat

@@ -18,6 +18,7 @@
 #include "calc/limites.h"
 #include "calc/nucleo_simd.h"
 #include "model/errores.h"
+#include "model/rejilla.h"
 
 namespace abat {
 
@@ -52,6 +53,12 @@ class CampoPozos {
     Totales totales(double tiempo, std::span<const double> x, std::span<const double> y,
                     unsigned hilos = 0) const;
 
+    // The totals at every node of `malla` (row after row, as its valores), NaN beyond the
+    // aquifer, as totales_en_el_acuifero gives them; but the sources far from the grid may be
+    // summed at Chebyshev points of its box and interpolated (fuentes_lejanas.h), each bound then
+    // growing by what that may add, at most tolerancia_lejanas.
+    Totales totales_rejilla(double tiempo, const Rejilla& malla) const;
+
     Partes partes(double tiempo, double x, double y) const;
     // Well k's share from `p` where its four-decimal text cannot differ from the exact path's
     // (format_4dec, valor_4dec); otherwise, or where left to it, the exact path's value or
@@ -67,6 +74,12 @@ class CampoPozos {
     std::shared_ptr<const Instante> instante(double tiempo) const;
     std::shared_ptr<const Instante> construir(double tiempo) const;
     std::optional<EscalaU> escala(double tiempo) const;
+    std::shared_ptr<const Instante> instante_o_error(double tiempo, Totales& t) const;
+    void sumar(const Instante& in, const PozosVector& pozos, std::span<const double> x,
+               std::span<const double> y, unsigned hilos, Totales& t) const;
+    void sumar_repartidas(const Instante& in, const Rejilla& malla, std::span<const double> x,
+                          std::span<const double> y, const std::vector<size_t>& dentro,
+                          Totales& t) const;
     void resolver(const Instante& in, std::span<const double> x, std::span<const double> y,
                   Totales& t) const;
 

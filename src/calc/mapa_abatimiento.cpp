@@ -1,7 +1,5 @@
 #include "calc/mapa_abatimiento.h"
 
-#include <vector>
-
 namespace abat {
 
 void abatimiento_rejilla(const CampoPozos& campo, double tiempo, Rejilla& mapa) {
@@ -9,16 +7,7 @@ void abatimiento_rejilla(const CampoPozos& campo, double tiempo, Rejilla& mapa) 
         mapa.valores.clear();
         return;
     }
-    const size_t n = static_cast<size_t>(mapa.nx) * static_cast<size_t>(mapa.ny);
-    std::vector<double> x(n);
-    std::vector<double> y(n);
-    for (int j = 0; j < mapa.ny; ++j) {
-        for (int i = 0; i < mapa.nx; ++i) {
-            x[mapa.indice(i, j)] = mapa.x(i);
-            y[mapa.indice(i, j)] = mapa.y(j);
-        }
-    }
-    Totales t = totales_en_el_acuifero(campo, tiempo, x, y);
+    Totales t = campo.totales_rejilla(tiempo, mapa);
     if (t.error) throw *t.error;
     mapa.valores = std::move(t.valores);
 }

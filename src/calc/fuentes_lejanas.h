@@ -1,0 +1,55 @@
+#pragma once
+// The sources far from a map: across the map's box their drawdown is smooth, and analytic in a
+// neighbourhood of it, so their sum is computed at the (n + 1)^2 Chebyshev points of the box and
+// interpolated to every node (interpolacion_chebyshev.h), to a bound proven for each source.
+//
+// Along x at a fixed y of the box, a source's share k W(c ((x - X)^2 + (y - Y)^2)) is analytic
+// wherever the argument u has Re u > 0, and there |W(u)| <= W(Re u). Over the Bernstein ellipse
+// E_rho of the box's span in x (semi-axes a and b about its centre), Re u >= c (dX^2 + dY^2 - b^2)
+// with dX the distance from X to the ellipse's span and dY from Y to the box's span in y. Where
+// that is positive, the interpolant of degree n errs by at most 4 M rho^-n / (rho - 1), M the
+// bound of |k W| on the ellipse (Trefethen, Approximation Theory and Approximation Practice,
+// theorem 8.2); W(s) < e^-s ln(1 + 1/s) bounds M (Abramowitz and Stegun 5.1.20). The same along
+// y; the tensor interpolant errs by at most the error along one direction plus the Lebesgue
+// constant times the error along the other.
+
+#include <cstddef>
+#include <vector>
+
+#include "calc/nucleo_simd.h"
+
+namespace abat {
+
+// What the interpolation may add to a node's error at most, m.
+inline constexpr double tolerancia_lejanas = 1e-6;
+
+struct Caja {
+    double x0 = 0.0;  // m
+    double y0 = 0.0;
+    double x1 = 0.0;
+    double y1 = 0.0;
+};
+
+// The bound of the error of the degree-n interpolant, over `caja`, of the share of a source at
+// (x, y) of k metres per unit of W and scale of u c (u = c r^2); infinite for a source in the box
+// or too near it for any ellipse.
+double cota_interpolacion(double x, double y, double k, double c, const Caja& caja, int n);
+
+// Which sources are interpolated and at what degree.
+struct Reparto {
+    int grado = 0;              // 0: none; every source is summed at every node
+    std::vector<char> lejanas;  // one per source: interpolated
+    double cota = 0.0;          // m: the sum of their bounds, at most the tolerance
+};
+
+// The degree and the sources that make the map of `nodos` nodes over `caja` cheapest, the bounds
+// of those interpolated adding up to at most `tolerancia`; none where that saves little. The
+// sources' scales are `c_comun` or, when they have them, their own.
+Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja& caja, size_t nodos,
+                         double tolerancia = tolerancia_lejanas);
+
+// The sources of `fuentes` whose mark in `marcas` is `cuales`, as the loops read them.
+PozosVector elegir_fuentes(const PozosVector& fuentes, const std::vector<char>& marcas,
+                           bool cuales);
+
+}  // namespace abat

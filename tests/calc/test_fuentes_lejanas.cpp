@@ -1,0 +1,113 @@
+// The far sources of a map interpolated from Chebyshev points: exact for polynomials, within the
+// proven bound for one source's share, and the map within its bounds of every node summed.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "calc/campo_pozos.h"
+#include "calc/fuentes_lejanas.h"
+#include "calc/funcion_pozo.h"
+#include "calc/interpolacion_chebyshev.h"
+#include "calc/mapa_abatimiento.h"
+
+using namespace abat;
+
+namespace {
+
+std::vector<double> nodos(double a, double b, int n) {
+    std::vector<double> v;
+    for (int i = 0; i < n; ++i) v.push_back(a + (b - a) * i / (n - 1));
+    return v;
+}
+
+// The largest error of f interpolated at degree n over [0, 1000]^2, read at 41 x 41 nodes.
+template <class F>
+double error_interpolado(F f, int n, double a = 0, double b = 1000) {
+    const std::vector<double> p = puntos_chebyshev(a, b, n);
+    std::vector<double> v;
+    for (const double y : p) {
+        for (const double x : p) v.push_back(f(x, y));
+    }
+    const std::vector<double> x = nodos(a, b, 41);
+    const std::vector<double> r = interpolar_chebyshev(v, p, p, x, x);
+    double e = 0;
+    for (size_t j = 0; j < x.size(); ++j) {
+        for (size_t i = 0; i < x.size(); ++i)
+            e = std::max(e, std::fabs(r[j * 41 + i] - f(x[i], x[j])));
+    }
+    return e;
+}
+
+}  // namespace
+
+TEST(InterpolacionChebyshev, ReproducesPolynomialsOfItsDegree) {
+    for (const int n : {2, 3, 8}) {
+        const auto f = [n](double x, double y) {
+            return std::pow(x - 2, n) * std::pow(y + 1, n - 1) - 3 * x * y + 1;
+        };
+        const double escala = std::pow(7.0, 2 * n);
+        EXPECT_LE(error_interpolado(f, n, -5, 4), 1e-12 * escala) << n;
+        EXPECT_GT(error_interpolado(f, n - 1, -5, 4), 1e-6 * escala) << n;
+    }
+}
+
+// A share k W(c r^2) of a source at (x, y) off the box [0, 1000]^2: its interpolant's error within
+// the bound, the bound useful (below `a_lo_sumo` of k) far enough, infinite inside the box.
+TEST(CotaInterpolacion, BoundsTheErrorOfOneSource) {
+    struct Caso {
+        double x, y, c;
+        int n;
+        double a_lo_sumo;
+    };
+    const double inf = INFINITY;
+    for (const Caso& k : std::vector<Caso>{{-300, 500, 1e-6, 16, inf},
+                                           {3000, 4000, 1e-6, 6, 1e-8},
+                                           {500, -4000, 1e-7, 6, 1e-5},
+                                           {-1500, -1500, 5e-6, 6, 1e-10},
+                                           {8000, 500, 1e-4, 16, 1e-12},
+                                           {500, 1200, 2e-6, 48, inf}}) {
+        const auto f = [&](double x, double y) {
+            return 0.1 * funcion_pozo(k.c * ((x - k.x) * (x - k.x) + (y - k.y) * (y - k.y)));
+        };
+        const double cota = cota_interpolacion(k.x, k.y, 0.1, k.c, Caja{0, 0, 1000, 1000}, k.n);
+        EXPECT_LE(error_interpolado(f, k.n), cota) << k.x << " " << k.y;
+        EXPECT_LE(cota, 0.1 * k.a_lo_sumo) << k.x << " " << k.y;
+    }
+    EXPECT_EQ(cota_interpolacion(500, 500, 0.1, 1e-6, Caja{0, 0, 1000, 1000}, 32), inf);
+}
+
+// A confined rectangle, whose cones cross it and back: the map, its far images interpolated,
+// within its bounds of every node summed, the bounds no more than the tolerance beyond.
+TEST(MapaConFuentesLejanas, AgreesWithEveryNodeSummedWithinItsBounds) {
+    const double lado = 2000;
+    DatosCalculo d{0.01, 2e-4, 1, {}, {}};
+    std::mt19937_64 g(3);
+    std::uniform_real_distribution<double> lugar(50, lado - 50);
+    for (int k = 0; k < 150; ++k) {
+        const double x = lugar(g);
+        d.pozos.push_back({"P", 0.3, {Lectura::numero, k % 7 == 6 ? -0.01 : 0.02}, x, lugar(g)});
+    }
+    d.limites = {{TipoLimite::recarga, 0, 0, 0, 1},
+                 {TipoLimite::barrera, lado, 0, lado, 1},
+                 {TipoLimite::barrera, 0, 0, 1, 0},
+                 {TipoLimite::recarga, 0, lado, 1, lado}};
+    const CampoPozos campo(d);
+    Rejilla mapa{-100, -100, (lado + 200) / 149, (lado + 200) / 149, 150, 150, {}};
+    const Totales t = campo.totales_rejilla(0.3, mapa);
+    std::vector<double> x, y;
+    for (int j = 0; j < mapa.ny; ++j) {
+        for (int i = 0; i < mapa.nx; ++i) x.push_back(mapa.x(i)), y.push_back(mapa.y(j));
+    }
+    const Totales e = totales_en_el_acuifero(campo, 0.3, x, y);
+    ASSERT_EQ(t.valores.size(), x.size());
+    double mayor_cota = 0;
+    for (size_t i = 0; i < x.size(); ++i) {
+        ASSERT_EQ(std::isnan(t.valores[i]), std::isnan(e.valores[i])) << i;
+        if (std::isnan(t.valores[i])) continue;
+        EXPECT_LE(std::fabs(t.valores[i] - e.valores[i]), t.cotas[i] + e.cotas[i]) << i;
+        EXPECT_LE(t.cotas[i], e.cotas[i] + tolerancia_lejanas * 1.01) << i;
+        mayor_cota = std::max(mayor_cota, t.cotas[i] - e.cotas[i]);
+    }
+    EXPECT_GT(mayor_cota, 1e-3 * tolerancia_lejanas);  // the far images were interpolated
+}
