@@ -93,6 +93,10 @@ Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja&
     for (size_t i = 0; i < n; ++i) {
         const double c = fuentes.c.empty() ? c_comun : fuentes.c[i];
         m[i] = maximos_fuente(fuentes.x[i], fuentes.y[i], fuentes.k[i], c, caja);
+        // Nearer than its radius, a well's drawdown is that at the radius: not analytic there.
+        const double dx = distancia(fuentes.x[i], caja.x0, caja.x1);
+        const double dy = distancia(fuentes.y[i], caja.y0, caja.y1);
+        if (!(fuentes.r2_min[i] < dx * dx + dy * dy)) m[i].x.fill(infinito);
     }
     const double todas = static_cast<double>(n) * static_cast<double>(nodos);
     double menor_coste = 0.8 * todas;  // a split must save a fifth at least

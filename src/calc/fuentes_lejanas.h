@@ -43,8 +43,9 @@ struct Reparto {
 };
 
 // The degree and the sources that make the map of `nodos` nodes over `caja` cheapest, the bounds
-// of those interpolated adding up to at most `tolerancia`; none where that saves little. The
-// sources' scales are `c_comun` or, when they have them, their own.
+// of those interpolated adding up to at most `tolerancia`; none where that saves little, nor one
+// whose radius reaches the box (its share is flat there). The sources' scales are `c_comun` or,
+// when they have them, their own.
 Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja& caja, size_t nodos,
                          double tolerancia = tolerancia_lejanas);
 

@@ -88,6 +88,8 @@ TEST(MapaConFuentesLejanas, AgreesWithEveryNodeSummedWithinItsBounds) {
         const double x = lugar(g);
         d.pozos.push_back({"P", 0.3, {Lectura::numero, k % 7 == 6 ? -0.01 : 0.02}, x, lugar(g)});
     }
+    d.pozos.push_back(
+        {"Ancho", 5000, {Lectura::numero, 0.01}, 1000, 1500});  // a radius past the box
     d.limites = {{TipoLimite::recarga, 0, 0, 0, 1},
                  {TipoLimite::barrera, lado, 0, lado, 1},
                  {TipoLimite::barrera, 0, 0, 1, 0},
