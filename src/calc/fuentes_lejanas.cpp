@@ -6,6 +6,7 @@
 #include <limits>
 #include <numeric>
 
+#include "calc/funcion_pozo.h"
 #include "calc/interpolacion_chebyshev.h"
 
 namespace abat {
@@ -72,9 +73,18 @@ struct Maximos {
     std::array<double, elipses.size()> x, y;
 };
 
+// Infinite where the box reaches u <= u_cruce: there W is the series, whose switch to E1 is not
+// analytic (a kink of some 1e-6 in the slope), and the bounds hold for E1 alone.
 Maximos maximos_fuente(double x, double y, double k, double c, const Caja& caja) {
-    return {maximos(x, caja.x0, caja.x1, distancia(y, caja.y0, caja.y1), k, c),
-            maximos(y, caja.y0, caja.y1, distancia(x, caja.x0, caja.x1), k, c)};
+    const double dx = distancia(x, caja.x0, caja.x1);
+    const double dy = distancia(y, caja.y0, caja.y1);
+    if (!(c * (dx * dx + dy * dy) > u_cruce * (1 + 1e-9))) {
+        Maximos m{};
+        m.x.fill(infinito);
+        m.y.fill(infinito);
+        return m;
+    }
+    return {maximos(x, caja.x0, caja.x1, dy, k, c), maximos(y, caja.y0, caja.y1, dx, k, c)};
 }
 
 }  // namespace

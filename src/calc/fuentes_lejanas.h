@@ -11,7 +11,9 @@
 // bound of |k W| on the ellipse (Trefethen, Approximation Theory and Approximation Practice,
 // theorem 8.2); W(s) < e^-s ln(1 + 1/s) bounds M (Abramowitz and Stegun 5.1.20). The same along
 // y; the tensor interpolant errs by at most the error along one direction plus the Lebesgue
-// constant times the error along the other.
+// constant times the error along the other. All this holds for E1 alone: a source is interpolated
+// only where u > u_cruce over the whole box, for below it W is the series, whose switch to E1 is
+// continuous but not smooth.
 
 #include <cstddef>
 #include <vector>

@@ -66,7 +66,8 @@ TEST(CotaInterpolacion, BoundsTheErrorOfOneSource) {
                                            {500, -4000, 1e-7, 6, 1e-5},
                                            {-1500, -1500, 5e-6, 6, 1e-10},
                                            {8000, 500, 1e-4, 16, 1e-12},
-                                           {500, 1200, 2e-6, 48, inf}}) {
+                                           {500, 1200, 2e-6, 48, inf},
+                                           {-1000, 500, 1e-7, 32, inf}}) {  // the series' kink
         const auto f = [&](double x, double y) {
             return 0.1 * funcion_pozo(k.c * ((x - k.x) * (x - k.x) + (y - k.y) * (y - k.y)));
         };
