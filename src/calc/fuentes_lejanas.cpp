@@ -100,6 +100,8 @@ Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja&
     const size_t n = fuentes.n;
     if (!(caja.x1 > caja.x0 && caja.y1 > caja.y0) || n == 0) return {};
     std::vector<Maximos> m(n);
+    const auto factores_mayor = factores(grados.back());
+    size_t candidatas = 0;  // sources some degree may interpolate
     for (size_t i = 0; i < n; ++i) {
         const double c = fuentes.c.empty() ? c_comun : fuentes.c[i];
         m[i] = maximos_fuente(fuentes.x[i], fuentes.y[i], fuentes.k[i], c, caja);
@@ -107,7 +109,10 @@ Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja&
         const double dx = distancia(fuentes.x[i], caja.x0, caja.x1);
         const double dy = distancia(fuentes.y[i], caja.y0, caja.y1);
         if (!(fuentes.r2_min[i] < dx * dx + dy * dy)) m[i].x.fill(infinito);
+        const double cota = mejor(m[i].x, factores_mayor) + mejor(m[i].y, factores_mayor);
+        candidatas += std::isfinite(cota) ? 1 : 0;
     }
+    if (candidatas == 0) return {};  // a map over the whole field, say
     const double todas = static_cast<double>(n) * static_cast<double>(nodos);
     double menor_coste = 0.8 * todas;  // a split must save a fifth at least
     Reparto elegido;
