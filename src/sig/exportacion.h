@@ -43,7 +43,8 @@ struct CapasSig {
 // that a GeoPackage raster holds). A field of more wells than a table holds columns (1,995) has
 // the shares in the table "partes" instead (punto, pozo, abatimiento: a row per point and well,
 // the well by its name as in "pozos"). QGIS's default styles of the layers come with them, the
-// raster's in the classes of `raster` (see estilos_qgis.h).
+// raster's in the classes of `raster` (see estilos_qgis.h), and that one also as a .qml file of
+// the same name beside it, where QGIS 3.22 reads a raster's; an old one goes when there is none.
 void exportar_geopackage(const std::string& ruta, const CapasSig& capas,
                          const EstiloRaster& raster = {});
 

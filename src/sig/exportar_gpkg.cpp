@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <filesystem>
+#include <fstream>
 
 #include "archivos/escritura_entera.h"
 #include "sig/exportacion.h"
@@ -191,6 +193,15 @@ bool escribir_raster(const std::string& ruta, const Rejilla& r, OGRSpatialRefere
         gpkg->CreateCopy(ruta.c_str(), raster.get(), FALSE, opciones.data(), nullptr, nullptr)));
 }
 
+// The raster's style also as a QML file of the GeoPackage's name beside it, the default style
+// QGIS 3.22 (Debian 12's) reads for a raster, which it does not take from "layer_styles".
+bool escribir_qml(const std::string& temporal, const EstiloRaster& raster) {
+    std::ofstream f(std::filesystem::path(temporal).replace_extension(".qml"), std::ios::binary);
+    f << qml_raster(raster);
+    f.close();
+    return !f.fail();
+}
+
 }  // namespace
 
 void exportar_geopackage(const std::string& ruta, const CapasSig& capas,
@@ -198,11 +209,14 @@ void exportar_geopackage(const std::string& ruta, const CapasSig& capas,
     const SesionGdal sesion;
     const auto srs = referencia(capas.sistema);
     const bool con_raster = capas.rejilla.nx > 0 && capas.rejilla.ny > 0;
-    escribir_entero(ruta, [&](const std::string& temporal) {
-        return escribir_vectores(temporal, capas, srs.get(),
-                                 con_raster ? raster : EstiloRaster{}) &&
-               escribir_raster(temporal, capas.rejilla, srs.get());
-    });
+    const EstiloRaster estilo = con_raster ? raster : EstiloRaster{};
+    escribir_entero(ruta,
+                    [&](const std::string& temporal) {
+                        return escribir_vectores(temporal, capas, srs.get(), estilo) &&
+                               escribir_raster(temporal, capas.rejilla, srs.get()) &&
+                               (estilo.clases.empty() || escribir_qml(temporal, estilo));
+                    },
+                    {".qml"});
 }
 
 }  // namespace abat

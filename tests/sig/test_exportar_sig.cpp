@@ -6,7 +6,9 @@
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 
 #include "model/errores.h"
@@ -179,6 +181,10 @@ TEST(ExportarSig, EachFileReadBack) {
         EXPECT_EQ(texto_de(carpeta / archivo, "layer_styles")[0],
                   "id;f_table_catalog;f_table_schema;f_table_name;f_geometry_column;styleName;"
                   "styleQML;styleSLD;useAsDefault;description;owner;ui;update_time;");
+        std::ifstream qml(std::filesystem::path(carpeta / archivo).replace_extension(".qml"));
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(qml), {}),
+                  capas.rejilla.valores.empty() ? "" : qml_raster(raster))
+            << archivo;
         const auto filas = estilos_de(carpeta / archivo);
         EXPECT_EQ(filas.size(), capas.rejilla.valores.empty() ? 3U : 4U) << archivo;
         for (const auto& [tabla, dicho] : filas) {
@@ -192,6 +198,8 @@ TEST(ExportarSig, EachFileReadBack) {
                 << archivo << ": " << d;
         }
     }
+    exportar_geopackage(carpeta / "b.gpkg", sin_malla, bandas);  // no raster: the old style goes
+    EXPECT_FALSE(std::filesystem::exists(carpeta / "b.qml"));
     // A field of as many wells as a GeoPackage table holds columns has a field per share; one more,
     // and the shares go to the table "partes", a row per point and well, none lost.
     for (const size_t n : {1995U, 1996U}) {
