@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <numeric>
 
 #include "calc/funcion_pozo.h"
 #include "calc/interpolacion_chebyshev.h"
@@ -63,10 +62,41 @@ double mejor(const std::array<double, elipses.size()>& m,
     return b;
 }
 
-// The tensor interpolant's bound from the two directions' bounds.
-double cota_tensor(double en_x, double en_y, int n) {
-    const double l = lebesgue_chebyshev(n);
+// The tensor interpolant's bound from the two directions' bounds, l the Lebesgue constant.
+double cota_tensor(double en_x, double en_y, double l) {
     return std::min(en_x + l * en_y, en_y + l * en_x);
+}
+
+// A bound's power of two, from 0 (a bound of 0) up: the sources are taken by powers, in linear
+// time, where sorting them took longer than the rest of the choice for a field of many images.
+int potencia(double cota) {
+    return cota > 0 ? std::ilogb(cota) + 1075 : 0;  // 1 to 2098 for positive finite doubles
+}
+constexpr size_t potencias = 2100;
+
+// The sources with the smallest bounds, power by power, while the bounds add up to at most
+// `tolerancia`: those of a power below `hasta`.
+struct Seleccion {
+    int hasta = 0;
+    size_t cuantas = 0;
+    double suma = 0.0;
+};
+
+Seleccion seleccionar(const std::vector<double>& cotas, double tolerancia) {
+    std::vector<double> suma(potencias, 0.0);
+    std::vector<size_t> cuenta(potencias, 0);
+    for (const double c : cotas) {
+        if (!(c <= tolerancia)) continue;
+        suma[potencia(c)] += c;
+        ++cuenta[potencia(c)];
+    }
+    Seleccion s;
+    for (; s.hasta < static_cast<int>(potencias); ++s.hasta) {
+        if (s.suma + suma[s.hasta] > tolerancia) break;
+        s.suma += suma[s.hasta];
+        s.cuantas += cuenta[s.hasta];
+    }
+    return s;
 }
 
 struct Maximos {
@@ -92,7 +122,7 @@ Maximos maximos_fuente(double x, double y, double k, double c, const Caja& caja)
 double cota_interpolacion(double x, double y, double k, double c, const Caja& caja, int n) {
     const Maximos m = maximos_fuente(x, y, k, c, caja);
     const auto f = factores(n);
-    return cota_tensor(mejor(m.x, f), mejor(m.y, f), n);
+    return cota_tensor(mejor(m.x, f), mejor(m.y, f), lebesgue_chebyshev(n));
 }
 
 Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja& caja, size_t nodos,
@@ -117,28 +147,23 @@ Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja&
     double menor_coste = 0.8 * todas;  // a split must save a fifth at least
     Reparto elegido;
     std::vector<double> cotas(n);
-    std::vector<size_t> orden(n);
     for (const int g : grados) {
         const auto f = factores(g);
+        const double l = lebesgue_chebyshev(g);
         for (size_t i = 0; i < n; ++i)
-            cotas[i] = cota_tensor(mejor(m[i].x, f), mejor(m[i].y, f), g);
-        std::iota(orden.begin(), orden.end(), size_t{0});
-        std::sort(orden.begin(), orden.end(),
-                  [&](size_t a, size_t b) { return cotas[a] < cotas[b]; });
-        double suma = 0;
-        size_t lejanas = 0;
-        while (lejanas < n && suma + cotas[orden[lejanas]] <= tolerancia)
-            suma += cotas[orden[lejanas++]];
-        const double puntos = (g + 1.0) * (g + 1.0);
-        const double coste = static_cast<double>(n - lejanas) * static_cast<double>(nodos) +
-                             static_cast<double>(lejanas) * puntos +
+            cotas[i] = cota_tensor(mejor(m[i].x, f), mejor(m[i].y, f), l);
+        const Seleccion s = seleccionar(cotas, tolerancia);
+        const double lejanas = static_cast<double>(s.cuantas);
+        const double coste = (static_cast<double>(n) - lejanas) * static_cast<double>(nodos) +
+                             lejanas * (g + 1.0) * (g + 1.0) +
                              coste_interpolacion * (g + 1.0) * static_cast<double>(nodos);
-        if (lejanas == 0 || coste >= menor_coste) continue;
+        if (s.cuantas == 0 || coste >= menor_coste) continue;
         menor_coste = coste;
         elegido.grado = g;
-        elegido.cota = suma;
+        elegido.cota = s.suma;
         elegido.lejanas.assign(n, 0);
-        for (size_t j = 0; j < lejanas; ++j) elegido.lejanas[orden[j]] = 1;
+        for (size_t i = 0; i < n; ++i)
+            elegido.lejanas[i] = cotas[i] <= tolerancia && potencia(cotas[i]) < s.hasta ? 1 : 0;
     }
     return elegido;
 }
