@@ -153,7 +153,7 @@ Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja&
         for (size_t i = 0; i < n; ++i)
             cotas[i] = cota_tensor(mejor(m[i].x, f), mejor(m[i].y, f), l);
         const Seleccion s = seleccionar(cotas, tolerancia);
-        const double lejanas = static_cast<double>(s.cuantas);
+        const auto lejanas = static_cast<double>(s.cuantas);
         const double coste = (static_cast<double>(n) - lejanas) * static_cast<double>(nodos) +
                              lejanas * (g + 1.0) * (g + 1.0) +
                              coste_interpolacion * (g + 1.0) * static_cast<double>(nodos);
