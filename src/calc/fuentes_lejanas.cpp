@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "calc/funcion_pozo.h"
+#include "calc/hilos.h"
 #include "calc/interpolacion_chebyshev.h"
 
 namespace abat {
@@ -130,18 +131,22 @@ Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja&
     const size_t n = fuentes.n;
     if (!(caja.x1 > caja.x0 && caja.y1 > caja.y0) || n == 0) return {};
     std::vector<Maximos> m(n);
+    // Some 26 exponentials and logarithms a source, each worth some ten wells at a node.
+    en_paralelo(n, 64, hilos_para(static_cast<double>(n) * 260), [&](size_t desde, size_t hasta) {
+        for (size_t i = desde; i < hasta; ++i) {
+            const double c = fuentes.c.empty() ? c_comun : fuentes.c[i];
+            m[i] = maximos_fuente(fuentes.x[i], fuentes.y[i], fuentes.k[i], c, caja);
+            // Nearer than its radius, a well's drawdown is that at the radius: not analytic.
+            const double dx = distancia(fuentes.x[i], caja.x0, caja.x1);
+            const double dy = distancia(fuentes.y[i], caja.y0, caja.y1);
+            if (!(fuentes.r2_min[i] < dx * dx + dy * dy)) m[i].x.fill(infinito);
+        }
+    });
     const auto factores_mayor = factores(grados.back());
-    size_t candidatas = 0;  // sources some degree may interpolate
-    for (size_t i = 0; i < n; ++i) {
-        const double c = fuentes.c.empty() ? c_comun : fuentes.c[i];
-        m[i] = maximos_fuente(fuentes.x[i], fuentes.y[i], fuentes.k[i], c, caja);
-        // Nearer than its radius, a well's drawdown is that at the radius: not analytic there.
-        const double dx = distancia(fuentes.x[i], caja.x0, caja.x1);
-        const double dy = distancia(fuentes.y[i], caja.y0, caja.y1);
-        if (!(fuentes.r2_min[i] < dx * dx + dy * dy)) m[i].x.fill(infinito);
-        const double cota = mejor(m[i].x, factores_mayor) + mejor(m[i].y, factores_mayor);
-        candidatas += std::isfinite(cota) ? 1 : 0;
-    }
+    const size_t candidatas =  // sources some degree may interpolate
+        static_cast<size_t>(std::count_if(m.begin(), m.end(), [&](const Maximos& e) {
+            return std::isfinite(mejor(e.x, factores_mayor) + mejor(e.y, factores_mayor));
+        }));
     if (candidatas == 0) return {};  // a map over the whole field, say
     const double todas = static_cast<double>(n) * static_cast<double>(nodos);
     double menor_coste = 0.8 * todas;  // a split must save a fifth at least
