@@ -143,11 +143,11 @@ Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja&
         }
     });
     const auto factores_mayor = factores(grados.back());
-    const size_t candidatas =  // sources some degree may interpolate
-        static_cast<size_t>(std::count_if(m.begin(), m.end(), [&](const Maximos& e) {
+    const bool candidatas =  // sources some degree may interpolate
+        std::any_of(m.begin(), m.end(), [&](const Maximos& e) {
             return std::isfinite(mejor(e.x, factores_mayor) + mejor(e.y, factores_mayor));
-        }));
-    if (candidatas == 0) return {};  // a map over the whole field, say
+        });
+    if (!candidatas) return {};  // a map over the whole field, say
     const double todas = static_cast<double>(n) * static_cast<double>(nodos);
     double menor_coste = 0.8 * todas;  // a split must save a fifth at least
     Reparto elegido;
