@@ -9,9 +9,9 @@
 #include <random>
 #include <string>
 
-#include "calc/ajuste_ensayo.h"
-#include "calc/datos_ensayo.h"
-#include "chart/analisis_ensayo.h"
+#include "ensayo/ajuste_ensayo.h"
+#include "ensayo/analisis_ensayo.h"
+#include "ensayo/datos_ensayo.h"
 #include "forms/frmEnsayo.h"
 #include "model/numeros.h"
 

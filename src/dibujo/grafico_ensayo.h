@@ -9,7 +9,7 @@
 #include <QSizeF>
 #include <memory>
 
-#include "chart/analisis_ensayo.h"
+#include "ensayo/analisis_ensayo.h"
 
 namespace abat {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "adaptadores/dialogos.h"
-#include "chart/analisis_ensayo.h"
+#include "ensayo/analisis_ensayo.h"
 #include "forms/comandos_tabla.h"
 #include "forms/editor_celdas.h"
 #include "forms/ventana_con_tabla.h"

@@ -4,8 +4,8 @@
 
 #include "adaptadores/flex_grid.h"
 #include "app/ventanas_estudio.h"
-#include "calc/ajuste_ensayo.h"
 #include "dibujo/grafico_ensayo.h"
+#include "ensayo/ajuste_ensayo.h"
 #include "estudio/archivo_estudio.h"
 #include "model/numeros.h"
 #include "support/controles.h"

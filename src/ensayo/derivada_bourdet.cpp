@@ -1,4 +1,4 @@
-#include "calc/derivada_bourdet.h"
+#include "ensayo/derivada_bourdet.h"
 
 #include <cmath>
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/ajuste_ensayo.h"
-#include "calc/derivada_bourdet.h"
+#include "ensayo/ajuste_ensayo.h"
+#include "ensayo/derivada_bourdet.h"
 #include "model/ensayo.h"
 
 namespace abat {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/ajuste_ensayo.h"
-#include "calc/datos_ensayo.h"
-#include "calc/recta_semilog.h"
+#include "ensayo/ajuste_ensayo.h"
+#include "ensayo/datos_ensayo.h"
+#include "ensayo/recta_semilog.h"
 
 namespace abat {
 

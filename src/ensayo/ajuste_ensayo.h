@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "calc/datos_ensayo.h"
+#include "ensayo/datos_ensayo.h"
 
 namespace abat {
 

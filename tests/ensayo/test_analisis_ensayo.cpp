@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "chart/analisis_ensayo.h"
+#include "ensayo/analisis_ensayo.h"
 #include "model/numeros.h"
 
 using namespace abat;

@@ -1,9 +1,9 @@
-#include "chart/analisis_ensayo.h"
+#include "ensayo/analisis_ensayo.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "calc/rectas_ensayo.h"
+#include "ensayo/rectas_ensayo.h"
 #include "model/numeros.h"
 
 namespace abat {

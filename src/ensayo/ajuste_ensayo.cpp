@@ -1,4 +1,4 @@
-#include "calc/ajuste_ensayo.h"
+#include "ensayo/ajuste_ensayo.h"
 
 #include <Eigen/Dense>
 #include <unsupported/Eigen/LevenbergMarquardt>
@@ -9,8 +9,8 @@
 #include <numeric>
 
 #include "calc/funcion_pozo.h"
-#include "calc/recta_semilog.h"
-#include "calc/rectas_ensayo.h"
+#include "ensayo/recta_semilog.h"
+#include "ensayo/rectas_ensayo.h"
 
 namespace abat {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/recta_semilog.h"
+#include "ensayo/recta_semilog.h"
 
 #include <cmath>
 

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "calc/abatimiento.h"
-#include "calc/ajuste_ensayo.h"
-#include "calc/datos_ensayo.h"
-#include "calc/derivada_bourdet.h"
 #include "calc/funcion_pozo.h"
-#include "calc/rectas_ensayo.h"
+#include "ensayo/ajuste_ensayo.h"
+#include "ensayo/datos_ensayo.h"
+#include "ensayo/derivada_bourdet.h"
+#include "ensayo/rectas_ensayo.h"
 #include "model/numeros.h"
 
 using namespace abat;

@@ -1,4 +1,4 @@
-#include "calc/datos_ensayo.h"
+#include "ensayo/datos_ensayo.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "calc/rectas_ensayo.h"
+#include "ensayo/rectas_ensayo.h"
 
 #include <cmath>
 
