@@ -59,7 +59,7 @@ class Ignorar : public Dialogos {
 void ajuste_theis(benchmark::State& state) {
     const Resuelto<DatosEnsayo> d =
         leer_ensayo(ensayo(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
-    for (auto _ : state) benchmark::DoNotOptimize(ajustar_theis(*d.valor));
+    for (auto _ : state) benchmark::DoNotOptimize(ajustar_theis(*d));
     state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
 }
 BENCHMARK(ajuste_theis)->Args({1, 100})->Args({10, 100})->Unit(benchmark::kMillisecond);

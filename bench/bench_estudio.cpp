@@ -56,8 +56,8 @@ void guardar(benchmark::State& state) {
 void abrir(benchmark::State& state) {
     guardar_estudio(grande(), ruta);
     for (auto _ : state) {
-        const LecturaEstudio l = abrir_estudio(ruta);
-        if (!l.estudio) state.SkipWithError(l.rechazo.c_str());
+        const Resuelto<Estudio> l = abrir_estudio(ruta);
+        if (!l) state.SkipWithError(l.rechazo().c_str());
     }
     std::remove(ruta.c_str());
 }

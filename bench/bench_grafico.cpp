@@ -9,6 +9,7 @@
 #include <cmath>
 #include <string>
 
+#include "calc/limites.h"
 #include "calc/resultados.h"
 #include "campo_al_azar.h"
 #include "chart/composicion_mapa.h"
@@ -97,13 +98,13 @@ void de_resultados_a_image1(benchmark::State& state) {
 // cores, its isolines and its painting on a window of the size that puts one node every 2.5
 // pixels.
 template <class Tiempo>
-void redibujar(benchmark::State& state, const DatosCalculo& datos, const VistaMapa& extension,
+void redibujar(benchmark::State& state, const DatosCalculo& datos, const Caja& extension,
                Tiempo tiempo) {
     const CampoPozos campo(datos);
     const auto marcas = marcas_de(datos);
     const QSize ventana(500 + 72 + 118, 500 + 12 + 46);
     const QSize pixeles = area_de_trazado(QSizeF(ventana)).size().toSize();
-    const VistaMapa vista = a_igual_escala(extension, pixeles.width(), pixeles.height());
+    const Caja vista = a_igual_escala(extension, pixeles.width(), pixeles.height());
     QImage imagen(ventana, QImage::Format_RGB32);
     int paso = 0;
     for (auto _ : state) {
@@ -129,10 +130,11 @@ void mapa_rectangulo_a_otro_tiempo(benchmark::State& state) {
         p.x = 200 + 4.8 * p.x;
         p.y = 200 + 4.8 * p.y;
     }
-    datos.limites = {{TipoLimite::recarga, 0, 0, 0, 1},
-                     {TipoLimite::barrera, 1e4, 0, 1e4, 1},
-                     {TipoLimite::barrera, 0, 0, 1, 0},
-                     {TipoLimite::recarga, 0, 1e4, 1, 1e4}};
+    datos.contorno = *clasificar_limites({{TipoLimite::recarga, 0, 0, 0, 1},
+                                          {TipoLimite::barrera, 1e4, 0, 1e4, 1},
+                                          {TipoLimite::barrera, 0, 0, 1, 0},
+                                          {TipoLimite::recarga, 0, 1e4, 1, 1e4}},
+                                         datos.pozos.front());
     redibujar(state, datos, {0, 1e4, 0, 1e4}, [](int paso) { return 1 + 0.01 * (paso % 20); });
 }
 

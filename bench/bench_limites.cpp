@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/campo_pozos.h"
+#include "calc/limites.h"
 #include "calc/mapa_abatimiento.h"
 #include "calc/pozos_virtuales.h"
 
@@ -62,7 +63,7 @@ void coste_por_pozo(benchmark::State& state) {
     DatosCalculo d = campo(1000, 2000, 0, 2e-4, 1);
     const Limite barrera = linea(TipoLimite::barrera, -300, 0, -300, 1);
     if (imagenes) {
-        d.limites = {barrera};
+        d.contorno = *clasificar_limites({barrera}, d.pozos.front());
     } else {
         for (size_t k = 0; k < 1000; ++k) {
             Pozo espejo = d.pozos[k];
@@ -88,9 +89,10 @@ void mapa_rectangulo(benchmark::State& state) {
     const double S = static_cast<double>(state.range(1)) * 1e-4;
     const int dias = static_cast<int>(state.range(2));
     DatosCalculo d = campo(1000, lado, 200, S, dias);
-    d.limites = {
-        linea(TipoLimite::recarga, 0, 0, 0, 1), linea(TipoLimite::barrera, lado, 0, lado, 1),
-        linea(TipoLimite::barrera, 0, 0, 1, 0), linea(TipoLimite::recarga, 0, lado, 1, lado)};
+    d.contorno = *clasificar_limites(
+        {linea(TipoLimite::recarga, 0, 0, 0, 1), linea(TipoLimite::barrera, lado, 0, lado, 1),
+         linea(TipoLimite::barrera, 0, 0, 1, 0), linea(TipoLimite::recarga, 0, lado, 1, lado)},
+        d.pozos.front());
     const CampoPozos c(d);
     Rejilla r{0, 0, lado / 199, lado / 199, 200, 200, {}};
     double virtuales = 0;

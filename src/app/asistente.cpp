@@ -128,13 +128,14 @@ QWidget* Asistente::rechazoDelContorno() {
     if (!hay_contorno(v_)) return nullptr;
     DatosCalculo datos =
         leer_datos(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo());
-    const std::optional<RechazoContorno> r = completar_datos(v_, datos);
-    if (!r) return nullptr;
-    dialogos_.mensaje(r->texto,
-                      r->ventana == v_.limites ? QStringLiteral("Límites del acuífero")
-                                               : QStringLiteral("Caudal por etapas"),
+    QWidget* ventana = nullptr;
+    const Resuelto<void> r = completar_datos(v_, datos, ventana);
+    if (r) return nullptr;
+    dialogos_.mensaje(QString::fromStdString(r.rechazo()),
+                      ventana == v_.limites ? QStringLiteral("Límites del acuífero")
+                                            : QStringLiteral("Caudal por etapas"),
                       Icono::advertencia);
-    return r->ventana;
+    return ventana;
 }
 
 void Asistente::mostrarLimites() {
@@ -250,7 +251,8 @@ std::optional<Origen> Asistente::calcular() {
         const CursorDeEspera espera;  // gone before any message of the handlers below
         DatosCalculo datos =
             leer_datos(d_, v_.noPozos->pozos(), v_.coordAbat->puntos(), v_.coordAbat->tiempo());
-        completar_datos(v_, datos);  // admitted before every calculation
+        QWidget* ninguna = nullptr;
+        completar_datos(v_, datos, ninguna);  // admitted before every calculation
         datos_ = std::make_shared<const DatosCalculo>(std::move(datos));
         curvas_.nuevoCalculo(datos_);
         mapa_.nuevoCalculo(datos_);

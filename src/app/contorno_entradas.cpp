@@ -6,18 +6,21 @@
 
 namespace abat {
 
-std::optional<RechazoContorno> completar_datos(Ventanas& v, DatosCalculo& datos) {
-    LecturaLimites limites = admitir_limites(v.limites->limites(), datos.pozos, datos.puntos);
-    if (!limites.rechazo.empty()) {
-        return RechazoContorno{QString::fromStdString(limites.rechazo), v.limites};
+Resuelto<void> completar_datos(Ventanas& v, DatosCalculo& datos, QWidget*& ventana) {
+    Resuelto<Contorno> contorno = admitir_limites(v.limites->limites(), datos.pozos, datos.puntos);
+    if (!contorno) {
+        ventana = v.limites;
+        return Rechazo{contorno.rechazo()};
     }
-    LecturaEtapas etapas = admitir_etapas(v.noPozos->etapas(), datos.pozos);
-    if (!etapas.rechazo.empty()) {
-        return RechazoContorno{QString::fromStdString(etapas.rechazo), v.noPozos};
+    Resuelto<std::vector<std::vector<Etapa>>> etapas =
+        admitir_etapas(v.noPozos->etapas(), datos.pozos);
+    if (!etapas) {
+        ventana = v.noPozos;
+        return Rechazo{etapas.rechazo()};
     }
-    datos.limites = std::move(limites.limites);
-    datos.etapas = std::move(etapas.etapas);
-    return std::nullopt;
+    datos.contorno = std::move(*contorno);
+    datos.etapas = std::move(*etapas);
+    return {};
 }
 
 bool hay_contorno(Ventanas& v) {

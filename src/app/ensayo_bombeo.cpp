@@ -32,14 +32,14 @@ void EnsayoBombeo::importar() {
     const QString ruta =
         dialogos_.archivoParaAbrir(titulo, QStringLiteral("Hojas de cálculo (*.xlsx *.ods *.csv)"));
     if (ruta.isEmpty()) return;
-    const Importacion i =
+    const Resuelto<Importacion> i =
         importar_hoja(ruta.toStdString(), encabezados_de(v_.ensayo->medidas()), Encabezado::propio);
-    if (!i.rechazo.empty()) {
-        dialogos_.mensaje(QString::fromStdString(i.rechazo), titulo, Icono::advertencia);
+    if (!i) {
+        dialogos_.mensaje(QString::fromStdString(i.rechazo()), titulo, Icono::advertencia);
         return;
     }
     Estudio e = estudios_.entradas();
-    for (const std::vector<std::string>& r : i.registros) {
+    for (const std::vector<std::string>& r : i->registros) {
         const auto celda = [&r](size_t c) { return c < r.size() ? r[c] : std::string(); };
         e.ensayo.medidas.push_back({celda(0), celda(1), celda(2), celda(3), false});
     }

@@ -18,8 +18,8 @@ namespace abat {
 namespace {
 
 // The study's system, read once from its "crs"; a study without one has none.
-LecturaSistema sistema_del_estudio(const Estudio& e) {
-    return e.crs ? leer_sistema(*e.crs) : LecturaSistema{Sistema{}, {}};
+Resuelto<Sistema> sistema_del_estudio(const Estudio& e) {
+    return e.crs ? leer_sistema(*e.crs) : Sistema{};
 }
 
 const QString filtros = QStringLiteral("Estudios de abatimientos (*.abat)");
@@ -227,19 +227,20 @@ void Estudios::mostrar(const Estudio& estudio, const Sistema& sistema, const QSt
 
 void Estudios::abrir(const QString& ruta) {
     if (!puedeSeguir()) return;
-    LecturaEstudio l = abrir_estudio(ruta.toStdString());
-    const LecturaSistema sistema = l.estudio ? sistema_del_estudio(*l.estudio) : LecturaSistema{};
-    if (l.estudio && !sistema.sistema) {
-        l = rechazar_estudio(ruta.toStdString(), "su «crs», " + sin_punto_final(sistema.error));
+    Resuelto<Estudio> l = abrir_estudio(ruta.toStdString());
+    const Resuelto<Sistema> sistema = l ? sistema_del_estudio(*l) : Sistema{};
+    if (!sistema) {
+        l = rechazo_de_estudio(ruta.toStdString(),
+                               "su «crs», " + sin_punto_final(sistema.rechazo()));
     }
-    if (!l.estudio) {
-        dialogos_.mensaje(QString::fromStdString(l.rechazo), QStringLiteral("Abrir estudio"),
+    if (!l) {
+        dialogos_.mensaje(QString::fromStdString(l.rechazo()), QStringLiteral("Abrir estudio"),
                           Icono::error);
         return;
     }
     recordar(ruta);
     recuperacion_.descartar();
-    mostrar(*l.estudio, *sistema.sistema, QFileInfo(ruta).absoluteFilePath(), false);
+    mostrar(*l, *sistema, QFileInfo(ruta).absoluteFilePath(), false);
 }
 
 void Estudios::nuevo() {
@@ -295,10 +296,10 @@ void Estudios::ofrecerRecuperacion() {
     }
     // The study's own file is remembered, not overwritten until the user saves; the question
     // before another study compares with what it holds.
-    const LecturaEstudio archivo = abrir_estudio(copia->archivo.toStdString());
-    mostrar(copia->estudio, sistema_del_estudio(copia->estudio).sistema.value_or(Sistema{}),
-            copia->archivo, true);
-    guardado_ = archivo.estudio.value_or(Estudio{});
+    const Resuelto<Estudio> archivo = abrir_estudio(copia->archivo.toStdString());
+    const Resuelto<Sistema> sistema = sistema_del_estudio(copia->estudio);
+    mostrar(copia->estudio, sistema ? *sistema : Sistema{}, copia->archivo, true);
+    guardado_ = archivo ? *archivo : Estudio{};
 }
 
 Estudios::~Estudios() {

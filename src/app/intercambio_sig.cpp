@@ -109,13 +109,13 @@ bool elegir_sistema(Dialogos& dialogos, Sistema& sistema) {
     if (const auto i = opciones.indexOf(elegido); i >= 0) {
         nuevo = sistemas_ofrecidos()[static_cast<size_t>(i)];
     } else {
-        const LecturaSistema l = leer_sistema(elegido.toStdString());
-        if (!l.sistema) {
-            dialogos.mensaje(QString::fromStdString(l.error),
+        const Resuelto<Sistema> l = leer_sistema(elegido.toStdString());
+        if (!l) {
+            dialogos.mensaje(QString::fromStdString(l.rechazo()),
                              QStringLiteral("Sistema de coordenadas"), Icono::advertencia);
             return false;
         }
-        nuevo = *l.sistema;
+        nuevo = *l;
     }
     if (nuevo == sistema) return false;
     sistema = nuevo;
@@ -129,12 +129,14 @@ std::optional<Importado> importar(Dialogos& dialogos, const VentanaTabla& ventan
     if (ruta.isEmpty()) return std::nullopt;
     const QString e = extension(ruta);
     const bool hoja = e == "xlsx" || e == "ods" || e == "csv";
-    Importacion i = hoja ? importar_hoja(ruta.toStdString(), encabezados_de(ventana.tabla()))
-                         : importar_capa(ruta.toStdString(), tipo, sistema);
-    if (!i.rechazo.empty()) {
-        dialogos.mensaje(QString::fromStdString(i.rechazo), titulo, Icono::advertencia);
+    Resuelto<Importacion> leida =
+        hoja ? importar_hoja(ruta.toStdString(), encabezados_de(ventana.tabla()))
+             : importar_capa(ruta.toStdString(), tipo, sistema);
+    if (!leida) {
+        dialogos.mensaje(QString::fromStdString(leida.rechazo()), titulo, Icono::advertencia);
         return std::nullopt;
     }
+    Importacion& i = *leida;
     const Sistema& destino = i.sistema && !sistema.tiene() ? *i.sistema : sistema;
     if (!dejar_lejanos(dialogos, ventana.textos(), destino, i) ||
         !diametro_de_todos(dialogos, ventana.textos(), i)) {
@@ -195,7 +197,7 @@ void exportar(Dialogos& dialogos, Asistente& asistente, const Sistema& sistema) 
         CapasSig capas{sistema,      datos.pozos,          datos.puntos,
                        datos.tiempo, &calculo->resultados, {mapa->tiempo, mapa->isolineas},
                        mapa->rejilla};
-        capas.limites = datos.limites;
+        capas.limites = datos.contorno.lados;
         const std::string r = ruta.toStdString();
         const QString e = extension(ruta);
         if (e == "tif") {

@@ -7,7 +7,6 @@
 #include "app/informe_error.h"
 #include "calc/abatimiento.h"
 #include "chart/composicion_mapa.h"
-#include "chart/limites_dibujo.h"
 #include "chart/vista_mapa.h"
 #include "dibujo/texto_numero.h"
 #include "forms/menu_tabla.h"
@@ -94,9 +93,8 @@ void Mapa::preparar() {
 }
 
 // The plan chart's extent, widened to hold the boundaries.
-VistaMapa Mapa::extension() {
-    const auto& limites = motor()->marcas->limites;
-    return limites ? con_limites(extension_, *limites) : extension_;
+Caja Mapa::extension() {
+    return con_limites(extension_, motor()->marcas->limites);
 }
 
 // Computed before the window shows, at the size its layout gives it: a map that cannot be
@@ -207,7 +205,7 @@ void Mapa::esperar() {  // NOLINT(readability-make-member-function-const)
 void Mapa::mostrarCursor(double x, double y) {
     if (ventana_.isNull() || !datos_) return;
     QString linea = QStringLiteral("X = %1 m, Y = %2 m: ").arg(x, 0, 'f', 1).arg(y, 0, 'f', 1);
-    if (!motor_->campo.contorno().contiene(x, y)) {
+    if (!datos_->contorno.contiene(x, y)) {
         ventana_->mostrarLinea(linea + QStringLiteral("fuera del acuífero"));
         return;
     }

@@ -29,7 +29,7 @@ class Mapa : public QObject {
     // A calculation starts from these data: the map asked for from now on shows them.
     void nuevoCalculo(std::shared_ptr<const DatosCalculo> datos);
     // The plan chart's axis limits, over which the map opens.
-    void setExtension(const VistaMapa& extension) { extension_ = extension; }
+    void setExtension(const Caja& extension) { extension_ = extension; }
     // The study's coordinate system as the map names it; empty: local coordinates.
     void setSistema(std::string sistema);
     // "Exportar a SIG…" of the map's menu.
@@ -65,7 +65,7 @@ class Mapa : public QObject {
     // What the window asks for, taken on its thread: another thread computes it.
     struct Peticion {
         double tiempo;
-        VistaMapa vista;
+        Caja vista;
         double intervalo;
         double anterior;  // the interval chosen for the map shown, kept while it fits
         QSize pixeles;
@@ -82,7 +82,7 @@ class Mapa : public QObject {
     // Shows a map computed, and keeps its interval when it was chosen for its values.
     void mostrar(const Hecho& hecho);
     void mostrarCursor(double x, double y);
-    VistaMapa extension();
+    Caja extension();
     void preparar();
 
     MDIForm1& principal_;
@@ -90,7 +90,7 @@ class Mapa : public QObject {
     std::shared_ptr<const Motor> motor();
     std::shared_ptr<const DatosCalculo> datos_;
     std::shared_ptr<const Motor> motor_;  // built from datos_ when first needed
-    VistaMapa extension_;
+    Caja extension_;
     std::string sistema_;
     std::function<void()> exportar_;
     QPointer<frmMapa> ventana_;

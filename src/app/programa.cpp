@@ -8,7 +8,6 @@
 #include "app/informe_error.h"
 #include "app/ruta_grafico.h"
 #include "chart/generar_grafico.h"
-#include "chart/limites_dibujo.h"
 #include "dibujo/motor_qtcharts.h"
 #include "dibujo/pintar_grafico.h"
 #include "forms/guardar_grafico.h"
@@ -46,7 +45,7 @@ void Programa::iniciar(const QString& estudio) {
 // Every calculation ends with the chart, written anew and shown in the results window.
 void Programa::graficar(const DatosCalculo& datos) {
     MotorQtCharts motor(ventanas.resultados->tamanoImagen());
-    motor.setLimites(limites_dibujo(datos));
+    motor.setLimites(datos.contorno.lados);
     plano_.reset();
     const DestinoGrafico destino{archivoGrafico.empty()
                                      ? ruta_grafico(QCoreApplication::applicationDirPath())

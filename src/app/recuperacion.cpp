@@ -59,12 +59,12 @@ QString Recuperacion::rutaCopia() const {
 
 std::optional<CopiaRecuperada> Recuperacion::pendiente() const {
     if (lugar_ == 0 || !QFile::exists(rutaCopia())) return std::nullopt;
-    const LecturaEstudio l = abrir_estudio(rutaCopia().toStdString());
-    if (!l.estudio) return std::nullopt;
+    const Resuelto<Estudio> l = abrir_estudio(rutaCopia().toStdString());
+    if (!l) return std::nullopt;
     QFile origen(en(carpeta_, lugar_, "origen"));
     const QString archivo =
         origen.open(QIODevice::ReadOnly) ? QString::fromUtf8(origen.readAll()) : QString();
-    return CopiaRecuperada{*l.estudio, archivo};
+    return CopiaRecuperada{*l, archivo};
 }
 
 void Recuperacion::cambiado(const QString& archivo) {

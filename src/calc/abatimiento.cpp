@@ -3,12 +3,9 @@
 #include <cmath>
 
 #include "calc/aritmetica.h"
-#include "calc/funcion_pozo.h"
 
 namespace abat {
 namespace {
-
-constexpr double segundos_por_dia = 86400;
 
 // Inside the well's own radius the Theis solution does not hold: the drawdown there is that at
 // the well's face. At the centre (r = 0) this is the radius as the diameter cell gives it.
@@ -18,16 +15,20 @@ double distancia_efectiva(double r, double diametro) {
 }
 
 // The aquifer and the time a drawdown is computed at: the calculation's, or another time's.
-struct Acuifero {
-    double T;
-    double S;
-    double tiempo;
+struct Momento {
+    Acuifero acuifero;
+    FuncionPozo funcion;
+    double tiempo;  // days
 };
+
+Momento momento(const DatosCalculo& d, double tiempo) {
+    return {d.acuifero, FuncionPozo(d.acuifero), tiempo};
+}
 
 // A negative transmissivity, storage coefficient or time has no physical meaning: with two of
 // them negative u would still come out positive and give a drawdown of the wrong sign.
-bool signo_no_valido(const Acuifero& d) {
-    return d.T < 0.0 || d.S < 0.0 || d.tiempo < 0.0;
+bool signo_no_valido(const Momento& m) {
+    return m.acuifero.T < 0.0 || m.acuifero.S < 0.0 || m.tiempo < 0.0;
 }
 
 double magnitud(double x, double y) {
@@ -49,7 +50,8 @@ double gasto(const Fuente& p) {
 // error, blamed on the quantity that made it overflow. Gives the same value as the quick path
 // when nothing fails.
 template <class Fuente>
-double abatimiento_comprobado(const Acuifero& d, const Fuente& p, double x, double y) {
+double abatimiento_comprobado(const Momento& m, const Fuente& p, double x, double y) {
+    const Acuifero& a = m.acuifero;
     // A distance too large comes from the position further out, the well's or the location's.
     const Causa posicion = magnitud(p.x, p.y) > magnitud(x, y) ? Causa::pozo : Causa::lugar;
     const double dx = comprobado(x - p.x, posicion);
@@ -59,36 +61,36 @@ double abatimiento_comprobado(const Acuifero& d, const Fuente& p, double x, doub
     const Causa causa_r = r == distancia ? posicion : Causa::pozo;  // or the well's radius
     const double r2 = comprobado(r * r, causa_r);
     const double numerador =
-        comprobado(r2 * d.S, culpable({{r2, causa_r}, {d.S, Causa::acuifero}}));
+        comprobado(r2 * a.S, culpable({{r2, causa_r}, {a.S, Causa::acuifero}}));
     const double denominador =
-        comprobado(d.T * 4 * d.tiempo * segundos_por_dia,
-                   culpable({{d.T, Causa::acuifero}, {d.tiempo, Causa::tiempo}}));
+        comprobado(a.T * 4 * m.tiempo * segundos_por_dia,
+                   culpable({{a.T, Causa::acuifero}, {m.tiempo, Causa::tiempo}}));
     const double u = dividido(numerador, denominador,
                               culpable({{r2, causa_r},
-                                        {d.S, Causa::acuifero},
-                                        {d.T, Causa::acuifero, true},
-                                        {d.tiempo, Causa::tiempo, true}}));
-    if (u <= 0.0 || signo_no_valido(d))
+                                        {a.S, Causa::acuifero},
+                                        {a.T, Causa::acuifero, true},
+                                        {m.tiempo, Causa::tiempo, true}}));
+    if (u <= 0.0 || signo_no_valido(m))
         throw ErrorCalculo(CodigoError::argumento_no_valido);  // ln of 0 or below
-    const double W = funcion_pozo(u);  // at most some 745, at the smallest u
+    const double W = m.funcion.W(u, r);  // at most some 745, at the smallest u
     const double QW = comprobado(gasto(p) * W, Causa::pozo);
-    const double divisor = comprobado(d.T * cuatro_pi, Causa::acuifero);
-    return dividido(QW, divisor, culpable({{QW, Causa::pozo}, {d.T, Causa::acuifero, true}}));
+    const double divisor = comprobado(a.T * cuatro_pi, Causa::acuifero);
+    return dividido(QW, divisor, culpable({{QW, Causa::pozo}, {a.T, Causa::acuifero, true}}));
 }
 
 // A well, or a step or an image of one (PozoVirtual).
 template <class Fuente>
-double abatimiento_pozo(const Acuifero& d, const Fuente& p, double x, double y) {
+double abatimiento_pozo(const Momento& m, const Fuente& p, double x, double y) {
     // Quick path: infinities and NaNs propagate, so one test at the end sees any failed step.
     const double dx = x - p.x;
     const double dy = y - p.y;
     const double r = distancia_efectiva(std::sqrt(dx * dx + dy * dy), p.diametro);
-    const double u = (r * r * d.S) / (d.T * 4 * d.tiempo * segundos_por_dia);
-    if (std::isfinite(u) && p.caudal.ok() && !signo_no_valido(d)) {  // u = 0 gives no finite s
-        const double s = p.caudal.valor * funcion_pozo(u) / (d.T * cuatro_pi);
+    const double u = u_de(m.acuifero, r, m.tiempo);
+    if (std::isfinite(u) && p.caudal.ok() && !signo_no_valido(m)) {  // u = 0 gives no finite s
+        const double s = abatimiento_fuente(m.acuifero, m.funcion, p.caudal.valor, u, r);
         if (std::isfinite(s)) return s;
     }
-    return abatimiento_comprobado(d, p, x, y);
+    return abatimiento_comprobado(m, p, x, y);
 }
 
 }  // namespace
@@ -98,7 +100,7 @@ double abatimiento_pozo(const DatosCalculo& d, const Pozo& p, double x, double y
 }
 
 double abatimiento_pozo(const DatosCalculo& d, double tiempo, const Pozo& p, double x, double y) {
-    return abatimiento_pozo(Acuifero{d.T, d.S, tiempo}, p, x, y);
+    return abatimiento_pozo(momento(d, tiempo), p, x, y);
 }
 
 double abatimiento_punto(const DatosCalculo& d, double x, double y) {
@@ -110,7 +112,7 @@ double abatimiento_punto(const DatosCalculo& d, double tiempo, double x, double 
         const Virtuales v = pozos_virtuales(d, tiempo);
         return abatimiento_virtuales(d, tiempo, v.pozos, x, y);
     }
-    const Acuifero a{d.T, d.S, tiempo};
+    const Momento a = momento(d, tiempo);
     double total = 0.0;
     int k = 0;
     for (const Pozo& pozo : d.pozos) {
@@ -138,8 +140,8 @@ double abatimiento_virtuales(const DatosCalculo& d, double tiempo,
     double total = 0.0;
     for (const PozoVirtual& p : pozos) {
         try {
-            const Acuifero a{d.T, d.S, tiempo - p.desde};
-            total = comprobado(total + abatimiento_pozo(a, p, x, y), Causa::pozo);
+            total = comprobado(total + abatimiento_pozo(momento(d, tiempo - p.desde), p, x, y),
+                               Causa::pozo);
         } catch (ErrorCalculo& e) {
             e.pozo = static_cast<int>(p.pozo) + 1;
             throw;

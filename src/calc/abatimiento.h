@@ -4,10 +4,25 @@
 #include <span>
 
 #include "calc/datos_calculo.h"
+#include "calc/funcion_pozo.h"
 #include "calc/pozos_virtuales.h"
+#include "model/acuifero.h"
 #include "model/errores.h"
+#include "model/unidades.h"
 
 namespace abat {
+
+// u = r^2 S / (4 T t) at r metres after `dias`, evaluated as the drawdown's definition writes it:
+// (r r S) / (T 4 t 86400). Unchecked: infinities and NaNs propagate.
+inline double u_de(const Acuifero& a, double r, double dias) {
+    return (r * r * a.S) / (a.T * 4 * dias * segundos_por_dia);
+}
+
+// The drawdown of a source of rate Q [m3/s] at r metres where u is `u`: Q W / (4 pi T). Unchecked.
+inline double abatimiento_fuente(const Acuifero& a, const FuncionPozo& w, double Q, double u,
+                                 double r) {
+    return Q * w.W(u, r) / (a.T * cuatro_pi);
+}
 
 // Drawdown in metres that one well causes at (x, y) after the pumping time. Within the well's
 // radius (diameter / 2) the distance is that radius. A negative T, S or time is the

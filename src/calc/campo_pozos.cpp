@@ -11,6 +11,7 @@
 #include "calc/hilos.h"
 #include "calc/interpolacion_chebyshev.h"
 #include "calc/pozos_virtuales.h"
+#include "model/unidades.h"
 
 namespace abat {
 namespace {
@@ -120,34 +121,25 @@ struct CampoPozos::Instante {
     std::vector<double> suma_k_pozo;  // each well's, over what it adds
 };
 
-CampoPozos::CampoPozos(const DatosCalculo& datos)
-    : datos_(datos), contorno_(contorno_de(datos)), solo_pozos_(datos.solo_pozos()) {
+CampoPozos::CampoPozos(const DatosCalculo& datos) : datos_(datos), solo_pozos_(datos.solo_pozos()) {
     if (!solo_pozos_) return;
-    const size_t n = datos.pozos.size();
-    const size_t relleno = (n + relleno_pozos - 1) / relleno_pozos * relleno_pozos;
-    pozos_.n = n;
-    pozos_.x.assign(relleno, 0.0);
-    pozos_.y.assign(relleno, 0.0);
-    pozos_.r2_min.assign(relleno, 1.0);
-    pozos_.k.assign(relleno, 0.0);
-    const double divisor = datos.T * cuatro_pi;
-    todo_exacto_ = !(datos.T > 0 && datos.S > 0 && datos.S <= S_max && std::isnormal(divisor));
-    for (size_t i = 0; i < n; ++i) {
-        const Pozo& p = datos.pozos[i];
+    const Acuifero& a = datos.acuifero;
+    const double divisor = a.T * cuatro_pi;
+    todo_exacto_ = !(a.T > 0 && a.S > 0 && a.S <= S_max && std::isnormal(divisor));
+    for (const Pozo& p : datos.pozos) {
         todo_exacto_ = todo_exacto_ || !pozo_dentro(p);
         const double radio = p.diametro / 2;
-        pozos_.x[i] = p.x;
-        pozos_.y[i] = p.y;
-        pozos_.r2_min[i] = radio * radio;
-        pozos_.k[i] = p.caudal.valor / divisor;
-        suma_k_ += std::fabs(pozos_.k[i]);
+        pozos_.agregar(p.x, p.y, radio * radio, p.caudal.valor / divisor);
+        suma_k_ += std::fabs(pozos_.k.back());
     }
+    pozos_.rellenar();
     todo_exacto_ = todo_exacto_ || !(suma_k_ <= suma_k_max);
 }
 
 std::optional<EscalaU> CampoPozos::escala(double tiempo) const {
-    const double denominador = datos_.T * 4 * tiempo * 86400;  // as the exact path's
-    const double c = datos_.S / denominador;
+    const double denominador =
+        datos_.acuifero.T * 4 * tiempo * segundos_por_dia;  // as the exact path's
+    const double c = datos_.acuifero.S / denominador;
     if (todo_exacto_ || !(tiempo > 0) || !std::isnormal(denominador) || !(c >= c_min) ||
         !(c <= c_max))
         return std::nullopt;
@@ -179,39 +171,24 @@ std::shared_ptr<const CampoPozos::Instante> CampoPozos::construir(double tiempo)
     auto in = std::make_shared<Instante>();
     in->tiempo = tiempo;
     in->virtuales = pozos_virtuales(datos_, tiempo);
-    const std::vector<PozoVirtual>& lista = in->virtuales.pozos;
-    const size_t n = lista.size();
-    const size_t relleno = (n + relleno_pozos - 1) / relleno_pozos * relleno_pozos;
     PozosVector& p = in->propio;
-    p.n = n;
-    p.x.assign(relleno, 0.0);
-    p.y.assign(relleno, 0.0);
-    p.r2_min.assign(relleno, 1.0);
-    p.k.assign(relleno, 0.0);
-    p.c.assign(relleno, 1.0);
-    p.u_min.assign(relleno, 0.0);
-    p.u_max.assign(relleno, 1.0);
     in->suma_k_pozo.assign(datos_.pozos.size(), 0.0);
-    const double divisor = datos_.T * cuatro_pi;
-    bool vale = datos_.T > 0 && datos_.S > 0 && datos_.S <= S_max && std::isnormal(divisor);
-    for (size_t i = 0; i < n; ++i) {
-        const PozoVirtual& v = lista[i];
+    const Acuifero& a = datos_.acuifero;
+    const double divisor = a.T * cuatro_pi;
+    bool vale = a.T > 0 && a.S > 0 && a.S <= S_max && std::isnormal(divisor);
+    for (const PozoVirtual& v : in->virtuales.pozos) {
         vale = vale && pozo_dentro(v);
         const double radio = v.diametro / 2;
         const double t = tiempo - v.desde;
-        const double denominador = datos_.T * 4 * t * 86400;  // as the exact path's
-        const double c = datos_.S / denominador;
+        const double denominador = a.T * 4 * t * segundos_por_dia;  // as the exact path's
+        const double c = a.S / denominador;
         vale = vale && t > 0 && std::isnormal(denominador) && c >= c_min && c <= c_max;
-        p.x[i] = v.x;
-        p.y[i] = v.y;
-        p.r2_min[i] = radio * radio;
-        p.k[i] = v.caudal.valor / divisor;
-        p.c[i] = c;
-        p.u_min[i] = r2_fiable_min * c;
-        p.u_max[i] = r2_fiable_max * c;
-        in->suma_k += std::fabs(p.k[i]);
-        in->suma_k_pozo[v.pozo] += std::fabs(p.k[i]);
+        p.agregar(v.x, v.y, radio * radio, v.caudal.valor / divisor,
+                  {c, r2_fiable_min * c, r2_fiable_max * c});
+        in->suma_k += std::fabs(p.k.back());
+        in->suma_k_pozo[v.pozo] += std::fabs(p.k.back());
     }
+    p.rellenar();
     in->pozos = &in->propio;
     if (vale && in->suma_k <= suma_k_max) in->escala = EscalaU{1.0, 0.0, 1.0};  // each its own
     return in;
@@ -265,7 +242,7 @@ Totales CampoPozos::totales_rejilla(double tiempo, const Rejilla& malla) const {
     std::vector<double> y;
     for (int j = 0; j < malla.ny; ++j) {
         for (int i = 0; i < malla.nx; ++i) {
-            if (!contorno_.lados.empty() && !contorno_.contiene(malla.x(i), malla.y(j))) continue;
+            if (!datos_.contorno.contiene(malla.x(i), malla.y(j))) continue;
             dentro.push_back(malla.indice(i, j));
             x.push_back(malla.x(i));
             y.push_back(malla.y(j));
@@ -292,7 +269,7 @@ void CampoPozos::sumar_repartidas(const Instante& in, const Rejilla& malla,
     const auto e = in.escala;
     Reparto r;
     if (e && pozos.n > 0 && malla.nx > 1 && malla.ny > 1) {
-        const Caja caja{malla.x(0), malla.y(0), malla.x(malla.nx - 1), malla.y(malla.ny - 1)};
+        const Caja caja{malla.x(0), malla.x(malla.nx - 1), malla.y(0), malla.y(malla.ny - 1)};
         r = repartir_fuentes(pozos, e->c, caja, x.size());
     }
     std::optional<Lejanas> lejos;
@@ -379,8 +356,8 @@ std::vector<double> abatimientos(const CampoPozos& campo, double tiempo, std::sp
 
 Totales totales_en_el_acuifero(const CampoPozos& campo, double tiempo, std::span<const double> x,
                                std::span<const double> y) {
-    const Contorno& contorno = campo.contorno();
-    if (contorno.lados.empty()) return campo.totales(tiempo, x, y);
+    const Contorno& contorno = campo.datos().contorno;
+    if (contorno.vacio()) return campo.totales(tiempo, x, y);
     std::vector<size_t> dentro;
     std::vector<double> xd;
     std::vector<double> yd;

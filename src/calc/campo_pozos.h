@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "calc/datos_calculo.h"
-#include "calc/limites.h"
 #include "calc/nucleo_simd.h"
 #include "model/errores.h"
 #include "model/rejilla.h"
@@ -66,8 +65,6 @@ class CampoPozos {
     double parte_4dec(const Partes& p, size_t k) const;
 
     const DatosCalculo& datos() const { return datos_; }
-    // The aquifer its boundaries enclose.
-    const Contorno& contorno() const { return contorno_; }
 
   private:
     struct Instante;  // the wells the engine adds up at one time
@@ -84,7 +81,6 @@ class CampoPozos {
                   Totales& t) const;
 
     const DatosCalculo& datos_;
-    Contorno contorno_;
     bool solo_pozos_ = true;    // without steps and boundaries: the wells alone, at every time
     PozosVector pozos_;         // then, as the loops read them
     bool todo_exacto_ = false;  // data out of the ranges the engine vouches for

@@ -17,15 +17,6 @@ namespace {
 constexpr int decadas_antes = 3;
 constexpr int decadas_despues = 1;
 
-// Four significant digits: times a reader can copy, at no cost to the curve's shape.
-double redondeado(double dias) {
-    std::array<char, 32> texto{};
-    const auto fin = std::to_chars(texto.begin(), texto.end(), dias, std::chars_format::general, 4);
-    double v = dias;
-    std::from_chars(texto.begin(), fin.ptr, v);
-    return v;
-}
-
 }  // namespace
 
 TiemposCurva tiempos_curva(double tiempo, int por_decada) {
@@ -34,8 +25,9 @@ TiemposCurva tiempos_curva(double tiempo, int por_decada) {
     const int total = (decadas_antes + decadas_despues) * por_decada;
     t.dias.reserve(static_cast<size_t>(total) + 1);
     for (int i = 0; i <= total; ++i) {
-        t.dias.push_back(
-            redondeado(tiempo * std::pow(10.0, static_cast<double>(i - antes) / por_decada)));
+        // Four significant digits: times a reader can copy, at no cost to the curve's shape.
+        t.dias.push_back(redondear_cifras(
+            tiempo * std::pow(10.0, static_cast<double>(i - antes) / por_decada), 4));
     }
     t.bombeo = static_cast<size_t>(antes);
     t.dias[t.bombeo] = tiempo;

@@ -8,12 +8,12 @@
 namespace abat {
 
 bool DatosCalculo::solo_pozos() const {
-    return limites.empty() && std::ranges::all_of(etapas, [](const auto& e) { return e.empty(); });
+    return contorno.vacio() && std::ranges::all_of(etapas, [](const auto& e) { return e.empty(); });
 }
 
 DatosCalculo leer_datos(const Declaraciones& d, const Grid& tablaPozos, const Grid& tablaPuntos,
                         std::string_view tiempo) {
-    DatosCalculo datos{d.T, d.S, leading_number(tiempo), {}, {}};
+    DatosCalculo datos{{d.T, d.S}, leading_number(tiempo), {}, {}};
     const int n = record_count(tablaPozos);
     datos.pozos.reserve(static_cast<size_t>(n));
     for (int i = 1; i <= n; ++i) {

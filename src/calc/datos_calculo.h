@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/contorno.h"
+#include "model/acuifero.h"
 #include "model/declaraciones.h"
 #include "model/grid.h"
 #include "model/numeros.h"
@@ -15,13 +17,13 @@
 namespace abat {
 
 struct DatosCalculo {
-    double T = 0.0;       // m2/s
-    double S = 0.0;       //
+    Acuifero acuifero;
     double tiempo = 0.0;  // days
     std::vector<Pozo> pozos;
     std::vector<Punto> puntos;
-    // The aquifer's boundaries, admitted (admitir_limites); none: an aquifer without bounds.
-    std::vector<Limite> limites = {};
+    // The aquifer's boundaries, admitted and classified once (admitir_limites); none: an aquifer
+    // without bounds.
+    Contorno contorno = {};
     // Each well's pumping steps after the first (its rate from 0 on), admitted (admitir_etapas);
     // shorter than `pozos` when the last wells have none.
     std::vector<std::vector<Etapa>> etapas = {};

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "model/mensajes.h"
 #include "model/numeros.h"
 
 namespace abat {
@@ -12,51 +13,54 @@ std::string no_numerico(const LecturaEstricta& l) {
                                                : "un valor numérico";
 }
 
-}  // namespace
-
-std::string rechazo_etapas(const std::vector<EtapaTexto>& etapas) {
+std::vector<Etapa> leer(const std::vector<EtapaTexto>& etapas) {
+    std::vector<Etapa> leidas;
+    leidas.reserve(etapas.size());
     double anterior = 0.0;
     for (size_t j = 0; j < etapas.size(); ++j) {
         const std::string etapa = "La etapa " + std::to_string(j + 2);
         const LecturaEstricta desde = leer_estricto(etapas[j].desde);
         if (!desde.ok()) {
-            return etapa + " empieza a «" + etapas[j].desde + "» días, que no es " +
-                   no_numerico(desde) + ".";
+            rechazar(etapa + " empieza a " + cita(etapas[j].desde) + " días, que no es " +
+                     no_numerico(desde) + ".");
         }
         if (!(desde.valor > anterior)) {
-            return etapa + " empieza a los " + number_to_text(desde.valor) +
-                   " días, no después de la etapa " + std::to_string(j + 1) + " (a los " +
-                   number_to_text(anterior) + " días).";
+            rechazar(etapa + " empieza a los " + number_to_text(desde.valor) +
+                     " días, no después de la etapa " + std::to_string(j + 1) + " (a los " +
+                     number_to_text(anterior) + " días).");
         }
         const LecturaEstricta caudal = leer_estricto(etapas[j].caudal);
         if (!caudal.ok()) {
-            return "El caudal de la etapa " + std::to_string(j + 2) + ", «" + etapas[j].caudal +
-                   "», no es " + no_numerico(caudal) + ".";
+            rechazar("El caudal de la etapa " + std::to_string(j + 2) + ", " +
+                     cita(etapas[j].caudal) + ", no es " + no_numerico(caudal) + ".");
         }
+        leidas.push_back({desde.valor, caudal});
         anterior = desde.valor;
     }
-    return {};
+    return leidas;
 }
 
-LecturaEtapas admitir_etapas(const std::vector<std::vector<EtapaTexto>>& textos,
-                             const std::vector<Pozo>& pozos) {
-    LecturaEtapas l;
+}  // namespace
+
+Resuelto<std::vector<Etapa>> leer_etapas(const std::vector<EtapaTexto>& etapas) {
+    return resolver([&] { return leer(etapas); });
+}
+
+Resuelto<std::vector<std::vector<Etapa>>> admitir_etapas(
+    const std::vector<std::vector<EtapaTexto>>& textos, const std::vector<Pozo>& pozos) {
+    std::vector<std::vector<Etapa>> todas;
     for (size_t k = 0; k < textos.size() && k < pozos.size(); ++k) {
-        if (std::string r = rechazo_etapas(textos[k]); !r.empty()) {
+        Resuelto<std::vector<Etapa>> etapas = leer_etapas(textos[k]);
+        if (!etapas) {
+            std::string r = etapas.rechazo();
             r[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(r[0])));
-            l.rechazo = "El pozo " + std::to_string(k + 1) + " «" + pozos[k].nombre + "»: " + r;
-            l.etapas.clear();
-            return l;
+            return Rechazo{"El pozo " + std::to_string(k + 1) + " " + cita(pozos[k].nombre) + ": " +
+                           r};
         }
-        std::vector<Etapa> etapas;
-        etapas.reserve(textos[k].size());
-        for (const EtapaTexto& e : textos[k]) {
-            etapas.push_back({leer_estricto(e.desde).valor, leer_estricto(e.caudal)});
-        }
-        l.etapas.push_back(std::move(etapas));
+        todas.push_back(std::move(*etapas));
     }
-    while (!l.etapas.empty() && l.etapas.back().empty()) l.etapas.pop_back();
-    return l;
+    while (!todas.empty() && todas.back().empty()) todas.pop_back();
+    return todas;
 }
 
 }  // namespace abat

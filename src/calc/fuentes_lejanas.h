@@ -9,7 +9,7 @@
 // with dX the distance from X to the ellipse's span and dY from Y to the box's span in y. Where
 // that is positive, the interpolant of degree n errs by at most 4 M rho^-n / (rho - 1), M the
 // bound of |k W| on the ellipse (Trefethen, Approximation Theory and Approximation Practice,
-// theorem 8.2); W(s) < e^-s ln(1 + 1/s) bounds M (Abramowitz and Stegun 5.1.20). The same along
+// theorem 8.2); the well function's bound cota_w(Re u) bounds M. The same along
 // y; the tensor interpolant errs by at most the error along one direction plus the Lebesgue
 // constant times the error along the other. All this holds for E1 alone: a source is interpolated
 // only where u > u_cruce over the whole box, for below it W is the series, whose switch to E1 is
@@ -18,19 +18,13 @@
 #include <cstddef>
 #include <vector>
 
-#include "calc/nucleo_simd.h"
+#include "calc/pozos_vector.h"
+#include "model/geometria.h"
 
 namespace abat {
 
 // What the interpolation may add to a node's error at most, m.
 inline constexpr double tolerancia_lejanas = 1e-6;
-
-struct Caja {
-    double x0 = 0.0;  // m
-    double y0 = 0.0;
-    double x1 = 0.0;
-    double y1 = 0.0;
-};
 
 // The bound of the error of the degree-n interpolant, over `caja`, of the share of a source at
 // (x, y) of k metres per unit of W and scale of u c (u = c r^2); infinite for a source in the box

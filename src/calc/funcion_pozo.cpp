@@ -2,6 +2,9 @@
 
 #include <boost/math/special_functions/expint.hpp>
 #include <cmath>
+#include <limits>
+
+#include "calc/funcion_pozo_coeficientes.h"
 
 namespace abat {
 
@@ -17,11 +20,31 @@ double potencia(double u, int n) {
     return static_cast<double>(p);
 }
 
+// u^n as the series' terms take it: products in double up to the cube, as the drawdown's
+// definition writes them, extended precision beyond.
+double termino(double u, int n) {
+    switch (n) {
+        case 1:
+            return u;
+        case 2:
+            return u * u;
+        case 3:
+            return u * u * u;
+        default:
+            return potencia(u, n);
+    }
+}
+
 }  // namespace
 
 double W_serie(double u) {
-    return -euler - std::log(u) + u - u * u / 4 + u * u * u / 18 - potencia(u, 4) / 96 +
-           potencia(u, 5) / 600;
+    double w = -euler - std::log(u);
+    for (size_t i = 0; i < coef::divisores_serie.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        const double t = termino(u, n) / coef::divisores_serie[i];
+        w = n % 2 == 1 ? w + t : w - t;
+    }
+    return w;
 }
 
 double E1(double u) {
@@ -32,6 +55,29 @@ double E1(double u) {
         boost::math::policies::promote_double<false>,
         boost::math::policies::underflow_error<boost::math::policies::ignore_error>>;
     return boost::math::expint(1, u, politica());
+}
+
+double u_por_derivada(double u) {
+    if (u > u_cruce) return -std::exp(-u);
+    double r = 0;  // Horner's rule over the series' derivative, highest power first
+    for (const double c : coef::derivada_serie) r = r * u + c;
+    return -1 + u * r;
+}
+
+double cota_w(double u) {
+    if (!(u > 0)) return std::numeric_limits<double>::infinity();
+    const double w = u > 1 ? std::exp(-u) * std::log1p(1 / u) : E1(u);
+    return w * (1 + 1e-12);
+}
+
+FuncionPozo::FuncionPozo(const Acuifero& /*acuifero*/) {}
+
+double FuncionPozo::W(double u, double /*r*/) const {
+    return funcion_pozo(u);
+}
+
+double FuncionPozo::u_por_derivada(double u, double /*r*/) const {
+    return ::abat::u_por_derivada(u);
 }
 
 }  // namespace abat

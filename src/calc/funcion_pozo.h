@@ -1,5 +1,11 @@
 #pragma once
-// The Theis well function W(u) of a confined aquifer.
+// The well function W: a well pumping Q draws the aquifer down by Q W / (4 pi T). Every drawdown of
+// the program takes it from here: the exact path and the engine's vectors (funcion_pozo_simd-inl.h,
+// from the same coefficients), the curves, the map, the images' and the far sources' bounds and
+// the pumping test's fits. Theis's W(u) of a confined aquifer, u = r^2 S / (4 T t), is the
+// program's first well function.
+
+#include "model/acuifero.h"
 
 namespace abat {
 
@@ -19,9 +25,31 @@ double W_serie(double u);
 // The exponential integral E1(u). u > 0.
 double E1(double u);
 
-// W(u) for u > 0: the series up to u_cruce, E1 beyond.
+// Theis's W(u) for u > 0: the series up to u_cruce, E1 beyond.
 inline double funcion_pozo(double u) {
     return u <= u_cruce ? W_serie(u) : E1(u);
 }
+
+// u W'(u) of Theis's W: the series' own derivative up to u_cruce, -e^-u of E1 beyond.
+double u_por_derivada(double u);
+
+// At least W(v) for every v >= u > 0, as the exact path and the engine compute it (W decreases):
+// E1(u) up to u = 1, where the series lies below it; beyond, e^-u ln(1 + 1/u) > E1(u) (Abramowitz
+// and Stegun 5.1.20), with room for the few units in the last place the computed W may err by.
+// It bounds |E1(z)| by E1(Re z) over the complex plane too. Infinite for u <= 0.
+double cota_w(double u);
+
+// The well function of an aquifer, as the exact path and the fits take it.
+class FuncionPozo {
+  public:
+    explicit FuncionPozo(const Acuifero& acuifero);
+
+    // W at `u` of a source `r` metres away.
+    double W(double u, double r) const;
+    // u dW/du there, for the fits' Jacobians.
+    double u_por_derivada(double u, double r) const;
+    // At least W(v, r) for every v >= u and every r.
+    double cota(double u) const { return cota_w(u); }
+};
 
 }  // namespace abat

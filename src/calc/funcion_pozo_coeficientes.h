@@ -8,8 +8,29 @@
 
 namespace abat::coef {
 
-// 1 - u/4 + u^2/18 - u^3/96 + u^4/600: the series after its logarithm, divided by u.
-inline constexpr std::array<double, 5> serie = {1.0 / 600, -1.0 / 96, 1.0 / 18, -0.25, 1.0};
+// The series W(u) = -0.577216 - ln u + sum over n of (-1)^(n+1) u^n / (n n!): the divisors n n!
+// of its five terms after the logarithm, u, u^2/4, u^3/18, u^4/96 and u^5/600.
+inline constexpr std::array<double, 5> divisores_serie = {1, 4, 18, 96, 600};
+
+// 1 - u/4 + u^2/18 - u^3/96 + u^4/600: the series after its logarithm, divided by u, for Horner.
+inline constexpr std::array<double, 5> serie = [] {
+    std::array<double, 5> c{};
+    for (size_t i = 0; i < c.size(); ++i) {
+        const size_t n = c.size() - i;  // the power of u, times u
+        c[i] = (n % 2 == 1 ? 1.0 : -1.0) / divisores_serie[n - 1];
+    }
+    return c;
+}();
+
+// u W'(u) = -1 + u (1 - u/2 + u^2/6 - u^3/24 + u^4/120): term by term, n / (n n!) = 1 / n!.
+inline constexpr std::array<double, 5> derivada_serie = [] {
+    std::array<double, 5> c{};
+    for (size_t i = 0; i < c.size(); ++i) {
+        const size_t n = c.size() - i;
+        c[i] = (n % 2 == 1 ? 1.0 : -1.0) * static_cast<double>(n) / divisores_serie[n - 1];
+    }
+    return c;
+}();
 
 // E1(u) = P(u) / Q(u) + u - ln u - Y for u <= 1.
 inline constexpr double cerca_y = 0.66373538970947265625;

@@ -91,6 +91,38 @@ HWY_INLINE V funcion_pozo(D d, V u) {
     return w_mezcla(d, u);
 }
 
+// The engine's interface to a well function: W over one vector of places, and over a block of
+// vectors at once, where a function may share work between them. `r2` is each place's squared
+// distance to the source, u = r2 c; functions that depend on the distance take it from there.
+// Theis's W(u) is the first.
+struct Theis {
+    template <class D, class V = hn::Vec<D>>
+    HWY_INLINE V W(D d, V u, V /*r2*/) const {
+        return funcion_pozo(d, u);
+    }
+
+    // Where the whole block lies in one range of u, its vectors compute one formula side by side,
+    // with no branch between them.
+    template <class D, size_t K, class V = hn::Vec<D>>
+    HWY_INLINE void W(D d, const std::array<V, K>& u, const std::array<V, K>& /*r2*/,
+                      std::array<V, K>& w) const {
+        Tramo comun = tramo(d, u[0]);
+        HWY_UNROLL(4)
+        for (size_t v = 1; v < K; ++v) {
+            if (tramo(d, u[v]) != comun) comun = Tramo::mezcla;
+        }
+        if (comun == Tramo::serie) {
+            HWY_UNROLL(4)
+            for (size_t v = 0; v < K; ++v) w[v] = w_serie(d, u[v], hn::Log(d, u[v]));
+        } else if (comun == Tramo::lejos) {
+            HWY_UNROLL(4)
+            for (size_t v = 0; v < K; ++v) w[v] = e1_lejos(d, u[v]);
+        } else {
+            for (size_t v = 0; v < K; ++v) w[v] = funcion_pozo(d, u[v]);
+        }
+    }
+};
+
 }  // namespace abat::HWY_NAMESPACE
 HWY_AFTER_NAMESPACE();
 

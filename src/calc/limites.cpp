@@ -9,6 +9,7 @@
 #include <tuple>
 #include <utility>
 
+#include "model/mensajes.h"
 #include "model/numeros.h"
 
 namespace abat {
@@ -20,12 +21,8 @@ std::string linea(int k) {
     return "la línea " + std::to_string(k);
 }
 
-std::string tipo_minusculas(TipoLimite t) {
-    return t == TipoLimite::recarga ? "recarga" : "barrera";
-}
-
 std::string nombrado(const char* que, size_t k, const std::string& nombre) {
-    return std::string(que) + " " + std::to_string(k + 1) + " «" + nombre + "»";
+    return std::string(que) + " " + std::to_string(k + 1) + " " + cita(nombre);
 }
 
 // Degrees with two decimals, whatever the user's locale.
@@ -56,27 +53,28 @@ bool perpendiculares(const Lado& a, const Lado& b) {
 
 // Where two lines that are not parallel meet.
 std::pair<double, double> corte(const Lado& a, const Lado& b) {
-    const double t = cruz(b.px - a.px, b.py - a.py, b.dx, b.dy) / cruz(a.dx, a.dy, b.dx, b.dy);
-    return {a.px + t * a.dx, a.py + t * a.dy};
+    const double t = cruz(b.limite.x1 - a.limite.x1, b.limite.y1 - a.limite.y1, b.dx, b.dy) /
+                     cruz(a.dx, a.dy, b.dx, b.dy);
+    return {a.limite.x1 + t * a.dx, a.limite.y1 + t * a.dy};
 }
 
 // Two parallel lines bound the aquifer only with it between them; and two lines are not one.
-std::string entre(const Lado& a, const Lado& b, const Pozo& primero) {
-    if (a.nx * b.nx + a.ny * b.ny < 0) return {};  // the inward normals face each other
-    const double separacion = a.distancia(b.px, b.py);
-    const double escala = std::fmax(std::fmax(std::fabs(a.px), std::fabs(a.py)), 1.0);
+void entre(const Lado& a, const Lado& b, const Pozo& primero) {
+    if (a.nx * b.nx + a.ny * b.ny < 0) return;  // the inward normals face each other
+    const double separacion = a.distancia(b.limite.x1, b.limite.y1);
+    const double escala = std::fmax(std::fmax(std::fabs(a.limite.x1), std::fabs(a.limite.y1)), 1.0);
     if (std::fabs(separacion) <= 1e-12 * escala) {
-        return "La línea " + std::to_string(b.linea) + " coincide con " + linea(a.linea) + ".";
+        rechazar("La línea " + std::to_string(b.linea) + " coincide con " + linea(a.linea) + ".");
     }
     const Lado& fuera = separacion > 0 ? a : b;  // behind the other, seen from the well
     const Lado& dentro = separacion > 0 ? b : a;
-    return "La línea " + std::to_string(fuera.linea) + " queda fuera del acuífero, tras " +
-           linea(dentro.linea) + ": dos líneas paralelas han de tener entre ellas el acuífero, " +
-           "con el pozo 1 «" + primero.nombre + "».";
+    rechazar("La línea " + std::to_string(fuera.linea) + " queda fuera del acuífero, tras " +
+             linea(dentro.linea) + ": dos líneas paralelas han de tener entre ellas el acuífero, " +
+             "con el pozo 1 " + cita(primero.nombre) + ".");
 }
 
 // The sector of the first well between two lines that meet: 180° / n, or why not.
-std::string cuna_de(const Lado& a, const Lado& b, Cuna& c) {
+Cuna cuna_de(const Lado& a, const Lado& b) {
     const auto [ox, oy] = corte(a, b);
     // Each side's ray from the apex runs along its line into the other line's aquifer side.
     const double s_a = a.dx * b.nx + a.dy * b.ny > 0 ? 1.0 : -1.0;
@@ -89,19 +87,19 @@ std::string cuna_de(const Lado& a, const Lado& b, Cuna& c) {
     const std::string lineas =
         "Las líneas " + std::to_string(a.linea) + " y " + std::to_string(b.linea);
     if (n < 2 || n > 6 || std::fabs(beta - pi / n) > tolerancia_angular) {
-        return lineas + " encierran el acuífero en un ángulo de " + grados(beta) +
-               "°: dos líneas que se cortan han de formar 90°, 60°, 45°, 36° o 30° (180°/n).";
+        rechazar(lineas + " encierran el acuífero en un ángulo de " + grados(beta) +
+                 "°: dos líneas que se cortan han de formar 90°, 60°, 45°, 36° o 30° (180°/n).");
     }
-    if (a.tipo != b.tipo && n % 2 == 1) {
-        return lineas + " forman una cuña de " + grados(pi / n) +
-               "°: una de recarga y otra de barrera solo se resuelven en cuñas de 90°, 45° o 30°.";
+    if (a.tipo() != b.tipo() && n % 2 == 1) {
+        rechazar(lineas + " forman una cuña de " + grados(pi / n) +
+                 "°: una de recarga y otra de barrera solo se resuelven en cuñas de 90°, 45° o "
+                 "30°.");
     }
     const bool antihorario = giro > 0;  // from a's ray to b's
     const Lado& primero = antihorario ? a : b;
     const Lado& segundo = antihorario ? b : a;
     const std::array<double, 2>& rayo = antihorario ? ua : ub;
-    c = {ox, oy, std::atan2(rayo[1], rayo[0]), n, primero.signo(), segundo.signo()};
-    return {};
+    return {ox, oy, std::atan2(rayo[1], rayo[0]), n, primero.signo(), segundo.signo()};
 }
 
 // A frame at the corner of `a` and `c` (at a's foot of the first well without `c`), its axes
@@ -130,7 +128,7 @@ void ancho(const Lado& a, const Lado& b, const Pozo& w, double& ancho, double& s
     signo = b.signo();
 }
 
-std::string tres_lineas(Contorno& c, const Pozo& w) {
+void tres_lineas(Contorno& c, const Pozo& w) {
     const std::vector<Lado>& l = c.lados;
     constexpr std::array<std::array<int, 3>, 3> pares = {{{0, 1, 2}, {0, 2, 1}, {1, 2, 0}}};
     int cuantas = 0;
@@ -143,24 +141,23 @@ std::string tres_lineas(Contorno& c, const Pozo& w) {
     }
     const std::string regla =
         "con tres líneas, dos han de ser paralelas y la tercera perpendicular a ellas.";
-    if (cuantas == 0) return "Ninguna de las líneas 1, 2 y 3 es paralela a otra: " + regla;
-    if (cuantas > 1) return "Las líneas 1, 2 y 3 son paralelas: " + regla;
+    if (cuantas == 0) rechazar("Ninguna de las líneas 1, 2 y 3 es paralela a otra: " + regla);
+    if (cuantas > 1) rechazar("Las líneas 1, 2 y 3 son paralelas: " + regla);
     const Lado& a = l[par[0]];
     const Lado& b = l[par[1]];
     const Lado& t = l[par[2]];
     if (!perpendiculares(t, a)) {
-        return "La línea " + std::to_string(t.linea) + " no es perpendicular a las líneas " +
-               std::to_string(a.linea) + " y " + std::to_string(b.linea) + ": " + regla;
+        rechazar("La línea " + std::to_string(t.linea) + " no es perpendicular a las líneas " +
+                 std::to_string(a.linea) + " y " + std::to_string(b.linea) + ": " + regla);
     }
-    if (std::string r = entre(a, b, w); !r.empty()) return r;
+    entre(a, b, w);
     c.disposicion = Disposicion::franja_cerrada;
     c.marco = marco_de(a, &t, w);
     ancho(a, b, w, c.marco.ancho_xi, c.marco.signo_xi1);
     c.marco.signo_eta0 = t.signo();
-    return {};
 }
 
-std::string cuatro_lineas(Contorno& c, const Pozo& w) {
+void cuatro_lineas(Contorno& c, const Pozo& w) {
     const std::vector<Lado>& l = c.lados;
     const std::string regla =
         ": cuatro líneas han de formar un rectángulo, dos pares de paralelas perpendiculares "
@@ -170,9 +167,9 @@ std::string cuatro_lineas(Contorno& c, const Pozo& w) {
         if (paralelas(l[0], l[j])) pareja.push_back(j);
     }
     if (pareja.size() != 1) {
-        return std::string(pareja.empty() ? "La línea 1 no es paralela a ninguna otra"
-                                          : "La línea 1 es paralela a más de una") +
-               regla;
+        rechazar(std::string(pareja.empty() ? "La línea 1 no es paralela a ninguna otra"
+                                            : "La línea 1 es paralela a más de una") +
+                 regla);
     }
     std::vector<int> otras;
     for (int j = 1; j < 4; ++j) {
@@ -184,18 +181,17 @@ std::string cuatro_lineas(Contorno& c, const Pozo& w) {
     const Lado& e = l[static_cast<size_t>(otras[1])];
     for (const Lado* k : {&d, &e}) {
         if (!perpendiculares(*k, a)) {
-            return "La línea " + std::to_string(k->linea) + " no es perpendicular a " + linea(1) +
-                   regla;
+            rechazar("La línea " + std::to_string(k->linea) + " no es perpendicular a " + linea(1) +
+                     regla);
         }
     }
-    if (std::string r = entre(a, b, w); !r.empty()) return r;
-    if (std::string r = entre(d, e, w); !r.empty()) return r;
+    entre(a, b, w);
+    entre(d, e, w);
     c.disposicion = Disposicion::rectangulo;
     c.marco = marco_de(a, &d, w);
     ancho(a, b, w, c.marco.ancho_xi, c.marco.signo_xi1);
     ancho(d, e, w, c.marco.ancho_eta, c.marco.signo_eta1);
     c.marco.signo_eta0 = d.signo();
-    return {};
 }
 
 // Which of a record's texts is read, and how it is named in a message.
@@ -205,86 +201,35 @@ const std::array<std::pair<std::string LimiteTexto::*, const char*>, 4> coordena
      {&LimiteTexto::x2, "x2[m]"},
      {&LimiteTexto::y2, "y2[m]"}}};
 
-}  // namespace
-
-const char* texto_tipo(TipoLimite tipo) {
-    return tipo == TipoLimite::recarga ? texto_recarga : texto_barrera;
+// The line of `l`, row `numero`, with its normal towards the first well.
+Lado lado_de(const Limite& l, int numero, const Pozo& w) {
+    const double largo = std::hypot(l.x2 - l.x1, l.y2 - l.y1);
+    if (!(largo > 0) || !std::isfinite(largo)) {
+        rechazar("La línea " + std::to_string(numero) +
+                 (largo > 0 ? " es demasiado larga para calcularla."
+                            : " no tiene longitud: sus dos puntos coinciden."));
+    }
+    const double dx = (l.x2 - l.x1) / largo;
+    const double dy = (l.y2 - l.y1) / largo;
+    Lado lado{l, numero, dx, dy, -dy, dx};
+    const double d = lado.distancia(w.x, w.y);
+    if (d == 0) {
+        rechazar("El pozo 1 " + cita(w.nombre) + " está sobre " + linea(numero) +
+                 ": el acuífero queda del lado de cada línea donde está el pozo 1.");
+    }
+    if (d < 0) {
+        lado.nx = -lado.nx;
+        lado.ny = -lado.ny;
+    }
+    return lado;
 }
 
-bool Contorno::contiene(double x, double y) const {
-    return std::ranges::all_of(lados, [&](const Lado& l) { return l.distancia(x, y) >= 0; });
-}
-
-LecturaLimites leer_limites(const std::vector<LimiteTexto>& textos) {
-    LecturaLimites l;
-    for (size_t k = 0; k < textos.size(); ++k) {
-        const LimiteTexto& t = textos[k];
-        const std::string cual = linea(static_cast<int>(k) + 1);
-        Limite limite;
-        if (t.tipo == texto_recarga || t.tipo == texto_barrera) {
-            limite.tipo = t.tipo == texto_recarga ? TipoLimite::recarga : TipoLimite::barrera;
-        } else {
-            l.rechazo = "La línea " + std::to_string(k + 1) +
-                        " no es de recarga ni barrera: su tipo es «" + t.tipo + "».";
-            return l;
-        }
-        std::array<double, 4> v{};
-        for (size_t i = 0; i < coordenadas.size(); ++i) {
-            const auto& [campo, nombre] = coordenadas[i];
-            const LecturaEstricta lectura = leer_estricto(t.*campo);
-            if (!lectura.ok()) {
-                l.rechazo =
-                    "En " + cual + ", «" + t.*campo + "» no es " +
-                    (lectura.estado == Lectura::fuera_de_rango ? "un número que se pueda calcular"
-                                                               : "un valor numérico") +
-                    " para " + nombre + ".";
-                return l;
-            }
-            v[i] = lectura.valor;
-        }
-        limite.x1 = v[0];
-        limite.y1 = v[1];
-        limite.x2 = v[2];
-        limite.y2 = v[3];
-        l.limites.push_back(limite);
-    }
-    return l;
-}
-
-Clasificacion clasificar_limites(const std::vector<Limite>& limites, const Pozo& primero) {
-    const Pozo& w = primero;
-    Clasificacion r;
-    if (limites.empty()) return r;
-    if (limites.size() > 4) {
-        r.rechazo = "Se admiten a lo sumo cuatro líneas: " + linea(5) + " sobra.";
-        return r;
-    }
-    for (size_t k = 0; k < limites.size(); ++k) {
-        const Limite& l = limites[k];
-        const int numero = static_cast<int>(k) + 1;
-        const double largo = std::hypot(l.x2 - l.x1, l.y2 - l.y1);
-        if (!(largo > 0) || !std::isfinite(largo)) {
-            r.rechazo = "La línea " + std::to_string(numero) +
-                        (largo > 0 ? " es demasiado larga para calcularla."
-                                   : " no tiene longitud: sus dos puntos coinciden.");
-            return r;
-        }
-        Lado lado{l.x1, l.y1, (l.x2 - l.x1) / largo, (l.y2 - l.y1) / largo, 0, 0, l.tipo, numero};
-        lado.nx = -lado.dy;
-        lado.ny = lado.dx;
-        const double d = lado.distancia(w.x, w.y);
-        if (d == 0) {
-            r.rechazo = "El pozo 1 «" + w.nombre + "» está sobre " + linea(numero) +
-                        ": el acuífero queda del lado de cada línea donde está el pozo 1.";
-            return r;
-        }
-        if (d < 0) {
-            lado.nx = -lado.nx;
-            lado.ny = -lado.ny;
-        }
-        r.contorno.lados.push_back(lado);
-    }
-    Contorno& c = r.contorno;
+Contorno clasificar(const std::vector<Limite>& limites, const Pozo& w) {
+    Contorno c;
+    if (limites.empty()) return c;
+    if (limites.size() > 4) rechazar("Se admiten a lo sumo cuatro líneas: " + linea(5) + " sobra.");
+    for (size_t k = 0; k < limites.size(); ++k)
+        c.lados.push_back(lado_de(limites[k], static_cast<int>(k) + 1, w));
     const std::vector<Lado>& l = c.lados;
     switch (l.size()) {
         case 1:
@@ -292,70 +237,103 @@ Clasificacion clasificar_limites(const std::vector<Limite>& limites, const Pozo&
             break;
         case 2:
             if (paralelas(l[0], l[1])) {
-                r.rechazo = entre(l[0], l[1], w);
+                entre(l[0], l[1], w);
                 c.disposicion = Disposicion::franja;
                 c.marco = marco_de(l[0], nullptr, w);
                 ancho(l[0], l[1], w, c.marco.ancho_xi, c.marco.signo_xi1);
             } else {
-                r.rechazo = cuna_de(l[0], l[1], c.cuna);
+                c.cuna = cuna_de(l[0], l[1]);
                 c.disposicion = Disposicion::cuna;
             }
             break;
         case 3:
-            r.rechazo = tres_lineas(c, w);
+            tres_lineas(c, w);
             break;
         default:
-            r.rechazo = cuatro_lineas(c, w);
+            cuatro_lineas(c, w);
             break;
     }
-    if (!r.rechazo.empty()) r.contorno = Contorno{};
-    return r;
+    return c;
 }
 
-std::string fuera_del_contorno(const Contorno& contorno, const std::vector<Pozo>& pozos,
-                               const std::vector<Punto>& puntos) {
-    const auto comprobar = [&](const std::string& quien, double x, double y) -> std::string {
+// Every well and point inside the aquifer, or why not, naming the first one in the tables' order.
+void dentro_del_contorno(const Contorno& contorno, const std::vector<Pozo>& pozos,
+                         const std::vector<Punto>& puntos) {
+    const auto comprobar = [&](const char* que, size_t k, const std::string& nombre, double x,
+                               double y) {
         for (const Lado& l : contorno.lados) {
             const double d = l.distancia(x, y);
             if (d > 0) continue;
-            std::string r = quien;
-            r += d == 0 ? " está sobre " : " está al otro lado de ";
-            r += linea(l.linea);
-            r += " (";
-            r += tipo_minusculas(l.tipo);
-            r += "), fuera del acuífero: el acuífero queda del lado de cada línea donde está el "
-                 "pozo 1.";
-            return r;
+            rechazar("El " + nombrado(que, k, nombre) +
+                     (d == 0 ? " está sobre " : " está al otro lado de ") + linea(l.linea) + " (" +
+                     nombre_tipo(l.tipo()) +
+                     "), fuera del acuífero: el acuífero queda del lado de cada línea donde está "
+                     "el pozo 1.");
         }
-        return {};
     };
-    for (size_t k = 0; k < pozos.size(); ++k) {
-        std::string r =
-            comprobar("El " + nombrado("pozo", k, pozos[k].nombre), pozos[k].x, pozos[k].y);
-        if (!r.empty()) return r;
-    }
-    for (size_t j = 0; j < puntos.size(); ++j) {
-        std::string r =
-            comprobar("El " + nombrado("punto", j, puntos[j].nombre), puntos[j].x, puntos[j].y);
-        if (!r.empty()) return r;
-    }
-    return {};
+    for (size_t k = 0; k < pozos.size(); ++k)
+        comprobar("pozo", k, pozos[k].nombre, pozos[k].x, pozos[k].y);
+    for (size_t j = 0; j < puntos.size(); ++j)
+        comprobar("punto", j, puntos[j].nombre, puntos[j].x, puntos[j].y);
 }
 
-LecturaLimites admitir_limites(const std::vector<LimiteTexto>& textos,
-                               const std::vector<Pozo>& pozos, const std::vector<Punto>& puntos) {
-    LecturaLimites l = leer_limites(textos);
-    if (!l.rechazo.empty() || l.limites.empty() || pozos.empty()) return l;
-    const Clasificacion c = clasificar_limites(l.limites, pozos.front());
-    l.rechazo = c.rechazo.empty() ? fuera_del_contorno(c.contorno, pozos, puntos) : c.rechazo;
-    return l;
+std::vector<Limite> leer(const std::vector<LimiteTexto>& textos) {
+    std::vector<Limite> limites;
+    for (size_t k = 0; k < textos.size(); ++k) {
+        const LimiteTexto& t = textos[k];
+        Limite limite;
+        if (t.tipo == texto_recarga || t.tipo == texto_barrera) {
+            limite.tipo = t.tipo == texto_recarga ? TipoLimite::recarga : TipoLimite::barrera;
+        } else {
+            rechazar("La línea " + std::to_string(k + 1) +
+                     " no es de recarga ni barrera: su tipo es " + cita(t.tipo) + ".");
+        }
+        std::array<double, 4> v{};
+        for (size_t i = 0; i < coordenadas.size(); ++i) {
+            const auto& [campo, nombre] = coordenadas[i];
+            const LecturaEstricta lectura = leer_estricto(t.*campo);
+            if (!lectura.ok()) {
+                rechazar(
+                    "En " + linea(static_cast<int>(k) + 1) + ", " + cita(t.*campo) + " no es " +
+                    (lectura.estado == Lectura::fuera_de_rango ? "un número que se pueda calcular"
+                                                               : "un valor numérico") +
+                    " para " + nombre + ".");
+            }
+            v[i] = lectura.valor;
+        }
+        limite.x1 = v[0];
+        limite.y1 = v[1];
+        limite.x2 = v[2];
+        limite.y2 = v[3];
+        limites.push_back(limite);
+    }
+    return limites;
 }
 
-Contorno contorno_de(const DatosCalculo& datos) {
-    if (datos.limites.empty() || datos.pozos.empty()) return {};
-    Clasificacion c = clasificar_limites(datos.limites, datos.pozos.front());
-    if (!c.rechazo.empty()) throw std::invalid_argument(c.rechazo);
-    return std::move(c.contorno);
+}  // namespace
+
+bool Contorno::contiene(double x, double y) const {
+    return std::ranges::all_of(lados, [&](const Lado& l) { return l.distancia(x, y) >= 0; });
+}
+
+Resuelto<std::vector<Limite>> leer_limites(const std::vector<LimiteTexto>& textos) {
+    return resolver([&] { return leer(textos); });
+}
+
+Resuelto<Contorno> clasificar_limites(const std::vector<Limite>& limites, const Pozo& primero) {
+    return resolver([&] { return clasificar(limites, primero); });
+}
+
+Resuelto<Contorno> admitir_limites(const std::vector<LimiteTexto>& textos,
+                                   const std::vector<Pozo>& pozos,
+                                   const std::vector<Punto>& puntos) {
+    return resolver([&] {
+        const std::vector<Limite> limites = leer(textos);
+        if (limites.empty() || pozos.empty()) return Contorno{};
+        Contorno c = clasificar(limites, pozos.front());
+        dentro_del_contorno(c, pozos, puntos);
+        return c;
+    });
 }
 
 }  // namespace abat

@@ -34,12 +34,11 @@ struct Parte {
           u_max(hn::Set(d, e.u_max)),
           nan(hn::Set(d, std::numeric_limits<double>::quiet_NaN())) {}
 
-    HWY_INLINE V u(V dx, V dy, V r2_min) const { return u(dx, dy, r2_min, c); }
     HWY_INLINE V abatimiento(V u, V w, V k) const { return abatimiento(u, w, k, u_min, u_max); }
 
-    // A well of a scale of its own.
-    static HWY_INLINE V u(V dx, V dy, V r2_min, V c) {
-        return hn::Mul(hn::Max(hn::Add(hn::Mul(dx, dx), hn::Mul(dy, dy)), r2_min), c);
+    // The squared distance, the well's radius where the place is nearer.
+    static HWY_INLINE V r2(V dx, V dy, V r2_min) {
+        return hn::Max(hn::Add(hn::Mul(dx, dx), hn::Mul(dy, dy)), r2_min);
     }
     HWY_INLINE V abatimiento(V u, V w, V k, V menor, V mayor) const {
         const auto fuera = hn::Or(hn::Lt(u, menor), hn::Gt(u, mayor));
@@ -50,7 +49,7 @@ struct Parte {
 // The scale of u of the wells: one for all, or each well's own.
 struct EscalaComun {
     const Parte& parte;
-    HWY_INLINE V u(size_t /*i*/, V dx, V dy, V r2_min) const { return parte.u(dx, dy, r2_min); }
+    HWY_INLINE V u(size_t /*i*/, V r2) const { return hn::Mul(r2, parte.c); }
     HWY_INLINE V abatimiento(size_t /*i*/, V u, V w, V k) const {
         return parte.abatimiento(u, w, k);
     }
@@ -59,19 +58,16 @@ struct EscalaComun {
 struct EscalaPropia {
     const Parte& parte;
     const PozosVector& p;
-    HWY_INLINE V u(size_t i, V dx, V dy, V r2_min) const {
-        return Parte::u(dx, dy, r2_min, hn::Set(D(), p.c[i]));
-    }
+    HWY_INLINE V u(size_t i, V r2) const { return hn::Mul(r2, hn::Set(D(), p.c[i])); }
     HWY_INLINE V abatimiento(size_t i, V u, V w, V k) const {
         return parte.abatimiento(u, w, k, hn::Set(D(), p.u_min[i]), hn::Set(D(), p.u_max[i]));
     }
 };
 
-// A block of vectors of places against every well. Where the whole block lies in one range of u,
-// its vectors compute one formula side by side, with no branch between them.
-template <class Escala>
-HWY_NOINLINE void bloque(const PozosVector& p, const Escala& escala, const double* x,
-                         const double* y, double* total, double* suma_abs) {
+// A block of vectors of places against every well.
+template <class Escala, class Funcion>
+HWY_NOINLINE void bloque(const PozosVector& p, const Escala& escala, const Funcion& funcion,
+                         const double* x, const double* y, double* total, double* suma_abs) {
     const D d;
     const size_t N = hn::Lanes(d);
     using Haz = std::array<V, vectores_por_bloque>;
@@ -79,7 +75,8 @@ HWY_NOINLINE void bloque(const PozosVector& p, const Escala& escala, const doubl
     Haz Y;
     Haz T;  // the totals and their sizes
     Haz A;
-    Haz U;  // one well's u and W
+    Haz R2;  // one well's squared distances, u and W
+    Haz U;
     Haz W;
     HWY_UNROLL(4)
     for (size_t v = 0; v < vectores_por_bloque; ++v) {
@@ -93,23 +90,11 @@ HWY_NOINLINE void bloque(const PozosVector& p, const Escala& escala, const doubl
         const V py = hn::Set(d, p.y[i]);
         const V r2_min = hn::Set(d, p.r2_min[i]);
         HWY_UNROLL(4)
-        for (size_t v = 0; v < vectores_por_bloque; ++v)
-            U[v] = escala.u(i, hn::Sub(X[v], px), hn::Sub(Y[v], py), r2_min);
-        Tramo comun = tramo(d, U[0]);
-        HWY_UNROLL(4)
-        for (size_t v = 1; v < vectores_por_bloque; ++v) {
-            if (tramo(d, U[v]) != comun) comun = Tramo::mezcla;
+        for (size_t v = 0; v < vectores_por_bloque; ++v) {
+            R2[v] = Parte::r2(hn::Sub(X[v], px), hn::Sub(Y[v], py), r2_min);
+            U[v] = escala.u(i, R2[v]);
         }
-        if (comun == Tramo::serie) {
-            HWY_UNROLL(4)
-            for (size_t v = 0; v < vectores_por_bloque; ++v)
-                W[v] = w_serie(d, U[v], hn::Log(d, U[v]));
-        } else if (comun == Tramo::lejos) {
-            HWY_UNROLL(4)
-            for (size_t v = 0; v < vectores_por_bloque; ++v) W[v] = e1_lejos(d, U[v]);
-        } else {
-            for (size_t v = 0; v < vectores_por_bloque; ++v) W[v] = funcion_pozo(d, U[v]);
-        }
+        funcion.W(d, U, R2, W);
         const V k = hn::Set(d, p.k[i]);
         HWY_UNROLL(4)
         for (size_t v = 0; v < vectores_por_bloque; ++v) {
@@ -125,13 +110,13 @@ HWY_NOINLINE void bloque(const PozosVector& p, const Escala& escala, const doubl
     }
 }
 
-template <class Escala>
-void sumar(const PozosVector& p, const Escala& escala, const double* x, const double* y, size_t n,
-           double* total, double* suma_abs) {
+template <class Escala, class Funcion>
+void sumar(const PozosVector& p, const Escala& escala, const Funcion& funcion, const double* x,
+           const double* y, size_t n, double* total, double* suma_abs) {
     const D d;
     const size_t b = vectores_por_bloque * hn::Lanes(d);
     size_t j = 0;
-    for (; j + b <= n; j += b) bloque(p, escala, x + j, y + j, total + j, suma_abs + j);
+    for (; j + b <= n; j += b) bloque(p, escala, funcion, x + j, y + j, total + j, suma_abs + j);
     if (j == n) return;
     // The last places, completed with copies of the last one.
     constexpr size_t maximo = vectores_por_bloque * max_carriles;
@@ -142,14 +127,16 @@ void sumar(const PozosVector& p, const Escala& escala, const double* x, const do
         resto.x[i] = x[std::min(j + i, n - 1)];
         resto.y[i] = y[std::min(j + i, n - 1)];
     }
-    bloque(p, escala, resto.x.data(), resto.y.data(), resto.total.data(), resto.suma_abs.data());
+    bloque(p, escala, funcion, resto.x.data(), resto.y.data(), resto.total.data(),
+           resto.suma_abs.data());
     std::copy_n(resto.total.begin(), n - j, total + j);
     std::copy_n(resto.suma_abs.begin(), n - j, suma_abs + j);
 }
 
 // The wells' shares at one place, `Propia` when each well has its own scale of u.
-template <bool Propia>
-void partes_en(const PozosVector& p, const EscalaU& e, double x, double y, double* partes) {
+template <bool Propia, class Funcion>
+void partes_en(const PozosVector& p, const EscalaU& e, const Funcion& funcion, double x, double y,
+               double* partes) {
     const D d;
     const size_t N = hn::Lanes(d);
     const Parte parte(d, e);
@@ -159,14 +146,15 @@ void partes_en(const PozosVector& p, const EscalaU& e, double x, double y, doubl
                          const double* c, const double* menor, const double* mayor, double* s) {
         const V dx = hn::Sub(X, hn::LoadU(d, px));
         const V dy = hn::Sub(Y, hn::LoadU(d, py));
+        const V r2_lugar = Parte::r2(dx, dy, hn::LoadU(d, r2));
         if constexpr (Propia) {
-            const V u = Parte::u(dx, dy, hn::LoadU(d, r2), hn::LoadU(d, c));
-            hn::StoreU(parte.abatimiento(u, funcion_pozo(d, u), hn::LoadU(d, k),
+            const V u = hn::Mul(r2_lugar, hn::LoadU(d, c));
+            hn::StoreU(parte.abatimiento(u, funcion.W(d, u, r2_lugar), hn::LoadU(d, k),
                                          hn::LoadU(d, menor), hn::LoadU(d, mayor)),
                        d, s);
         } else {
-            const V u = parte.u(dx, dy, hn::LoadU(d, r2));
-            hn::StoreU(parte.abatimiento(u, funcion_pozo(d, u), hn::LoadU(d, k)), d, s);
+            const V u = hn::Mul(r2_lugar, parte.c);
+            hn::StoreU(parte.abatimiento(u, funcion.W(d, u, r2_lugar), hn::LoadU(d, k)), d, s);
         }
     };
     const auto en = [&](const std::vector<double>& v, size_t i) {
@@ -208,18 +196,20 @@ void partes_en(const PozosVector& p, const EscalaU& e, double x, double y, doubl
 void SumarPozos(const PozosVector& p, const EscalaU& e, const double* x, const double* y, size_t n,
                 double* total, double* suma_abs) {
     const Parte parte(D(), e);
+    const Theis funcion;
     if (p.c.empty()) {
-        sumar(p, EscalaComun{parte}, x, y, n, total, suma_abs);
+        sumar(p, EscalaComun{parte}, funcion, x, y, n, total, suma_abs);
     } else {
-        sumar(p, EscalaPropia{parte, p}, x, y, n, total, suma_abs);
+        sumar(p, EscalaPropia{parte, p}, funcion, x, y, n, total, suma_abs);
     }
 }
 
 void PartesPozos(const PozosVector& p, const EscalaU& e, double x, double y, double* partes) {
+    const Theis funcion;
     if (p.c.empty()) {
-        partes_en<false>(p, e, x, y, partes);
+        partes_en<false>(p, e, funcion, x, y, partes);
     } else {
-        partes_en<true>(p, e, x, y, partes);
+        partes_en<true>(p, e, funcion, x, y, partes);
     }
 }
 

@@ -45,9 +45,9 @@ Origen origen_del_error(const ErrorCalculo& e, const DatosCalculo& d) {
         case CodigoError::tipos_no_coinciden:
             return Origen::pozos;
         case CodigoError::division_por_cero:
-            return d.T == 0 || d.tiempo != 0 ? Origen::acuifero : Origen::puntos;
+            return d.acuifero.T == 0 || d.tiempo != 0 ? Origen::acuifero : Origen::puntos;
         case CodigoError::argumento_no_valido: {
-            if (d.T <= 0 || d.S <= 0) return Origen::acuifero;
+            if (d.acuifero.T <= 0 || d.acuifero.S <= 0) return Origen::acuifero;
             if (d.tiempo <= 0) return Origen::puntos;
             const bool pozo = e.pozo >= 1 && e.pozo <= static_cast<int>(d.pozos.size());
             return pozo && d.pozos[static_cast<size_t>(e.pozo - 1)].diametro == 0

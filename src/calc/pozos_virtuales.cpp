@@ -2,30 +2,20 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cmath>
 #include <limits>
 #include <numbers>
 
 #include "calc/funcion_pozo.h"
-#include "calc/limites.h"
+#include "calc/seleccion_cotas.h"
 #include "model/errores.h"
+#include "model/unidades.h"
 
 namespace abat {
 namespace {
 
-constexpr double segundos_por_dia = 86400;
 constexpr double infinito = std::numeric_limits<double>::infinity();
 constexpr double pi = std::numbers::pi;
-
-// At least W(v) for every v >= u, as the exact path and the engine compute it: W decreases, and
-// beyond 1 E1(u) < e^-u ln(1 + 1/u) (Abramowitz and Stegun 5.1.20), which both follow to 1e-14.
-// Scalar, so the list is the same whichever instruction set computes the drawdowns.
-double cota_w(double u) {
-    if (!(u > 0)) return infinito;
-    const double w = u > 1 ? std::exp(-u) * std::log1p(1 / u) : funcion_pozo(u);
-    return w * (1 + 1e-12);
-}
 
 // A change of rate, from `antes` to `despues`: a number when both are.
 LecturaEstricta cambio(const LecturaEstricta& antes, const LecturaEstricta& despues) {
@@ -254,47 +244,16 @@ int anillos_necesarios(const Contorno& c, double escala, double k, double presup
     return anillos;
 }
 
-// An image kept or left out by the size of its bound: the bounds are gathered by binary exponent,
-// and the images of the smallest exponents whose bounds add up to no more than the budget are left
-// out, in one pass.
-class Corte {
-  public:
-    void contar(double cota) {
-        if (const int e = exponente(cota); e != INT_MAX) suma_[static_cast<size_t>(e)] += cota;
-    }
-    // The exponent below which the images go, and what they add.
-    double decidir(double presupuesto) {
-        double acumulado = 0;
-        for (size_t e = 0; e < suma_.size(); ++e) {
-            if (acumulado + suma_[e] > presupuesto) break;
-            acumulado += suma_[e];
-            hasta_ = static_cast<int>(e);
-        }
-        return acumulado;
-    }
-    bool omitir(double cota) const { return exponente(cota) <= hasta_; }
-
-  private:
-    static constexpr int desplazamiento = 1100;  // below the exponent of the least double
-    static int exponente(double cota) {
-        if (!(cota < infinito)) return INT_MAX;  // infinite or NaN: kept
-        if (cota == 0) return 0;
-        return std::ilogb(cota) + desplazamiento;
-    }
-    std::array<double, 2200> suma_{};
-    int hasta_ = -1;
-};
-
 }  // namespace
 
 Virtuales pozos_virtuales(const DatosCalculo& d, double tiempo, double tolerancia) {
     Virtuales v;
     const size_t n = d.pozos.size();
-    const Contorno contorno = contorno_de(d);
+    const Contorno& contorno = d.contorno;
     const auto escala = [&](double desde) {
-        return d.S / (d.T * 4 * (tiempo - desde) * segundos_por_dia);
+        return d.acuifero.S / (d.acuifero.T * 4 * (tiempo - desde) * segundos_por_dia);
     };
-    const double divisor = std::fabs(d.T * cuatro_pi);
+    const double divisor = std::fabs(d.acuifero.T * cuatro_pi);
     std::vector<std::vector<Paso>> todos(n);
     double k_total = 0;
     size_t cuantos = 0;
@@ -315,7 +274,7 @@ Virtuales pozos_virtuales(const DatosCalculo& d, double tiempo, double toleranci
     std::vector<double> cotas;
     std::vector<size_t> fin;  // each step's images end there
     fin.reserve(cuantos);
-    Corte corte;
+    SeleccionPorCotas omitidas;
     for (size_t i = 0; i < n; ++i) {
         for (const Paso& p : todos[i]) {
             const size_t desde = candidatas.size();
@@ -326,12 +285,12 @@ Virtuales pozos_virtuales(const DatosCalculo& d, double tiempo, double toleranci
             for (size_t j = desde; j < candidatas.size(); ++j) {
                 const double dist = candidatas[j].distancia;
                 cotas.push_back(std::isfinite(c) && c > 0 ? k * cota_w(c * dist * dist) : infinito);
-                corte.contar(cotas.back());
+                omitidas.contar(cotas.back());
             }
             fin.push_back(candidatas.size());
         }
     }
-    v.omitido += corte.decidir(presupuesto);
+    v.omitido += omitidas.decidir(presupuesto);
     v.inicio.reserve(n + 1);
     v.pozos.reserve(cuantos + candidatas.size());
     size_t paso = 0;
@@ -341,7 +300,7 @@ Virtuales pozos_virtuales(const DatosCalculo& d, double tiempo, double toleranci
         for (const Paso& p : todos[i]) {
             v.pozos.push_back({i, w.diametro, p.caudal, w.x, w.y, p.desde});
             for (size_t j = paso == 0 ? 0 : fin[paso - 1]; j < fin[paso]; ++j) {
-                if (corte.omitir(cotas[j])) continue;
+                if (omitidas.elegida(cotas[j])) continue;
                 LecturaEstricta q = p.caudal;
                 q.valor *= candidatas[j].signo;
                 v.pozos.push_back({i, w.diametro, q, candidatas[j].x, candidatas[j].y, p.desde});

@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "calc/mapa_abatimiento.h"
-#include "chart/limites_dibujo.h"
 #include "chart/vista_mapa.h"
 #include "sig/isolineas.h"
 
@@ -25,14 +24,13 @@ std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos) {
     }
     m->puntos.reserve(datos.puntos.size());
     for (const Punto& p : datos.puntos) m->puntos.push_back({p.nombre, p.x, p.y, false});
-    if (!datos.limites.empty())
-        m->limites = std::make_shared<const std::vector<LimiteDibujo>>(limites_dibujo(datos));
+    m->limites = datos.contorno.lados;
     return m;
 }
 
 DibujoMapa componer_mapa(const CampoPozos& campo, std::shared_ptr<const MarcasMapa> marcas,
-                         double tiempo, const VistaMapa& vista, int ancho, int alto,
-                         double intervalo, double anterior) {
+                         double tiempo, const Caja& vista, int ancho, int alto, double intervalo,
+                         double anterior) {
     DibujoMapa d;
     d.vista = vista;
     d.tiempo = tiempo;

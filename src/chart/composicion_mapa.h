@@ -24,7 +24,7 @@ std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos);
 // the values when it is 0, `anterior` (the one chosen for the map shown before) while it still
 // fits them. Raises the ErrorCalculo of the first node that cannot be computed.
 DibujoMapa componer_mapa(const CampoPozos& campo, std::shared_ptr<const MarcasMapa> marcas,
-                         double tiempo, const VistaMapa& vista, int ancho, int alto,
+                         double tiempo, const Caja& vista, int ancho, int alto,
                          double intervalo = 0, double anterior = 0);
 
 }  // namespace abat

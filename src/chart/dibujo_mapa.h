@@ -8,18 +8,11 @@
 #include <vector>
 
 #include "chart/equidistancia.h"
+#include "model/geometria.h"
+#include "model/registros.h"
 #include "model/rejilla.h"
 
 namespace abat {
-
-struct VistaMapa {
-    double xmin = 0.0;  // m
-    double xmax = 1.0;
-    double ymin = 0.0;
-    double ymax = 1.0;
-    double ancho() const { return xmax - xmin; }
-    double alto() const { return ymax - ymin; }
-};
 
 struct MarcaMapa {
     std::string nombre;
@@ -28,17 +21,15 @@ struct MarcaMapa {
     bool inyecta = false;  // a well with a negative rate
 };
 
-struct LimiteDibujo;  // chart/limites_dibujo.h
-
 struct MarcasMapa {
     std::vector<MarcaMapa> pozos;
     std::vector<MarcaMapa> puntos;
     // The aquifer's boundaries; none without them.
-    std::shared_ptr<const std::vector<LimiteDibujo>> limites = {};
+    std::vector<Lado> limites = {};
 };
 
 struct DibujoMapa {
-    VistaMapa vista;        // at one scale across and up on the plot area
+    Caja vista;             // at one scale across and up on the plot area
     Rejilla rejilla;        // the total drawdown at each node, m
     double tiempo = 0.0;    // days
     Equidistancia niveles;  // the isolines' interval and levels; none when the field is flat

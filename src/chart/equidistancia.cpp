@@ -8,6 +8,7 @@
 #include <string>
 
 #include "chart/numeros_redondos.h"
+#include "model/numeros.h"
 
 namespace abat {
 namespace {
@@ -30,16 +31,6 @@ std::vector<double> multiplos(double menor, double mayor, Redondo paso) {
     return niveles;
 }
 
-// The double nearest to `valor`'s 15 significant digits, written and read without the locale.
-double en_15_cifras(double valor) {
-    std::array<char, 32> texto{};
-    const auto escrito = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
-                                       std::chars_format::general, 15);
-    double leido = valor;
-    std::from_chars(texto.data(), escrito.ptr, leido);
-    return leido;
-}
-
 }  // namespace
 
 std::vector<double> multiplos_de(double menor, double mayor, double intervalo, size_t maximo) {
@@ -52,7 +43,8 @@ std::vector<double> multiplos_de(double menor, double mayor, double intervalo, s
     const double ultimo = std::floor(mayor / intervalo);
     if (!(ultimo - primero < static_cast<double>(maximo))) return {};
     std::vector<double> niveles;
-    for (double k = primero; k <= ultimo; ++k) niveles.push_back(en_15_cifras(k * intervalo));
+    for (double k = primero; k <= ultimo; ++k)
+        niveles.push_back(redondear_cifras(k * intervalo, 15));
     return niveles;
 }
 

@@ -1,5 +1,7 @@
 #include "chart/numeros_redondos.h"
 
+#include "model/numeros.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -34,14 +36,7 @@ constexpr double mayor_exacto = 0x1p53;
 double Redondo::multiplo(double k) const {
     const double entero = k * mantisa;
     if (!(std::fabs(entero) < mayor_exacto)) return entero * std::pow(10.0, exponente - 1);
-    const std::string texto =
-        std::to_string(static_cast<long long>(entero)) + "e" + std::to_string(exponente - 1);
-    double valor = 0;
-    const auto leido = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-    if (leido.ec == std::errc::result_out_of_range) {
-        return exponente > 0 ? std::copysign(std::numeric_limits<double>::infinity(), k) : 0.0;
-    }
-    return valor;
+    return numero_decimal(static_cast<long long>(entero), exponente - 1);
 }
 
 Redondo siguiente(Redondo r, Serie serie) {

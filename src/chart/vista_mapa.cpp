@@ -16,7 +16,7 @@ int nodos(double extension, double paso) {
 
 }  // namespace
 
-VistaMapa a_igual_escala(VistaMapa v, int ancho, int alto) {
+Caja a_igual_escala(Caja v, int ancho, int alto) {
     ancho = std::max(ancho, 1);
     alto = std::max(alto, 1);
     double mpp = std::max(v.ancho() / ancho, v.alto() / alto);  // metres per pixel
@@ -28,7 +28,7 @@ VistaMapa a_igual_escala(VistaMapa v, int ancho, int alto) {
 
 // Square cells, as a GIS raster wants them: one step across and up, the finer of a node every 2.5
 // pixels and 200 nodes along the shorter side.
-Rejilla rejilla_de_vista(const VistaMapa& v, int ancho, int alto) {
+Rejilla rejilla_de_vista(const Caja& v, int ancho, int alto) {
     const double por_pixel = std::max(v.ancho() / std::max(ancho, 1), v.alto() / std::max(alto, 1));
     const double paso =
         std::min(std::min(v.ancho(), v.alto()) / (nodos_minimos - 1), por_pixel * pixeles_por_nodo);
@@ -42,13 +42,30 @@ Rejilla rejilla_de_vista(const VistaMapa& v, int ancho, int alto) {
     return r;
 }
 
-VistaMapa acercar(const VistaMapa& v, double factor, double x, double y) {
+Caja acercar(const Caja& v, double factor, double x, double y) {
     return {x + (v.xmin - x) * factor, x + (v.xmax - x) * factor, y + (v.ymin - y) * factor,
             y + (v.ymax - y) * factor};
 }
 
-VistaMapa desplazar(const VistaMapa& v, double dx, double dy) {
+Caja desplazar(const Caja& v, double dx, double dy) {
     return {v.xmin + dx, v.xmax + dx, v.ymin + dy, v.ymax + dy};
+}
+
+Caja con_limites(const Caja& vista, const std::vector<Lado>& limites) {
+    if (limites.empty()) return vista;
+    Caja todo = vista;
+    for (const Lado& l : limites) {
+        todo = abarcar(abarcar(todo, l.limite.x1, l.limite.y1), l.limite.x2, l.limite.y2);
+    }
+    const double m = margen(todo);
+    Caja v = vista;
+    for (const Lado& l : limites) {
+        for (const auto& [x, y] :
+             {std::pair{l.limite.x1, l.limite.y1}, {l.limite.x2, l.limite.y2}}) {
+            v = abarcar(abarcar(v, x - m, y - m), x + m, y + m);
+        }
+    }
+    return v;
 }
 
 }  // namespace abat

@@ -29,7 +29,7 @@ QSize GraficoMapa::tamanoTrazado() const {
 std::optional<QPointF> GraficoMapa::lugar(QPointF punto) const {
     const QRectF area = area_de_trazado(QSizeF(size()));
     if (!mapa_ || !area.contains(punto)) return std::nullopt;
-    const VistaMapa& v = mapa_->vista;
+    const Caja& v = mapa_->vista;
     return QPointF(v.xmin + (punto.x() - area.left()) / area.width() * v.ancho(),
                    v.ymax - (punto.y() - area.top()) / area.height() * v.alto());
 }
@@ -94,7 +94,7 @@ void GraficoMapa::keyPressEvent(QKeyEvent* evento) {
         QWidget::keyPressEvent(evento);
         return;
     }
-    const VistaMapa& v = mapa_->vista;
+    const Caja& v = mapa_->vista;
     const double cx = (v.xmin + v.xmax) / 2;
     const double cy = (v.ymin + v.ymax) / 2;
     constexpr double cerca = 0.8;

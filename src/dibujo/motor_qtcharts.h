@@ -13,8 +13,8 @@
 
 #include "chart/escala_ejes.h"
 #include "chart/hoja.h"
-#include "chart/limites_dibujo.h"
 #include "chart/motor_grafico.h"
+#include "model/registros.h"
 
 namespace abat {
 
@@ -31,7 +31,7 @@ struct PlanoDibujo {
     QColor fondoTrazado = Qt::white;
     EscalaEje ex;
     EscalaEje ey;
-    std::vector<LimiteDibujo> limites = {};  // the aquifer's boundaries, drawn over the nodes
+    std::vector<Lado> limites = {};  // the aquifer's boundaries, drawn over the nodes
 
     // Paints the chart over (0, 0, tamano) of the painter's device; gives the plot area.
     QRectF pintar(QPainter& pintor, QSizeF tamano) const;
@@ -61,7 +61,7 @@ class MotorQtCharts : public MotorGrafico {
     void salir() override;
 
     // The aquifer's boundaries, drawn over the grid's nodes and under the wells; none by default.
-    void setLimites(std::vector<LimiteDibujo> limites) { limites_ = std::move(limites); }
+    void setLimites(std::vector<Lado> limites) { limites_ = std::move(limites); }
 
     // The picture of the chart as it stands.
     QImage dibujar();
@@ -102,7 +102,7 @@ class MotorQtCharts : public MotorGrafico {
     QColor fondoTrazado_ = Qt::white;
     QRect areaTrazado_;
     std::shared_ptr<const PlanoDibujo> ultimo_;
-    std::vector<LimiteDibujo> limites_;
+    std::vector<Lado> limites_;
 };
 
 }  // namespace abat

@@ -4,6 +4,8 @@
 #include <QPen>
 #include <cmath>
 
+#include "model/geometria.h"
+
 namespace abat {
 namespace {
 
@@ -21,26 +23,28 @@ QPointF en_pixeles(const std::function<QPointF(double, double)>& en, double x, d
 
 }  // namespace
 
-void pintar_limites(QPainter& p, const std::vector<LimiteDibujo>& limites, const QRectF& area,
+void pintar_limites(QPainter& p, const std::vector<Lado>& limites, const QRectF& area,
                     const std::function<QPointF(double, double)>& en) {
     if (limites.empty()) return;
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     p.setRenderHint(QPainter::Antialiasing);
-    for (const LimiteDibujo& l : limites) {
-        // The line through the plan's corners: the area's corners back in the line's terms.
-        const QPointF a = en(l.x1, l.y1);
-        const QPointF b = en(l.x2, l.y2);
-        LimiteDibujo en_area{a.x(), a.y(), b.x(), b.y(), l.barrera, 0, 0, l.linea};
-        const auto tramo = recortar(en_area, area.left(), area.right(), area.top(), area.bottom());
+    for (const Lado& l : limites) {
+        // The whole line across the area: its two points placed on the painter, the line through
+        // them clipped to the area.
+        const QPointF a = en(l.limite.x1, l.limite.y1);
+        const QPointF b = en(l.limite.x2, l.limite.y2);
+        const auto tramo = tramo_en_caja(a.x(), a.y(), b.x(), b.y(),
+                                         {area.left(), area.right(), area.top(), area.bottom()});
         if (!tramo) continue;
         const QLineF linea(QPointF((*tramo)[0], (*tramo)[1]), QPointF((*tramo)[2], (*tramo)[3]));
-        const QColor color = l.barrera ? color_barrera : color_recarga;
+        const bool barrera = l.tipo() == TipoLimite::barrera;
+        const QColor color = barrera ? color_barrera : color_recarga;
         p.setPen(QPen(color, grosor, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(linea);
-        if (!l.barrera || linea.length() == 0) continue;
+        if (!barrera || linea.length() == 0) continue;
         // Hatches leaning along the line on the side beyond the aquifer.
-        const QPointF fuera = -en_pixeles(en, l.x1, l.y1, l.nx, l.ny);
+        const QPointF fuera = -en_pixeles(en, l.limite.x1, l.limite.y1, l.nx, l.ny);
         const QPointF a_lo_largo = (linea.p2() - linea.p1()) / linea.length();
         const QPointF trama = (fuera + a_lo_largo) / std::sqrt(2.0) * largo_trama;
         p.setPen(QPen(color, 1.2, Qt::SolidLine, Qt::FlatCap));

@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "chart/limites_dibujo.h"
+#include "model/registros.h"
 
 namespace abat {
 
@@ -18,7 +18,7 @@ inline const QColor color_barrera(0x40, 0x40, 0x40);
 
 // Each boundary's whole line across `area`, clipped to it; `en` places a point given in metres on
 // the painter.
-void pintar_limites(QPainter& pintor, const std::vector<LimiteDibujo>& limites, const QRectF& area,
+void pintar_limites(QPainter& pintor, const std::vector<Lado>& limites, const QRectF& area,
                     const std::function<QPointF(double, double)>& en);
 
 }  // namespace abat

@@ -47,7 +47,7 @@ QImage bandas(const DibujoMapa& m, QSize pixeles) {
 
 class Plano {
   public:
-    Plano(const VistaMapa& v, const QRectF& area) : v_(v), a_(area) {}
+    Plano(const Caja& v, const QRectF& area) : v_(v), a_(area) {}
     QPointF en(double x, double y) const {
         return {a_.left() + (x - v_.xmin) / v_.ancho() * a_.width(),
                 a_.bottom() - (y - v_.ymin) / v_.alto() * a_.height()};
@@ -55,7 +55,7 @@ class Plano {
     double metros_por_pixel() const { return v_.ancho() / a_.width(); }
 
   private:
-    const VistaMapa& v_;
+    const Caja& v_;
     QRectF a_;
 };
 
@@ -370,8 +370,8 @@ void pintar_mapa(QPainter& p, QSizeF tamano, const DibujoMapa& m, const Opciones
     p.save();
     p.setClipRect(area);
     isolineas(p, m, lineas);
-    if (m.marcas && m.marcas->limites)
-        pintar_limites(p, *m.marcas->limites, area,
+    if (m.marcas)
+        pintar_limites(p, m.marcas->limites, area,
                        [&](double x, double y) { return plano.en(x, y); });
     etiquetas(p,
               colocar_etiquetas(lineas, letra, area, ocupado(m, plano, area, letra, opciones, a)));

@@ -8,19 +8,13 @@
 #include <cmath>
 #include <numeric>
 
+#include "calc/abatimiento.h"
 #include "calc/funcion_pozo.h"
 #include "ensayo/recta_semilog.h"
 #include "ensayo/rectas_ensayo.h"
 
 namespace abat {
 namespace {
-
-// u W'(u) of the program's well function: the series' own derivative up to u_cruce, -e^-u of
-// E1 beyond.
-double u_por_derivada(double u) {
-    if (u > u_cruce) return -std::exp(-u);
-    return -1 + u * (1 + u * (-1.0 / 2 + u * (1.0 / 6 + u * (-1.0 / 24 + u / 120))));
-}
 
 // A reading's drawdown and its derivative with respect to ln S; the one with respect to ln T is
 // -s - ds/dlnS, since u goes as S/T and the drawdown as W(u)/T.
@@ -29,16 +23,22 @@ struct Termino {
     double por_lnS;
 };
 
+// A well pumping Q from `desde` [s] on, at `r` [m] after `t` [s], as the drawdowns of the study
+// are computed.
+Termino parte(const Acuifero& a, const FuncionPozo& w, double Q, double r, double t) {
+    const double u = u_de(a, r, t / segundos_por_dia);
+    return {abatimiento_fuente(a, w, Q, u, r), Q / (a.T * cuatro_pi) * w.u_por_derivada(u, r)};
+}
+
 Termino termino(const Acuifero& a, double Q, double r, double t, std::optional<double> fin) {
-    const double amplitud = Q / (cuatro_pi * a.T);
-    const double k = r * r * a.S / (4 * a.T);  // u times t
-    double W = funcion_pozo(k / t);
-    double g = u_por_derivada(k / t);
+    const FuncionPozo w(a);
+    Termino x = parte(a, w, Q, r, t);
     if (fin && t > *fin) {  // the well that injects from the stop on
-        W -= funcion_pozo(k / (t - *fin));
-        g -= u_por_derivada(k / (t - *fin));
+        const Termino recupera = parte(a, w, Q, r, t - *fin);
+        x.s -= recupera.s;
+        x.por_lnS -= recupera.por_lnS;
     }
-    return {amplitud * W, amplitud * g};
+    return x;
 }
 
 // The residuals (computed less read) over x = (ln T, ln S). A residual that cannot be computed,
@@ -185,9 +185,8 @@ std::optional<Acuifero> inicio_cooper_jacob(const DatosEnsayo& d) {
 Resuelto<AjusteTheis> ajustar_theis(const DatosEnsayo& d, std::optional<Acuifero> inicio) {
     const size_t n = d.medidas.size();
     if (n < 3) {
-        return Resuelto<AjusteTheis>::rechazado(
-            "Hay " + std::to_string(n) + (n == 1 ? " medida" : " medidas") +
-            " en el ajuste: la curva de Theis necesita al menos 3.");
+        return Rechazo{"Hay " + std::to_string(n) + (n == 1 ? " medida" : " medidas") +
+                       " en el ajuste: la curva de Theis necesita al menos 3."};
     }
     if (!inicio) inicio = inicio_cooper_jacob(d);
     std::optional<Minimo> m = inicio ? minimizar(d, *inicio) : std::nullopt;
@@ -198,9 +197,9 @@ Resuelto<AjusteTheis> ajustar_theis(const DatosEnsayo& d, std::optional<Acuifero
         if (otro) m = minimizar(d, *otro);
     }
     if (!ajusta(d, m)) {
-        return Resuelto<AjusteTheis>::rechazado(
+        return Rechazo{
             "Las medidas no dan un ajuste de la curva de Theis: ninguna T y S reproducen sus "
-            "abatimientos mejor que un abatimiento nulo.");
+            "abatimientos mejor que un abatimiento nulo."};
     }
     Residuos f(d);
     Eigen::MatrixXd J(static_cast<Eigen::Index>(n), 2);
@@ -208,10 +207,10 @@ Resuelto<AjusteTheis> ajustar_theis(const DatosEnsayo& d, std::optional<Acuifero
     const Eigen::Matrix2d JtJ = J.transpose() * J;
     const double det = JtJ.determinant();
     if (!(det > 1e-12 * JtJ(0, 0) * JtJ(1, 1))) {
-        return Resuelto<AjusteTheis>::rechazado(
+        return Rechazo{
             "Las medidas no distinguen T de S: todas dan la misma razón entre el cuadrado de la "
             "distancia y el tiempo, o la curva apenas cambia en ellas. Añada medidas de otros "
-            "tiempos o piezómetros.");
+            "tiempos o piezómetros."};
     }
     const double varianza = m->suma / static_cast<double>(n - 2);
     const Eigen::Matrix2d cov = varianza * JtJ.inverse();
@@ -225,7 +224,7 @@ Resuelto<AjusteTheis> ajustar_theis(const DatosEnsayo& d, std::optional<Acuifero
     a.factorS = std::exp(t95 * std::sqrt(cov(1, 1)));
     const Eigen::Matrix2d inv = JtJ.inverse();
     a.correlacion = inv(0, 1) / std::sqrt(inv(0, 0) * inv(1, 1));
-    return {a, {}};
+    return a;
 }
 
 }  // namespace abat

@@ -7,13 +7,9 @@
 #include <optional>
 
 #include "ensayo/datos_ensayo.h"
+#include "model/acuifero.h"
 
 namespace abat {
-
-struct Acuifero {
-    double T = 0;  // m2/s
-    double S = 0;
-};
 
 // The drawdown Theis's solution gives with the program's well function at `r` [m] and `t` [s]
 // since the pump started; after `fin` [s] the recovery, by superposing a well that injects from

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ensayo/rectas_ensayo.h"
+#include "model/mensajes.h"
 #include "model/numeros.h"
 
 namespace abat {
@@ -11,19 +12,6 @@ namespace {
 
 constexpr int puntos_curva = 100;
 constexpr double margen = 1.5;  // the curves reach this factor beyond the readings' times
-
-// Scaled by an exact power of ten, multiplied or divided, so the digits kept are exact.
-double redondear(double valor, int cifras) {
-    if (valor == 0 || !std::isfinite(valor)) return valor;
-    const int k = cifras - 1 - static_cast<int>(std::floor(std::log10(std::fabs(valor))));
-    const double potencia = std::pow(10.0, std::abs(k));
-    return k >= 0 ? std::round(valor * potencia) / potencia
-                  : std::round(valor / potencia) * potencia;
-}
-
-std::string cita(const std::string& nombre) {
-    return "«" + nombre + "»";
-}
 
 DibujoEnsayo papel(MetodoEnsayo metodo, const std::string& unidad) {
     DibujoEnsayo d;
@@ -109,16 +97,16 @@ size_t color_de(const DibujoEnsayo& d, const std::string& nombre) {
 
 // An interval's factor, its two first digits beyond 1 shown: 1.0043, 1.12, 3.5.
 std::string factor(double f) {
-    return f < 2 ? number_to_text(1 + redondear(f - 1, 2)) : redondeado(f, 2);
+    return f < 2 ? number_to_text(1 + redondear_cifras(f - 1, 2)) : redondeado(f, 2);
 }
 
 void theis(const DatosEnsayo& datos, AnalisisEnsayo& a) {
     const Resuelto<AjusteTheis> r = ajustar_theis(datos);
-    if (!r.valor) {
-        a.resumen = r.rechazo;
+    if (!r) {
+        a.resumen = r.rechazo();
         return;
     }
-    const AjusteTheis& f = *r.valor;
+    const AjusteTheis& f = *r;
     a.acuifero = f.acuifero;
     a.resumen = "Error cuadrático medio: " + redondeado(f.rms, 3) + " m, con " +
                 std::to_string(f.medidas) +
@@ -151,34 +139,37 @@ void theis(const DatosEnsayo& datos, AnalisisEnsayo& a) {
 std::optional<double> limite(const std::string& texto, const char* cual, double segundos) {
     if (recortar_blancos(texto).empty()) return std::nullopt;
     const std::optional<double> v = numero_ensayo(texto);
-    if (!v)
-        throw "«" + std::string(cual) + "», «" + std::string(recortar_blancos(texto)) +
-            "», no es un valor numérico.";
+    if (!v) rechazar("«" + std::string(cual) + "», " + cita(texto) + ", no es un valor numérico.");
     return *v * segundos;
+}
+
+// The window of times typed, or why it is none.
+Resuelto<VentanaTiempos> ventana_de(const PeticionAjuste& p, double segundos) {
+    return resolver([&] {
+        const VentanaTiempos v{limite(p.desde, "Desde", segundos),
+                               limite(p.hasta, "Hasta", segundos)};
+        if (v.desde && v.hasta && *v.desde >= *v.hasta)
+            rechazar("«Desde» debe ser menor que «Hasta».");
+        return v;
+    });
 }
 
 void rectas(const DatosEnsayo& datos, const PeticionAjuste& p, const std::string& unidad,
             AnalisisEnsayo& a) {
-    VentanaTiempos ventana;
-    try {
-        ventana = {limite(p.desde, "Desde", datos.segundos),
-                   limite(p.hasta, "Hasta", datos.segundos)};
-    } catch (const std::string& motivo) {
-        a.resumen = motivo;
+    const Resuelto<VentanaTiempos> leida = ventana_de(p, datos.segundos);
+    if (!leida) {
+        a.resumen = leida.rechazo();
         return;
     }
-    if (ventana.desde && ventana.hasta && *ventana.desde >= *ventana.hasta) {
-        a.resumen = "«Desde» debe ser menor que «Hasta».";
-        return;
-    }
+    const VentanaTiempos& ventana = *leida;
     const bool cj = p.metodo == MetodoEnsayo::cooper_jacob;
     const Resuelto<AjusteRectas> r =
         cj ? cooper_jacob(datos, ventana) : recuperacion_theis(datos, ventana);
-    if (!r.valor) {
-        a.resumen = r.rechazo;
+    if (!r) {
+        a.resumen = r.rechazo();
         return;
     }
-    const AjusteRectas& f = *r.valor;
+    const AjusteRectas& f = *r;
     a.acuifero = f.acuifero;
     std::string texto;
     if (f.seleccion) {
@@ -244,7 +235,7 @@ void rectas(const DatosEnsayo& datos, const PeticionAjuste& p, const std::string
 }  // namespace
 
 std::string redondeado(double valor, int cifras) {
-    return number_to_text(redondear(valor, cifras));
+    return number_to_text(redondear_cifras(valor, cifras));
 }
 
 AnalisisEnsayo analizar_ensayo(const EnsayoTexto& e, const PeticionAjuste& p, bool ajustar) {
@@ -253,14 +244,14 @@ AnalisisEnsayo analizar_ensayo(const EnsayoTexto& e, const PeticionAjuste& p, bo
     dibujar_medidas(e, p.metodo, a.dibujo);
     if (!ajustar) return a;
     const Resuelto<DatosEnsayo> datos = leer_ensayo(e);
-    if (!datos.valor) {
-        a.resumen = datos.rechazo;
+    if (!datos) {
+        a.resumen = datos.rechazo();
         return a;
     }
     if (p.metodo == MetodoEnsayo::theis) {
-        theis(*datos.valor, a);
+        theis(*datos, a);
     } else {
-        rectas(*datos.valor, p, e.unidad_tiempo, a);
+        rectas(*datos, p, e.unidad_tiempo, a);
     }
     if (a.acuifero) {
         a.T = number_to_text(a.acuifero->T);

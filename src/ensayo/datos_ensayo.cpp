@@ -3,32 +3,12 @@
 #include <cmath>
 #include <limits>
 
+#include "model/mensajes.h"
 #include "model/numeros.h"
+#include "model/unidades.h"
 
 namespace abat {
 namespace {
-
-// Why the test is refused, thrown from wherever the reader finds it.
-struct Motivo {
-    std::string texto;
-};
-
-[[noreturn]] void rechazar(std::string motivo) {
-    throw Motivo{std::move(motivo)};
-}
-
-// A text quoted in a refusal: on one line, cut short.
-std::string cita(const std::string& texto) {
-    constexpr size_t largo = 40;
-    std::string t(recortar_blancos(texto));
-    for (char& c : t) {
-        if (c == '\n' || c == '\r' || c == '\t') c = ' ';
-    }
-    if (t.size() <= largo) return "«" + t + "»";
-    size_t corte = largo;
-    while (corte > 0 && (static_cast<unsigned char>(t[corte]) & 0xC0) == 0x80) --corte;
-    return "«" + t.substr(0, corte) + "…»";
-}
 
 std::string la_medida(int numero) {
     return "La medida " + std::to_string(numero);
@@ -124,7 +104,7 @@ class Lector {
 }  // namespace
 
 double segundos_por_unidad(std::string_view unidad) {
-    constexpr std::array<double, unidades_tiempo.size()> segundos = {1, 60, 3600, 86400};
+    constexpr std::array<double, unidades_tiempo.size()> segundos = {1, 60, 3600, segundos_por_dia};
     for (size_t k = 0; k < unidades_tiempo.size(); ++k) {
         if (unidad == unidades_tiempo[k]) return segundos[k];
     }
@@ -138,8 +118,8 @@ std::optional<double> numero_ensayo(const std::string& texto) {
 }
 
 Resuelto<DatosEnsayo> leer_ensayo(const EnsayoTexto& e) {
-    DatosEnsayo d;
-    try {
+    return resolver([&e] {
+        DatosEnsayo d;
         d.segundos = segundos_por_unidad(e.unidad_tiempo);
         if (d.segundos == 0) {
             rechazar("La unidad de tiempo " + cita(e.unidad_tiempo) +
@@ -155,10 +135,8 @@ Resuelto<DatosEnsayo> leer_ensayo(const EnsayoTexto& e) {
         for (size_t k = 0; k < e.medidas.size(); ++k) {
             if (e.medidas[k].excluida) lector.apartar(e.medidas[k], static_cast<int>(k) + 1);
         }
-    } catch (Motivo& m) {
-        return Resuelto<DatosEnsayo>::rechazado(std::move(m.texto));
-    }
-    return {std::move(d), {}};
+        return d;
+    });
 }
 
 }  // namespace abat

@@ -9,17 +9,9 @@
 #include <vector>
 
 #include "model/ensayo.h"
+#include "model/rechazo.h"
 
 namespace abat {
-
-// A value, or why there is none: exactly one of the two is set.
-template <typename T>
-struct Resuelto {
-    std::optional<T> valor;
-    std::string rechazo;
-
-    static Resuelto rechazado(std::string motivo) { return {std::nullopt, std::move(motivo)}; }
-};
 
 struct Piezometro {
     std::string nombre;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/funcion_pozo.h"
+#include "model/mensajes.h"
 
 namespace abat {
 namespace {
@@ -30,18 +31,10 @@ bool en_la_recta(const DatosEnsayo& d, const MedidaEnsayo& m, Metodo metodo,
     return r * r * a.S / (4 * a.T * tiempo) <= u_recta;
 }
 
-std::string cita(const std::string& nombre) {
-    return "«" + nombre + "»";
-}
-
 // Each well's line, or why it has none.
-struct Linea {
-    std::optional<RectaPiezometro> recta;
-    std::string falta;
-};
-
-Linea linea(const DatosEnsayo& d, size_t k, Metodo metodo, const VentanaTiempos& ventana,
-            const std::optional<AjusteTheis>& seleccion) {
+Resuelto<RectaPiezometro> linea(const DatosEnsayo& d, size_t k, Metodo metodo,
+                                const VentanaTiempos& ventana,
+                                const std::optional<AjusteTheis>& seleccion) {
     RectaPiezometro p;
     p.piezometro = k;
     std::vector<double> x;
@@ -58,53 +51,52 @@ Linea linea(const DatosEnsayo& d, size_t k, Metodo metodo, const VentanaTiempos&
     const char* donde = ventana.dada()                   ? "en la ventana de tiempos"
                         : metodo == Metodo::cooper_jacob ? "con u ≤ 0.05"
                                                          : "con u' ≤ 0.05";
-    if (p.medidas.size() < 2) return {std::nullopt, std::string("menos de dos medidas ") + donde};
+    if (p.medidas.size() < 2) return Rechazo{std::string("menos de dos medidas ") + donde};
     const std::optional<Recta> recta = recta_semilog(x, s);
-    if (!recta) return {std::nullopt, "sus medidas en la recta son todas de un mismo tiempo"};
+    if (!recta) return Rechazo{"sus medidas en la recta son todas de un mismo tiempo"};
     p.recta = *recta;
     if (metodo == Metodo::cooper_jacob) {
         const std::optional<Acuifero> a = acuifero_de_la_recta(*recta, d.Q, d.piezometros[k].r);
-        if (!a) return {std::nullopt, "su abatimiento no crece con el tiempo"};
+        if (!a) return Rechazo{"su abatimiento no crece con el tiempo"};
         p.acuifero = *a;
     } else {
-        if (!(recta->b > 0)) return {std::nullopt, "su abatimiento residual no baja con t/t'"};
+        if (!(recta->b > 0)) return Rechazo{"su abatimiento residual no baja con t/t'"};
         p.acuifero = {ln10 * d.Q / (cuatro_pi * recta->b), 0};
-        if (!std::isfinite(p.acuifero.T)) return {std::nullopt, "su recta no da una T"};
+        if (!std::isfinite(p.acuifero.T)) return Rechazo{"su recta no da una T"};
     }
-    return {p, {}};
+    return p;
 }
 
 Resuelto<AjusteRectas> rectas(const DatosEnsayo& d, const VentanaTiempos& ventana, Metodo metodo) {
-    using R = Resuelto<AjusteRectas>;
     AjusteRectas a;
     if (!ventana.dada()) {
         Resuelto<AjusteTheis> theis = ajustar_theis(d);
-        if (!theis.valor) {
-            return R::rechazado(
+        if (!theis) {
+            return Rechazo{
                 "Para elegir las medidas de la recta (u ≤ 0.05) hace falta el ajuste de Theis, "
                 "y no lo hay. " +
-                theis.rechazo + " Dé la ventana de tiempos de la recta («Desde», «Hasta»).");
+                theis.rechazo() + " Dé la ventana de tiempos de la recta («Desde», «Hasta»)."};
         }
-        a.seleccion = theis.valor;
+        a.seleccion = *theis;
     }
     double lnT = 0;
     double lnS = 0;
     double cuadrados = 0;
     for (size_t k = 0; k < d.piezometros.size(); ++k) {
-        Linea l = linea(d, k, metodo, ventana, a.seleccion);
-        if (!l.recta) {
-            a.sin_recta.emplace_back(k, std::move(l.falta));
+        Resuelto<RectaPiezometro> l = linea(d, k, metodo, ventana, a.seleccion);
+        if (!l) {
+            a.sin_recta.emplace_back(k, l.rechazo());
             continue;
         }
-        for (const size_t i : l.recta->medidas) {
+        for (const size_t i : l->medidas) {
             const MedidaEnsayo& m = d.medidas[i];
-            const double e = m.s - l.recta->recta.en(abscisa(d, m, metodo));
+            const double e = m.s - l->recta.en(abscisa(d, m, metodo));
             cuadrados += e * e;
         }
-        a.medidas += l.recta->medidas.size();
-        lnT += std::log(l.recta->acuifero.T);
-        if (metodo == Metodo::cooper_jacob) lnS += std::log(l.recta->acuifero.S);
-        a.rectas.push_back(std::move(*l.recta));
+        a.medidas += l->medidas.size();
+        lnT += std::log(l->acuifero.T);
+        if (metodo == Metodo::cooper_jacob) lnS += std::log(l->acuifero.S);
+        a.rectas.push_back(std::move(*l));
     }
     if (a.rectas.empty()) {
         std::string motivo = d.piezometros.empty() ? "No hay medidas en el ajuste."
@@ -113,12 +105,12 @@ Resuelto<AjusteRectas> rectas(const DatosEnsayo& d, const VentanaTiempos& ventan
             motivo += (j > 0 ? "; " : "") + cita(d.piezometros[a.sin_recta[j].first].nombre) +
                       ", " + a.sin_recta[j].second;
         }
-        return R::rechazado(motivo + (a.sin_recta.empty() ? "" : "."));
+        return Rechazo{motivo + (a.sin_recta.empty() ? "" : ".")};
     }
     const auto n = static_cast<double>(a.rectas.size());
     a.acuifero = {std::exp(lnT / n), metodo == Metodo::cooper_jacob ? std::exp(lnS / n) : 0};
     a.rms = std::sqrt(cuadrados / static_cast<double>(a.medidas));
-    return {std::move(a), {}};
+    return a;
 }
 
 }  // namespace
@@ -138,8 +130,8 @@ Resuelto<AjusteRectas> cooper_jacob(const DatosEnsayo& d, const VentanaTiempos& 
 
 Resuelto<AjusteRectas> recuperacion_theis(const DatosEnsayo& d, const VentanaTiempos& ventana) {
     if (!d.fin) {
-        return Resuelto<AjusteRectas>::rechazado(
-            "Falta el fin del bombeo: la recuperación son las medidas posteriores a él.");
+        return Rechazo{
+            "Falta el fin del bombeo: la recuperación son las medidas posteriores a él."};
     }
     return rectas(d, ventana, Metodo::recuperacion);
 }

@@ -30,17 +30,18 @@ void guardar_estudio(const Estudio& estudio, const std::string& ruta) {
     escribir_entero(ruta, escribir_estudio(estudio));
 }
 
-LecturaEstudio abrir_estudio(const std::string& ruta) {
+Resuelto<Estudio> abrir_estudio(const std::string& ruta) {
     const QFileInfo info(QString::fromStdString(ruta));
-    if (const auto motivo = motivo_archivo(info)) return rechazar_estudio(ruta, *motivo);
+    if (const auto motivo = motivo_archivo(info)) return rechazo_de_estudio(ruta, *motivo);
     QFile archivo(info.filePath());
     if (!archivo.open(QIODevice::ReadOnly)) {
-        return rechazar_estudio(
+        return rechazo_de_estudio(
             ruta, info.isReadable() ? "no se puede leer" : "no hay permiso para leerlo");
     }
     // As much as its size said: a file that grows meanwhile reads as cut short.
     const QByteArray bytes = archivo.read(info.size());
-    if (archivo.error() != QFileDevice::NoError) return rechazar_estudio(ruta, "no se puede leer");
+    if (archivo.error() != QFileDevice::NoError)
+        return rechazo_de_estudio(ruta, "no se puede leer");
     return leer_estudio(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
                         ruta);
 }

@@ -18,6 +18,6 @@ void guardar_estudio(const Estudio& estudio, const std::string& ruta);
 
 // Reads the study in the file, or refuses it naming the path: also a file that is missing, a
 // folder or not a plain file, that cannot be read, or of tamano_maximo_estudio or more.
-LecturaEstudio abrir_estudio(const std::string& ruta);
+Resuelto<Estudio> abrir_estudio(const std::string& ruta);
 
 }  // namespace abat

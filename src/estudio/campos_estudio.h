@@ -37,8 +37,8 @@ inline std::array<std::string_view, 2> textos(const EtapaTexto& e) {
 // A boundary's type as the file writes it: "recarga" or "barrera" (the cell's "Recarga" or
 // "Barrera"; any other text as it is).
 inline std::string tipo_en_archivo(const std::string& tipo) {
-    if (tipo == texto_recarga) return "recarga";
-    if (tipo == texto_barrera) return "barrera";
+    if (tipo == texto_recarga) return nombre_tipo(TipoLimite::recarga);
+    if (tipo == texto_barrera) return nombre_tipo(TipoLimite::barrera);
     return tipo;
 }
 

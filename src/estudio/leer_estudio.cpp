@@ -8,19 +8,11 @@
 
 #include "estudio/campos_estudio.h"
 #include "estudio/formato_estudio.h"
+#include "model/mensajes.h"
 #include "model/numeros.h"
 
 namespace abat {
 namespace {
-
-// Why the study is refused, thrown from wherever the reader finds it.
-struct Motivo {
-    std::string texto;
-};
-
-[[noreturn]] void rechazar(std::string motivo) {
-    throw Motivo{std::move(motivo)};
-}
 
 // "línea L, columna C" of a byte offset; a column counts characters, not bytes.
 std::string posicion(std::string_view bytes, size_t offset) {
@@ -84,12 +76,6 @@ std::string texto(const QJsonValue& v, const Lugar& lugar) {
     }
 }
 
-// A key named in a message, cut short: it comes from the file and may be of any length.
-std::string clave_citada(const QString& clave) {
-    constexpr qsizetype maximo = 40;
-    return clave.size() <= maximo ? clave.toStdString() : clave.left(maximo).toStdString() + "…";
-}
-
 // How a record is named in a refusal: "el pozo 3" and "del pozo 3".
 struct Nombrado {
     std::string quien;
@@ -123,7 +109,7 @@ std::array<std::string, N> registro(const QJsonValue& v, const std::array<const 
         };
         if (std::none_of(campos.begin(), campos.end(), es_clave) &&
             std::none_of(opcionales.begin(), opcionales.end(), es_clave))
-            rechazar(nombrar().quien + " tiene un campo de más: «" + clave_citada(it.key()) + "»");
+            rechazar(nombrar().quien + " tiene un campo de más: " + cita(it.key().toStdString()));
     }
     return textos;
 }
@@ -235,7 +221,7 @@ MedidaTexto medida(const QJsonValue& v, qsizetype k) {
         };
         if (std::none_of(campos::medida.begin(), campos::medida.end(), es_clave) &&
             !es_clave(campos::excluida)) {
-            rechazar(esta + " tiene un campo de más: «" + clave_citada(it.key()) + "»");
+            rechazar(esta + " tiene un campo de más: " + cita(it.key().toStdString()));
         }
     }
     auto& [piezometro, r, t, s] = textos;
@@ -258,9 +244,8 @@ EnsayoTexto ensayo(const QJsonObject& raiz) {
         e.unidad_tiempo = caja("unidad_tiempo");
         if (std::none_of(unidades_tiempo.begin(), unidades_tiempo.end(),
                          [&](const char* u) { return e.unidad_tiempo == u; })) {
-            rechazar("«unidad_tiempo» del ensayo, «" +
-                     clave_citada(QString::fromStdString(e.unidad_tiempo)) +
-                     "», no es s, min, h ni días");
+            rechazar("«unidad_tiempo» del ensayo, " + cita(e.unidad_tiempo) +
+                     ", no es s, min, h ni días");
         }
     }
     const QJsonValue medidas = o.value(QLatin1StringView("medidas"));
@@ -314,12 +299,12 @@ bool en_blanco(std::string_view bytes) {
 
 }  // namespace
 
-LecturaEstudio rechazar_estudio(const std::string& nombre, const std::string& motivo) {
-    return {std::nullopt, "No se puede abrir «" + nombre + "»: " + motivo + "."};
+Rechazo rechazo_de_estudio(const std::string& nombre, const std::string& motivo) {
+    return {"No se puede abrir «" + nombre + "»: " + motivo + "."};
 }
 
-LecturaEstudio leer_estudio(std::string_view bytes, const std::string& nombre) {
-    try {
+Resuelto<Estudio> leer_estudio(std::string_view bytes, const std::string& nombre) {
+    Resuelto<Estudio> e = resolver([bytes] {
         if (en_blanco(bytes)) rechazar("está vacío");
         // No JSON text holds a NUL byte; UTF-16 and UTF-32 texts are full of them.
         if (const size_t nul = bytes.find('\0'); nul != std::string_view::npos)
@@ -329,10 +314,10 @@ LecturaEstudio leer_estudio(std::string_view bytes, const std::string& nombre) {
             QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), &error);
         if (error.error != QJsonParseError::NoError) rechazar_json(error, bytes);
         comprobar_formato(documento);
-        return {estudio(documento.object()), {}};
-    } catch (const Motivo& m) {
-        return rechazar_estudio(nombre, m.texto);
-    }
+        return estudio(documento.object());
+    });
+    if (!e) return rechazo_de_estudio(nombre, e.rechazo());
+    return e;
 }
 
 }  // namespace abat

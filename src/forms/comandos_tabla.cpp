@@ -7,6 +7,7 @@
 
 #include "model/columnas.h"
 #include "model/filas.h"
+#include "model/mensajes.h"
 #include "model/numeros.h"
 #include "model/portapapeles.h"
 
@@ -41,58 +42,10 @@ int numero_de_registro(const LecturaEstricta& l) {
     return static_cast<int>(k);
 }
 
-QString lista(const std::vector<std::string>& encabezados) {
-    QStringList nombres;
-    for (const std::string& e : encabezados) nombres << QString::fromStdString(e);
-    return nombres.join(QStringLiteral(", "));
-}
-
-// A pasted cell quoted in a message: on one line, and cut short, so the box fits the screen
-// whatever was pasted.
-QString cita(const std::string& celda) {
-    constexpr int largo_maximo = 40;
-    QString texto = QString::fromStdString(celda).simplified();
-    if (texto.size() <= largo_maximo) return texto;
-    int corte = largo_maximo;
-    if (texto.at(corte - 1).isHighSurrogate()) --corte;  // never half a character
-    return texto.left(corte) + QChar(0x2026);
-}
-
-QString texto_rechazo(const RechazoPegado& r, const std::vector<std::string>& encabezados) {
-    const QString fila = QStringLiteral("Fila %1, columna %2").arg(r.fila).arg(r.columna);
-    const QString columnas = QStringLiteral("cada fila debe tener %1 columnas (%2)")
-                                 .arg(encabezados.size())
-                                 .arg(lista(encabezados));
-    const QString encabezado = QString::fromStdString(r.encabezado);
-    QString motivo;
-    switch (r.motivo) {
-        case RechazoPegado::faltan_celdas:
-            motivo = QStringLiteral("%1 (%2): falta el dato; %3.").arg(fila, encabezado, columnas);
-            break;
-        case RechazoPegado::sobran_celdas:
-            motivo = QStringLiteral("%1: «%2» sobra; %3.").arg(fila, cita(r.texto), columnas);
-            break;
-        case RechazoPegado::vacia:
-            motivo = QStringLiteral("%1 (%2): falta el dato.").arg(fila, encabezado);
-            break;
-        case RechazoPegado::no_numerico:
-            motivo = QStringLiteral("%1 (%2): «%3» no es un valor numérico.")
-                         .arg(fila, encabezado, cita(r.texto));
-            break;
-        case RechazoPegado::sin_columna:
-            motivo = QStringLiteral(
-                         "La primera fila nombra las columnas, pero ninguna es la de "
-                         "«%1» (%2).")
-                         .arg(encabezado, QString::fromStdString(r.texto));
-            break;
-    }
-    return motivo + QStringLiteral("\n\nNo se ha pegado nada.");
-}
-
 // "«Observaciones» y «Fecha»".
 QString citas(const std::vector<std::string>& textos) {
     QStringList citadas;
-    for (const std::string& t : textos) citadas << QStringLiteral("«%1»").arg(cita(t));
+    for (const std::string& t : textos) citadas << QString::fromStdString(cita(t));
     const QString ultima = citadas.takeLast();
     return citadas.isEmpty() ? ultima
                              : citadas.join(QStringLiteral(", ")) + QStringLiteral(" y ") + ultima;
@@ -222,20 +175,20 @@ void agregar_registros(Grid& tabla, const std::vector<std::vector<std::string>>&
 
 void pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
                      const TextosTabla& textos, Encabezado encabezado) {
-    const std::vector<std::string> encabezados = encabezados_de(tabla);
-    const Pegado p = analizar_pegado(texto.toStdString(), encabezados, encabezado);
-    if (p.rechazo) {
-        dialogos.mensaje(texto_rechazo(*p.rechazo, encabezados), textos.tituloPegar,
-                         Icono::advertencia);
+    const Resuelto<Pegado> p =
+        analizar_pegado(texto.toStdString(), encabezados_de(tabla), encabezado);
+    if (!p) {
+        dialogos.mensaje(QString::fromStdString(p.rechazo() + "\n\nNo se ha pegado nada."),
+                         textos.tituloPegar, Icono::advertencia);
         return;
     }
-    agregar_registros(tabla, p.registros);
-    if (!p.ignoradas.empty()) {  // the user is told what was left out
-        const size_t n = p.registros.size();
+    agregar_registros(tabla, p->registros);
+    if (!p->ignoradas.empty()) {  // the user is told what was left out
+        const size_t n = p->registros.size();
         dialogos.mensaje(
             QStringLiteral("%1 %2. %3")
                 .arg(n == 1 ? QStringLiteral("Se ha pegado") : QStringLiteral("Se han pegado"),
-                     cuantos(n, textos), columnas_no_leidas(p.ignoradas)),
+                     cuantos(n, textos), columnas_no_leidas(p->ignoradas)),
             textos.tituloPegar, Icono::informacion);
     }
 }

@@ -8,6 +8,7 @@
 #include "adaptadores/apariencia.h"
 #include "calc/etapas.h"
 #include "forms/tabla_textos.h"
+#include "model/mensajes.h"
 #include "model/numeros.h"
 
 namespace abat {
@@ -88,9 +89,9 @@ void frmEtapas::accept() {
     tabla_->terminarEdicion();
     std::string rechazo;
     if (const std::string q = caudal(); !leer_estricto(q).ok()) {
-        rechazo = "El caudal de la etapa 1, «" + q + "», no es un valor numérico.";
+        rechazo = "El caudal de la etapa 1, " + cita(q) + ", no es un valor numérico.";
     } else {
-        rechazo = rechazo_etapas(etapas());
+        rechazo = leer_etapas(etapas()).rechazo();
     }
     if (!rechazo.empty()) {
         dialogos_.mensaje(QString::fromStdString(rechazo), titulo_etapas, Icono::advertencia);

@@ -103,7 +103,7 @@ void frmMapa::prepararTiempo(double bombeo) {
     ui_->txtTiempoMapa->setText(texto_numero(bombeo));
 }
 
-void frmMapa::prepararVista(const VistaMapa& inicial) {
+void frmMapa::prepararVista(const Caja& inicial) {
     inicial_ = vista_ = inicial;
 }
 
@@ -111,7 +111,7 @@ void frmMapa::setRecomponer(std::function<std::shared_ptr<const DibujoMapa>(QSiz
     recomponer_ = std::move(recomponer);
 }
 
-VistaMapa frmMapa::vista() const {
+Caja frmMapa::vista() const {
     const QSize p = pixeles();
     return a_igual_escala(vista_, p.width(), p.height());
 }
@@ -190,7 +190,7 @@ void frmMapa::alEscribirIntervalo() {
 
 // Closer than a millimetre, or than doubles tell apart at these coordinates, or ten thousand
 // times further than the chart's extent, the view stays where it is.
-void frmMapa::cambiarVista(const VistaMapa& vista) {
+void frmMapa::cambiarVista(const Caja& vista) {
     const double lado = std::min(vista.ancho(), vista.alto());
     const double lejos = std::max({std::fabs(vista.xmin), std::fabs(vista.xmax),
                                    std::fabs(vista.ymin), std::fabs(vista.ymax)});

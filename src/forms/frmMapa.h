@@ -30,7 +30,7 @@ class frmMapa : public QWidget {
     // the curves' time axis, marks it, and starts there.
     void prepararTiempo(double bombeo);
     // The plan chart's extent: the map opens over it, and "Vista inicial" goes back to it.
-    void prepararVista(const VistaMapa& inicial);
+    void prepararVista(const Caja& inicial);
     // Gives, for a plot of so many pixels, the map at the time and view shown, for a picture file
     // drawn at its own resolution.
     void setRecomponer(std::function<std::shared_ptr<const DibujoMapa>(QSize)> recomponer);
@@ -38,7 +38,7 @@ class frmMapa : public QWidget {
     double tiempo() const { return tiempo_; }
     double intervalo() const { return intervalo_; }  // m; 0: chosen for the values
     // The view at one scale across and up on the plot's pixels, and those pixels.
-    VistaMapa vista() const;
+    Caja vista() const;
     QSize pixeles() const;
 
     // The map to show; none: a blank plot, while the line under it says why.
@@ -57,7 +57,7 @@ class frmMapa : public QWidget {
     void alMoverDeslizador(int posicion);
     void alEscribirTiempo();
     void alEscribirIntervalo();
-    void cambiarVista(const VistaMapa& vista);
+    void cambiarVista(const Caja& vista);
     void copiarDatos() const;
     QPixmap copiaDelMapa() const;
     void guardarImagen();
@@ -68,8 +68,8 @@ class frmMapa : public QWidget {
     TiemposCurva tiempos_;
     double tiempo_ = 1.0;
     double intervalo_ = 0.0;
-    VistaMapa inicial_;
-    VistaMapa vista_;
+    Caja inicial_;
+    Caja vista_;
     std::function<std::shared_ptr<const DibujoMapa>(QSize)> recomponer_;
 };
 

@@ -7,10 +7,18 @@
 
 namespace abat {
 
+Caja abarcar(Caja c, double x, double y) {
+    return {std::min(c.xmin, x), std::max(c.xmax, x), std::min(c.ymin, y), std::max(c.ymax, y)};
+}
+
+double margen(const Caja& c) {
+    return std::max({c.ancho(), c.alto(), 1.0}) / 20;
+}
+
 // Liang and Barsky's clipping, on the whole line through the two points.
-std::optional<std::array<double, 4>> tramo_en_rectangulo(double x1, double y1, double x2, double y2,
-                                                         double xmin, double xmax, double ymin,
-                                                         double ymax) {
+std::optional<std::array<double, 4>> tramo_en_caja(double x1, double y1, double x2, double y2,
+                                                   const Caja& c) {
+    const auto [xmin, xmax, ymin, ymax] = c;
     const double dx = x2 - x1;
     const double dy = y2 - y1;
     double t0 = -std::numeric_limits<double>::infinity();

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "model/errores.h"
@@ -205,6 +206,28 @@ std::string texto_diezmilesimas(uint64_t k, bool negativo) {
 }
 
 }  // namespace
+
+double redondear_cifras(double valor, int cifras) {
+    if (!std::isfinite(valor) || valor == 0) return valor;
+    std::array<char, 40> texto{};
+    const auto fin = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
+                                   std::chars_format::scientific, std::max(cifras, 1) - 1);
+    double v = valor;
+    std::from_chars(texto.data(), fin.ptr, v);
+    return v;
+}
+
+double numero_decimal(long long mantisa, int exponente) {
+    const std::string texto = std::to_string(mantisa) + "e" + std::to_string(exponente);
+    double valor = 0;
+    const auto leido = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
+    if (leido.ec == std::errc::result_out_of_range) {
+        return exponente > 0 ? std::copysign(std::numeric_limits<double>::infinity(),
+                                             static_cast<double>(mantisa))
+                             : 0.0;
+    }
+    return valor;
+}
 
 std::string format_4dec(double value) {
     if (const double d = std::fabs(value) * 1e4; redondeo_binario(d))

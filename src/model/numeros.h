@@ -53,6 +53,13 @@ double strict_number(std::string_view text);
 // total drawdown.
 std::string number_to_text(double value);
 
+// `valor` rounded to `cifras` significant digits: the double nearest to the decimal number of that
+// many digits nearest to it (0.3, not 0.30000000000000004). Infinities and NaN stay as they are.
+double redondear_cifras(double valor, int cifras);
+// The double nearest to mantisa x 10^exponente; beyond a double's range, +-infinity, or 0 below
+// its smallest.
+double numero_decimal(long long mantisa, int exponente);
+
 // The per-well drawdown pattern "##.####": four decimals at most, rounded half away from zero,
 // no integer part when it is 0 ('.5'), the point always written ('12.', '.').
 std::string format_4dec(double value);

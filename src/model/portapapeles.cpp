@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <variant>
 
 #include "model/filas.h"
+#include "model/mensajes.h"
 #include "model/nombres_columnas.h"
 #include "model/numeros.h"
 
@@ -115,19 +115,15 @@ bool es_numero(const std::string& celda) {
     return numero_de_celda(celda).has_value();
 }
 
-// A header, a first row that names only some of the table's columns (refused), or no header.
-struct LecturaCabecera {
-    std::optional<Cabecera> cabecera;
-    std::optional<RechazoPegado> rechazo;
-};
-
-LecturaCabecera leer_cabecera(const std::vector<std::string>& fila,
-                              const std::vector<std::string>& encabezados) {
+// A header, or none; a first row that names only some of the table's columns is refused.
+std::optional<Cabecera> leer_cabecera(const std::vector<std::string>& fila,
+                                      const std::vector<std::string>& encabezados,
+                                      const LugarPegado& lugar) {
     std::vector<std::optional<Dato>> de_la_tabla;
     de_la_tabla.reserve(encabezados.size());
     for (const std::string& e : encabezados) de_la_tabla.push_back(dato_nombrado(e));
     if (std::find(de_la_tabla.begin(), de_la_tabla.end(), std::nullopt) != de_la_tabla.end()) {
-        return {};  // a table whose columns are not named so
+        return std::nullopt;  // a table whose columns are not named so
     }
     constexpr auto ninguna = static_cast<size_t>(-1);
     Cabecera c{std::vector<size_t>(encabezados.size(), ninguna), fila.size(), {}};
@@ -145,81 +141,84 @@ LecturaCabecera leer_cabecera(const std::vector<std::string>& fila,
         }
     }
     const auto falta = std::find(c.columnas.begin(), c.columnas.end(), ninguna);
-    if (falta == c.columnas.end()) return {c, std::nullopt};
+    if (falta == c.columnas.end()) return c;
     // Names, and not a number among them: a header all the same, which lacks a column.
-    if (nombradas < 2 || std::any_of(fila.begin(), fila.end(), es_numero)) return {};
+    if (nombradas < 2 || std::any_of(fila.begin(), fila.end(), es_numero)) return std::nullopt;
     const auto k = static_cast<size_t>(falta - c.columnas.begin());
-    return {std::nullopt, RechazoPegado{RechazoPegado::sin_columna, 1, 0,
-                                        lista_de_nombres(*de_la_tabla[k]), encabezados[k]}};
+    rechazar(lugar.fila(1) + " nombra las columnas, pero ninguna es la de «" + encabezados[k] +
+             "» (" + lista_de_nombres(*de_la_tabla[k]) + ").");
 }
 
-// A number's cell, as the add command stores it, or why it is refused.
-std::variant<std::string, RechazoPegado> numero_en(const std::string& celda, int fila, int columna,
-                                                   const std::string& encabezado) {
-    if (recortado(celda).empty())
-        return RechazoPegado{RechazoPegado::vacia, fila, columna, "", encabezado};
-    if (auto v = numero_de_celda(celda)) return std::move(*v);
-    return RechazoPegado{RechazoPegado::no_numerico, fila, columna, celda, encabezado};
-}
+// How the refusals of a table's rows name its cells and its columns.
+class Lector {
+  public:
+    Lector(const std::vector<std::string>& encabezados, const LugarPegado& lugar)
+        : encabezados_(encabezados), lugar_(lugar) {}
+
+    // "cada fila debe tener 5 columnas (Nombre, Diámetro[m], ...)"
+    std::string columnas() const {
+        std::string t =
+            "cada fila debe tener " + std::to_string(encabezados_.size()) + " columnas (";
+        for (size_t c = 0; c < encabezados_.size(); ++c) t += (c > 0 ? ", " : "") + encabezados_[c];
+        return t + ")";
+    }
+    [[noreturn]] void falta(int fila, int columna, size_t k) const {
+        rechazar(lugar_.celda(fila, columna) + " (" + encabezado(k) + "): falta el dato; " +
+                 columnas() + ".");
+    }
+    [[noreturn]] void sobra(int fila, int columna, const std::string& celda) const {
+        rechazar(lugar_.celda(fila, columna) + ": " + cita(celda) + " sobra; " + columnas() + ".");
+    }
+    // The cell of table column k (from 0) as the add command stores it.
+    std::string numero(const std::string& celda, int fila, int columna, size_t k) const {
+        if (recortado(celda).empty())
+            rechazar(lugar_.celda(fila, columna) + " (" + encabezado(k) + "): falta el dato.");
+        if (auto v = numero_de_celda(celda)) return std::move(*v);
+        rechazar(lugar_.celda(fila, columna) + " (" + encabezado(k) + "): " + cita(celda) +
+                 " no es un valor numérico.");
+    }
+
+  private:
+    std::string encabezado(size_t k) const {
+        return k < encabezados_.size() ? encabezados_[k] : "";
+    }
+
+    const std::vector<std::string>& encabezados_;
+    const LugarPegado& lugar_;
+};
 
 // The records of rows in the table's order of columns.
-void por_orden(const std::vector<std::vector<std::string>>& filas,
-               const std::vector<std::string>& encabezados, Pegado& p) {
-    const size_t columnas = encabezados.size();
-    for (size_t f = 0; f < filas.size() && !p.rechazo; ++f) {
+void por_orden(const std::vector<std::vector<std::string>>& filas, const Lector& lector,
+               size_t columnas, Pegado& p) {
+    for (size_t f = 0; f < filas.size(); ++f) {
         const auto& fila = filas[f];
         const int n = static_cast<int>(f) + 1;
-        if (fila.size() < columnas) {
-            const size_t c = fila.size();
-            p.rechazo = {RechazoPegado::faltan_celdas, n, static_cast<int>(c) + 1, "",
-                         c < columnas ? encabezados[c] : ""};
-            break;
-        }
-        if (fila.size() > columnas) {
-            p.rechazo = {RechazoPegado::sobran_celdas, n, static_cast<int>(columnas) + 1,
-                         fila[columnas], ""};
-            break;
-        }
+        if (fila.size() < columnas) lector.falta(n, static_cast<int>(fila.size()) + 1, fila.size());
+        if (fila.size() > columnas) lector.sobra(n, static_cast<int>(columnas) + 1, fila[columnas]);
         std::vector<std::string> registro{fila[0]};
-        for (size_t c = 1; c < columnas && !p.rechazo; ++c) {
-            auto v = numero_en(fila[c], n, static_cast<int>(c) + 1, encabezados[c]);
-            if (auto* r = std::get_if<RechazoPegado>(&v)) {
-                p.rechazo = *r;
-            } else {
-                registro.push_back(std::move(std::get<std::string>(v)));
-            }
-        }
-        if (!p.rechazo) p.registros.push_back(std::move(registro));
+        for (size_t c = 1; c < columnas; ++c)
+            registro.push_back(lector.numero(fila[c], n, static_cast<int>(c) + 1, c));
+        p.registros.push_back(std::move(registro));
     }
 }
 
 // The records of the rows under a header, each datum from its column.
 void por_cabecera(const std::vector<std::vector<std::string>>& filas, const Cabecera& cabecera,
-                  const std::vector<std::string>& encabezados, Pegado& p) {
-    for (size_t f = 1; f < filas.size() && !p.rechazo; ++f) {
+                  const Lector& lector, Pegado& p) {
+    for (size_t f = 1; f < filas.size(); ++f) {
         const auto& fila = filas[f];
         const int n = static_cast<int>(f) + 1;
-        for (size_t c = cabecera.ancho; c < fila.size() && !p.rechazo; ++c) {
-            if (!recortado(fila[c]).empty()) {
-                p.rechazo = {RechazoPegado::sobran_celdas, n, static_cast<int>(c) + 1, fila[c], ""};
-            }
+        for (size_t c = cabecera.ancho; c < fila.size(); ++c) {
+            if (!recortado(fila[c]).empty()) lector.sobra(n, static_cast<int>(c) + 1, fila[c]);
         }
         std::vector<std::string> registro;
-        for (size_t k = 0; k < cabecera.columnas.size() && !p.rechazo; ++k) {
+        for (size_t k = 0; k < cabecera.columnas.size(); ++k) {
             const size_t c = cabecera.columnas[k];
             const std::string celda = c < fila.size() ? fila[c] : std::string();
-            if (k == 0) {
-                registro.push_back(celda);
-                continue;
-            }
-            auto v = numero_en(celda, n, static_cast<int>(c) + 1, encabezados[k]);
-            if (auto* r = std::get_if<RechazoPegado>(&v)) {
-                p.rechazo = *r;
-            } else {
-                registro.push_back(std::move(std::get<std::string>(v)));
-            }
+            registro.push_back(k == 0 ? celda
+                                      : lector.numero(celda, n, static_cast<int>(c) + 1, k));
         }
-        if (!p.rechazo) p.registros.push_back(std::move(registro));
+        p.registros.push_back(std::move(registro));
     }
 }
 
@@ -290,36 +289,49 @@ std::vector<std::vector<std::string>> filas_de_texto(std::string_view texto) {
     return filas_de(texto, separador_de(texto));
 }
 
-Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& encabezados,
-                       Encabezado encabezado) {
+const LugarPegado& lugar_en_pegado() {
+    static const LugarPegado lugar{
+        [](int fila, int columna) {
+            return "Fila " + std::to_string(fila) + ", columna " + std::to_string(columna);
+        },
+        [](int fila) {
+            return fila == 1 ? std::string("La primera fila") : "La fila " + std::to_string(fila);
+        }};
+    return lugar;
+}
+
+Resuelto<Pegado> analizar_pegado(std::string_view texto,
+                                 const std::vector<std::string>& encabezados,
+                                 Encabezado encabezado) {
     return analizar_filas(filas_de_texto(texto), encabezados, encabezado);
 }
 
-Pegado analizar_filas(std::vector<std::vector<std::string>> filas,
-                      const std::vector<std::string>& encabezados, Encabezado encabezado) {
-    while (!filas.empty() && en_blanco(filas.back())) filas.pop_back();
-    Pegado p;
-    if (filas.empty()) return p;
-    LecturaCabecera l = leer_cabecera(filas[0], encabezados);
-    // On a table headed in the users' own words, a first row of words is a header too, its
-    // columns in the table's order.
-    if (!l.cabecera && encabezado == Encabezado::propio && encabezado_propio(filas[0])) {
-        filas.erase(filas.begin());
-        l.rechazo.reset();
-    }
-    if (l.rechazo) {
-        p.rechazo = std::move(l.rechazo);
-    } else if (l.cabecera) {
-        por_cabecera(filas, *l.cabecera, encabezados, p);
-        p.ignoradas = std::move(l.cabecera->ignoradas);
-    } else {
-        por_orden(filas, encabezados, p);
-    }
-    if (p.rechazo) {
-        p.registros.clear();
-        p.ignoradas.clear();
-    }
-    return p;
+Resuelto<Pegado> analizar_filas(std::vector<std::vector<std::string>> filas,
+                                const std::vector<std::string>& encabezados, Encabezado encabezado,
+                                const LugarPegado& lugar) {
+    return resolver([&] {
+        while (!filas.empty() && en_blanco(filas.back())) filas.pop_back();
+        Pegado p;
+        if (filas.empty()) return p;
+        const Resuelto<std::optional<Cabecera>> cabecera =
+            resolver([&] { return leer_cabecera(filas[0], encabezados, lugar); });
+        const Lector lector(encabezados, lugar);
+        // On a table headed in the users' own words, a first row of words is a header too, its
+        // columns in the table's order.
+        if ((!cabecera || !*cabecera) && encabezado == Encabezado::propio &&
+            encabezado_propio(filas[0])) {
+            filas.erase(filas.begin());
+            por_orden(filas, lector, encabezados.size(), p);
+        } else if (!cabecera) {
+            rechazar(cabecera.rechazo());
+        } else if (*cabecera) {
+            por_cabecera(filas, **cabecera, lector, p);
+            p.ignoradas = (*cabecera)->ignoradas;
+        } else {
+            por_orden(filas, lector, encabezados.size(), p);
+        }
+        return p;
+    });
 }
 
 }  // namespace abat

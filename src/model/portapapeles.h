@@ -2,12 +2,14 @@
 // Tables in and out through the clipboard, as spreadsheets exchange them: tab-separated text out;
 // tab-, semicolon- or comma-separated rows in.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/grid.h"
+#include "model/rechazo.h"
 
 namespace abat {
 
@@ -28,28 +30,20 @@ std::string como_tsv(const std::vector<std::vector<std::string>>& filas);
 // The block's cells so.
 std::string como_texto(const Grid& tabla, const Bloque& b);
 
-// Why a paste was refused: its row and column in the pasted text (from 1) and the cell's text.
-struct RechazoPegado {
-    enum Motivo {
-        faltan_celdas,  // a row without a header has fewer cells than the table has columns
-        sobran_celdas,  // or more
-        vacia,          // a number's cell is blank
-        no_numerico,
-        sin_columna,  // a first row that names columns names none of this one: `texto` lists
-                      // the names it may have, `columna` is 0
-    } motivo;
-    int fila;
-    int columna;
-    std::string texto;
-    std::string encabezado;  // the header of that column, when the table has one
-};
-
+// The records a paste or a spreadsheet brings.
 struct Pegado {
     std::vector<std::vector<std::string>> registros;  // the cells of columns 1.. of each record
-    std::optional<RechazoPegado> rechazo;             // set: nothing is to be pasted
     // The header's cells of the columns left out, as the user named them.
     std::vector<std::string> ignoradas;
 };
+
+// How a refusal names the place of a cell (from 1) and of a row among the rows read: a paste says
+// "Fila 2, columna 3" and "La primera fila"; a spreadsheet, its sheet and its column letters.
+struct LugarPegado {
+    std::function<std::string(int fila, int columna)> celda;
+    std::function<std::string(int fila)> fila;
+};
+const LugarPegado& lugar_en_pegado();
 
 // How a first row is known for a header: it names the table's columns (below); or, on a table
 // whose columns users head in words of their own (the readings of a pumping test), it also is one
@@ -64,17 +58,20 @@ enum class Encabezado { repetido, propio };
 // the columns are the table's, in its order. Blank rows at the end are dropped. The name is kept
 // as it is; every other cell must be a number under the strict rule, also with a decimal comma
 // when it holds no '.', and is stored as the add command stores it. The first cell that fails
-// refuses the whole paste.
-Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& encabezados,
-                       Encabezado encabezado = Encabezado::repetido);
+// refuses the whole paste, saying where and why ("Fila 2, columna 3 (Gasto[m3/s]): «abc» no es un
+// valor numérico.").
+Resuelto<Pegado> analizar_pegado(std::string_view texto,
+                                 const std::vector<std::string>& encabezados,
+                                 Encabezado encabezado = Encabezado::repetido);
 // Pasted text split into rows of cells: its separator found, quotes read as spreadsheets write
 // them.
 std::vector<std::vector<std::string>> filas_de_texto(std::string_view texto);
 // The same rules over rows of cells already split, as a spreadsheet file holds them; a refusal
-// names the row and column among them (from 1).
-Pegado analizar_filas(std::vector<std::vector<std::string>> filas,
-                      const std::vector<std::string>& encabezados,
-                      Encabezado encabezado = Encabezado::repetido);
+// names the row and column among them (from 1) as `lugar` says.
+Resuelto<Pegado> analizar_filas(std::vector<std::vector<std::string>> filas,
+                                const std::vector<std::string>& encabezados,
+                                Encabezado encabezado = Encabezado::repetido,
+                                const LugarPegado& lugar = lugar_en_pegado());
 // A cell read as a number under those rules, written as the add command stores it; none when it
 // is not one.
 std::optional<std::string> numero_de_celda(const std::string& celda);

@@ -57,12 +57,36 @@ struct LimiteDe {
 // The type as its cell shows it.
 inline constexpr const char* texto_recarga = "Recarga";
 inline constexpr const char* texto_barrera = "Barrera";
+// "Recarga" or "Barrera".
+const char* texto_tipo(TipoLimite tipo);
+// As a sentence, the study file and the GIS files name it: "recarga" or "barrera".
+const char* nombre_tipo(TipoLimite tipo);
 
 // As typed into the boundaries' table and kept in the study file: the type "Recarga" or
 // "Barrera", the coordinates as typed.
 using LimiteTexto = LimiteDe<std::string, std::string>;
 // As the calculation takes it, every coordinate a number.
 using Limite = LimiteDe<TipoLimite, double>;
+
+// A boundary of a calculation, its arrangement admitted: the line it was given by, its row in the
+// boundaries' table and the side the aquifer lies on. The images, the plan chart, the map and the
+// GIS files all take it.
+struct Lado {
+    Limite limite;
+    int linea = 0;    // its row, from 1
+    double dx = 1.0;  // the unit vector along the line, from its first point
+    double dy = 0.0;
+    double nx = 0.0;  // the unit normal that points into the aquifer
+    double ny = 1.0;
+
+    TipoLimite tipo() const { return limite.tipo; }
+    // From the line, positive on the aquifer's side, m.
+    double distancia(double x, double y) const {
+        return (x - limite.x1) * nx + (y - limite.y1) * ny;
+    }
+    // An image's rate: the well's across a barrier, its opposite across a recharge line.
+    double signo() const { return limite.tipo == TipoLimite::barrera ? 1.0 : -1.0; }
+};
 
 // A step of a well's pumping schedule: from `desde` days on, the well pumps `caudal` (0 stops it,
 // a negative rate injects). The first step, from 0 on, is the well's own rate.

@@ -32,7 +32,7 @@ struct CapasSig {
     IsolineasSig isolineas;
     Rejilla rejilla;  // no raster when it has no nodes
     // The aquifer's boundaries: none, and no layer of them, without boundaries.
-    std::span<const Limite> limites = {};
+    std::span<const Lado> limites = {};
 };
 
 // A GeoPackage (.gpkg): the layers "pozos" (points: nombre, diametro, caudal), "puntos" (points:

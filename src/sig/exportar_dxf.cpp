@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "sig/exportacion.h"
 #include "sig/gdal_comun.h"
@@ -13,24 +12,8 @@ namespace abat {
 namespace {
 
 // The names' height: a hundredth of the drawing's larger side, so they read at any scale.
-double altura_de_texto(const CapasSig& c) {
-    constexpr double infinito = std::numeric_limits<double>::infinity();
-    double x0 = infinito;
-    double x1 = -infinito;
-    double y0 = infinito;
-    double y1 = -infinito;
-    auto abarcar = [&](double x, double y) {
-        x0 = std::min(x0, x);
-        x1 = std::max(x1, x);
-        y0 = std::min(y0, y);
-        y1 = std::max(y1, y);
-    };
-    for (const Pozo& p : c.pozos) abarcar(p.x, p.y);
-    for (const Punto& p : c.puntos) abarcar(p.x, p.y);
-    for (const Isolinea& l : c.isolineas.lineas) {
-        for (const auto& [x, y] : l.puntos) abarcar(x, y);
-    }
-    const double lado = std::max(x1 - x0, y1 - y0);
+double altura_de_texto(const std::optional<Caja>& extension) {
+    const double lado = extension ? std::max(extension->ancho(), extension->alto()) : 0.0;
     return std::isfinite(lado) && lado > 0 ? lado / 100 : 1.0;
 }
 
@@ -44,10 +27,10 @@ class Dibujo {
         return agregar("ISOLINEAS", linea, nullptr);
     }
 
-    bool limite(const TrazoLimite& t) {
+    bool limite(const std::array<double, 4>& extremos) {
         auto* linea = new OGRLineString;
-        linea->addPoint(t.extremos[0], t.extremos[1]);
-        linea->addPoint(t.extremos[2], t.extremos[3]);
+        linea->addPoint(extremos[0], extremos[1]);
+        linea->addPoint(extremos[2], extremos[3]);
         return agregar("LIMITES", linea, nullptr);
     }
 
@@ -79,10 +62,14 @@ bool escribir_dxf(const std::string& ruta, const CapasSig& c) {
     Dataset d(dxf->Create(ruta.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
     OGRLayer* capa = d ? d->CreateLayer("entities", nullptr, wkbUnknown, nullptr) : nullptr;
     if (capa == nullptr) return false;
-    Dibujo dibujo(*capa, altura_de_texto(c));
+    const std::optional<Caja> extension = extension_de(c);
+    Dibujo dibujo(*capa, altura_de_texto(extension));
     bool bien = true;
     for (const Isolinea& l : c.isolineas.lineas) bien = bien && dibujo.linea(l);
-    for (const TrazoLimite& t : trazos_limites(c)) bien = bien && dibujo.limite(t);
+    for (const Lado& l : c.limites) {
+        const auto trazo = trazo_limite(l, *extension);
+        if (trazo) bien = bien && dibujo.limite(*trazo);
+    }
     for (const Pozo& p : c.pozos) bien = bien && dibujo.marca("POZOS", p.x, p.y, p.nombre);
     for (const Punto& p : c.puntos) {
         bien = bien && dibujo.marca("PUNTOS", p.x, p.y, p.nombre);

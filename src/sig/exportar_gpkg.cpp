@@ -155,13 +155,16 @@ bool escribir_limites(GDALDataset& d, const CapasSig& c, OGRSpatialReference* sr
     OGRLayer* capa =
         capa_nueva(d, "limites", srs, wkbLineString, {{"linea", OFTInteger}, {"tipo", OFTString}});
     if (capa == nullptr) return false;
-    for (const TrazoLimite& t : trazos_limites(c)) {
+    const Caja extension = *extension_de(c);
+    for (const Lado& l : c.limites) {
+        const auto trazo = trazo_limite(l, extension);
+        if (!trazo) continue;
         OGRFeature f(capa->GetLayerDefn());
-        f.SetField(0, t.linea);
-        f.SetField(1, t.tipo);
+        f.SetField(0, l.linea);
+        f.SetField(1, nombre_tipo(l.tipo()));
         auto* linea = new OGRLineString;
-        linea->addPoint(t.extremos[0], t.extremos[1]);
-        linea->addPoint(t.extremos[2], t.extremos[3]);
+        linea->addPoint((*trazo)[0], (*trazo)[1]);
+        linea->addPoint((*trazo)[2], (*trazo)[3]);
         if (!agregar(*capa, f, linea)) return false;
     }
     return true;

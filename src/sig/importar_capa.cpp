@@ -26,11 +26,6 @@ const Buscado diametro{"del diámetro", Dato::diametro};
 const Buscado caudal{"del caudal", Dato::caudal};
 constexpr int sin_campo = -1;  // a wells layer's diameter, which the user gives for all
 
-// Something in the file that refuses the import, said in Spanish.
-struct Fallo {
-    std::string mensaje;
-};
-
 OGRLayer* capa_de(GDALDataset& d, Registro tipo) {
     if (OGRLayer* propia = d.GetLayerByName(tipo == Registro::pozo ? "pozos" : "puntos")) {
         return propia;
@@ -52,9 +47,9 @@ std::vector<int> campos_de(OGRLayer& capa, Registro tipo, const std::string& lug
         }
         if (!i) {
             const std::string campos = lista_de_campos(*capa.GetLayerDefn());
-            throw Fallo{lugar + " no tiene el campo " + b->que + " (" + lista_de_nombres(b->dato) +
-                        "). " +
-                        (campos.empty() ? "No tiene campos." : "Sus campos son: " + campos + ".")};
+            rechazar(lugar + " no tiene el campo " + b->que + " (" + lista_de_nombres(b->dato) +
+                     "). " +
+                     (campos.empty() ? "No tiene campos." : "Sus campos son: " + campos + "."));
         }
         indices.push_back(*i);
     }
@@ -65,14 +60,14 @@ std::vector<int> campos_de(OGRLayer& capa, Registro tipo, const std::string& lug
 std::string numero_de(OGRFeature& f, int i, const std::string& elemento) {
     const char* campo = f.GetFieldDefnRef(i)->GetNameRef();
     if (!f.IsFieldSetAndNotNull(i) || recortar_blancos(f.GetFieldAsString(i)).empty())
-        throw Fallo{elemento + " no tiene valor en el campo " + cita(campo) + "."};
+        rechazar(elemento + " no tiene valor en el campo " + cita(campo) + ".");
     const OGRFieldType tipo = f.GetFieldDefnRef(i)->GetType();
     if (tipo == OFTReal || tipo == OFTInteger || tipo == OFTInteger64) {
         return number_to_text(f.GetFieldAsDouble(i));
     }
     if (auto n = numero_de_celda(f.GetFieldAsString(i))) return *n;
-    throw Fallo{elemento + ", campo " + cita(campo) + ": " + cita(f.GetFieldAsString(i)) +
-                " no es un valor numérico."};
+    rechazar(elemento + ", campo " + cita(campo) + ": " + cita(f.GetFieldAsString(i)) +
+             " no es un valor numérico.");
 }
 
 const OGRPoint* punto_de(const OGRGeometry* g) {
@@ -94,9 +89,9 @@ class Reproyeccion {
         if (!estudio.tiene()) {
             std::string motivo = motivo_rechazo(*capa, "La capa está en " + nombre + ", que");
             if (!motivo.empty()) {
-                throw Fallo{motivo +
-                            " Elija antes el sistema de coordenadas del estudio: la capa "
-                            "se reproyectará a él."};
+                rechazar(motivo +
+                         " Elija antes el sistema de coordenadas del estudio: la capa "
+                         "se reproyectará a él.");
             }
             resultado.sistema = sistema_de(*capa);
             return;
@@ -107,8 +102,8 @@ class Reproyeccion {
         if (destino)
             transformacion_.reset(OGRCreateCoordinateTransformation(&origen, destino.get()));
         if (!transformacion_) {
-            throw Fallo{"No se puede pasar la capa de " + nombre + " al sistema del estudio (" +
-                        etiqueta(estudio) + ")."};
+            rechazar("No se puede pasar la capa de " + nombre + " al sistema del estudio (" +
+                     etiqueta(estudio) + ").");
         }
     }
 
@@ -125,8 +120,7 @@ std::vector<std::string> registro_de(OGRFeature& f, const std::vector<int>& camp
                                      const Reproyeccion& r, const std::string& elemento) {
     const OGRPoint* p = punto_de(f.GetGeometryRef());
     if (p == nullptr) {
-        throw Fallo{elemento +
-                    " no tiene un punto por geometría: solo se importan capas de puntos."};
+        rechazar(elemento + " no tiene un punto por geometría: solo se importan capas de puntos.");
     }
     std::vector<std::string> registro{f.GetFieldAsString(campos[0])};
     for (size_t c = 1; c < campos.size(); ++c) {
@@ -135,7 +129,7 @@ std::vector<std::string> registro_de(OGRFeature& f, const std::vector<int>& camp
     }
     double x = p->getX();
     double y = p->getY();
-    if (!r.aplicar(x, y)) throw Fallo{elemento + " no se puede pasar al sistema del estudio."};
+    if (!r.aplicar(x, y)) rechazar(elemento + " no se puede pasar al sistema del estudio.");
     registro.push_back(number_to_text(x));
     registro.push_back(number_to_text(y));
     return registro;
@@ -161,13 +155,14 @@ Importacion leer_capa(OGRLayer& capa, Registro tipo, const Sistema& estudio,
         if (area.lejos(p->getX(), p->getY()))
             resultado.lejanos.push_back(resultado.registros.size() - 1);
     }
-    if (resultado.registros.empty()) throw Fallo{lugar + " no tiene ningún elemento."};
+    if (resultado.registros.empty()) rechazar(lugar + " no tiene ningún elemento.");
     return resultado;
 }
 
 }  // namespace
 
-Importacion importar_capa(const std::string& ruta, Registro tipo, const Sistema& estudio) {
+Resuelto<Importacion> importar_capa(const std::string& ruta, Registro tipo,
+                                    const Sistema& estudio) {
     const SesionGdal sesion;
     const std::string archivo = cita_archivo(ruta);
     const std::array<const char*, 6> drivers = {"GPKG", "ESRI Shapefile", "GeoJSON", "LIBKML",
@@ -176,15 +171,15 @@ Importacion importar_capa(const std::string& ruta, Registro tipo, const Sistema&
                                       drivers.data(), nullptr, nullptr));
     OGRLayer* capa = d ? capa_de(*d, tipo) : nullptr;
     if (capa == nullptr) {
-        return importacion_rechazada("No se puede leer " + archivo +
-                                     " como capa de puntos (.gpkg, .shp, .geojson o .kml).");
+        return Rechazo{"No se puede leer " + archivo +
+                       " como capa de puntos (.gpkg, .shp, .geojson o .kml)."};
     }
-    try {
+    Resuelto<Importacion> i = resolver([&] {
         return leer_capa(*capa, tipo, estudio,
                          "La capa " + cita(capa->GetName()) + " de " + archivo);
-    } catch (const Fallo& f) {
-        return importacion_rechazada(f.mensaje + "\n\nNo se ha importado nada.");
-    }
+    });
+    if (!i) return Rechazo{i.rechazo() + "\n\nNo se ha importado nada."};
+    return i;
 }
 
 }  // namespace abat

@@ -84,29 +84,19 @@ std::string letra_de_columna(int columna) {
     return letras;
 }
 
-std::string motivo(const RechazoPegado& r, const Hoja& hoja, const std::vector<std::string>& e) {
-    const std::string fila = "fila " + std::to_string(r.fila);
-    const std::string en_hoja = hoja.nombre.empty() ? "" : "hoja " + cita(hoja.nombre) + ", ";
-    const std::string lugar =
-        en_hoja + fila + ", columna " +
-        (hoja.nombre.empty() ? std::to_string(r.columna) : letra_de_columna(r.columna));
-    std::string columnas = "cada fila debe tener " + std::to_string(e.size()) + " columnas (";
-    for (size_t c = 0; c < e.size(); ++c) columnas += (c > 0 ? ", " : "") + e[c];
-    columnas += ")";
-    switch (r.motivo) {
-        case RechazoPegado::faltan_celdas:
-            return lugar + " (" + r.encabezado + "): falta el dato; " + columnas + ".";
-        case RechazoPegado::sobran_celdas:
-            return lugar + ": " + cita(r.texto) + " sobra; " + columnas + ".";
-        case RechazoPegado::vacia:
-            return lugar + " (" + r.encabezado + "): falta el dato.";
-        case RechazoPegado::sin_columna:
-            return en_hoja + fila + " nombra las columnas, pero ninguna es la de «" + r.encabezado +
-                   "» (" + r.texto + ").";
-        case RechazoPegado::no_numerico:
-            break;
-    }
-    return lugar + " (" + r.encabezado + "): " + cita(r.texto) + " no es un valor numérico.";
+// A sheet's cells named as the spreadsheet names them: "«a.xlsx», hoja «Pozos», fila 3,
+// columna C"; a .csv's columns by number. `saltadas`: blank rows above the table.
+LugarPegado lugar_en_hoja(const std::string& archivo, const Hoja& hoja, int saltadas) {
+    const std::string en_hoja =
+        archivo + ", " + (hoja.nombre.empty() ? "" : "hoja " + cita(hoja.nombre) + ", ");
+    const auto fila = [en_hoja, saltadas](int f) {
+        return en_hoja + "fila " + std::to_string(f + saltadas);
+    };
+    const bool letras = !hoja.nombre.empty();
+    return {[fila, letras](int f, int c) {
+                return fila(f) + ", columna " + (letras ? letra_de_columna(c) : std::to_string(c));
+            },
+            fila};
 }
 
 bool en_blanco(const std::vector<std::string>& fila) {
@@ -116,8 +106,9 @@ bool en_blanco(const std::vector<std::string>& fila) {
 
 }  // namespace
 
-Importacion importar_hoja(const std::string& ruta, const std::vector<std::string>& encabezados,
-                          Encabezado encabezado) {
+Resuelto<Importacion> importar_hoja(const std::string& ruta,
+                                    const std::vector<std::string>& encabezados,
+                                    Encabezado encabezado) {
     const SesionGdal sesion;
     const std::string tipo = extension(ruta);
     const std::string archivo = cita_archivo(ruta);
@@ -127,28 +118,22 @@ Importacion importar_hoja(const std::string& ruta, const std::vector<std::string
     } else if (tipo == "csv") {
         hoja = csv_de(ruta);
     } else {
-        return importacion_rechazada(
-            archivo + " no es una hoja de cálculo: se leen archivos .xlsx, .ods y .csv.");
+        return Rechazo{archivo +
+                       " no es una hoja de cálculo: se leen archivos .xlsx, .ods y .csv."};
     }
-    if (!hoja)
-        return importacion_rechazada("No se puede leer " + archivo + " como hoja de cálculo.");
+    if (!hoja) return Rechazo{"No se puede leer " + archivo + " como hoja de cálculo."};
 
     // Blank rows above the table, as a sheet may have, are no rows of it.
     const auto primera = std::find_if_not(hoja->filas.begin(), hoja->filas.end(), en_blanco);
     const int saltadas = static_cast<int>(primera - hoja->filas.begin());
-    Pegado p = analizar_filas(Filas(primera, hoja->filas.end()), encabezados, encabezado);
-    if (p.rechazo) {
-        p.rechazo->fila += saltadas;
-        return importacion_rechazada(archivo + ", " + motivo(*p.rechazo, *hoja, encabezados) +
-                                     "\n\nNo se ha importado nada.");
-    }
-    if (p.registros.empty()) {
-        return importacion_rechazada(archivo +
-                                     " no tiene ninguna fila que importar en su primera hoja.");
-    }
+    Resuelto<Pegado> p = analizar_filas(Filas(primera, hoja->filas.end()), encabezados, encabezado,
+                                        lugar_en_hoja(archivo, *hoja, saltadas));
+    if (!p) return Rechazo{p.rechazo() + "\n\nNo se ha importado nada."};
+    if (p->registros.empty())
+        return Rechazo{archivo + " no tiene ninguna fila que importar en su primera hoja."};
     Importacion i;
-    i.registros = std::move(p.registros);
-    i.ignoradas = std::move(p.ignoradas);
+    i.registros = std::move(p->registros);
+    i.ignoradas = std::move(p->ignoradas);
     return i;
 }
 

@@ -1,21 +1,20 @@
 #pragma once
-// The aquifer's boundaries as the GIS and CAD files draw them: each line's stretch across the
-// extent of what else the file holds (the wells, the points, the raster) and of its own two points,
-// a twentieth wider; a line has no end, a layer's feature must.
+// What the GIS and CAD files span, and the aquifer's boundaries as their features: a line has no
+// end, a layer's feature must.
 
 #include <array>
-#include <vector>
+#include <optional>
 
+#include "model/geometria.h"
 #include "sig/exportacion.h"
 
 namespace abat {
 
-struct TrazoLimite {
-    int linea;                       // its row, from 1
-    const char* tipo;                // "recarga" or "barrera"
-    std::array<double, 4> extremos;  // x1, y1, x2, y2
-};
+// The box of all a file holds: the wells, the points, the isolines, the raster's nodes and the
+// two points each boundary was given by; none when it holds nothing.
+std::optional<Caja> extension_de(const CapasSig& capas);
 
-std::vector<TrazoLimite> trazos_limites(const CapasSig& capas);
+// A boundary's line across the file's extension with its margin: its two ends x1, y1, x2, y2.
+std::optional<std::array<double, 4>> trazo_limite(const Lado& lado, const Caja& extension);
 
 }  // namespace abat

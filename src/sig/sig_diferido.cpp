@@ -82,17 +82,19 @@ std::string etiqueta(const Sistema& sistema) {
         return sistema.tiene() ? "EPSG:" + std::to_string(sistema.epsg) : sistema.nombre;
     return funciones().etiqueta(sistema);
 }
-LecturaSistema leer_sistema(std::string_view texto) {
-    if (!hay_modulo()) return {std::nullopt, rechazo_sin_modulo()};
+Resuelto<Sistema> leer_sistema(std::string_view texto) {
+    if (!hay_modulo()) return Rechazo{rechazo_sin_modulo()};
     return funciones().leer_sistema(texto);
 }
-Importacion importar_hoja(const std::string& ruta, const std::vector<std::string>& encabezados,
-                          Encabezado encabezado) {
-    if (!hay_modulo()) return importacion_rechazada(rechazo_sin_modulo());
+Resuelto<Importacion> importar_hoja(const std::string& ruta,
+                                    const std::vector<std::string>& encabezados,
+                                    Encabezado encabezado) {
+    if (!hay_modulo()) return Rechazo{rechazo_sin_modulo()};
     return funciones().importar_hoja(ruta, encabezados, encabezado);
 }
-Importacion importar_capa(const std::string& ruta, Registro tipo, const Sistema& estudio) {
-    if (!hay_modulo()) return importacion_rechazada(rechazo_sin_modulo());
+Resuelto<Importacion> importar_capa(const std::string& ruta, Registro tipo,
+                                    const Sistema& estudio) {
+    if (!hay_modulo()) return Rechazo{rechazo_sin_modulo()};
     return funciones().importar_capa(ruta, tipo, estudio);
 }
 void exportar_geopackage(const std::string& ruta, const CapasSig& capas,

@@ -83,8 +83,8 @@ const std::vector<Sistema>& sistemas_ofrecidos() {
         std::vector<Sistema> s{Sistema{}};
         for (const int epsg : {25828, 25829, 25830, 25831, 4082, 4083, 32629, 32630, 32631}) {
             // Without PROJ's database no system reads: only local coordinates are offered.
-            const LecturaSistema l = leer_sistema(std::to_string(epsg));
-            if (l.sistema) s.push_back(*l.sistema);
+            const Resuelto<Sistema> l = leer_sistema(std::to_string(epsg));
+            if (l) s.push_back(*l);
         }
         return s;
     }();
@@ -96,24 +96,23 @@ std::string etiqueta(const Sistema& sistema) {
     return "EPSG:" + std::to_string(sistema.epsg) + " · " + sistema.nombre;
 }
 
-LecturaSistema leer_sistema(std::string_view texto) {
+Resuelto<Sistema> leer_sistema(std::string_view texto) {
     const std::optional<int> codigo = codigo_de(texto);
     if (!codigo) {
-        return {std::nullopt,
-                cita(recortar_blancos(texto)) +
-                    " no es un código EPSG: escriba, por ejemplo, EPSG:25830 o 25830."};
+        return Rechazo{cita(texto) +
+                       " no es un código EPSG: escriba, por ejemplo, EPSG:25830 o 25830."};
     }
     const SesionGdal sesion;
     const std::string epsg = "EPSG:" + std::to_string(*codigo);
     OGRSpatialReference srs;
     if (srs.importFromEPSG(*codigo) != OGRERR_NONE) {
-        return {std::nullopt, epsg + " no es un sistema de coordenadas conocido."};
+        return Rechazo{epsg + " no es un sistema de coordenadas conocido."};
     }
     const std::string nombre = en_espanol(srs.GetName());
     if (std::string motivo = motivo_rechazo(srs, epsg + " (" + nombre + ")"); !motivo.empty()) {
-        return {std::nullopt, std::move(motivo)};
+        return Rechazo{std::move(motivo)};
     }
-    return {Sistema{*codigo, nombre}, {}};
+    return Sistema{*codigo, nombre};
 }
 
 }  // namespace abat

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/rechazo.h"
+
 namespace abat {
 
 struct Sistema {
@@ -25,12 +27,8 @@ const std::vector<Sistema>& sistemas_ofrecidos();
 // As the user reads it in a list: "EPSG:25830 · ETRS89 / UTM huso 30N", or the name of no system.
 std::string etiqueta(const Sistema& sistema);
 
-// A system typed as "EPSG:25830" or "25830" (case and blanks aside): the system, named, or a
-// message in Spanish saying why it is refused.
-struct LecturaSistema {
-    std::optional<Sistema> sistema;
-    std::string error;
-};
-LecturaSistema leer_sistema(std::string_view texto);
+// A system typed as "EPSG:25830" or "25830" (case and blanks aside): the system, named, or why it
+// is refused.
+Resuelto<Sistema> leer_sistema(std::string_view texto);
 
 }  // namespace abat

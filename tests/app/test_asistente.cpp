@@ -174,7 +174,7 @@ class TestAsistente : public QObject {
         mapa.esperar();
         QVERIFY(mapa.ventana() != nullptr && mapa.ventana()->isVisible());
         auto* grafico = control<GraficoMapa>(mapa.ventana(), "graficoMapa");
-        const VistaMapa inicial = grafico->mapa()->vista;
+        const Caja inicial = grafico->mapa()->vista;
         QCOMPARE(grafico->mapa()->tiempo, 1.0);
         QVERIFY(inicial.xmin <= 0 && inicial.xmax >= 100 && inicial.ymin <= 0 &&
                 inicial.ymax >= 60);
@@ -212,7 +212,7 @@ class TestAsistente : public QObject {
         QCOMPARE(mostrados, std::vector<double>(mostrados.size(), 1.0));
 
         DatosCalculo sinT = datos_de_prueba();
-        sinT.T = 0;
+        sinT.acuifero.T = 0;
         Mapa otro(t.v.principal, t.dialogos);
         otro.nuevoCalculo(std::make_shared<const DatosCalculo>(sinT));
         otro.abrir();
@@ -455,7 +455,7 @@ class TestAsistente : public QObject {
             QCOMPARE(t.terminado, termina);
         }
         QVERIFY(t.dialogos.si.empty() && t.dialogos.respuestasConCancelar.empty());
-        QCOMPARE(abrir_estudio(dir.filePath("guardado.abat").toStdString()).estudio->T, "0.02");
+        QCOMPARE(abrir_estudio(dir.filePath("guardado.abat").toStdString())->T, "0.02");
     }
 
     // Killed or closed while the user works, the program leaves a copy of the entries, a cell

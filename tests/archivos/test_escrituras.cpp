@@ -66,7 +66,7 @@ void escribir(const std::string& ruta) {
     const std::vector<Punto> puntos = {{"A", 440200, 4470210}};
     const Resultados resultados{1, {1.5}, {1.5}};
     // clang-format off
-    CapasSig c{*leer_sistema("25830").sistema, pozos, puntos, 30, &resultados,
+    CapasSig c{*leer_sistema("25830"), pozos, puntos, 30, &resultados,
                {30, {{0.5, {{440000, 4470000}, {440010, 4470007}}}}}, {440000, 4470000, 5, 5, 100, 100, {}}};
     // clang-format on
     for (int k = 0; k < 100 * 100; ++k) c.rejilla.valores.push_back(azar() / 1e6);

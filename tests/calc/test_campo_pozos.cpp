@@ -136,14 +136,14 @@ TEST(CampoPozos, ErrorsAreTheExactPathsAtTheFirstFailingPlace) {
     };
     // clang-format off
     const std::vector<Cambio> casos = {
-        [](auto& d, auto&) { d.T = 0; },       [](auto& d, auto&) { d.tiempo = 0; },
-        [](auto& d, auto&) { d.S = 0; },       [](auto& d, auto&) { d.T = -0.01; },
-        [](auto& d, auto&) { d.S = 1e306; },   [](auto& d, auto&) { d.T = 1e-320; },
+        [](auto& d, auto&) { d.acuifero.T = 0; },       [](auto& d, auto&) { d.tiempo = 0; },
+        [](auto& d, auto&) { d.acuifero.S = 0; },       [](auto& d, auto&) { d.acuifero.T = -0.01; },
+        [](auto& d, auto&) { d.acuifero.S = 1e306; },   [](auto& d, auto&) { d.acuifero.T = 1e-320; },
         [](auto& d, auto&) { d.tiempo = 1e-320; },
         [](auto& d, auto&) { d.pozos[2].diametro = 0; },  // place 30
         gasto(1, "x"), gasto(3, "1e307"), gasto(0, "1e400"),
         [](auto& d, auto& x) { d.pozos[2].diametro = 0, x[17] = 1e200; },  // place 17 first
-        [](auto& d, auto&) { d.S = 1e-45; },  // out of the engine's ranges, no error
+        [](auto& d, auto&) { d.acuifero.S = 1e-45; },  // out of the engine's ranges, no error
         [](auto&, auto&) {}};
     // clang-format on
     for (size_t c = 0; c < casos.size(); ++c) {

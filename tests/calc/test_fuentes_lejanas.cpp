@@ -10,8 +10,10 @@
 #include "calc/funcion_pozo.h"
 #include "calc/interpolacion_chebyshev.h"
 #include "calc/mapa_abatimiento.h"
+#include "support/fixtures.h"
 
 using namespace abat;
+using abat::prueba::poner_limites;
 
 namespace {
 
@@ -71,11 +73,11 @@ TEST(CotaInterpolacion, BoundsTheErrorOfOneSource) {
         const auto f = [&](double x, double y) {
             return 0.1 * funcion_pozo(k.c * ((x - k.x) * (x - k.x) + (y - k.y) * (y - k.y)));
         };
-        const double cota = cota_interpolacion(k.x, k.y, 0.1, k.c, Caja{0, 0, 1000, 1000}, k.n);
+        const double cota = cota_interpolacion(k.x, k.y, 0.1, k.c, Caja{0, 1000, 0, 1000}, k.n);
         EXPECT_LE(error_interpolado(f, k.n), cota) << k.x << " " << k.y;
         EXPECT_LE(cota, 0.1 * k.a_lo_sumo) << k.x << " " << k.y;
     }
-    EXPECT_EQ(cota_interpolacion(500, 500, 0.1, 1e-6, Caja{0, 0, 1000, 1000}, 32), inf);
+    EXPECT_EQ(cota_interpolacion(500, 500, 0.1, 1e-6, Caja{0, 1000, 0, 1000}, 32), inf);
 }
 
 // A confined rectangle, whose cones cross it and back: the map, its far images interpolated,
@@ -92,10 +94,10 @@ TEST(MapaConFuentesLejanas, AgreesWithEveryNodeSummedWithinItsBounds) {
     }
     d.pozos.push_back(
         {"Ancho", 5000, {Lectura::numero, 0.01}, 1000, 1500});  // a radius past the box
-    d.limites = {{TipoLimite::recarga, 0, 0, 0, 1},
-                 {TipoLimite::barrera, lado, 0, lado, 1},
-                 {TipoLimite::barrera, 0, 0, 1, 0},
-                 {TipoLimite::recarga, 0, lado, 1, lado}};
+    poner_limites(d, {{TipoLimite::recarga, 0, 0, 0, 1},
+                      {TipoLimite::barrera, lado, 0, lado, 1},
+                      {TipoLimite::barrera, 0, 0, 1, 0},
+                      {TipoLimite::recarga, 0, lado, 1, lado}});
     const CampoPozos campo(d);
     Rejilla mapa{-100, -100, (lado + 200) / 149, (lado + 200) / 149, 150, 150, {}};
     const Totales t = campo.totales_rejilla(0.3, mapa);

@@ -11,7 +11,6 @@
 #include "calc/campo_pozos.h"
 #include "chart/composicion_mapa.h"
 #include "chart/generar_grafico.h"
-#include "chart/limites_dibujo.h"
 #include "chart/vista_mapa.h"
 #include "dibujo/motor_qtcharts.h"
 #include "dibujo/pintar_limites.h"
@@ -23,8 +22,8 @@ using namespace abat::prueba;
 
 namespace {
 
-LimiteDibujo dibujo(double x1, double y1, double x2, double y2) {
-    return {x1, y1, x2, y2, false, 0, 1, 1};
+Lado dibujo(double x1, double y1, double x2, double y2) {
+    return {{TipoLimite::recarga, x1, y1, x2, y2}, 1};
 }
 
 // A recharge line at x = 60 and a barrier at y = 150, the wells and the point above and right.
@@ -32,7 +31,8 @@ DatosCalculo con_limites(const Declaraciones& d) {
     DatosCalculo datos = datos_de(
         d, tabla_pozos({{"A", "0.3", "0.05", "100", "200"}, {"B", "0.3", "0.05", "300", "400"}}),
         "1", tabla_puntos({{"X", "150", "250"}}));
-    datos.limites = {{TipoLimite::recarga, 60, 0, 60, 10}, {TipoLimite::barrera, 0, 150, 10, 150}};
+    poner_limites(datos,
+                  {{TipoLimite::recarga, 60, 0, 60, 10}, {TipoLimite::barrera, 0, 150, 10, 150}});
     return datos;
 }
 
@@ -43,7 +43,7 @@ DatosCalculo con_limites(const Declaraciones& d) {
 TEST(LimitesDibujo, TheStretchOfALineAndTheMapsExtent) {
     using Tramo = std::optional<std::array<double, 4>>;
     // clang-format off
-    const std::vector<std::pair<LimiteDibujo, Tramo>> casos = {
+    const std::vector<std::pair<Lado, Tramo>> casos = {
         {dibujo(5, 0, 5, 1), Tramo{{5, 0, 5, 10}}},            // across, beyond its two points
         {dibujo(0, 0, 1, 1), Tramo{{0, 0, 10, 10}}},           // a diagonal, corner to corner
         {dibujo(-5, 0, -5, 1), std::nullopt},                   // beside it
@@ -51,9 +51,11 @@ TEST(LimitesDibujo, TheStretchOfALineAndTheMapsExtent) {
         {dibujo(0, 10, 4, 10), Tramo{{0, 10, 10, 10}}},        // along its top side
         {dibujo(12, 5, 2, 5), Tramo{{10, 5, 0, 5}}}};          // the way it was given
     // clang-format on
-    for (size_t c = 0; c < casos.size(); ++c)
-        EXPECT_EQ(recortar(casos[c].first, 0, 10, 0, 10), casos[c].second) << c;
-    const VistaMapa w =
+    for (size_t c = 0; c < casos.size(); ++c) {
+        const Limite& l = casos[c].first.limite;
+        EXPECT_EQ(tramo_en_caja(l.x1, l.y1, l.x2, l.y2, {0, 10, 0, 10}), casos[c].second) << c;
+    }
+    const Caja w =
         con_limites({0, 100, 0, 50}, {dibujo(-200, 20, -200, 30), dibujo(10, 300, 20, 300)});
     EXPECT_TRUE(w.xmin < -200 && w.ymax > 300 && w.xmax == 100 && w.ymin == 0);  // held already
 }
@@ -65,7 +67,7 @@ TEST(LimitesDibujo, ThePlanChartAndTheMapDrawTheBoundaries) {
     Declaraciones d = acuifero();
     const DatosCalculo datos = con_limites(d);
     MotorQtCharts motor(QSize(785, 465));
-    motor.setLimites(limites_dibujo(datos));
+    motor.setLimites(datos.contorno.lados);
     QImage mostrada;
     generar_grafico(d, datos, motor,
                     {QDir(dir.path()).filePath("g.gif").toStdString(),
@@ -84,7 +86,7 @@ TEST(LimitesDibujo, ThePlanChartAndTheMapDrawTheBoundaries) {
     EXPECT_GT(rayado, 20);
     for (const cRedG& n : *d.nodos)
         EXPECT_EQ(std::isnan(n.abat()), n.x() < 60 || n.y() < 150) << n.x() << " " << n.y();
-    const VistaMapa vista = a_igual_escala({0, 500, 0, 500}, 600, 480);
+    const Caja vista = a_igual_escala({0, 500, 0, 500}, 600, 480);
     const DibujoMapa m = componer_mapa(CampoPozos(datos), marcas_de(datos), 1, vista, 600, 480);
     QImage imagen(720, 540, QImage::Format_RGB32);
     QPainter p(&imagen);

@@ -24,7 +24,7 @@ namespace {
 
 // The map of `datos` over `extension` for a picture of `tamano` at `densidad`, computed as the
 // saved picture computes it: a node every 2.5 pixels of the file.
-DibujoMapa mapa_para(const DatosCalculo& datos, VistaMapa extension, QSizeF tamano, double densidad,
+DibujoMapa mapa_para(const DatosCalculo& datos, Caja extension, QSizeF tamano, double densidad,
                      double anterior = 0) {
     const CampoPozos campo(datos);
     const QSize trazado = (area_de_trazado(tamano).size() * densidad).toSize();
@@ -102,7 +102,7 @@ TEST(ColoresMapa, EachSideOfZeroToItsOwnExtreme) {
 TEST(IntervaloMapa, APixelMoreOrLessKeepsTheIntervalShown) {
     for (const unsigned semilla : {4U, 7U, 10U}) {
         const DatosCalculo datos = campo_aleatorio(semilla, 3, 300);
-        const VistaMapa extension{-20, 320, -20, 320};
+        const Caja extension{-20, 320, -20, 320};
         const DibujoMapa pantalla = mapa_para(datos, extension, {852, 600}, 1);
         double mostrado = pantalla.niveles.intervalo;
         ASSERT_GT(mostrado, 0);
@@ -139,19 +139,19 @@ TEST(IntervaloMapa, APixelMoreOrLessKeepsTheIntervalShown) {
 // cells: 2.5 pixels a node on a large box, 200 nodes along the shorter side of a small one; from
 // the lower left corner to within a step of the opposite one.
 TEST(VistaMapa, EqualScaleWhateverTheBoxAndTheZoom) {
-    using Caso = std::tuple<VistaMapa, int, int>;
+    using Caso = std::tuple<Caja, int, int>;
     for (const auto& [v, ancho, alto] :
          {Caso{{0, 10, 0, 1000}, 300, 800}, {{3, 3, 7, 7}, 640, 480}}) {
-        const VistaMapa e = a_igual_escala(v, ancho, alto);
+        const Caja e = a_igual_escala(v, ancho, alto);
         EXPECT_NEAR(e.ancho() / ancho / (e.alto() / alto), 1, 1e-12);
         EXPECT_TRUE(e.xmin <= v.xmin && e.xmax >= v.xmax && e.ymin <= v.ymin && e.ymax >= v.ymax);
         EXPECT_NEAR(e.xmin + e.xmax + e.ymin + e.ymax, v.xmin + v.xmax + v.ymin + v.ymax, 1e-9);
-        const VistaMapa z = a_igual_escala(acercar(e, 0.8, 250, 120), ancho, alto);
+        const Caja z = a_igual_escala(acercar(e, 0.8, 250, 120), ancho, alto);
         EXPECT_NEAR(z.ancho() / e.ancho(), 0.8, 1e-12);
         EXPECT_NEAR((250 - z.xmin) / z.ancho() + (120 - z.ymin) / z.alto(),
                     (250 - e.xmin) / e.ancho() + (120 - e.ymin) / e.alto(), 1e-9);
     }
-    using Red = std::tuple<VistaMapa, int, int, int, int>;
+    using Red = std::tuple<Caja, int, int, int, int>;
     for (const auto& [v, ancho, alto, nx, ny] : {Red{{-50, 950, 0, 600}, 1000, 600, 401, 241},
                                                  {{-50, 1450, 0, 1000}, 300, 200, 299, 200}}) {
         const Rejilla r = rejilla_de_vista(v, ancho, alto);
@@ -185,7 +185,7 @@ TEST(ComposicionMapa, ValuesOfAFieldWithInjection) {
                                                      {"C", "0.3", "-0.04", "300", "200"}}),
                                         "30", tabla_puntos({{"X", "150", "250"}}));
     const CampoPozos campo(datos);
-    const VistaMapa vista = a_igual_escala({0, 500, 100, 500}, 600, 480);
+    const Caja vista = a_igual_escala({0, 500, 100, 500}, 600, 480);
     for (const double tiempo : {0.1, 30.0}) {
         const DibujoMapa m = componer_mapa(campo, marcas_de(datos), tiempo, vista, 600, 480);
         const Rejilla& r = m.rejilla;

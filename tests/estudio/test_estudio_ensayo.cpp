@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "estudio/formato_estudio.h"
+#include "support/resuelto.h"
 
 using namespace abat;
+using abat::prueba::valor_de;
 
 namespace {
 
@@ -47,20 +49,20 @@ TEST(EstudioEnsayo, SeEscribeComoSeTecleoYSeLeeIgual) {
     for (const Estudio& de :
          {e, con_ensayo({}), con_ensayo({"0.02", "días", "", {}}),
           con_ensayo({"0.01", "h", "13,8", {{"Pz \"norte\"\t1", "30", "0.1", "abc", false}}})}) {
-        const LecturaEstudio l = leer_estudio(escribir_estudio(de), "e.abat");
-        EXPECT_EQ(l.estudio, de) << l.rechazo;
+        const Resuelto<Estudio> l = leer_estudio(escribir_estudio(de), "e.abat");
+        EXPECT_EQ(valor_de(l), de) << l.rechazo();
     }
 }
 
 // Numbers stand for the text the program writes; "excluida": false is a reading in the fit; a key
 // not known is passed over.
 TEST(EstudioEnsayo, LeeLoQueFalta) {
-    const LecturaEstudio l = leer_estudio(
+    const Resuelto<Estudio> l = leer_estudio(
         con(R"({"caudal": 0.00912, "medidas": [{"piezometro": "H30", "r": 30, "t": 1e-1, "s": 0.04,
               "excluida": false}], "otra": 1})"),
         "e.abat");
-    ASSERT_TRUE(l.estudio) << l.rechazo;
-    EXPECT_EQ(l.estudio->ensayo,
+    ASSERT_TRUE(l) << l.rechazo();
+    EXPECT_EQ(l->ensayo,
               (EnsayoTexto{"0.00912", "min", "", {{"H30", "30", "0.1", "0.04", false}}}));
 }
 
@@ -84,7 +86,7 @@ TEST(EstudioEnsayo, RechazaLoQueNoEsUnEnsayo) {
          "«excluida» de la medida 1 del ensayo no es true ni false"},
     };
     for (const auto& [ensayo, motivo] : casos) {
-        EXPECT_EQ(leer_estudio(con(ensayo), "e.abat").rechazo,
+        EXPECT_EQ(leer_estudio(con(ensayo), "e.abat").rechazo(),
                   "No se puede abrir «e.abat»: " + motivo + ".")
             << ensayo;
     }

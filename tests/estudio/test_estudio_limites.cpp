@@ -5,8 +5,10 @@
 #include <array>
 
 #include "estudio/formato_estudio.h"
+#include "support/resuelto.h"
 
 using namespace abat;
+using abat::prueba::valor_de;
 
 namespace {
 
@@ -59,14 +61,14 @@ TEST(EstudioLimites, ReadsBackWhatItWrote) {
     const std::string texto = escribir_estudio(sin);
     EXPECT_TRUE(texto.find("limites") == texto.npos && texto.find("etapas") == texto.npos);
     for (const Estudio& de : {e, sin, sin_ultimas})
-        EXPECT_EQ(leer_estudio(escribir_estudio(de), "e.abat").estudio, de);
+        EXPECT_EQ(valor_de(leer_estudio(escribir_estudio(de), "e.abat")), de);
     std::string otro = escribir_estudio(e);
     otro.replace(otro.find("\"recarga\""), 9, "\"RECARGA\"");
     otro.replace(otro.find("\"barrera\""), 9, "\"Barrera\"");
-    EXPECT_EQ(leer_estudio(otro, "e.abat").estudio, e);
+    EXPECT_EQ(valor_de(leer_estudio(otro, "e.abat")), e);
     const std::string primeras = R"("etapas": [{"desde": "10", "caudal": "0"}])";
     otro.replace(otro.find(primeras), primeras.size(), R"("etapas": [])");
-    EXPECT_EQ(leer_estudio(otro, "e.abat").estudio, sin_primeras);
+    EXPECT_EQ(valor_de(leer_estudio(otro, "e.abat")), sin_primeras);
 }
 
 TEST(EstudioLimites, RefusesBoundariesAndStepsOfTheWrongKind) {
@@ -88,9 +90,9 @@ TEST(EstudioLimites, RefusesBoundariesAndStepsOfTheWrongKind) {
     // clang-format on
     for (const auto& [de, por, motivo] : casos) {
         std::string t = bien;
-        const LecturaEstudio l = leer_estudio(t.replace(t.find(de), de.size(), por), "e.abat");
-        EXPECT_EQ(l.rechazo, motivo.empty() ? "" : "No se puede abrir «e.abat»: " + motivo + ".")
+        const Resuelto<Estudio> l = leer_estudio(t.replace(t.find(de), de.size(), por), "e.abat");
+        EXPECT_EQ(l.rechazo(), motivo.empty() ? "" : "No se puede abrir «e.abat»: " + motivo + ".")
             << t;
-        EXPECT_TRUE(!motivo.empty() || l.estudio == con_limites_y_etapas()) << t;
+        EXPECT_TRUE(!motivo.empty() || valor_de(l) == con_limites_y_etapas()) << t;
     }
 }

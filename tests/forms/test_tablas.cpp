@@ -215,11 +215,11 @@ class TestTablas : public QObject {
         a.pegar("P3\t1\t1\t1\t1\nP4\t1\t1\n");
         QVERIFY(a.g.Rows() == 5 && a.dialogos.ultimo().texto.startsWith(
                                        "Fila 2, columna 4 (Coordenada x [m]): falta el dato; "));
-        const QString gota = QStringLiteral("💧");  // two UTF-16 units, the 40th and 41st
+        const QString gota = QStringLiteral("💧");  // the 40th character, two UTF-16 units
         for (const auto& [valor, cita] :
              {std::pair{"4" + QString(" palabra").repeated(2000),
                         QString("4 palabra palabra palabra palabra palabr…")},
-              {QString(39, 'x') + gota + "yy", QString(39, 'x') + "…"}}) {
+              {QString(39, 'x') + gota + "yy", QString(39, 'x') + gota + "…"}}) {
             a.pegar("P\t1\t1\t1\t" + valor);
             const QString aviso = a.dialogos.ultimo().texto;
             QVERIFY2(aviso.contains("(Coordenada y [m]): «" + cita + "» no") &&

@@ -139,9 +139,9 @@ class TestVentanaMapa : public QObject {
                                                     {Qt::Key_Up, 1, 0, 0.1}}) {
             VentanaDeMapa v;
             QSignalSpy pedidos(&v.ventana, &frmMapa::mapaPedido);
-            const VistaMapa antes = v.ventana.vista();
+            const Caja antes = v.ventana.vista();
             QTest::keyClick(v.grafico(), tecla);
-            const VistaMapa despues = v.ventana.vista();
+            const Caja despues = v.ventana.vista();
             QCOMPARE(pedidos.count(), 1);
             QVERIFY(std::fabs(despues.ancho() / antes.ancho() - escala) < 1e-9);
             const double cx = (despues.xmin + despues.xmax - antes.xmin - antes.xmax) / 2;

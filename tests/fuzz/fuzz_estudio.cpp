@@ -14,9 +14,9 @@ namespace {
 
 Estudio releido(const Estudio& e) {
     const std::string escrito = escribir_estudio(e);
-    const LecturaEstudio l = leer_estudio(escrito, "f.abat");
-    EXIGIR(l.estudio && l.rechazo.empty() && escribir_estudio(*l.estudio) == escrito);
-    return *l.estudio;
+    const Resuelto<Estudio> l = leer_estudio(escrito, "f.abat");
+    EXIGIR(l && escribir_estudio(*l) == escrito);
+    return *l;
 }
 
 }  // namespace
@@ -24,9 +24,9 @@ Estudio releido(const Estudio& e) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t n) {
     const auto l =
         leer_estudio(std::string_view(reinterpret_cast<const char*>(datos), n), "f.abat");
-    EXIGIR(l.estudio
-               ? l.rechazo.empty() && releido(*l.estudio) == *l.estudio
-               : l.rechazo.starts_with("No se puede abrir «f.abat»: ") && l.rechazo.ends_with('.'));
+    EXIGIR(l ? releido(*l) == *l
+             : l.rechazo().starts_with("No se puede abrir «f.abat»: ") &&
+                   l.rechazo().ends_with('.'));
     FuzzedDataProvider fdp(datos, n);
     const auto texto = [&] { return fdp.ConsumeRandomLengthString(12); };
     Estudio e{texto(), texto(), {}, {}, texto(), std::nullopt, {}};

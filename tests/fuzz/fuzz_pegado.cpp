@@ -37,21 +37,22 @@ void ida_y_vuelta(FuzzedDataProvider& fdp, Grid& g) {
             g.setTextMatrix(r, c, registro.back());
         }
     }
-    const Pegado p = analizar_pegado(como_texto(g, bloque_a_copiar(g)), encabezados_de(g));
-    EXIGIR(!p.rechazo && p.registros == registros);
+    const Resuelto<Pegado> p =
+        analizar_pegado(como_texto(g, bloque_a_copiar(g)), encabezados_de(g));
+    EXIGIR(p && p->registros == registros);
 }
 
 void cualquier_texto(const std::string& texto, const Grid& g) {
     const std::vector<std::string> encabezados = encabezados_de(g);
-    const Pegado p = analizar_pegado(texto, encabezados);
-    if (p.rechazo) {
-        // A header that lacks a column is refused as a row, not at a cell.
-        const bool sin_columna = p.rechazo->motivo == RechazoPegado::sin_columna;
-        EXIGIR(p.registros.empty() && p.rechazo->fila >= 1 &&
-               (p.rechazo->columna >= 1 || (sin_columna && p.rechazo->fila == 1)));
+    const Resuelto<Pegado> p = analizar_pegado(texto, encabezados);
+    if (!p) {
+        // Named at a cell, or, a header that lacks a column, as the first row; one line.
+        const std::string& r = p.rechazo();
+        EXIGIR((r.starts_with("Fila ") || r.starts_with("La primera fila nombra las columnas")) &&
+               r.ends_with('.') && r.find('\n') == std::string::npos);
         return;
     }
-    for (const auto& registro : p.registros) {
+    for (const auto& registro : p->registros) {
         EXIGIR(registro.size() == encabezados.size());
         for (size_t c = 1; c < registro.size(); ++c) {
             const LecturaEstricta l = leer_estricto(registro[c]);

@@ -36,32 +36,26 @@ TEST(Cabeceras, EachColumnFromTheOneItsHeaderNames) {
         Caso{"X\t0.3\t0.05\t100\t0", &pozos, {{"X", "0.3", "0.05", "100", "0"}}, {}},
         Caso{"Este;Norte;Nombre", &puntos, {}, {}}}) {
         // clang-format on
-        const Pegado p = analizar_pegado(texto, *tabla);
-        EXPECT_FALSE(p.rechazo.has_value()) << texto << ": " << p.rechazo->motivo;
-        EXPECT_EQ(std::tie(p.registros, p.ignoradas), std::tie(registros, ignoradas)) << texto;
+        const Resuelto<Pegado> p = analizar_pegado(texto, *tabla);
+        ASSERT_TRUE(p) << texto << ": " << p.rechazo();
+        EXPECT_EQ(std::tie(p->registros, p->ignoradas), std::tie(registros, ignoradas)) << texto;
     }
 }
 
 // Under a header, a cell is named by its place in the rows; a header that lacks a column the
 // table has refuses the paste, saying which and the names it may have.
 TEST(Cabeceras, RefusesByTheRowsOwnColumns) {
-    using R = RechazoPegado;
-    using Caso = std::tuple<std::string, R::Motivo, int, int, std::string, std::string>;
+    using Caso = std::pair<std::string, std::string>;
     const std::string cabecera = "Y;Caudal;Nombre;X;Diámetro\n";
     // clang-format off
-    for (const auto& [texto, motivo, fila, columna, dato, encabezado] : {
-        Caso{cabecera + "0;;P1;100;0,3", R::vacia, 2, 2, "", "Gasto[m3/s]"},
-        Caso{cabecera + "0;abc;P1;100;0,3", R::no_numerico, 2, 2, "abc", "Gasto[m3/s]"},
-        Caso{cabecera + "0;1;P1;100", R::vacia, 2, 5, "", "Diámetro[m]"},
-        Caso{cabecera + "0;1;P1;100;0,3;x", R::sobran_celdas, 2, 6, "x", ""},
-        Caso{"Pozo;X;Y;Caudal\nP1;1;2;3", R::sin_columna, 1, 0, "diámetro o diameter", "Diámetro[m]"}}) {
+    for (const auto& [texto, rechazo] : {
+        Caso{cabecera + "0;;P1;100;0,3", "Fila 2, columna 2 (Gasto[m3/s]): falta el dato."},
+        Caso{cabecera + "0;abc;P1;100;0,3", "Fila 2, columna 2 (Gasto[m3/s]): «abc» no es un valor numérico."},
+        Caso{cabecera + "0;1;P1;100", "Fila 2, columna 5 (Diámetro[m]): falta el dato."},
+        Caso{cabecera + "0;1;P1;100;0,3;x", "Fila 2, columna 6: «x» sobra; cada fila debe tener 5 columnas (Nombre, Diámetro[m], Gasto[m3/s], Coordenada x [m], Coordenada y [m])."},
+        Caso{"Pozo;X;Y;Caudal\nP1;1;2;3", "La primera fila nombra las columnas, pero ninguna es la de «Diámetro[m]» (diámetro o diameter)."}}) {
         // clang-format on
-        const Pegado p = analizar_pegado(texto, pozos);
-        ASSERT_TRUE(p.rechazo.has_value() && p.registros.empty() && p.ignoradas.empty()) << texto;
-        const R& r = *p.rechazo;
-        EXPECT_EQ(std::tie(r.motivo, r.fila, r.columna, r.texto, r.encabezado),
-                  std::tie(motivo, fila, columna, dato, encabezado))
-            << texto;
+        EXPECT_EQ(analizar_pegado(texto, pozos).rechazo(), rechazo) << texto;
     }
 }
 

@@ -38,37 +38,43 @@ TEST(Pegado, ReadsWhatSpreadsheetsCopy) {
         {"\n\n", {}},
     };
     for (const auto& [texto, registros] : casos) {
-        const Pegado p = analizar_pegado(texto, pozos);
-        EXPECT_FALSE(p.rechazo.has_value()) << texto;
-        EXPECT_EQ(p.registros, registros) << texto;
+        const Resuelto<Pegado> p = analizar_pegado(texto, pozos);
+        ASSERT_TRUE(p) << texto << ": " << p.rechazo();
+        EXPECT_EQ(p->registros, registros) << texto;
     }
 }
 
 // The first cell the add command would refuse refuses the whole paste, named by row and column.
 TEST(Pegado, RefusesTheWholePasteAtTheFirstBadCell) {
-    using R = RechazoPegado;
-    using Rechazo = std::tuple<R::Motivo, int, int, std::string, std::string>;
-    const std::vector<std::pair<std::string, Rechazo>> casos = {
-        {"P1\t1\t2\t3", {R::faltan_celdas, 1, 5, "", "Coordenada y [m]"}},
-        {"P1\t1\t2\t3\t4\t5", {R::sobran_celdas, 1, 6, "5", ""}},
-        {"P1\t1\t\t3\t4", {R::vacia, 1, 3, "", "Gasto[m3/s]"}},  // no "«» no es un valor"
-        {"P1\t1\t1e400\t3\t4", {R::no_numerico, 1, 3, "1e400", "Gasto[m3/s]"}},
-        {"P1\t1.234,5\t2\t3\t4", {R::no_numerico, 1, 2, "1.234,5", "Diámetro[m]"}},
-        {"P1\t1\t2\t3\t4\n\nP3\t1\t2\t3\t4", {R::faltan_celdas, 2, 2, "", "Diámetro[m]"}},
-        {"\"P\r1;2;3;4\r", {R::faltan_celdas, 1, 2, "", "Diámetro[m]"}},      // the quote holds all
-        {"4\" tubo;x,1,2,3,4", {R::faltan_celdas, 1, 3, "", "Gasto[m3/s]"}},  // an inch, no quote
-        {copia + "1\tP\t1\t2\t3", {R::vacia, 2, 6, "", "Coordenada y [m]"}},
-        {copia + "1\tP\t1\tabc\t3\t4", {R::no_numerico, 2, 4, "abc", "Gasto[m3/s]"}},
+    const std::string columnas =
+        "; cada fila debe tener 5 columnas (Nombre, Diámetro[m], Gasto[m3/s], Coordenada x [m], "
+        "Coordenada y [m]).";
+    const std::vector<std::pair<std::string, std::string>> casos = {
+        {"P1\t1\t2\t3", "Fila 1, columna 5 (Coordenada y [m]): falta el dato" + columnas},
+        {"P1\t1\t2\t3\t4\t5", "Fila 1, columna 6: «5» sobra" + columnas},
+        {"P1\t1\t\t3\t4", "Fila 1, columna 3 (Gasto[m3/s]): falta el dato."},
+        {"P1\t1\t1e400\t3\t4", "Fila 1, columna 3 (Gasto[m3/s]): «1e400» no es un valor numérico."},
+        {"P1\t1.234,5\t2\t3\t4",
+         "Fila 1, columna 2 (Diámetro[m]): «1.234,5» no es un valor numérico."},
+        {"P1\t1\t2\t3\t4\n\nP3\t1\t2\t3\t4",
+         "Fila 2, columna 2 (Diámetro[m]): falta el dato" + columnas},
+        {"\"P\r1;2;3;4\r",
+         "Fila 1, columna 2 (Diámetro[m]): falta el dato" + columnas},  // the quote holds all
+        {"4\" tubo;x,1,2,3,4",
+         "Fila 1, columna 3 (Gasto[m3/s]): falta el dato" + columnas},  // an inch
+        {copia + "1\tP\t1\t2\t3", "Fila 2, columna 6 (Coordenada y [m]): falta el dato."},
+        {copia + "1\tP\t1\tabc\t3\t4",
+         "Fila 2, columna 4 (Gasto[m3/s]): «abc» no es un valor numérico."},
+        {"P1\t1\t" + std::string(50, 'x') + "\t3\t4", "Fila 1, columna 3 (Gasto[m3/s]): «" +
+                                                          std::string(40, 'x') +
+                                                          "…» no es un valor numérico."},
         // a first row like the header but for its name is a header without the name's column
         {"P\t" + cabecera.substr(cabecera.find('\t') + 1),
-         {R::sin_columna, 1, 0, "nombre, name, id, pozo o punto", "Nombre"}},
+         "La primera fila nombra las columnas, pero ninguna es la de «Nombre» (nombre, name, id, "
+         "pozo o punto)."},
     };
-    for (const auto& [texto, rechazo] : casos) {
-        const Pegado p = analizar_pegado(texto, pozos);
-        ASSERT_TRUE(p.rechazo.has_value() && p.registros.empty()) << texto;
-        const R& r = *p.rechazo;
-        EXPECT_EQ(std::tie(r.motivo, r.fila, r.columna, r.texto, r.encabezado), rechazo) << texto;
-    }
+    for (const auto& [texto, rechazo] : casos)
+        EXPECT_EQ(analizar_pegado(texto, pozos).rechazo(), rechazo) << texto;
 }
 
 // Copies read as shown, header first: a selection, or every record; quoted where a spreadsheet

@@ -15,8 +15,9 @@ TEST(ExportarLimites, EachLineAcrossTheExtentOfTheFile) {
     const Carpeta carpeta;
     const std::vector<Pozo> pozos = {{"P1", 0.3, {Lectura::numero, 0.01}, 100, 100}};
     const std::vector<Punto> puntos = {{"A", 400, 300}};
-    const std::vector<Limite> limites = {{TipoLimite::recarga, 0, 0, 0, 1},
-                                         {TipoLimite::barrera, 0, 0, 1, 1}};
+    // Only the line and its row go to the files; the aquifer's side is the drawings'.
+    const std::vector<Lado> limites = {{{TipoLimite::recarga, 0, 0, 0, 1}, 1},
+                                       {{TipoLimite::barrera, 0, 0, 1, 1}, 2}};
     const Resultados r{1, {0.5}, {0.5}};
     CapasSig c{{}, pozos, puntos, 1, &r, {1, {}}, {-50, -50, 10, 10, 61, 41, {}}};
     c.rejilla.valores.assign(61 * 41, 0.25);

@@ -35,7 +35,7 @@ const std::vector<Punto> puntos = {{"A", 440200, 4470210}};
 const Resultados resultados{2, {1.5, -0.25}, {1.25}};
 CapasSig estudio() {
     // clang-format off
-    CapasSig c{*leer_sistema("25830").sistema, pozos, puntos, 30, &resultados,
+    CapasSig c{*leer_sistema("25830"), pozos, puntos, 30, &resultados,
                {30, {{0.5, {{440000, 4470000}, {440010, 4470007}}},
                      {1.5, {{440000, 4470100}, {440050, 4470100}, {440000, 4470100}}}}},
                {440000, 4470000, 50, 40, 4, 3, {}}};
@@ -54,7 +54,7 @@ void exportar(const std::string& ruta, const CapasSig& c) {
 
 // The study's system, to compare with what is read back: EPSG's code or the ESRI text of a .prj.
 bool en_25830(const OGRSpatialReference* srs) {
-    static const auto utm = referencia(*leer_sistema("25830").sistema);
+    static const auto utm = referencia(*leer_sistema("25830"));
     return srs != nullptr && srs->IsSame(utm.get()) != FALSE;
 }
 

@@ -11,7 +11,7 @@
 using namespace abat;
 using namespace abat::prueba;
 
-const Sistema utm30 = *leer_sistema("25830").sistema;
+const Sistema utm30 = *leer_sistema("25830");
 using Texto = std::vector<std::string>;
 using Filas = std::vector<Texto>;
 const Texto encabezados = {"Nombre", "Diámetro[m]", "Gasto[m3/s]", "Coordenada x [m]",
@@ -35,8 +35,11 @@ TEST(ImportarCapa, ReadsEachFormatIntoTheStudysSystemTellingFarFeatures) {
         escribir_capa(carpeta / archivo, driver, epsg,
                       {{"name", OFTString}, {"Diámetro", numeros}, {"Q", numeros}},
                       {{{"P", numeros == OFTReal ? "0.3" : "0,3", "-0.01"}, wkt}});
-        const Importacion i = importar_capa(carpeta / archivo, Registro::pozo, estudio);
-        ASSERT_EQ(i.registros.size(), 1U) << archivo << i.rechazo;
+        const Resuelto<Importacion> leida =
+            importar_capa(carpeta / archivo, Registro::pozo, estudio);
+        ASSERT_TRUE(leida) << archivo << leida.rechazo();
+        const Importacion& i = *leida;
+        ASSERT_EQ(i.registros.size(), 1U) << archivo;
         EXPECT_EQ(i.sistema, estudio.tiene() ? std::nullopt : std::optional(utm30)) << archivo;
         const auto& r = i.registros[0];
         const auto mm = [&](int k) { return std::round(strict_number(r[k]) * 1e3); };
@@ -48,11 +51,13 @@ TEST(ImportarCapa, ReadsEachFormatIntoTheStudysSystemTellingFarFeatures) {
     // all; points have none to lack.
     escribir_capa(carpeta / "p.gpkg", "GPKG", 25830, {{"Pozo", OFTString}, {"Caudal", OFTReal}},
                   {{{"P1", "0.05"}, "POINT (440000 4470000)"}});
-    const Importacion i = importar_capa(carpeta / "p.gpkg", Registro::pozo, utm30);
-    EXPECT_TRUE(i.rechazo.empty() && i.sin_diametro && i.capa == "La capa «pozos» de «p.gpkg»");
-    EXPECT_EQ(i.registros, (Filas{{"P1", "", "0.05", "440000", "4470000"}}));
-    const Importacion puntos = importar_capa(carpeta / "p.gpkg", Registro::punto, utm30);
-    EXPECT_TRUE(!puntos.sin_diametro && puntos.registros == Filas({{"P1", "440000", "4470000"}}));
+    const Resuelto<Importacion> i = importar_capa(carpeta / "p.gpkg", Registro::pozo, utm30);
+    ASSERT_TRUE(i) << i.rechazo();
+    EXPECT_TRUE(i->sin_diametro && i->capa == "La capa «pozos» de «p.gpkg»");
+    EXPECT_EQ(i->registros, (Filas{{"P1", "", "0.05", "440000", "4470000"}}));
+    const Resuelto<Importacion> puntos = importar_capa(carpeta / "p.gpkg", Registro::punto, utm30);
+    ASSERT_TRUE(puntos) << puntos.rechazo();
+    EXPECT_TRUE(!puntos->sin_diametro && puntos->registros == Filas({{"P1", "440000", "4470000"}}));
     // Features beyond the area of use of the system they land in by more than its own width or
     // height are told by their place in the layer; those near it (Galicia or Catalonia in the UTM
     // zone of the centre of Spain) are not.
@@ -67,9 +72,11 @@ TEST(ImportarCapa, ReadsEachFormatIntoTheStudysSystemTellingFarFeatures) {
         // clang-format on
         escribir_capa(carpeta / que + ".shp", "ESRI Shapefile", epsg, {{"nombre", OFTString}},
                       elementos, "puntos");
-        const Importacion i = importar_capa(carpeta / que + ".shp", Registro::punto, estudio);
-        EXPECT_TRUE(i.rechazo.empty() && i.registros.size() == elementos.size()) << que;
-        EXPECT_EQ(i.lejanos, lejanos) << que;
+        const Resuelto<Importacion> i =
+            importar_capa(carpeta / que + ".shp", Registro::punto, estudio);
+        ASSERT_TRUE(i) << que << ": " << i.rechazo();
+        EXPECT_EQ(i->registros.size(), elementos.size()) << que;
+        EXPECT_EQ(i->lejanos, lejanos) << que;
     }
 }
 
@@ -96,9 +103,8 @@ TEST(ImportarCapa, RefusesTheWholeLayerAtTheFirstFault) {
         if (epsg != 0)  // the first feature right, the second as given
             escribir_capa(carpeta / capa + ".gpkg", "GPKG", epsg, campos,
                           {{{"A", "1", "2"}, punto}, {{"B", diametro, caudal}, wkt}});
-        const Importacion i = importar_capa(carpeta / capa + ".gpkg", Registro::pozo, {});
-        EXPECT_TRUE(i.rechazo.starts_with(mensaje) && i.registros.empty() && !i.sistema)
-            << i.rechazo;
+        const Resuelto<Importacion> i = importar_capa(carpeta / capa + ".gpkg", Registro::pozo, {});
+        EXPECT_TRUE(!i && i.rechazo().starts_with(mensaje)) << i.rechazo();
     }
 }
 
@@ -113,8 +119,10 @@ TEST(ImportarCapa, RefusesTheWholeLayerAtTheFirstFault) {
 // the spreadsheet numbers them; so do a header that lacks a column, files that are no
 // spreadsheet, or that hold no row.
 TEST(ImportarHoja, EveryRowOrNone) {
-    const Importacion csv = importar_hoja(ABAT_DATOS "/pozos.csv", encabezados);
-    ASSERT_EQ(csv.registros.size(), 17U) << csv.rechazo;
+    const Resuelto<Importacion> leida = importar_hoja(ABAT_DATOS "/pozos.csv", encabezados);
+    ASSERT_TRUE(leida) << leida.rechazo();
+    const Importacion& csv = *leida;
+    ASSERT_EQ(csv.registros.size(), 17U);
     // clang-format off
     EXPECT_EQ((Filas{csv.registros[0], csv.registros[15], {csv.registros[16][0]}}),
               (Filas{{"P-01 Arroyo", "0.3", "0.015", "440125.5", "4470210.3"},
@@ -145,12 +153,13 @@ TEST(ImportarHoja, EveryRowOrNone) {
              {"no.xlsx", "", {}, "No se puede leer «no.xlsx» como hoja de cálculo."}}) {
         // clang-format on
         if (!texto.empty()) std::ofstream(carpeta / archivo, std::ios::binary) << texto;
-        const Importacion i =
+        const Resuelto<Importacion> i =
             importar_hoja(archivo.starts_with("/") ? archivo : carpeta / archivo, encabezados);
-        EXPECT_TRUE(i.registros == registros && i.rechazo.starts_with(mensaje) &&
-                    i.rechazo.empty() == mensaje.empty())
-            << archivo << ": " << i.rechazo;
-        EXPECT_EQ(i.ignoradas,
+        EXPECT_TRUE(i.rechazo().starts_with(mensaje) && i.ok() == mensaje.empty())
+            << archivo << ": " << i.rechazo();
+        if (!i) continue;
+        EXPECT_EQ(i->registros, registros) << archivo;
+        EXPECT_EQ(i->ignoradas,
                   archivo.ends_with("cabecera.xlsx") ? Texto{"Observaciones"} : Texto{});
     }
 }

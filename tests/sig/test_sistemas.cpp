@@ -24,8 +24,7 @@ TEST(Sistemas, OfferedAndTypedSystemsCheckedAndNamed) {
              // from a study file: a quote of one line, cut
              {" uno\ndos " + std::string(40, 'x'),
               "«uno dos " + std::string(32, 'x') + "…»" + no_es}}) {
-        const LecturaSistema l = leer_sistema(texto);
-        EXPECT_EQ(l.sistema ? l.sistema->nombre : l.error, nombre_o_error) << texto;
-        EXPECT_EQ(l.sistema.has_value(), l.error.empty()) << texto;
+        const Resuelto<Sistema> l = leer_sistema(texto);
+        EXPECT_EQ(l ? l->nombre : l.rechazo(), nombre_o_error) << texto;
     }
 }

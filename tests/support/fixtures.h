@@ -2,10 +2,12 @@
 // Tables as the windows hold them, for the calculation and chart tests.
 
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "calc/datos_calculo.h"
+#include "calc/limites.h"
 #include "model/declaraciones.h"
 #include "model/filas.h"
 #include "model/grid.h"
@@ -42,6 +44,18 @@ inline Declaraciones acuifero(double T = 0.01, double S = 0.0002) {
 inline DatosCalculo datos_de(const Declaraciones& d, const Grid& pozos, const char* tiempo,
                              const Grid& puntos = tabla_puntos({})) {
     return leer_datos(d, pozos, puntos, tiempo);
+}
+
+// `limites` classified with the first well of `d`, as a calculation takes them; they must be
+// admitted.
+inline void poner_limites(DatosCalculo& d, const std::vector<Limite>& limites) {
+    if (limites.empty() || d.pozos.empty()) {
+        d.contorno = {};
+        return;
+    }
+    Resuelto<Contorno> c = clasificar_limites(limites, d.pozos.front());
+    if (!c) throw std::invalid_argument(c.rechazo());
+    d.contorno = std::move(*c);
 }
 
 // A well of `gasto` m3/s at (x, y).
