@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "sig/isolineas.h"
+#include "chart/isolineas.h"
 
 using namespace abat;
 

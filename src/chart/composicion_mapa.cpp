@@ -5,9 +5,9 @@
 #include <limits>
 
 #include "calc/mapa_abatimiento.h"
+#include "chart/isolineas.h"
 #include "chart/limites_dibujo.h"
 #include "chart/vista_mapa.h"
-#include "sig/isolineas.h"
 
 namespace abat {
 
