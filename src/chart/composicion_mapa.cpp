@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "calc/mapa_abatimiento.h"
+#include "chart/isolineas.h"
 #include "chart/vista_mapa.h"
-#include "sig/isolineas.h"
 
 namespace abat {
 

@@ -2,7 +2,7 @@
 // The GIS functions as the module that holds them gives them out. GDAL and its dozens of
 // libraries take some 27 MB of memory as soon as they are loaded: the program loads the module,
 // and GDAL with it, the first time the user asks for something of a GIS (a coordinate system, an
-// import, an export, the map's isolines), never at its start.
+// import, an export), never at its start; the map traces its own isolines (chart/isolineas.h).
 
 #include <string>
 #include <string_view>
@@ -10,7 +10,6 @@
 
 #include "sig/exportacion.h"
 #include "sig/importacion.h"
-#include "sig/isolineas.h"
 #include "sig/sistema_coordenadas.h"
 
 namespace abat {
@@ -27,7 +26,6 @@ struct FuncionesSig {
     decltype(&::abat::exportar_geotiff) exportar_geotiff;
     decltype(&::abat::exportar_asc) exportar_asc;
     decltype(&::abat::exportar_dxf) exportar_dxf;
-    decltype(&::abat::trazar_isolineas) trazar_isolineas;
 };
 
 }  // namespace abat

@@ -24,8 +24,8 @@ std::string ruta_del_modulo() {
         .string();
 }
 
-// Loaded once, by whichever thread asks first (the map's isolines are traced on other threads),
-// and never unloaded. Null when the module cannot be loaded; `fallo` then says why.
+// Loaded once, by whichever thread asks first, and never unloaded. Null when the module cannot be
+// loaded; `fallo` then says why.
 struct Modulo {
     const FuncionesSig* funciones = nullptr;
     std::string ruta;
@@ -109,9 +109,6 @@ void exportar_asc(const std::string& ruta, const Rejilla& rejilla, const Sistema
 }
 void exportar_dxf(const std::string& ruta, const CapasSig& capas) {
     funciones().exportar_dxf(ruta, capas);
-}
-std::vector<Isolinea> trazar_isolineas(const Rejilla& rejilla, const std::vector<double>& niveles) {
-    return funciones().trazar_isolineas(rejilla, niveles);
 }
 
 }  // namespace abat
