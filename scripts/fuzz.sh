@@ -10,8 +10,13 @@ if [ $# -gt 0 ]; then limite=(-max_total_time="$1"); else limite=(-runs=1000000)
 bash scripts/setup.sh
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DABAT_FUZZ=ON -DABAT_AVISOS_FATALES="${ABAT_AVISOS_FATALES:-OFF}" >/dev/null
-cmake --build build-fuzz >/dev/null
+# The build's steps stay quiet; a failed build shows the compiler's messages and stops here.
 mkdir -p build-fuzz/hallazgos
+if ! cmake --build build-fuzz >build-fuzz/construccion.log 2>&1; then
+    cat build-fuzz/construccion.log >&2
+    echo "fuzz: the fuzz targets do not build" >&2
+    exit 1
+fi
 fallos=0
 for semillas in tests/fuzz/corpus/*/; do
     nombre=$(basename "$semillas")
