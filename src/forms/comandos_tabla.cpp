@@ -221,9 +221,9 @@ void agregar_registros(Grid& tabla, const std::vector<std::vector<std::string>>&
 }
 
 void pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
-                     const TextosTabla& textos, Encabezado encabezado) {
+                     const TextosTabla& textos, Encabezado encabezado, PrimeraColumna primera) {
     const std::vector<std::string> encabezados = encabezados_de(tabla);
-    const Pegado p = analizar_pegado(texto.toStdString(), encabezados, encabezado);
+    const Pegado p = analizar_pegado(texto.toStdString(), encabezados, encabezado, primera);
     if (p.rechazo) {
         dialogos.mensaje(texto_rechazo(*p.rechazo, encabezados), textos.tituloPegar,
                          Icono::advertencia);

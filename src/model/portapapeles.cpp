@@ -121,24 +121,34 @@ struct LecturaCabecera {
     std::optional<RechazoPegado> rechazo;
 };
 
+// The table's column that a header's cell names: by the names of the column's datum, or by the
+// column's own header, units aside; datos.size() when it names none.
+size_t columna_nombrada(const std::string& celda, const std::vector<std::optional<Dato>>& datos,
+                        const std::vector<std::string>& propios) {
+    const std::optional<Dato> dato = dato_nombrado(celda);
+    const std::string comparable = nombre_comparable(celda);
+    for (size_t k = 0; k < datos.size(); ++k) {
+        if ((dato && datos[k] == dato) || comparable == propios[k]) return k;
+    }
+    return datos.size();
+}
+
 LecturaCabecera leer_cabecera(const std::vector<std::string>& fila,
                               const std::vector<std::string>& encabezados) {
     std::vector<std::optional<Dato>> de_la_tabla;
-    de_la_tabla.reserve(encabezados.size());
-    for (const std::string& e : encabezados) de_la_tabla.push_back(dato_nombrado(e));
-    if (std::find(de_la_tabla.begin(), de_la_tabla.end(), std::nullopt) != de_la_tabla.end()) {
-        return {};  // a table whose columns are not named so
+    std::vector<std::string> propios;
+    for (const std::string& e : encabezados) {
+        de_la_tabla.push_back(dato_nombrado(e));
+        propios.push_back(nombre_comparable(e));
     }
     constexpr auto ninguna = static_cast<size_t>(-1);
     Cabecera c{std::vector<size_t>(encabezados.size(), ninguna), fila.size(), {}};
     int nombradas = 0;
     for (size_t i = 0; i < fila.size(); ++i) {
         const std::string celda = recortado(fila[i]);
-        const std::optional<Dato> dato = dato_nombrado(celda);
-        const auto k = static_cast<size_t>(std::find(de_la_tabla.begin(), de_la_tabla.end(), dato) -
-                                           de_la_tabla.begin());
-        nombradas += dato ? 1 : 0;
-        if (dato && k < c.columnas.size() && c.columnas[k] == ninguna) {
+        const size_t k = columna_nombrada(celda, de_la_tabla, propios);
+        nombradas += k < c.columnas.size() || dato_nombrado(celda) ? 1 : 0;
+        if (k < c.columnas.size() && c.columnas[k] == ninguna) {
             c.columnas[k] = i;
         } else if (!celda.empty() && !iguales(celda, "No.")) {
             c.ignoradas.push_back(celda);
@@ -149,8 +159,9 @@ LecturaCabecera leer_cabecera(const std::vector<std::string>& fila,
     // Names, and not a number among them: a header all the same, which lacks a column.
     if (nombradas < 2 || std::any_of(fila.begin(), fila.end(), es_numero)) return {};
     const auto k = static_cast<size_t>(falta - c.columnas.begin());
-    return {std::nullopt, RechazoPegado{RechazoPegado::sin_columna, 1, 0,
-                                        lista_de_nombres(*de_la_tabla[k]), encabezados[k]}};
+    const std::string nombres =
+        de_la_tabla[k] ? lista_de_nombres(*de_la_tabla[k]) : recortado(encabezados[k]);
+    return {std::nullopt, RechazoPegado{RechazoPegado::sin_columna, 1, 0, nombres, encabezados[k]}};
 }
 
 // A number's cell, as the add command stores it, or why it is refused.
@@ -164,7 +175,8 @@ std::variant<std::string, RechazoPegado> numero_en(const std::string& celda, int
 
 // The records of rows in the table's order of columns.
 void por_orden(const std::vector<std::vector<std::string>>& filas,
-               const std::vector<std::string>& encabezados, Pegado& p) {
+               const std::vector<std::string>& encabezados, PrimeraColumna primera, Pegado& p) {
+    const size_t nombres = primera == PrimeraColumna::nombre ? 1 : 0;
     const size_t columnas = encabezados.size();
     for (size_t f = 0; f < filas.size() && !p.rechazo; ++f) {
         const auto& fila = filas[f];
@@ -180,8 +192,9 @@ void por_orden(const std::vector<std::vector<std::string>>& filas,
                          fila[columnas], ""};
             break;
         }
-        std::vector<std::string> registro{fila[0]};
-        for (size_t c = 1; c < columnas && !p.rechazo; ++c) {
+        std::vector<std::string> registro(fila.begin(),
+                                          fila.begin() + static_cast<std::ptrdiff_t>(nombres));
+        for (size_t c = nombres; c < columnas && !p.rechazo; ++c) {
             auto v = numero_en(fila[c], n, static_cast<int>(c) + 1, encabezados[c]);
             if (auto* r = std::get_if<RechazoPegado>(&v)) {
                 p.rechazo = *r;
@@ -195,7 +208,7 @@ void por_orden(const std::vector<std::vector<std::string>>& filas,
 
 // The records of the rows under a header, each datum from its column.
 void por_cabecera(const std::vector<std::vector<std::string>>& filas, const Cabecera& cabecera,
-                  const std::vector<std::string>& encabezados, Pegado& p) {
+                  const std::vector<std::string>& encabezados, PrimeraColumna primera, Pegado& p) {
     for (size_t f = 1; f < filas.size() && !p.rechazo; ++f) {
         const auto& fila = filas[f];
         const int n = static_cast<int>(f) + 1;
@@ -208,7 +221,7 @@ void por_cabecera(const std::vector<std::vector<std::string>>& filas, const Cabe
         for (size_t k = 0; k < cabecera.columnas.size() && !p.rechazo; ++k) {
             const size_t c = cabecera.columnas[k];
             const std::string celda = c < fila.size() ? fila[c] : std::string();
-            if (k == 0) {
+            if (k == 0 && primera == PrimeraColumna::nombre) {
                 registro.push_back(celda);
                 continue;
             }
@@ -223,10 +236,11 @@ void por_cabecera(const std::vector<std::vector<std::string>>& filas, const Cabe
     }
 }
 
-// A header in the user's words: cells after the first, none of them a number.
-bool encabezado_propio(const std::vector<std::string>& fila) {
+// A header in the user's words: none of its cells a number (its name's cell aside, which may be
+// any text).
+bool encabezado_propio(const std::vector<std::string>& fila, PrimeraColumna primera) {
     bool hay_texto = false;
-    for (size_t c = 1; c < fila.size(); ++c) {
+    for (size_t c = primera == PrimeraColumna::nombre ? 1 : 0; c < fila.size(); ++c) {
         if (numero_de_celda(fila[c])) return false;
         hay_texto = hay_texto || !recortado(fila[c]).empty();
     }
@@ -291,29 +305,30 @@ std::vector<std::vector<std::string>> filas_de_texto(std::string_view texto) {
 }
 
 Pegado analizar_pegado(std::string_view texto, const std::vector<std::string>& encabezados,
-                       Encabezado encabezado) {
-    return analizar_filas(filas_de_texto(texto), encabezados, encabezado);
+                       Encabezado encabezado, PrimeraColumna primera) {
+    return analizar_filas(filas_de_texto(texto), encabezados, encabezado, primera);
 }
 
 Pegado analizar_filas(std::vector<std::vector<std::string>> filas,
-                      const std::vector<std::string>& encabezados, Encabezado encabezado) {
+                      const std::vector<std::string>& encabezados, Encabezado encabezado,
+                      PrimeraColumna primera) {
     while (!filas.empty() && en_blanco(filas.back())) filas.pop_back();
     Pegado p;
     if (filas.empty()) return p;
     LecturaCabecera l = leer_cabecera(filas[0], encabezados);
     // On a table headed in the users' own words, a first row of words is a header too, its
     // columns in the table's order.
-    if (!l.cabecera && encabezado == Encabezado::propio && encabezado_propio(filas[0])) {
+    if (!l.cabecera && encabezado == Encabezado::propio && encabezado_propio(filas[0], primera)) {
         filas.erase(filas.begin());
         l.rechazo.reset();
     }
     if (l.rechazo) {
         p.rechazo = std::move(l.rechazo);
     } else if (l.cabecera) {
-        por_cabecera(filas, *l.cabecera, encabezados, p);
+        por_cabecera(filas, *l.cabecera, encabezados, primera, p);
         p.ignoradas = std::move(l.cabecera->ignoradas);
     } else {
-        por_orden(filas, encabezados, p);
+        por_orden(filas, encabezados, primera, p);
     }
     if (p.rechazo) {
         p.registros.clear();
