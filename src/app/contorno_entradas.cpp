@@ -2,7 +2,6 @@
 
 #include "calc/etapas.h"
 #include "calc/limites.h"
-#include "forms/tabla_textos.h"
 
 namespace abat {
 
@@ -21,7 +20,7 @@ std::optional<RechazoContorno> completar_datos(Ventanas& v, DatosCalculo& datos)
 }
 
 bool hay_contorno(Ventanas& v) {
-    return v.limites->tabla()->rowCount() > 0 || !v.noPozos->etapas().empty();
+    return !v.limites->limites(false).empty() || !v.noPozos->etapas().empty();
 }
 
 }  // namespace abat

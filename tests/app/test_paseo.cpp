@@ -31,14 +31,6 @@ int entero(const char* nombre, int porDefecto) {
     return qEnvironmentVariableIsSet(nombre) ? qEnvironmentVariableIntValue(nombre) : porDefecto;
 }
 
-// Types a text character by character, also characters that QTest's keys do not have.
-void escribir(QWidget* w, const QString& texto) {
-    for (const char32_t c : texto.toUcs4()) {
-        QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUcs4(&c, 1));
-        QApplication::sendEvent(w, &tecla);
-    }
-}
-
 // The files the walk's dialogs choose among, in a folder of its own: studies whole and broken,
 // spreadsheets and a layer to import, and places to save studies, pictures and GIS files.
 struct Archivos {
