@@ -43,7 +43,8 @@ Asistente::Asistente(Ventanas& v, Declaraciones& d, Dialogos& dialogos,
     connect(v_.noPozos, &VentanaTabla::editado, this, cambiadas);
     connect(v_.coordAbat, &VentanaTabla::editado, this, cambiadas);
     connect(v_.limites, &frmLimites::editado, this, cambiadas);
-    connect(v_.limites, &frmLimites::actualizarPedido, this, &Asistente::limitesAceptados);
+    connect(v_.limites, &frmLimites::actualizarPedido, this,
+            [this] { aparteAceptada(v_.limites); });
     connect(&v_.principal, &MDIForm1::activado, this, [](QWidget* hijo) {
         if (auto* tabla = qobject_cast<VentanaTabla*>(hijo)) tabla->Form_Activate();
     });
@@ -131,33 +132,32 @@ QWidget* Asistente::rechazoDelContorno() {
     QWidget* ventana = nullptr;
     const Resuelto<void> r = completar_datos(v_, datos, ventana);
     if (r) return nullptr;
-    dialogos_.mensaje(QString::fromStdString(r.rechazo()),
-                      ventana == v_.limites ? QStringLiteral("Límites del acuífero")
-                                            : QStringLiteral("Caudal por etapas"),
-                      Icono::advertencia);
+    const QString titulo =
+        ventana == v_.noPozos ? QStringLiteral("Caudal por etapas") : ventana->windowTitle();
+    dialogos_.mensaje(QString::fromStdString(r.rechazo()), titulo, Icono::advertencia);
     return ventana;
 }
 
-void Asistente::mostrarLimites() {
-    if (v_.principal.visible(v_.limites)) return;
-    antesDeLimites_ = nullptr;
+void Asistente::mostrarAparte(QWidget* ventana) {
+    if (v_.principal.visible(ventana)) return;
+    antesDeAparte_ = nullptr;
     for (QWidget* w : {(QWidget*)v_.caracteristicas, (QWidget*)v_.noPozos, (QWidget*)v_.coordAbat,
                        (QWidget*)v_.resultados}) {
-        if (v_.principal.visible(w)) antesDeLimites_ = w;
+        if (v_.principal.visible(w)) antesDeAparte_ = w;
     }
     v_.principal.apartarVentanas();
-    colocar(v_.limites);
-    mostrarSolo(v_.limites);
+    colocar(ventana);
+    mostrarSolo(ventana);
 }
 
-void Asistente::limitesAceptados() {
+void Asistente::aparteAceptada(QWidget* ventana) {
     if (rechazoDelContorno() != nullptr) return;
-    if (antesDeLimites_ == v_.resultados ||
-        (antesDeLimites_ == nullptr && ventana_incompleta(v_) == nullptr)) {
-        actualizarDesde(v_.limites);
+    if (antesDeAparte_ == v_.resultados ||
+        (antesDeAparte_ == nullptr && ventana_incompleta(v_) == nullptr)) {
+        actualizarDesde(ventana);
         return;
     }
-    QWidget* volver = antesDeLimites_ != nullptr ? antesDeLimites_ : ventana_incompleta(v_);
+    QWidget* volver = antesDeAparte_ != nullptr ? antesDeAparte_ : ventana_incompleta(v_);
     mostrarSolo(volver != nullptr ? volver : v_.coordAbat);
 }
 
@@ -205,7 +205,7 @@ void Asistente::empezarDeNuevo() {
     QWidget* falta = ventana_incompleta(v_);
     if (falta == nullptr && cabeLaTabla()) {
         if (QWidget* mendar = rechazoDelContorno()) {  // what to mend shows, in its first pass
-            antesDeLimites_ = nullptr;
+            antesDeAparte_ = nullptr;
             mostrarSolo(mendar);
             return;
         }
@@ -233,7 +233,7 @@ void Asistente::colocar(QWidget* ventana) {
 void Asistente::mostrarSolo(QWidget* ventana) {
     v_.principal.mostrar(ventana);
     for (QWidget* w : std::initializer_list<QWidget*>{v_.caracteristicas, v_.noPozos, v_.coordAbat,
-                                                      v_.resultados, v_.limites}) {
+                                                      v_.resultados, v_.limites, v_.acuitardo}) {
         if (w != ventana) v_.principal.ocultar(w);
     }
 }

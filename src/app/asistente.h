@@ -62,12 +62,13 @@ class Asistente : public QObject {
     // lack something, that window shows as an opened study's would.
     void tomarEntradas(Entrada como);
 
-    // "Análisis > Límites del acuífero…": the boundaries' window in place of the one showing.
-    void mostrarLimites();
-    // Its "Actualizar": boundaries that cannot be taken are told, and the window stays; otherwise
+    // "Análisis > Límites del acuífero…" or "Acuitardo…": that window, which stands aside from
+    // the walk, in place of the one showing.
+    void mostrarAparte(QWidget* ventana);
+    // Its "Actualizar": entries that cannot be taken are told, and the window stays; otherwise
     // the results are computed again and shown when the window was opened over them or the
     // entries are complete, and the window it was opened over shows when they are not.
-    void limitesAceptados();
+    void aparteAceptada(QWidget* ventana);
 
   private:
     void acuiferoAceptado(Modo modo);
@@ -82,13 +83,13 @@ class Asistente : public QObject {
     // An input window placed as the walk places it: centred, the wells and points windows at the
     // top.
     void colocar(QWidget* ventana);
-    // Only `ventana` shows among the four.
+    // Only `ventana` shows among the walk's windows and those aside.
     void mostrarSolo(QWidget* ventana);
 
     // Wells x points within the results table's limit; otherwise a message, and nothing changes.
     bool cabeLaTabla();
-    // The boundaries and the steps taken with the wells and points; otherwise a message, nothing
-    // changes, and the window that holds what to mend.
+    // The aquitard, the boundaries and the steps taken with the wells and points; otherwise a
+    // message, nothing changes, and the window that holds what to mend.
     QWidget* rechazoDelContorno();
     // Both, as every calculation asks them first.
     bool sePuedeCalcular() { return cabeLaTabla() && rechazoDelContorno() == nullptr; }
@@ -112,8 +113,8 @@ class Asistente : public QObject {
     std::shared_ptr<const DatosCalculo> datos_;
     std::shared_ptr<const Calculo> calculo_;
     bool hayResultados_ = false;
-    bool cambiadas_ = false;             // an entry has changed since the results were computed
-    QWidget* antesDeLimites_ = nullptr;  // the window the boundaries' one was opened over
+    bool cambiadas_ = false;            // an entry has changed since the results were computed
+    QWidget* antesDeAparte_ = nullptr;  // the window a window aside was opened over
 };
 
 }  // namespace abat

@@ -2,10 +2,17 @@
 
 #include "calc/etapas.h"
 #include "calc/limites.h"
+#include "model/acuitardo.h"
 
 namespace abat {
 
 Resuelto<void> completar_datos(Ventanas& v, DatosCalculo& datos, QWidget*& ventana) {
+    const Resuelto<std::optional<double>> c =
+        leer_resistencia(v.acuitardo->resistencia().toStdString());
+    if (!c) {
+        ventana = v.acuitardo;
+        return Rechazo{c.rechazo()};
+    }
     Resuelto<Contorno> contorno = admitir_limites(v.limites->limites(), datos.pozos, datos.puntos);
     if (!contorno) {
         ventana = v.limites;
@@ -17,13 +24,15 @@ Resuelto<void> completar_datos(Ventanas& v, DatosCalculo& datos, QWidget*& venta
         ventana = v.noPozos;
         return Rechazo{etapas.rechazo()};
     }
+    datos.acuifero.c = *c;
     datos.contorno = std::move(*contorno);
     datos.etapas = std::move(*etapas);
     return {};
 }
 
 bool hay_contorno(Ventanas& v) {
-    return !v.limites->limites(false).empty() || !v.noPozos->etapas().empty();
+    return !v.limites->limites(false).empty() || !v.noPozos->etapas().empty() ||
+           !v.acuitardo->resistencia().trimmed().isEmpty();
 }
 
 }  // namespace abat

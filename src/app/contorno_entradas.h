@@ -1,6 +1,7 @@
 #pragma once
-// The aquifer's boundaries (their window) and the wells' pumping steps (beside the wells table) as
-// a calculation takes them: read and checked against the wells and points it reads.
+// The aquitard (its window), the aquifer's boundaries (their window) and the wells' pumping steps
+// (beside the wells table) as a calculation takes them: read and checked against the wells and
+// points it reads.
 
 #include <QWidget>
 
@@ -10,12 +11,12 @@
 
 namespace abat {
 
-// Puts the windows' boundaries and steps into `datos`, whose wells and points they are checked
-// against; or says why not, and `ventana` is then the window that holds what to mend (`datos`
-// keeps none of them).
+// Puts the windows' aquitard, boundaries and steps into `datos`, whose wells and points they are
+// checked against; or says why not, and `ventana` is then the window that holds what to mend
+// (`datos` keeps none of them).
 Resuelto<void> completar_datos(Ventanas& v, DatosCalculo& datos, QWidget*& ventana);
 
-// Whether the windows hold any boundary or step at all: without, nothing is to check.
+// Whether the windows hold any aquitard, boundary or step at all: without, nothing is to check.
 bool hay_contorno(Ventanas& v);
 
 }  // namespace abat

@@ -17,10 +17,11 @@ EnsayoBombeo::EnsayoBombeo(Ventanas& v, Estudios& estudios, Dialogos& dialogos)
     connect(v_.ensayo, &frmEnsayo::importarPedido, this, &EnsayoBombeo::importar);
 }
 
-void EnsayoBombeo::usar(const QString& T, const QString& S) {
+void EnsayoBombeo::usar(const QString& T, const QString& S, const QString& c) {
     Estudio e = estudios_.entradas();
     e.T = T.toStdString();
     if (!S.isEmpty()) e.S = S.toStdString();
+    if (!c.isEmpty()) e.acuitardo = c.toStdString();
     estudios_.entrar(e, estudios_.sistema(), Entrada::cambio);
 }
 

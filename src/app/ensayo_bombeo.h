@@ -18,7 +18,7 @@ class EnsayoBombeo : public QObject {
 
     // The aquifer of the study becomes T and S as the program writes them; an empty S (the
     // recovery gives none) leaves the aquifer's.
-    void usar(const QString& T, const QString& S);
+    void usar(const QString& T, const QString& S, const QString& c);
     // The readings of a spreadsheet (.xlsx, .ods, .csv), after the table's; a file refused is
     // told, and nothing changes.
     void importar();

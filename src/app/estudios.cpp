@@ -223,7 +223,17 @@ void Estudios::abrir(const QString& ruta) {
     }
     recordar(ruta);
     recuperacion_.descartar();
+    // An aquitard without its resistance: the aquifer is computed as confined, and the user told.
+    const bool sin_resistencia =
+        l->acuitardo && QString::fromStdString(*l->acuitardo).trimmed().isEmpty();
+    if (sin_resistencia) l->acuitardo.reset();
     mostrar(*l, *sistema, QFileInfo(ruta).absoluteFilePath(), false);
+    if (sin_resistencia) {
+        dialogos_.mensaje(QStringLiteral("«%1» declara un acuitardo sin su resistencia «c»: el "
+                                         "acuífero se calcula como confinado.")
+                              .arg(QFileInfo(ruta).fileName()),
+                          QStringLiteral("Abrir estudio"), Icono::advertencia);
+    }
 }
 
 void Estudios::nuevo() {

@@ -10,7 +10,7 @@ LimitesYEtapas::LimitesYEtapas(Ventanas& v, Asistente& asistente, Estudios& estu
                                Dialogos& dialogos)
     : v_(v), estudios_(estudios), dialogos_(dialogos) {
     connect(v_.principal.accion("accionLimites"), &QAction::triggered, this,
-            [&asistente] { asistente.mostrarLimites(); });
+            [this, &asistente] { asistente.mostrarAparte(v_.limites); });
     connect(v_.noPozos, &frmNoPozos::etapasPedidas, this, &LimitesYEtapas::abrirEtapas);
 }
 

@@ -24,6 +24,7 @@ Programa::Programa(Dialogos& dialogos, std::function<void()> terminar,
       estudios(ventanas, asistente, dialogos, carpetaRecuperacion),
       ensayo(ventanas, estudios, dialogos),
       limitesYEtapas(ventanas, asistente, estudios, dialogos),
+      acuitardo(ventanas, asistente, estudios),
       dialogos_(dialogos) {
     // The pool's threads, once started, stay until the end: one of them ending on its own timer
     // while the program ends (or while a leak checker holds every thread) is caught half gone;

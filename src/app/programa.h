@@ -6,6 +6,7 @@
 #include <string>
 
 #include "adaptadores/dialogos.h"
+#include "app/acuitardo_estudio.h"
 #include "app/asistente.h"
 #include "app/ensayo_bombeo.h"
 #include "app/estudios.h"
@@ -34,6 +35,7 @@ class Programa {
     Estudios estudios;
     EnsayoBombeo ensayo;
     LimitesYEtapas limitesYEtapas;
+    AcuitardoDelEstudio acuitardo;
     std::string archivoGrafico;  // where the chart is written; empty: beside the program
 
   private:

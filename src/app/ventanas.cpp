@@ -8,9 +8,10 @@ Ventanas::Ventanas(Declaraciones& d, Dialogos& dialogos)
       coordAbat(new frmCoordAbat(dialogos)),
       resultados(new frmResultados()),
       ensayo(new frmEnsayo(dialogos)),
-      limites(new frmLimites(dialogos)) {
+      limites(new frmLimites(dialogos)),
+      acuitardo(new frmAcuitardo(dialogos)) {
     for (QWidget* hijo : std::initializer_list<QWidget*>{caracteristicas, noPozos, coordAbat,
-                                                         resultados, limites}) {
+                                                         resultados, limites, acuitardo}) {
         principal.agregar(hijo);
     }
     principal.agregarVentana(ensayo);

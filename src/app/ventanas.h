@@ -3,6 +3,7 @@
 
 #include "adaptadores/dialogos.h"
 #include "forms/MDIForm1.h"
+#include "forms/frmAcuitardo.h"
 #include "forms/frmCaracteristicas.h"
 #include "forms/frmCoordAbat.h"
 #include "forms/frmEnsayo.h"
@@ -24,7 +25,8 @@ struct Ventanas {
     frmResultados* resultados;
     // The pumping test, in a window of its own that closing hides.
     frmEnsayo* ensayo;
-    frmLimites* limites;  // the aquifer's boundaries, from the menu "Análisis"
+    frmLimites* limites;      // the aquifer's boundaries, from the menu "Análisis"
+    frmAcuitardo* acuitardo;  // the aquitard of a leaky aquifer, from the same menu
 };
 
 }  // namespace abat

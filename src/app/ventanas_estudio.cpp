@@ -77,6 +77,8 @@ Estudio estudio_de(Ventanas& v, Editores editores) {
     Estudio e;
     e.T = texto(v.caracteristicas->textoT());
     e.S = texto(v.caracteristicas->textoS());
+    if (const QString c = v.acuitardo->resistencia(); !c.trimmed().isEmpty())
+        e.acuitardo = texto(c);
     const Grid& pozos = v.noPozos->pozos();
     const Celdas de_pozos = celdas(*v.noPozos, pozos, editores);
     e.pozos.reserve(static_cast<size_t>(record_count(pozos)));
@@ -109,6 +111,7 @@ void llenar_ventanas(Ventanas& v, const Estudio& e) {
         v.caracteristicas->textoS().toStdString() != e.S) {
         v.caracteristicas->setTextos(QString::fromStdString(e.T), QString::fromStdString(e.S));
     }
+    v.acuitardo->setResistencia(QString::fromStdString(e.acuitardo.value_or(std::string())));
     llenar_tabla(v.noPozos->pozos(), e.pozos, [](const PozoTexto& p) {
         return std::array<std::pair<int, const std::string&>, 5>{
             {{columna_pozo::nombre, p.nombre},

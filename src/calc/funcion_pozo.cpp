@@ -1,7 +1,7 @@
 #include "calc/funcion_pozo.h"
 
-#include <boost/math/special_functions/expint.hpp>
 #include <algorithm>
+#include <boost/math/special_functions/expint.hpp>
 #include <cmath>
 #include <limits>
 
@@ -87,6 +87,13 @@ double FuncionPozo::u_por_derivada(double u, double r) const {
     // At a fixed beta, u dW/du = -e^(-u - beta^2 / 4u): the integrand at the lower limit.
     const double beta = r / B_;
     return -std::exp(-u - beta * beta / (4 * u));
+}
+
+double FuncionPozo::beta_por_derivada(double u, double r) const {
+    if (!(B_ > 0)) return 0;
+    constexpr double h = 1e-5;  // its truncation h² and the rounding 1e-16 / h balance near here
+    const double beta = r / B_;
+    return (W_hantush(u, beta * std::exp(h)) - W_hantush(u, beta * std::exp(-h))) / (2 * h);
 }
 
 double FuncionPozo::cota(double u, double r) const {

@@ -50,6 +50,9 @@ class FuncionPozo {
     double W(double u, double r) const;
     // u dW/du there at a fixed r / B, for the fits' Jacobians.
     double u_por_derivada(double u, double r) const;
+    // β dW/dβ there at a fixed u, β = r / B: 0 of a confined aquifer; for the leaky fit's
+    // Jacobian, by a central difference in ln β, good to some 1e-9 relative.
+    double beta_por_derivada(double u, double r) const;
     // At least W(v, r') for every v >= u and every r' >= r: cota_w(u), and of a leaky aquifer
     // also 2 K0(r / B), the steady drawdown it never exceeds.
     double cota(double u, double r) const;

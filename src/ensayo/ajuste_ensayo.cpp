@@ -16,18 +16,21 @@
 namespace abat {
 namespace {
 
-// A reading's drawdown and its derivative with respect to ln S; the one with respect to ln T is
-// -s - ds/dlnS, since u goes as S/T and the drawdown as W(u)/T.
+// A reading's drawdown and its derivatives with respect to ln T, ln S and ln c. With
+// a = Q / (4 pi T): s = a W(u, β), u going as S / T and β as (T c)^-1/2.
 struct Termino {
     double s;
-    double por_lnS;
+    std::array<double, 3> por;
 };
 
-// A well pumping Q from `desde` [s] on, at `r` [m] after `t` [s], as the drawdowns of the study
-// are computed.
+// A well pumping Q, at `r` [m] after `t` [s], as the drawdowns of the study are computed.
 Termino parte(const Acuifero& a, const FuncionPozo& w, double Q, double r, double t) {
     const double u = u_de(a, r, t / segundos_por_dia);
-    return {abatimiento_fuente(a, w, Q, u, r), Q / (a.T * cuatro_pi) * w.u_por_derivada(u, r)};
+    const double k = Q / (a.T * cuatro_pi);
+    const double s = abatimiento_fuente(a, w, Q, u, r);
+    const double por_lnu = k * w.u_por_derivada(u, r);
+    const double por_lnbeta = k * w.beta_por_derivada(u, r);
+    return {s, {-s - por_lnu - por_lnbeta / 2, por_lnu, -por_lnbeta / 2}};
 }
 
 Termino termino(const Acuifero& a, double Q, double r, double t, std::optional<double> fin) {
@@ -36,24 +39,29 @@ Termino termino(const Acuifero& a, double Q, double r, double t, std::optional<d
     if (fin && t > *fin) {  // the well that injects from the stop on
         const Termino recupera = parte(a, w, Q, r, t - *fin);
         x.s -= recupera.s;
-        x.por_lnS -= recupera.por_lnS;
+        for (size_t j = 0; j < x.por.size(); ++j) x.por[j] -= recupera.por[j];
     }
     return x;
 }
 
-// The residuals (computed less read) over x = (ln T, ln S). A residual that cannot be computed,
-// far from any sensible aquifer, is a large one, so the step that led there is refused.
+// The residuals (computed less read) over x = (ln T, ln S), and ln c of a leaky aquifer. A
+// residual that cannot be computed, far from any sensible aquifer, is a large one, so the step
+// that led there is refused.
 struct Residuos : Eigen::DenseFunctor<double> {
-    explicit Residuos(const DatosEnsayo& d)
-        : Eigen::DenseFunctor<double>(2, static_cast<int>(d.medidas.size())), d_(d) {}
+    Residuos(const DatosEnsayo& d, int parametros)
+        : Eigen::DenseFunctor<double>(parametros, static_cast<int>(d.medidas.size())), d_(d) {}
 
-    static Acuifero acuifero(const Eigen::VectorXd& x) { return {std::exp(x[0]), std::exp(x[1])}; }
+    static Acuifero acuifero(const Eigen::VectorXd& x) {
+        return {std::exp(x[0]), std::exp(x[1]),
+                x.size() > 2 ? std::optional<double>(std::exp(x[2])) : std::nullopt};
+    }
 
     int operator()(const Eigen::VectorXd& x, Eigen::VectorXd& f) const {
         const Acuifero a = acuifero(x);
         for (Eigen::Index i = 0; i < f.size(); ++i) {
             const MedidaEnsayo& m = d_.medidas[static_cast<size_t>(i)];
-            const double s = termino(a, d_.Q, d_.piezometros[m.piezometro].r, m.t, d_.fin).s;
+            const double s =
+                abatimiento_theis(a, d_.Q, d_.piezometros[m.piezometro].r, m.t, d_.fin);
             f[i] = std::isfinite(s) ? s - m.s : inalcanzable;
         }
         return 0;
@@ -64,9 +72,11 @@ struct Residuos : Eigen::DenseFunctor<double> {
         for (Eigen::Index i = 0; i < J.rows(); ++i) {
             const MedidaEnsayo& m = d_.medidas[static_cast<size_t>(i)];
             const Termino t = termino(a, d_.Q, d_.piezometros[m.piezometro].r, m.t, d_.fin);
-            const bool vale = std::isfinite(t.s) && std::isfinite(t.por_lnS);
-            J(i, 0) = vale ? -t.s - t.por_lnS : 0;
-            J(i, 1) = vale ? t.por_lnS : 0;
+            const bool vale =
+                std::isfinite(t.s) &&
+                std::all_of(t.por.begin(), t.por.end(), [](double v) { return std::isfinite(v); });
+            for (Eigen::Index j = 0; j < J.cols(); ++j)
+                J(i, j) = vale ? t.por[static_cast<size_t>(j)] : 0;
         }
         return 0;
     }
@@ -89,8 +99,8 @@ std::optional<Acuifero> inicio_por_perfil(const DatosEnsayo& d) {
         double ss = 0;
         for (const MedidaEnsayo& m : d.medidas) {
             const double D =
-                termino({1, 4 * beta}, cuatro_pi, d.piezometros[m.piezometro].r, m.t, d.fin)
-                    .s;  // W(u) less W(u') at T = 1, Q = 4 pi
+                abatimiento_theis({1, 4 * beta}, cuatro_pi, d.piezometros[m.piezometro].r, m.t,
+                                  d.fin);  // W(u) less W(u') at T = 1, Q = 4 pi
             sd += m.s * D;
             dd += D * D;
             ss += m.s * m.s;
@@ -111,18 +121,21 @@ struct Minimo {
     double suma = 0;  // of the squared residuals
 };
 
+// From `inicio`, over ln T and ln S, and ln c when it gives one.
 std::optional<Minimo> minimizar(const DatosEnsayo& d, const Acuifero& inicio) {
-    if (!(inicio.T > 0) || !(inicio.S > 0) || !std::isfinite(inicio.T) ||
-        !std::isfinite(inicio.S)) {
+    const auto positivo = [](double v) { return v > 0 && std::isfinite(v); };
+    if (!positivo(inicio.T) || !positivo(inicio.S) || (inicio.c && !positivo(*inicio.c)))
         return std::nullopt;
-    }
-    Residuos f(d);
+    const int n = inicio.c ? 3 : 2;
+    Residuos f(d, n);
     Eigen::LevenbergMarquardt<Residuos> lm(f);
     lm.setXtol(1e-12);
     lm.setFtol(1e-14);
     lm.setMaxfev(2000);
-    Eigen::VectorXd x(2);
-    x << std::log(inicio.T), std::log(inicio.S);
+    Eigen::VectorXd x(n);
+    x[0] = std::log(inicio.T);
+    x[1] = std::log(inicio.S);
+    if (inicio.c) x[2] = std::log(*inicio.c);
     const auto estado = lm.minimize(x);
     using namespace Eigen::LevenbergMarquardtSpace;
     if (estado == ImproperInputParameters || estado == TooManyFunctionEvaluation ||
@@ -147,7 +160,11 @@ bool ajusta(const DatosEnsayo& d, const std::optional<Minimo>& m) {
 
 double abatimiento_theis(const Acuifero& a, double Q, double r, double t,
                          std::optional<double> fin) {
-    return termino(a, Q, r, t, fin).s;
+    const FuncionPozo w(a);
+    const auto desde = [&](double segundos) {
+        return abatimiento_fuente(a, w, Q, u_de(a, r, segundos / segundos_por_dia), r);
+    };
+    return fin && t > *fin ? desde(t) - desde(t - *fin) : desde(t);
 }
 
 std::optional<Acuifero> inicio_cooper_jacob(const DatosEnsayo& d) {
@@ -182,12 +199,79 @@ std::optional<Acuifero> inicio_cooper_jacob(const DatosEnsayo& d) {
     return Acuifero{std::exp(lnT / rectas), std::exp(lnS / rectas)};
 }
 
+namespace {
+
+// The fit's figures at the minimum: the intervals from the Jacobian there; refused when the
+// readings do not tell the parameters apart.
+Resuelto<AjusteTheis> figuras(const DatosEnsayo& d, const Minimo& m) {
+    const auto n = static_cast<Eigen::Index>(d.medidas.size());
+    const Eigen::Index k = m.x.size();
+    Residuos f(d, static_cast<int>(k));
+    Eigen::MatrixXd J(n, k);
+    f.df(m.x, J);
+    const Eigen::MatrixXd JtJ = J.transpose() * J;
+    const double diagonal = JtJ.diagonal().prod();
+    if (!(JtJ.determinant() > 1e-12 * diagonal)) {
+        return Rechazo{
+            k == 2 ? "Las medidas no distinguen T de S: todas dan la misma razón entre el cuadrado "
+                     "de la distancia y el tiempo, o la curva apenas cambia en ellas. Añada "
+                     "medidas de otros tiempos o piezómetros."
+                   : "Las medidas no distinguen T, S y c entre sí: la curva apenas cambia con "
+                     "alguno de ellos. Añada medidas de otros tiempos o piezómetros."};
+    }
+    if (n <= k) {
+        return Rechazo{"Hay " + std::to_string(n) + " medidas en el ajuste de " +
+                       std::to_string(k) + " valores: hacen falta más para estimar su error."};
+    }
+    const Eigen::MatrixXd inv = JtJ.inverse();
+    const double varianza = m.suma / static_cast<double>(n - k);
+    const boost::math::students_t t_student(static_cast<double>(n - k));
+    const double t95 = boost::math::quantile(t_student, 0.975);
+    const auto factor = [&](Eigen::Index j) {
+        return std::exp(t95 * std::sqrt(varianza * inv(j, j)));
+    };
+    const auto correlacion = [&](Eigen::Index i, Eigen::Index j) {
+        return inv(i, j) / std::sqrt(inv(i, i) * inv(j, j));
+    };
+    AjusteTheis a;
+    a.acuifero = Residuos::acuifero(m.x);
+    a.rms = std::sqrt(m.suma / static_cast<double>(n));
+    a.medidas = static_cast<size_t>(n);
+    a.factorT = factor(0);
+    a.factorS = factor(1);
+    a.correlacion = correlacion(0, 1);
+    if (k > 2) {
+        a.factorC = factor(2);
+        a.correlacionTc = correlacion(0, 2);
+        a.correlacionSc = correlacion(1, 2);
+    }
+    return a;
+}
+
+std::string medidas_en_ajuste(size_t n, const char* curva, int minimo) {
+    return "Hay " + std::to_string(n) + (n == 1 ? " medida" : " medidas") +
+           " en el ajuste: " + curva + " necesita al menos " + std::to_string(minimo) + ".";
+}
+
+// How far the leakage moves the fitted curve at the readings: the largest difference from
+// Theis's with the same T and S, m.
+double efecto_del_goteo(const DatosEnsayo& d, const Acuifero& a) {
+    double mayor = 0;
+    const Acuifero confinado{a.T, a.S};
+    for (const MedidaEnsayo& m : d.medidas) {
+        const double r = d.piezometros[m.piezometro].r;
+        mayor = std::max(mayor, std::fabs(abatimiento_theis(a, d.Q, r, m.t, d.fin) -
+                                          abatimiento_theis(confinado, d.Q, r, m.t, d.fin)));
+    }
+    return mayor;
+}
+
+}  // namespace
+
 Resuelto<AjusteTheis> ajustar_theis(const DatosEnsayo& d, std::optional<Acuifero> inicio) {
     const size_t n = d.medidas.size();
-    if (n < 3) {
-        return Rechazo{"Hay " + std::to_string(n) + (n == 1 ? " medida" : " medidas") +
-                       " en el ajuste: la curva de Theis necesita al menos 3."};
-    }
+    if (n < 3) return Rechazo{medidas_en_ajuste(n, "la curva de Theis", 3)};
+    if (inicio) inicio->c.reset();
     if (!inicio) inicio = inicio_cooper_jacob(d);
     std::optional<Minimo> m = inicio ? minimizar(d, *inicio) : std::nullopt;
     // From a start in the flat reaches of W(u) the descent can stall: once more from the best
@@ -201,30 +285,44 @@ Resuelto<AjusteTheis> ajustar_theis(const DatosEnsayo& d, std::optional<Acuifero
             "Las medidas no dan un ajuste de la curva de Theis: ninguna T y S reproducen sus "
             "abatimientos mejor que un abatimiento nulo."};
     }
-    Residuos f(d);
-    Eigen::MatrixXd J(static_cast<Eigen::Index>(n), 2);
-    f.df(m->x, J);
-    const Eigen::Matrix2d JtJ = J.transpose() * J;
-    const double det = JtJ.determinant();
-    if (!(det > 1e-12 * JtJ(0, 0) * JtJ(1, 1))) {
-        return Rechazo{
-            "Las medidas no distinguen T de S: todas dan la misma razón entre el cuadrado de la "
-            "distancia y el tiempo, o la curva apenas cambia en ellas. Añada medidas de otros "
-            "tiempos o piezómetros."};
+    return figuras(d, *m);
+}
+
+Resuelto<AjusteTheis> ajustar_hantush(const DatosEnsayo& d, std::optional<Acuifero> inicio) {
+    const size_t n = d.medidas.size();
+    if (n < 4) return Rechazo{medidas_en_ajuste(n, "la curva de Hantush-Jacob", 4)};
+    std::optional<Minimo> m;
+    const auto probar = [&](const Acuifero& a) {
+        std::optional<Minimo> otro = minimizar(d, a);
+        if (ajusta(d, otro) && (!m || otro->suma < m->suma)) m = otro;
+    };
+    if (inicio && inicio->c) probar(*inicio);
+    // From Theis's fit, with leakage factors that put the observation wells from well inside to
+    // well beyond B: the descent reaches the minimum from one of them, whatever the start given.
+    const Resuelto<AjusteTheis> theis = ajustar_theis(d);
+    if (!theis && !m) return Rechazo{theis.rechazo()};
+    if (theis) {
+        double r = 0;
+        for (const Piezometro& p : d.piezometros) r += std::log(p.r);
+        r = std::exp(r / static_cast<double>(d.piezometros.size()));
+        const Acuifero& a = theis->acuifero;
+        for (const double beta : {0.01, 0.1, 0.5, 2.0})
+            probar({a.T, a.S, r * r / (beta * beta * a.T * segundos_por_dia)});
     }
-    const double varianza = m->suma / static_cast<double>(n - 2);
-    const Eigen::Matrix2d cov = varianza * JtJ.inverse();
-    const boost::math::students_t t_student(static_cast<double>(n - 2));
-    const double t95 = boost::math::quantile(t_student, 0.975);
-    AjusteTheis a;
-    a.acuifero = Residuos::acuifero(m->x);
-    a.rms = std::sqrt(m->suma / static_cast<double>(n));
-    a.medidas = n;
-    a.factorT = std::exp(t95 * std::sqrt(cov(0, 0)));
-    a.factorS = std::exp(t95 * std::sqrt(cov(1, 1)));
-    const Eigen::Matrix2d inv = JtJ.inverse();
-    a.correlacion = inv(0, 1) / std::sqrt(inv(0, 0) * inv(1, 1));
-    return a;
+    if (!m) {
+        return Rechazo{
+            "Las medidas no dan un ajuste de la curva de Hantush-Jacob: ninguna T, S y c "
+            "reproducen sus abatimientos mejor que un abatimiento nulo."};
+    }
+    // Without leakage c runs away to where it no longer moves the curve: no number to give.
+    const Acuifero al_final = Residuos::acuifero(m->x);
+    const double rms = std::sqrt(m->suma / static_cast<double>(n));
+    if (m->x[2] > 200 || efecto_del_goteo(d, al_final) < std::max(2 * rms, 1e-4)) {
+        return Rechazo{
+            "Las medidas no muestran goteo: la resistencia del acuitardo que mejor las ajusta "
+            "crece sin límite, y la curva es la de Theis. Ajústelas con el método de Theis."};
+    }
+    return figuras(d, *m);
 }
 
 }  // namespace abat

@@ -1,7 +1,8 @@
 #pragma once
 // Theis's solution fitted to a pumping test: T and S of a confined aquifer from the drawdowns of
 // one or more observation wells, by unweighted least squares over ln T and ln S (so both stay
-// positive) with Levenberg–Marquardt, and how well they are known.
+// positive) with Levenberg–Marquardt, and how well they are known; or Hantush and Jacob's of a
+// leaky aquifer, over ln T, ln S and ln c.
 
 #include <cstddef>
 #include <optional>
@@ -11,9 +12,9 @@
 
 namespace abat {
 
-// The drawdown Theis's solution gives with the program's well function at `r` [m] and `t` [s]
-// since the pump started; after `fin` [s] the recovery, by superposing a well that injects from
-// then on.
+// The drawdown the aquifer's well function gives (Theis's, or Hantush and Jacob's where the
+// aquifer has an aquitard) at `r` [m] and `t` [s] since the pump started; after `fin` [s] the
+// recovery, by superposing a well that injects from then on.
 double abatimiento_theis(const Acuifero& a, double Q, double r, double t,
                          std::optional<double> fin = std::nullopt);
 
@@ -26,6 +27,10 @@ struct AjusteTheis {
     double factorT = 1;
     double factorS = 1;
     double correlacion = 0;  // of ln T and ln S
+    // Of a leaky aquifer: c ×/÷ factorC, and the correlations of ln c with ln T and ln S.
+    double factorC = 1;
+    double correlacionTc = 0;
+    double correlacionSc = 0;
 };
 
 // The start of the fit: Cooper–Jacob's line through each observation well's later readings,
@@ -36,5 +41,11 @@ std::optional<Acuifero> inicio_cooper_jacob(const DatosEnsayo& d);
 // than three readings, or readings that give no fit or do not tell T from S.
 Resuelto<AjusteTheis> ajustar_theis(const DatosEnsayo& d,
                                     std::optional<Acuifero> inicio = std::nullopt);
+
+// Hantush and Jacob's leaky aquifer: the best minimum from `inicio` (when it has a c) and from
+// Theis's fit with several leakage factors. Refused also where the readings show no leakage (c
+// would grow without bound), which is said, suggesting Theis.
+Resuelto<AjusteTheis> ajustar_hantush(const DatosEnsayo& d,
+                                      std::optional<Acuifero> inicio = std::nullopt);
 
 }  // namespace abat

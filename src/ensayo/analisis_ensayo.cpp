@@ -19,7 +19,7 @@ DibujoEnsayo papel(MetodoEnsayo metodo, const std::string& unidad) {
     const bool recuperacion = metodo == MetodoEnsayo::recuperacion;
     d.ejeX = recuperacion ? "t/t'" : "Tiempo [" + unidad + "]";
     d.ejeY = recuperacion ? "Abatimiento residual [m]" : "Abatimiento [m]";
-    d.logaritmicoY = metodo == MetodoEnsayo::theis;
+    d.logaritmicoY = ajusta_curva(metodo);
     d.excluidas.nombre = "Excluidas del ajuste";
     return d;
 }
@@ -58,7 +58,7 @@ void dibujar_medidas(const EnsayoTexto& e, MetodoEnsayo metodo, DibujoEnsayo& d)
         }
         if (p) serie->puntos.push_back(*p);
     }
-    if (metodo != MetodoEnsayo::theis) return;
+    if (!ajusta_curva(metodo)) return;
     for (const SerieEnsayo& serie : d.medidas) {
         std::vector<PuntoTiempo> bombeo;
         for (const PuntoTiempo& p : serie.puntos) {
@@ -100,32 +100,78 @@ std::string factor(double f) {
     return f < 2 ? number_to_text(1 + redondear_cifras(f - 1, 2)) : redondeado(f, 2);
 }
 
-void theis(const DatosEnsayo& datos, AnalisisEnsayo& a) {
-    const Resuelto<AjusteTheis> r = ajustar_theis(datos);
+// Whether some observation well's readings of the pumping's end lie all on one side of Theis's
+// curve while its derivative falls: what leakage or a recharge boundary does.
+bool cae_al_final(const DatosEnsayo& datos, const AjusteTheis& f, const DibujoEnsayo& d) {
+    for (size_t k = 0; k < datos.piezometros.size(); ++k) {
+        std::vector<std::pair<double, double>> lecturas;  // (t, read less computed) pumping
+        for (const MedidaEnsayo& m : datos.medidas) {
+            if (m.piezometro != k || datos.recuperando(m)) continue;
+            const double s = abatimiento_theis(f.acuifero, datos.Q, datos.piezometros[k].r, m.t);
+            lecturas.emplace_back(m.t, m.s - s);
+        }
+        const size_t n = std::max<size_t>(3, lecturas.size() / 10);
+        if (lecturas.size() < 2 * n) continue;
+        std::sort(lecturas.begin(), lecturas.end());
+        const auto ultimas = lecturas.end() - static_cast<std::ptrdiff_t>(n);
+        const auto encima = [](const auto& p) { return p.second > 0; };
+        if (!std::all_of(ultimas, lecturas.end(), encima) &&
+            !std::none_of(ultimas, lecturas.end(), encima))
+            continue;
+        // The derivative's last value well below its largest over the later half.
+        const std::string nombre = "Derivada " + datos.piezometros[k].nombre;
+        for (const SerieEnsayo& derivada : d.derivadas) {
+            const size_t m = derivada.puntos.size();
+            if (derivada.nombre != nombre || m < 6) continue;
+            double mayor = 0;
+            for (size_t i = m / 2; i < m; ++i) mayor = std::max(mayor, derivada.puntos[i].s);
+            if (derivada.puntos.back().s < 0.7 * mayor) return true;
+        }
+    }
+    return false;
+}
+
+std::string figuras(const AjusteTheis& f, bool goteo) {
+    std::string t = "Error cuadrático medio: " + redondeado(f.rms, 3) + " m, con " +
+                    std::to_string(f.medidas) +
+                    " medidas.\nIntervalos del 95 %, indicativos (los residuos de un ensayo no "
+                    "son independientes): T ×/÷ " +
+                    factor(f.factorT) + ", S ×/÷ " + factor(f.factorS);
+    if (!goteo) return t + "; correlación de T y S: " + redondeado(f.correlacion, 2) + ".";
+    return t + ", c ×/÷ " + factor(f.factorC) + "; correlaciones: T y S " +
+           redondeado(f.correlacion, 2) + ", T y c " + redondeado(f.correlacionTc, 2) + ", S y c " +
+           redondeado(f.correlacionSc, 2) + ".";
+}
+
+void curva(const DatosEnsayo& datos, MetodoEnsayo metodo, AnalisisEnsayo& a) {
+    const bool goteo = metodo == MetodoEnsayo::hantush_jacob;
+    const Resuelto<AjusteTheis> r = goteo ? ajustar_hantush(datos) : ajustar_theis(datos);
     if (!r) {
         a.resumen = r.rechazo();
         return;
     }
     const AjusteTheis& f = *r;
     a.acuifero = f.acuifero;
-    a.resumen = "Error cuadrático medio: " + redondeado(f.rms, 3) + " m, con " +
-                std::to_string(f.medidas) +
-                " medidas.\nIntervalos del 95 %, indicativos (los residuos de un ensayo no son "
-                "independientes): T ×/÷ " +
-                factor(f.factorT) + ", S ×/÷ " + factor(f.factorS) +
-                "; correlación de T y S: " + redondeado(f.correlacion, 2) + ".";
+    a.resumen = figuras(f, goteo);
     DibujoEnsayo& d = a.dibujo;
+    if (!goteo && cae_al_final(datos, f, d)) {
+        a.resumen +=
+            "\nLa derivada cae al final: el acuífero puede ser semiconfinado o tener un "
+            "límite de recarga.";
+    }
     const auto [menor, mayor] = extension(d);
     for (const Piezometro& p : datos.piezometros) {
-        SerieEnsayo curva{"Theis " + p.nombre, color_de(d, p.nombre), {}};
+        SerieEnsayo linea{nombres_metodos[static_cast<size_t>(metodo)] + (" " + p.nombre),
+                          color_de(d, p.nombre),
+                          {}};
         for (int i = 0; i < puntos_curva; ++i) {
             const double t = menor / margen *
                              std::pow(margen * margen * mayor / menor, i / (puntos_curva - 1.0));
             const double s =
                 abatimiento_theis(f.acuifero, datos.Q, p.r, t * datos.segundos, datos.fin);
-            if (s > 0 && std::isfinite(s)) curva.puntos.push_back({t, s});
+            if (s > 0 && std::isfinite(s)) linea.puntos.push_back({t, s});
         }
-        d.curvas.push_back(std::move(curva));
+        d.curvas.push_back(std::move(linea));
         d.residuos.push_back({p.nombre, color_de(d, p.nombre), {}});
     }
     for (const MedidaEnsayo& m : datos.medidas) {
@@ -248,14 +294,15 @@ AnalisisEnsayo analizar_ensayo(const EnsayoTexto& e, const PeticionAjuste& p, bo
         a.resumen = datos.rechazo();
         return a;
     }
-    if (p.metodo == MetodoEnsayo::theis) {
-        theis(*datos, a);
+    if (ajusta_curva(p.metodo)) {
+        curva(*datos, p.metodo, a);
     } else {
         rectas(*datos, p, e.unidad_tiempo, a);
     }
     if (a.acuifero) {
         a.T = number_to_text(a.acuifero->T);
         if (a.acuifero->S > 0) a.S = number_to_text(a.acuifero->S);
+        if (a.acuifero->c) a.c = number_to_text(*a.acuifero->c);
     }
     return a;
 }

@@ -15,10 +15,16 @@
 
 namespace abat {
 
-enum class MetodoEnsayo { theis, cooper_jacob, recuperacion };
+enum class MetodoEnsayo { theis, cooper_jacob, recuperacion, hantush_jacob };
 // As the window offers them, in that order.
-inline constexpr std::array<const char*, 3> nombres_metodos = {"Theis", "Cooper-Jacob",
-                                                               "Theis (recuperación)"};
+inline constexpr std::array<const char*, 4> nombres_metodos = {
+    "Theis", "Cooper-Jacob", "Theis (recuperación)", "Hantush-Jacob"};
+
+// Whether the method fits a curve over every reading (on log-log paper, with the derivative),
+// not straight lines through some.
+inline bool ajusta_curva(MetodoEnsayo m) {
+    return m == MetodoEnsayo::theis || m == MetodoEnsayo::hantush_jacob;
+}
 
 inline constexpr size_t sin_color = std::numeric_limits<size_t>::max();
 
@@ -36,7 +42,7 @@ struct DibujoEnsayo {
     std::vector<SerieEnsayo> medidas;    // one an observation well
     SerieEnsayo excluidas;               // the readings left out, greyed
     std::vector<SerieEnsayo> curvas;     // the fitted curves or lines, one a well
-    std::vector<SerieEnsayo> derivadas;  // Bourdet's, of each well's readings (Theis)
+    std::vector<SerieEnsayo> derivadas;  // Bourdet's, of each well's readings (curves)
     std::vector<SerieEnsayo> residuos;   // read less computed [m] against the same x
 };
 
@@ -51,6 +57,7 @@ struct AnalisisEnsayo {
     std::optional<Acuifero> acuifero;  // none: no fit; S 0 from the recovery, which gives none
     std::string T;                     // as the program writes numbers; empty without a fit
     std::string S;                     // empty also from the recovery
+    std::string c;                     // the aquitard's resistance, days: Hantush-Jacob only
     std::string resumen;  // the fit's figures, or the refusal that says why there is none
     DibujoEnsayo dibujo;
 };

@@ -19,6 +19,7 @@ inline constexpr const char* excluida = "excluida";
 // A well's optional list of steps, and a step's fields.
 inline constexpr const char* etapas = "etapas";
 inline constexpr std::array<const char*, 2> etapa = {"desde", "caudal"};
+inline constexpr std::array<const char*, 1> acuitardo = {"c"};
 inline constexpr std::array<const char*, 5> limite = {"tipo", "x1", "y1", "x2", "y2"};
 
 inline std::array<std::string_view, 5> textos(const PozoTexto& p) {
@@ -41,6 +42,19 @@ inline std::string tipo_en_archivo(const std::string& tipo) {
     if (tipo == texto_barrera) return nombre_tipo(TipoLimite::barrera);
     return tipo;
 }
+
+// The study's own keys, in the order the file writes them.
+inline constexpr std::array<const char*, 10> raiz = {"formato", "version", "acuifero", "acuitardo",
+                                                     "limites", "pozos",   "puntos",   "tiempo",
+                                                     "crs",     "ensayo"};
+
+// The format's version a study needs: 1 unless it holds what a program that reads version 1
+// would compute without (the aquitard), so that such a program refuses it as a newer study.
+inline int version_necesaria(const Estudio& e) {
+    return e.acuitardo && !e.acuitardo->empty() ? 2 : 1;
+}
+// The newest version this program reads.
+inline constexpr int version_leida = 2;
 
 inline std::array<std::string_view, 4> textos(const MedidaTexto& m) {
     return {m.piezometro, m.r, m.t, m.s};

@@ -128,10 +128,16 @@ void limites(std::string& out, const std::vector<LimiteTexto>& limites) {
 }  // namespace
 
 std::string escribir_estudio(const Estudio& e) {
-    std::string out = "{\n  \"formato\": \"abatimientos\",\n  \"version\": 1,\n  \"acuifero\": ";
+    std::string out = "{\n  \"formato\": \"abatimientos\",\n  \"version\": " +
+                      std::to_string(campos::version_necesaria(e)) + ",\n  \"acuifero\": ";
     out.reserve(64 * (e.pozos.size() + e.puntos.size() + e.ensayo.medidas.size()) + 256);
     objeto<2>(out, {"T", "S"}, {e.T, e.S});
     out += ",\n";
+    if (e.acuitardo && !e.acuitardo->empty()) {
+        out += "  \"acuitardo\": ";
+        objeto<1>(out, campos::acuitardo, {*e.acuitardo});
+        out += ",\n";
+    }
     if (!e.limites.empty()) limites(out, e.limites);
     tabla(out, "pozos", e.pozos, campos::pozo, EtapasDe{e.etapas});
     tabla(out, "puntos", e.puntos, campos::punto);

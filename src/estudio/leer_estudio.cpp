@@ -255,6 +255,17 @@ EnsayoTexto ensayo(const QJsonObject& raiz) {
     return e;
 }
 
+// An object with no key but `claves`; `quien` names it in the refusal ("«acuifero» ").
+template <size_t N>
+void sin_campos_de_mas(const QJsonObject& o, const std::array<const char*, N>& claves,
+                       const std::string& quien) {
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        if (std::none_of(claves.begin(), claves.end(),
+                         [&](const char* clave) { return QLatin1StringView(clave) == it.key(); }))
+            rechazar(quien + "tiene un campo de más: " + cita(it.key().toStdString()));
+    }
+}
+
 // A study of this program, in a version it reads.
 void comprobar_formato(const QJsonDocument& documento) {
     const std::string ajeno = "no es un estudio de abatimientos: ";
@@ -268,18 +279,30 @@ void comprobar_formato(const QJsonDocument& documento) {
     const double v = version.toDouble();
     if (!version.isDouble() || v < 1 || v != std::floor(v))
         rechazar("«version» no es un número entero positivo");
-    if (v > 1) {
-        rechazar("es de la versión " + number_to_text(v) +
-                 " del formato, más reciente que la 1 que lee este programa");
+    if (v > campos::version_leida) {
+        rechazar("es de la versión " + number_to_text(v) + " del formato, más reciente que la " +
+                 std::to_string(campos::version_leida) + " que lee este programa");
     }
+}
+
+// "acuitardo": {"c": ...}; missing, none.
+std::optional<std::string> acuitardo(const QJsonObject& raiz) {
+    const QJsonValue v = raiz.value(QLatin1StringView("acuitardo"));
+    if (v.isUndefined()) return std::nullopt;
+    auto [c] = registro(v, campos::acuitardo, [] {
+        return Nombrado{"«acuitardo»", "de «acuitardo»"};
+    });
+    return std::move(c);
 }
 
 Estudio estudio(const QJsonObject& raiz) {
     Estudio e;
     const QJsonValue acuifero = raiz.value(QLatin1StringView("acuifero"));
     if (!acuifero.isUndefined() && !acuifero.isObject()) rechazar("«acuifero» no es un objeto");
+    sin_campos_de_mas(acuifero.toObject(), std::array{"T", "S"}, "«acuifero» ");
     e.T = texto(acuifero.toObject().value(QLatin1StringView("T")), "«T» de «acuifero»");
     e.S = texto(acuifero.toObject().value(QLatin1StringView("S")), "«S» de «acuifero»");
+    e.acuitardo = acuitardo(raiz);
     e.limites = limites(raiz);
     e.pozos = pozos(raiz, e.etapas);
     e.puntos = puntos(raiz);
@@ -287,6 +310,9 @@ Estudio estudio(const QJsonObject& raiz) {
     if (raiz.contains(QLatin1StringView("crs")))
         e.crs = texto(raiz.value(QLatin1StringView("crs")), "«crs»");
     e.ensayo = ensayo(raiz);
+    // A key this program does not know holds what it would compute without: refused, as an
+    // unknown field of a well is.
+    sin_campos_de_mas(raiz, campos::raiz, "");
     return e;
 }
 

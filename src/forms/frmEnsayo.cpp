@@ -123,7 +123,8 @@ frmEnsayo::frmEnsayo(Dialogos& dialogos, QWidget* parent)
     connect(ui_->cmdUsarEnEstudio, &QPushButton::clicked, this, [this] {
         if (analisis_.acuifero) {
             emit usarPedido(QString::fromStdString(analisis_.T),
-                            QString::fromStdString(analisis_.S));
+                            QString::fromStdString(analisis_.S),
+                            QString::fromStdString(analisis_.c));
         }
     });
     describir_controles(this);
@@ -237,7 +238,10 @@ void frmEnsayo::cambiado() {
 void frmEnsayo::redibujar() {
     if (llenando_) return;
     const auto metodo = static_cast<MetodoEnsayo>(std::max(ui_->cboMetodo->currentIndex(), 0));
-    const bool rectas = metodo != MetodoEnsayo::theis;
+    const bool rectas = !ajusta_curva(metodo);
+    const bool goteo = metodo == MetodoEnsayo::hantush_jacob;
+    ui_->lblResistenciaAjustada->setVisible(goteo);
+    ui_->txtResistenciaAjustada->setVisible(goteo);
     ui_->txtDesde->setEnabled(rectas);
     ui_->txtHasta->setEnabled(rectas);
     const PeticionAjuste peticion{metodo, texto(ui_->txtDesde->text()),
@@ -245,6 +249,7 @@ void frmEnsayo::redibujar() {
     analisis_ = analizar_ensayo(ensayo(), peticion, ajustado_);
     ui_->txtTAjustado->setText(QString::fromStdString(analisis_.T));
     ui_->txtSAjustado->setText(QString::fromStdString(analisis_.S));
+    ui_->txtResistenciaAjustada->setText(QString::fromStdString(analisis_.c));
     ui_->lblAjuste->setText(QString::fromStdString(analisis_.resumen));
     ui_->cmdUsarEnEstudio->setEnabled(analisis_.acuifero.has_value());
     ui_->graficoEnsayo->mostrar(analisis_.dibujo);

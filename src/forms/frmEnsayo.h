@@ -52,7 +52,8 @@ class frmEnsayo : public VentanaConTabla {
     // What the window holds of the test has changed: a box, the unit, a reading, a row.
     void editado();
     // "Usar en el estudio": the fitted T and S (S empty from the recovery) for the aquifer.
-    void usarPedido(const QString& T, const QString& S);
+    // `c` empty: the aquitard stays as it is.
+    void usarPedido(const QString& T, const QString& S, const QString& c);
     // "Importar…" of the table's menu.
     void importarPedido();
 

@@ -47,7 +47,9 @@ const std::vector<Menu>& menus() {
           {"accionReciente5", "", {}, true}}},
         {"menuAnalisis",
          "A&nálisis",
-         {{"accionEnsayo", "&Ensayo de bombeo…"}, {"accionLimites", "&Límites del acuífero…"}}},
+         {{"accionEnsayo", "&Ensayo de bombeo…"},
+          {"accionLimites", "&Límites del acuífero…"},
+          {"accionAcuitardo", "&Acuitardo…"}}},
     };
     return m;
 }

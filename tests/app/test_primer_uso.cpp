@@ -137,7 +137,8 @@ class TestPrimerUso : public QObject {
                  "accionReciente1 &1 " +
                      QDir::toNativeSeparators(norte) +
                      "|A&nálisis|"
-                     "accionEnsayo &Ensayo de bombeo…|accionLimites &Límites del acuífero…");
+                     "accionEnsayo &Ensayo de bombeo…|accionLimites &Límites del acuífero…|"
+                     "accionAcuitardo &Acuitardo…");
         QCOMPARE(t.p.estudios.recientes(), QStringList{norte});
     }
 

@@ -49,7 +49,7 @@ class ArchivoEstudio : public testing::Test {
 
 }  // namespace
 
-TEST(Estudio, RefusesWhatIsNotAStudyReadsNumbersAsWrittenIgnoresTheUnknown) {
+TEST(Estudio, RefusesWhatIsNotAStudyOrWhatItDoesNotKnowReadsNumbersAsWritten) {
     const std::string ajeno = "no es un estudio de abatimientos: ";
     const std::string valor = " no es un texto ni un número";
     const Casos casos = {
@@ -62,8 +62,15 @@ TEST(Estudio, RefusesWhatIsNotAStudyReadsNumbersAsWrittenIgnoresTheUnknown) {
         {"\xEF\xBB\xBF \n\t", "está vacío"},
         {con(R"("formato": "abatimientos", )", ""), ajeno + "le falta «formato»"},
         {con("\"abatimientos\"", "\"Abatimientos\""), ajeno + "su «formato» no es «abatimientos»"},
-        {con("\"version\": 1", "\"version\": 2"),
-         "es de la versión 2 del formato, más reciente que la 1 que lee este programa"},
+        {con("\"version\": 1", "\"version\": 3"),
+         "es de la versión 3 del formato, más reciente que la 2 que lee este programa"},
+        {con(R"("tiempo")", R"("goteo": {"c": "50"}, "tiempo")"), "tiene un campo de más: «goteo»"},
+        {con(R"("0.01")", R"("0.01", "K": 1)"), "«acuifero» tiene un campo de más: «K»"},
+        {con(R"("tiempo")", R"("acuitardo": "50", "tiempo")"), "«acuitardo» no es un objeto"},
+        {con(R"("tiempo")", R"("acuitardo": {}, "tiempo")"), "«acuitardo» no tiene «c»"},
+        {con(R"("tiempo")", R"("acuitardo": {"c": "5", "k": 1}, "tiempo")"),
+         "«acuitardo» tiene un campo de más: «k»"},
+        {con(R"("tiempo")", R"("acuitardo": {"c": []}, "tiempo")"), "«c» de «acuitardo»" + valor},
         {con("\"version\": 1", "\"version\": 1.5"), "«version» no es un número entero positivo"},
         {con("\"version\": 1", "\"version\": 0"), "«version» no es un número entero positivo"},
         {con(R"("0.01")", "{}"), "«T» de «acuifero»" + valor},
@@ -78,8 +85,7 @@ TEST(Estudio, RefusesWhatIsNotAStudyReadsNumbersAsWrittenIgnoresTheUnknown) {
     };
     for (const auto& [texto, motivo] : casos)
         EXPECT_EQ(leer_estudio(texto, "e.abat").rechazo(), mensaje("e.abat", motivo)) << texto;
-    // A number is the text the program would have written for it; what the program does not know
-    // is left aside, and what is missing is empty.
+    // A number is the text the program would have written for it; what is missing is empty.
     // clang-format off
     const Casos numeros = {{"0.1", "0.1"}, {"1e20", "1E+20"}, {"3", "3"}, {"-0", "0"},
                            {"0.30000000000000004", "0.3"}, {"123456789012345678", "1.23456789012346E+17"}};
@@ -87,9 +93,33 @@ TEST(Estudio, RefusesWhatIsNotAStudyReadsNumbersAsWrittenIgnoresTheUnknown) {
     for (const auto& [numero, texto] : numeros)
         EXPECT_EQ(valor_de(leer_estudio(con(R"("0.01")", numero), "e")).value_or(Estudio{}).T,
                   texto);
-    const std::string otro = R"({"otro": [{}], "version": 1.0, "acuifero": {"T": "5", "K": 1},
+    const std::string otro = R"({"version": 1.0, "acuifero": {"T": "5"},
                                  "formato": "abatimientos"})";
     EXPECT_EQ(valor_de(leer_estudio(otro, "e")), con_T("5"));
+}
+
+// The aquitard is written as typed, and only a study that holds one is of version 2, which a
+// program that computes without it refuses as newer; an empty box writes none.
+TEST(Estudio, AnAquitardMakesAStudyOfVersionTwo) {
+    struct Caso {
+        std::optional<std::string> c;
+        const char* escrito;
+        std::optional<std::string> leido;
+    };
+    for (const auto& [c, escrito, leido] :
+         {Caso{std::nullopt, "\"version\": 1,", std::nullopt},
+          Caso{"", "\"version\": 1,", std::nullopt},
+          Caso{"43.9 ",
+               "\"version\": 2,\n  \"acuifero\": {\"T\": \"0.01\", \"S\": \"\"},\n"
+               "  \"acuitardo\": {\"c\": \"43.9 \"},",
+               "43.9 "}}) {
+        Estudio e = con_T("0.01");
+        e.acuitardo = c;
+        const std::string texto = escribir_estudio(e);
+        EXPECT_NE(texto.find(escrito), std::string::npos) << texto;
+        e.acuitardo = leido;
+        EXPECT_EQ(valor_de(leer_estudio(texto, "e")), e);
+    }
 }
 
 // What is saved opens again the same, texts of every kind as they were; a text that is not

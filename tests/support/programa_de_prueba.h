@@ -41,12 +41,12 @@ struct Prueba {
         if (!QTest::qWaitForWindowActive(&v.principal)) qFatal("the main window did not show");
     }
     QLineEdit* caja(const char* nombre) { return control<QLineEdit>(&v.principal, nombre); }
-    // The one of the windows of the walk that shows (the four, and the aquifer's boundaries);
+    // The one of the windows of the walk that shows (the four, the boundaries', the aquitard's);
     // the curves' windows stand aside.
     std::vector<QWidget*> visibles() {
         std::vector<QWidget*> v4;
         for (QWidget* w : {(QWidget*)v.caracteristicas, (QWidget*)v.noPozos, (QWidget*)v.coordAbat,
-                           (QWidget*)v.resultados, (QWidget*)v.limites}) {
+                           (QWidget*)v.resultados, (QWidget*)v.limites, (QWidget*)v.acuitardo}) {
             if (v.principal.visible(w)) v4.push_back(w);
         }
         return v4;
