@@ -155,7 +155,7 @@ class TestEnsayo : public QObject {
 
     // The chart is saved drawn anew, with the readings above and the residuals below. The test is
     // part of the study: saved and opened again, the window shows it as it was, the texts as
-    // pasted; "Nuevo" empties it.
+    // pasted; "Nuevo" empties it, and no fit shows until one is asked for.
     void imagenYEstudio() {
         QTemporaryDir dir;
         const QString ruta = dir.filePath("ensayo.abat");
@@ -185,8 +185,10 @@ class TestEnsayo : public QObject {
         QCOMPARE(fila(t.v.ensayo->medidas(), 1),
                  "1|" + QString(primera).replace('\t', '|').replace(',', '.'));
         QVERIFY(!t.p.estudios.modificado());
+        pulsar(t.v.ensayo, "cmdAjustar");
         control<QAction>(&t.v.principal, "accionNuevo")->trigger();
         QCOMPARE(record_count(t.v.ensayo->medidas()), 0);
+        QCOMPARE(t.ajuste(), QString());  // no fit asked for the new study
     }
 };
 
