@@ -13,6 +13,7 @@
 #include "chart/composicion_mapa.h"
 #include "chart/generar_grafico.h"
 #include "chart/vista_mapa.h"
+#include "dibujo/estados_pozos.h"
 #include "dibujo/lamina_mapa.h"
 #include "dibujo/motor_qtcharts.h"
 #include "dibujo/pintar_limites.h"
@@ -162,3 +163,46 @@ INSTANTIATE_TEST_SUITE_P(
                                 {EstadoPozo::parado, EstadoPozo::inyeccion, EstadoPozo::bombeo},
                                 "Pozo de bombeo|Pozo parado|Pozo de inyección"}),
     [](const auto& i) { return std::string(i.param.nombre); });
+
+// On the plan chart at the pumping time, 1.5 days, A (stopped at day 1) is crossed out in black and
+// B (injecting from day 1) carries a blue triangle; C, pumping, has neither over its red one.
+TEST(EstadosPozosPlano, CadaPozoConLaMarcaDeSuEstado) {
+    const QTemporaryDir dir;
+    Declaraciones d = acuifero();
+    DatosCalculo datos = datos_de(d,
+                                  tabla_pozos({{"A", "0.3", "0.05", "100", "200"},
+                                               {"B", "0.3", "0.02", "300", "400"},
+                                               {"C", "0.3", "0.03", "300", "200"}}),
+                                  "1.5", tabla_puntos({{"X", "150", "250"}}));
+    datos.etapas = {{{1, {Lectura::numero, 0}}}, {{1, {Lectura::numero, -0.01}}}};
+    MotorQtCharts motor(QSize(785, 465));
+    motor.setEstados(datos.estados_en(datos.tiempo));
+    QImage mostrada;
+    generar_grafico(d, datos, motor,
+                    {QDir(dir.path()).filePath("g.gif").toStdString(),
+                     [&](const std::string& f) { mostrada.load(f.c_str()); }});
+    ASSERT_FALSE(mostrada.isNull());
+    const auto cuenta = [&](const Pozo& p, QColor color) {  // such pixels over the well's mark
+        const QPoint c = motor.ultimoDibujo()->en_pixeles(motor.areaTrazado(), p.x, p.y).toPoint();
+        int n = 0;
+        for (int y = c.y() - 11; y <= c.y() + 11; ++y) {
+            for (int x = c.x() - 11; x <= c.x() + 11; ++x) {
+                const QColor v(mostrada.pixel(x, y));
+                n += std::abs(v.red() - color.red()) + std::abs(v.green() - color.green()) +
+                         std::abs(v.blue() - color.blue()) <
+                     60;
+            }
+        }
+        return n;
+    };
+    const struct {
+        size_t pozo;
+        bool tachado;
+        bool triangulo_azul;
+    } casos[] = {{0, true, false}, {1, false, true}, {2, false, false}};
+    for (const auto& c : casos) {
+        const Pozo& p = datos.pozos[c.pozo];
+        EXPECT_EQ(cuenta(p, Qt::black) >= 10, c.tachado) << p.nombre;
+        EXPECT_EQ(cuenta(p, color_inyeccion) >= 10, c.triangulo_azul) << p.nombre;
+    }
+}
