@@ -110,6 +110,10 @@ struct CasoEstados {
     const char* leyenda;                // its wells' entries
 };
 
+void PrintTo(const CasoEstados& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
 }  // namespace
 
 class EstadosPozos : public testing::TestWithParam<CasoEstados> {};

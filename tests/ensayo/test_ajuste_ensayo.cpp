@@ -233,6 +233,10 @@ CasoDerivada theis_con_ruido(const char* nombre, int n, double desde, double has
     return c;
 }
 
+void PrintTo(const CasoDerivada& c, std::ostream* os) {
+    *os << c.nombre;
+}
+
 CasoDerivada recta() {
     CasoDerivada c{"recta", {}, [](double) { return 0.7; }, 1 + 1e-12};
     for (int i = 0; i < 200; ++i) {
