@@ -6,6 +6,7 @@
 
 #include "chart/escala_ejes.h"
 #include "dibujo/colores_mapa.h"
+#include "dibujo/estados_pozos.h"
 #include "dibujo/etiquetas_isolineas.h"
 #include "dibujo/pintar_limites.h"
 #include "dibujo/pintar_mapa.h"
@@ -328,7 +329,7 @@ void marca_de_pozo(QPainter& p, QPointF c, EstadoPozo estado) {
     const bool inyecta = estado == EstadoPozo::inyeccion;
     const double s = inyecta ? -radio_marca : radio_marca;
     p.setPen(QPen(Qt::white, 1));
-    p.setBrush(inyecta                        ? QColor(0x1F, 0x4E, 0xB4)
+    p.setBrush(inyecta                        ? color_inyeccion
                : estado == EstadoPozo::parado ? QColor(0x80, 0x80, 0x80)
                                               : QColor(0xE4, 0x1A, 0x1C));
     p.drawPolygon(
