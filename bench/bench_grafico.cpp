@@ -101,7 +101,7 @@ template <class Tiempo>
 void redibujar(benchmark::State& state, const DatosCalculo& datos, const Caja& extension,
                Tiempo tiempo) {
     const CampoPozos campo(datos);
-    const auto marcas = marcas_de(datos);
+    const auto marcas = marcas_de(datos, datos.tiempo);
     const QSize ventana(500 + 72 + 118, 500 + 12 + 46);
     const QSize pixeles = area_de_trazado(QSizeF(ventana)).size().toSize();
     const Caja vista = a_igual_escala(extension, pixeles.width(), pixeles.height());

@@ -47,6 +47,12 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
             return QGuiApplication::palette().text();
         case Qt::AccessibleDescriptionRole:
             if (atenuada_ && atenuada_(gridRow(index))) return motivo_;
+            [[fallthrough]];  // else what the tooltip shows, for a screen reader too
+        case Qt::ToolTipRole:
+            if (ayuda_) {
+                const QString texto = ayuda_(gridRow(index), col);
+                if (!texto.isEmpty()) return texto;
+            }
             return {};
         default:
             return {};

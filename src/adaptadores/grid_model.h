@@ -29,6 +29,9 @@ class GridTableModel : public QAbstractTableModel, private GridObserver {
         motivo_ = std::move(motivo);
     }
 
+    // A cell's tooltip, by grid row and column; an empty text: none.
+    void setAyuda(std::function<QString(int, int)> ayuda) { ayuda_ = std::move(ayuda); }
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -51,6 +54,7 @@ class GridTableModel : public QAbstractTableModel, private GridObserver {
     bool reiniciando_ = false;  // between gridAboutToReshape and gridReshaped
     std::function<bool(int)> atenuada_;
     QString motivo_;
+    std::function<QString(int, int)> ayuda_;
 };
 
 }  // namespace abat

@@ -180,6 +180,7 @@ void Asistente::tomarEntradas(Entrada como) {
         v_.caracteristicas->almacenar();
     }
     if (como == Entrada::otro_estudio) {
+        v_.ensayo->olvidarAjuste();
         empezarDeNuevo();
     } else if (v_.principal.visible(v_.resultados)) {
         if (ventana_incompleta(v_) == nullptr) {

@@ -198,6 +198,7 @@ void exportar(Dialogos& dialogos, Asistente& asistente, const Sistema& sistema) 
                        datos.tiempo, &calculo->resultados, {mapa->tiempo, mapa->isolineas},
                        mapa->rejilla};
         capas.limites = datos.contorno.lados;
+        capas.etapas = datos.etapas;
         const std::string r = ruta.toStdString();
         const QString e = extension(ruta);
         if (e == "tif") {

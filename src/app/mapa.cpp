@@ -15,10 +15,14 @@ namespace abat {
 
 struct Mapa::Motor {
     explicit Motor(std::shared_ptr<const DatosCalculo> d)
-        : datos(std::move(d)), campo(*datos), marcas(marcas_de(*datos)) {}
+        : datos(std::move(d)), campo(*datos), marcas(marcas_de(*datos, datos->tiempo)) {}
     std::shared_ptr<const DatosCalculo> datos;
     CampoPozos campo;
-    std::shared_ptr<const MarcasMapa> marcas;
+    std::shared_ptr<const MarcasMapa> marcas;  // at the pumping time
+    // At `tiempo`: the wells of a schedule may have stopped or started since.
+    std::shared_ptr<const MarcasMapa> marcasEn(double tiempo) const {
+        return datos->etapas.empty() ? marcas : marcas_de(*datos, tiempo);
+    }
 };
 
 Mapa::Mapa(MDIForm1& principal, Dialogos& dialogos) : principal_(principal), dialogos_(dialogos) {
@@ -70,8 +74,8 @@ Mapa::Hecho Mapa::componer(const Motor& motor, const Peticion& p) {
     h.automatico = !(p.intervalo > 0);
     try {
         DibujoMapa d =
-            componer_mapa(motor.campo, motor.marcas, p.tiempo, p.vista, p.pixeles.width(),
-                          p.pixeles.height(), p.intervalo, p.anterior);
+            componer_mapa(motor.campo, motor.marcasEn(p.tiempo), p.tiempo, p.vista,
+                          p.pixeles.width(), p.pixeles.height(), p.intervalo, p.anterior);
         d.sistema = p.sistema;
         h.mapa = std::make_shared<const DibujoMapa>(std::move(d));
     } catch (const ErrorCalculo& e) {

@@ -47,6 +47,7 @@ void Programa::iniciar(const QString& estudio) {
 void Programa::graficar(const DatosCalculo& datos) {
     MotorQtCharts motor(ventanas.resultados->tamanoImagen());
     motor.setLimites(datos.contorno.lados);
+    motor.setEstados(datos.estados_en(datos.tiempo));
     plano_.reset();
     const DestinoGrafico destino{archivoGrafico.empty()
                                      ? ruta_grafico(QCoreApplication::applicationDirPath())

@@ -7,6 +7,19 @@
 
 namespace abat {
 
+LecturaEstricta DatosCalculo::caudal_en(size_t k, double dias) const {
+    static const std::vector<Etapa> ninguna;
+    return abat::caudal_en(pozos[k].caudal, k < etapas.size() ? etapas[k] : ninguna, dias);
+}
+
+std::vector<EstadoPozo> DatosCalculo::estados_en(double dias) const {
+    std::vector<EstadoPozo> estados(pozos.size());
+    for (size_t k = 0; k < pozos.size(); ++k) estados[k] = estado_de(caudal_en(k, dias));
+    if (std::ranges::all_of(estados, [](EstadoPozo e) { return e == EstadoPozo::bombeo; }))
+        return {};
+    return estados;
+}
+
 bool DatosCalculo::solo_pozos() const {
     return contorno.vacio() && std::ranges::all_of(etapas, [](const auto& e) { return e.empty(); });
 }

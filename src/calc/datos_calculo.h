@@ -30,6 +30,10 @@ struct DatosCalculo {
 
     // Neither boundaries nor steps: every well is itself alone, pumping from 0 on.
     bool solo_pozos() const;
+    // Well `k`'s rate after `dias` days, its steps taken.
+    LecturaEstricta caudal_en(size_t k, double dias) const;
+    // Each well's state after `dias` days; none when every well is pumping then.
+    std::vector<EstadoPozo> estados_en(double dias) const;
 };
 
 // Reads the records of the wells and points tables and the time text in days: the diameter,

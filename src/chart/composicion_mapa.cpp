@@ -16,14 +16,15 @@ Equidistancia niveles_de_intervalo(double menor, double mayor, double intervalo)
     return {intervalo, std::move(niveles)};
 }
 
-std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos) {
+std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos, double tiempo) {
     auto m = std::make_shared<MarcasMapa>();
     m->pozos.reserve(datos.pozos.size());
-    for (const Pozo& p : datos.pozos) {
-        m->pozos.push_back({p.nombre, p.x, p.y, p.caudal.ok() && p.caudal.valor < 0});
+    for (size_t k = 0; k < datos.pozos.size(); ++k) {
+        const Pozo& p = datos.pozos[k];
+        m->pozos.push_back({p.nombre, p.x, p.y, estado_de(datos.caudal_en(k, tiempo))});
     }
     m->puntos.reserve(datos.puntos.size());
-    for (const Punto& p : datos.puntos) m->puntos.push_back({p.nombre, p.x, p.y, false});
+    for (const Punto& p : datos.puntos) m->puntos.push_back({p.nombre, p.x, p.y});
     m->limites = datos.contorno.lados;
     return m;
 }

@@ -16,8 +16,9 @@ inline constexpr size_t isolineas_maximas = 200;
 // when there would be more than isolineas_maximas of them.
 Equidistancia niveles_de_intervalo(double menor, double mayor, double intervalo);
 
-// The wells, pumping or injecting, and the points of a calculation, as the map marks them.
-std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos);
+// The wells, each as it is after `tiempo` days (pumping, stopped or injecting), and the points of
+// a calculation, as the map marks them.
+std::shared_ptr<const MarcasMapa> marcas_de(const DatosCalculo& datos, double tiempo);
 
 // The map of the wells of `campo` after `tiempo` days over `vista`, shown on a plot of `ancho` x
 // `alto` pixels; the isolines at the multiples of `intervalo`, or at a round interval chosen for

@@ -1,7 +1,7 @@
 #pragma once
 // The drawdown map as it is drawn: the total drawdown over a grid as fine as the view, filled in
-// colour bands under its isolines, the wells (pumping or injecting) and the points with their
-// names, axes in metres at one scale across and up, a colour bar and a scale bar.
+// colour bands under its isolines, the wells (pumping, stopped or injecting) and the points with
+// their names, axes in metres at one scale across and up, a colour bar and a scale bar.
 
 #include <memory>
 #include <string>
@@ -18,7 +18,7 @@ struct MarcaMapa {
     std::string nombre;
     double x = 0.0;  // m
     double y = 0.0;
-    bool inyecta = false;  // a well with a negative rate
+    EstadoPozo estado = EstadoPozo::bombeo;  // a well's at the map's time
 };
 
 struct MarcasMapa {

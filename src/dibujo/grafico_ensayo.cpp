@@ -1,5 +1,6 @@
 #include "dibujo/grafico_ensayo.h"
 
+#include <QGraphicsLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -11,7 +12,6 @@
 #include "chart/escala_ejes.h"
 #include "chart/numeros_redondos.h"
 #include "dibujo/eje_lineal.h"
-#include "dibujo/pintar_grafico.h"
 
 namespace abat {
 namespace {
@@ -24,6 +24,7 @@ const std::array<QColor, 10> tonos = {QColor(0x1F, 0x77, 0xB4), QColor(0xFF, 0x7
                                       QColor(0x17, 0xBE, 0xCF), QColor(0x00, 0x00, 0x00)};
 const QColor gris(0x80, 0x80, 0x80);
 constexpr double parte_residuos = 0.3;  // of the height
+const QMargins margenes_graficos(4, 4, 4, 4);
 
 QColor color(size_t k) {
     return k == sin_color ? gris : tonos[k % tonos.size()];
@@ -104,19 +105,25 @@ struct Rango {
 };
 
 // A logarithmic axis over whole decades around the values (one more at each end for a single
-// decade), labelled as the program writes numbers.
+// decade), labelled as the program writes numbers. A value on or near a decade's bound widens it
+// by a fiftieth of the span: its mark is drawn whole, not cut by the plot's edge.
 QLogValueAxis* eje_logaritmico(Rango r, double defecto_menor, double defecto_mayor,
                                const std::string& titulo) {
     if (r.vacio() || !(r.menor > 0)) r = {defecto_menor, defecto_mayor};
-    double bajo = std::pow(10.0, std::floor(std::log10(r.menor)));
-    double alto = std::pow(10.0, std::ceil(std::log10(r.mayor)));
+    const double menor = std::log10(r.menor);
+    const double mayor = std::log10(r.mayor);
+    double bajo = std::floor(menor);
+    double alto = std::ceil(mayor);
     if (alto <= bajo) {
-        bajo /= 10;
-        alto *= 10;
+        bajo -= 1;
+        alto += 1;
     }
+    const double holgura = (alto - bajo) / 50;
+    bajo = std::min(bajo, menor - holgura);
+    alto = std::max(alto, mayor + holgura);
     auto* a = new QLogValueAxis;
     a->setBase(10);
-    a->setRange(bajo, alto);
+    a->setRange(std::pow(10.0, bajo), std::pow(10.0, alto));
     a->setLabelFormat(QString::fromLatin1(formato_numeros));
     a->setMinorTickCount(8);
     a->setTitleText(QString::fromStdString(titulo));
@@ -140,18 +147,49 @@ std::unique_ptr<QChart> grafico_vacio(const std::string& titulo) {
     auto g = std::make_unique<QChart>();
     g->setTitle(QString::fromStdString(titulo).toHtmlEscaped());
     g->setBackgroundBrush(Qt::white);
-    g->setMargins(QMargins(4, 4, 4, 4));
+    g->setMargins(margenes_graficos);
     return g;
+}
+
+// The times of both charts, so that the residuals stand under their readings.
+Rango tiempos(const DibujoEnsayo& d) {
+    Rango x;
+    x.abarcar(d.medidas, true);
+    x.abarcar({d.excluidas}, true);
+    x.abarcar(d.residuos, true);
+    return x;
+}
+
+// The chart's margins, widened by so many pixels left and right, laid out at once.
+void margenes(QChart& g, double izquierda, double derecha) {
+    g.setMargins(margenes_graficos + QMargins(static_cast<int>(std::lround(izquierda)), 0,
+                                              static_cast<int>(std::lround(derecha)), 0));
+    g.layout()->activate();
 }
 
 }  // namespace
 
+// Each laid out on its own first; then the margins of each widened by what the other's axis
+// labels or legend take more. A fixed plot area (QChart::setPlotArea) would move the series but
+// leave the axes where they were.
+void alinear_graficos(QChart& arriba, QChart& abajo, QSizeF tamano) {
+    const double alto_abajo = std::round(tamano.height() * parte_residuos);
+    margenes(arriba, 0, 0);
+    margenes(abajo, 0, 0);
+    arriba.setGeometry(QRectF(0, 0, tamano.width(), tamano.height() - alto_abajo));
+    abajo.setGeometry(QRectF(0, tamano.height() - alto_abajo, tamano.width(), alto_abajo));
+    arriba.layout()->activate();
+    abajo.layout()->activate();
+    const QRectF a = arriba.plotArea();
+    const QRectF b = abajo.plotArea();
+    margenes(arriba, std::max(b.left() - a.left(), 0.0), std::max(a.right() - b.right(), 0.0));
+    margenes(abajo, std::max(a.left() - b.left(), 0.0), std::max(b.right() - a.right(), 0.0));
+}
+
 std::unique_ptr<QChart> grafico_ensayo(const DibujoEnsayo& d) {
     auto g = grafico_vacio(d.titulo);
     g->legend()->setAlignment(Qt::AlignRight);
-    Rango x;
-    x.abarcar(d.medidas, true);
-    x.abarcar({d.excluidas}, true);
+    const Rango x = tiempos(d);
     Rango y;
     y.abarcar(d.medidas, false);
     y.abarcar({d.excluidas}, false);
@@ -190,9 +228,7 @@ std::unique_ptr<QChart> grafico_ensayo(const DibujoEnsayo& d) {
 std::unique_ptr<QChart> grafico_residuos(const DibujoEnsayo& d) {
     auto g = grafico_vacio("Residuos");
     g->legend()->hide();
-    Rango x;
-    x.abarcar(d.medidas, true);
-    x.abarcar(d.residuos, true);
+    const Rango x = tiempos(d);
     Rango y;
     y.abarcar(d.residuos, false);
     // Symmetric about zero, a label every half of the largest residual or so: the chart is low.
@@ -213,14 +249,15 @@ std::unique_ptr<QChart> grafico_residuos(const DibujoEnsayo& d) {
 }
 
 void pintar_ensayo(const DibujoEnsayo& d, QPainter& pintor, QSizeF tamano) {
-    const double abajo = std::round(tamano.height() * parte_residuos);
-    const std::unique_ptr<QChart> arriba = grafico_ensayo(d);
-    const std::unique_ptr<QChart> residuos = grafico_residuos(d);
-    pintar_grafico(*arriba, pintor, {tamano.width(), tamano.height() - abajo});
-    pintor.save();
-    pintor.translate(0, tamano.height() - abajo);
-    pintar_grafico(*residuos, pintor, {tamano.width(), abajo});
-    pintor.restore();
+    QGraphicsScene escena;  // owns the charts
+    QChart* arriba = grafico_ensayo(d).release();
+    QChart* residuos = grafico_residuos(d).release();
+    escena.addItem(arriba);
+    escena.addItem(residuos);
+    alinear_graficos(*arriba, *residuos, tamano);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    const QRectF todo(QPointF(0, 0), tamano);
+    escena.render(&pintor, todo, todo);
 }
 
 GraficoEnsayo::GraficoEnsayo(QWidget* parent) : QGraphicsView(parent) {
@@ -255,10 +292,8 @@ void GraficoEnsayo::resizeEvent(QResizeEvent* evento) {
 
 void GraficoEnsayo::colocar() {
     const QSizeF tamano = viewport()->size();
-    const double abajo = std::round(tamano.height() * parte_residuos);
     escena_->setSceneRect(QRectF(QPointF(0, 0), tamano));
-    principal_->setGeometry(QRectF(0, 0, tamano.width(), tamano.height() - abajo));
-    residuos_->setGeometry(QRectF(0, tamano.height() - abajo, tamano.width(), abajo));
+    alinear_graficos(*principal_, *residuos_, tamano);
 }
 
 }  // namespace abat

@@ -16,6 +16,10 @@ namespace abat {
 std::unique_ptr<QChart> grafico_ensayo(const DibujoEnsayo& d);
 std::unique_ptr<QChart> grafico_residuos(const DibujoEnsayo& d);
 
+// Lays the two charts out over (0, 0, tamano), the residuals under the readings, their plot
+// areas over one span across: a residual stands under its reading.
+void alinear_graficos(QChart& arriba, QChart& abajo, QSizeF tamano);
+
 // Both charts over (0, 0, tamano) of the painter's device, the residuals under the readings.
 void pintar_ensayo(const DibujoEnsayo& d, QPainter& pintor, QSizeF tamano);
 

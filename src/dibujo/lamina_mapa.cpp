@@ -1,6 +1,7 @@
 #include "dibujo/lamina_mapa.h"
 
 #include <algorithm>
+#include <array>
 
 #include "dibujo/pintar_mapa.h"
 #include "dibujo/texto_numero.h"
@@ -46,10 +47,13 @@ void titulo(QPainter& p, QSizeF lamina, const DibujoMapa& m, const QString& text
 void simbolo_de(QPainter& p, Simbolo s, QPointF centro) {
     switch (s) {
         case Simbolo::pozo_de_bombeo:
-            marca_de_pozo(p, centro, false);
+            marca_de_pozo(p, centro, EstadoPozo::bombeo);
+            break;
+        case Simbolo::pozo_parado:
+            marca_de_pozo(p, centro, EstadoPozo::parado);
             break;
         case Simbolo::pozo_de_inyeccion:
-            marca_de_pozo(p, centro, true);
+            marca_de_pozo(p, centro, EstadoPozo::inyeccion);
             break;
         case Simbolo::punto:
             marca_de_punto(p, centro);
@@ -116,12 +120,16 @@ std::vector<EntradaLeyenda> leyenda(const DibujoMapa& m) {
     std::vector<EntradaLeyenda> e;
     if (m.marcas) {
         const auto& pozos = m.marcas->pozos;
-        if (std::any_of(pozos.begin(), pozos.end(),
-                        [](const MarcaMapa& k) { return !k.inyecta; })) {
-            e.push_back({Simbolo::pozo_de_bombeo, QStringLiteral("Pozo de bombeo")});
-        }
-        if (std::any_of(pozos.begin(), pozos.end(), [](const MarcaMapa& k) { return k.inyecta; })) {
-            e.push_back({Simbolo::pozo_de_inyeccion, QStringLiteral("Pozo de inyección")});
+        const std::array<EntradaLeyenda, 3> estados = {
+            EntradaLeyenda{Simbolo::pozo_de_bombeo, QStringLiteral("Pozo de bombeo")},
+            EntradaLeyenda{Simbolo::pozo_parado, QStringLiteral("Pozo parado")},
+            EntradaLeyenda{Simbolo::pozo_de_inyeccion, QStringLiteral("Pozo de inyección")}};
+        for (const EstadoPozo estado :
+             {EstadoPozo::bombeo, EstadoPozo::parado, EstadoPozo::inyeccion}) {
+            if (std::any_of(pozos.begin(), pozos.end(),
+                            [estado](const MarcaMapa& k) { return k.estado == estado; })) {
+                e.push_back(estados[static_cast<size_t>(estado)]);
+            }
         }
         if (!m.marcas->puntos.empty()) {
             e.push_back({Simbolo::punto, QStringLiteral("Punto de cálculo")});

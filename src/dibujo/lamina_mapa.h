@@ -23,12 +23,13 @@ QString texto_tiempo(double dias);
 // The study's system as the map names it; "Coordenadas locales" when it has none.
 QString texto_sistema(const DibujoMapa& mapa);
 
-enum class Simbolo { pozo_de_bombeo, pozo_de_inyeccion, punto, isolinea };
+enum class Simbolo { pozo_de_bombeo, pozo_parado, pozo_de_inyeccion, punto, isolinea };
 struct EntradaLeyenda {
     Simbolo simbolo;
     QString texto;
 };
-// What the legend lists: the kinds of well the map has, its points and its isolines' interval.
+// What the legend lists: the kinds of well the map has at its time (pumping, stopped, injecting),
+// its points and its isolines' interval.
 std::vector<EntradaLeyenda> leyenda(const DibujoMapa& mapa);
 
 // Paints the sheet over (0, 0, lamina) of the painter's device.

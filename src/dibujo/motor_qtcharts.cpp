@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 #include "dibujo/eje_lineal.h"
+#include "dibujo/estados_pozos.h"
 #include "dibujo/gif.h"
 #include "dibujo/pintar_grafico.h"
 #include "dibujo/pintar_limites.h"
@@ -124,6 +125,33 @@ void pintar_marcas(QPainter& pintor, const PlanoDibujo::Serie& s, const QRectF& 
             pintor.drawPolygon(contorno(m, centro));
         }
     }
+}
+
+// A well not pumping at the chart's time gets its state's mark over its own.
+void pintar_estados(QPainter& pintor, const PlanoDibujo::Serie& s,
+                    const std::vector<EstadoPozo>& estados, const QRectF& area, const EscalaEje& ex,
+                    const EscalaEje& ey) {
+    const Marca m = marca_de(s.nombre);
+    for (size_t i = 0; i < s.x.size() && i < estados.size(); ++i) {
+        if (estados[i] == EstadoPozo::bombeo) continue;
+        marca_de_estado(pintor, en_area(area, ex, ey, s.x[i], s.y[i]), estados[i], m.lado);
+    }
+}
+
+// The states the chart shows, named under the legend, which names the series alone.
+void nombrar_estados(QPainter& pintor, const QChart& grafico, double alto,
+                     const std::vector<EstadoPozo>& estados) {
+    const Marca m = marca_de("Pozos");
+    leyenda_de_estados(pintor, grafico.legend()->geometry(), alto, grafico.legend()->font(),
+                       estados, m.lado, [&m](QPainter& p, QPointF c, double escala) {
+                           p.save();
+                           p.translate(c);
+                           p.scale(escala, escala);
+                           p.setPen(QPen(color_pozos, m.grosor));
+                           p.setBrush(Qt::NoBrush);
+                           p.drawPolygon(contorno(m, QPointF(0, 0)));
+                           p.restore();
+                       });
 }
 
 }  // namespace
@@ -247,6 +275,7 @@ double MotorQtCharts::minimo(Eje e) {
 
 PlanoDibujo MotorQtCharts::plano() const {
     PlanoDibujo d{{}, fondoGrafico_, fondoTrazado_, {}, {}};
+    d.estados = estados_;
     for (const Serie& s : series_) {
         const Puntos& p = puntos(s);
         d.series.push_back({s.nombre, p.x, p.y});
@@ -304,8 +333,11 @@ QRectF PlanoDibujo::pintar(QPainter& pintor, QSizeF tamano) const {
     pintor.setClipRect(area);
     for (const Serie& s : series) {
         if (es_pozos_o_puntos(s.nombre)) pintar_marcas(pintor, s, area, ex, ey);
+        if (s.nombre == "Pozos" && !estados.empty())
+            pintar_estados(pintor, s, estados, area, ex, ey);
     }
     pintor.restore();
+    if (!estados.empty()) nombrar_estados(pintor, grafico, tamano.height(), estados);
     return area;
 }
 
@@ -317,6 +349,8 @@ void MotorQtCharts::exportar(const std::string& archivo) {
     std::vector<QRgb> colores = colores_exactos();
     if (!limites_.empty())
         colores.insert(colores.end(), {color_recarga.rgb(), color_barrera.rgb()});
+    if (std::find(estados_.begin(), estados_.end(), EstadoPozo::inyeccion) != estados_.end())
+        colores.push_back(color_inyeccion.rgb());
     escribir_gif(dibujar(), archivo, colores);
 }
 

@@ -32,6 +32,8 @@ struct PlanoDibujo {
     EscalaEje ex;
     EscalaEje ey;
     std::vector<Lado> limites = {};  // the aquifer's boundaries, drawn over the nodes
+    // Each well's state, in the order of the wells' series; none: all pumping, no mark.
+    std::vector<EstadoPozo> estados = {};
 
     // Paints the chart over (0, 0, tamano) of the painter's device; gives the plot area.
     QRectF pintar(QPainter& pintor, QSizeF tamano) const;
@@ -62,6 +64,8 @@ class MotorQtCharts : public MotorGrafico {
 
     // The aquifer's boundaries, drawn over the grid's nodes and under the wells; none by default.
     void setLimites(std::vector<Lado> limites) { limites_ = std::move(limites); }
+    // The wells' states at the calculation's time (DatosCalculo::estados_en), marked over them.
+    void setEstados(std::vector<EstadoPozo> estados) { estados_ = std::move(estados); }
 
     // The picture of the chart as it stands.
     QImage dibujar();
@@ -103,6 +107,7 @@ class MotorQtCharts : public MotorGrafico {
     QRect areaTrazado_;
     std::shared_ptr<const PlanoDibujo> ultimo_;
     std::vector<Lado> limites_;
+    std::vector<EstadoPozo> estados_;
 };
 
 }  // namespace abat

@@ -6,6 +6,7 @@
 
 #include "chart/escala_ejes.h"
 #include "dibujo/colores_mapa.h"
+#include "dibujo/estados_pozos.h"
 #include "dibujo/etiquetas_isolineas.h"
 #include "dibujo/pintar_limites.h"
 #include "dibujo/pintar_mapa.h"
@@ -136,14 +137,14 @@ std::vector<QRectF> cajas_de_marcas(const MarcasMapa& m, const Plano& plano, con
     return cajas;
 }
 
-// Pumping wells as red triangles, injecting wells as blue ones pointing down, points as black
-// diamonds; each name beside its mark while there are few enough to read.
+// Pumping wells as red triangles, stopped ones grey, injecting wells as blue ones pointing down,
+// points as black diamonds; each name beside its mark while there are few enough to read.
 void marcas(QPainter& p, const MarcasMapa& m, const Plano& plano, const QRectF& area) {
     const bool nombres = con_nombres(m, plano, area);
     for (const MarcaMapa& k : m.pozos) {
         const QPointF c = plano.en(k.x, k.y);
         if (!area.contains(c)) continue;
-        marca_de_pozo(p, c, k.inyecta);
+        marca_de_pozo(p, c, k.estado);
         if (nombres) texto_con_halo(p, c + desde_la_marca, QString::fromStdString(k.nombre));
     }
     for (const MarcaMapa& k : m.puntos) {
@@ -324,10 +325,13 @@ std::vector<QRectF> ocupado(const DibujoMapa& m, const Plano& plano, const QRect
 
 }  // namespace
 
-void marca_de_pozo(QPainter& p, QPointF c, bool inyecta) {
+void marca_de_pozo(QPainter& p, QPointF c, EstadoPozo estado) {
+    const bool inyecta = estado == EstadoPozo::inyeccion;
     const double s = inyecta ? -radio_marca : radio_marca;
     p.setPen(QPen(Qt::white, 1));
-    p.setBrush(inyecta ? QColor(0x1F, 0x4E, 0xB4) : QColor(0xE4, 0x1A, 0x1C));
+    p.setBrush(inyecta                        ? color_inyeccion
+               : estado == EstadoPozo::parado ? QColor(0x80, 0x80, 0x80)
+                                              : QColor(0xE4, 0x1A, 0x1C));
     p.drawPolygon(
         QPolygonF({c + QPointF(0, -s), c + QPointF(radio_marca, s), c + QPointF(-radio_marca, s)}));
 }

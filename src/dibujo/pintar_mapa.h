@@ -31,9 +31,9 @@ std::vector<EtiquetaIsolinea> etiquetas_del_mapa(const DibujoMapa& mapa, QSizeF 
                                                  const QFontMetricsF& letra,
                                                  const OpcionesMapa& opciones = {});
 
-// The map's marks, centred at `centro`, for its legend too: a pumping well, red, pointing up; an
-// injecting one, blue, pointing down; a point, a white diamond.
-void marca_de_pozo(QPainter& pintor, QPointF centro, bool inyecta);
+// The map's marks, centred at `centro`, for its legend too: a pumping well, red, pointing up; a
+// stopped one, grey, pointing up; an injecting one, blue, pointing down; a point, a white diamond.
+void marca_de_pozo(QPainter& pintor, QPointF centro, EstadoPozo estado);
 void marca_de_punto(QPainter& pintor, QPointF centro);
 
 }  // namespace abat

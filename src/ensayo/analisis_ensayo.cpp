@@ -278,6 +278,12 @@ void rectas(const DatosEnsayo& datos, const PeticionAjuste& p, const std::string
     a.resumen = texto;
 }
 
+// The readings at t = 0 that the fit left out by themselves, counted.
+std::string al_comienzo(int n) {
+    if (n == 1) return "La medida en t = 0 queda fuera del ajuste.";
+    return "Las " + std::to_string(n) + " medidas en t = 0 quedan fuera del ajuste.";
+}
+
 }  // namespace
 
 std::string redondeado(double valor, int cifras) {
@@ -299,6 +305,7 @@ AnalisisEnsayo analizar_ensayo(const EnsayoTexto& e, const PeticionAjuste& p, bo
     } else {
         rectas(*datos, p, e.unidad_tiempo, a);
     }
+    if (datos->al_comienzo > 0) a.resumen += "\n" + al_comienzo(datos->al_comienzo);
     if (a.acuifero) {
         a.T = number_to_text(a.acuifero->T);
         if (a.acuifero->S > 0) a.S = number_to_text(a.acuifero->S);

@@ -55,13 +55,17 @@ class Lector {
         const double r = celda(m.r, numero, "distancia");
         const double t = celda(m.t, numero, "tiempo");
         const double s = celda(m.s, numero, "abatimiento");
+        if (t == 0) {
+            ++d_.al_comienzo;
+            return;
+        }
         if (r == 0) {
             rechazar(la_medida(numero) +
                      " está a una distancia de 0 m: la solución de Theis no vale en el "
                      "pozo bombeado. Excluya la medida o corrija su distancia.");
         }
         if (r < 0) rechazar(la_medida(numero) + " tiene una distancia negativa.");
-        if (t <= 0) {
+        if (t < 0) {
             rechazar(la_medida(numero) + " es del comienzo del bombeo o anterior (tiempo " +
                      number_to_text(t) + "): exclúyala del ajuste.");
         }

@@ -34,6 +34,9 @@ struct DatosEnsayo {
     // The readings left out of the fit that read as numbers, each by its observation well's name
     // among `piezometros` when it has one there (SIZE_MAX otherwise): they are drawn greyed.
     std::vector<MedidaEnsayo> excluidas;
+    // The readings in the fit at t = 0, left out by themselves: a logger's first line, at the
+    // start, where Theis's drawdown is 0 and its logarithm of time has no place.
+    int al_comienzo = 0;
 
     bool recuperando(const MedidaEnsayo& m) const { return fin && m.t > *fin; }
 };
@@ -41,8 +44,9 @@ struct DatosEnsayo {
 // Seconds in one unit of the window's ("s", "min", "h", "días"); 0 for another text.
 double segundos_por_unidad(std::string_view unidad);
 
-// The readings in the fit must each read as numbers (decimal comma or point), at a distance and
-// a time above 0, and an observation well's name must name one distance. Refused: no rate, a
+// The readings in the fit must each read as numbers (decimal comma or point), at a distance above
+// 0 and a time not below 0 (at 0 it is left out and counted), and an observation well's name must
+// name one distance. Refused: no rate, a
 // rate that is not a positive number, a stop that is not a time after the start, a reading in
 // the fit that breaks those rules: the refusal says which and why.
 Resuelto<DatosEnsayo> leer_ensayo(const EnsayoTexto& ensayo);

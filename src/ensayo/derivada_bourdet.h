@@ -12,10 +12,11 @@ struct PuntoTiempo {
     double s;
 };
 
-// One value a reading, at its time, from readings sorted by time: the slopes to a neighbour on
-// each side at least `ciclos` log cycles away, weighted by the other side's distance, which
-// smooths the noise of close readings. At the ends, where no neighbour is that far, the farthest
-// there is; at a side with none, the other side's slope alone. Readings of one time give none.
+// One value a reading, at its time, from readings sorted by time: the slopes to the nearest
+// neighbour on each side at least `ciclos` log cycles away, weighted by the other side's distance,
+// which smooths the noise of close readings. Near the ends, where one side has no neighbour that
+// far, the other side's slope alone; a reading with none on either side (all of a record shorter
+// than that, or of one time) gets none.
 std::vector<PuntoTiempo> derivada_bourdet(const std::vector<PuntoTiempo>& lecturas,
                                           double ciclos = 0.2);
 

@@ -190,6 +190,12 @@ void frmEnsayo::terminarEdicion() {
     editor_->HideCellEditor(false);
 }
 
+void frmEnsayo::olvidarAjuste() {
+    if (!ajustado_) return;
+    ajustado_ = false;
+    redibujar();
+}
+
 bool frmEnsayo::excluida(int fila) const {
     return fila >= 1 && fila <= static_cast<int>(excluidas_.size()) &&
            excluidas_[static_cast<size_t>(fila - 1)];

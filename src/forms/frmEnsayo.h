@@ -40,6 +40,8 @@ class frmEnsayo : public VentanaConTabla {
     void setEnsayo(const EnsayoTexto& ensayo);
     // Stores the text of an open cell editor, as leaving it does.
     void terminarEdicion();
+    // Another study: no fit shown until "Ajustar" is pressed for it.
+    void olvidarAjuste();
     // Whether the reading of grid row `fila` is left out of the fit.
     bool excluida(int fila) const;
     // "Excluir del ajuste", "Incluir en el ajuste": the readings of the selected rows.

@@ -40,7 +40,10 @@ std::vector<std::vector<std::string>> tabla_de_rejilla(const Rejilla& r) {
         auto& fila = filas.emplace_back();
         fila.reserve(static_cast<size_t>(r.nx) + 1);
         fila.push_back(number_to_text(r.y(j)));
-        for (int i = 0; i < r.nx; ++i) fila.push_back(number_to_text(r.valor(i, j)));
+        for (int i = 0; i < r.nx; ++i) {
+            const double v = r.valor(i, j);
+            fila.push_back(std::isnan(v) ? std::string() : number_to_text(v));
+        }
     }
     return filas;
 }

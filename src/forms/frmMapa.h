@@ -75,7 +75,7 @@ class frmMapa : public QWidget {
 
 // The map's grid as a spreadsheet reads a surface: an empty cell and the x of each column, then
 // each row's y (from the highest, north at the top) and its drawdowns, as the program writes
-// numbers.
+// numbers; a node outside the aquifer, which has none, an empty cell.
 std::vector<std::vector<std::string>> tabla_de_rejilla(const Rejilla& rejilla);
 
 }  // namespace abat

@@ -1,6 +1,8 @@
 #include "forms/frmNoPozos.h"
 
+#include "adaptadores/flex_grid.h"
 #include "forms/menu_tabla.h"
+#include "model/columnas.h"
 #include "model/filas.h"
 #include "ui_frmNoPozos.h"
 
@@ -18,6 +20,18 @@ frmNoPozos::frmNoPozos(Dialogos& dialogos, QWidget* parent)
     montar({ui_->Frame1, ui_->MSFlexGrid1, ui_->txtCellEditor, ui_->cmdAgregar, ui_->cmdQuitar,
             ui_->cmdSiguiente},
            {etapas});
+    ui_->MSFlexGrid1->gridModel()->setAyuda([this](int fila, int columna) {
+        return columna == columna_pozo::gasto ? ayudaGasto(fila) : QString();
+    });
+}
+
+// A well with a schedule says so where its rate is, the steps listed; its cell keeps its own rate.
+QString frmNoPozos::ayudaGasto(int fila) const {
+    const std::vector<EtapaTexto> e = etapas(fila);
+    if (e.empty()) return {};
+    const std::string gasto(tabla().TextMatrix(fila, columna_pozo::gasto));
+    return QStringLiteral("Caudal por etapas:\n") +
+           QString::fromStdString(texto_etapas(gasto, e, "\n"));
 }
 
 std::vector<EtapaTexto> frmNoPozos::etapas(int fila) const {

@@ -38,6 +38,7 @@ class frmNoPozos : public VentanaTabla {
   private:
     bool completa() override;
     void pedirEtapas();
+    QString ayudaGasto(int fila) const;
 
     std::unique_ptr<Ui::frmNoPozos> ui_;
     std::unordered_map<uint64_t, std::vector<EtapaTexto>> etapas_;  // by the row's key

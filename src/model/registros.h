@@ -100,6 +100,21 @@ struct EtapaDe {
 using EtapaTexto = EtapaDe<std::string>;
 using Etapa = EtapaDe<double, LecturaEstricta>;
 
+// A well's rate after `dias` days: its own (`propio`) from 0 on, then each step's from the day it
+// begins. The one rule of the map's, the plan chart's and the GIS files' wells.
+LecturaEstricta caudal_en(const LecturaEstricta& propio, const std::vector<Etapa>& etapas,
+                          double dias);
+
+// What a well does at a time, by its rate then; a rate that is not a number is left to the
+// calculation to tell, and the well drawn as pumping.
+enum class EstadoPozo { bombeo, parado, inyeccion };
+EstadoPozo estado_de(const LecturaEstricta& caudal);
+
+// A schedule in words, its steps as typed joined by `entre`, the well's own rate first:
+// "desde el día 0: 0.05 m3/s; desde el día 1: 0 m3/s, parado".
+std::string texto_etapas(const std::string& caudal, const std::vector<EtapaTexto>& etapas,
+                         const std::string& entre);
+
 // The results table as numbers: each well's share at each point as the table shows it (rounded
 // to four decimals) and each point's total, the table's "Abatimiento Total[m]".
 struct Resultados {

@@ -216,11 +216,14 @@ std::string qml_pozos() {
            "    <rules key=\"pozos\">\n"
            "      <rule key=\"inyeccion\" symbol=\"0\" label=\"Pozo de inyección\" "
            "filter=\"&quot;caudal&quot; &lt; 0\"/>\n"
+           "      <rule key=\"parado\" symbol=\"2\" label=\"Pozo parado\" "
+           "filter=\"&quot;caudal&quot; = 0\"/>\n"
            "      <rule key=\"bombeo\" symbol=\"1\" label=\"Pozo de bombeo\" filter=\"ELSE\"/>\n"
            "    </rules>\n"
            "    <symbols>\n" +
            marcador("0", "triangle", 0x1F4EB4, 0xFFFFFF, 180) +
            marcador("1", "triangle", 0xE41A1C, 0xFFFFFF, 0) +
+           marcador("2", "triangle", 0x808080, 0xFFFFFF, 0) +
            "    </symbols>\n"
            "  </renderer-v2>\n" +
            etiquetas("nombre", junto_al_punto) + "</qgis>\n";

@@ -1,7 +1,8 @@
 #pragma once
 // QGIS's styles of the GeoPackage's layers, so that QGIS opens the file looking like the
 // program's map: the raster in the map's bands and colours, the isolines labelled with their
-// level, the wells (pumping red, injecting blue) and the points labelled with their names. Kept
+// level, the wells (pumping red, stopped grey, injecting blue, by their rate at the file's time)
+// and the points labelled with their names. Kept
 // as QGIS keeps a layer's default style in a GeoPackage: a row of its table "layer_styles" each,
 // the style as a QML document.
 

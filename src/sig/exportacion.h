@@ -33,10 +33,13 @@ struct CapasSig {
     Rejilla rejilla;  // no raster when it has no nodes
     // The aquifer's boundaries: none, and no layer of them, without boundaries.
     std::span<const Lado> limites = {};
+    // Each well's pumping steps after its own rate, as DatosCalculo::etapas holds them.
+    std::span<const std::vector<Etapa>> etapas = {};
 };
 
-// A GeoPackage (.gpkg): the layers "pozos" (points: nombre, diametro, caudal), "puntos" (points:
-// nombre, tiempo, abatimiento_total and one field per well's share), "isolineas" (lines:
+// A GeoPackage (.gpkg): the layers "pozos" (points: nombre, diametro, caudal at the isolines'
+// time, that tiempo in days, and etapas, a schedule's steps in words, empty without), "puntos"
+// (points: nombre, tiempo, abatimiento_total and one field per well's share), "isolineas" (lines:
 // abatimiento in m, tiempo in days), with boundaries "limites" (lines: linea, its row from 1, and
 // tipo, "recarga" or "barrera"; each line across the extent of the wells, points, raster and its
 // own two points) and the raster "abatimiento" (the grid; Float32, the widest

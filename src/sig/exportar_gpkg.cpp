@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "archivos/escritura_entera.h"
+#include "model/numeros.h"
 #include "sig/exportacion.h"
 #include "sig/gdal_comun.h"
 #include "sig/limites_sig.h"
@@ -64,16 +65,38 @@ bool agregar(OGRLayer& capa, OGRFeature& f, OGRGeometry* g) {
     return capa.CreateFeature(&f) == OGRERR_NONE;
 }
 
-bool escribir_pozos(GDALDataset& d, std::span<const Pozo> pozos, OGRSpatialReference* srs) {
-    OGRLayer* capa =
-        capa_nueva(d, "pozos", srs, wkbPoint,
-                   {{"nombre", OFTString}, {"diametro", OFTReal}, {"caudal", OFTReal}});
+// A well's steps in words, as the wells table's tooltip gives them; empty without steps.
+std::string en_palabras(const Pozo& p, const std::vector<Etapa>& etapas) {
+    if (etapas.empty()) return {};
+    const auto texto = [](const LecturaEstricta& q) {
+        return q.ok() ? number_to_text(q.valor) : "";
+    };
+    std::vector<EtapaTexto> textos;
+    textos.reserve(etapas.size());
+    for (const Etapa& e : etapas) textos.push_back({number_to_text(e.desde), texto(e.caudal)});
+    return texto_etapas(texto(p.caudal), textos, "; ");
+}
+
+// Each well at the time of the isolines: its rate then, and its schedule.
+bool escribir_pozos(GDALDataset& d, const CapasSig& c, OGRSpatialReference* srs) {
+    OGRLayer* capa = capa_nueva(d, "pozos", srs, wkbPoint,
+                                {{"nombre", OFTString},
+                                 {"diametro", OFTReal},
+                                 {"caudal", OFTReal},
+                                 {"tiempo", OFTReal},
+                                 {"etapas", OFTString}});
     if (capa == nullptr) return false;
-    for (const Pozo& p : pozos) {
+    const std::vector<Etapa> ninguna;
+    for (size_t k = 0; k < c.pozos.size(); ++k) {
+        const Pozo& p = c.pozos[k];
+        const std::vector<Etapa>& etapas = k < c.etapas.size() ? c.etapas[k] : ninguna;
+        const LecturaEstricta caudal = caudal_en(p.caudal, etapas, c.isolineas.tiempo);
         OGRFeature f(capa->GetLayerDefn());
         f.SetField(0, p.nombre.c_str());
         f.SetField(1, p.diametro);
-        if (p.caudal.ok()) f.SetField(2, p.caudal.valor);
+        if (caudal.ok()) f.SetField(2, caudal.valor);
+        f.SetField(3, c.isolineas.tiempo);
+        f.SetField(4, en_palabras(p, etapas).c_str());
         if (!agregar(*capa, f, new OGRPoint(p.x, p.y))) return false;
     }
     return true;
@@ -177,7 +200,7 @@ bool escribir_vectores(const std::string& ruta, const CapasSig& c, OGRSpatialRef
     Dataset d(gpkg->Create(ruta.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
     if (!d) return false;
     // One transaction: a row each would be committed to the disk one by one.
-    const bool bien = d->StartTransaction() == OGRERR_NONE && escribir_pozos(*d, c.pozos, srs) &&
+    const bool bien = d->StartTransaction() == OGRERR_NONE && escribir_pozos(*d, c, srs) &&
                       escribir_puntos(*d, c, srs) && escribir_isolineas(*d, c.isolineas, srs) &&
                       escribir_limites(*d, c, srs) && escribir_estilos(*d, raster) &&
                       d->CommitTransaction() == OGRERR_NONE;

@@ -1,5 +1,6 @@
 // The pumping test's window in the whole program: the menu that shows it, its picture, the readings
 // pasted and left out, the fits, and the fitted aquifer taken into the study.
+#include <QLogValueAxis>
 #include <cmath>
 
 #include "adaptadores/flex_grid.h"
@@ -153,9 +154,10 @@ class TestEnsayo : public QObject {
         QCOMPARE(t.caja("txtT")->text(), t.de("txtTAjustado")->text());
     }
 
-    // The chart is saved drawn anew, with the readings above and the residuals below. The test is
-    // part of the study: saved and opened again, the window shows it as it was, the texts as
-    // pasted; "Nuevo" empties it.
+    // The chart is saved drawn anew, with the readings above and the residuals below, on one span
+    // of time across, a reading at an end drawn whole. The test is part of the study: saved and
+    // opened again, the window shows it as it was, the texts as pasted; "Nuevo" empties it, and no
+    // fit shows until one is asked for.
     void imagenYEstudio() {
         QTemporaryDir dir;
         const QString ruta = dir.filePath("ensayo.abat");
@@ -163,6 +165,18 @@ class TestEnsayo : public QObject {
             Ensayo t;
             t.abrir();
             t.preparar();
+            const GraficoEnsayo* g = t.de<GraficoEnsayo>("graficoEnsayo");
+            const QRectF arriba = g->principal()->plotArea();
+            const QRectF abajo = g->residuos()->plotArea();
+            QVERIFY2(std::fabs(arriba.left() - abajo.left()) < 1 &&
+                         std::fabs(arriba.right() - abajo.right()) < 1,
+                     "the residuals' time axis under the readings'");
+            const auto tiempo = [](const QChart* c) {
+                return qobject_cast<QLogValueAxis*>(c->axes(Qt::Horizontal).at(0));
+            };
+            QCOMPARE(tiempo(g->residuos())->min(), tiempo(g->principal())->min());
+            QCOMPARE(tiempo(g->residuos())->max(), tiempo(g->principal())->max());
+            QVERIFY(tiempo(g->principal())->min() < 0.95);  // the first reading, at 1 min, whole
             t.dialogos.archivos = {dir.filePath("ensayo.svg")};
             control<QAction>(t.de<GraficoEnsayo>("graficoEnsayo"), "accionGuardarImagen")
                 ->trigger();
@@ -185,8 +199,10 @@ class TestEnsayo : public QObject {
         QCOMPARE(fila(t.v.ensayo->medidas(), 1),
                  "1|" + QString(primera).replace('\t', '|').replace(',', '.'));
         QVERIFY(!t.p.estudios.modificado());
+        pulsar(t.v.ensayo, "cmdAjustar");
         control<QAction>(&t.v.principal, "accionNuevo")->trigger();
         QCOMPARE(record_count(t.v.ensayo->medidas()), 0);
+        QCOMPARE(t.ajuste(), QString());  // no fit asked for the new study
     }
 };
 

@@ -1,6 +1,7 @@
 // The aquifer's boundaries and the wells' pumping steps in the whole program: the boundaries'
 // window from the menu and back to the results, a refusal leaving everything as it was, the
 // schedule over the wells window kept beside its well, the study saved and opened, the map.
+#include "adaptadores/flex_grid.h"
 #include "app/programa.h"
 #include "calc/funcion_pozo.h"
 #include "forms/frmEtapas.h"
@@ -111,8 +112,9 @@ class TestLimites : public QObject {
     }
 
     // The schedule of a well: its first row the well's "Gasto", kept in step with it; what it
-    // accepts comes into the study and the results; a refusal keeps it open, Cancel changes
-    // nothing. Each schedule stays with its well when a well above is removed, and in the file.
+    // accepts comes into the study, the results and the cell's tooltip; a refusal keeps it open,
+    // Cancel changes nothing. Each schedule stays with its well when a well above is removed, and
+    // in the file.
     void caudalPorEtapas() {
         QTemporaryDir dir;
         Limites t;
@@ -132,6 +134,9 @@ class TestLimites : public QObject {
         Grid& pozos = t.v.noPozos->pozos();
         QCOMPARE(pozos.TextMatrix(1, columna_pozo::gasto), std::string("0.06"));
         QCOMPARE(t.v.noPozos->etapas(), (Etapas{{{"0.5", "0"}}}));
+        const QAbstractItemModel* m = control<FlexGrid>(t.v.noPozos, "MSFlexGrid1")->model();
+        QCOMPARE(m->data(m->index(0, columna_pozo::gasto - 1), Qt::ToolTipRole).toString(),
+                 "Caudal por etapas:\ndesde el día 0: 0.06 m3/s\ndesde el día 0.5: 0 m3/s, parado");
         QVERIFY(t.p.estudios.modificado());
         e = t.etapas(1);
         QCOMPARE(e->tabla()->filas(),

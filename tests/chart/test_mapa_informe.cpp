@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <cmath>
+#include <limits>
 
 #include "calc/abatimiento.h"
 #include "chart/composicion_mapa.h"
@@ -28,7 +29,7 @@ DibujoMapa mapa_para(const DatosCalculo& datos, Caja extension, QSizeF tamano, d
                      double anterior = 0) {
     const CampoPozos campo(datos);
     const QSize trazado = (area_de_trazado(tamano).size() * densidad).toSize();
-    return componer_mapa(campo, marcas_de(datos), datos.tiempo,
+    return componer_mapa(campo, marcas_de(datos, datos.tiempo), datos.tiempo,
                          a_igual_escala(extension, trazado.width(), trazado.height()),
                          trazado.width(), trazado.height(), 0, anterior);
 }
@@ -187,7 +188,8 @@ TEST(ComposicionMapa, ValuesOfAFieldWithInjection) {
     const CampoPozos campo(datos);
     const Caja vista = a_igual_escala({0, 500, 100, 500}, 600, 480);
     for (const double tiempo : {0.1, 30.0}) {
-        const DibujoMapa m = componer_mapa(campo, marcas_de(datos), tiempo, vista, 600, 480);
+        const DibujoMapa m =
+            componer_mapa(campo, marcas_de(datos, tiempo), tiempo, vista, 600, 480);
         const Rejilla& r = m.rejilla;
         ASSERT_EQ(r.valores.size(), size_t(r.nx) * size_t(r.ny));
         for (int j = 0; j < r.ny; j += 17) {
@@ -202,16 +204,19 @@ TEST(ComposicionMapa, ValuesOfAFieldWithInjection) {
             EXPECT_NE(std::find(m.niveles.niveles.begin(), m.niveles.niveles.end(), l.nivel),
                       m.niveles.niveles.end());
         }
-        EXPECT_TRUE(m.marcas->pozos.at(2).inyecta && m.marcas->puntos.at(0).nombre == "X");
+        EXPECT_TRUE(m.marcas->pozos.at(2).estado == EstadoPozo::inyeccion &&
+                    m.marcas->puntos.at(0).nombre == "X");
     }
 }
 
 // The grid as a spreadsheet reads a surface: the x of each column across the first row, then
-// each row's y from the highest, and its drawdowns, as the program writes numbers.
+// each row's y from the highest, and its drawdowns, as the program writes numbers; a node beyond
+// a boundary, without a value, an empty cell.
 TEST(ComposicionMapa, GridCopiedAsASurface) {
-    const Rejilla r{10, -5, 0.5, 2, 3, 2, {1, 2, 3, 4.25, 1e-7, -0.1}};
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Rejilla r{10, -5, 0.5, 2, 3, 2, {1, 2, nan, 4.25, 1e-7, -0.1}};
     EXPECT_EQ(
         tabla_de_rejilla(r),
         (std::vector<std::vector<std::string>>{
-            {"", "10", "10.5", "11"}, {"-3", "4.25", "1E-07", "-0.1"}, {"-5", "1", "2", "3"}}));
+            {"", "10", "10.5", "11"}, {"-3", "4.25", "1E-07", "-0.1"}, {"-5", "1", "2", ""}}));
 }

@@ -90,3 +90,20 @@ TEST(AnalisisEnsayo, MedidasVentanaDeTiemposYFactores) {
                 dice("T ×/÷ 4.7, S ×/÷ 4.5; correlación de T y S: -0.9."))
         << a.resumen;
 }
+
+// A logger's first line, at t = 0, is left out of the fit by itself, which is that of the other
+// readings, and the summary counts the readings so left out.
+TEST(AnalisisEnsayo, MedidasEnTCeroFueraDelAjuste) {
+    const MedidaTexto primeras[] = {{"H30", "30", "0", "0", false},
+                                    {"H90", "90", "0,0", "0", false}};
+    const char* dice[] = {"\nLa medida en t = 0 queda fuera del ajuste.",
+                          "\nLas 2 medidas en t = 0 quedan fuera del ajuste."};
+    const std::string T = analizar_ensayo(dos_pozos(), {}, true).T;
+    EnsayoTexto e = dos_pozos();
+    for (size_t n = 0; n < 2; ++n) {
+        e.medidas.insert(e.medidas.begin() + static_cast<long>(n * 21), primeras[n]);
+        const AnalisisEnsayo a = analizar_ensayo(e, {}, true);
+        EXPECT_EQ(a.T, T) << a.resumen;
+        EXPECT_TRUE(a.resumen.ends_with(dice[n])) << a.resumen;
+    }
+}

@@ -46,7 +46,7 @@ struct VentanaDeMapa {
     }
     std::shared_ptr<const DibujoMapa> componer(QSize pixeles) const {
         DibujoMapa d =
-            componer_mapa(campo, marcas_de(datos), ventana.tiempo(),
+            componer_mapa(campo, marcas_de(datos, ventana.tiempo()), ventana.tiempo(),
                           a_igual_escala(ventana.vista(), pixeles.width(), pixeles.height()),
                           pixeles.width(), pixeles.height());
         d.sistema = sistema;

@@ -1,5 +1,6 @@
 // The aquifer's boundaries in the GIS and CAD files: the GeoPackage's layer "limites" and the
-// DXF's layer LIMITES, each line across the extent of what else the file holds.
+// DXF's layer LIMITES, each line across the extent of what else the file holds; and a well's
+// schedule in the GeoPackage's wells.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -56,4 +57,35 @@ TEST(ExportarLimites, EachLineAcrossTheExtentOfTheFile) {
     EXPECT_EQ(s->GetLayerByName("limites"), nullptr);
     s->GetLayerByName("layer_styles")->SetAttributeFilter("f_table_name = 'limites'");
     EXPECT_EQ(s->GetLayerByName("layer_styles")->GetFeatureCount(), 0);
+}
+
+// The wells layer holds each well at the time of the isolines: a well stopped at day 1 has a rate
+// of 0 at day 1.5, its schedule in words beside it, and QGIS draws it as stopped.
+TEST(ExportarLimites, UnPozoParadoASuTiempo) {
+    const Carpeta carpeta;
+    const std::vector<Pozo> pozos = {{"P1", 0.3, {Lectura::numero, 0.01}, 100, 100},
+                                     {"P2", 0.3, {Lectura::numero, 0.02}, 300, 100}};
+    const std::vector<std::vector<Etapa>> etapas = {{{1, {Lectura::numero, 0}}}};
+    const Resultados r{2, {0.5, 0.2}, {0.7}};
+    const std::vector<Punto> puntos = {{"A", 400, 300}};
+    CapasSig c{{}, pozos, puntos, 1, &r, {1.5, {}}, {}};
+    c.etapas = etapas;
+    exportar_geopackage(carpeta / "e.gpkg", c);
+    const Dataset g(GDALDataset::Open((carpeta / "e.gpkg").c_str(), GDAL_OF_VECTOR));
+    ASSERT_TRUE(g);
+    std::vector<std::string> vistos;
+    for (const auto& f : *g->GetLayerByName("pozos")) {
+        std::string visto;  // one field at a time: OGR reuses the text of a number
+        for (const char* campo : {"caudal", "tiempo", "etapas"})
+            visto += std::string(visto.empty() ? "" : " ") + f->GetFieldAsString(campo);
+        vistos.push_back(visto);
+    }
+    EXPECT_EQ(vistos,
+              (std::vector<std::string>{
+                  "0 1.5 desde el día 0: 0.01 m3/s; desde el día 1: 0 m3/s, parado", "0.02 1.5 "}));
+    OGRLayer* estilos = g->GetLayerByName("layer_styles");
+    estilos->SetAttributeFilter("f_table_name = 'pozos'");
+    const std::unique_ptr<OGRFeature> estilo(estilos->GetNextFeature());
+    EXPECT_NE(std::string(estilo->GetFieldAsString("styleQML")).find("&quot;caudal&quot; = 0"),
+              std::string::npos);
 }

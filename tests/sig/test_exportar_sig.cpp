@@ -136,8 +136,8 @@ TEST(ExportarSig, EachFileReadBack) {
               (std::set<std::string>{"e.asc", "e.dxf", "e.gpkg", "e.prj", "e.tif"}));
     const std::string gpkg = carpeta / "e.gpkg";
     // clang-format off
-    EXPECT_EQ(texto_de(gpkg, "pozos"), (Texto{"fid;nombre;diametro;caudal;",
-        "1;P1;0.3;0.015;POINT (440100 4470200)", "2;p1;0.4;-0.02;POINT (440300.5 4470250.0)"}));
+    EXPECT_EQ(texto_de(gpkg, "pozos"), (Texto{"fid;nombre;diametro;caudal;tiempo;etapas;",
+        "1;P1;0.3;0.015;30;;POINT (440100 4470200)", "2;p1;0.4;-0.02;30;;POINT (440300.5 4470250.0)"}));
     EXPECT_EQ(texto_de(gpkg, "puntos"), (Texto{"fid;nombre;tiempo;abatimiento_total;Pozo P1[m];Pozo p1[m] (2);",
         "1;A;30;1.25;1.5;-0.25;POINT (440200 4470210)"}));
     EXPECT_EQ(texto_de(gpkg, "isolineas"), (Texto{"fid;abatimiento;tiempo;",
