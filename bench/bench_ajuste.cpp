@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <cmath>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -19,9 +20,9 @@ using namespace abat;
 
 namespace {
 
-// `pozos` wells from 10 m out, `medidas` readings each from 0.1 to 1000 minutes, Theis's
-// drawdowns of T = 0.01, S = 0.0002 with noise of 5 mm.
-EnsayoTexto ensayo(int pozos, int medidas) {
+// `pozos` wells from 10 m out, `medidas` readings each from 0.1 to 1000 minutes, the drawdowns
+// of T = 0.01, S = 0.0002 (and an aquitard of c days) with noise of 5 mm.
+EnsayoTexto ensayo(int pozos, int medidas, std::optional<double> c = std::nullopt) {
     std::mt19937 azar(1);
     std::normal_distribution<double> ruido(0, 0.005);
     EnsayoTexto e;
@@ -30,7 +31,7 @@ EnsayoTexto ensayo(int pozos, int medidas) {
         const double r = 10.0 * (k + 1);
         for (int i = 0; i < medidas; ++i) {
             const double t = 0.1 * std::pow(10.0, 4.0 * i / (medidas - 1));
-            const double s = abatimiento_theis({0.01, 2e-4}, 0.02, r, t * 60) + ruido(azar);
+            const double s = abatimiento_theis({0.01, 2e-4, c}, 0.02, r, t * 60) + ruido(azar);
             e.medidas.push_back({"P" + std::to_string(k + 1), number_to_text(r), number_to_text(t),
                                  number_to_text(s), false});
         }
@@ -63,6 +64,20 @@ void ajuste_theis(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
 }
 BENCHMARK(ajuste_theis)->Args({1, 100})->Args({10, 100})->Unit(benchmark::kMillisecond);
+
+// Hantush and Jacob's fit of a leaky aquifer of c = 5 days (B = 66 m), from the program's own
+// starts.
+void ajuste_hantush(benchmark::State& state) {
+    const Resuelto<DatosEnsayo> d = leer_ensayo(
+        ensayo(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 5.0));
+    for (auto _ : state) {
+        const Resuelto<AjusteTheis> a = ajustar_hantush(*d);
+        if (!a) state.SkipWithError(a.rechazo().c_str());
+        benchmark::DoNotOptimize(a);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
+}
+BENCHMARK(ajuste_hantush)->Args({1, 100})->Args({10, 100})->Unit(benchmark::kMillisecond);
 
 // What the window computes at each change: the texts read, the fit, its curves and residuals.
 void analisis_theis(benchmark::State& state) {

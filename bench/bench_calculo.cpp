@@ -66,11 +66,13 @@ void generar_red_lejos(benchmark::State& state) {
     por_evaluacion(state, 529 * n);
 }
 
-// The same grids on the engine alone, on one thread.
+// The same grids on the engine alone, on one thread; of a leaky aquifer, with the aquitard's
+// resistance in days as a second argument.
 void motor_red(benchmark::State& state, double S, double origen, double lado) {
     const int n = static_cast<int>(state.range(0));
     Declaraciones d = acuifero(0.01, S);
-    const DatosCalculo datos = leer_datos(d, pozos(n, origen, lado), puntos(0), "1");
+    DatosCalculo datos = leer_datos(d, pozos(n, origen, lado), puntos(0), "1");
+    if (state.range(1) > 0) datos.acuifero.c = static_cast<double>(state.range(1));
     generar_red(d, datos, 0, 1000, 0, 1000);
     std::vector<double> x;
     std::vector<double> y;
@@ -109,6 +111,11 @@ void curva_en_el_tiempo(benchmark::State& state) {
 BENCHMARK(curva_en_el_tiempo)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(generar_red_cerca)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(generar_red_lejos)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
-BENCHMARK(motor_red_cerca)->Arg(100)->Unit(benchmark::kMicrosecond);
-BENCHMARK(motor_red_lejos)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(motor_red_cerca)
+    ->Args({100, 0})
+    ->Args({100, 1})
+    ->Args({100, 44})
+    ->Args({100, 10000})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(motor_red_lejos)->Args({100, 0})->Args({100, 44})->Unit(benchmark::kMicrosecond);
 BENCHMARK(calcular_resultados_tabla)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);

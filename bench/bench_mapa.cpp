@@ -12,9 +12,11 @@ using namespace abat;
 
 namespace {
 
-// Wells, nodes along each side; a time from 1 to 30 days, another at each iteration.
+// Wells, nodes along each side, the aquitard's resistance in days (0: confined); a time from 1
+// to 30 days, another at each iteration.
 void mapa(benchmark::State& state) {
-    const DatosCalculo datos = campo_al_azar(static_cast<int>(state.range(0)));
+    DatosCalculo datos = campo_al_azar(static_cast<int>(state.range(0)));
+    if (state.range(2) > 0) datos.acuifero.c = static_cast<double>(state.range(2));
     const CampoPozos pozos(datos);
     const int lado = static_cast<int>(state.range(1));
     Rejilla r{-100, -100, 2200.0 / (lado - 1), 2200.0 / (lado - 1), lado, lado, {}};
@@ -28,10 +30,13 @@ void mapa(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(mapa)
-    ->Args({100, 200})
-    ->Args({1000, 200})
-    ->Args({10000, 200})
-    ->Args({1000, 100})
-    ->Args({1000, 400})
+    ->Args({100, 200, 0})
+    ->Args({1000, 200, 0})
+    ->Args({10000, 200, 0})
+    ->Args({1000, 100, 0})
+    ->Args({1000, 400, 0})
+    ->Args({1000, 200, 1})
+    ->Args({1000, 200, 44})
+    ->Args({1000, 200, 10000})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

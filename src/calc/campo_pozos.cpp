@@ -335,7 +335,8 @@ void CampoPozos::sumar_repartidas(const Instante& in, const Rejilla& malla,
     if (r.grado > 0) {
         const PozosVector lejanas = elegir_fuentes(pozos, r.lejanas, true);
         std::vector<HantushLog> logs;
-        const auto puntos = static_cast<size_t>((r.grado + 1) * (r.grado + 1));
+        const auto lado = static_cast<size_t>(r.grado + 1);
+        const size_t puntos = lado * lado;
         lejos = sumar_lejanas(lejanas, *e, in.funcion(lejanas, puntos, logs), malla, r);
     }
     if (!lejos) {
