@@ -244,14 +244,32 @@ int anillos_necesarios(const Contorno& c, double escala, double k, double presup
     return anillos;
 }
 
+// The steps pumping longer than the split time, each a source of the series.
+std::vector<FuenteSerie> fuentes_serie(const DatosCalculo& d,
+                                       const std::vector<std::vector<Paso>>& todos, double tiempo,
+                                       double corte) {
+    std::vector<FuenteSerie> f;
+    for (size_t i = 0; i < todos.size(); ++i) {
+        for (const Paso& p : todos[i]) {
+            if (!(tiempo - p.desde > corte) || !p.caudal.ok()) continue;
+            f.push_back({i, p.caudal.valor / (d.acuifero.T * cuatro_pi), d.pozos[i].x, d.pozos[i].y,
+                         tiempo - p.desde});
+        }
+    }
+    return f;
+}
+
 }  // namespace
 
 Virtuales pozos_virtuales(const DatosCalculo& d, double tiempo, double tolerancia) {
     Virtuales v;
     const size_t n = d.pozos.size();
     const Contorno& contorno = d.contorno;
+    const double corte = tiempo_de_corte(contorno, d.acuifero);
+    // Each step's images at its pumping time, up to the split time.
     const auto escala = [&](double desde) {
-        return d.acuifero.S / (d.acuifero.T * 4 * (tiempo - desde) * segundos_por_dia);
+        return d.acuifero.S /
+               (d.acuifero.T * 4 * std::fmin(tiempo - desde, corte) * segundos_por_dia);
     };
     const double divisor = std::fabs(d.acuifero.T * cuatro_pi);
     std::vector<std::vector<Paso>> todos(n);
@@ -263,10 +281,11 @@ Virtuales pozos_virtuales(const DatosCalculo& d, double tiempo, double toleranci
         cuantos += todos[i].size();
     }
     int anillos = 0;
-    double presupuesto = tolerancia;
+    const double modos = std::isfinite(corte) ? tolerancia / 50 : 0.0;
+    double presupuesto = tolerancia - modos;
     if (es_serie(contorno.disposicion)) {
         anillos =
-            anillos_necesarios(contorno, escala(0), k_total, tolerancia / 4, cuantos, v.omitido);
+            anillos_necesarios(contorno, escala(0), k_total, presupuesto / 4, cuantos, v.omitido);
         presupuesto -= v.omitido;
     }
     // Every image with its bound, then those kept, in order.
@@ -298,17 +317,24 @@ Virtuales pozos_virtuales(const DatosCalculo& d, double tiempo, double toleranci
         v.inicio.push_back(v.pozos.size());
         const Pozo& w = d.pozos[i];
         for (const Paso& p : todos[i]) {
-            v.pozos.push_back({i, w.diametro, p.caudal, w.x, w.y, p.desde});
+            v.pozos.push_back({i, w.diametro, p.caudal, w.x, w.y, p.desde, corte});
             for (size_t j = paso == 0 ? 0 : fin[paso - 1]; j < fin[paso]; ++j) {
                 if (omitidas.elegida(cotas[j])) continue;
                 LecturaEstricta q = p.caudal;
                 q.valor *= candidatas[j].signo;
-                v.pozos.push_back({i, w.diametro, q, candidatas[j].x, candidatas[j].y, p.desde});
+                v.pozos.push_back(
+                    {i, w.diametro, q, candidatas[j].x, candidatas[j].y, p.desde, corte});
             }
             ++paso;
         }
     }
     v.inicio.push_back(v.pozos.size());
+    std::vector<FuenteSerie> fuentes = fuentes_serie(d, todos, tiempo, corte);
+    if (!fuentes.empty()) {
+        v.serie = std::make_shared<const Autofunciones>(contorno, d.acuifero, corte,
+                                                        std::move(fuentes), n, modos);
+        v.omitido += v.serie->cota();
+    }
     return v;
 }
 
