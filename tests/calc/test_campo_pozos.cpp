@@ -75,7 +75,7 @@ TEST(CampoPozos, AMillionWellsWithin1e12OfTheExactPath) {
     for (const auto [T, S, tiempo] : std::vector<std::array<double, 3>>{
              {0.01, 2e-4, 1}, {5, 1e-5, 0.01}, {2e-3, 0.3, 3650}, {1e-6, 1e-6, 1e5}, {8, 0.25, 200}}) {
         // clang-format on
-        DatosCalculo datos{T, S, tiempo, {}, {}};
+        DatosCalculo datos{{T, S}, tiempo, {}, {}};
         const double x = 1e4 * uno(g);
         const double y = 1e4 * uno(g);
         for (int k = 0; k < 200'000; ++k) {
@@ -147,7 +147,7 @@ TEST(CampoPozos, ErrorsAreTheExactPathsAtTheFirstFailingPlace) {
         [](auto&, auto&) {}};
     // clang-format on
     for (size_t c = 0; c < casos.size(); ++c) {
-        DatosCalculo datos{0.01, 2e-4, 1, {}, {}};
+        DatosCalculo datos{{0.01, 2e-4}, 1, {}, {}};
         std::vector<double> x, y(40, 0.0);
         for (int i = 0; i < 40; ++i) x.push_back(10.0 * i - 100);
         for (int k = 0; k < 5; ++k) datos.pozos.push_back(pozo_en(100.0 * k, 0, 0.01 * (k - 1)));

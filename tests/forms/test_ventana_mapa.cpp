@@ -32,7 +32,7 @@ struct VentanaDeMapa {
     std::string sistema;
     frmMapa ventana{dialogos};
 
-    explicit VentanaDeMapa(DatosCalculo d = {0.01, 2e-4, 1, {pozo("P1", 0.05, 100, 0)}, {}},
+    explicit VentanaDeMapa(DatosCalculo d = {{0.01, 2e-4}, 1, {pozo("P1", 0.05, 100, 0)}, {}},
                            std::string s = "")
         : datos(std::move(d)), sistema(std::move(s)) {
         ventana.resize(860, 660);
@@ -76,8 +76,7 @@ class TestVentanaMapa : public QObject {
                  Caso{1, 0.02, "", {"t = 1 día", "Coordenadas locales", pozo1, "Punto de cálculo"},
                       {"t = 1 días", "Pozo de inyección"}}}) {
             // clang-format on
-            VentanaDeMapa v({0.01,
-                             2e-4,
+            VentanaDeMapa v({{0.01, 2e-4},
                              tiempo,
                              {pozo("P1", 0.05, 100, 0), pozo("P2", caudal2, 250, 100)},
                              {{"A", 0, 0}}},
