@@ -129,7 +129,9 @@ double cola_gaussiana(double e, double c) {
 
 double tiempo_de_corte(const Contorno& contorno, const Acuifero& a) {
     const double D = a.T / a.S;
-    if (!con_serie(contorno.disposicion) || !(a.T > 0) || !(a.S > 0) || !std::isfinite(D))
+    // A leaky aquifer's images converge at every time (each within 2 K0(r / B)): no series.
+    if (!con_serie(contorno.disposicion) || a.c.has_value() || !(a.T > 0) || !(a.S > 0) ||
+        !std::isfinite(D))
         return infinito;
     const Marco& m = contorno.marco;
     double cuadrado = m.ancho_xi * m.ancho_xi;

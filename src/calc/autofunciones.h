@@ -41,8 +41,8 @@
 namespace abat {
 
 // The pumping time, in days, beyond which a strip's, closed strip's or rectangle's sources are
-// images up to it and modes after it; infinite for the other arrangements, or where T and S are
-// not both positive with a finite ratio.
+// images up to it and modes after it; infinite for the other arrangements, for a leaky aquifer,
+// or where T and S are not both positive with a finite ratio.
 double tiempo_de_corte(const Contorno& contorno, const Acuifero& acuifero);
 
 // A well's step pumping longer than the split time.

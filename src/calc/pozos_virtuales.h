@@ -17,6 +17,10 @@
 // aquifer's modes adds the rest of its time. Of the tolerance, a fiftieth then goes to the modes
 // left out, the rest to the images as above, at every time, so the images kept do not change as
 // a step passes the split time.
+//
+// A leaky aquifer keeps its images at every time: each adds at most 2 K0(d / B) as well
+// (FuncionPozo::cota), which falls as e^(-d / B), so the rings needed stay bounded as t grows;
+// its series of modes would be another one, and is not needed.
 
 #include <cstddef>
 #include <limits>

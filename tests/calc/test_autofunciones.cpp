@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,30 +53,38 @@ struct Marco4 {
 };
 
 // The sum of the program's W over the images of a well of rate q and radius `radio` at (a, b) of
-// the frame, at (x, y) after `dias`, each image within its radius counted at its radius.
+// the frame, at (x, y) after `dias`, each image within its radius counted at its radius; in a
+// leaky aquifer carried to 40 leakage factors, where 2 K0 is below 1e-17.
 double suma_directa(const Marco4& m, double a, double b, double q, double radio, double x, double y,
-                    double T, double S, double dias) {
-    const double c = S / (T * 4 * dias * 86400), alcance = std::sqrt(u_lejos / c);
-    std::vector<double> u, w, signo;
+                    const Acuifero& acuifero, double dias) {
+    const FuncionPozo funcion(acuifero);
+    const double c = acuifero.S / (acuifero.T * 4 * dias * 86400);
+    double alcance = std::sqrt(u_lejos / c);
+    if (funcion.semiconfinado()) alcance = std::fmin(alcance, 40 * funcion.B());
+    std::vector<double> u, w, r, signo;
     long double suma = 0;
     const auto vaciar = [&] {
         w.resize(u.size());
-        funcion_pozo_vector(u.data(), w.data(), u.size());
+        if (funcion.semiconfinado()) {
+            for (size_t i = 0; i < u.size(); ++i) w[i] = funcion.W(u[i], r[i]);
+        } else {
+            funcion_pozo_vector(u.data(), w.data(), u.size());
+        }
         for (size_t i = 0; i < u.size(); ++i) suma += signo[i] * w[i];
-        u.clear(), signo.clear();
+        u.clear(), r.clear(), signo.clear();
     };
     for (const auto& [px, sx] : imagenes_eje(a, m.Lx, m.signos[0], m.signos[1], x, alcance)) {
         const double dx2 = (x - px) * (x - px), resto = alcance * alcance - dx2;
         if (resto < 0) continue;
         const double s1 = m.Ly > 0 ? m.signos[3] : 0;
         for (const auto& [py, sy] : imagenes_eje(b, m.Ly, m.signos[2], s1, y, std::sqrt(resto))) {
-            u.push_back(c * std::fmax(dx2 + (y - py) * (y - py), radio * radio));
-            signo.push_back(sx * sy);
+            const double r2 = std::fmax(dx2 + (y - py) * (y - py), radio * radio);
+            u.push_back(c * r2), r.push_back(std::sqrt(r2)), signo.push_back(sx * sy);
             if (u.size() == 4096) vaciar();
         }
     }
     vaciar();
-    return static_cast<double>(suma) * q / (T * cuatro_pi);
+    return static_cast<double>(suma) * q / (acuifero.T * cuatro_pi);
 }
 
 struct Caso {
@@ -85,6 +94,7 @@ struct Caso {
     std::vector<std::array<double, 3>> pozos;  // xi, eta, rate
     double parada = 0;                         // days: the wells stop then (0: never)
     double giro = 0.4;                         // the frame's angle to the x axis, rad
+    std::optional<double> resistencia = {};    // days: a leaky aquifer's aquitard
 };
 
 void PrintTo(const Caso& c, std::ostream* os) {
@@ -108,7 +118,8 @@ TEST_P(SumaDirecta, SeriesAndImagesAsTheImagesSummedFarEnough) {
         limites.push_back(
             {m.signos[i] > 0 ? B : R, x_de(a, b), y_de(a, b), x_de(e, f), y_de(e, f)});
     }
-    DatosCalculo d{{k.T, k.S}, k.dias, {}, {}};
+    const Acuifero acuifero(k.T, k.S, k.resistencia);
+    DatosCalculo d{acuifero, k.dias, {}, {}};
     for (const auto& [xi, eta, q] : k.pozos)
         d.pozos.push_back(pozo_en(x_de(xi, eta), y_de(xi, eta), q));
     poner_limites(d, limites);
@@ -122,9 +133,9 @@ TEST_P(SumaDirecta, SeriesAndImagesAsTheImagesSummedFarEnough) {
     for (const auto& [xi, eta] : en_marco) {
         double s = 0;
         for (const auto& [a, b, q] : k.pozos) {
-            s += suma_directa(m, a, b, q, 0.15, xi, eta, k.T, k.S, k.dias);
+            s += suma_directa(m, a, b, q, 0.15, xi, eta, acuifero, k.dias);
             if (k.parada > 0)
-                s -= suma_directa(m, a, b, q, 0.15, xi, eta, k.T, k.S, k.dias - k.parada);
+                s -= suma_directa(m, a, b, q, 0.15, xi, eta, acuifero, k.dias - k.parada);
         }
         x.push_back(x_de(xi, eta)), y.push_back(y_de(xi, eta)), referencia.push_back(s);
     }
@@ -159,6 +170,9 @@ INSTANTIATE_TEST_SUITE_P(LargosYCortos, SumaDirecta, testing::Values(
     Caso{"caja_de_barreras_medio_dia", {700, 500, {1, 1, 1, 1}}, 0.01, 2e-4, 0.5, tres_pozos},
     Caso{"caja_de_barreras_36500_dias", {700, 500, {1, 1, 1, 1}}, 0.01, 0.2, 36500, tres_pozos},
     Caso{"rectangulo_alterno_5_dias", {700, 500, {-1, 1, -1, 1}}, 0.01, 2e-3, 5, tres_pozos},
+    Caso{"rectangulo_del_informe_semiconfinado_7300_dias", informe, 0.01, 2e-4, 7300, pozo_del_informe, 0, 0, 100.0},
+    Caso{"rectangulo_semiconfinado_36500_dias", informe, 0.01, 2e-4, 36500, {{150, 80, 0.05}, {40, 170, -0.02}}, 0, 0.3, 1000.0},
+    Caso{"franja_cerrada_semiconfinada_7300_dias", {700, 0, {1, 1, 1, 0}}, 0.01, 2e-4, 7300, tres_pozos, 0, 0.4, 300.0},
     Caso{"rectangulo_de_10_m", {10, 12, {1, -1, -1, 1}}, 0.01, 0.2, 5, {{3, 4, 0.01}}}),
     [](const auto& i) { return i.param.nombre; });
 // clang-format on
