@@ -125,8 +125,8 @@ BENCHMARK(coste_por_pozo)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 // S = 0.05 after 30 days, whose images are few; 10 km of a confined one (S = 0.0002) from a
 // minute to a century: its cone crosses the rectangle after half a day, and from then on the
 // images stop at that time and the series of the rectangle's modes adds the rest (autofunciones.h);
-// leaky, after 20 years, its images alone, fewer as the leakage factor B = sqrt(T c) is shorter
-// (930 m and 2.9 km here).
+// leaky, after 20 years (a leakage factor B = sqrt(T c) of 930 m and 2.9 km), the same with
+// modes that leakage decays too.
 BENCHMARK(mapa_rectangulo)
     ->Args({10000, 1000, 43200, 0})
     ->Args({4000, 500, 43200, 0})

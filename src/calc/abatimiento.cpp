@@ -94,10 +94,16 @@ double abatimiento_pozo(const Momento& m, const Fuente& p, double x, double y) {
 }
 
 // W(u) at r metres after `largo` days less after `corto`, the series' increment of a source there:
-// where u vanishes, ln(largo / corto), the series' logarithms alone.
+// where u vanishes, ln(largo / corto), the series' logarithms alone; in a leaky aquifer the
+// integral of e^(-D tau / B^2) / tau between them, E1(corto D / B^2) - E1(largo D / B^2).
 double incremento_w(const Momento& m, double r, double largo, double corto) {
     const double u_largo = u_de(m.acuifero, r, largo);
-    if (!(u_largo > 1e-290)) return std::log(largo / corto);
+    if (!(u_largo > 1e-290)) {
+        if (!m.funcion.semiconfinado()) return std::log(largo / corto);
+        const double fuga =
+            m.acuifero.T / m.acuifero.S / (m.funcion.B() * m.funcion.B()) * segundos_por_dia;
+        return E1(corto * fuga) - E1(largo * fuga);
+    }
     return m.funcion.W(u_largo, r) - m.funcion.W(u_de(m.acuifero, r, corto), r);
 }
 

@@ -129,9 +129,7 @@ double cola_gaussiana(double e, double c) {
 
 double tiempo_de_corte(const Contorno& contorno, const Acuifero& a) {
     const double D = a.T / a.S;
-    // A leaky aquifer's images converge at every time (each within 2 K0(r / B)): no series.
-    if (!con_serie(contorno.disposicion) || a.c.has_value() || !(a.T > 0) || !(a.S > 0) ||
-        !std::isfinite(D))
+    if (!con_serie(contorno.disposicion) || !(a.T > 0) || !(a.S > 0) || !std::isfinite(D))
         return infinito;
     const Marco& m = contorno.marco;
     double cuadrado = m.ancho_xi * m.ancho_xi;
@@ -171,6 +169,7 @@ Autofunciones::Autofunciones(Contorno contorno, const Acuifero& acuifero, double
     : contorno_(std::move(contorno)),
       acuifero_(acuifero),
       D_(acuifero.T / acuifero.S),
+      fuga_(acuifero.c ? 1 / (acuifero.S * *acuifero.c * segundos_por_dia) : 0.0),
       corte_(corte * segundos_por_dia),
       fuentes_(std::move(fuentes)) {
     const Marco& m = contorno_.marco;
@@ -270,11 +269,13 @@ void Autofunciones::preparar_rectangulo() {
     for (size_t i = 0; i < mx; ++i) {
         for (size_t j = 0; j < my; ++j) {
             const double lambda = D_ * (std::pow(ex_.q(static_cast<int>(i)), 2) +
-                                        std::pow(ey_.q(static_cast<int>(j)), 2));
+                                        std::pow(ey_.q(static_cast<int>(j)), 2)) +
+                                  fuga_;
             inicio[i * my + j] = lambda > 0 ? std::exp(-lambda * corte_) / lambda : 0.0;
         }
     }
-    const double caja = ex_.constante() && ey_.constante() ? 1 + desvio_integral() : 1.0;
+    const double caja =
+        ex_.constante() && ey_.constante() && fuga_ == 0 ? 1 + desvio_integral() : 1.0;
     a_pozo_.assign(inicio_.size() - 1, {});
     a_total_.assign(mx * my, 0.0);
     for (size_t k = 0; k + 1 < inicio_.size(); ++k) {
@@ -291,12 +292,13 @@ void Autofunciones::preparar_rectangulo() {
             for (size_t j = 0; j < my; ++j)
                 ey[j] = std::exp(-D_ * resto * std::pow(ey_.q(static_cast<int>(j)), 2));
             const double q_s = 4 * pi * D_ * f.k;
+            const double fugado = std::exp(-fuga_ * resto);
             for (size_t i = 0; i < mx; ++i) {
                 const double ai = q_s * ex_.peso(static_cast<int>(i)) * px[i];
                 for (size_t j = 0; j < my; ++j) {
                     const double b = inicio[i * my + j];
-                    const double integral =
-                        b > 0 ? b * (1 - ex[i] * ey[j]) : resto * (i == 0 && j == 0 ? caja : 1.0);
+                    const double integral = b > 0 ? b * (1 - ex[i] * ey[j] * fugado)
+                                                  : resto * (i == 0 && j == 0 ? caja : 1.0);
                     a[i * my + j] += ai * ey_.peso(static_cast<int>(j)) * py[j] * integral;
                 }
             }
@@ -330,7 +332,7 @@ double Autofunciones::rectangulo(const std::vector<double>& a, double x, double 
 // times the Gaussian along the strip, in closed form, from the split time to the source's
 // pumping time; a closed strip's source mirrored across its end.
 double Autofunciones::modo_a_lo_largo(size_t s, size_t j, double e) const {
-    const double decae = D_ * std::pow(ex_.q(static_cast<int>(j)), 2);
+    const double decae = D_ * std::pow(ex_.q(static_cast<int>(j)), 2) + fuga_;
     const double t = fuentes_[s].bombeo * segundos_por_dia;
     const auto integral = [&](double d) {
         const double b2 = d * d / (4 * D_);
@@ -346,7 +348,7 @@ double Autofunciones::modo_a_lo_largo(size_t s, size_t j, double e) const {
 // frequency of its image lattice across the strip, an integral along each line of images, at its
 // pumping time less at the split time (each nought beyond sqrt(4 D t u_cruce)).
 double Autofunciones::desvio_franja(size_t s, double e) const {
-    if (!ex_.constante()) return 0.0;
+    if (!ex_.constante() || fuga_ > 0) return 0.0;
     const Desvio& a = desvio_[s];
     const auto a_lo_largo = [&](double d) {
         const double d2 = d * d;
@@ -390,7 +392,7 @@ int Autofunciones::grado_a_lo_largo(double desde, double hasta, double toleranci
     for (size_t f = 0; f < fuentes_.size(); ++f) {
         const double t = fuentes_[f].bombeo * segundos_por_dia;
         for (size_t j = 0; j < mx; ++j) {
-            const double decae = D_ * std::pow(ex_.q(static_cast<int>(j)), 2);
+            const double decae = D_ * std::pow(ex_.q(static_cast<int>(j)), 2) + fuga_;
             const double centro =
                 integral_temporal(t, decae, 0) - integral_temporal(corte_, decae, 0);
             tamano[j] += lados * raiz_ * std::fabs(fuentes_[f].k * fase_[f * mx + j]) * centro;

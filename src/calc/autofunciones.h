@@ -15,6 +15,11 @@
 // along it. A step shorter than the split time is images alone, and a step's share is continuous
 // there: what the series adds from tau* on starts at 0.
 //
+// A leaky aquifer's kernel is the same times exp(-D tau / B^2), what leakage takes: each mode
+// decays by that too, the constant one included (a leaky box has a steady state), the images up
+// to the split time are summed with W(u, r / B), and the program's departure from E1 below is
+// Theis's alone. The bounds below, which leave that factor out, hold for it as well.
+//
 // The modes kept: those whose neglect could add more than `tolerancia` anywhere are kept, by the
 // bound |mode| <= 2 / L of each direction (the modes' values are at most 1), the time integral at
 // most exp(-D q^2 tau*) / (D q^2), over the sum of the sources' |Q| / S; the tails of the sums over
@@ -41,8 +46,8 @@
 namespace abat {
 
 // The pumping time, in days, beyond which a strip's, closed strip's or rectangle's sources are
-// images up to it and modes after it; infinite for the other arrangements, for a leaky aquifer,
-// or where T and S are not both positive with a finite ratio.
+// images up to it and modes after it; infinite for the other arrangements, or where T and S are
+// not both positive with a finite ratio.
 double tiempo_de_corte(const Contorno& contorno, const Acuifero& acuifero);
 
 // A well's step pumping longer than the split time.
@@ -104,6 +109,7 @@ class Autofunciones {
     Contorno contorno_;
     Acuifero acuifero_;
     double D_ = 0.0;                    // m2/s
+    double fuga_ = 0.0;                 // 1/s: a leaky aquifer's decay by leakage, D / B^2
     double corte_ = 0.0;                // s
     std::vector<FuenteSerie> fuentes_;  // by well, in the wells' order
     std::vector<size_t> inicio_;        // well k's are fuentes_[inicio_[k]] to [inicio_[k + 1])

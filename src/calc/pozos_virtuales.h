@@ -18,9 +18,8 @@
 // left out, the rest to the images as above, at every time, so the images kept do not change as
 // a step passes the split time.
 //
-// A leaky aquifer keeps its images at every time: each adds at most 2 K0(d / B) as well
-// (FuncionPozo::cota), which falls as e^(-d / B), so the rings needed stay bounded as t grows;
-// its series of modes would be another one, and is not needed.
+// In a leaky aquifer an image also adds at most 2 K0(d / B) (FuncionPozo::cota), which falls as
+// e^(-d / B): the rings kept are bounded by that too.
 
 #include <cstddef>
 #include <limits>

@@ -173,6 +173,8 @@ INSTANTIATE_TEST_SUITE_P(LargosYCortos, SumaDirecta, testing::Values(
     Caso{"rectangulo_del_informe_semiconfinado_7300_dias", informe, 0.01, 2e-4, 7300, pozo_del_informe, 0, 0, 100.0},
     Caso{"rectangulo_semiconfinado_36500_dias", informe, 0.01, 2e-4, 36500, {{150, 80, 0.05}, {40, 170, -0.02}}, 0, 0.3, 1000.0},
     Caso{"franja_cerrada_semiconfinada_7300_dias", {700, 0, {1, 1, 1, 0}}, 0.01, 2e-4, 7300, tres_pozos, 0, 0.4, 300.0},
+    Caso{"caja_de_barreras_semiconfinada_36500_dias", {700, 500, {1, 1, 1, 1}}, 0.01, 2e-4, 36500, tres_pozos, 0, 0.4, 1000.0},
+    Caso{"franja_de_barreras_semiconfinada_36500_dias", franja_bb, 0.01, 2e-4, 36500, pozo_del_informe, 0, 0.4, 3000.0},
     Caso{"rectangulo_de_10_m", {10, 12, {1, -1, -1, 1}}, 0.01, 0.2, 5, {{3, 4, 0.01}}}),
     [](const auto& i) { return i.param.nombre; });
 // clang-format on
