@@ -179,19 +179,29 @@ INSTANTIATE_TEST_SUITE_P(LargosYCortos, SumaDirecta, testing::Values(
     [](const auto& i) { return i.param.nombre; });
 // clang-format on
 
-// The images kept, continued by the series, or the images alone just before: no jump, the
-// drawdown grown by what two billionths of the time add (some 1e-9 m here).
+// The images kept, continued by the series, or the images alone just before, confined or leaky
+// (at the well too, within its radius): no jump, the drawdown grown by what two billionths of the
+// time add (some 1e-9 m here).
 TEST(Autofunciones, NoSeamWhereTheSeriesTakesOver) {
-    for (const auto& lineas : std::vector<std::vector<Limite>>{
-             {{B, -150, 0, -150, 1}, {R, 100, 0, 100, 1}, {B, 0, -80, 1, -80}, {R, 0, 120, 1, 120}},
-             {{B, -150, 0, -150, 1}, {B, 100, 0, 100, 1}}}) {
-        DatosCalculo d{{0.01, 2e-4}, 1, {pozo_en(0, 0, 0.05), pozo_en(60, 90, -0.02)}, {}};
-        poner_limites(d, lineas);
-        const double corte = tiempo_de_corte(d.contorno, d.acuifero);
-        for (const auto& [x, y] : {std::pair{50.0, 0.0}, {0.0, 0.0}, {-149.0, 119.0}}) {
-            const double antes = abatimiento_punto(d, corte * (1 - 1e-9), x, y);
-            const double despues = abatimiento_punto(d, corte * (1 + 1e-9), x, y);
-            EXPECT_NEAR(antes, despues, 1e-8) << lineas.size() << " " << x << " " << y;
+    for (const std::optional<double> resistencia : {std::optional<double>{}, {30.0}}) {
+        for (const auto& lineas :
+             std::vector<std::vector<Limite>>{{{B, -150, 0, -150, 1},
+                                               {R, 100, 0, 100, 1},
+                                               {B, 0, -80, 1, -80},
+                                               {R, 0, 120, 1, 120}},
+                                              {{B, -150, 0, -150, 1}, {B, 100, 0, 100, 1}}}) {
+            DatosCalculo d{Acuifero(0.01, 2e-4, resistencia),
+                           1,
+                           {pozo_en(0, 0, 0.05), pozo_en(60, 90, -0.02)},
+                           {}};
+            poner_limites(d, lineas);
+            const double corte = tiempo_de_corte(d.contorno, d.acuifero);
+            for (const auto& [x, y] : {std::pair{50.0, 0.0}, {0.0, 0.0}, {-149.0, 119.0}}) {
+                const double antes = abatimiento_punto(d, corte * (1 - 1e-9), x, y);
+                const double despues = abatimiento_punto(d, corte * (1 + 1e-9), x, y);
+                EXPECT_NEAR(antes, despues, 1e-8)
+                    << resistencia.has_value() << " " << lineas.size() << " " << x << " " << y;
+            }
         }
     }
 }
