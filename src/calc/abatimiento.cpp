@@ -93,6 +93,50 @@ double abatimiento_pozo(const Momento& m, const Fuente& p, double x, double y) {
     return abatimiento_comprobado(m, p, x, y);
 }
 
+// W(u) at r metres after `largo` days less after `corto`, the series' increment of a source there:
+// where u vanishes, ln(largo / corto), the series' logarithms alone; in a leaky aquifer the
+// integral of e^(-D tau / B^2) / tau between them, E1(corto D / B^2) - E1(largo D / B^2).
+double incremento_w(const Momento& m, double r, double largo, double corto) {
+    const double u_largo = u_de(m.acuifero, r, largo);
+    if (!(u_largo > 1e-290)) {
+        if (!m.funcion.semiconfinado()) return std::log(largo / corto);
+        const double fuga =
+            m.acuifero.T / m.acuifero.S / (m.funcion.B() * m.funcion.B()) * segundos_por_dia;
+        return E1(corto * fuga) - E1(largo * fuga);
+    }
+    return m.funcion.W(u_largo, r) - m.funcion.W(u_de(m.acuifero, r, corto), r);
+}
+
+// A source summed up to its split time and continued by the series: within its radius the series
+// holds its increment at the place, where the drawdown is the well face's, at the radius.
+double en_el_radio(const Momento& m, const PozoVirtual& p, double bombeo, double x, double y) {
+    const double r = std::hypot(x - p.x, y - p.y);
+    const double radio = p.diametro / 2;
+    if (!(r < std::fabs(radio))) return 0.0;
+    const double dw =
+        incremento_w(m, radio, bombeo, p.duracion) - incremento_w(m, r, bombeo, p.duracion);
+    return comprobado(gasto(p) * dw / (m.acuifero.T * cuatro_pi), Causa::pozo);
+}
+
+// Each at its own pumping time, that of its step, up to its split time.
+double sumar_virtuales(const DatosCalculo& d, double tiempo, std::span<const PozoVirtual> pozos,
+                       double x, double y) {
+    double total = 0.0;
+    for (const PozoVirtual& p : pozos) {
+        try {
+            const double bombeo = tiempo - p.desde;
+            const Momento m = momento(d, std::fmin(bombeo, p.duracion));
+            double s = abatimiento_pozo(m, p, x, y);
+            if (bombeo > p.duracion) s += en_el_radio(m, p, bombeo, x, y);
+            total = comprobado(total + s, Causa::pozo);
+        } catch (ErrorCalculo& e) {
+            e.pozo = static_cast<int>(p.pozo) + 1;
+            throw;
+        }
+    }
+    return total;
+}
+
 }  // namespace
 
 double abatimiento_pozo(const DatosCalculo& d, const Pozo& p, double x, double y) {
@@ -109,8 +153,7 @@ double abatimiento_punto(const DatosCalculo& d, double x, double y) {
 
 double abatimiento_punto(const DatosCalculo& d, double tiempo, double x, double y) {
     if (!d.solo_pozos()) {
-        const Virtuales v = pozos_virtuales(d, tiempo);
-        return abatimiento_virtuales(d, tiempo, v.pozos, x, y);
+        return abatimiento_virtuales(d, tiempo, pozos_virtuales(d, tiempo), x, y);
     }
     const Momento a = momento(d, tiempo);
     double total = 0.0;
@@ -129,25 +172,30 @@ double abatimiento_punto(const DatosCalculo& d, double tiempo, double x, double 
 
 double abatimiento_pozo(const DatosCalculo& d, double tiempo, size_t k, double x, double y) {
     if (d.solo_pozos()) return abatimiento_pozo(d, tiempo, d.pozos[k], x, y);
-    const Virtuales v = pozos_virtuales(d, tiempo);
-    return abatimiento_virtuales(
-        d, tiempo, std::span(v.pozos).subspan(v.inicio[k], v.inicio[k + 1] - v.inicio[k]), x, y);
+    return abatimiento_virtuales(d, tiempo, pozos_virtuales(d, tiempo), k, x, y);
 }
 
-// Each at its own pumping time: that of its step.
-double abatimiento_virtuales(const DatosCalculo& d, double tiempo,
-                             std::span<const PozoVirtual> pozos, double x, double y) {
-    double total = 0.0;
-    for (const PozoVirtual& p : pozos) {
-        try {
-            total = comprobado(total + abatimiento_pozo(momento(d, tiempo - p.desde), p, x, y),
-                               Causa::pozo);
-        } catch (ErrorCalculo& e) {
-            e.pozo = static_cast<int>(p.pozo) + 1;
-            throw;
-        }
-    }
-    return total;
+double abatimiento_virtuales(const DatosCalculo& d, double tiempo, const Virtuales& v, double x,
+                             double y) {
+    const double imagenes = sumar_virtuales(d, tiempo, v.pozos, x, y);
+    if (!v.serie) return imagenes;
+    const double total = imagenes + v.serie->total_comprobado(x, y);
+    if (std::isfinite(total)) return total;
+    ErrorCalculo e(CodigoError::desbordamiento, Causa::pozo);
+    e.pozo = static_cast<int>(d.pozos.size());
+    throw e;
+}
+
+double abatimiento_virtuales(const DatosCalculo& d, double tiempo, const Virtuales& v, size_t k,
+                             double x, double y) {
+    const double imagenes = sumar_virtuales(
+        d, tiempo, std::span(v.pozos).subspan(v.inicio[k], v.inicio[k + 1] - v.inicio[k]), x, y);
+    if (!v.serie) return imagenes;
+    const double total = imagenes + v.serie->parte_comprobada(k, x, y);
+    if (std::isfinite(total)) return total;
+    ErrorCalculo e(CodigoError::desbordamiento, Causa::pozo);
+    e.pozo = static_cast<int>(k) + 1;
+    throw e;
 }
 
 }  // namespace abat

@@ -43,9 +43,12 @@ double abatimiento_punto(const DatosCalculo& datos, double tiempo, double x, dou
 // Well k's share (from 0) after `tiempo` days: its pumping steps and their images added.
 double abatimiento_pozo(const DatosCalculo& datos, double tiempo, size_t k, double x, double y);
 
-// The sum of the drawdowns of wells of one time (pozos_virtuales) in their order, each started at
-// its step; an error names the well it stands for.
-double abatimiento_virtuales(const DatosCalculo& datos, double tiempo,
-                             std::span<const PozoVirtual> pozos, double x, double y);
+// The sum of the drawdowns of the wells of one time (pozos_virtuales) in their order, each
+// started at its step, then the series' share; an error names the well it stands for.
+double abatimiento_virtuales(const DatosCalculo& datos, double tiempo, const Virtuales& virtuales,
+                             double x, double y);
+// Well k's share of them (from 0).
+double abatimiento_virtuales(const DatosCalculo& datos, double tiempo, const Virtuales& virtuales,
+                             size_t k, double x, double y);
 
 }  // namespace abat

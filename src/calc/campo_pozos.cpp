@@ -234,12 +234,16 @@ std::shared_ptr<const CampoPozos::Instante> CampoPozos::construir(double tiempo)
     for (const PozoVirtual& v : in->virtuales.pozos) {
         vale = vale && pozo_dentro(v);
         const double radio = v.diametro / 2;
-        const double t = tiempo - v.desde;
+        const double t = std::fmin(tiempo - v.desde, v.duracion);
         const double denominador = a.T * 4 * t * segundos_por_dia;  // as the exact path's
         const double c = a.S / denominador;
         vale = vale && t > 0 && std::isnormal(denominador) && c >= c_min && c <= c_max;
-        p.agregar(v.x, v.y, radio * radio, v.caudal.valor / divisor,
-                  {c, r2_fiable_min * c, r2_fiable_max * c});
+        EscalaU e{c, r2_fiable_min * c, r2_fiable_max * c};
+        // Within the radius of a source the series continues, the exact path moves the series'
+        // increment to the well's face: such a place is left to it.
+        if (tiempo - v.desde > v.duracion)
+            e.u_min = std::fmax(e.u_min, std::nextafter(radio * radio * c, c_max));
+        p.agregar(v.x, v.y, radio * radio, v.caudal.valor / divisor, e);
         if (funcion_.semiconfinado()) p.grupo.push_back(grupo_de(*in, c, grupos));
         in->suma_k += std::fabs(p.k.back());
         in->suma_k_pozo[v.pozo] += std::fabs(p.k.back());
@@ -291,6 +295,7 @@ Totales CampoPozos::totales(double tiempo, std::span<const double> x, std::span<
     const std::shared_ptr<const Instante> in = instante_o_error(tiempo, t);
     if (!in) return t;
     sumar(*in, *in->pozos, x, y, hilos, t);
+    sumar_serie(*in, x, y, t);
     resolver(*in, x, y, t);
     return t;
 }
@@ -312,6 +317,7 @@ Totales CampoPozos::totales_rejilla(double tiempo, const Rejilla& malla) const {
               {}};
     if (const std::shared_ptr<const Instante> in = instante_o_error(tiempo, t)) {
         sumar_repartidas(*in, malla, x, y, dentro, t);
+        sumar_serie(*in, x, y, t);
         resolver(*in, x, y, t);
     }
     return esparcir(
@@ -350,15 +356,34 @@ void CampoPozos::sumar_repartidas(const Instante& in, const Rejilla& malla,
     }
 }
 
+// The series' share added where the wells' sum is there; where it overflows the place is left to
+// the exact path, which names the well. Both paths compute it alike, so the bound grows only by
+// the rounding of that sum; or, across a strip, by what reading its modes along it from a few
+// points may differ (tolerancia_lejanas' hundredth).
+void CampoPozos::sumar_serie(const Instante& in, std::span<const double> x,
+                             std::span<const double> y, Totales& t) const {
+    const Autofunciones* serie = in.virtuales.serie.get();
+    if (serie == nullptr) return;
+    std::vector<double> s(x.size());
+    const double cota = serie->totales(x, y, s, tolerancia_lejanas / 100);
+    for (size_t i = 0; i < x.size(); ++i) {
+        if (std::isnan(t.valores[i])) continue;
+        const double v = t.valores[i] + s[i];
+        t.cotas[i] += cota + 2 * std::numeric_limits<double>::epsilon() *
+                                 (std::fabs(t.valores[i]) + std::fabs(s[i]));
+        t.valores[i] = std::isfinite(v) ? v : std::numeric_limits<double>::quiet_NaN();
+    }
+}
+
 // The places left to the exact path, in order, up to the first that fails.
 void CampoPozos::resolver(const Instante& in, std::span<const double> x, std::span<const double> y,
                           Totales& t) const {
     for (size_t i = 0; i < t.valores.size(); ++i) {
         if (!std::isnan(t.valores[i])) continue;
         try {
-            t.valores[i] = solo_pozos_ ? abatimiento_punto(datos_, in.tiempo, x[i], y[i])
-                                       : abatimiento_virtuales(datos_, in.tiempo,
-                                                               in.virtuales.pozos, x[i], y[i]);
+            t.valores[i] = solo_pozos_
+                               ? abatimiento_punto(datos_, in.tiempo, x[i], y[i])
+                               : abatimiento_virtuales(datos_, in.tiempo, in.virtuales, x[i], y[i]);
             t.cotas[i] = 0.0;
         } catch (ErrorCalculo& e) {
             e.nodo = std::make_pair(x[i], y[i]);
@@ -386,11 +411,16 @@ Partes CampoPozos::partes(double tiempo, double x, double y) const {
     const std::vector<size_t>& inicio = in->virtuales.inicio;
     Partes p{tiempo, x, y, std::vector<double>(datos_.pozos.size(), 0.0),
              std::vector<double>(datos_.pozos.size(), 0.0)};
+    const Autofunciones* serie = in->virtuales.serie.get();
     for (size_t k = 0; k < datos_.pozos.size(); ++k) {
         for (size_t j = inicio[k]; j < inicio[k + 1]; ++j) {
             p.valores[k] += valores[j];
             p.tamanos[k] += std::fabs(valores[j]);
         }
+        if (serie == nullptr) continue;
+        const double s = serie->parte(k, x, y);
+        p.valores[k] += s;
+        p.tamanos[k] += std::fabs(s);
     }
     return p;
 }
@@ -405,11 +435,10 @@ double CampoPozos::parte_4dec(const Partes& p, size_t k) const {
     }
     const std::shared_ptr<const Instante> in = instante(p.tiempo);
     const std::vector<size_t>& inicio = in->virtuales.inicio;
-    const size_t cuantos = inicio[k + 1] - inicio[k];
-    const double cota = cota_total(p.tamanos[k], cuantos, in->suma_k_pozo[k]);
+    const size_t sumandos = inicio[k + 1] - inicio[k] + (in->virtuales.serie ? 1 : 0);
+    const double cota = cota_total(p.tamanos[k], sumandos, in->suma_k_pozo[k]);
     if (!std::isnan(v) && !cerca_de_redondeo(v, cota)) return v;
-    return abatimiento_virtuales(
-        datos_, p.tiempo, std::span(in->virtuales.pozos).subspan(inicio[k], cuantos), p.x, p.y);
+    return abatimiento_virtuales(datos_, p.tiempo, in->virtuales, k, p.x, p.y);
 }
 
 std::vector<double> abatimientos(const CampoPozos& campo, double tiempo, std::span<const double> x,

@@ -81,6 +81,8 @@ class CampoPozos {
     void sumar_repartidas(const Instante& in, const Rejilla& malla, std::span<const double> x,
                           std::span<const double> y, const std::vector<size_t>& dentro,
                           Totales& t) const;
+    void sumar_serie(const Instante& in, std::span<const double> x, std::span<const double> y,
+                     Totales& t) const;
     void resolver(const Instante& in, std::span<const double> x, std::span<const double> y,
                   Totales& t) const;
 

@@ -196,11 +196,28 @@ size_t hasta_anillo(Disposicion d, int anillos) {
     throw ErrorCalculo(CodigoError::desbordamiento, Causa::tiempo);
 }
 
+// What the rings from r on add at most to a leaky aquifer, per unit of k, those of ring j at least
+// x_j = (j - 1) L / B leakage factors away: each image within 2 K0(x_j) < 2 sqrt(pi / (2 x_j))
+// e^(-x_j), terms whose ratio, at most n(j + 1) / n(j) e^(-L / B), falls as j grows. Infinite
+// where that ratio is not below 1.
+double cola_semiconfinada(Disposicion d, double L, double B, int r) {
+    if (!(B > 0) || r < 2) return infinito;
+    const auto termino = [&](int j) {
+        const double x = (j - 1) * L / B;
+        return static_cast<double>(en_anillo(d, j)) * 2 * std::sqrt(pi / (2 * x)) * std::exp(-x) *
+               (1 + 1e-12);
+    };
+    const double q = static_cast<double>(en_anillo(d, r + 1)) /
+                     static_cast<double>(en_anillo(d, r)) * std::exp(-L / B);
+    return q < 1 ? termino(r) / (1 - q) : infinito;
+}
+
 // The rings a frame's series needs so that those beyond add at most `presupuesto`, with `k` the
 // sum of the wells' |rate| / (4 pi T), `c` the least S / (4 T t) of their steps: an image of ring
-// r lies at least (r - 1) L from the aquifer. Gives what they add at most in `omitido`.
-int anillos_necesarios(const Contorno& c, double escala, double k, double presupuesto, size_t pasos,
-                       double& omitido) {
+// r lies at least (r - 1) L from the aquifer, within funcion.cota there. Gives what they add at
+// most in `omitido`.
+int anillos_necesarios(const Contorno& c, const FuncionPozo& funcion, double escala, double k,
+                       double presupuesto, size_t pasos, double& omitido) {
     omitido = 0;
     const Marco& m = c.marco;
     const double L =
@@ -216,19 +233,21 @@ int anillos_necesarios(const Contorno& c, double escala, double k, double presup
     for (int r = 2;; ++r) {
         if (r > r_max) demasiadas();
         const double u = cl2 * (r - 1) * (r - 1);
-        const double f = static_cast<double>(en_anillo(c.disposicion, r)) * cota_w(u);
+        const double f =
+            static_cast<double>(en_anillo(c.disposicion, r)) * funcion.cota(u, (r - 1) * L);
         terminos.push_back(f);
-        if (u <= 1 || f == 0) {
-            if (f == 0) break;
-            continue;
+        if (f == 0) break;
+        // Past u = 1 each ring's Theis bound is less than the last times q, and q falls: the rest
+        // is at most f q / (1 - q). A leaky aquifer's rest is bounded by leakage as well.
+        double mas = cola_semiconfinada(c.disposicion, L, funcion.B(), r + 1);
+        if (u > 1) {
+            const double q = static_cast<double>(en_anillo(c.disposicion, r + 1)) /
+                             static_cast<double>(en_anillo(c.disposicion, r)) *
+                             std::exp(-cl2 * (2 * r - 1));
+            if (q < 1) mas = std::fmin(mas, f * q / (1 - q));
         }
-        // Past u = 1 each ring's bound is less than the last times q, and q falls: the rest is
-        // at most f q / (1 - q).
-        const double q = static_cast<double>(en_anillo(c.disposicion, r + 1)) /
-                         static_cast<double>(en_anillo(c.disposicion, r)) *
-                         std::exp(-cl2 * (2 * r - 1));
-        if (q < 1 && f * q / (1 - q) * k <= 1e-6 * presupuesto) {
-            resto = f * q / (1 - q);
+        if (mas * k <= 1e-6 * presupuesto) {
+            resto = mas;
             break;
         }
     }
@@ -244,16 +263,35 @@ int anillos_necesarios(const Contorno& c, double escala, double k, double presup
     return anillos;
 }
 
+// The steps pumping longer than the split time, each a source of the series.
+std::vector<FuenteSerie> fuentes_serie(const DatosCalculo& d,
+                                       const std::vector<std::vector<Paso>>& todos, double tiempo,
+                                       double corte) {
+    std::vector<FuenteSerie> f;
+    for (size_t i = 0; i < todos.size(); ++i) {
+        for (const Paso& p : todos[i]) {
+            if (!(tiempo - p.desde > corte) || !p.caudal.ok()) continue;
+            f.push_back({i, p.caudal.valor / (d.acuifero.T * cuatro_pi), d.pozos[i].x, d.pozos[i].y,
+                         tiempo - p.desde});
+        }
+    }
+    return f;
+}
+
 }  // namespace
 
 Virtuales pozos_virtuales(const DatosCalculo& d, double tiempo, double tolerancia) {
     Virtuales v;
     const size_t n = d.pozos.size();
     const Contorno& contorno = d.contorno;
+    const double corte = tiempo_de_corte(contorno, d.acuifero);
+    // Each step's images at its pumping time, up to the split time.
     const auto escala = [&](double desde) {
-        return d.acuifero.S / (d.acuifero.T * 4 * (tiempo - desde) * segundos_por_dia);
+        return d.acuifero.S /
+               (d.acuifero.T * 4 * std::fmin(tiempo - desde, corte) * segundos_por_dia);
     };
     const double divisor = std::fabs(d.acuifero.T * cuatro_pi);
+    const FuncionPozo funcion(d.acuifero);
     std::vector<std::vector<Paso>> todos(n);
     double k_total = 0;
     size_t cuantos = 0;
@@ -263,10 +301,11 @@ Virtuales pozos_virtuales(const DatosCalculo& d, double tiempo, double toleranci
         cuantos += todos[i].size();
     }
     int anillos = 0;
-    double presupuesto = tolerancia;
+    const double modos = std::isfinite(corte) ? tolerancia / 50 : 0.0;
+    double presupuesto = tolerancia - modos;
     if (es_serie(contorno.disposicion)) {
-        anillos =
-            anillos_necesarios(contorno, escala(0), k_total, tolerancia / 4, cuantos, v.omitido);
+        anillos = anillos_necesarios(contorno, funcion, escala(0), k_total, presupuesto / 4,
+                                     cuantos, v.omitido);
         presupuesto -= v.omitido;
     }
     // Every image with its bound, then those kept, in order.
@@ -284,7 +323,8 @@ Virtuales pozos_virtuales(const DatosCalculo& d, double tiempo, double toleranci
             const double k = std::fabs(p.caudal.valor) / divisor;
             for (size_t j = desde; j < candidatas.size(); ++j) {
                 const double dist = candidatas[j].distancia;
-                cotas.push_back(std::isfinite(c) && c > 0 ? k * cota_w(c * dist * dist) : infinito);
+                cotas.push_back(std::isfinite(c) && c > 0 ? k * funcion.cota(c * dist * dist, dist)
+                                                          : infinito);
                 omitidas.contar(cotas.back());
             }
             fin.push_back(candidatas.size());
@@ -298,17 +338,24 @@ Virtuales pozos_virtuales(const DatosCalculo& d, double tiempo, double toleranci
         v.inicio.push_back(v.pozos.size());
         const Pozo& w = d.pozos[i];
         for (const Paso& p : todos[i]) {
-            v.pozos.push_back({i, w.diametro, p.caudal, w.x, w.y, p.desde});
+            v.pozos.push_back({i, w.diametro, p.caudal, w.x, w.y, p.desde, corte});
             for (size_t j = paso == 0 ? 0 : fin[paso - 1]; j < fin[paso]; ++j) {
                 if (omitidas.elegida(cotas[j])) continue;
                 LecturaEstricta q = p.caudal;
                 q.valor *= candidatas[j].signo;
-                v.pozos.push_back({i, w.diametro, q, candidatas[j].x, candidatas[j].y, p.desde});
+                v.pozos.push_back(
+                    {i, w.diametro, q, candidatas[j].x, candidatas[j].y, p.desde, corte});
             }
             ++paso;
         }
     }
     v.inicio.push_back(v.pozos.size());
+    std::vector<FuenteSerie> fuentes = fuentes_serie(d, todos, tiempo, corte);
+    if (!fuentes.empty()) {
+        v.serie = std::make_shared<const Autofunciones>(contorno, d.acuifero, corte,
+                                                        std::move(fuentes), n, modos);
+        v.omitido += v.serie->cota();
+    }
     return v;
 }
 

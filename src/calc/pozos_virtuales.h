@@ -11,10 +11,22 @@
 // (R - 1) times the strip's width from it, and what they add is bounded by a sum that converges
 // fast. A quarter of the tolerance goes to the rings left out, the rest to the images of the rings
 // kept whose bounds are smallest.
+//
+// At long times the images of a strip or rectangle would be millions: a step pumping longer than
+// the split time (autofunciones.h) is summed as images only up to it, and the series of the
+// aquifer's modes adds the rest of its time. Of the tolerance, a fiftieth then goes to the modes
+// left out, the rest to the images as above, at every time, so the images kept do not change as
+// a step passes the split time.
+//
+// In a leaky aquifer an image also adds at most 2 K0(d / B) (FuncionPozo::cota), which falls as
+// e^(-d / B): the rings kept are bounded by that too.
 
 #include <cstddef>
+#include <limits>
+#include <memory>
 #include <vector>
 
+#include "calc/autofunciones.h"
 #include "calc/datos_calculo.h"
 #include "model/numeros.h"
 
@@ -32,6 +44,9 @@ struct PozoVirtual {
     double x = 0.0;  // m
     double y = 0.0;
     double desde = 0.0;  // days: when its step begins
+    // Days: the longest pumping time it is summed for; its step's time beyond that is the
+    // series' (Virtuales::serie).
+    double duracion = std::numeric_limits<double>::infinity();
 };
 
 struct Virtuales {
@@ -39,12 +54,15 @@ struct Virtuales {
     // then its images.
     std::vector<PozoVirtual> pozos;
     std::vector<size_t> inicio;  // well k's are pozos[inicio[k]] to pozos[inicio[k + 1] - 1]
-    double omitido = 0.0;        // m: at most what the images left out add, anywhere in the aquifer
+    // m: at most what the images and modes left out add, anywhere in the aquifer
+    double omitido = 0.0;
+    // The steps' time beyond the split time; none when no step pumps that long.
+    std::shared_ptr<const Autofunciones> serie;
 };
 
-// The wells of `datos` (boundaries admitted) after `tiempo` days, the images left out adding at
-// most `tolerancia`. Raises the overflow ErrorCalculo, blamed on the time, where more than
-// maximo_virtuales would be needed.
+// The wells of `datos` (boundaries admitted) after `tiempo` days, the images and modes left out
+// adding at most `tolerancia`. Raises the overflow ErrorCalculo, blamed on the time, where more
+// than maximo_virtuales would be needed.
 Virtuales pozos_virtuales(const DatosCalculo& datos, double tiempo,
                           double tolerancia = tolerancia_imagenes);
 

@@ -80,7 +80,7 @@ TEST(CotaInterpolacion, BoundsTheErrorOfOneSource) {
     EXPECT_EQ(cota_interpolacion(500, 500, 0.1, 1e-6, Caja{0, 1000, 0, 1000}, 32), inf);
 }
 
-// A confined rectangle, whose cones cross it and back: the map, its far images interpolated,
+// A confined strip, whose cones cross it and back: the map, its far images interpolated,
 // within its bounds of each node summed (one in five, as the others cost too long under the
 // sanitizers), the bounds no more than the tolerance beyond.
 TEST(MapaConFuentesLejanas, AgreesWithEveryNodeSummedWithinItsBounds) {
@@ -94,10 +94,7 @@ TEST(MapaConFuentesLejanas, AgreesWithEveryNodeSummedWithinItsBounds) {
     }
     d.pozos.push_back(
         {"Ancho", 5000, {Lectura::numero, 0.01}, 1000, 1500});  // a radius past the box
-    poner_limites(d, {{TipoLimite::recarga, 0, 0, 0, 1},
-                      {TipoLimite::barrera, lado, 0, lado, 1},
-                      {TipoLimite::barrera, 0, 0, 1, 0},
-                      {TipoLimite::recarga, 0, lado, 1, lado}});
+    poner_limites(d, {{TipoLimite::recarga, 0, 0, 0, 1}, {TipoLimite::barrera, lado, 0, lado, 1}});
     const CampoPozos campo(d);
     Rejilla mapa{-100, -100, (lado + 200) / 149, (lado + 200) / 149, 150, 150, {}};
     const Totales t = campo.totales_rejilla(0.3, mapa);

@@ -1,8 +1,8 @@
 // The aquifer's boundaries and the wells' pumping steps: which arrangements are admitted and what
 // every refusal says; the images against the solutions they stand for (Thiem's image well, a
-// barrier's mirror, a direct sum of images carried far beyond the truncation, the wedges' symmetry
-// about each side), and a well stopped against Theis's recovery; the engine against the exact path
-// with both.
+// barrier's mirror, the wedges' symmetry about each side), and a well stopped against Theis's
+// recovery; the engine against the exact path with both. The strips and rectangles against their
+// images summed directly are in test_autofunciones.cpp.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -172,86 +172,6 @@ TEST(Imagenes, BarrierDoublesTheDrawdownOnTheLine) {
     por_ambos_caminos(datos({w}, {recta(R, 10, 20, 37)}, 3), x, y, cero, 0, 1e-11 * doble[2], 1);
 }
 
-namespace {
-
-// The images along one axis of a well at `a` between lines at 0 and at L of signs s0 and s1 (0: no
-// line): at 2nL + a and 2nL - a, each signed by the lines its reflections cross.
-std::vector<std::pair<double, double>> reflejos(double a, double L, double s0, double s1, int n) {
-    std::vector<std::pair<double, double>> r;
-    for (int k = -n; k <= n; ++k) {
-        const double s = std::pow(s0 * s1, std::abs(k));
-        if (s != 0) r.push_back({2 * k * L + a, s});
-        if (s * s0 != 0) r.push_back({2 * k * L - a, s * s0});
-    }
-    return r;
-}
-
-}  // namespace
-
-// A strip, a strip closed at one end and a rectangle, turned and shifted, of every kind of side;
-// their series against the sum of images carried by reflection some 3 times further than the
-// program's truncation, at places all over the aquifer and on its sides: within the bound.
-TEST(Imagenes, StripsAndRectanglesAsADirectSumOfImages) {
-    struct Caso {
-        double Lx, Ly;
-        std::vector<TipoLimite> tipos;  // at xi = 0, xi = Lx, eta = 0, eta = Ly where they exist
-        double T, S, tiempo;
-    };
-    // clang-format off
-    const std::vector<Caso> casos = {
-        {400, 0, {R, B}, 0.01, 2e-4, 10},
-        {1000, 0, {R, R}, 0.005, 1e-3, 30},
-        {600, 0, {B, B, R}, 0.02, 0.05, 100},
-        {700, 500, {B, B, B, B}, 0.01, 2e-4, 0.5},
-        {700, 500, {R, B, R, B}, 0.01, 2e-3, 5}};
-    // clang-format on
-    for (size_t c = 0; c < casos.size(); ++c) {
-        const Caso& k = casos[c];
-        double signo[4] = {};
-        for (size_t i = 0; i < k.tipos.size(); ++i) signo[i] = k.tipos[i] == B ? 1 : -1;
-        const bool rectangulo = k.tipos.size() == 4;
-        const double g = 0.3 + 0.4 * static_cast<double>(c), cg = std::cos(g), sg = std::sin(g);
-        const auto x_de = [&](double xi, double eta) { return 350 + xi * cg - eta * sg; };
-        const auto y_de = [&](double xi, double eta) { return -120 + xi * sg + eta * cg; };
-        const double p[4][4] = {{0, 0, 0, 1}, {k.Lx, 0, k.Lx, 1}, {0, 0, 1, 0}, {0, k.Ly, 1, k.Ly}};
-        std::vector<Limite> limites;
-        for (size_t i = 0; i < k.tipos.size(); ++i) {
-            const auto& [a, b, e, f] = p[i];
-            limites.push_back({k.tipos[i], x_de(a, b), y_de(a, b), x_de(e, f), y_de(e, f)});
-        }
-        if (rectangulo && c % 2 == 1) std::swap(limites[1], limites[2]);  // in any order
-        const double en_marco[3][3] = {
-            {0.3 * k.Lx, 120, 0.04}, {0.93 * k.Lx, 40, 0.02}, {0.05 * k.Lx, 300, -0.01}};
-        std::vector<Pozo> pozos;
-        for (const auto& [xi, eta, q] : en_marco)
-            pozos.push_back(pozo_en(x_de(xi, eta), y_de(xi, eta), q));
-        const DatosCalculo d = datos(pozos, limites, k.tiempo, k.T, k.S);
-        EXPECT_LE(pozos_virtuales(d, k.tiempo).omitido, tolerancia_imagenes) << c;
-        // Carried to where an image adds less than 1e-26 of its well's rate: u = 60.
-        const double alcance = std::sqrt(60 * 4 * k.T * k.tiempo * 86400 / k.S);
-        const int n = static_cast<int>(alcance / (rectangulo ? std::fmin(k.Lx, k.Ly) : k.Lx)) + 4;
-        const double alto = rectangulo ? k.Ly : 800;
-        std::vector<double> x, y, referencia;
-        for (double fx : {0.0, 0.01, 0.31, 0.5, 0.93, 1.0}) {
-            for (double fy : {0.0, 0.02, 0.24, 0.6, 1.0}) {
-                const double xi = fx * k.Lx, eta = fy * alto;
-                double s = 0;
-                for (const auto& [a, b, q] : en_marco) {
-                    for (const auto& [px, sx] : reflejos(a, k.Lx, signo[0], signo[1], n)) {
-                        for (const auto& [py, sy] : reflejos(b, k.Ly, signo[2], signo[3], n)) {
-                            const double r = std::hypot(xi - px, eta - py);
-                            if (r <= alcance)
-                                s += sx * sy * theis(q, std::fmax(r, 0.15), k.T, k.S, k.tiempo);
-                        }
-                    }
-                }
-                x.push_back(x_de(xi, eta)), y.push_back(y_de(xi, eta)), referencia.push_back(s);
-            }
-        }
-        por_ambos_caminos(d, x, y, referencia, 0, tolerancia_imagenes + 1e-9, c);
-    }
-}
-
 // A wedge's images mirror the field across each of its sides: at places on either side of a
 // side, at the same distance, the drawdown is the same across a barrier and its opposite across a
 // recharge line, to rounding. The exact path computes beyond the aquifer too.
@@ -311,16 +231,21 @@ TEST(Etapas, AWellStoppedRecoversAsTheisRecovery) {
         EXPECT_EQ(c.partes[0][i], valor_4dec(parado(100, c.tiempos.dias[i]))) << i;
 }
 
-// With steps and boundaries the engine stays within its bound of the exact path; an error names
-// the well the image stands for.
+// With steps and boundaries the engine stays within its bound of the exact path, the series
+// of a rectangle and a strip at long times too; an error names the well the image stands for.
 TEST(CampoPozosConLimites, EngineAsTheExactPathWithStepsAndImages) {
-    const std::vector<std::vector<Limite>> casos = {
-        {{R, -10, 0, -10, 1}},
-        {{B, -10, 0, -10, 1}, {R, 0, -30, 1, -30}},
-        {{R, -10, 0, -10, 1}, {B, 2100, 0, 2100, 1}, {B, 0, -30, 1, -30}, {R, 0, 2050, 1, 2050}}};
+    const std::vector<std::pair<std::vector<Limite>, double>> casos = {
+        {{{R, -10, 0, -10, 1}}, 7},
+        {{{B, -10, 0, -10, 1}, {R, 0, -30, 1, -30}}, 7},
+        {{{R, -10, 0, -10, 1}, {B, 2100, 0, 2100, 1}, {B, 0, -30, 1, -30}, {R, 0, 2050, 1, 2050}},
+         7},
+        {{{B, -10, 0, -10, 1}, {B, 2100, 0, 2100, 1}, {B, 0, -30, 1, -30}, {R, 0, 2050, 1, 2050}},
+         3e4},
+        {{{B, -10, 0, -10, 1}, {B, 2100, 0, 2100, 1}}, 3e4}};
     for (size_t c = 0; c < casos.size(); ++c) {
-        DatosCalculo d = campo_aleatorio(static_cast<unsigned>(c) + 1, 40, 2000, 0.01, 2e-3, 7);
-        poner_limites(d, casos[c]);
+        DatosCalculo d =
+            campo_aleatorio(static_cast<unsigned>(c) + 1, 40, 2000, 0.01, 2e-3, casos[c].second);
+        poner_limites(d, casos[c].first);
         d.etapas.resize(d.pozos.size());
         for (size_t k = 0; k < d.pozos.size(); k += 3)
             d.etapas[k] = {{2, leer_estricto("0")}, {4.5, leer_estricto("0.03")}};
@@ -330,9 +255,11 @@ TEST(CampoPozosConLimites, EngineAsTheExactPathWithStepsAndImages) {
         for (const Pozo& p : d.pozos) x.push_back(p.x), y.push_back(p.y);
         const Totales t = CampoPozos(d).totales(d.tiempo, x, y);
         ASSERT_EQ(t.valores.size(), x.size());
-        // The loops computed them: the exact path (cota 0) at no more than a few wells.
-        EXPECT_GE(std::count_if(t.cotas.begin(), t.cotas.end(), [](double v) { return v > 0; }),
-                  static_cast<long>(x.size()) - 2)
+        // The loops computed the points (the exact path, cota 0, at no more than two of them;
+        // the wells, within the radius of a step the series continues, are its).
+        EXPECT_GE(
+            std::count_if(t.cotas.begin(), t.cotas.begin() + 12, [](double v) { return v > 0; }),
+            10)
             << c;
         for (size_t i = 0; i < x.size(); ++i) {
             const double exacto = abatimiento_punto(d, x[i], y[i]);
@@ -349,7 +276,7 @@ TEST(CampoPozosConLimites, EngineAsTheExactPathWithStepsAndImages) {
 
 // Beyond the boundaries there is no aquifer: the map has no value there, and is the exact path's
 // inside.
-TEST(CampoPozosConLimites, NoValueBeyondTheBoundariesAndTooManyImagesOverflow) {
+TEST(CampoPozosConLimites, NoValueBeyondTheBoundariesAndTooManyWellsOverflow) {
     const DatosCalculo d = datos({pozo_en(100, 100, 0.05)}, {{R, 0, 0, 0, 1}, {B, 0, 0, 1, 0}}, 2);
     Rejilla mapa{-95, -95, 10, 10, 40, 40, {}};
     abatimiento_rejilla(CampoPozos(d), 2, mapa);
@@ -360,13 +287,13 @@ TEST(CampoPozosConLimites, NoValueBeyondTheBoundariesAndTooManyImagesOverflow) {
                 << i << " " << j;
         }
     }
-    // A time that would need more images than the program holds is an overflow of the time, not a
-    // wait without end.
-    const DatosCalculo lejos =
-        datos({pozo_en(5, 5, 0.05)}, {{B, 0, 0, 0, 1}, {B, 10, 0, 10, 1}}, 1e7, 1, 1e-6);
-    EXPECT_THROW(pozos_virtuales(lejos, lejos.tiempo), ErrorCalculo);
+    // More wells and images than the program holds at one time are an overflow of the time, not
+    // a wait without end.
+    DatosCalculo muchos = datos({}, {}, 0.01);
+    for (int k = 0; k < 300'000; ++k) muchos.pozos.push_back(pozo_en(1 + k % 8, 1 + k % 5, 0.01));
+    poner_limites(muchos, {{B, 0, 0, 0, 1}, {B, 10, 0, 10, 1}});
     const Totales t =
-        CampoPozos(lejos).totales(lejos.tiempo, std::vector<double>{5}, std::vector<double>{1});
+        CampoPozos(muchos).totales(muchos.tiempo, std::vector<double>{5}, std::vector<double>{1});
     ASSERT_TRUE(t.error.has_value() && t.valores.empty());
     EXPECT_EQ(std::pair(t.error->codigo(), t.error->causa),
               std::pair(CodigoError::desbordamiento, Causa::tiempo));
