@@ -32,7 +32,7 @@ DatosCalculo campo(int n, double lado, double margen, double S, double tiempo) {
     std::mt19937_64 g(1);
     std::uniform_real_distribution<double> lugar(margen, lado - margen);
     std::uniform_real_distribution<double> gasto(0.001, 0.02);
-    DatosCalculo d{0.01, S, tiempo, {}, {}};
+    DatosCalculo d{{0.01, S}, tiempo, {}, {}};
     for (int k = 0; k < n; ++k) {
         const double q = (k % 10 == 9 ? -1 : 1) * gasto(g);
         const double x = lugar(g);

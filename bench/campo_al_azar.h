@@ -20,7 +20,7 @@ inline DatosCalculo campo_al_azar(int n) {
     std::mt19937_64 g(1);
     std::uniform_real_distribution<double> lugar(0, 2000);
     std::uniform_real_distribution<double> gasto(0.001, 0.02);
-    DatosCalculo d{0.01, 0.0002, 30, {}, {}};
+    DatosCalculo d{{0.01, 0.0002}, 30, {}, {}};
     for (int k = 0; k < n; ++k) {
         const double q = (k % 10 == 9 ? -1 : 1) * gasto(g);
         const double x = lugar(g);

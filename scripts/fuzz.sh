@@ -3,14 +3,20 @@
 # and runs each for SECONDS, starting from the seed corpus in tests/fuzz/corpus; without SECONDS,
 # the long run: 1,000,000 executions of each.
 # What a run finds stays out of the repository: a failing input is written to build-fuzz/hallazgos.
+# ABAT_AVISOS_FATALES=ON in the environment has a warning stop the build, as scripts/test.sh asks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ $# -gt 0 ]; then limite=(-max_total_time="$1"); else limite=(-runs=1000000); fi
 bash scripts/setup.sh
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DABAT_FUZZ=ON >/dev/null
-cmake --build build-fuzz >/dev/null
+    -DABAT_FUZZ=ON -DABAT_AVISOS_FATALES="${ABAT_AVISOS_FATALES:-OFF}" >/dev/null
+# The build's steps stay quiet; a failed build shows the compiler's messages and stops here.
 mkdir -p build-fuzz/hallazgos
+if ! cmake --build build-fuzz >build-fuzz/construccion.log 2>&1; then
+    cat build-fuzz/construccion.log >&2
+    echo "fuzz: the fuzz targets do not build" >&2
+    exit 1
+fi
 fallos=0
 for semillas in tests/fuzz/corpus/*/; do
     nombre=$(basename "$semillas")

@@ -2,17 +2,19 @@
 # Installs what is missing, builds, checks the sources' form and static checks (scripts/revisar.sh),
 # runs every test headless, runs each fuzz target briefly,
 # then builds and runs the tests again with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Here, as in CI, a warning stops every build (ABAT_AVISOS_FATALES).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 
-bash scripts/build.sh build
+bash scripts/build.sh build -DABAT_AVISOS_FATALES=ON
 bash scripts/revisar.sh build
 ctest --test-dir build --output-on-failure -j2
-bash scripts/fuzz.sh 10
+ABAT_AVISOS_FATALES=ON bash scripts/fuzz.sh 10
 
-bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DABAT_SANITIZE=ON -DABAT_BENCHMARKS=OFF
+bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DABAT_SANITIZE=ON -DABAT_BENCHMARKS=OFF \
+    -DABAT_AVISOS_FATALES=ON
 # The walk a third as long there: it took a tenth of the whole run, and walks in full above.
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp WALK_ACTIONS=500 \
     ctest --test-dir build-asan --output-on-failure -j2

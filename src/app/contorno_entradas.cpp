@@ -2,7 +2,6 @@
 
 #include "calc/etapas.h"
 #include "calc/limites.h"
-#include "forms/tabla_textos.h"
 
 namespace abat {
 
@@ -24,7 +23,7 @@ Resuelto<void> completar_datos(Ventanas& v, DatosCalculo& datos, QWidget*& venta
 }
 
 bool hay_contorno(Ventanas& v) {
-    return v.limites->tabla()->rowCount() > 0 || !v.noPozos->etapas().empty();
+    return !v.limites->limites(false).empty() || !v.noPozos->etapas().empty();
 }
 
 }  // namespace abat

@@ -1,7 +1,6 @@
 #include "app/ensayo_bombeo.h"
 
 #include <QAction>
-#include <QMenu>
 
 #include "model/portapapeles.h"
 #include "sig/importacion.h"
@@ -10,9 +9,7 @@ namespace abat {
 
 EnsayoBombeo::EnsayoBombeo(Ventanas& v, Estudios& estudios, Dialogos& dialogos)
     : v_(v), estudios_(estudios), dialogos_(dialogos) {
-    QAction* a = v_.principal.menuAnalisis()->addAction(QStringLiteral("&Ensayo de bombeo…"));
-    a->setObjectName(QStringLiteral("accionEnsayo"));
-    connect(a, &QAction::triggered, this, [this] {
+    connect(v_.principal.accion("accionEnsayo"), &QAction::triggered, this, [this] {
         v_.principal.mostrarVentana(v_.ensayo);
         v_.ensayo->setFocus(Qt::OtherFocusReason);
     });

@@ -26,14 +26,6 @@ const QString filtros = QStringLiteral("Estudios de abatimientos (*.abat)");
 const QString clave_recientes = QStringLiteral("estudios/recientes");
 constexpr int cuantos_recientes = 5;
 
-QAction* nueva_accion(QMenu* menu, const QString& texto, const char* nombre,
-                      const QKeySequence& teclas = {}) {
-    auto* a = menu->addAction(texto);
-    a->setObjectName(QString::fromLatin1(nombre));
-    a->setShortcut(teclas);
-    return a;
-}
-
 // The program's settings, in ~/.config/abatimientos/, in a file named as the program (a test's
 // are its own). The organisation is named here only: as the application's, it would move the
 // data directory, where the recovery copies and grafico.gif are kept.
@@ -62,7 +54,7 @@ Estudios::Estudios(Ventanas& v, Asistente& asistente, Dialogos& dialogos,
       dialogos_(dialogos),
       recuperacion_([this] { return entradas(Editores::dejar_abiertos); }, carpetaRecuperacion),
       guardado_(estudio_de(v)) {
-    crearMenu();
+    conectarMenu();
     connect(v_.caracteristicas, &frmCaracteristicas::editado, this, &Estudios::alCambiar);
     connect(v_.noPozos, &frmNoPozos::editado, this, &Estudios::alCambiar);
     connect(v_.coordAbat, &frmCoordAbat::editado, this, &Estudios::alCambiar);
@@ -78,35 +70,26 @@ Estudios::Estudios(Ventanas& v, Asistente& asistente, Dialogos& dialogos,
     titular();
 }
 
-void Estudios::crearMenu() {
-    QMenu* menu = v_.principal.menuArchivo();
-    connect(nueva_accion(menu, QStringLiteral("&Nuevo"), "accionNuevo", QKeySequence::New),
-            &QAction::triggered, this, &Estudios::nuevo);
-    connect(nueva_accion(menu, QStringLiteral("&Abrir…"), "accionAbrir", QKeySequence::Open),
-            &QAction::triggered, this, [this] {
-                const QString ruta =
-                    dialogos_.archivoParaAbrir(QStringLiteral("Abrir estudio"), filtros);
-                if (!ruta.isEmpty()) abrir(ruta);
-            });
-    connect(nueva_accion(menu, QStringLiteral("&Guardar"), "accionGuardar", QKeySequence::Save),
-            &QAction::triggered, this, &Estudios::guardar);
-    connect(nueva_accion(menu, QStringLiteral("Guardar &como…"), "accionGuardarComo",
-                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
-            &QAction::triggered, this, &Estudios::guardarComo);
-    menu->addSeparator();
-    connect(nueva_accion(menu, QStringLiteral("Importar &pozos…"), "accionImportarPozos"),
-            &QAction::triggered, this, [this] { importarEn(*v_.noPozos, Registro::pozo); });
-    connect(nueva_accion(menu, QStringLiteral("Importar p&untos…"), "accionImportarPuntos"),
-            &QAction::triggered, this, [this] { importarEn(*v_.coordAbat, Registro::punto); });
-    connect(nueva_accion(menu, QStringLiteral("&Exportar a SIG…"), "accionExportarSig"),
-            &QAction::triggered, this, [this] { exportar(dialogos_, asistente_, sistema_); });
-    connect(nueva_accion(menu, QStringLiteral("&Sistema de coordenadas…"), "accionSistema"),
-            &QAction::triggered, this, &Estudios::elegirSistema);
-    menu->addSeparator();
-    connect(menu, &QMenu::aboutToShow, this, &Estudios::rehacerRecientes);  // files gone since
+void Estudios::conectarMenu() {
+    const MDIForm1& p = v_.principal;
+    connect(p.accion("accionNuevo"), &QAction::triggered, this, &Estudios::nuevo);
+    connect(p.accion("accionAbrir"), &QAction::triggered, this, [this] {
+        const QString ruta = dialogos_.archivoParaAbrir(QStringLiteral("Abrir estudio"), filtros);
+        if (!ruta.isEmpty()) abrir(ruta);
+    });
+    connect(p.accion("accionGuardar"), &QAction::triggered, this, &Estudios::guardar);
+    connect(p.accion("accionGuardarComo"), &QAction::triggered, this, &Estudios::guardarComo);
+    connect(p.accion("accionImportarPozos"), &QAction::triggered, this,
+            [this] { importarEn(*v_.noPozos, Registro::pozo); });
+    connect(p.accion("accionImportarPuntos"), &QAction::triggered, this,
+            [this] { importarEn(*v_.coordAbat, Registro::punto); });
+    connect(p.accion("accionExportarSig"), &QAction::triggered, this,
+            [this] { exportar(dialogos_, asistente_, sistema_); });
+    connect(p.accion("accionSistema"), &QAction::triggered, this, &Estudios::elegirSistema);
+    // Files gone since are dropped as the menu opens.
+    connect(p.menuArchivo(), &QMenu::aboutToShow, this, &Estudios::rehacerRecientes);
     for (int k = 1; k <= cuantos_recientes; ++k) {
-        const QByteArray nombre = "accionReciente" + QByteArray::number(k);
-        QAction* a = nueva_accion(menu, {}, nombre.constData());
+        QAction* a = p.accion(("accionReciente" + std::to_string(k)).c_str());
         connect(a, &QAction::triggered, this, [this, a] { abrir(a->data().toString()); });
         recientes_.push_back(a);
     }

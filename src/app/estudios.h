@@ -62,7 +62,8 @@ class Estudios : public QObject {
     QStringList recientes() const;
 
   private:
-    void crearMenu();
+    // The file commands of the menu bar.
+    void conectarMenu();
     void rehacerRecientes();
     void recordar(const QString& ruta);
     void alCambiar();

@@ -1,7 +1,6 @@
 #include "app/limites_y_etapas.h"
 
 #include <QAction>
-#include <QMenu>
 
 #include "model/columnas.h"
 
@@ -10,10 +9,8 @@ namespace abat {
 LimitesYEtapas::LimitesYEtapas(Ventanas& v, Asistente& asistente, Estudios& estudios,
                                Dialogos& dialogos)
     : v_(v), estudios_(estudios), dialogos_(dialogos) {
-    QAction* limites =
-        v_.principal.menuAnalisis()->addAction(QStringLiteral("&Límites del acuífero…"));
-    limites->setObjectName(QStringLiteral("accionLimites"));
-    connect(limites, &QAction::triggered, this, [&asistente] { asistente.mostrarLimites(); });
+    connect(v_.principal.accion("accionLimites"), &QAction::triggered, this,
+            [&asistente] { asistente.mostrarLimites(); });
     connect(v_.noPozos, &frmNoPozos::etapasPedidas, this, &LimitesYEtapas::abrirEtapas);
 }
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 
 #include "calc/abatimiento.h"
 #include "calc/fuentes_lejanas.h"
+#include "calc/funcion_hantush.h"
 #include "calc/funcion_pozo.h"
 #include "calc/funcion_pozo_coeficientes.h"
 #include "calc/hilos.h"
@@ -75,7 +77,8 @@ struct Lejanas {
 // The sum of `lejos` at the Chebyshev points of the grid's box, interpolated to its nodes; none
 // where a point's value was left to the exact path.
 std::optional<Lejanas> sumar_lejanas(const PozosVector& lejos, const EscalaU& e,
-                                     const Rejilla& malla, const Reparto& r) {
+                                     const FuncionVector& funcion, const Rejilla& malla,
+                                     const Reparto& r) {
     const std::vector<double> px = puntos_chebyshev(malla.x(0), malla.x(malla.nx - 1), r.grado);
     const std::vector<double> py = puntos_chebyshev(malla.y(0), malla.y(malla.ny - 1), r.grado);
     std::vector<double> x;
@@ -90,7 +93,7 @@ std::optional<Lejanas> sumar_lejanas(const PozosVector& lejos, const EscalaU& e,
     std::vector<double> tamano(x.size());
     const double evaluaciones = static_cast<double>(x.size()) * static_cast<double>(lejos.n);
     en_paralelo(x.size(), 64, hilos_para(evaluaciones), [&](size_t desde, size_t hasta) {
-        sumar_pozos(lejos, e, x.data() + desde, y.data() + desde, hasta - desde,
+        sumar_pozos(lejos, e, funcion, x.data() + desde, y.data() + desde, hasta - desde,
                     suma.data() + desde, tamano.data() + desde);
     });
     if (std::any_of(suma.begin(), suma.end(), [](double v) { return std::isnan(v); }))
@@ -119,9 +122,18 @@ struct CampoPozos::Instante {
     std::optional<EscalaU> escala;  // none: the exact path computes every place
     double suma_k = 0.0;
     std::vector<double> suma_k_pozo;  // each well's, over what it adds
+    // Of a leaky aquifer: the well function restricted to each time of start (PozosVector::grupo,
+    // all the first without it); none for a confined one.
+    std::vector<HantushFuente> hantush;
+    double B = 0;  // the leakage factor, m
+
+    // The loops' well function over the sources `p` at `lugares` places: with the series of ln W
+    // of each restriction that many evaluations make worth fitting, kept in `logs`.
+    FuncionVector funcion(const PozosVector& p, size_t lugares, std::vector<HantushLog>& logs) const;
 };
 
-CampoPozos::CampoPozos(const DatosCalculo& datos) : datos_(datos), solo_pozos_(datos.solo_pozos()) {
+CampoPozos::CampoPozos(const DatosCalculo& datos)
+    : datos_(datos), funcion_(datos.acuifero), solo_pozos_(datos.solo_pozos()) {
     if (!solo_pozos_) return;
     const Acuifero& a = datos.acuifero;
     const double divisor = a.T * cuatro_pi;
@@ -134,6 +146,44 @@ CampoPozos::CampoPozos(const DatosCalculo& datos) : datos_(datos), solo_pozos_(d
     }
     pozos_.rellenar();
     todo_exacto_ = todo_exacto_ || !(suma_k_ <= suma_k_max);
+}
+
+// Fitting a restriction's series of ln W costs some 1,100 values of W, as much as this many
+// evaluations of the restriction by the loops.
+constexpr double evaluaciones_por_serie = 50'000;
+
+FuncionVector CampoPozos::Instante::funcion(const PozosVector& p, size_t lugares,
+                                            std::vector<HantushLog>& logs) const {
+    if (hantush.empty()) return {};
+    // Each restriction's sources, and the least u any place can give them: at their radius.
+    std::vector<double> fuentes(hantush.size(), 0.0);
+    std::vector<double> r2(hantush.size(), std::numeric_limits<double>::infinity());
+    for (size_t i = 0; i < p.n; ++i) {
+        const size_t g = p.grupo.empty() ? 0 : p.grupo[i];
+        fuentes[g] += 1;
+        r2[g] = std::min(r2[g], p.r2_min[i]);
+    }
+    logs.assign(hantush.size(), HantushLog{});
+    for (size_t g = 0; g < hantush.size(); ++g) {
+        if (fuentes[g] * static_cast<double>(lugares) < evaluaciones_por_serie) continue;
+        const double c = p.c.empty() ? escala->c : 1 / (4 * hantush[g].v * B * B);
+        logs[g] = hantush_log(hantush[g], std::max(c * r2[g], 1e-16));
+    }
+    return {hantush.data(), p.grupo.empty() ? nullptr : p.grupo.data(), logs.data()};
+}
+
+// A leaky aquifer's v = beta^2 / (4 u) of a source of scale c (u = c r^2): 1 / (4 c B^2).
+double CampoPozos::v_de(double c) const {
+    return 1 / (4 * c * funcion_.B() * funcion_.B());
+}
+
+// The restriction of the well function to a source of scale c, found or added: the sources that
+// began together (a step and its images) share it.
+uint32_t CampoPozos::grupo_de(Instante& in, double c,
+                              std::unordered_map<double, uint32_t>& grupos) const {
+    const auto [g, nuevo] = grupos.try_emplace(c, static_cast<uint32_t>(in.hantush.size()));
+    if (nuevo) in.hantush.push_back(hantush_fuente(v_de(c)));
+    return g->second;
 }
 
 std::optional<EscalaU> CampoPozos::escala(double tiempo) const {
@@ -153,6 +203,9 @@ std::shared_ptr<const CampoPozos::Instante> CampoPozos::instante(double tiempo) 
         in->pozos = &pozos_;
         in->escala = escala(tiempo);
         in->suma_k = suma_k_;
+        in->B = funcion_.B();
+        if (in->escala && funcion_.semiconfinado())
+            in->hantush.push_back(hantush_fuente(v_de(in->escala->c)));
         return in;
     }
     {
@@ -172,6 +225,8 @@ std::shared_ptr<const CampoPozos::Instante> CampoPozos::construir(double tiempo)
     in->tiempo = tiempo;
     in->virtuales = pozos_virtuales(datos_, tiempo);
     PozosVector& p = in->propio;
+    std::unordered_map<double, uint32_t> grupos;  // by the scale of u, a time of start
+    in->B = funcion_.B();
     in->suma_k_pozo.assign(datos_.pozos.size(), 0.0);
     const Acuifero& a = datos_.acuifero;
     const double divisor = a.T * cuatro_pi;
@@ -185,6 +240,7 @@ std::shared_ptr<const CampoPozos::Instante> CampoPozos::construir(double tiempo)
         vale = vale && t > 0 && std::isnormal(denominador) && c >= c_min && c <= c_max;
         p.agregar(v.x, v.y, radio * radio, v.caudal.valor / divisor,
                   {c, r2_fiable_min * c, r2_fiable_max * c});
+        if (funcion_.semiconfinado()) p.grupo.push_back(grupo_de(*in, c, grupos));
         in->suma_k += std::fabs(p.k.back());
         in->suma_k_pozo[v.pozo] += std::fabs(p.k.back());
     }
@@ -215,9 +271,12 @@ void CampoPozos::sumar(const Instante& in, const PozosVector& pozos, std::span<c
     if (!e || in.pozos->n == 0) return;
     const size_t m = x.size();
     const double evaluaciones = static_cast<double>(m) * static_cast<double>(pozos.n);
+    std::vector<HantushLog> logs;
+    const FuncionVector funcion = in.funcion(pozos, m, logs);
     en_paralelo(m, 64, hilos > 0 ? hilos : hilos_para(evaluaciones),
                 [&](size_t desde, size_t hasta) {
-                    sumar_pozos(pozos, *e, x.data() + desde, y.data() + desde, hasta - desde,
+                    sumar_pozos(pozos, *e, funcion, x.data() + desde, y.data() + desde,
+                                hasta - desde,
                                 t.valores.data() + desde, t.cotas.data() + desde);
                 });
     for (double& c : t.cotas) c = cota_total(c, pozos.n, in.suma_k);
@@ -270,10 +329,15 @@ void CampoPozos::sumar_repartidas(const Instante& in, const Rejilla& malla,
     Reparto r;
     if (e && pozos.n > 0 && malla.nx > 1 && malla.ny > 1) {
         const Caja caja{malla.x(0), malla.x(malla.nx - 1), malla.y(0), malla.y(malla.ny - 1)};
-        r = repartir_fuentes(pozos, e->c, caja, x.size());
+        r = repartir_fuentes(pozos, e->c, caja, x.size(), funcion_);
     }
     std::optional<Lejanas> lejos;
-    if (r.grado > 0) lejos = sumar_lejanas(elegir_fuentes(pozos, r.lejanas, true), *e, malla, r);
+    if (r.grado > 0) {
+        const PozosVector lejanas = elegir_fuentes(pozos, r.lejanas, true);
+        std::vector<HantushLog> logs;
+        const auto puntos = static_cast<size_t>((r.grado + 1) * (r.grado + 1));
+        lejos = sumar_lejanas(lejanas, *e, in.funcion(lejanas, puntos, logs), malla, r);
+    }
     if (!lejos) {
         sumar(in, pozos, x, y, 0, t);
         return;
@@ -307,16 +371,16 @@ void CampoPozos::resolver(const Instante& in, std::span<const double> x, std::sp
 
 Partes CampoPozos::partes(double tiempo, double x, double y) const {
     const auto nan = std::numeric_limits<double>::quiet_NaN();
-    if (solo_pozos_) {  // the field's wells at every time: nothing to build for this one
-        std::vector<double> valores(pozos_.k.size(), nan);
-        if (const auto e = escala(tiempo)) partes_pozos(pozos_, *e, x, y, valores.data());
-        valores.resize(pozos_.n);
-        return Partes{tiempo, x, y, std::move(valores)};
-    }
     const std::shared_ptr<const Instante> in = instante(tiempo);
     const PozosVector& pozos = *in->pozos;
     std::vector<double> valores(pozos.k.size(), nan);
-    if (in->escala) partes_pozos(pozos, *in->escala, x, y, valores.data());
+    std::vector<HantushLog> logs;
+    if (in->escala)
+        partes_pozos(pozos, *in->escala, in->funcion(pozos, 1, logs), x, y, valores.data());
+    if (solo_pozos_) {  // the field's wells themselves
+        valores.resize(pozos_.n);
+        return Partes{tiempo, x, y, std::move(valores)};
+    }
     // Each well's steps and images added in their order, as the exact path adds them.
     const std::vector<size_t>& inicio = in->virtuales.inicio;
     Partes p{tiempo, x, y, std::vector<double>(datos_.pozos.size(), 0.0),

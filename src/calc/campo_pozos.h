@@ -12,9 +12,11 @@
 #include <mutex>
 #include <optional>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 #include "calc/datos_calculo.h"
+#include "calc/funcion_pozo.h"
 #include "calc/nucleo_simd.h"
 #include "model/errores.h"
 #include "model/rejilla.h"
@@ -69,6 +71,8 @@ class CampoPozos {
   private:
     struct Instante;  // the wells the engine adds up at one time
     std::shared_ptr<const Instante> instante(double tiempo) const;
+    double v_de(double c) const;
+    uint32_t grupo_de(Instante& in, double c, std::unordered_map<double, uint32_t>& grupos) const;
     std::shared_ptr<const Instante> construir(double tiempo) const;
     std::optional<EscalaU> escala(double tiempo) const;
     std::shared_ptr<const Instante> instante_o_error(double tiempo, Totales& t) const;
@@ -81,6 +85,7 @@ class CampoPozos {
                   Totales& t) const;
 
     const DatosCalculo& datos_;
+    FuncionPozo funcion_;  // the aquifer's well function
     bool solo_pozos_ = true;    // without steps and boundaries: the wells alone, at every time
     PozosVector pozos_;         // then, as the loops read them
     bool todo_exacto_ = false;  // data out of the ranges the engine vouches for

@@ -66,32 +66,43 @@ double cota_tensor(double en_x, double en_y, double l) {
 
 struct Maximos {
     std::array<double, elipses.size()> x, y;
+    // What the computed W may differ from the analytic function by anywhere over the box:
+    // interpolated, it is amplified by the Lebesgue constant along each direction.
+    double aproximacion = 0;
 };
 
-// Infinite where the box reaches u <= u_cruce: there W is the series, whose switch to E1 is not
-// analytic (a kink of some 1e-6 in the slope), and the bounds hold for E1 alone.
-Maximos maximos_fuente(double x, double y, double k, double c, const Caja& caja) {
+// The relative error of the leaky aquifer's W as computed (funcion_hantush.h), which the
+// interpolation takes for a function that is not analytic.
+constexpr double error_hantush = 1e-11;
+
+// Theis's W: infinite where the box reaches u <= u_cruce: there W is the series, whose switch to
+// E1 is not analytic (a kink of some 1e-6 in the slope), and the bounds hold for E1 alone. The
+// leaky aquifer's: bounded by E1(Re u) too, and computed to error_hantush.
+Maximos maximos_fuente(double x, double y, double k, double c, const Caja& caja,
+                       bool semiconfinado) {
     const double dx = distancia(x, caja.xmin, caja.xmax);
     const double dy = distancia(y, caja.ymin, caja.ymax);
-    if (!(c * (dx * dx + dy * dy) > u_cruce * (1 + 1e-9))) {
+    const double u = c * (dx * dx + dy * dy);
+    if (!(u > (semiconfinado ? 0.0 : u_cruce * (1 + 1e-9)))) {
         Maximos m{};
         m.x.fill(infinito);
         m.y.fill(infinito);
         return m;
     }
-    return {maximos(x, caja.xmin, caja.xmax, dy, k, c), maximos(y, caja.ymin, caja.ymax, dx, k, c)};
+    return {maximos(x, caja.xmin, caja.xmax, dy, k, c), maximos(y, caja.ymin, caja.ymax, dx, k, c),
+            semiconfinado ? error_hantush * std::fabs(k) * cota_w(u) : 0.0};
 }
 
 }  // namespace
 
 double cota_interpolacion(double x, double y, double k, double c, const Caja& caja, int n) {
-    const Maximos m = maximos_fuente(x, y, k, c, caja);
+    const Maximos m = maximos_fuente(x, y, k, c, caja, false);
     const auto f = factores(n);
     return cota_tensor(mejor(m.x, f), mejor(m.y, f), lebesgue_chebyshev(n));
 }
 
 Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja& caja, size_t nodos,
-                         double tolerancia) {
+                         const FuncionPozo& funcion, double tolerancia) {
     const size_t n = fuentes.n;
     if (!(caja.ancho() > 0 && caja.alto() > 0) || n == 0) return {};
     std::vector<Maximos> m(n);
@@ -99,7 +110,8 @@ Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja&
     en_paralelo(n, 64, hilos_para(static_cast<double>(n) * 260), [&](size_t desde, size_t hasta) {
         for (size_t i = desde; i < hasta; ++i) {
             const double c = fuentes.c.empty() ? c_comun : fuentes.c[i];
-            m[i] = maximos_fuente(fuentes.x[i], fuentes.y[i], fuentes.k[i], c, caja);
+            m[i] = maximos_fuente(fuentes.x[i], fuentes.y[i], fuentes.k[i], c, caja,
+                                  funcion.semiconfinado());
             // Nearer than its radius, a well's drawdown is that at the radius: not analytic.
             const double dx = distancia(fuentes.x[i], caja.xmin, caja.xmax);
             const double dy = distancia(fuentes.y[i], caja.ymin, caja.ymax);
@@ -121,7 +133,8 @@ Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja&
         const double l = lebesgue_chebyshev(g);
         SeleccionPorCotas lejanas;
         for (size_t i = 0; i < n; ++i) {
-            cotas[i] = cota_tensor(mejor(m[i].x, f), mejor(m[i].y, f), l);
+            cotas[i] = cota_tensor(mejor(m[i].x, f), mejor(m[i].y, f), l) +
+                       (l * l + 1) * m[i].aproximacion;
             lejanas.contar(cotas[i]);
         }
         const double suma = lejanas.decidir(tolerancia);
@@ -151,6 +164,7 @@ PozosVector elegir_fuentes(const PozosVector& fuentes, const std::vector<char>& 
         } else {
             p.agregar(fuentes.x[i], fuentes.y[i], fuentes.r2_min[i], fuentes.k[i]);
         }
+        if (!fuentes.grupo.empty()) p.grupo.push_back(fuentes.grupo[i]);
     }
     p.rellenar();
     return p;

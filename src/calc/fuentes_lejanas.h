@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "calc/funcion_pozo.h"
 #include "calc/pozos_vector.h"
 #include "model/geometria.h"
 
@@ -43,7 +44,7 @@ struct Reparto {
 // whose radius reaches the box (its share is flat there). The sources' scales are `c_comun` or,
 // when they have them, their own.
 Reparto repartir_fuentes(const PozosVector& fuentes, double c_comun, const Caja& caja, size_t nodos,
-                         double tolerancia = tolerancia_lejanas);
+                         const FuncionPozo& funcion, double tolerancia = tolerancia_lejanas);
 
 // The sources of `fuentes` whose mark in `marcas` is `cuales`, as the loops read them.
 PozosVector elegir_fuentes(const PozosVector& fuentes, const std::vector<char>& marcas,

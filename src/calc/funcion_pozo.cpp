@@ -1,9 +1,11 @@
 #include "calc/funcion_pozo.h"
 
 #include <boost/math/special_functions/expint.hpp>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "calc/funcion_hantush.h"
 #include "calc/funcion_pozo_coeficientes.h"
 
 namespace abat {
@@ -70,14 +72,27 @@ double cota_w(double u) {
     return w * (1 + 1e-12);
 }
 
-FuncionPozo::FuncionPozo(const Acuifero& /*acuifero*/) {}
-
-double FuncionPozo::W(double u, double /*r*/) const {
-    return funcion_pozo(u);
+FuncionPozo::FuncionPozo(const Acuifero& a) {
+    // A resistance that is not positive, or T that is not, would give no B: such an aquifer
+    // never reaches a calculation (the aquitard's box refuses it, T is checked first).
+    if (a.c) B_ = std::sqrt(a.T * *a.c * segundos_por_dia);
 }
 
-double FuncionPozo::u_por_derivada(double u, double /*r*/) const {
-    return ::abat::u_por_derivada(u);
+double FuncionPozo::W(double u, double r) const {
+    return B_ > 0 ? W_hantush(u, r / B_) : funcion_pozo(u);
+}
+
+double FuncionPozo::u_por_derivada(double u, double r) const {
+    if (!(B_ > 0)) return ::abat::u_por_derivada(u);
+    // At a fixed beta, u dW/du = -e^(-u - beta^2 / 4u): the integrand at the lower limit.
+    const double beta = r / B_;
+    return -std::exp(-u - beta * beta / (4 * u));
+}
+
+double FuncionPozo::cota(double u, double r) const {
+    const double theis = cota_w(u);
+    if (!(B_ > 0) || !(r > 0)) return theis;
+    return std::min(theis, 2 * K0(r / B_) * (1 + 1e-12));
 }
 
 }  // namespace abat

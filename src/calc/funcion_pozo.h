@@ -6,6 +6,7 @@
 // program's first well function.
 
 #include "model/acuifero.h"
+#include "model/unidades.h"
 
 namespace abat {
 
@@ -39,17 +40,25 @@ double u_por_derivada(double u);
 // It bounds |E1(z)| by E1(Re z) over the complex plane too. Infinite for u <= 0.
 double cota_w(double u);
 
-// The well function of an aquifer, as the exact path and the fits take it.
+// The well function of an aquifer, as the exact path and the fits take it: Theis's W(u) of a
+// confined aquifer; of a leaky one, Hantush and Jacob's W(u, r / B) (funcion_hantush.h).
 class FuncionPozo {
   public:
     explicit FuncionPozo(const Acuifero& acuifero);
 
     // W at `u` of a source `r` metres away.
     double W(double u, double r) const;
-    // u dW/du there, for the fits' Jacobians.
+    // u dW/du there at a fixed r / B, for the fits' Jacobians.
     double u_por_derivada(double u, double r) const;
-    // At least W(v, r) for every v >= u and every r.
-    double cota(double u) const { return cota_w(u); }
+    // At least W(v, r') for every v >= u and every r' >= r: cota_w(u), and of a leaky aquifer
+    // also 2 K0(r / B), the steady drawdown it never exceeds.
+    double cota(double u, double r) const;
+
+    bool semiconfinado() const { return B_ > 0; }
+    double B() const { return B_; }  // the leakage factor sqrt(T c), m; 0 when confined
+
+  private:
+    double B_ = 0;
 };
 
 }  // namespace abat

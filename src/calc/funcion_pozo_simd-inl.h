@@ -15,10 +15,15 @@
 #include <hwy/highway.h>
 
 #include <array>
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
 
+#include "calc/funcion_hantush.h"
+#include "calc/funcion_hantush_coeficientes.h"
 #include "calc/funcion_pozo.h"
 #include "calc/funcion_pozo_coeficientes.h"
+#include "calc/malla_hantush.h"
 
 HWY_BEFORE_NAMESPACE();
 namespace abat::HWY_NAMESPACE {
@@ -96,6 +101,8 @@ HWY_INLINE V funcion_pozo(D d, V u) {
 // distance to the source, u = r2 c; functions that depend on the distance take it from there.
 // Theis's W(u) is the first.
 struct Theis {
+    const Theis& fuente(size_t /*i*/) const { return *this; }
+
     template <class D, class V = hn::Vec<D>>
     HWY_INLINE V W(D d, V u, V /*r2*/) const {
         return funcion_pozo(d, u);
@@ -120,6 +127,260 @@ struct Theis {
         } else {
             for (size_t v = 0; v < K; ++v) w[v] = funcion_pozo(d, u[v]);
         }
+    }
+};
+
+
+// ---- The leaky aquifer's W(u, beta), one source at one time (funcion_hantush.h). ----
+
+// Horner's rule with the lowest power first, as Boost's coefficients come.
+template <class D, size_t N, class V = hn::Vec<D>>
+HWY_INLINE V horner_ascendente(D d, V x, const std::array<double, N>& c) {
+    V r = hn::Set(d, c[N - 1]);
+    for (size_t i = N - 1; i-- > 0;) r = hn::MulAdd(r, x, hn::Set(d, c[i]));
+    return r;
+}
+
+// E1(u) itself, also where Theis's W is the series: Boost's pieces below and above u = 1.
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE V e1(D d, V u) {
+    const auto cerca = hn::Le(u, hn::Set(d, 1.0));
+    if (hn::AllFalse(d, cerca)) return e1_lejos(d, u);
+    const V c = e1_cerca(d, u, hn::Log(d, u));
+    if (hn::AllTrue(d, cerca)) return c;
+    return hn::IfThenElse(cerca, c, e1_lejos(d, u));
+}
+
+// K0(x), x > 0, from Boost's pieces below and above x = 1.
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE V k0_cerca(D d, V x) {
+    const V x2 = hn::Mul(x, x);
+    const V a = hn::Mul(x2, hn::Set(d, 0.25));
+    const V r = hn::Add(hn::Div(horner_ascendente(d, a, coef_k0::cerca_p),
+                                horner_ascendente(d, a, coef_k0::cerca_q)),
+                        hn::Set(d, coef_k0::cerca_y));
+    const V factor = hn::MulAdd(r, a, hn::Set(d, 1.0));
+    return hn::NegMulAdd(hn::Log(d, x), factor, horner_ascendente(d, x2, coef_k0::cerca_p2));
+}
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE V k0_lejos(D d, V x) {
+    const V z = hn::Div(hn::Set(d, 1.0), x);
+    const V r = hn::Add(hn::Div(horner_ascendente(d, z, coef_k0::lejos_p),
+                                horner_ascendente(d, z, coef_k0::lejos_q)),
+                        hn::Set(d, 1.0));
+    return hn::Div(hn::Mul(r, hn::Exp(d, hn::Neg(x))), hn::Sqrt(x));
+}
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE V k0(D d, V x) {
+    const auto cerca = hn::Le(x, hn::Set(d, 1.0));
+    if (hn::AllTrue(d, cerca)) return k0_cerca(d, x);
+    if (hn::AllFalse(d, cerca)) return k0_lejos(d, x);
+    return hn::IfThenElse(cerca, k0_cerca(d, x), k0_lejos(d, x));
+}
+
+// The Chebyshev series of the cell of `coordenada` among `celdas` cells of side lado from
+// `inicio`, whose coefficients `serie` holds, terminos a cell, at that coordinate. The lanes usually
+// share a cell: then its coefficients are read once; otherwise each lane's are gathered.
+template <int Grado = malla_hantush::grado, class D, class V = hn::Vec<D>>
+HWY_INLINE V clenshaw_celdas(D d, V coordenada, const double* serie, double inicio, int celdas,
+                             double lado = malla_hantush::lado) {
+    constexpr int terminos = Grado + 1;
+    const hn::RebindToSigned<D> di;
+    const V k = hn::Floor(hn::Mul(hn::Sub(coordenada, hn::Set(d, inicio)), hn::Set(d, 1 / lado)));
+    const V celda = hn::Min(hn::Max(k, hn::Zero(d)), hn::Set(d, static_cast<double>(celdas - 1)));
+    const V desde = hn::MulAdd(celda, hn::Set(d, lado), hn::Set(d, inicio));
+    const V t = hn::Sub(hn::Mul(hn::Sub(coordenada, desde), hn::Set(d, 2 / lado)),
+                        hn::Set(d, 1.0));
+    const V dos_t = hn::Add(t, t);
+    // The series of cell `k` at each lane's t.
+    const auto en_celda = [&](double k) {
+        const double* c = serie + static_cast<int>(k) * terminos;
+        V b1 = hn::Zero(d);
+        V b2 = hn::Zero(d);
+        for (int j = Grado; j >= 1; --j) {
+            const V b = hn::Add(hn::MulSub(dos_t, b1, b2), hn::Set(d, c[j]));
+            b2 = b1;
+            b1 = b;
+        }
+        return hn::Add(hn::MulSub(t, b1, b2), hn::Set(d, c[0]));
+    };
+    const double menor = hn::GetLane(hn::MinOfLanes(d, celda));
+    const double mayor = hn::GetLane(hn::MaxOfLanes(d, celda));
+    if (menor == mayor) return en_celda(menor);
+    // Across one cell's border, as neighbouring places mostly are: both cells' series.
+    if (mayor == menor + 1) {
+        return hn::IfThenElse(hn::Eq(celda, hn::Set(d, menor)), en_celda(menor), en_celda(mayor));
+    }
+    const auto base =
+        hn::ConvertTo(di, hn::Mul(celda, hn::Set(d, static_cast<double>(terminos))));
+    V b1 = hn::Zero(d);
+    V b2 = hn::Zero(d);
+    for (int j = Grado; j >= 1; --j) {
+        const V cj = hn::GatherIndex(d, serie + j, base);
+        const V b = hn::Add(hn::MulSub(dos_t, b1, b2), cj);
+        b2 = b1;
+        b1 = b;
+    }
+    return hn::Add(hn::MulSub(t, b1, b2), hn::GatherIndex(d, serie, base));
+}
+
+// sum c_n E_{n+1}(u), E_{n+1} by the forward recurrence from E1.
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE V serie_en_E(D d, const std::array<double, 10>& c, V u) {
+    const V e = hn::Exp(d, hn::Neg(u));
+    V En = e1(d, u);
+    V suma = hn::Mul(hn::Set(d, c[0]), En);
+    for (size_t n = 1; n < c.size(); ++n) {
+        En = hn::Mul(hn::NegMulAdd(u, En, e), hn::Set(d, 1.0 / static_cast<double>(n)));
+        suma = hn::MulAdd(hn::Set(d, c[n]), En, suma);
+    }
+    return suma;
+}
+
+// u >= v: the lower half w(u, v); 0 from u_cero on.
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE V hantush_fila(D d, const HantushFuente& f, V u) {
+    const V w = f.serie_fila ? serie_en_E(d, f.fila_serie, u)
+                             : hn::Exp(d, clenshaw_celdas(
+                                              d, hn::Log(d, u), f.fila.data(),
+                                              malla_hantush::origen + f.fila_desde * malla_hantush::lado,
+                                              f.fila_hasta - f.fila_desde));
+    return hn::IfThenZeroElse(hn::Ge(u, hn::Set(d, f.u_cero)), w);
+}
+
+// u < v: 2 K0(beta) - w(v, u).
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE V hantush_reflejo(D d, const HantushFuente& f, V u) {
+    const V beta = hn::Mul(hn::Set(d, 2.0), hn::Sqrt(hn::Mul(u, hn::Set(d, f.v))));
+    const V dos_k0 = hn::Mul(hn::Set(d, 2.0), k0(d, beta));
+    if (f.solo_k0) return dos_k0;
+    const double q0 = std::exp(malla_hantush::origen);
+    const auto serie = hn::Le(u, hn::Set(d, q0));
+    V w;
+    if (f.columna.empty() || hn::AllTrue(d, serie)) {  // no column: every u < v is below q0
+        w = horner_ascendente(d, u, f.columna_serie);
+    } else {
+        const V tabla =
+            hn::Exp(d, clenshaw_celdas(d, hn::Log(d, u), f.columna.data(),
+                                       malla_hantush::origen + f.columna_desde * malla_hantush::lado,
+                                       f.columna_hasta - f.columna_desde));
+        w = hn::AllFalse(d, serie)
+                ? tabla
+                : hn::IfThenElse(serie, horner_ascendente(d, u, f.columna_serie), tabla);
+    }
+    w = hn::IfThenZeroElse(hn::Ge(u, hn::Set(d, f.u_cero)), w);
+    return hn::Sub(dos_k0, w);
+}
+
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE V w_hantush(D d, const HantushFuente& f, V u) {
+    const auto inferior = hn::Ge(u, hn::Set(d, f.v));
+    if (hn::AllTrue(d, inferior)) return hantush_fila(d, f, u);
+    if (hn::AllFalse(d, inferior)) return hantush_reflejo(d, f, u);
+    return hn::IfThenElse(inferior, hantush_fila(d, f, u), hantush_reflejo(d, f, u));
+}
+
+// From its series of ln W in ln u where the source has one (HantushLog); the restriction below it.
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE V w_hantush(D d, const HantushFuente& f, const HantushLog& l, V u) {
+    if (l.celdas == 0) return w_hantush(d, f, u);
+    const auto debajo = hn::Lt(u, hn::Set(d, l.u_desde));
+    const V w = hn::IfThenZeroElse(
+        hn::Ge(u, hn::Set(d, l.u_cero)),
+        hn::Exp(d, clenshaw_celdas<HantushLog::grado>(
+                       d, hn::Log(d, hn::Max(u, hn::Set(d, l.u_desde))), l.serie.data(), l.x_desde,
+                       l.celdas, HantushLog::lado)));
+    if (hn::AllFalse(d, debajo)) return w;
+    return hn::IfThenElse(debajo, w_hantush(d, f, u), w);
+}
+
+// A block of vectors of places from the series of ln W: each vector's places lie mostly in one
+// cell or across one border, so each vector sums the series of its first and last cells, and the
+// block's chains of Clenshaw's sums run side by side. A vector whose places span more cells reads
+// each lane's coefficients. False, and nothing done, where a place lies below the series' start.
+template <class D, size_t K, class V = hn::Vec<D>>
+HWY_INLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>& u,
+                             std::array<V, K>& w) {
+    using L = HantushLog;
+    std::array<V, K> t;
+    std::array<V, K> celda;
+    std::array<const double*, K> a;  // each vector's first and last cells' series
+    std::array<const double*, K> b;
+    std::array<double, K> ultima{};
+    std::array<bool, K> suelta{};  // more than two cells
+    HWY_UNROLL(4)
+    for (size_t v = 0; v < K; ++v) {
+        if (!hn::AllFalse(d, hn::Lt(u[v], hn::Set(d, l.u_desde)))) return false;
+        const V x = hn::Log(d, u[v]);
+        const V k = hn::Floor(hn::Mul(hn::Sub(x, hn::Set(d, l.x_desde)), hn::Set(d, 1 / L::lado)));
+        celda[v] = hn::Min(hn::Max(k, hn::Zero(d)), hn::Set(d, static_cast<double>(l.celdas - 1)));
+        const V desde = hn::MulAdd(celda[v], hn::Set(d, L::lado), hn::Set(d, l.x_desde));
+        t[v] = hn::Sub(hn::Mul(hn::Sub(x, desde), hn::Set(d, 2 / L::lado)), hn::Set(d, 1.0));
+        const double primera = hn::GetLane(hn::MinOfLanes(d, celda[v]));
+        ultima[v] = hn::GetLane(hn::MaxOfLanes(d, celda[v]));
+        suelta[v] = ultima[v] > primera + 1;
+        a[v] = l.serie.data() + static_cast<int>(primera) * L::terminos;
+        b[v] = l.serie.data() + static_cast<int>(ultima[v]) * L::terminos;
+    }
+    std::array<V, K> a1;
+    std::array<V, K> a2;
+    std::array<V, K> b1;
+    std::array<V, K> b2;
+    HWY_UNROLL(4)
+    for (size_t v = 0; v < K; ++v) a1[v] = a2[v] = b1[v] = b2[v] = hn::Zero(d);
+    for (int j = L::grado; j >= 1; --j) {
+        HWY_UNROLL(4)
+        for (size_t v = 0; v < K; ++v) {
+            const V dos_t = hn::Add(t[v], t[v]);
+            const V na = hn::Add(hn::MulSub(dos_t, a1[v], a2[v]), hn::Set(d, a[v][j]));
+            a2[v] = a1[v];
+            a1[v] = na;
+            const V nb = hn::Add(hn::MulSub(dos_t, b1[v], b2[v]), hn::Set(d, b[v][j]));
+            b2[v] = b1[v];
+            b1[v] = nb;
+        }
+    }
+    HWY_UNROLL(4)
+    for (size_t v = 0; v < K; ++v) {
+        V ln_w;
+        if (suelta[v]) {
+            ln_w = clenshaw_celdas<L::grado>(d, hn::Log(d, u[v]), l.serie.data(), l.x_desde,
+                                             l.celdas, L::lado);
+        } else {
+            const V en_a = hn::Add(hn::MulSub(t[v], a1[v], a2[v]), hn::Set(d, a[v][0]));
+            const V en_b = hn::Add(hn::MulSub(t[v], b1[v], b2[v]), hn::Set(d, b[v][0]));
+            ln_w = hn::IfThenElse(hn::Eq(celda[v], hn::Set(d, ultima[v])), en_b, en_a);
+        }
+        w[v] = hn::IfThenZeroElse(hn::Ge(u[v], hn::Set(d, l.u_cero)), hn::Exp(d, ln_w));
+    }
+    return true;
+}
+
+// The engine's interface to the leaky aquifer's W: each source's restriction and series of ln W,
+// by its index into `fuentes` and `logs` (all the first when `grupo` is null).
+struct Hantush {
+    const HantushFuente* fuentes;
+    const HantushLog* logs;
+    const uint32_t* grupo;
+
+    struct DeUnaFuente {
+        const HantushFuente& f;
+        const HantushLog& l;
+        template <class D, class V = hn::Vec<D>>
+        HWY_INLINE V W(D d, V u, V /*r2*/) const {
+            return w_hantush(d, f, l, u);
+        }
+        template <class D, size_t K, class V = hn::Vec<D>>
+        HWY_INLINE void W(D d, const std::array<V, K>& u, const std::array<V, K>& /*r2*/,
+                          std::array<V, K>& w) const {
+            if (l.celdas == 0 || !w_log_bloque(d, l, u, w)) {
+                for (size_t v = 0; v < K; ++v) w[v] = w_hantush(d, f, l, u[v]);
+            }
+        }
+    };
+    DeUnaFuente fuente(size_t i) const {
+        const size_t g = grupo == nullptr ? 0 : grupo[i];
+        return {fuentes[g], logs[g]};
     }
 };
 

@@ -94,7 +94,7 @@ HWY_NOINLINE void bloque(const PozosVector& p, const Escala& escala, const Funci
             R2[v] = Parte::r2(hn::Sub(X[v], px), hn::Sub(Y[v], py), r2_min);
             U[v] = escala.u(i, R2[v]);
         }
-        funcion.W(d, U, R2, W);
+        funcion.fuente(i).W(d, U, R2, W);
         const V k = hn::Set(d, p.k[i]);
         HWY_UNROLL(4)
         for (size_t v = 0; v < vectores_por_bloque; ++v) {
@@ -133,37 +133,62 @@ void sumar(const PozosVector& p, const Escala& escala, const Funcion& funcion, c
     std::copy_n(resto.suma_abs.begin(), n - j, suma_abs + j);
 }
 
+// A vector of wells' W at one place: Theis's; a leaky aquifer's where the lanes share a source's
+// restriction, each lane's own otherwise. The lanes are the wells from `i` on, of `largo` with the
+// padding.
+struct FuncionLanes {
+    const FuncionVector& f;
+    size_t i = 0;
+    size_t largo = 0;
+    HWY_INLINE V operator()(D d, V u) const {
+        if (f.hantush == nullptr) return funcion_pozo(d, u);
+        if (f.grupo == nullptr) return w_hantush(d, f.hantush[0], f.logs[0], u);
+        const size_t N = hn::Lanes(d);
+        const auto grupo = [&](size_t l) { return f.grupo[std::min(i + l, largo - 1)]; };
+        const uint32_t g = grupo(0);
+        bool uno = true;
+        for (size_t l = 1; l < N; ++l) uno = uno && grupo(l) == g;
+        if (uno) return w_hantush(d, f.hantush[g], f.logs[g], u);
+        alignas(64) std::array<double, max_carriles> us{};
+        hn::Store(u, d, us.data());
+        for (size_t l = 0; l < N; ++l) us[l] = W_hantush(f.hantush[grupo(l)], us[l]);
+        return hn::Load(d, us.data());
+    }
+};
+
 // The wells' shares at one place, `Propia` when each well has its own scale of u.
-template <bool Propia, class Funcion>
-void partes_en(const PozosVector& p, const EscalaU& e, const Funcion& funcion, double x, double y,
+template <bool Propia>
+void partes_en(const PozosVector& p, const EscalaU& e, const FuncionVector& f, double x, double y,
                double* partes) {
     const D d;
     const size_t N = hn::Lanes(d);
     const Parte parte(d, e);
     const V X = hn::Set(d, x);
     const V Y = hn::Set(d, y);
-    auto partes_de = [&](const double* px, const double* py, const double* r2, const double* k,
-                         const double* c, const double* menor, const double* mayor, double* s) {
+    const size_t largo = p.x.size();  // the wells with their padding
+    auto partes_de = [&](size_t i, const double* px, const double* py, const double* r2,
+                         const double* k, const double* c, const double* menor, const double* mayor,
+                         double* s) {
+        const FuncionLanes funcion{f, i, largo};
         const V dx = hn::Sub(X, hn::LoadU(d, px));
         const V dy = hn::Sub(Y, hn::LoadU(d, py));
         const V r2_lugar = Parte::r2(dx, dy, hn::LoadU(d, r2));
         if constexpr (Propia) {
             const V u = hn::Mul(r2_lugar, hn::LoadU(d, c));
-            hn::StoreU(parte.abatimiento(u, funcion.W(d, u, r2_lugar), hn::LoadU(d, k),
+            hn::StoreU(parte.abatimiento(u, funcion(d, u), hn::LoadU(d, k),
                                          hn::LoadU(d, menor), hn::LoadU(d, mayor)),
                        d, s);
         } else {
             const V u = hn::Mul(r2_lugar, parte.c);
-            hn::StoreU(parte.abatimiento(u, funcion.W(d, u, r2_lugar), hn::LoadU(d, k)), d, s);
+            hn::StoreU(parte.abatimiento(u, funcion(d, u), hn::LoadU(d, k)), d, s);
         }
     };
     const auto en = [&](const std::vector<double>& v, size_t i) {
         return Propia ? &v[i] : nullptr;
     };
-    const size_t largo = p.x.size();  // the wells with their padding
     size_t i = 0;
     for (; i < p.n && i + N <= largo; i += N) {
-        partes_de(&p.x[i], &p.y[i], &p.r2_min[i], &p.k[i], en(p.c, i), en(p.u_min, i),
+        partes_de(i, &p.x[i], &p.y[i], &p.r2_min[i], &p.k[i], en(p.c, i), en(p.u_min, i),
                   en(p.u_max, i), partes + i);
     }
     if (i >= p.n) return;
@@ -186,17 +211,17 @@ void partes_en(const PozosVector& p, const EscalaU& e, const Funcion& funcion, d
             resto.mayor[j - i] = p.u_max[j];
         }
     }
-    partes_de(resto.x.data(), resto.y.data(), resto.r2.data(), resto.k.data(), resto.c.data(),
+    partes_de(i, resto.x.data(), resto.y.data(), resto.r2.data(), resto.k.data(), resto.c.data(),
               resto.menor.data(), resto.mayor.data(), resto.s.data());
     std::copy_n(resto.s.begin(), largo - i, partes + i);
 }
 
 }  // namespace
 
-void SumarPozos(const PozosVector& p, const EscalaU& e, const double* x, const double* y, size_t n,
-                double* total, double* suma_abs) {
+template <class Funcion>
+void sumar_con(const PozosVector& p, const EscalaU& e, const Funcion& funcion, const double* x,
+               const double* y, size_t n, double* total, double* suma_abs) {
     const Parte parte(D(), e);
-    const Theis funcion;
     if (p.c.empty()) {
         sumar(p, EscalaComun{parte}, funcion, x, y, n, total, suma_abs);
     } else {
@@ -204,12 +229,21 @@ void SumarPozos(const PozosVector& p, const EscalaU& e, const double* x, const d
     }
 }
 
-void PartesPozos(const PozosVector& p, const EscalaU& e, double x, double y, double* partes) {
-    const Theis funcion;
-    if (p.c.empty()) {
-        partes_en<false>(p, e, funcion, x, y, partes);
+void SumarPozos(const PozosVector& p, const EscalaU& e, const FuncionVector& f, const double* x,
+                const double* y, size_t n, double* total, double* suma_abs) {
+    if (f.hantush == nullptr) {
+        sumar_con(p, e, Theis{}, x, y, n, total, suma_abs);
     } else {
-        partes_en<true>(p, e, funcion, x, y, partes);
+        sumar_con(p, e, Hantush{f.hantush, f.logs, f.grupo}, x, y, n, total, suma_abs);
+    }
+}
+
+void PartesPozos(const PozosVector& p, const EscalaU& e, const FuncionVector& f, double x,
+                 double y, double* partes) {
+    if (p.c.empty()) {
+        partes_en<false>(p, e, f, x, y, partes);
+    } else {
+        partes_en<true>(p, e, f, x, y, partes);
     }
 }
 
@@ -236,14 +270,14 @@ HWY_EXPORT(SumarPozos);
 HWY_EXPORT(PartesPozos);
 HWY_EXPORT(FuncionPozoVector);
 
-void sumar_pozos(const PozosVector& pozos, const EscalaU& escala, const double* x, const double* y,
-                 size_t n, double* total, double* suma_abs) {
-    HWY_DYNAMIC_DISPATCH(SumarPozos)(pozos, escala, x, y, n, total, suma_abs);
+void sumar_pozos(const PozosVector& pozos, const EscalaU& escala, const FuncionVector& funcion,
+                 const double* x, const double* y, size_t n, double* total, double* suma_abs) {
+    HWY_DYNAMIC_DISPATCH(SumarPozos)(pozos, escala, funcion, x, y, n, total, suma_abs);
 }
 
-void partes_pozos(const PozosVector& pozos, const EscalaU& escala, double x, double y,
-                  double* partes) {
-    HWY_DYNAMIC_DISPATCH(PartesPozos)(pozos, escala, x, y, partes);
+void partes_pozos(const PozosVector& pozos, const EscalaU& escala, const FuncionVector& funcion,
+                  double x, double y, double* partes) {
+    HWY_DYNAMIC_DISPATCH(PartesPozos)(pozos, escala, funcion, x, y, partes);
 }
 
 void funcion_pozo_vector(const double* u, double* w, size_t n) {

@@ -23,6 +23,7 @@ void PozosVector::rellenar() {
     y.resize(largo, 0.0);
     r2_min.resize(largo, 1.0);
     k.resize(largo, 0.0);
+    if (!grupo.empty()) grupo.resize(largo, 0);
     if (c.empty()) return;
     c.resize(largo, 1.0);
     u_min.resize(largo, 0.0);

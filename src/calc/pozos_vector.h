@@ -3,6 +3,7 @@
 // quantity, padded to a whole number of the widest vectors.
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace abat {
@@ -31,6 +32,9 @@ struct PozosVector {
     std::vector<double> c;
     std::vector<double> u_min;
     std::vector<double> u_max;
+    // Of a leaky aquifer whose wells began at different times: each one's index among the
+    // restrictions of the well function (funcion_hantush.h), one a time of start.
+    std::vector<uint32_t> grupo;
     size_t n = 0;  // the real wells, first in the arrays
 
     // A well of the scale the loops are given, or of its own.

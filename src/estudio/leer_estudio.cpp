@@ -167,7 +167,8 @@ std::vector<PozoTexto> pozos(const QJsonObject& raiz, std::vector<std::vector<Et
     return pozos;
 }
 
-// The boundaries, their types as the boundaries' table shows them, read without regard to case.
+// The boundaries, their types as the boundaries' table shows them, read without regard to case;
+// any other type as it is written, as the table keeps a type typed so, refused when taken.
 std::vector<LimiteTexto> limites(const QJsonObject& raiz) {
     std::vector<LimiteTexto> limites;
     const QJsonArray lista = tabla(raiz, "limites");
@@ -178,9 +179,6 @@ std::vector<LimiteTexto> limites(const QJsonObject& raiz) {
             tipo = texto_recarga;
         } else if (t.compare(QLatin1StringView("barrera"), Qt::CaseInsensitive) == 0) {
             tipo = texto_barrera;
-        } else {
-            rechazar("el «tipo» del límite " + std::to_string(k + 1) +
-                     " no es «recarga» ni «barrera»");
         }
         limites.push_back(
             {std::move(tipo), std::move(x1), std::move(y1), std::move(x2), std::move(y2)});

@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "adaptadores/apariencia.h"
+#include "forms/menus_principales.h"
 
 namespace abat {
 
@@ -36,19 +37,10 @@ QString estudio_arrastrado(const QMimeData* datos) {
 
 }  // namespace
 
-MDIForm1::MDIForm1(QWidget* parent)
-    : QMainWindow(parent),
-      area_(new QMdiArea(this)),
-      archivo_(new QMenu(this)),
-      analisis_(new QMenu(this)) {
+MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent), area_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(titulo);
-    archivo_->setTitle(QStringLiteral("&Archivo"));
-    archivo_->setObjectName(QStringLiteral("menuArchivo"));
-    menuBar()->addMenu(archivo_);
-    analisis_->setTitle(QStringLiteral("A&nálisis"));
-    analisis_->setObjectName(QStringLiteral("menuAnalisis"));
-    menuBar()->addMenu(analisis_);
+    crear_menus(menuBar());
     setAcceptDrops(true);
     setWindowIcon(QIcon(dibujo(QStringLiteral(":/iconos/gota.svg"), 32)));
     area_->setObjectName(QStringLiteral("MDIClient"));
@@ -61,6 +53,16 @@ MDIForm1::MDIForm1(QWidget* parent)
         if (sub != nullptr) emit activado(sub->widget());
     });
     describir_controles(this);
+}
+
+QAction* MDIForm1::accion(const char* nombre) const {
+    auto* a = menuBar()->findChild<QAction*>(QString::fromLatin1(nombre));
+    if (a == nullptr) qFatal("The menu bar has no command %s", nombre);
+    return a;
+}
+
+QMenu* MDIForm1::menuArchivo() const {
+    return menuBar()->findChild<QMenu*>(QStringLiteral("menuArchivo"));
 }
 
 QMdiSubWindow* MDIForm1::marco(const QWidget* hijo) {

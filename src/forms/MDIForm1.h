@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -38,10 +39,11 @@ class MDIForm1 : public QMainWindow {
     void apartarVentanas();
     void reponerVentanas();
 
-    // The menu "Archivo", where the program's file commands go.
-    QMenu* menuArchivo() const { return archivo_; }
-    // The menu "Análisis", after "Archivo": the pumping test, the aquifer's boundaries.
-    QMenu* menuAnalisis() const { return analisis_; }
+    // The menu bar's command named `nombre` (menus_principales.cpp); the program stops on a name
+    // the bar has not, which only a mistake in the program can give.
+    QAction* accion(const char* nombre) const;
+    // The menu "Archivo", which lists the recent studies as it opens.
+    QMenu* menuArchivo() const;
     // The caption, alone while no study file is in use; with one, the file's name first and a
     // mark while it has unsaved changes.
     void mostrarEstudio(const QString& ruta, bool modificado);
@@ -82,8 +84,6 @@ class MDIForm1 : public QMainWindow {
     void colocar(QMdiSubWindow* sub, QSize tamano);
 
     QMdiArea* area_;
-    QMenu* archivo_;
-    QMenu* analisis_;
     int abiertas_ = 0;                                // windows opened so far, for the cascade
     std::vector<QPointer<QMdiSubWindow>> flotantes_;  // shown, or standing aside
     struct Guardada {

@@ -174,9 +174,9 @@ void agregar_registros(Grid& tabla, const std::vector<std::vector<std::string>>&
 }
 
 void pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
-                     const TextosTabla& textos, Encabezado encabezado) {
+                     const TextosTabla& textos, Encabezado encabezado, PrimeraColumna primera) {
     const Resuelto<Pegado> p =
-        analizar_pegado(texto.toStdString(), encabezados_de(tabla), encabezado);
+        analizar_pegado(texto.toStdString(), encabezados_de(tabla), encabezado, primera);
     if (!p) {
         dialogos.mensaje(QString::fromStdString(p.rechazo() + "\n\nNo se ha pegado nada."),
                          textos.tituloPegar, Icono::advertencia);

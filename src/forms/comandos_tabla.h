@@ -61,8 +61,10 @@ void agregar_registros(Grid& tabla, const std::vector<std::vector<std::string>>&
 // would have stored it. A row that the add command would refuse pastes nothing: a warning names
 // its row, column and text, and the table stays as it was. Columns a header names that the table
 // has not are left out, and the user is told which.
-// `encabezado`: how a first row is known for a header.
+// `encabezado`: how a first row is known for a header; `primera`: what a record's first column
+// holds.
 void pegar_registros(Grid& tabla, Dialogos& dialogos, const QString& texto,
-                     const TextosTabla& textos, Encabezado encabezado = Encabezado::repetido);
+                     const TextosTabla& textos, Encabezado encabezado = Encabezado::repetido,
+                     PrimeraColumna primera = PrimeraColumna::nombre);
 
 }  // namespace abat

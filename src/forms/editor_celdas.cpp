@@ -2,6 +2,7 @@
 
 #include "adaptadores/texto_qt.h"
 
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -18,8 +19,20 @@ constexpr int escape = 27;
 constexpr int ultimo_control = 31;
 }  // namespace
 
-EditorCeldas::EditorCeldas(FlexGrid* grid, QLineEdit* txtCellEditor)
-    : QObject(grid), grid_(grid), caja_(txtCellEditor) {
+std::string ReglasCeldas::punto_fuera_del_nombre(int columna, std::string texto) {
+    // Numbers are read with '.' only: a comma typed for it would read as an integer.
+    if (columna != columna_nombre) texto = con_punto_decimal(std::move(texto));
+    return texto;
+}
+
+EditorCeldas::EditorCeldas(FlexGrid* grid, QLineEdit* txtCellEditor, ReglasCeldas reglas)
+    : QObject(grid), grid_(grid), caja_(txtCellEditor), reglas_(std::move(reglas)) {
+    if (!reglas_.opciones.isEmpty()) {
+        // Completed in the box as it is typed, as a spreadsheet completes a column's entries.
+        opciones_ = new QCompleter(reglas_.opciones, this);
+        opciones_->setCaseSensitivity(Qt::CaseInsensitive);
+        opciones_->setCompletionMode(QCompleter::InlineCompletion);
+    }
     caja_->hide();
     caja_->installEventFilter(this);
     grid_->installEventFilter(this);
@@ -30,7 +43,7 @@ EditorCeldas::EditorCeldas(FlexGrid* grid, QLineEdit* txtCellEditor)
 
 bool EditorCeldas::bloqueado() const {
     const Grid& g = grid_->grid();
-    return g.RowSel() == g.Rows() - 1;
+    return g.RowSel() == g.Rows() - 1 || (reglas_.fija && reglas_.fija(g.Row(), g.Col()));
 }
 
 void EditorCeldas::MSFlexGrid1_DblClick() {
@@ -45,6 +58,10 @@ void EditorCeldas::MSFlexGrid1_KeyPress(int codigo, const QString& texto) {
     if (codigo > ultimo_control) {
         caja_->setText(texto.isEmpty() ? QString(QChar(static_cast<char16_t>(codigo))) : texto);
         caja_->setCursorPosition(static_cast<int>(caja_->text().size()));
+        if (caja_->completer() != nullptr) {  // the first letter completed as the next ones are
+            caja_->completer()->setCompletionPrefix(caja_->text());
+            caja_->completer()->complete();
+        }
     }
 }
 
@@ -58,6 +75,7 @@ void EditorCeldas::ShowCellEditor() {
     caja_->setGeometry(celda.x(), celda.y(), grid_->CellWidth() - pixel,
                        grid_->CellHeight() - pixel);
     caja_->setText(a_qstring(g.Text()));
+    caja_->setCompleter(g.Col() == reglas_.columnaOpciones ? opciones_ : nullptr);
     caja_->show();
     caja_->raise();
     caja_->setFocus(Qt::OtherFocusReason);
@@ -78,10 +96,7 @@ void EditorCeldas::HideCellEditor(bool cancel) {
 }
 
 std::string EditorCeldas::textoParaCelda() const {
-    std::string texto = caja_->text().toStdString();
-    // Numbers are read with '.' only: a comma typed for it would read as an integer.
-    if (editCol_ != columna_nombre) texto = con_punto_decimal(std::move(texto));
-    return texto;
+    return reglas_.guardar(editCol_, caja_->text().toStdString());
 }
 
 std::optional<CeldaAbierta> EditorCeldas::abierta() const {
@@ -89,9 +104,11 @@ std::optional<CeldaAbierta> EditorCeldas::abierta() const {
     return CeldaAbierta{editRow_, editCol_, textoParaCelda()};
 }
 
+// The keys go back to the table, whatever the box's place in the window's focus order.
 void EditorCeldas::txtCellEditor_KeyPress(int codigo) {
-    if (codigo == enter) HideCellEditor(false);
-    if (codigo == escape) HideCellEditor(true);
+    if (codigo != enter && codigo != escape) return;
+    HideCellEditor(codigo == escape);
+    grid_->setFocus(Qt::OtherFocusReason);
 }
 
 void EditorCeldas::txtCellEditor_LostFocus() {

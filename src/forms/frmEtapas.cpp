@@ -6,8 +6,9 @@
 #include <QVBoxLayout>
 
 #include "adaptadores/apariencia.h"
+#include "adaptadores/flex_grid.h"
 #include "calc/etapas.h"
-#include "forms/tabla_textos.h"
+#include "forms/tabla_etapas.h"
 #include "model/mensajes.h"
 #include "model/numeros.h"
 
@@ -26,10 +27,7 @@ QPushButton* boton(const QString& texto, const char* nombre, QWidget* padre) {
 
 frmEtapas::frmEtapas(int numero, const std::string& nombre, const std::string& caudal,
                      const std::vector<EtapaTexto>& etapas, Dialogos& dialogos, QWidget* parent)
-    : QDialog(parent),
-      dialogos_(dialogos),
-      tabla_(new TablaTextos({QStringLiteral("Desde[días]"), QStringLiteral("Caudal[m3/s]")}, {},
-                             this)) {
+    : QDialog(parent), dialogos_(dialogos), tabla_(new TablaEtapas("días", dialogos, this)) {
     setObjectName(QStringLiteral("frmEtapas"));
     setWindowTitle(QStringLiteral("Caudal por etapas del pozo %1 «%2»")
                        .arg(numero)
@@ -41,15 +39,10 @@ frmEtapas::frmEtapas(int numero, const std::string& nombre, const std::string& c
         this);
     ayuda->setObjectName(QStringLiteral("Label1"));
     ayuda->setWordWrap(true);
-    ayuda->setBuddy(tabla_);
-    tabla_->setObjectName(QStringLiteral("tblEtapas"));
-    tabla_->setAccessibleName(titulo_etapas);
-    std::vector<std::vector<std::string>> filas = {{"0", caudal}};
-    for (const EtapaTexto& e : etapas) filas.push_back({e.desde, e.caudal});
-    tabla_->setFilas(filas);
-    // The first step begins with the pumping, at 0.
-    QTableWidgetItem* cero = tabla_->item(0, 0);
-    cero->setFlags(cero->flags() & ~Qt::ItemIsEditable);
+    ayuda->setBuddy(tabla_->grid());
+    tabla_->grid()->setObjectName(QStringLiteral("tblEtapas"));
+    tabla_->grid()->setAccessibleName(titulo_etapas);
+    tabla_->setEtapas(caudal, etapas);
     QPushButton* agregar = boton(QStringLiteral("Agregar etapa"), "cmdAgregar", this);
     QPushButton* quitar = boton(QStringLiteral("Quitar etapa"), "cmdQuitar", this);
     QPushButton* aceptar = boton(QStringLiteral("Aceptar"), "cmdAceptar", this);
@@ -67,22 +60,19 @@ frmEtapas::frmEtapas(int numero, const std::string& nombre, const std::string& c
     todo->addLayout(fila);
     fuente_de_ventana(this, 8.25);
     resize(470, 300);
-    connect(agregar, &QPushButton::clicked, this, [this] { tabla_->agregarFila({"", ""}); });
-    connect(quitar, &QPushButton::clicked, this, &frmEtapas::quitar);
+    connect(agregar, &QPushButton::clicked, tabla_, &TablaEtapas::agregarEtapa);
+    connect(quitar, &QPushButton::clicked, tabla_, &TablaEtapas::quitarEtapa);
     connect(aceptar, &QPushButton::clicked, this, &frmEtapas::accept);
     connect(cancelar, &QPushButton::clicked, this, &frmEtapas::reject);
     describir_controles(this);
 }
 
 std::string frmEtapas::caudal() const {
-    return tabla_->filas().front()[1];
+    return tabla_->caudal();
 }
 
 std::vector<EtapaTexto> frmEtapas::etapas() const {
-    std::vector<EtapaTexto> e;
-    const auto filas = tabla_->filas();
-    for (size_t r = 1; r < filas.size(); ++r) e.push_back({filas[r][0], filas[r][1]});
-    return e;
+    return tabla_->etapas();
 }
 
 void frmEtapas::accept() {
@@ -98,13 +88,6 @@ void frmEtapas::accept() {
         return;
     }
     QDialog::accept();
-}
-
-// The current step, never the first, which is the well's own rate.
-void frmEtapas::quitar() {
-    tabla_->terminarEdicion();
-    const int fila = tabla_->currentRow() >= 1 ? tabla_->currentRow() : tabla_->rowCount() - 1;
-    if (fila >= 1) tabla_->removeRow(fila);
 }
 
 }  // namespace abat

@@ -12,7 +12,7 @@
 
 namespace abat {
 
-class TablaTextos;
+class TablaEtapas;
 
 class frmEtapas : public QDialog {
     Q_OBJECT
@@ -24,15 +24,13 @@ class frmEtapas : public QDialog {
     // As accepted: the first row's rate, and the steps after the first.
     std::string caudal() const;
     std::vector<EtapaTexto> etapas() const;
-    TablaTextos* tabla() const { return tabla_; }
+    TablaEtapas* tabla() const { return tabla_; }
 
     void accept() override;  // the steps checked; a refusal is told, and the window stays
 
   private:
-    void quitar();
-
     Dialogos& dialogos_;
-    TablaTextos* tabla_;
+    TablaEtapas* tabla_;
 };
 
 }  // namespace abat

@@ -6,10 +6,42 @@
 #include <QVBoxLayout>
 
 #include "adaptadores/apariencia.h"
-#include "forms/tabla_textos.h"
+#include "adaptadores/flex_grid.h"
+#include "forms/tabla_celdas.h"
+#include "model/numeros.h"
 
 namespace abat {
 namespace {
+
+constexpr int columna_tipo = 1;
+constexpr int columna_x1 = 2;
+
+// A type as its cell stores it: the word that the text, blanks aside, begins in either case;
+// any other text as typed.
+std::string tipo_de_limite(std::string texto) {
+    const QString comienzo = QString::fromStdString(texto).trimmed();
+    if (comienzo.isEmpty()) return texto;
+    for (const char* tipo : {texto_recarga, texto_barrera}) {
+        if (QString::fromLatin1(tipo).startsWith(comienzo, Qt::CaseInsensitive)) return tipo;
+    }
+    return texto;
+}
+
+FormaTabla forma_limites() {
+    FormaTabla f;
+    f.formato =
+        "^ No. |^       Tipo       |^       x1[m]       |^       y1[m]       |^       x2[m]       "
+        "|^       y2[m]       ";
+    f.reglas.guardar = [](int columna, std::string texto) {
+        return columna == columna_tipo ? tipo_de_limite(std::move(texto))
+                                       : con_punto_decimal(std::move(texto));
+    };
+    f.reglas.columnaOpciones = columna_tipo;
+    f.reglas.opciones = {QString::fromLatin1(texto_recarga), QString::fromLatin1(texto_barrera)};
+    f.textos.tituloPegar = QStringLiteral("Pegar líneas");
+    f.textos.registro = QStringLiteral("línea");
+    return f;
+}
 
 QPushButton* boton(const QString& texto, const char* nombre, QWidget* padre) {
     auto* b = new QPushButton(texto, padre);
@@ -23,10 +55,7 @@ QPushButton* boton(const QString& texto, const char* nombre, QWidget* padre) {
 frmLimites::frmLimites(Dialogos& dialogos, QWidget* parent)
     : QWidget(parent),
       dialogos_(dialogos),
-      tabla_(new TablaTextos(
-          {QStringLiteral("Tipo"), QStringLiteral("x1[m]"), QStringLiteral("y1[m]"),
-           QStringLiteral("x2[m]"), QStringLiteral("y2[m]")},
-          {QString::fromLatin1(texto_recarga), QString::fromLatin1(texto_barrera)}, this)),
+      tabla_(new TablaCeldas(forma_limites(), dialogos, this)),
       actualizar_(boton(QStringLiteral("Actualizar"), "cmdActualizar", this)) {
     setObjectName(QStringLiteral("frmLimites"));
     setWindowTitle(QStringLiteral("Límites del acuífero"));
@@ -39,9 +68,9 @@ frmLimites::frmLimites(Dialogos& dialogos, QWidget* parent)
         marco);
     ayuda->setObjectName(QStringLiteral("Label1"));
     ayuda->setWordWrap(true);
-    ayuda->setBuddy(tabla_);
-    tabla_->setObjectName(QStringLiteral("tblLimites"));
-    tabla_->setAccessibleName(QStringLiteral("Límites del acuífero"));
+    ayuda->setBuddy(tabla_->grid());
+    tabla_->grid()->setObjectName(QStringLiteral("tblLimites"));
+    tabla_->grid()->setAccessibleName(QStringLiteral("Límites del acuífero"));
     tabla_->setMinimumSize(470, 180);
     QPushButton* agregar = boton(QStringLiteral("Agregar línea"), "cmdAgregar", marco);
     QPushButton* quitar = boton(QStringLiteral("Quitar línea"), "cmdQuitar", marco);
@@ -61,9 +90,9 @@ frmLimites::frmLimites(Dialogos& dialogos, QWidget* parent)
     fuente_de_ventana(this, 8.25);
     fuente_de_titulo(marco, 12, 8.25);
     resize(665, 330);
-    connect(tabla_, &TablaTextos::editado, this, &frmLimites::editado);
+    connect(tabla_, &TablaCeldas::editado, this, &frmLimites::editado);
     connect(agregar, &QPushButton::clicked, this, [this] {
-        tabla_->agregarFila({texto_recarga, "", "", "", ""});
+        tabla_->agregarFila({texto_recarga, "", "", "", ""}, columna_x1);
     });
     connect(quitar, &QPushButton::clicked, this, &frmLimites::quitar);
     connect(actualizar_, &QPushButton::clicked, this, [this] {
@@ -74,15 +103,15 @@ frmLimites::frmLimites(Dialogos& dialogos, QWidget* parent)
 }
 
 std::vector<LimiteTexto> frmLimites::limites(bool cerrar) const {
-    if (cerrar) tabla_->terminarEdicion();
     std::vector<LimiteTexto> l;
-    for (const auto& f : tabla_->filas()) l.push_back({f[0], f[1], f[2], f[3], f[4]});
+    for (const auto& f : tabla_->filas(cerrar)) l.push_back({f[0], f[1], f[2], f[3], f[4]});
     return l;
 }
 
 void frmLimites::setLimites(const std::vector<LimiteTexto>& limites) {
     if (limites == this->limites(false)) return;
     std::vector<std::vector<std::string>> filas;
+    filas.reserve(limites.size());
     for (const LimiteTexto& l : limites) filas.push_back({l.tipo, l.x1, l.y1, l.x2, l.y2});
     tabla_->setFilas(filas);
 }
@@ -90,14 +119,15 @@ void frmLimites::setLimites(const std::vector<LimiteTexto>& limites) {
 // The current line, once the user confirms; the last one when none is current.
 void frmLimites::quitar() {
     tabla_->terminarEdicion();
-    if (tabla_->rowCount() == 0) return;
-    const int fila = tabla_->currentRow() >= 0 ? tabla_->currentRow() : tabla_->rowCount() - 1;
-    const QString numero = QString::number(fila + 1);
+    const int lineas = static_cast<int>(tabla_->filas().size());
+    if (lineas == 0) return;
+    const int fila = tabla_->filaActual() > 0 ? tabla_->filaActual() : lineas;
+    const QString numero = QString::number(fila);
     if (!dialogos_.pregunta(
             QStringLiteral("¿Está seguro que desea quitar la línea %1?").arg(numero),
             QStringLiteral("Quitando línea %1").arg(numero)))
         return;
-    tabla_->removeRow(fila);
+    tabla_->quitarFila(fila);
 }
 
 }  // namespace abat

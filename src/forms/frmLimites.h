@@ -1,8 +1,9 @@
 #pragma once
 // The window of the aquifer's boundaries: a table of straight lines, each through two points, a
 // recharge line ("Recarga": a river or a lake at constant head) or a barrier ("Barrera": a fault
-// or an impermeable edge). The table is the store of record of the boundaries; "Actualizar" asks
-// for them to be taken.
+// or an impermeable edge). The table's grid is the store of record of the boundaries; "Actualizar"
+// asks for them to be taken. A type is typed by any beginning of its word, in either case ("r",
+// "BAR"), and stored as the word; any other text is kept as typed, and refused when taken.
 
 #include <QPushButton>
 #include <QWidget>
@@ -13,7 +14,7 @@
 
 namespace abat {
 
-class TablaTextos;
+class TablaCeldas;
 
 class frmLimites : public QWidget {
     Q_OBJECT
@@ -24,7 +25,7 @@ class frmLimites : public QWidget {
     std::vector<LimiteTexto> limites(bool cerrar = true) const;
     void setLimites(const std::vector<LimiteTexto>& limites);
     QPushButton* cmdActualizar() const { return actualizar_; }
-    TablaTextos* tabla() const { return tabla_; }
+    TablaCeldas* tabla() const { return tabla_; }
 
   signals:
     void editado();
@@ -35,7 +36,7 @@ class frmLimites : public QWidget {
     void quitar();
 
     Dialogos& dialogos_;
-    TablaTextos* tabla_;
+    TablaCeldas* tabla_;
     QPushButton* actualizar_;
 };
 

@@ -115,26 +115,36 @@ bool es_numero(const std::string& celda) {
     return numero_de_celda(celda).has_value();
 }
 
+// The table's column that a header's cell names: by the names of the column's datum, or by the
+// column's own header, units aside; datos.size() when it names none.
+size_t columna_nombrada(const std::string& celda, const std::vector<std::optional<Dato>>& datos,
+                        const std::vector<std::string>& propios) {
+    const std::optional<Dato> dato = dato_nombrado(celda);
+    const std::string comparable = nombre_comparable(celda);
+    for (size_t k = 0; k < datos.size(); ++k) {
+        if ((dato && datos[k] == dato) || comparable == propios[k]) return k;
+    }
+    return datos.size();
+}
+
 // A header, or none; a first row that names only some of the table's columns is refused.
 std::optional<Cabecera> leer_cabecera(const std::vector<std::string>& fila,
                                       const std::vector<std::string>& encabezados,
                                       const LugarPegado& lugar) {
     std::vector<std::optional<Dato>> de_la_tabla;
-    de_la_tabla.reserve(encabezados.size());
-    for (const std::string& e : encabezados) de_la_tabla.push_back(dato_nombrado(e));
-    if (std::find(de_la_tabla.begin(), de_la_tabla.end(), std::nullopt) != de_la_tabla.end()) {
-        return std::nullopt;  // a table whose columns are not named so
+    std::vector<std::string> propios;
+    for (const std::string& e : encabezados) {
+        de_la_tabla.push_back(dato_nombrado(e));
+        propios.push_back(nombre_comparable(e));
     }
     constexpr auto ninguna = static_cast<size_t>(-1);
     Cabecera c{std::vector<size_t>(encabezados.size(), ninguna), fila.size(), {}};
     int nombradas = 0;
     for (size_t i = 0; i < fila.size(); ++i) {
         const std::string celda = recortado(fila[i]);
-        const std::optional<Dato> dato = dato_nombrado(celda);
-        const auto k = static_cast<size_t>(std::find(de_la_tabla.begin(), de_la_tabla.end(), dato) -
-                                           de_la_tabla.begin());
-        nombradas += dato ? 1 : 0;
-        if (dato && k < c.columnas.size() && c.columnas[k] == ninguna) {
+        const size_t k = columna_nombrada(celda, de_la_tabla, propios);
+        nombradas += k < c.columnas.size() || dato_nombrado(celda) ? 1 : 0;
+        if (k < c.columnas.size() && c.columnas[k] == ninguna) {
             c.columnas[k] = i;
         } else if (!celda.empty() && !iguales(celda, "No.")) {
             c.ignoradas.push_back(celda);
@@ -145,8 +155,10 @@ std::optional<Cabecera> leer_cabecera(const std::vector<std::string>& fila,
     // Names, and not a number among them: a header all the same, which lacks a column.
     if (nombradas < 2 || std::any_of(fila.begin(), fila.end(), es_numero)) return std::nullopt;
     const auto k = static_cast<size_t>(falta - c.columnas.begin());
+    const std::string nombres =
+        de_la_tabla[k] ? lista_de_nombres(*de_la_tabla[k]) : recortado(encabezados[k]);
     rechazar(lugar.fila(1) + " nombra las columnas, pero ninguna es la de «" + encabezados[k] +
-             "» (" + lista_de_nombres(*de_la_tabla[k]) + ").");
+             "» (" + nombres + ").");
 }
 
 // How the refusals of a table's rows name its cells and its columns.
@@ -189,14 +201,16 @@ class Lector {
 
 // The records of rows in the table's order of columns.
 void por_orden(const std::vector<std::vector<std::string>>& filas, const Lector& lector,
-               size_t columnas, Pegado& p) {
+               size_t columnas, PrimeraColumna primera, Pegado& p) {
+    const size_t nombres = primera == PrimeraColumna::nombre ? 1 : 0;
     for (size_t f = 0; f < filas.size(); ++f) {
         const auto& fila = filas[f];
         const int n = static_cast<int>(f) + 1;
         if (fila.size() < columnas) lector.falta(n, static_cast<int>(fila.size()) + 1, fila.size());
         if (fila.size() > columnas) lector.sobra(n, static_cast<int>(columnas) + 1, fila[columnas]);
-        std::vector<std::string> registro{fila[0]};
-        for (size_t c = 1; c < columnas; ++c)
+        std::vector<std::string> registro(fila.begin(),
+                                          fila.begin() + static_cast<std::ptrdiff_t>(nombres));
+        for (size_t c = nombres; c < columnas; ++c)
             registro.push_back(lector.numero(fila[c], n, static_cast<int>(c) + 1, c));
         p.registros.push_back(std::move(registro));
     }
@@ -204,7 +218,7 @@ void por_orden(const std::vector<std::vector<std::string>>& filas, const Lector&
 
 // The records of the rows under a header, each datum from its column.
 void por_cabecera(const std::vector<std::vector<std::string>>& filas, const Cabecera& cabecera,
-                  const Lector& lector, Pegado& p) {
+                  const Lector& lector, PrimeraColumna primera, Pegado& p) {
     for (size_t f = 1; f < filas.size(); ++f) {
         const auto& fila = filas[f];
         const int n = static_cast<int>(f) + 1;
@@ -215,17 +229,19 @@ void por_cabecera(const std::vector<std::vector<std::string>>& filas, const Cabe
         for (size_t k = 0; k < cabecera.columnas.size(); ++k) {
             const size_t c = cabecera.columnas[k];
             const std::string celda = c < fila.size() ? fila[c] : std::string();
-            registro.push_back(k == 0 ? celda
+            const bool nombre = k == 0 && primera == PrimeraColumna::nombre;
+            registro.push_back(nombre ? celda
                                       : lector.numero(celda, n, static_cast<int>(c) + 1, k));
         }
         p.registros.push_back(std::move(registro));
     }
 }
 
-// A header in the user's words: cells after the first, none of them a number.
-bool encabezado_propio(const std::vector<std::string>& fila) {
+// A header in the user's words: none of its cells a number (its name's cell aside, which may be
+// any text).
+bool encabezado_propio(const std::vector<std::string>& fila, PrimeraColumna primera) {
     bool hay_texto = false;
-    for (size_t c = 1; c < fila.size(); ++c) {
+    for (size_t c = primera == PrimeraColumna::nombre ? 1 : 0; c < fila.size(); ++c) {
         if (numero_de_celda(fila[c])) return false;
         hay_texto = hay_texto || !recortado(fila[c]).empty();
     }
@@ -302,13 +318,13 @@ const LugarPegado& lugar_en_pegado() {
 
 Resuelto<Pegado> analizar_pegado(std::string_view texto,
                                  const std::vector<std::string>& encabezados,
-                                 Encabezado encabezado) {
-    return analizar_filas(filas_de_texto(texto), encabezados, encabezado);
+                                 Encabezado encabezado, PrimeraColumna primera) {
+    return analizar_filas(filas_de_texto(texto), encabezados, encabezado, primera);
 }
 
 Resuelto<Pegado> analizar_filas(std::vector<std::vector<std::string>> filas,
                                 const std::vector<std::string>& encabezados, Encabezado encabezado,
-                                const LugarPegado& lugar) {
+                                PrimeraColumna primera, const LugarPegado& lugar) {
     return resolver([&] {
         while (!filas.empty() && en_blanco(filas.back())) filas.pop_back();
         Pegado p;
@@ -319,16 +335,16 @@ Resuelto<Pegado> analizar_filas(std::vector<std::vector<std::string>> filas,
         // On a table headed in the users' own words, a first row of words is a header too, its
         // columns in the table's order.
         if ((!cabecera || !*cabecera) && encabezado == Encabezado::propio &&
-            encabezado_propio(filas[0])) {
+            encabezado_propio(filas[0], primera)) {
             filas.erase(filas.begin());
-            por_orden(filas, lector, encabezados.size(), p);
+            por_orden(filas, lector, encabezados.size(), primera, p);
         } else if (!cabecera) {
             rechazar(cabecera.rechazo());
         } else if (*cabecera) {
-            por_cabecera(filas, **cabecera, lector, p);
+            por_cabecera(filas, **cabecera, lector, primera, p);
             p.ignoradas = (*cabecera)->ignoradas;
         } else {
-            por_orden(filas, lector, encabezados.size(), p);
+            por_orden(filas, lector, encabezados.size(), primera, p);
         }
         return p;
     });

@@ -50,9 +50,14 @@ const LugarPegado& lugar_en_pegado();
 // when no cell after its first reads as a number, its columns then in the table's order.
 enum class Encabezado { repetido, propio };
 
+// What a record's first column holds: a name, kept as it is (the wells, the points, the
+// boundaries' type), or a number as the others (the steps' time).
+enum class PrimeraColumna { nombre, numero };
+
 // Reads pasted rows for a table whose record columns have these headers (name first, the rest
-// numbers). A first row whose cells name the table's columns (nombre_columnas.h: "Pozo", "X (m)",
-// "Caudal [m3/s]", the table's own headers, in any order) is a header: each column is read from
+// numbers; every one a number under PrimeraColumna::numero). A first row whose cells name the
+// table's columns (nombre_columnas.h: "Pozo", "X (m)", "Caudal [m3/s]"; or the table's own
+// headers, units aside: "X1 (m)" for "x1[m]"; in any order) is a header: each column is read from
 // the column so named, and the others are left out ("No.", the number column of a copy, without
 // saying). A first row that names columns but not all the table's is refused. Without a header,
 // the columns are the table's, in its order. Blank rows at the end are dropped. The name is kept
@@ -62,7 +67,8 @@ enum class Encabezado { repetido, propio };
 // valor numérico.").
 Resuelto<Pegado> analizar_pegado(std::string_view texto,
                                  const std::vector<std::string>& encabezados,
-                                 Encabezado encabezado = Encabezado::repetido);
+                                 Encabezado encabezado = Encabezado::repetido,
+                                 PrimeraColumna primera = PrimeraColumna::nombre);
 // Pasted text split into rows of cells: its separator found, quotes read as spreadsheets write
 // them.
 std::vector<std::vector<std::string>> filas_de_texto(std::string_view texto);
@@ -71,6 +77,7 @@ std::vector<std::vector<std::string>> filas_de_texto(std::string_view texto);
 Resuelto<Pegado> analizar_filas(std::vector<std::vector<std::string>> filas,
                                 const std::vector<std::string>& encabezados,
                                 Encabezado encabezado = Encabezado::repetido,
+                                PrimeraColumna primera = PrimeraColumna::nombre,
                                 const LugarPegado& lugar = lugar_en_pegado());
 // A cell read as a number under those rules, written as the add command stores it; none when it
 // is not one.

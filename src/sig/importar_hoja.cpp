@@ -127,7 +127,7 @@ Resuelto<Importacion> importar_hoja(const std::string& ruta,
     const auto primera = std::find_if_not(hoja->filas.begin(), hoja->filas.end(), en_blanco);
     const int saltadas = static_cast<int>(primera - hoja->filas.begin());
     Resuelto<Pegado> p = analizar_filas(Filas(primera, hoja->filas.end()), encabezados, encabezado,
-                                        lugar_en_hoja(archivo, *hoja, saltadas));
+                                        PrimeraColumna::nombre, lugar_en_hoja(archivo, *hoja, saltadas));
     if (!p) return Rechazo{p.rechazo() + "\n\nNo se ha importado nada."};
     if (p->registros.empty())
         return Rechazo{archivo + " no tiene ninguna fila que importar en su primera hoja."};

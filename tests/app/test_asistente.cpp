@@ -26,7 +26,7 @@ namespace {
 
 // One well and one point, 2.7367 m after a day: the data of a calculation.
 DatosCalculo datos_de_prueba() {
-    return {0.01, 0.0002, 1, {{"P1", 0.3, leer_estricto("0.05"), 100, 0}}, {{"A", 0, 0}}};
+    return {{0.01, 0.0002}, 1, {{"P1", 0.3, leer_estricto("0.05"), 100, 0}}, {{"A", 0, 0}}};
 }
 
 // How a failing case spoils (true) or mends (false) the value it is about.

@@ -5,7 +5,7 @@
 #include "calc/funcion_pozo.h"
 #include "forms/frmEtapas.h"
 #include "forms/frmMapa.h"
-#include "forms/tabla_textos.h"
+#include "forms/tabla_etapas.h"
 #include "model/columnas.h"
 #include "model/numeros.h"
 #include "support/controles.h"
@@ -24,15 +24,15 @@ double theis(double Q, double r, double dias) {
 
 // The program with the boundaries' window and the wells' schedules at hand.
 struct Limites : Prueba {
-    TablaTextos* tabla() { return control<TablaTextos>(v.limites, "tblLimites"); }
+    Grid& tabla() { return v.limites->tabla()->tabla(); }
     void abrir() { control<QAction>(&v.principal, "accionLimites")->trigger(); }
     bool solo() { return visibles() == std::vector<QWidget*>{v.limites}; }
-    // A row typed into a table of texts by its window's "cmdAgregar", after the rows there.
-    static void fila(QWidget* ventana, TablaTextos* t, const std::vector<const char*>& textos) {
+    // A row typed into a table by its window's "cmdAgregar", after the rows there.
+    static void fila(QWidget* ventana, TablaCeldas* t, const std::vector<const char*>& textos) {
         pulsar(ventana, "cmdAgregar");
         t->terminarEdicion();
         for (size_t c = 0; c < textos.size(); ++c)
-            t->item(t->rowCount() - 1, static_cast<int>(c))->setText(textos[c]);
+            t->tabla().setTextMatrix(record_count(t->tabla()), static_cast<int>(c) + 1, textos[c]);
     }
     // The schedule of the well in row `fila`, opened from the wells table's menu.
     frmEtapas* etapas(int fila) {
@@ -51,11 +51,11 @@ class TestLimites : public QObject {
     Q_OBJECT
 
   private slots:
-    // The menu opens the boundaries' window alone. A refusal is told and changes nothing: the
-    // window stays, the results as they were; a study so saved opens on its boundaries.
-    // "Actualizar" computes again with the image of the well across a barrier and returns to the
-    // results, and the map's cursor says where there is no aquifer; the line taken away, they are
-    // as before.
+    // The menu opens the boundaries' window alone. A refusal (a type of no word, a point beyond a
+    // line) is told and changes nothing: the window stays, the results as they were; a study so
+    // saved opens on its boundaries. "Actualizar" computes again with the image of the well across
+    // a barrier and returns to the results, and the map's cursor says where there is no aquifer;
+    // the line taken away, they are as before.
     void actualizarYRechazos() {
         Limites t;
         t.hastaResultados();  // P1 at (100, 0), A at (0, 0), 1 day
@@ -63,9 +63,12 @@ class TestLimites : public QObject {
         const std::string antes = t.resultado(1, 2);
         t.abrir();
         QVERIFY(t.solo());
-        Limites::fila(t.v.limites, t.tabla(),
-                      {"Barrera", "50", "-10", "50", "10"});  // the point A, at x = 0, beyond it
+        Limites::fila(t.v.limites, t.v.limites->tabla(), {"Río", "50", "-10", "50", "10"});
         QVERIFY(t.p.estudios.modificado());
+        pulsar(t.v.limites, "cmdActualizar");  // a type of no word is kept as typed, and refused
+        QCOMPARE(t.dialogos.ultimo().texto,
+                 QString("La línea 1 no es de recarga ni barrera: su tipo es «Río»."));
+        t.tabla().setTextMatrix(1, 1, "Barrera");  // the point A, at x = 0, beyond it
         pulsar(t.v.limites, "cmdActualizar");
         const QString fuera =
             "El punto 1 «A» está al otro lado de la línea 1 (barrera), fuera del acuífero: el "
@@ -74,7 +77,7 @@ class TestLimites : public QObject {
         QVERIFY(t.solo());
         QCOMPARE(t.entradas(), entradas);
         QCOMPARE(t.resultado(1, 2), antes);
-        QCOMPARE(t.tabla()->rowCount(), 1);  // nothing typed is lost
+        QCOMPARE(record_count(t.tabla()), 1);  // nothing typed is lost
         // Saved so, the study opens again on its boundaries.
         QTemporaryDir dir;
         t.dialogos.archivos = {dir.filePath("fuera.abat")};
@@ -84,8 +87,8 @@ class TestLimites : public QObject {
         t.p.estudios.abrir(dir.filePath("fuera.abat"));
         QCOMPARE(t.dialogos.ultimo().texto, fuera);
         QVERIFY(t.solo());
-        t.tabla()->item(0, 1)->setText("-50");
-        t.tabla()->item(0, 3)->setText("-50");
+        t.tabla().setTextMatrix(1, 2, "-50");
+        t.tabla().setTextMatrix(1, 4, "-50");
         pulsar(t.v.limites, "cmdActualizar");
         QVERIFY(t.visibles() == std::vector<QWidget*>{t.v.resultados});
         const double esperado = theis(0.05, 100, 1) + theis(0.05, 200, 1);
@@ -99,7 +102,7 @@ class TestLimites : public QObject {
         emit mapa.ventana()->cursorMovido(10, 0);
         QVERIFY(cursor->text().endsWith(" m"));
         t.abrir();
-        t.tabla()->selectRow(0);
+        t.tabla().selectCell(1, 1);
         t.dialogos.si = {true};
         pulsar(t.v.limites, "cmdQuitar");
         QCOMPARE(t.dialogos.ultimo().texto, QString("¿Está seguro que desea quitar la línea 1?"));
@@ -117,13 +120,13 @@ class TestLimites : public QObject {
         pulsar(t.v.resultados, "cmdPozos");
         frmEtapas* e = t.etapas(1);
         QCOMPARE(e->tabla()->filas(), (std::vector<std::vector<std::string>>{{"0", "0.05"}}));
-        e->tabla()->item(0, 1)->setText("0.06");
+        e->tabla()->tabla().setTextMatrix(1, 2, "0.06");
         Limites::fila(e, e->tabla(), {"0.5", "x"});
         pulsar(e, "cmdAceptar");
         QCOMPARE(t.dialogos.ultimo().texto,
                  QString("El caudal de la etapa 2, «x», no es un valor numérico."));
         QVERIFY(e->isVisible());
-        e->tabla()->item(1, 1)->setText("0");
+        e->tabla()->tabla().setTextMatrix(2, 2, "0");
         pulsar(e, "cmdAceptar");
         QTRY_VERIFY(t.p.limitesYEtapas.etapasAbiertas() == nullptr);
         Grid& pozos = t.v.noPozos->pozos();
@@ -133,7 +136,7 @@ class TestLimites : public QObject {
         e = t.etapas(1);
         QCOMPARE(e->tabla()->filas(),
                  (std::vector<std::vector<std::string>>{{"0", "0.06"}, {"0.5", "0"}}));
-        e->tabla()->item(1, 0)->setText("7");
+        e->tabla()->tabla().setTextMatrix(2, 1, "7");
         pulsar(e, "cmdCancelar");
         QTRY_VERIFY(t.p.limitesYEtapas.etapasAbiertas() == nullptr);
         QCOMPARE(t.v.noPozos->etapas(), (Etapas{{{"0.5", "0"}}}));

@@ -1,11 +1,11 @@
 // A random walk through the real program: the buttons and boxes of the window shown, the tables'
 // cells, pastes, every command of the menu bar with its file dialogs (studies opened and saved,
-// imports, GIS exports, pictures, the coordinate system), the pumping test, the map and the
-// curves. After every action, what must always hold: one window of the walk shows, the records
-// are numbered, a calculating button keeps the entries; and whatever results show are those of
-// the entries the windows hold, computed again by the engine, with the map and the curves of the
-// same calculation. The seeds are fixed, so every run walks alike; WALK_SEED and WALK_ACTIONS
-// walk elsewhere or longer.
+// imports, GIS exports, pictures, the coordinate system), the pumping test, the boundaries and a
+// well's schedule, the map and the curves. After every action, what must always hold: one window of
+// the walk shows, the records are numbered, a calculating button keeps the entries; and whatever
+// results show are those of the entries the windows hold (boundaries and steps too), computed again
+// by the engine, with the map and the curves of the same calculation. The seeds are fixed, so every
+// run walks alike; WALK_SEED and WALK_ACTIONS walk elsewhere or longer.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -13,9 +13,11 @@
 #include <random>
 
 #include "adaptadores/flex_grid.h"
+#include "app/contorno_entradas.h"
 #include "app/programa.h"
 #include "calc/resultados.h"
 #include "estudio/archivo_estudio.h"
+#include "forms/tabla_celdas.h"
 #include "model/filas.h"
 #include "model/numeros.h"
 #include "support/controles.h"
@@ -31,16 +33,9 @@ int entero(const char* nombre, int porDefecto) {
     return qEnvironmentVariableIsSet(nombre) ? qEnvironmentVariableIntValue(nombre) : porDefecto;
 }
 
-// Types a text character by character, also characters that QTest's keys do not have.
-void escribir(QWidget* w, const QString& texto) {
-    for (const char32_t c : texto.toUcs4()) {
-        QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUcs4(&c, 1));
-        QApplication::sendEvent(w, &tecla);
-    }
-}
-
-// The files the walk's dialogs choose among, in a folder of its own: studies whole and broken,
-// spreadsheets and a layer to import, and places to save studies, pictures and GIS files.
+// The files the walk's dialogs choose among, in a folder of its own: studies whole (one with a
+// river and a schedule) and broken, spreadsheets and a layer to import, and places to save
+// studies, pictures and GIS files.
 struct Archivos {
     QTemporaryDir dir;
     QStringList estudios, importables, guardados, exportar, imagenes;
@@ -58,6 +53,10 @@ struct Archivos {
         for (auto& p : utm.puntos) p.x = "44011" + p.x, p.y = "447021" + p.y;
         utm.crs = "EPSG:25830";
         guardar_estudio(utm, ruta("utm.abat"));
+        Estudio contorno = completo;  // a river to the west; P1 stops after 10 days
+        contorno.limites = {{"Recarga", "-500", "-1000", "-500", "1000"}};
+        contorno.etapas = {{{"10", "0"}}};
+        guardar_estudio(contorno, ruta("contorno.abat"));
         Estudio sin_puntos = completo;
         sin_puntos.puntos.clear();
         sin_puntos.T = "0.02";
@@ -67,7 +66,7 @@ struct Archivos {
             {"type": "Feature", "properties": {"nombre": "Escuela"},
              "geometry": {"type": "Point", "coordinates": [-3.7038, 40.4168]}}]})");
         escribir_texto("no es hoja.csv", "a;b;c\nx\n");
-        estudios = {qruta("completo.abat"),   qruta("completo.abat"), qruta("utm.abat"),
+        estudios = {qruta("completo.abat"),   qruta("contorno.abat"), qruta("utm.abat"),
                     qruta("sin puntos.abat"), qruta("roto.abat"),     qruta("guardado.abat"),
                     qruta("no existe.abat")};
         importables = {ABAT_DATOS "/pozos.csv", ABAT_DATOS "/pozos.xlsx", ABAT_DATOS "/pozos.ods",
@@ -181,7 +180,11 @@ void Paseo::andar(int acciones) {
             &Paseo::del_menu, &Paseo::del_menu, &Paseo::de_los_resultados,
             &Paseo::de_los_resultados, &Paseo::del_ensayo};
         // clang-format on
-        (this->*tipos[entre(0, 11)])(w);
+        // A well's schedule holds the program, as a dialog over it, until it closes: the kinds
+        // of action before the menu's act on it.
+        QWidget* etapas = t_->p.limitesYEtapas.etapasAbiertas();
+        const bool enEtapas = etapas != nullptr && etapas->isVisible();
+        (this->*tipos[entre(0, enEtapas ? 6 : 11)])(enEtapas ? etapas : w);
         if (QTest::currentTestFailed()) return;
         comprobar(i);
         if (QTest::currentTestFailed()) return;
@@ -217,7 +220,8 @@ void Paseo::pegar(QWidget* w) {
     // clang-format off
     static const QStringList pegados = {"P\t0.3\t0.05\t100\t0\n", "A;1,5;2\nB;3;4\n",
         "Nombre;Diámetro;Gasto;X;Y\nQ;0,3;0,01;10;20\n", "x\ty\n", "\"a;b\",1,2,3,4",
-        "1e400\t1\t1\t1\t1"};
+        "1e400\t1\t1\t1\t1", "Recarga\t-500\t-1000\t-500\t1000\n",
+        "Tipo;X1;Y1;X2;Y2\nbar;0;-800;1000;-800\n", "Desde;Caudal\n0,5;0\n2;-0,01\n"};
     // clang-format on
     auto* accion = w->findChild<QAction*>("accionPegar");
     if (accion == nullptr) return;
@@ -228,6 +232,10 @@ void Paseo::pegar(QWidget* w) {
 void Paseo::en_la_tabla(QWidget* w) {
     auto* grid = w->findChild<FlexGrid*>();
     if (grid == nullptr || grid->model()->columnCount() == 0) return;
+    if (w == t_->v.noPozos && entre(0, 5) == 0) {  // the schedule of the current cell's well
+        control<QAction>(w, "accionEtapas")->trigger();
+        return;
+    }
     if (entre(0, 1) == 0) {
         const QPoint celda =
             grid->visualRect(grid->model()->index(entre(0, grid->model()->rowCount() - 1),
@@ -312,7 +320,8 @@ void Paseo::comprobar(int i) {
     if (t.terminado) return;
     const QString donde = QStringLiteral("WALK_SEED=%1, action %2: ").arg(semilla_).arg(i);
     QVERIFY2(t.visibles().size() == 1, qPrintable(donde + "not one child window visible"));
-    for (const Grid* g : {&t.v.noPozos->pozos(), &t.v.coordAbat->puntos()}) {
+    for (const Grid* g :
+         {&t.v.noPozos->pozos(), &t.v.coordAbat->puntos(), &t.v.limites->tabla()->tabla()}) {
         for (int r = 1; r < g->Rows(); ++r)
             QVERIFY2(g->TextMatrix(r, 0) == (r < g->Rows() - 1 ? std::to_string(r) : ""),
                      qPrintable(donde + "a record misnumbered, or the last row numbered"));
@@ -334,8 +343,10 @@ void Paseo::comprobar_resultados(const QString& donde) {
     QVERIFY2(d.T == leading_number(t.caja("txtT")->text().toStdString()) &&
                  d.S == leading_number(t.caja("txtS")->text().toStdString()),
              qPrintable(donde + "an aquifer other than the one its window shows"));
-    const DatosCalculo datos =
+    DatosCalculo datos =
         leer_datos(d, t.v.noPozos->pozos(), t.v.coordAbat->puntos(), t.v.coordAbat->tiempo());
+    QWidget* ninguna = nullptr;  // with the boundaries and steps, as every calculation
+    QVERIFY2(completar_datos(t.v, datos, ninguna), qPrintable(donde + "entries refused"));
     Grid esperada(2, 0, 1, 0);
     const Resultados numeros = calcular_resultados(datos, esperada);
     const Grid& mostrada = t.v.resultados->resultados();
@@ -387,10 +398,11 @@ class TestPaseo : public QObject {
         paseo.andar(entero("WALK_ACTIONS", 1500));
         if (QTest::currentTestFailed()) return;
         QVERIFY2(paseo.calculos() > 0, "no action of the walk reached the results");
-        // It went through the menu bar's file dialogs, the map and the curves too.
-        for (const char* visto :
-             {"Abrir estudio", "Guardar estudio", "Importar pozos", "Importar puntos",
-              "Exportar a SIG", "Sistema de coordenadas", "(mapa)", "(curvas)"}) {
+        // It went through the menu bar's file dialogs, the boundaries' and a schedule's pastes,
+        // the map and the curves too.
+        for (const char* visto : {"Abrir estudio", "Guardar estudio", "Importar pozos",
+                                  "Importar puntos", "Exportar a SIG", "Sistema de coordenadas",
+                                  "Pegar líneas", "Pegar etapas", "(mapa)", "(curvas)"}) {
             QVERIFY2(paseo.vistos().value(visto) > 0, visto);
         }
     }

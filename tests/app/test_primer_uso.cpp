@@ -84,10 +84,10 @@ class TestPrimerUso : public QObject {
         QVERIFY(record_count(puntos) == 1 && puntos.TextMatrix(1, 1) == "P1");
     }
 
-    // Settings in ~/.config/abatimientos/; the recent studies by their whole path, and a file
-    // gone since dropped from the list; the file dialogs open in the
-    // folder of the study in use. A map time of 0 is refused saying why, and the map stays at
-    // its time.
+    // Settings in ~/.config/abatimientos/; the recent studies by their whole path, last in the
+    // menu bar as the user sees it, and a file gone since dropped from the list; the file dialogs
+    // open in the folder of the study in use. A map time of 0 is refused saying why, and the map
+    // stays at its time.
     void recientesAjustesYTiempos() {
         QTemporaryDir dir;
         const QString norte = dir.filePath("norte/estudio.abat");
@@ -117,12 +117,27 @@ class TestPrimerUso : public QObject {
         QFile::remove(sur);
         Prueba t(norte);  // from the command line
         QCOMPARE(t.dialogos.carpeta, QFileInfo(norte).absolutePath());
-        emit t.v.principal.menuArchivo()->aboutToShow();  // the menu lists it by its whole path
-        QStringList textos;
-        for (QAction* a :
-             t.v.principal.findChildren<QAction*>(QRegularExpression("^accionReciente")))
-            if (a->isVisible()) textos << a->text();
-        QCOMPARE(textos, QStringList{"&1 " + QDir::toNativeSeparators(norte)});
+        // The menu bar as the user sees it: each command's name, text and keys, in order, and the
+        // separators; the study last, by its whole path.
+        emit t.v.principal.menuArchivo()->aboutToShow();
+        QStringList barra;
+        for (const QAction* m : t.v.principal.menuBar()->actions()) {
+            barra << m->text();
+            for (const QAction* a : m->menu()->actions()) {
+                const QString orden =
+                    a->objectName() + ' ' + a->text() + ' ' + a->shortcut().toString();
+                if (a->isVisible()) barra << (a->isSeparator() ? "-" : orden.trimmed());
+            }
+        }
+        QCOMPARE(barra.join('|'),
+                 "&Archivo|accionNuevo &Nuevo Ctrl+N|accionAbrir &Abrir… Ctrl+O|accionGuardar "
+                 "&Guardar Ctrl+S|accionGuardarComo Guardar &como… Ctrl+Shift+S|-|"
+                 "accionImportarPozos Importar &pozos…|accionImportarPuntos Importar p&untos…|"
+                 "accionExportarSig &Exportar a SIG…|accionSistema &Sistema de coordenadas…|-|"
+                 "accionReciente1 &1 " +
+                     QDir::toNativeSeparators(norte) +
+                     "|A&nálisis|"
+                     "accionEnsayo &Ensayo de bombeo…|accionLimites &Límites del acuífero…");
         QCOMPARE(t.p.estudios.recientes(), QStringList{norte});
     }
 

@@ -72,7 +72,7 @@ TEST_P(Acuiferos, TwoHundredThousandWellsWithin1e12OfTheExactPath) {
     std::mt19937_64 g(3);
     std::uniform_real_distribution<double> ln_u(std::log(1e-12), std::log(700.0));
     std::uniform_real_distribution<double> uno(-1, 1);
-    DatosCalculo datos{T, S, tiempo, {}, {}};
+    DatosCalculo datos{{T, S}, tiempo, {}, {}};
     const double x = 1e4 * uno(g);
     const double y = 1e4 * uno(g);
     for (int k = 0; k < 200'000; ++k) {
@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(CampoPozos, Campos,
 // 20 and 30 on wells 1 to 3). The engine raises the error the exact path raises at the first place
 // that fails, naming the same well, cause and place, and the values of the places before it.
 TEST_P(FallosDelMotor, AreTheExactPathsAtTheFirstFailingPlace) {
-    DatosCalculo datos{0.01, 2e-4, 1, {}, {}};
+    DatosCalculo datos{{0.01, 2e-4}, 1, {}, {}};
     std::vector<double> x, y(40, 0.0);
     for (int i = 0; i < 40; ++i) x.push_back(10.0 * i - 100);
     for (int k = 0; k < 5; ++k) datos.pozos.push_back(pozo_en(100.0 * k, 0, 0.01 * (k - 1)));

@@ -93,7 +93,7 @@ TEST(CotaInterpolacion, InfiniteForASourceInsideTheBox) {
 // sanitizers), the bounds no more than the tolerance beyond.
 TEST(MapaConFuentesLejanas, AgreesWithEveryNodeSummedWithinItsBounds) {
     const double lado = 2000;
-    DatosCalculo d{0.01, 2e-4, 1, {}, {}};
+    DatosCalculo d{{0.01, 2e-4}, 1, {}, {}};
     std::mt19937_64 g(3);
     std::uniform_real_distribution<double> lugar(50, lado - 50);
     for (int k = 0; k < 100; ++k) {

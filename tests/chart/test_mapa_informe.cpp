@@ -60,7 +60,7 @@ using Intervalos = Tabla<double, double, double, std::vector<double>>;
 // of the viridis ramp, the scale bar's corner aside) covering as much of the plot.
 TEST(EtiquetasIsolineas, APictureAtTwiceTheDensityHasTheScreensLabels) {
     // One well west of the view: arcs of isolines across it, and no mark, name or system.
-    const DatosCalculo datos{0.01, 2e-4, 30, {pozo_en(0, 0, 0.05)}, {}};
+    const DatosCalculo datos{{0.01, 2e-4}, 30, {pozo_en(0, 0, 0.05)}, {}};
     const QSizeF tamano(852, 646);
     const QRectF a = area_de_trazado(tamano);
     std::map<double, double> claro;  // light pixels, counted as the screen's

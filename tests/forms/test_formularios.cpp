@@ -101,7 +101,7 @@ class TestFormularios : public QObject {
     // as PNG at twice its size, SVG, JPEG by its name's extension; a path that cannot be written
     // is error 75 with its path and the system's cause, and leaves no temporary file.
     void curvaCopiaYGuarda() {
-        const DatosCalculo datos{0.01, 0.0002, 1, {{"P1", 0.3, leer_estricto("0.05"), 100, 0}}, {}};
+        const DatosCalculo datos{{0.01, 0.0002}, 1, {{"P1", 0.3, leer_estricto("0.05"), 100, 0}}, {}};
         DialogosGuionados dialogos;
         frmCurvaTiempo w(contenido_curva(curva_tiempo(datos, 0, 0), "A/B", datos.pozos), dialogos);
         w.show();
@@ -134,7 +134,7 @@ class TestFormularios : public QObject {
     // drops, then the ten largest shares at the pumping time, largest first, each with its value
     // and "Otros N pozos" with the others' sum.
     void leyendaDeLaCurva() {
-        DatosCalculo datos{0.01, 0.0002, 1, {}, {}};
+        DatosCalculo datos{{0.01, 0.0002}, 1, {}, {}};
         for (int k = 0; k < 12; ++k) {  // further and further, one injecting
             datos.pozos.push_back({"W" + std::to_string(k), 0.3,
                                    leer_estricto(k == 4 ? "-0.2" : "0.02"), 40.0 * (k + 1), 0});

@@ -1,7 +1,9 @@
-// The wells and points tables: the add and remove commands, editing cells in place, and the
-// clipboard.
+// The tables of text cells: the wells', the points', the boundaries' and a schedule's; the add
+// and remove commands, editing cells in place, and the clipboard.
 #include "adaptadores/flex_grid.h"
 #include "forms/frmCoordAbat.h"
+#include "forms/frmEtapas.h"
+#include "forms/frmLimites.h"
 #include "forms/frmNoPozos.h"
 #include "model/filas.h"
 #include "support/controles.h"
@@ -12,16 +14,18 @@ using namespace abat::prueba;
 
 namespace {
 
-// A table window on screen, its table holding `registros` records with "0.5" in every cell.
+// A table window on screen, made of `args` and its dialogs, its table holding `registros` records
+// more with "0.5" in every cell.
 template <typename F>
 struct Abierta {
     DialogosGuionados dialogos;
-    F f{dialogos};
-    Grid& g = f.tabla();
-    FlexGrid* grid = control<FlexGrid>(&f, "MSFlexGrid1");
+    F f;
+    FlexGrid* grid = f.template findChild<FlexGrid*>();
     QLineEdit* caja = control<QLineEdit>(&f, "txtCellEditor");
+    Grid& g = grid->grid();
 
-    explicit Abierta(int registros) {
+    template <typename... A>
+    explicit Abierta(int registros, A&&... args) : f(std::forward<A>(args)..., dialogos) {
         for (int i = 0; i < registros; ++i) {
             const int r = append_record(g);
             for (int c = 1; c < g.Cols(); ++c) g.setTextMatrix(r, c, "0.5");
@@ -40,7 +44,41 @@ struct Abierta {
         QApplication::clipboard()->setText(texto);
         control<QAction>(&f, "accionPegar")->trigger();
     }
+    // Typed as at a desk: the first key on the table opens the cell, Enter stores it.
+    QString teclear(int fila, int col, const QString& texto) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centro(fila, col));
+        escribir(grid, texto.left(1));
+        if (caja->isVisible()) escribir(caja, texto.mid(1));
+        QTest::keyClick(caja, Qt::Key_Return);
+        return a_qstring(g.TextMatrix(fila, col));
+    }
+    // A copy of the table, or `texto`, pasted: the records then, and the last message.
+    QString pegarYVer(QString texto) {
+        if (texto.isEmpty()) control<QAction>(&f, "accionCopiar")->trigger();
+        pegar(texto.isEmpty() ? QApplication::clipboard()->text() : texto);
+        QStringList filas;
+        for (int r = 1; r < g.Rows() - 1; ++r) filas << fila(g, r);
+        const auto& m = dialogos.mostrados;
+        return filas.join('/') + '>' + (m.empty() ? "" : m.back().titulo + ": " + m.back().texto);
+    }
 };
+
+// A row of a data table, named, its values in the columns' order.
+template <typename... Valores>
+void caso(const char* nombre, const Valores&... valores) {
+    (QTest::newRow(nombre) << ... << valores);
+}
+
+// What `hacer` gives of the window of a table ("pozos", "puntos", "límites", or "etapas": a
+// well's schedule at 0.05 m3/s) on screen with `registros` records more.
+template <typename Hacer>
+QString en_la_tabla(const QString& tabla, int registros, Hacer hacer) {
+    if (tabla == "pozos") return hacer(*std::make_unique<Abierta<frmNoPozos>>(registros));
+    if (tabla == "puntos") return hacer(*std::make_unique<Abierta<frmCoordAbat>>(registros));
+    if (tabla == "límites") return hacer(*std::make_unique<Abierta<frmLimites>>(registros));
+    return hacer(*std::make_unique<Abierta<frmEtapas>>(registros, 1, "P1", "0.05",
+                                                       std::vector<EtapaTexto>{}));
+}
 
 }  // namespace
 
@@ -165,24 +203,35 @@ class TestTablas : public QObject {
         QVERIFY(nombreAlAgregar == "0.5Norte (Sur)" && !a.caja->isVisible());
     }
 
-    // A decimal comma typed into a number's cell is stored as the point, so the cell shows what
-    // the calculation reads ("440123,5" would read 440123); a name keeps its commas, and so does
-    // a text that holds a point already.
-    void comaDecimalEnLasCeldas() {
-        const auto escribir = [](auto& a, int col, const char* texto) {
-            a.dobleClic(1, col);
-            a.caja->selectAll();
-            QTest::keyClicks(a.caja, texto);
-            QTest::keyClick(a.caja, Qt::Key_Return);
-            return a.g.TextMatrix(1, col);
-        };
-        Abierta<frmNoPozos> pozos(1);
-        QCOMPARE(escribir(pozos, 1, "P,1"), std::string("P,1"));
-        for (int col = 2; col <= 5; ++col)
-            QCOMPARE(escribir(pozos, col, "440123,5"), std::string("440123.5"));
-        QCOMPARE(escribir(pozos, 4, "1.234,5"), std::string("1.234,5"));
-        Abierta<frmCoordAbat> puntos(1);  // a window of its own columns: the name, then x and y
-        QVERIFY(escribir(puntos, 1, "2,5") == "2,5" && escribir(puntos, 3, "2,5") == "2.5");
+    // What a cell typed into stores, in each table: a number's decimal comma as the point, so
+    // the cell shows what the calculation reads ("440123,5" would read 440123), unless the text
+    // holds a point already; a name as typed; a boundary's type as the word any beginning of it
+    // names in either case, any other text as typed; never the schedule's first time.
+    void celdaTecleada_data() {
+        QTest::addColumn<QString>("tabla");
+        QTest::addColumn<int>("fila");
+        QTest::addColumn<int>("columna");
+        for (const char* columna : {"tecleado", "guardado"}) QTest::addColumn<QString>(columna);
+        caso("el nombre de un pozo guarda su coma", "pozos", 1, 1, "P,1", "P,1");
+        caso("la x de un pozo con coma decimal", "pozos", 2, 4, "440123,5", "440123.5");
+        caso("un número con su punto queda", "pozos", 1, 5, "1.234,5", "1.234,5");
+        caso("la y de un punto con coma decimal", "puntos", 1, 3, "2,5", "2.5");
+        caso("r entre blancos es Recarga", "límites", 1, 1, " r ", "Recarga");
+        caso("BAR es Barrera", "límites", 2, 1, "BAR", "Barrera");
+        caso("otro tipo, tal como se escribe", "límites", 1, 1, "Río", "Río");
+        caso("más que la palabra", "límites", 1, 1, "Recargas", "Recargas");
+        caso("la y2 de una línea con coma decimal", "límites", 1, 5, "-2,5", "-2.5");
+        caso("el caudal desde 0 con coma decimal", "etapas", 1, 2, "0,07", "0.07");
+        caso("el tiempo de una etapa con coma decimal", "etapas", 2, 1, "2,5", "2.5");
+        caso("el primer tiempo no se edita", "etapas", 1, 1, "5", "0");
+    }
+    void celdaTecleada() {
+        QFETCH(QString, tabla);
+        QFETCH(QString, tecleado);
+        QFETCH(int, fila);
+        QFETCH(int, columna);
+        QTEST(en_la_tabla(tabla, 2, [&](auto& a) { return a.teclear(fila, columna, tecleado); }),
+              "guardado");
     }
 
     // A selection whose far row is the empty last row opens nothing, made by a double click or
@@ -206,29 +255,6 @@ class TestTablas : public QObject {
         QCOMPARE(a.g.TextMatrix(3, 2), std::string("9"));
     }
 
-    // Paste appends numbered records; a bad cell pastes nothing and names row, column and text,
-    // quoted on one line and cut short, so the box fits the screen.
-    void pegarPozos() {
-        Abierta<frmNoPozos> a(1);
-        a.pegar("P1\t0,3\t0,05\t100\t0\nP2\t0.3\t2e-2\t-100\t0\n");
-        QVERIFY(fila(a.g, 3) == "3|P2|0.3|0.02|-100|0" && a.dialogos.mostrados.empty());
-        a.pegar("P3\t1\t1\t1\t1\nP4\t1\t1\n");
-        QVERIFY(a.g.Rows() == 5 && a.dialogos.ultimo().texto.startsWith(
-                                       "Fila 2, columna 4 (Coordenada x [m]): falta el dato; "));
-        const QString gota = QStringLiteral("💧");  // the 40th character, two UTF-16 units
-        for (const auto& [valor, cita] :
-             {std::pair{"4" + QString(" palabra").repeated(2000),
-                        QString("4 palabra palabra palabra palabra palabr…")},
-              {QString(39, 'x') + gota + "yy", QString(39, 'x') + gota + "…"}}) {
-            a.pegar("P\t1\t1\t1\t" + valor);
-            const QString aviso = a.dialogos.ultimo().texto;
-            QVERIFY2(aviso.contains("(Coordenada y [m]): «" + cita + "» no") &&
-                         aviso.size() < 200 && aviso.count('\n') == 2,
-                     qPrintable(aviso));
-        }
-        QCOMPARE(a.g.Rows(), 5);
-    }
-
     // The points window pastes points, and copies every record also as an HTML table for
     // word processors, the header first, its cells escaped; it adds and removes on its own
     // columns, and its last point can go too.
@@ -250,6 +276,48 @@ class TestTablas : public QObject {
         QCOMPARE(fila(a.g, 3), QString("3|C|1.5|-20"));
         for (int k = 0; k < 3; ++k) pulsar(&a.f, "cmdQuitar");
         QCOMPARE(a.g.Rows(), 2);
+    }
+
+    // A paste appends numbered records after the last, each datum from the column a header names
+    // by the table's headings or a spreadsheet's, else in the table's order, decimal commas read;
+    // a pasted type as typed into its cell. A copy of the table pastes back as its records. The
+    // first bad cell pastes nothing and is named by row, column and text, quoted on one line and
+    // cut short, so the box fits the screen. The boundaries' table and a schedule's as the
+    // wells'.
+    void pegarLineasYEtapas_data() {
+        for (const char* columna : {"tabla", "pegado", "visto"}) QTest::addColumn<QString>(columna);
+        const QString l = "1|0.5|0.5|0.5|0.5|0.5";  // a well's row too
+        const QString e = "1|0|0.05/2|0.5|0.5";
+        const QString no = "«x» no es un valor numérico.\n\nNo se ha pegado nada.";
+        const QString y = ">Pegar pozos: Fila 1, columna 5 (Coordenada y [m]): «";
+        caso("un pozo sin su x", "pozos", "P3\t1\t1\t1\t1\nP4\t1\t1\n",
+             l + ">Pegar pozos: Fila 2, columna 4 (Coordenada x [m]): falta el dato; cada fila "
+                 "debe tener 5 columnas (Nombre, Diámetro[m], Gasto[m3/s], Coordenada x [m], "
+                 "Coordenada y [m]).\n\nNo se ha pegado nada.");
+        caso("una cita larga, cortada", "pozos",
+             "P\t1\t1\t1\t4" + QString(" palabra").repeated(2000),
+             l + y + "4 palabra palabra palabra palabra palabr…» " + no.mid(4));
+        caso("sin partir un carácter", "pozos", "P\t1\t1\t1\t" + QString(39, 'x') + "💧yy",
+             l + y + QString(39, 'x') + "💧…» " + no.mid(4));
+        caso("las líneas de su propia copia", "límites", "", l + "/2|0.5|0.5|0.5|0.5|0.5>");
+        caso("las de una hoja, en otro orden", "límites",
+             "Y2 (m);X2 (m);Y1 (m);X1 (m);Tipo\n-500;1000;-500;0,5;bar",
+             l + "/2|Barrera|0.5|-500|1000|-500>");
+        caso("las de una hoja con sus palabras", "límites",
+             "Clase\tXa\tYa\tXb\tYb\nrecarga\t1\t2\t3\t4\nRío\t1\t2\t3\t4",
+             l + "/2|Recarga|1|2|3|4/3|Río|1|2|3|4>");
+        caso("una línea que la tabla rechaza", "límites", "r\t0\t0\t0\t1\nr\t0\t0\tx\t1",
+             l + ">Pegar líneas: Fila 2, columna 4 (x2[m]): " + no);
+        caso("las etapas de su propia copia", "etapas", "", e + "/3|0|0.05/4|0.5|0.5>");
+        caso("las de una hoja", "etapas", "Desde (días);Caudal (m3/s)\n10;0\n12,5;-0,01",
+             e + "/3|10|0/4|12.5|-0.01>");
+        caso("un tiempo que no es un número", "etapas", "x\t0",
+             e + ">Pegar etapas: Fila 1, columna 1 (Desde[días]): " + no);
+    }
+    void pegarLineasYEtapas() {
+        QFETCH(QString, tabla);
+        QFETCH(QString, pegado);
+        QTEST(en_la_tabla(tabla, 1, [&](auto& a) { return a.pegarYVer(pegado); }), "visto");
     }
 };
 

@@ -32,7 +32,7 @@ struct VentanaDeMapa {
     std::string sistema;
     frmMapa ventana{dialogos};
 
-    explicit VentanaDeMapa(DatosCalculo d = {0.01, 2e-4, 1, {pozo("P1", 0.05, 100, 0)}, {}},
+    explicit VentanaDeMapa(DatosCalculo d = {{0.01, 2e-4}, 1, {pozo("P1", 0.05, 100, 0)}, {}},
                            std::string s = "")
         : datos(std::move(d)), sistema(std::move(s)) {
         ventana.resize(860, 660);
@@ -80,7 +80,7 @@ class TestVentanaMapa : public QObject {
         const QString utm = "EPSG:25830 · ETRS89 / UTM huso 30N", pozo1 = "Pozo de bombeo";
         // clang-format off
         const auto datos = [](double tiempo, double caudal2) {
-            return DatosCalculo{0.01, 2e-4, tiempo, {pozo("P1", 0.05, 100, 0), pozo("P2", caudal2, 250, 100)}, {{"A", 0, 0}}};
+            return DatosCalculo{{0.01, 2e-4}, tiempo, {pozo("P1", 0.05, 100, 0), pozo("P2", caudal2, 250, 100)}, {{"A", 0, 0}}};
         };
         QTest::newRow("inyección en UTM a 30 días") << Hoja{datos(30, -0.03), utm,
             {"t = 30 días", utm, pozo1, "Pozo de inyección", "Punto de cálculo"}, {"Coordenadas locales"}};

@@ -24,6 +24,14 @@ inline void pulsar(const QWidget* ventana, const char* boton) {
     QTest::mouseClick(control<QAbstractButton>(ventana, boton), Qt::LeftButton);
 }
 
+// Types a text character by character, also characters that QTest's keys do not have ("í").
+inline void escribir(QWidget* w, const QString& texto) {
+    for (const char32_t c : texto.toUcs4()) {
+        QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUcs4(&c, 1));
+        QApplication::sendEvent(w, &tecla);
+    }
+}
+
 // The names of the actions of the context menu that `abrir` opens, read while it shows.
 inline QStringList menu(const std::function<void()>& abrir) {
     QStringList nombres;

@@ -68,7 +68,7 @@ inline DatosCalculo campo_aleatorio(unsigned semilla, int n, double lado, double
                                     double S = 2e-4, double tiempo = 1) {
     std::mt19937_64 g(semilla);
     std::uniform_real_distribution<double> lugar(0, lado), gasto(0.005, 0.05);
-    DatosCalculo d{T, S, tiempo, {}, {}};
+    DatosCalculo d{{T, S}, tiempo, {}, {}};
     for (int k = 0; k < n; ++k)
         d.pozos.push_back(pozo_en(lugar(g), lugar(g), (k % 3 == 2 ? -1 : 1) * gasto(g)));
     return d;

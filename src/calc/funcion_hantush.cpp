@@ -1,0 +1,242 @@
+#include "calc/funcion_hantush.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "calc/funcion_hantush_coeficientes.h"
+#include "calc/funcion_pozo.h"
+#include "calc/malla_hantush.h"
+
+namespace abat {
+namespace {
+
+namespace m = malla_hantush;
+
+// Below it, w(p, q) by its series: ten terms hold (q0^10 / 10! < 4e-18) and the forward
+// recurrence of E_n loses at most some 14 units in the last place.
+const double q0 = std::exp(m::origen);
+constexpr int terminos_serie = 10;
+
+// Horner's rule, highest power last in `c`.
+template <size_t N>
+double polinomio(const std::array<double, N>& c, double x) {
+    double r = c[N - 1];
+    for (size_t k = N - 1; k-- > 0;) r = r * x + c[k];
+    return r;
+}
+
+// Clenshaw's sum of the Chebyshev series c[0], c[paso], ..., c[grado paso] at t in [-1, 1].
+double clenshaw(const double* c, int paso, double t, int grado = m::grado) {
+    double b1 = 0;
+    double b2 = 0;
+    for (int k = grado; k >= 1; --k) {
+        const double b = 2 * t * b1 - b2 + c[k * paso];
+        b2 = b1;
+        b1 = b;
+    }
+    return t * b1 - b2 + c[0];
+}
+
+// The cell of a coordinate, and where in it, from -1 to 1.
+int celda(double c) {
+    const int k = static_cast<int>(std::floor((c - m::origen) / m::lado));
+    return std::clamp(k, 0, m::celdas - 1);
+}
+double en_celda(double c, int k) {
+    return 2 * (c - (m::origen + k * m::lado)) / m::lado - 1;
+}
+const double* serie_de(int i, int j) {
+    const int s = tabla_hantush::indice[static_cast<size_t>(j * m::celdas + i)];
+    return s < 0 ? nullptr : &tabla_hantush::serie[static_cast<size_t>(s) * m::coeficientes];
+}
+
+// Cell (i, j)'s series at y = ln q: its series in x there.
+void fila_de(int i, int j, double y, double* cx) {
+    const double* c = serie_de(i, j);
+    const double ty = en_celda(y, j);
+    for (int k = 0; k < m::terminos; ++k) cx[k] = clenshaw(c + k * m::terminos, 1, ty);
+}
+// At x = ln p: its series in y.
+void columna_de(int i, int j, double x, double* cy) {
+    const double* c = serie_de(i, j);
+    const double tx = en_celda(x, i);
+    for (int l = 0; l < m::terminos; ++l) cy[l] = clenshaw(c + l, m::terminos, tx);
+}
+
+// sum_n c_n E_{n+1}(p), E_{n+1} by the forward recurrence from E1.
+double serie_en_E(const std::array<double, terminos_serie>& c, double p) {
+    const double e = std::exp(-p);
+    double En = E1(p);
+    double suma = c[0] * En;
+    for (int n = 1; n < terminos_serie; ++n) {
+        En = (e - p * En) / n;
+        suma += c[static_cast<size_t>(n)] * En;
+    }
+    return suma;
+}
+
+// c_n E_{n+1}(p), each.
+std::array<double, terminos_serie> en_E(std::array<double, terminos_serie> c, double p) {
+    const double e = std::exp(-p);
+    double En = E1(p);
+    for (int n = 0; n < terminos_serie; ++n) {
+        if (n > 0) En = (e - p * En) / n;
+        c[static_cast<size_t>(n)] *= En;
+    }
+    return c;
+}
+
+// (-q)^n / n!.
+std::array<double, terminos_serie> potencias(double q) {
+    std::array<double, terminos_serie> c{};
+    double t = 1;
+    for (int n = 0; n < terminos_serie; ++n) {
+        c[static_cast<size_t>(n)] = t;
+        t *= -q / (n + 1);
+    }
+    return c;
+}
+
+// w(p, q) from the table, q0 < q <= p, p + q <= 75: along y first where the caller's q is a
+// source's (a row), along x first where its p is (a column), as the restrictions compute it.
+double w_tabla(double p, double q, bool por_columna) {
+    const double x = std::log(p);
+    const double y = std::log(q);
+    const int i = celda(x);
+    const int j = celda(y);
+    std::array<double, m::terminos> c{};
+    if (por_columna) {
+        columna_de(i, j, x, c.data());
+        return std::exp(clenshaw(c.data(), 1, en_celda(y, j)));
+    }
+    fila_de(i, j, y, c.data());
+    return std::exp(clenshaw(c.data(), 1, en_celda(x, i)));
+}
+
+}  // namespace
+
+double K0(double x) {
+    using coef_k0::cerca_p, coef_k0::cerca_q, coef_k0::cerca_p2, coef_k0::lejos_p, coef_k0::lejos_q;
+    if (x <= 1) {
+        double a = x * x / 4;
+        a = (polinomio(cerca_p, a) / polinomio(cerca_q, a) + coef_k0::cerca_y) * a + 1;
+        return polinomio(cerca_p2, x * x) - std::log(x) * a;
+    }
+    const double z = 1 / x;
+    return (polinomio(lejos_p, z) / polinomio(lejos_q, z) + 1) * std::exp(-x) / std::sqrt(x);
+}
+
+double w_inferior(double p, double q) {
+    if (!(p + q <= m::suma_maxima)) return 0;
+    if (q <= q0) return serie_en_E(potencias(q), p);
+    return w_tabla(p, q, false);
+}
+
+double W_hantush(double u, double beta) {
+    if (!(u > 0) || !(beta >= 0)) return std::numeric_limits<double>::quiet_NaN();
+    if (beta == 0) return E1(u);
+    const double v = beta * beta / (4 * u);
+    if (u >= v) return w_inferior(u, v);
+    const double k0 = 2 * K0(beta);
+    if (!(u + v <= m::suma_maxima)) return k0;
+    if (u <= q0) {  // the series in u, the powers of E_{n+1}(v)
+        std::array<double, terminos_serie> c = potencias(1.0);
+        return k0 - polinomio(en_E(c, v), u);
+    }
+    return k0 - w_tabla(v, u, true);
+}
+
+HantushFuente hantush_fuente(double v) {
+    HantushFuente f;
+    f.v = v;
+    f.u_cero = m::suma_maxima - v;
+    f.solo_k0 = !(v <= m::suma_maxima);
+    if (f.solo_k0) return f;
+    if (v <= q0) {
+        f.serie_fila = true;
+        f.fila_serie = potencias(v);
+    } else {
+        const double y = std::log(v);
+        const int j = celda(y);
+        f.fila_desde = j;
+        for (f.fila_hasta = j; f.fila_hasta < m::celdas && serie_de(f.fila_hasta, j);)
+            ++f.fila_hasta;
+        f.fila.resize(static_cast<size_t>(f.fila_hasta - f.fila_desde) * m::terminos);
+        for (int i = f.fila_desde; i < f.fila_hasta; ++i)
+            fila_de(i, j, y, &f.fila[static_cast<size_t>(i - f.fila_desde) * m::terminos]);
+    }
+    // u < v: the series in u below q0, the column of x = ln v above.
+    f.columna_serie = en_E(potencias(1.0), v);
+    if (v > q0) {
+        const double x = std::log(v);
+        const int i = celda(x);
+        f.columna_hasta = celda(x) + 1;
+        f.columna.assign(static_cast<size_t>(f.columna_hasta) * m::terminos, 0.0);
+        for (int j = 0; j < f.columna_hasta; ++j) {
+            if (serie_de(i, j) != nullptr)
+                columna_de(i, j, x, &f.columna[static_cast<size_t>(j) * m::terminos]);
+        }
+    }
+    return f;
+}
+
+double W_hantush(const HantushFuente& f, double u) {
+    if (!(u > 0)) return std::numeric_limits<double>::quiet_NaN();
+    if (u >= f.v) {
+        if (!(u < f.u_cero)) return 0;
+        if (f.serie_fila) return serie_en_E(f.fila_serie, u);
+        const double x = std::log(u);
+        const int i = celda(x);
+        return std::exp(clenshaw(&f.fila[static_cast<size_t>(i - f.fila_desde) * m::terminos], 1,
+                                 en_celda(x, i)));
+    }
+    const double k0 = 2 * K0(2 * std::sqrt(u * f.v));
+    if (f.solo_k0 || !(u < f.u_cero)) return k0;
+    if (u <= q0) return k0 - polinomio(f.columna_serie, u);
+    const double y = std::log(u);
+    const int j = celda(y);
+    return k0 - std::exp(clenshaw(&f.columna[static_cast<size_t>(j) * m::terminos], 1,
+                                  en_celda(y, j)));
+}
+
+HantushLog hantush_log(const HantushFuente& f, double u_desde) {
+    HantushLog l;
+    l.u_cero = f.u_cero;
+    if (!(u_desde > 0) || !(u_desde < f.u_cero)) return l;
+    // The cells end where W becomes 0, so that none reaches across it.
+    constexpr int n = HantushLog::terminos;
+    const double x_hasta = std::log(f.u_cero);
+    l.celdas = static_cast<int>(std::ceil((x_hasta - std::log(u_desde)) / HantushLog::lado));
+    l.x_desde = x_hasta - l.celdas * HantushLog::lado;
+    l.u_desde = std::exp(l.x_desde);
+    l.serie.resize(static_cast<size_t>(l.celdas) * n);
+    std::array<double, n> valor{};
+    for (int k = 0; k < l.celdas; ++k) {
+        const double inicio = l.x_desde + k * HantushLog::lado;
+        for (int a = 0; a < n; ++a) {
+            const double t = std::cos(std::numbers::pi * (a + 0.5) / n);
+            valor[static_cast<size_t>(a)] =
+                std::log(W_hantush(f, std::exp(inicio + (t + 1) / 2 * HantushLog::lado)));
+        }
+        for (int j = 0; j < n; ++j) {
+            double s = 0;
+            for (int a = 0; a < n; ++a)
+                s += valor[static_cast<size_t>(a)] * std::cos(std::numbers::pi * j * (a + 0.5) / n);
+            l.serie[static_cast<size_t>(k * n + j)] = s * (j == 0 ? 1.0 : 2.0) / n;
+        }
+    }
+    return l;
+}
+
+double W_hantush(const HantushLog& l, double u) {
+    if (!(u < l.u_cero)) return 0;
+    const double x = std::log(u);
+    const int k = std::clamp(static_cast<int>(std::floor((x - l.x_desde) / HantushLog::lado)), 0,
+                             l.celdas - 1);
+    const double t = 2 * (x - (l.x_desde + k * HantushLog::lado)) / HantushLog::lado - 1;
+    return std::exp(clenshaw(&l.serie[static_cast<size_t>(k) * HantushLog::terminos], 1, t,
+                             HantushLog::grado));
+}
+
+}  // namespace abat
