@@ -43,9 +43,9 @@ const Grid pozo = tabla_pozos({{"P1", "0.3", "0.05", "100", "0"}});
 using Theis = Tabla<double, double, double, double>;
 // u, W and the tolerance
 using ValoresDeW = Tabla<double, double, double>;
-// T, S, time, diameter, rate, x of the well, x of the point, error, window.
 using Segundos = Tabla<const char*, int>;     // the second well's rate, and the error
 using Lejanias = Tabla<const char*, Origen>;  // the well's x, and the window
+// T, S, time, diameter, rate, x of the well, x of the point, error, window.
 using Errores = Tabla<double, double, const char*, const char*, const char*, const char*,
                       const char*, int, Origen>;
 

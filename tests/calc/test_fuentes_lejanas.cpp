@@ -14,9 +14,7 @@
 #include "support/fixtures.h"
 
 using namespace abat;
-using abat::prueba::poner_limites;
-using abat::prueba::por_nombre;
-using abat::prueba::Tabla;
+using namespace abat::prueba;
 
 namespace {
 

@@ -14,8 +14,7 @@
 #include "support/casos.h"
 
 using namespace abat;
-using abat::prueba::por_nombre;
-using abat::prueba::Tabla;
+using namespace abat::prueba;
 
 // places, multiple, threads
 using Repartos = Tabla<size_t, size_t, unsigned>;

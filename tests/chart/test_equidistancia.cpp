@@ -6,7 +6,7 @@
 #include "support/casos.h"
 
 using namespace abat;
-using abat::prueba::por_nombre;
+using namespace abat::prueba;
 
 // The smallest and largest values, the interval and the first level.
 using Rangos = abat::prueba::Tabla<double, double, double, double>;

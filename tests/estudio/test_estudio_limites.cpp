@@ -54,10 +54,16 @@ TEST(EstudioLimites, WritesTheKeysOfBoundariesAndSteps) {
 )");
 }
 
-// Read back as written, and without boundaries or steps nothing of them is written; the types in
-// any case as the table shows them, any other as the table keeps it; a well with no steps listed
-// has none, and the list ends with the last well that has some.
-TEST(EstudioLimites, ReadsBackWhatItWrote) {
+// Read back as written; the types as the table shows them, any other as the table keeps it; a
+// well with no steps listed has none, and the list ends with the last well that has some.
+TEST_P(Guardados, ReadBackAsWritten) {
+    const Estudio& de = std::get<1>(GetParam());
+    EXPECT_EQ(valor_de(leer_estudio(escribir_estudio(de), "e.abat")), de);
+}
+
+// Without boundaries or steps nothing of them is written; the types in any case; a well whose
+// steps are an empty list has none.
+TEST(EstudioLimites, ReadsTypesInAnyCaseAndEmptySteps) {
     const Estudio e = con_limites_y_etapas();
     Estudio sin = e, sin_primeras = e;
     sin.limites.clear(), sin.etapas.clear();

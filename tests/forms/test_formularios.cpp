@@ -101,7 +101,8 @@ class TestFormularios : public QObject {
     // as PNG at twice its size, SVG, JPEG by its name's extension; a path that cannot be written
     // is error 75 with its path and the system's cause, and leaves no temporary file.
     void curvaCopiaYGuarda() {
-        const DatosCalculo datos{{0.01, 0.0002}, 1, {{"P1", 0.3, leer_estricto("0.05"), 100, 0}}, {}};
+        const DatosCalculo datos{
+            {0.01, 0.0002}, 1, {{"P1", 0.3, leer_estricto("0.05"), 100, 0}}, {}};
         DialogosGuionados dialogos;
         frmCurvaTiempo w(contenido_curva(curva_tiempo(datos, 0, 0), "A/B", datos.pozos), dialogos);
         w.show();

@@ -11,8 +11,7 @@
 #include "support/casos.h"
 
 using namespace abat;
-using abat::prueba::por_nombre;
-using abat::prueba::Tabla;
+using namespace abat::prueba;
 
 namespace {
 

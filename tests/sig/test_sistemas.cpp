@@ -4,7 +4,7 @@
 #include "support/casos.h"
 
 using namespace abat;
-using abat::prueba::por_nombre;
+using namespace abat::prueba;
 
 // A text typed or read from a study, and the system's name or the refusal.
 using Tecleados = abat::prueba::Tabla<std::string, std::string>;
