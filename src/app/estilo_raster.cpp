@@ -11,7 +11,7 @@ EstiloRaster estilo_raster(const DibujoMapa& mapa) {
         ClaseRaster c;
         c.desde = b.desde;
         c.hasta = b.hasta;
-        c.rgb = b.color.rgb() & 0xFFFFFFu;
+        c.rgb = b.color.rgb() & 0xFFFFFFU;
         e.clases.push_back(c);
     }
     return e;

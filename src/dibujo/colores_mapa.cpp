@@ -61,13 +61,13 @@ QRgb ColoresMapa::de(double v) const {
 
 // Each side of zero over half the diverging ramp, to its own extreme: a rise of 40 m beside a
 // drawdown of 4 m leaves the drawdown as red as the rise is blue.
-QRgb ColoresMapa::calcular(double c) const {
+QRgb ColoresMapa::calcular(double valor) const {
     if (divergente_) {
-        const double t = c >= 0 ? 0.5 + 0.5 * c / maximo_ : 0.5 - 0.5 * c / minimo_;
+        const double t = valor >= 0 ? 0.5 + 0.5 * valor / maximo_ : 0.5 - 0.5 * valor / minimo_;
         return en_rampa(rampa_divergente, t).rgb();
     }
     const double rango = maximo_ - minimo_;
-    return en_rampa(rampa_viridis, rango > 0 ? (c - minimo_) / rango : 0.5).rgb();
+    return en_rampa(rampa_viridis, rango > 0 ? (valor - minimo_) / rango : 0.5).rgb();
 }
 
 std::vector<BandaDeColor> bandas_de_color(const DibujoMapa& m) {

@@ -32,7 +32,7 @@ struct EntradaLeyenda {
 // its points and its isolines' interval.
 std::vector<EntradaLeyenda> leyenda(const DibujoMapa& mapa);
 
-// Paints the sheet over (0, 0, lamina) of the painter's device.
-void pintar_lamina(QPainter& pintor, QSizeF lamina, const DibujoMapa& mapa, const QString& titulo);
+// Paints the sheet, with the title's text, over (0, 0, lamina) of the painter's device.
+void pintar_lamina(QPainter& pintor, QSizeF lamina, const DibujoMapa& mapa, const QString& texto);
 
 }  // namespace abat

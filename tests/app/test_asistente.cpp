@@ -6,8 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <optional>
-
 #include "adaptadores/dialogos_qt.h"
 #include "adaptadores/flex_grid.h"
 #include "app/programa.h"
@@ -168,10 +166,10 @@ class TestAsistente : public QObject {
         t.hastaResultados([](Prueba& p) {
             Prueba::agregar(p.v.noPozos->pozos(), {"I", "0.3", "-0.2", "50", "60"});
         });
-        control<QAction>(t.v.resultados, "accionMapa")->trigger();
         Mapa& mapa = t.p.asistente.mapa();
-        QTest::qWait(200);  // laid out at its size in the main window, and drawn for it
-        mapa.esperar();
+        QSignalSpy dibujado(&mapa, &Mapa::dibujado);
+        control<QAction>(t.v.resultados, "accionMapa")->trigger();
+        QVERIFY(dibujado.wait(60'000));  // at the size it is shown at in the main window
         QVERIFY(mapa.ventana() != nullptr && mapa.ventana()->isVisible());
         auto* grafico = control<GraficoMapa>(mapa.ventana(), "graficoMapa");
         const Caja inicial = grafico->mapa()->vista;
@@ -206,9 +204,8 @@ class TestAsistente : public QObject {
             mostrados.push_back(
                 control<GraficoMapa>(grande.ventana(), "graficoMapa")->mapa()->tiempo);
         });
-        QTest::qWait(1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!mostrados.empty(), 60'000);
         grande.esperar();
-        QVERIFY(!mostrados.empty());
         QCOMPARE(mostrados, std::vector<double>(mostrados.size(), 1.0));
 
         DatosCalculo sinT = datos_de_prueba();
@@ -578,15 +575,19 @@ class TestAsistente : public QObject {
 
     // Beside the program; installed (even as root), or where it cannot write, in the user's
     // data directory.
+    void dondeSeEscribeElGrafico_data() {
+        QTest::addColumn<QString>("directorio");
+        QTest::addColumn<QString>("esperado");  // empty: the user's data directory
+        QTest::newRow("junto al programa") << QDir::tempPath() << QDir::tempPath();
+        QTest::newRow("donde no puede escribir") << "/nonexistent/bin" << QString();
+        QTest::newRow("instalado") << ABAT_BINDIR << QString();
+    }
     void dondeSeEscribeElGrafico() {
-        const QTemporaryDir programa;
+        QFETCH(QString, directorio);
+        QFETCH(QString, esperado);
         const QString datos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        // clang-format off
-        for (const auto& [directorio, esperado] : {std::pair{programa.path(), programa.path()},
-                                                   {"/nonexistent/bin", datos}, {ABAT_BINDIR, datos}})
-            // clang-format on
-            QCOMPARE(QString::fromStdString(ruta_grafico(directorio)),
-                     QDir(esperado).filePath("grafico.gif"));
+        QCOMPARE(QString::fromStdString(ruta_grafico(directorio)),
+                 QDir(esperado.isEmpty() ? datos : esperado).filePath("grafico.gif"));
     }
 
     // A file dialog lists a folder by names alone: it never opens a file to find its type or
@@ -613,7 +614,8 @@ class TestAsistente : public QObject {
             auto* modelo = dialogo->findChild<QFileSystemModel*>();
             for (const char* nombre : {"foto", "tubo", "estudio.abat"}) {
                 const QModelIndex i = modelo->index(QDir(dir.path()).filePath(nombre));
-                QTest::qWait(300);  // the folder's list, filled in the background
+                // Listed in the background: its type, and its icon, found with it.
+                if (!QTest::qWaitFor([&] { return !modelo->type(i).isEmpty(); }, 30'000)) break;
                 tipos << modelo->type(i);
                 modelo->fileIcon(i);
             }

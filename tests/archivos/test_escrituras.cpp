@@ -20,12 +20,26 @@
 #include "model/errores.h"
 #include "sig/exportacion.h"
 #include "sig/sistema_coordenadas.h"
+#include "support/carpeta.h"
 
 using namespace abat;
 using namespace abat::prueba;
 namespace fs = std::filesystem;
 
 namespace {
+
+// A write that must fail: error 75, naming the file and the system's cause, each told on its own.
+template <typename Escribir>
+void falla_el_acceso(Escribir escribir, const std::string& ruta, const std::string& motivo) {
+    try {
+        escribir();
+        ADD_FAILURE() << "a failed write told as success: " << ruta;
+    } catch (const ErrorCalculo& e) {
+        EXPECT_EQ(e.numero(), 75) << ruta;
+        EXPECT_EQ(e.ruta, ruta);
+        EXPECT_EQ(e.motivo, motivo) << ruta;
+    }
+}
 
 // Each file of a folder, by name, with its bytes.
 std::map<std::string, std::string> archivos(const fs::path& carpeta) {
@@ -77,40 +91,59 @@ void escribir(const std::string& ruta) {
 }
 
 class Escrituras : public testing::TestWithParam<const char*> {};
+// The folder the path goes through, and the system's cause.
+using Ruta = std::tuple<const char*, const char*, const char*>;
+class RutasImposibles : public testing::TestWithParam<std::tuple<const char*, Ruta>> {};
 
 }  // namespace
 
 TEST_P(Escrituras, AFullDiskLeavesTheOldFileWhole) {
-    std::string plantilla = testing::TempDir() + "abat-escritura-XXXXXX";
-    const fs::path carpeta = mkdtemp(plantilla.data());
-    const fs::path ruta = carpeta / GetParam();
+    const Carpeta carpeta;
+    const std::string ruta = carpeta / GetParam();
     escribir(ruta);
     const auto tamano = static_cast<rlim_t>(fs::file_size(ruta));
     ASSERT_GT(tamano, 4096U) << "the file must cross the limits";
     for (rlim_t bytes = 512; bytes < tamano; bytes += (tamano - 512) / 24 + 1) {
         std::ofstream(ruta, std::ios::binary | std::ios::trunc) << "lo que el archivo tenía\n";
-        const auto antes = archivos(carpeta);  // with the companion file, where there is one
-        try {
+        const auto antes = archivos(carpeta.ruta);  // with the companion file, where there is one
+        SCOPED_TRACE(testing::Message() << "limit " << bytes);
+        {
             const LimiteDeArchivos lleno(bytes);
-            escribir(ruta);
-            ADD_FAILURE() << "a failed write told as success, limit " << bytes;
-        } catch (const ErrorCalculo& e) {
-            EXPECT_EQ(
-                std::tuple(e.numero(), e.ruta, e.motivo),
-                std::tuple(75, ruta.string(), "El archivo supera el tamaño que se le permite"))
-                << "limit " << bytes;
+            falla_el_acceso([&] { escribir(ruta); }, ruta,
+                            "El archivo supera el tamaño que se le permite");
         }
-        EXPECT_EQ(archivos(carpeta), antes) << "limit " << bytes;
+        EXPECT_EQ(archivos(carpeta.ruta), antes);
     }
-    fs::remove_all(carpeta);
 }
 
-INSTANTIATE_TEST_SUITE_P(CadaEscritor, Escrituras,
-                         testing::Values("estudio.abat", "grafico.png", "grafico.svg",
-                                         "grafico.pdf", "grafico.gif", "mapa.gpkg", "malla.tif",
-                                         "malla.asc", "mapa.dxf"),
-                         [](const auto& i) {
-                             std::string n = i.param;
-                             n[n.find('.')] = '_';
-                             return n;
-                         });
+const auto escritores =
+    testing::Values("estudio.abat", "grafico.png", "grafico.svg", "grafico.pdf", "grafico.gif",
+                    "mapa.gpkg", "malla.tif", "malla.asc", "mapa.dxf");
+std::string nombre_del_escritor(const std::string& archivo) {
+    std::string n = archivo;
+    n[n.find('.')] = '_';
+    return n;
+}
+INSTANTIATE_TEST_SUITE_P(CadaEscritor, Escrituras, escritores,
+                         [](const auto& i) { return nombre_del_escritor(i.param); });
+
+// A path that cannot be written (its folder missing, a file where a folder should be, a folder of
+// its name): the error names it and the cause, and no temporary file is left, even where GDAL
+// wrote the whole file.
+TEST_P(RutasImposibles, AnUnwritablePathLeavesNothing) {
+    const auto& [archivo, caso] = GetParam();
+    const auto& [nombre, carpeta_de_mas, motivo] = caso;
+    const Carpeta carpeta;
+    std::ofstream(carpeta / "archivo") << "";
+    fs::create_directory(carpeta / archivo);
+    const std::string ruta = carpeta / (std::string(carpeta_de_mas) + archivo);
+    falla_el_acceso([&] { escribir(ruta); }, ruta, motivo);
+    EXPECT_EQ(carpeta.archivos(), (std::set<std::string>{"archivo", archivo}));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CadaEscritor, RutasImposibles, testing::Combine(escritores, testing::ValuesIn(std::vector<Ruta>{
+    {"en_una_carpeta_que_falta", "no/existe/", "No existe el directorio"},
+    {"dentro_de_un_archivo", "archivo/", "Una parte de la ruta no es un directorio"},
+    {"sobre_una_carpeta", "", "Es un directorio"}})), [](const auto& i) { return nombre_del_escritor(std::get<0>(i.param)) + "_" + std::get<0>(std::get<1>(i.param)); });
+// clang-format on

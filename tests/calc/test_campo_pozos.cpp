@@ -4,7 +4,6 @@
 #include <hwy/targets.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -15,6 +14,7 @@
 #include "calc/funcion_pozo.h"
 #include "calc/funcion_pozo_coeficientes.h"
 #include "calc/nucleo_simd.h"
+#include "support/casos.h"
 #include "support/fixtures.h"
 
 using namespace abat;
@@ -33,10 +33,11 @@ void en_cada_conjunto(Prueba prueba) {
     hwy::SetSupportedTargetsForTest(0);
 }
 
-// What an error tells the user: its number, the cause of an overflow, the well and the place.
-auto rasgos(const ErrorCalculo& e) {
-    return std::tuple(e.numero(), e.causa, e.pozo, e.nodo);
-}
+// T, S and the time
+using Acuiferos = Tabla<double, double, double>;
+using Campos = Tabla<unsigned, int, double, double, double>;  // seed, wells, T, S and the time
+// How a case spoils the field or the places.
+using FallosDelMotor = Tabla<std::function<void(DatosCalculo&, std::vector<double>&)>>;
 
 }  // namespace
 
@@ -64,106 +65,110 @@ TEST(CampoPozos, VectorWellFunctionAsTheExactPathOnEveryInstructionSet) {
     });
 }
 
-// Five aquifers and times, 200 000 wells each around one place at distances whose u spread
-// evenly in log from 1e-12 to 700, one in ten with a radius that may take over; rates of both
-// signs.
-TEST(CampoPozos, AMillionWellsWithin1e12OfTheExactPath) {
+// An aquifer and time, 200 000 wells around one place at distances whose u spread evenly in log
+// from 1e-12 to 700, one in ten with a radius that may take over; rates of both signs.
+TEST_P(Acuiferos, TwoHundredThousandWellsWithin1e12OfTheExactPath) {
+    const auto& [nombre, T, S, tiempo] = GetParam();
     std::mt19937_64 g(3);
     std::uniform_real_distribution<double> ln_u(std::log(1e-12), std::log(700.0));
     std::uniform_real_distribution<double> uno(-1, 1);
-    // clang-format off
-    for (const auto [T, S, tiempo] : std::vector<std::array<double, 3>>{
-             {0.01, 2e-4, 1}, {5, 1e-5, 0.01}, {2e-3, 0.3, 3650}, {1e-6, 1e-6, 1e5}, {8, 0.25, 200}}) {
-        // clang-format on
-        DatosCalculo datos{{T, S}, tiempo, {}, {}};
-        const double x = 1e4 * uno(g);
-        const double y = 1e4 * uno(g);
-        for (int k = 0; k < 200'000; ++k) {
-            const double r = std::sqrt(std::exp(ln_u(g)) * T * 4 * tiempo * 86400 / S);
-            const double a = std::numbers::pi * uno(g);
-            datos.pozos.push_back(pozo_en(x + r * std::cos(a), y + r * std::sin(a), uno(g),
-                                          k % 10 == 0 ? std::fabs(uno(g)) / 2 : 0));
-        }
-        std::vector<double> exacto;
-        for (const Pozo& p : datos.pozos) exacto.push_back(abatimiento_pozo(datos, p, x, y));
-        const CampoPozos campo(datos);
-        en_cada_conjunto([&](const char* conjunto) {
-            const Partes partes = campo.partes(datos.tiempo, x, y);
-            for (size_t k = 0; k < exacto.size(); ++k) {
-                ASSERT_LE(std::fabs(partes.valores[k] - exacto[k]),
-                          1e-12 * std::fabs(exacto[k]) + 1e-13)
-                    << conjunto << " " << k;
-            }
-        });
+    DatosCalculo datos{{T, S}, tiempo, {}, {}};
+    const double x = 1e4 * uno(g);
+    const double y = 1e4 * uno(g);
+    for (int k = 0; k < 200'000; ++k) {
+        const double r = std::sqrt(std::exp(ln_u(g)) * T * 4 * tiempo * 86400 / S);
+        const double a = std::numbers::pi * uno(g);
+        datos.pozos.push_back(pozo_en(x + r * std::cos(a), y + r * std::sin(a), uno(g),
+                                      k % 10 == 0 ? std::fabs(uno(g)) / 2 : 0));
     }
+    std::vector<double> exacto;
+    for (const Pozo& p : datos.pozos) exacto.push_back(abatimiento_pozo(datos, p, x, y));
+    const CampoPozos campo(datos);
+    en_cada_conjunto([&](const char* conjunto) {
+        const Partes partes = campo.partes(datos.tiempo, x, y);
+        for (size_t k = 0; k < exacto.size(); ++k) {
+            ASSERT_LE(std::fabs(partes.valores[k] - exacto[k]),
+                      1e-12 * std::fabs(exacto[k]) + 1e-13)
+                << conjunto << " " << k;
+        }
+    });
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CampoPozos, Acuiferos, testing::ValuesIn(std::vector<Acuiferos::ParamType>{{"confinado_un_dia", 0.01, 2e-4, 1},
+    {"muy_transmisivo_un_cuarto_de_hora", 5, 1e-5, 0.01}, {"libre_diez_anos", 2e-3, 0.3, 3650}, {"casi_impermeable", 1e-6, 1e-6, 1e5},
+    {"libre_transmisivo", 8, 0.25, 200}}), por_nombre);
+// clang-format on
 
 // Fields with injection wells; places all over them, on each well and a hair from one. The
 // totals hold to 1e-12 of the sum of the shares' sizes, within the bound the engine gives; two
 // threads give the very same values as one.
-TEST(CampoPozos, TotalsOfFieldsWithInjectionWells) {
-    for (const auto& [semilla, n, T, S, tiempo] :
-         {std::tuple{1U, 1, 0.01, 2e-4, 1.0}, {4U, 1000, 0.05, 1e-5, 365.0}}) {
-        const DatosCalculo datos = campo_aleatorio(semilla, n, 2000, T, S, tiempo);
-        std::vector<double> x;
-        std::vector<double> y;
-        std::mt19937_64 g(semilla);
-        std::uniform_real_distribution<double> lugar(-500, 2500);
-        for (int i = 0; i < 1500; ++i) x.push_back(lugar(g)), y.push_back(lugar(g));
-        for (const Pozo& p : datos.pozos) x.push_back(p.x), y.push_back(p.y);
-        x.push_back(datos.pozos[0].x + 1e-9), y.push_back(datos.pozos[0].y);
-        const CampoPozos campo(datos);
-        const Totales t = campo.totales(tiempo, x, y, 1);
-        EXPECT_EQ(campo.totales(tiempo, x, y, 2).valores, t.valores);
-        ASSERT_EQ(t.valores.size(), x.size());
-        for (size_t i = 0; i < x.size(); ++i) {
-            double suma = 0;
-            for (const Pozo& p : datos.pozos)
-                suma += std::fabs(abatimiento_pozo(datos, p, x[i], y[i]));
-            const double error = std::fabs(t.valores[i] - abatimiento_punto(datos, x[i], y[i]));
-            ASSERT_LE(error, std::min(1e-12 * suma + 1e-13, t.cotas[i])) << semilla << " " << i;
-        }
+TEST_P(Campos, TotalsOfFieldsWithInjectionWells) {
+    const auto& [nombre, semilla, n, T, S, tiempo] = GetParam();
+    const DatosCalculo datos = campo_aleatorio(semilla, n, 2000, T, S, tiempo);
+    std::vector<double> x;
+    std::vector<double> y;
+    std::mt19937_64 g(semilla);
+    std::uniform_real_distribution<double> lugar(-500, 2500);
+    for (int i = 0; i < 1500; ++i) x.push_back(lugar(g)), y.push_back(lugar(g));
+    for (const Pozo& p : datos.pozos) x.push_back(p.x), y.push_back(p.y);
+    x.push_back(datos.pozos[0].x + 1e-9), y.push_back(datos.pozos[0].y);
+    const CampoPozos campo(datos);
+    const Totales t = campo.totales(tiempo, x, y, 1);
+    EXPECT_EQ(campo.totales(tiempo, x, y, 2).valores, t.valores);
+    ASSERT_EQ(t.valores.size(), x.size());
+    for (size_t i = 0; i < x.size(); ++i) {
+        double suma = 0;
+        for (const Pozo& p : datos.pozos) suma += std::fabs(abatimiento_pozo(datos, p, x[i], y[i]));
+        const double error = std::fabs(t.valores[i] - abatimiento_punto(datos, x[i], y[i]));
+        ASSERT_LE(error, std::min(1e-12 * suma + 1e-13, t.cotas[i])) << i;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(CampoPozos, Campos,
+                         testing::ValuesIn(std::vector<Campos::ParamType>{
+                             {"un_pozo", 1U, 1, 0.01, 2e-4, 1.0},
+                             {"mil_pozos_un_ano", 4U, 1000, 0.05, 1e-5, 365.0}}),
+                         por_nombre);
 
 // Each case spoils a field of five wells with forty places on a line through them (places 10,
 // 20 and 30 on wells 1 to 3). The engine raises the error the exact path raises at the first place
 // that fails, naming the same well, cause and place, and the values of the places before it.
-TEST(CampoPozos, ErrorsAreTheExactPathsAtTheFirstFailingPlace) {
-    using Cambio = std::function<void(DatosCalculo&, std::vector<double>&)>;
-    const auto gasto = [](int k, const char* texto) {
-        return [=](DatosCalculo& d, auto&) { d.pozos[k].caudal = leer_estricto(texto); };
-    };
-    // clang-format off
-    const std::vector<Cambio> casos = {
-        [](auto& d, auto&) { d.acuifero.T = 0; },       [](auto& d, auto&) { d.tiempo = 0; },
-        [](auto& d, auto&) { d.acuifero.S = 0; },       [](auto& d, auto&) { d.acuifero.T = -0.01; },
-        [](auto& d, auto&) { d.acuifero.S = 1e306; },   [](auto& d, auto&) { d.acuifero.T = 1e-320; },
-        [](auto& d, auto&) { d.tiempo = 1e-320; },
-        [](auto& d, auto&) { d.pozos[2].diametro = 0; },  // place 30
-        gasto(1, "x"), gasto(3, "1e307"), gasto(0, "1e400"),
-        [](auto& d, auto& x) { d.pozos[2].diametro = 0, x[17] = 1e200; },  // place 17 first
-        [](auto& d, auto&) { d.acuifero.S = 1e-45; },  // out of the engine's ranges, no error
-        [](auto&, auto&) {}};
-    // clang-format on
-    for (size_t c = 0; c < casos.size(); ++c) {
-        DatosCalculo datos{{0.01, 2e-4}, 1, {}, {}};
-        std::vector<double> x, y(40, 0.0);
-        for (int i = 0; i < 40; ++i) x.push_back(10.0 * i - 100);
-        for (int k = 0; k < 5; ++k) datos.pozos.push_back(pozo_en(100.0 * k, 0, 0.01 * (k - 1)));
-        casos[c](datos, x);
-        std::optional<ErrorCalculo> esperado;
-        size_t i = 0;
-        try {
-            for (; i < x.size(); ++i) abatimiento_punto(datos, x[i], y[i]);
-        } catch (ErrorCalculo& e) {
-            esperado = e;
-            esperado->nodo = std::pair(x[i], y[i]);
-        }
-        const Totales t = CampoPozos(datos).totales(datos.tiempo, x, y);
-        ASSERT_EQ(std::pair(t.error.has_value(), t.valores.size()),
-                  std::pair(esperado.has_value(), i))
-            << c;
-        EXPECT_TRUE(!esperado || rasgos(*t.error) == rasgos(*esperado)) << c;
+TEST_P(FallosDelMotor, AreTheExactPathsAtTheFirstFailingPlace) {
+    DatosCalculo datos{{0.01, 2e-4}, 1, {}, {}};
+    std::vector<double> x, y(40, 0.0);
+    for (int i = 0; i < 40; ++i) x.push_back(10.0 * i - 100);
+    for (int k = 0; k < 5; ++k) datos.pozos.push_back(pozo_en(100.0 * k, 0, 0.01 * (k - 1)));
+    std::get<1>(GetParam())(datos, x);
+    std::optional<ErrorCalculo> esperado;
+    size_t i = 0;
+    try {
+        for (; i < x.size(); ++i) abatimiento_punto(datos, x[i], y[i]);
+    } catch (ErrorCalculo& e) {
+        esperado = e;
+        esperado->nodo = std::pair(x[i], y[i]);
     }
+    const Totales t = CampoPozos(datos).totales(datos.tiempo, x, y);
+    ASSERT_EQ(t.error.has_value(), esperado.has_value());
+    EXPECT_EQ(t.valores.size(), i);
+    if (!esperado) return;
+    EXPECT_EQ(t.error->numero(), esperado->numero());
+    EXPECT_EQ(t.error->causa, esperado->causa);
+    EXPECT_EQ(t.error->pozo, esperado->pozo);
+    EXPECT_EQ(t.error->nodo, esperado->nodo);
 }
+
+const auto gasto = [](int k, const char* texto) {
+    return [=](DatosCalculo& d, auto&) { d.pozos[k].caudal = leer_estricto(texto); };
+};
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CampoPozos, FallosDelMotor, testing::ValuesIn(std::vector<FallosDelMotor::ParamType>{
+    {"T_cero", [](auto& d, auto&) { d.acuifero.T = 0; }}, {"tiempo_cero", [](auto& d, auto&) { d.tiempo = 0; }},
+    {"S_cero", [](auto& d, auto&) { d.acuifero.S = 0; }}, {"T_negativa", [](auto& d, auto&) { d.acuifero.T = -0.01; }},
+    {"S_enorme", [](auto& d, auto&) { d.acuifero.S = 1e306; }}, {"T_diminuta", [](auto& d, auto&) { d.acuifero.T = 1e-320; }},
+    {"tiempo_diminuto", [](auto& d, auto&) { d.tiempo = 1e-320; }},
+    {"pozo_sin_diametro_en_el_lugar_30", [](auto& d, auto&) { d.pozos[2].diametro = 0; }}, {"gasto_no_numerico", gasto(1, "x")},
+    {"gasto_enorme", gasto(3, "1e307")}, {"gasto_infinito", gasto(0, "1e400")},
+    {"lugar_17_lejano_antes", [](auto& d, auto& x) { d.pozos[2].diametro = 0, x[17] = 1e200; }},
+    {"S_fuera_de_los_intervalos_sin_error", [](auto& d, auto&) { d.acuifero.S = 1e-45; }}, {"sin_cambio", [](auto&, auto&) {}}}), por_nombre);
+// clang-format on

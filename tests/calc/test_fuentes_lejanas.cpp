@@ -10,10 +10,11 @@
 #include "calc/funcion_pozo.h"
 #include "calc/interpolacion_chebyshev.h"
 #include "calc/mapa_abatimiento.h"
+#include "support/casos.h"
 #include "support/fixtures.h"
 
 using namespace abat;
-using abat::prueba::poner_limites;
+using namespace abat::prueba;
 
 namespace {
 
@@ -41,43 +42,48 @@ double error_interpolado(F f, int n, double a = 0, double b = 1000) {
     return e;
 }
 
+using Grados = Tabla<int>;
+// A source at (x, y), c, the degree, and the bound's use.
+using Fuentes = Tabla<double, double, double, int, double>;
+
 }  // namespace
 
-TEST(InterpolacionChebyshev, ReproducesPolynomialsOfItsDegree) {
-    for (const int n : {2, 3, 8}) {
-        const auto f = [n](double x, double y) {
-            return std::pow(x - 2, n) * std::pow(y + 1, n - 1) - 3 * x * y + 1;
-        };
-        const double escala = std::pow(7.0, 2 * n);
-        EXPECT_LE(error_interpolado(f, n, -5, 4), 1e-12 * escala) << n;
-        EXPECT_GT(error_interpolado(f, n - 1, -5, 4), 1e-6 * escala) << n;
-    }
+TEST_P(Grados, ReproducesPolynomialsOfItsDegree) {
+    const int n = std::get<1>(GetParam());
+    const auto f = [n](double x, double y) {
+        return std::pow(x - 2, n) * std::pow(y + 1, n - 1) - 3 * x * y + 1;
+    };
+    const double escala = std::pow(7.0, 2 * n);
+    EXPECT_LE(error_interpolado(f, n, -5, 4), 1e-12 * escala);
+    EXPECT_GT(error_interpolado(f, n - 1, -5, 4), 1e-6 * escala);
 }
+
+INSTANTIATE_TEST_SUITE_P(InterpolacionChebyshev, Grados,
+                         testing::ValuesIn(std::vector<Grados::ParamType>{
+                             {"grado_2", 2}, {"grado_3", 3}, {"grado_8", 8}}),
+                         por_nombre);
 
 // A share k W(c r^2) of a source at (x, y) off the box [0, 1000]^2: its interpolant's error within
 // the bound, the bound useful (below `a_lo_sumo` of k) far enough, infinite inside the box.
-TEST(CotaInterpolacion, BoundsTheErrorOfOneSource) {
-    struct Caso {
-        double x, y, c;
-        int n;
-        double a_lo_sumo;
+TEST_P(Fuentes, BoundsTheErrorOfOneSource) {
+    const auto& [nombre, xf, yf, c, n, a_lo_sumo] = GetParam();
+    const auto f = [&](double x, double y) {
+        return 0.1 * funcion_pozo(c * ((x - xf) * (x - xf) + (y - yf) * (y - yf)));
     };
-    const double inf = INFINITY;
-    for (const Caso& k : std::vector<Caso>{{-300, 500, 1e-6, 16, inf},
-                                           {3000, 4000, 1e-6, 6, 1e-8},
-                                           {500, -4000, 1e-7, 6, 1e-5},
-                                           {-1500, -1500, 5e-6, 6, 1e-10},
-                                           {8000, 500, 1e-4, 16, 1e-12},
-                                           {500, 1200, 2e-6, 48, inf},
-                                           {-1000, 500, 1e-7, 32, inf}}) {  // the series' kink
-        const auto f = [&](double x, double y) {
-            return 0.1 * funcion_pozo(k.c * ((x - k.x) * (x - k.x) + (y - k.y) * (y - k.y)));
-        };
-        const double cota = cota_interpolacion(k.x, k.y, 0.1, k.c, Caja{0, 1000, 0, 1000}, k.n);
-        EXPECT_LE(error_interpolado(f, k.n), cota) << k.x << " " << k.y;
-        EXPECT_LE(cota, 0.1 * k.a_lo_sumo) << k.x << " " << k.y;
-    }
-    EXPECT_EQ(cota_interpolacion(500, 500, 0.1, 1e-6, Caja{0, 1000, 0, 1000}, 32), inf);
+    const double cota = cota_interpolacion(xf, yf, 0.1, c, Caja{0, 1000, 0, 1000}, n);
+    EXPECT_LE(error_interpolado(f, n), cota);
+    EXPECT_LE(cota, 0.1 * a_lo_sumo);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CotaInterpolacion, Fuentes, testing::ValuesIn(std::vector<Fuentes::ParamType>{
+    {"junto_al_lado", -300, 500, 1e-6, 16, INFINITY}, {"lejos_en_diagonal", 3000, 4000, 1e-6, 6, 1e-8}, {"lejos_al_sur", 500, -4000, 1e-7, 6, 1e-5},
+    {"en_la_esquina", -1500, -1500, 5e-6, 6, 1e-10}, {"lejos_y_empinada", 8000, 500, 1e-4, 16, 1e-12},
+    {"cerca_al_norte", 500, 1200, 2e-6, 48, INFINITY}, {"en_el_quiebro_de_la_serie", -1000, 500, 1e-7, 32, INFINITY}}), por_nombre);
+// clang-format on
+
+TEST(CotaInterpolacion, InfiniteForASourceInsideTheBox) {
+    EXPECT_EQ(cota_interpolacion(500, 500, 0.1, 1e-6, Caja{0, 1000, 0, 1000}, 32), INFINITY);
 }
 
 // A confined strip, whose cones cross it and back: the map, its far images interpolated,

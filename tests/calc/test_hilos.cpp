@@ -11,23 +11,28 @@
 #include <QThreadPool>
 
 #include "calc/hilos.h"
+#include "support/casos.h"
 
 using namespace abat;
+using namespace abat::prueba;
 
-TEST(EnParalelo, EveryPlaceOnceInRangesOfTheMultiple) {
-    struct Caso {
-        size_t n, multiplo;
-        unsigned hilos;
-    };
-    for (const Caso c : {Caso{1000, 64, 4}, {1, 64, 8}, {0, 64, 2}, {130, 1, 3}, {500, 64, 0}}) {
-        std::vector<std::atomic<int>> vistos(c.n);
-        en_paralelo(c.n, c.multiplo, c.hilos, [&](size_t desde, size_t hasta) {
-            EXPECT_EQ(desde % c.multiplo, 0U);
-            for (size_t i = desde; i < hasta; ++i) ++vistos[i];
-        });
-        for (size_t i = 0; i < c.n; ++i) ASSERT_EQ(vistos[i], 1) << c.n << " at " << i;
-    }
+// places, multiple, threads
+using Repartos = Tabla<size_t, size_t, unsigned>;
+
+TEST_P(Repartos, EveryPlaceOnceInRangesOfTheMultiple) {
+    const auto& [nombre, n, multiplo, hilos] = GetParam();
+    std::vector<std::atomic<int>> vistos(n);
+    en_paralelo(n, multiplo, hilos, [&](size_t desde, size_t hasta) {
+        EXPECT_EQ(desde % multiplo, 0U);
+        for (size_t i = desde; i < hasta; ++i) ++vistos[i];
+    });
+    for (size_t i = 0; i < n; ++i) ASSERT_EQ(vistos[i], 1) << i;
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EnParalelo, Repartos, testing::ValuesIn(std::vector<Repartos::ParamType>{{"mil_en_cuatro", 1000, 64, 4},
+    {"uno_en_ocho", 1, 64, 8}, {"ninguno", 0, 64, 2}, {"multiplo_1", 130, 1, 3}, {"hilos_que_haya", 500, 64, 0}}), por_nombre);
+// clang-format on
 
 TEST(EnParalelo, AFailureOnTheCallingThreadWaitsForTheOthers) {
     std::atomic<int> acabados = 0;

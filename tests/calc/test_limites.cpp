@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -18,6 +17,7 @@
 #include "calc/limites.h"
 #include "calc/mapa_abatimiento.h"
 #include "calc/pozos_virtuales.h"
+#include "support/casos.h"
 #include "support/fixtures.h"
 
 using namespace abat;
@@ -50,7 +50,7 @@ double theis(double Q, double r, double T, double S, double dias) {
 // The exact path and the engine at the places (x, y) against `referencia`.
 void por_ambos_caminos(const DatosCalculo& d, const std::vector<double>& x,
                        const std::vector<double>& y, const std::vector<double>& referencia,
-                       double relativa, double absoluta, size_t caso) {
+                       double relativa, double absoluta, size_t caso = 0) {
     const Totales t = CampoPozos(d).totales(d.tiempo, x, y);
     ASSERT_EQ(t.valores.size(), x.size()) << caso;
     for (size_t i = 0; i < x.size(); ++i) {
@@ -60,80 +60,80 @@ void por_ambos_caminos(const DatosCalculo& d, const std::vector<double>& x,
     }
 }
 
+const Pozo p1{"P1", 0.3, leer_estricto("0.05"), 100, 50}, p2{"P2", 0.3, p1.caudal, 200, 50};
+// Lines that bound the aquifer, the refusal, and the wells (P1 and P2 when none) and points.
+using Lineas = Tabla<std::vector<LimiteTexto>, std::string, std::vector<Pozo>, std::vector<Punto>>;
+// A second well's steps, and the refusal.
+using EtapasMal = Tabla<std::vector<EtapaTexto>, std::string>;
+const std::vector<Pozo> dos_pozos = {pozo_en(0, 0, 0.05), {"P2", 0.3, leer_estricto("1"), 5, 5}};
+using Cunas = Tabla<Limite, Limite>;
+
 }  // namespace
 
 // Each refusal names the line, or the well or point and the line; nothing else is read.
-TEST(Limites, EveryRefusalNamesWhatIsWrong) {
-    const Pozo p1{"P1", 0.3, leer_estricto("0.05"), 100, 50}, p2{"P2", 0.3, p1.caudal, 200, 50};
-    const std::vector<Punto> puntos = {{"A", 150, 60}, {"B", 0, 70}};
-    const auto b = [](auto... v) { return LimiteTexto{"Barrera", v...}; };
-    const LimiteTexto rio{"Recarga", "0", "0", "0", "10"}, falla = b("0", "0", "10", "0");
-    const LimiteTexto x300 = b("300", "0", "300", "1"), x350 = b("350", "0", "350", "1");
-    // clang-format off
-    const std::string lado = ": el acuífero queda del lado de cada línea donde está el pozo 1.";
-    const std::string fuera = ", fuera del acuífero" + lado, angulo = "Las líneas 1 y 2 encierran el acuífero en un ángulo de ";
-    const std::string corte = "°: dos líneas que se cortan han de formar 90°, 60°, 45°, 36° o 30° (180°/n).";
-    const std::string tres = ": con tres líneas, dos han de ser paralelas y la tercera perpendicular a ellas.";
-    const std::string cuatro = ": cuatro líneas han de formar un rectángulo, dos pares de paralelas perpendiculares entre sí.";
-    // clang-format on
-    struct Caso {
-        std::vector<LimiteTexto> lineas;
-        std::string rechazo;
-        std::vector<Pozo> pozos = {};  // P1 and P2 when none
-        std::vector<Punto> puntos = {};
-    };
-    // clang-format off
-    const std::vector<Caso> casos = {
-        {{rio, b("1", "abc", "2", "3")}, "En la línea 2, «abc» no es un valor numérico para y1[m]."},
-        {{b("1e400", "0", "2", "3")}, "En la línea 1, «1e400» no es un número que se pueda calcular para x1[m]."},
-        {{{"Río", "0", "0", "1", "1"}}, "La línea 1 no es de recarga ni barrera: su tipo es «Río»."},
-        {{rio, b("5", "5", "5", "5")}, "La línea 2 no tiene longitud: sus dos puntos coinciden."},
-        {{rio, falla, x300, b("0", "90", "1", "90"), b("0", "95", "1", "95")}, "Se admiten a lo sumo cuatro líneas: la línea 5 sobra."},
-        {{rio, b("0", "5", "0", "80")}, "La línea 2 coincide con la línea 1."},
-        {{rio, b("-50", "0", "-50", "1")}, "La línea 2 queda fuera del acuífero, tras la línea 1: "
-         "dos líneas paralelas han de tener entre ellas el acuífero, con el pozo 1 «P1»."},
-        {{rio, b("0", "0", "10", "1.7632698")}, angulo + "80.00" + corte},
-        {{rio, b("0", "0", "10", "-5.7735027")}, angulo + "120.00" + corte},
-        {{{"Recarga", "0", "0", "10", "0"}, b("0", "0", "5", "8.6602540378")}, "Las líneas 1 y 2 forman una cuña de "
-         "60.00°: una de recarga y otra de barrera solo se resuelven en cuñas de 90°, 45° o 30°."},
-        {{rio, falla, b("0", "0", "10", "10")}, "Ninguna de las líneas 1, 2 y 3 es paralela a otra" + tres},
-        {{rio, x300, x350}, "Las líneas 1, 2 y 3 son paralelas" + tres},
-        {{rio, x300, b("0", "0", "10", "1")}, "La línea 3 no es perpendicular a las líneas 1 y 2" + tres},
-        {{rio, falla, b("0", "90", "1", "90"), b("0", "0", "1", "1")}, "La línea 1 no es paralela a ninguna otra" + cuatro},
-        {{rio, x300, x350, falla}, "La línea 1 es paralela a más de una" + cuatro},
-        {{rio, x300, falla, b("0", "90", "100", "91")}, "La línea 4 no es perpendicular a la línea 1" + cuatro},
-        {{{"Recarga", "100", "0", "100", "10"}}, "El pozo 1 «P1» está sobre la línea 1" + lado},
-        {{rio}, "El pozo 3 «P3» está al otro lado de la línea 1 (recarga)" + fuera, {p1, p2, {"P3", 0.3, p1.caudal, -10, 50}}},
-        {{b("200", "0", "200", "10")}, "El pozo 2 «P2» está sobre la línea 1 (barrera)" + fuera},
-        {{rio, falla}, "El punto 2 «B» está sobre la línea 1 (recarga)" + fuera, {}, puntos},
-        {{b("140", "0", "140", "10")}, "El punto 1 «A» está al otro lado de la línea 1 (barrera)" + fuera, {p1}, puntos},
-        {{rio, falla}, ""},
-        {{b("150.5", "0", "150.5", "10")}, "", {p1}, puntos},  // A half a metre inside
-        {{}, "", {}, puntos}};
-    // clang-format on
-    for (size_t c = 0; c < casos.size(); ++c) {
-        const auto& k = casos[c];
-        const auto pozos = k.pozos.empty() ? std::vector<Pozo>{p1, p2} : k.pozos;
-        EXPECT_EQ(admitir_limites(k.lineas, pozos, k.puntos).rechazo(), k.rechazo) << c;
-    }
+TEST_P(Lineas, EveryRefusalNamesWhatIsWrong) {
+    const auto& [nombre, lineas, rechazo, pozos, puntos] = GetParam();
+    const auto estos = pozos.empty() ? std::vector<Pozo>{p1, p2} : pozos;
+    EXPECT_EQ(admitir_limites(lineas, estos, puntos).rechazo(), rechazo);
 }
 
-TEST(Etapas, EveryRefusalNamesTheWellAndTheStep) {
-    const std::vector<Pozo> pozos = {pozo_en(0, 0, 0.05), {"P2", 0.3, leer_estricto("1"), 5, 5}};
-    const std::string p2 = "El pozo 2 «P2»: ";
-    // clang-format off
-    const std::vector<std::pair<std::vector<EtapaTexto>, std::string>> casos = {
-        {{{"10", "0"}, {"abc", "1"}}, "la etapa 3 empieza a «abc» días, que no es un valor numérico."},
-        {{{"0", "0"}}, "la etapa 2 empieza a los 0 días, no después de la etapa 1 (a los 0 días)."},
-        {{{"10", "0"}, {"10", "1"}}, "la etapa 3 empieza a los 10 días, no después de la etapa 2 (a los 10 días)."},
-        {{{"10", "0"}, {"5", "1"}}, "la etapa 3 empieza a los 5 días, no después de la etapa 2 (a los 10 días)."},
-        {{{"10", ""}}, "el caudal de la etapa 2, «», no es un valor numérico."},
-        {{{"10", "1e999"}}, "el caudal de la etapa 2, «1e999», no es un número que se pueda calcular."},
-        {{{"1e999", "1"}}, "la etapa 2 empieza a «1e999» días, que no es un número que se pueda calcular."}};
-    // clang-format on
-    for (const auto& [etapas, rechazo] : casos)
-        EXPECT_EQ(admitir_etapas({{}, etapas}, pozos).rechazo(), p2 + rechazo);
-    const auto l = admitir_etapas({{}, {{"10", "0"}, {"20.5", "-0.01"}}, {}}, pozos);
+const std::vector<Punto> puntos = {{"A", 150, 60}, {"B", 0, 70}};
+const auto b = [](auto... v) { return LimiteTexto{"Barrera", v...}; };
+const LimiteTexto rio{"Recarga", "0", "0", "0", "10"}, falla = b("0", "0", "10", "0");
+const LimiteTexto x300 = b("300", "0", "300", "1"), x350 = b("350", "0", "350", "1");
+// clang-format off
+const std::string lado = ": el acuífero queda del lado de cada línea donde está el pozo 1.";
+const std::string fuera = ", fuera del acuífero" + lado, angulo = "Las líneas 1 y 2 encierran el acuífero en un ángulo de ";
+const std::string corte = "°: dos líneas que se cortan han de formar 90°, 60°, 45°, 36° o 30° (180°/n).";
+const std::string tres = ": con tres líneas, dos han de ser paralelas y la tercera perpendicular a ellas.";
+const std::string cuatro = ": cuatro líneas han de formar un rectángulo, dos pares de paralelas perpendiculares entre sí.";
+INSTANTIATE_TEST_SUITE_P(Limites, Lineas, testing::ValuesIn(std::vector<Lineas::ParamType>{
+    {"coordenada_no_numerica", {rio, b("1", "abc", "2", "3")}, "En la línea 2, «abc» no es un valor numérico para y1[m].", {}, {}},
+    {"coordenada_fuera_de_rango", {b("1e400", "0", "2", "3")}, "En la línea 1, «1e400» no es un número que se pueda calcular para x1[m].", {}, {}},
+    {"tipo_desconocido", {{"Río", "0", "0", "1", "1"}}, "La línea 1 no es de recarga ni barrera: su tipo es «Río».", {}, {}},
+    {"sin_longitud", {rio, b("5", "5", "5", "5")}, "La línea 2 no tiene longitud: sus dos puntos coinciden.", {}, {}},
+    {"cinco_lineas", {rio, falla, x300, b("0", "90", "1", "90"), b("0", "95", "1", "95")}, "Se admiten a lo sumo cuatro líneas: la línea 5 sobra.", {}, {}},
+    {"coincidentes", {rio, b("0", "5", "0", "80")}, "La línea 2 coincide con la línea 1.", {}, {}},
+    {"paralela_tras_otra", {rio, b("-50", "0", "-50", "1")}, "La línea 2 queda fuera del acuífero, tras la línea 1: "
+     "dos líneas paralelas han de tener entre ellas el acuífero, con el pozo 1 «P1».", {}, {}},
+    {"angulo_de_80", {rio, b("0", "0", "10", "1.7632698")}, angulo + "80.00" + corte, {}, {}},
+    {"angulo_de_120", {rio, b("0", "0", "10", "-5.7735027")}, angulo + "120.00" + corte, {}, {}},
+    {"cuna_mixta_de_60", {{"Recarga", "0", "0", "10", "0"}, b("0", "0", "5", "8.6602540378")}, "Las líneas 1 y 2 forman una cuña de "
+     "60.00°: una de recarga y otra de barrera solo se resuelven en cuñas de 90°, 45° o 30°.", {}, {}},
+    {"tres_sin_paralelas", {rio, falla, b("0", "0", "10", "10")}, "Ninguna de las líneas 1, 2 y 3 es paralela a otra" + tres, {}, {}},
+    {"tres_paralelas", {rio, x300, x350}, "Las líneas 1, 2 y 3 son paralelas" + tres, {}, {}},
+    {"tercera_oblicua", {rio, x300, b("0", "0", "10", "1")}, "La línea 3 no es perpendicular a las líneas 1 y 2" + tres, {}, {}},
+    {"cuatro_con_una_sin_paralela", {rio, falla, b("0", "90", "1", "90"), b("0", "0", "1", "1")}, "La línea 1 no es paralela a ninguna otra" + cuatro, {}, {}},
+    {"cuatro_con_tres_paralelas", {rio, x300, x350, falla}, "La línea 1 es paralela a más de una" + cuatro, {}, {}},
+    {"cuatro_con_una_oblicua", {rio, x300, falla, b("0", "90", "100", "91")}, "La línea 4 no es perpendicular a la línea 1" + cuatro, {}, {}},
+    {"pozo_1_sobre_la_linea", {{"Recarga", "100", "0", "100", "10"}}, "El pozo 1 «P1» está sobre la línea 1" + lado, {}, {}},
+    {"pozo_al_otro_lado", {rio}, "El pozo 3 «P3» está al otro lado de la línea 1 (recarga)" + fuera, {p1, p2, {"P3", 0.3, p1.caudal, -10, 50}}, {}},
+    {"pozo_2_sobre_la_linea", {b("200", "0", "200", "10")}, "El pozo 2 «P2» está sobre la línea 1 (barrera)" + fuera, {}, {}},
+    {"punto_sobre_la_linea", {rio, falla}, "El punto 2 «B» está sobre la línea 1 (recarga)" + fuera, {}, puntos},
+    {"punto_al_otro_lado", {b("140", "0", "140", "10")}, "El punto 1 «A» está al otro lado de la línea 1 (barrera)" + fuera, {p1}, puntos},
+    {"cuna_admitida", {rio, falla}, "", {}, {}},
+    {"punto_medio_metro_dentro", {b("150.5", "0", "150.5", "10")}, "", {p1}, puntos},
+    {"sin_lineas", {}, "", {}, puntos}}), por_nombre);
+// clang-format on
+
+TEST_P(EtapasMal, EveryRefusalNamesTheWellAndTheStep) {
+    const auto& [nombre, etapas, rechazo] = GetParam();
+    EXPECT_EQ(admitir_etapas({{}, etapas}, dos_pozos).rechazo(), "El pozo 2 «P2»: " + rechazo);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Etapas, EtapasMal, testing::ValuesIn(std::vector<EtapasMal::ParamType>{
+    {"comienzo_no_numerico", {{"10", "0"}, {"abc", "1"}}, "la etapa 3 empieza a «abc» días, que no es un valor numérico."},
+    {"al_empezar", {{"0", "0"}}, "la etapa 2 empieza a los 0 días, no después de la etapa 1 (a los 0 días)."},
+    {"a_la_vez", {{"10", "0"}, {"10", "1"}}, "la etapa 3 empieza a los 10 días, no después de la etapa 2 (a los 10 días)."},
+    {"antes", {{"10", "0"}, {"5", "1"}}, "la etapa 3 empieza a los 5 días, no después de la etapa 2 (a los 10 días)."},
+    {"sin_caudal", {{"10", ""}}, "el caudal de la etapa 2, «», no es un valor numérico."},
+    {"caudal_fuera_de_rango", {{"10", "1e999"}}, "el caudal de la etapa 2, «1e999», no es un número que se pueda calcular."},
+    {"comienzo_fuera_de_rango", {{"1e999", "1"}}, "la etapa 2 empieza a «1e999» días, que no es un número que se pueda calcular."}}), por_nombre);
+// clang-format on
+
+TEST(Etapas, AdmittedAsNumbers) {
+    const auto l = admitir_etapas({{}, {{"10", "0"}, {"20.5", "-0.01"}}, {}}, dos_pozos);
     ASSERT_TRUE(l) << l.rechazo();
     EXPECT_EQ(*l, (std::vector<std::vector<Etapa>>{
                       {}, {{10, leer_estricto("0")}, {20.5, leer_estricto("-0.01")}}}));
@@ -175,32 +175,34 @@ TEST(Imagenes, BarrierDoublesTheDrawdownOnTheLine) {
 // A wedge's images mirror the field across each of its sides: at places on either side of a
 // side, at the same distance, the drawdown is the same across a barrier and its opposite across a
 // recharge line, to rounding. The exact path computes beyond the aquifer too.
-TEST(Imagenes, WedgesMirrorTheFieldAcrossEachSide) {
-    const std::vector<std::array<Limite, 2>> casos = {{recta(R, 0, 0, 0), recta(B, 0, 0, 45)},
-                                                      {recta(B, 0, 0, 5), recta(B, 0, 0, 41)}};
-    for (size_t c = 0; c < casos.size(); ++c) {
-        const auto& [uno, otro] = casos[c];
-        const double a1 = std::atan2(uno.y2, uno.x2), a2 = std::atan2(otro.y2, otro.x2);
-        std::vector<Pozo> pozos;  // near the apex, off the bisector
-        for (double f : {0.4, 0.7}) {
-            const double b = (a1 + a2) / 2 + (f - 0.5) * 0.1 * (a2 - a1);
-            pozos.push_back(pozo_en(250 * f * std::cos(b), 250 * f * std::sin(b), 0.05 * f));
-        }
-        const DatosCalculo d = datos(pozos, {uno, otro}, 4, 0.01, 2e-3);
-        const Contorno& contorno = d.contorno;
-        ASSERT_EQ(contorno.lados.size(), 2U) << c;
-        const double escala = std::fabs(abatimiento_punto(d, pozos[0].x + 1, pozos[0].y));
-        for (const Lado& l : contorno.lados) {
-            for (const double s : {5.0, 60.0, 333.0, 650.0}) {
-                const double qx = l.limite.x1 + s * l.dx, qy = l.limite.y1 + s * l.dy, h = 17;
-                const double dentro = abatimiento_punto(d, qx + h * l.nx, qy + h * l.ny);
-                const double fuera = abatimiento_punto(d, qx - h * l.nx, qy - h * l.ny);
-                EXPECT_NEAR(dentro, (l.tipo() == B ? fuera : -fuera), 1e-10 * escala)
-                    << c << " " << l.linea << " " << s;
-            }
+TEST_P(Cunas, WedgesMirrorTheFieldAcrossEachSide) {
+    const auto& [nombre, uno, otro] = GetParam();
+    const double a1 = std::atan2(uno.y2, uno.x2), a2 = std::atan2(otro.y2, otro.x2);
+    std::vector<Pozo> pozos;  // near the apex, off the bisector
+    for (double f : {0.4, 0.7}) {
+        const double b = (a1 + a2) / 2 + (f - 0.5) * 0.1 * (a2 - a1);
+        pozos.push_back(pozo_en(250 * f * std::cos(b), 250 * f * std::sin(b), 0.05 * f));
+    }
+    const DatosCalculo d = datos(pozos, {uno, otro}, 4, 0.01, 2e-3);
+    const Contorno& contorno = d.contorno;
+    ASSERT_EQ(contorno.lados.size(), 2U);
+    const double escala = std::fabs(abatimiento_punto(d, pozos[0].x + 1, pozos[0].y));
+    for (const Lado& l : contorno.lados) {
+        for (const double s : {5.0, 60.0, 333.0, 650.0}) {
+            const double qx = l.limite.x1 + s * l.dx, qy = l.limite.y1 + s * l.dy, h = 17;
+            const double dentro = abatimiento_punto(d, qx + h * l.nx, qy + h * l.ny);
+            const double fuera = abatimiento_punto(d, qx - h * l.nx, qy - h * l.ny);
+            EXPECT_NEAR(dentro, (l.tipo() == B ? fuera : -fuera), 1e-10 * escala)
+                << l.linea << " " << s;
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Imagenes, Cunas,
+                         testing::ValuesIn(std::vector<Cunas::ParamType>{
+                             {"de_45_mixta", recta(R, 0, 0, 0), recta(B, 0, 0, 45)},
+                             {"de_36_de_barreras", recta(B, 0, 0, 5), recta(B, 0, 0, 41)}}),
+                         por_nombre);
 
 // A well's steps superposed: one stopped at 10 days recovers as Theis's recovery gives it,
 // Q / (4 pi T) (W(u(t)) - W(u(t - t1))), another runs three steps, the rate's change at each start

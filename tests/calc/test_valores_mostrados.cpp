@@ -3,8 +3,6 @@
 // rates are scaled to put a value on a class bound or a rounding tie, where a hair decides.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "calc/abatimiento.h"
 #include "calc/curva_tiempo.h"
 #include "calc/red.h"

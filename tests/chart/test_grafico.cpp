@@ -15,18 +15,27 @@
 #include "chart/hoja_grafico.h"
 #include "dibujo/motor_qtcharts.h"
 #include "model/errores.h"
+#include "support/casos.h"
 #include "support/fixtures.h"
 
 using namespace abat;
 using namespace abat::prueba;
 
+using Clases = Tabla<double, int>;  // a drawdown and its class
+
 // The classes of 10 m, the last open; the nodes sorted into them in the grid's order, counted; the
 // worksheet's coordinate texts read as the calculation reads them, a cell never written no point.
-TEST(HojaGrafico, ClassesSortingAndCoordinateTexts) {
-    const std::vector<std::pair<double, int>> casos = {
-        {-5, 1}, {10, 1}, {std::nextafter(10.0, 11.0), 2}, {20, 2},
-        {45, 5}, {60, 6}, {std::nextafter(60.0, 61.0), 7}, {1e300, 7}};
-    for (const auto& [abat, clase] : casos) EXPECT_EQ(clase_de(abat), clase) << abat;
+TEST_P(Clases, OfTenMetresTheLastOpen) {
+    EXPECT_EQ(clase_de(std::get<1>(GetParam())), std::get<2>(GetParam()));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(HojaGrafico, Clases, testing::ValuesIn(std::vector<Clases::ParamType>{{"negativo", -5, 1}, {"diez", 10, 1},
+    {"sobre_diez", std::nextafter(10.0, 11.0), 2}, {"veinte", 20, 2}, {"cuarenta_y_cinco", 45, 5}, {"sesenta", 60, 6},
+    {"sobre_sesenta", std::nextafter(60.0, 61.0), 7}, {"enorme", 1e300, 7}}), por_nombre);
+// clang-format on
+
+TEST(HojaGrafico, SortingAndCoordinateTexts) {
     colRed nodos;
     for (int i = 0; i < 529; ++i) nodos.Add(i, -i, i % 100);
     Hoja h;
@@ -34,8 +43,9 @@ TEST(HojaGrafico, ClassesSortingAndCoordinateTexts) {
     const auto c = clasificar_nodos(h, nodos, nodo);
     EXPECT_EQ(std::accumulate(c.begin(), c.end(), 0), 529 + 7 * 2);
     EXPECT_EQ(c[0], 2 + 11 * 6);  // drawdowns 0 to 10 in each of the six hundreds
-    EXPECT_EQ(std::tuple(h.get("E3"), h.get("F3"), h.get("G2")),
-              std::tuple(ValorCelda(1.0), ValorCelda(-1.0), ValorCelda(11.0)));
+    EXPECT_EQ(h.get("E3"), ValorCelda(1.0));
+    EXPECT_EQ(h.get("F3"), ValorCelda(-1.0));
+    EXPECT_EQ(h.get("G2"), ValorCelda(11.0));
     EXPECT_TRUE(h.vacia(direccion_celda('E', c[0])) && !nodo.has_value());
     h.set("A5", std::string(" 1 000 m"));
     h.set("A6", std::string());

@@ -18,6 +18,7 @@
 #include "dibujo/motor_qtcharts.h"
 #include "dibujo/pintar_limites.h"
 #include "dibujo/pintar_mapa.h"
+#include "support/casos.h"
 #include "support/fixtures.h"
 
 using namespace abat;
@@ -39,25 +40,28 @@ DatosCalculo con_limites(const Declaraciones& d) {
     return datos;
 }
 
+using Tramo = std::optional<std::array<double, 4>>;
+using Tramos = Tabla<Lado, Tramo>;  // a line, and its stretch in the box [0, 10]²
+
 }  // namespace
 
-// A line's stretch within a rectangle; the map's view holds the points that give each line, with
-// room around them.
-TEST(LimitesDibujo, TheStretchOfALineAndTheMapsExtent) {
-    using Tramo = std::optional<std::array<double, 4>>;
-    // clang-format off
-    const std::vector<std::pair<Lado, Tramo>> casos = {
-        {dibujo(5, 0, 5, 1), Tramo{{5, 0, 5, 10}}},            // across, beyond its two points
-        {dibujo(0, 0, 1, 1), Tramo{{0, 0, 10, 10}}},           // a diagonal, corner to corner
-        {dibujo(-5, 0, -5, 1), std::nullopt},                   // beside it
-        {dibujo(20, 0, 30, 10), std::nullopt},                  // it misses the corner
-        {dibujo(0, 10, 4, 10), Tramo{{0, 10, 10, 10}}},        // along its top side
-        {dibujo(12, 5, 2, 5), Tramo{{10, 5, 0, 5}}}};          // the way it was given
-    // clang-format on
-    for (size_t c = 0; c < casos.size(); ++c) {
-        const Limite& l = casos[c].first.limite;
-        EXPECT_EQ(tramo_en_caja(l.x1, l.y1, l.x2, l.y2, {0, 10, 0, 10}), casos[c].second) << c;
-    }
+// A line's stretch within a rectangle.
+TEST_P(Tramos, TheStretchOfALine) {
+    const auto& [nombre, lado, tramo] = GetParam();
+    const Limite& l = lado.limite;
+    EXPECT_EQ(tramo_en_caja(l.x1, l.y1, l.x2, l.y2, {0, 10, 0, 10}), tramo);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(LimitesDibujo, Tramos, testing::ValuesIn(std::vector<Tramos::ParamType>{
+    {"de_lado_a_lado_mas_alla_de_sus_puntos", dibujo(5, 0, 5, 1), Tramo{{5, 0, 5, 10}}},
+    {"diagonal_de_esquina_a_esquina", dibujo(0, 0, 1, 1), Tramo{{0, 0, 10, 10}}}, {"al_lado", dibujo(-5, 0, -5, 1), std::nullopt},
+    {"que_no_llega_a_la_esquina", dibujo(20, 0, 30, 10), std::nullopt}, {"a_lo_largo_del_borde", dibujo(0, 10, 4, 10), Tramo{{0, 10, 10, 10}}},
+    {"en_el_sentido_dado", dibujo(12, 5, 2, 5), Tramo{{10, 5, 0, 5}}}}), por_nombre);
+// clang-format on
+
+// The map's view holds the points that give each line, with room around them.
+TEST(LimitesDibujo, TheMapsExtentHoldsTheLines) {
     const Caja w =
         con_limites({0, 100, 0, 50}, {dibujo(-200, 20, -200, 30), dibujo(10, 300, 20, 300)});
     EXPECT_TRUE(w.xmin < -200 && w.ymax > 300 && w.xmax == 100 && w.ymin == 0);  // held already

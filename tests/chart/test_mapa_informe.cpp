@@ -16,6 +16,7 @@
 #include "dibujo/pintar_mapa.h"
 #include "dibujo/rampa_viridis.h"
 #include "forms/frmMapa.h"
+#include "support/casos.h"
 #include "support/fixtures.h"
 
 using namespace abat;
@@ -49,6 +50,9 @@ DibujoMapa de_valores(double minimo, double maximo) {
     m.niveles = niveles_de_intervalo(minimo, maximo, 0.5);
     return m;
 }
+
+// The values' range, the interval, and its levels.
+using Intervalos = Tabla<double, double, double, std::vector<double>>;
 
 }  // namespace
 
@@ -156,7 +160,9 @@ TEST(VistaMapa, EqualScaleWhateverTheBoxAndTheZoom) {
     for (const auto& [v, ancho, alto, nx, ny] : {Red{{-50, 950, 0, 600}, 1000, 600, 401, 241},
                                                  {{-50, 1450, 0, 1000}, 300, 200, 299, 200}}) {
         const Rejilla r = rejilla_de_vista(v, ancho, alto);
-        EXPECT_EQ(std::tuple(r.nx, r.ny, r.dx), std::tuple(nx, ny, r.dy)) << ancho;
+        EXPECT_EQ(r.nx, nx) << ancho;
+        EXPECT_EQ(r.ny, ny) << ancho;
+        EXPECT_EQ(r.dx, r.dy) << ancho;
         const double holgura = 1e-9 * r.dx;  // the last node may miss the edge by a rounding
         EXPECT_TRUE(r.x0 == v.xmin && r.y0 == v.ymin && r.x(r.nx - 1) <= v.xmax + holgura &&
                     r.x(r.nx) > v.xmax && r.y(r.ny - 1) <= v.ymax + holgura && r.y(r.ny) > v.ymax);
@@ -166,14 +172,19 @@ TEST(VistaMapa, EqualScaleWhateverTheBoxAndTheZoom) {
 // A typed interval: its multiples within the values, as typed, not as a product rounds them;
 // none where there would be too many lines (201 is one too many), or where the multiples run
 // together (k + 1 == k).
-TEST(NivelesMapa, MultiplesOfTheTypedInterval) {
-    using Caso = std::tuple<double, double, double, std::vector<double>>;
-    for (const auto& [desde, hasta, intervalo, niveles] :
-         {Caso{0.3, 2.2, 0.5, {0.5, 1, 1.5, 2}}, Caso{-1.2, 0.9, 1, {-1, 0}},
-          Caso{0.25, 0.75, 0.1, {0.3, 0.4, 0.5, 0.6, 0.7}}, Caso{0, 1000, 1, {}},
-          Caso{0, 200, 1, {}}, Caso{0, 10, 0, {}}, Caso{1e20, 1e20, 1, {}}}) {
-        EXPECT_EQ(niveles_de_intervalo(desde, hasta, intervalo).niveles, niveles) << hasta;
-    }
+TEST_P(Intervalos, MultiplesOfTheTypedInterval) {
+    const auto& [nombre, desde, hasta, intervalo, niveles] = GetParam();
+    EXPECT_EQ(niveles_de_intervalo(desde, hasta, intervalo).niveles, niveles);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(NivelesMapa, Intervalos, testing::ValuesIn(std::vector<Intervalos::ParamType>{{"medios", 0.3, 2.2, 0.5, {0.5, 1, 1.5, 2}},
+    {"a_ambos_lados_de_0", -1.2, 0.9, 1, {-1, 0}}, {"decimas_como_se_escriben", 0.25, 0.75, 0.1, {0.3, 0.4, 0.5, 0.6, 0.7}},
+    {"demasiadas", 0, 1000, 1, {}}, {"una_de_mas", 0, 200, 1, {}}, {"intervalo_cero", 0, 10, 0, {}},
+    {"que_se_juntan", 1e20, 1e20, 1, {}}}), por_nombre);
+// clang-format on
+
+TEST(NivelesMapa, AsManyAsTheMapDraws) {
     EXPECT_EQ(niveles_de_intervalo(1, 200, 1).niveles.size(), isolineas_maximas);
 }
 

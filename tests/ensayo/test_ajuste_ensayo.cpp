@@ -17,8 +17,10 @@
 #include "ensayo/derivada_bourdet.h"
 #include "ensayo/rectas_ensayo.h"
 #include "model/numeros.h"
+#include "support/casos.h"
 
 using namespace abat;
+using namespace abat::prueba;
 
 namespace {
 
@@ -74,39 +76,43 @@ std::string rechazo(const EnsayoTexto& e) {
     return d ? ajustar_theis(*d).rechazo() : d.rechazo();
 }
 
+using Ensayos = Tabla<Sintetico>;
+// How a test of two wells is spoilt, and what its refusal says.
+using Estropeados = Tabla<void (*)(EnsayoTexto&), const char*>;
+
 }  // namespace
 
 // Without noise the fit gives back T and S to their written digits, factors of about 1; with
 // noise, close to the truth, which its 95 % interval holds, the residuals' root mean square the
 // noise's deviation. Started three orders of magnitude off in T, in S or in both, it
 // reaches the same minimum.
-TEST(EnsayoTheis, RecuperaTyS) {
-    const Sintetico casos[] = {
-        {.T = 0.003, .S = 5e-5, .radios = {10, 45, 200}},
-        {.radios = {30, 90}, .fin = 6000.0, .unidad = "h", .segundos = 3600},
-        {.T = 0.5, .S = 1e-3, .Q = 0.05, .radios = {20}, .unidad = "s", .segundos = 1},
-        {.T = 1e-4, .S = 1e-2, .Q = 0.001, .radios = {5}, .unidad = "días", .segundos = 86400},
-        {.T = 0.004, .S = 1e-4, .Q = 0.009, .radios = {30, 90}, .ruido = 0.01},
-    };
-    for (const Sintetico& c : casos) {
-        SCOPED_TRACE(testing::Message() << c.T << " " << c.S << " " << c.unidad << " " << c.ruido);
-        const EnsayoTexto e = ensayo(c);
-        const AjusteTheis a = theis(e);
-        EXPECT_EQ(a.medidas, 30 * c.radios.size());
-        const double error = c.ruido == 0 ? 1e-9 : 0.15;
-        EXPECT_TRUE(relativo(a.acuifero.T, c.T) < error && relativo(a.acuifero.S, c.S) < error);
-        EXPECT_NEAR(a.rms, c.ruido, 0.3 * c.ruido + 1e-12);
-        EXPECT_TRUE(c.ruido > 0 ? std::fabs(std::log(a.acuifero.T / c.T)) < std::log(a.factorT) &&
-                                      std::fabs(std::log(a.acuifero.S / c.S)) < std::log(a.factorS)
-                                : a.factorT < 1 + 1e-9);
-        for (const auto& [porT, porS] : {std::pair{1e-3, 1e3}, {1e3, 1e-3}, {1e3, 1e3}}) {
-            const Acuifero lejos = theis(e, Acuifero{c.T * porT, c.S * porS}).acuifero;
-            EXPECT_TRUE(relativo(lejos.T, a.acuifero.T) < 1e-7 &&
-                        relativo(lejos.S, a.acuifero.S) < 1e-7)
-                << porT << " " << porS;
-        }
+TEST_P(Ensayos, RecuperaTyS) {
+    const Sintetico& c = std::get<1>(GetParam());
+    const EnsayoTexto e = ensayo(c);
+    const AjusteTheis a = theis(e);
+    EXPECT_EQ(a.medidas, 30 * c.radios.size());
+    const double error = c.ruido == 0 ? 1e-9 : 0.15;
+    EXPECT_LT(relativo(a.acuifero.T, c.T), error);
+    EXPECT_LT(relativo(a.acuifero.S, c.S), error);
+    EXPECT_NEAR(a.rms, c.ruido, 0.3 * c.ruido + 1e-12);
+    EXPECT_TRUE(c.ruido > 0 ? std::fabs(std::log(a.acuifero.T / c.T)) < std::log(a.factorT) &&
+                                  std::fabs(std::log(a.acuifero.S / c.S)) < std::log(a.factorS)
+                            : a.factorT < 1 + 1e-9);
+    for (const auto& [porT, porS] : {std::pair{1e-3, 1e3}, {1e3, 1e-3}, {1e3, 1e3}}) {
+        const Acuifero lejos = theis(e, Acuifero{c.T * porT, c.S * porS}).acuifero;
+        EXPECT_LT(relativo(lejos.T, a.acuifero.T), 1e-7) << porT << " " << porS;
+        EXPECT_LT(relativo(lejos.S, a.acuifero.S), 1e-7) << porT << " " << porS;
     }
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EnsayoTheis, Ensayos, testing::ValuesIn(std::vector<Ensayos::ParamType>{
+    {"tres_piezometros", {.T = 0.003, .S = 5e-5, .radios = {10, 45, 200}}},
+    {"recuperacion_en_horas", {.radios = {30, 90}, .fin = 6000.0, .unidad = "h", .segundos = 3600}},
+    {"en_segundos", {.T = 0.5, .S = 1e-3, .Q = 0.05, .radios = {20}, .unidad = "s", .segundos = 1}},
+    {"en_dias", {.T = 1e-4, .S = 1e-2, .Q = 0.001, .radios = {5}, .unidad = "días", .segundos = 86400}},
+    {"con_ruido", {.T = 0.004, .S = 1e-4, .Q = 0.009, .radios = {30, 90}, .ruido = 0.01}}}), por_nombre);
+// clang-format on
 
 // A reading left out is out of the fit: a wild one changes nothing once excluded, and is kept
 // for the chart by its row and time.
@@ -124,41 +130,33 @@ TEST(EnsayoTheis, MedidaExcluidaFueraDelAjuste) {
 }
 
 // A test of two wells that gives no fit, spoilt in one way, is told why.
-TEST(EnsayoTheis, RechazosDicenCual) {
-    using E = EnsayoTexto;
-    const std::pair<void (*)(E&), const char*> casos[] = {
-        {[](E& e) { e.caudal = " "; }, "Falta el caudal"},
-        {[](E& e) { e.caudal = "0"; }, "caudal del ensayo es 0"},
-        {[](E& e) { e.caudal = "-0,01"; }, "es negativo"},
-        {[](E& e) { e.caudal = "mucho"; }, "«mucho», no es un valor numérico"},
-        {[](E& e) { e.fin_bombeo = "ayer"; }, "El fin del bombeo, «ayer»"},
-        {[](E& e) { e.fin_bombeo = "0"; }, "El fin del bombeo debe ser un tiempo mayor que 0"},
-        {[](E& e) { e.medidas[4].r = "0"; }, "La medida 5 está a una distancia de 0 m"},
-        {[](E& e) { e.medidas[4].r = "-30"; }, "La medida 5 tiene una distancia negativa"},
-        {[](E& e) { e.medidas[0].t = "-1"; }, "La medida 1 es del comienzo del bombeo"},
-        {[](E& e) { e.medidas[7].s = "0,2 m"; },
-         "La medida 8 (abatimiento): «0,2 m» no es un valor numérico"},
-        {[](E& e) { e.medidas[2].t = ""; }, "La medida 3 no tiene tiempo"},
-        {[](E& e) { e.medidas[3].r = "31"; },
-         "«P1» está a 30 m en la medida 1 y a 31 m en la medida 4"},
-        {[](E& e) { e.unidad_tiempo = "semanas"; }, "«semanas» no es ninguna"},
-        {[](E& e) { e.medidas.resize(2); }, "Hay 2 medidas en el ajuste"},
-        {[](E& e) {
-             for (MedidaTexto& m : e.medidas) m.excluida = true;
-         },
-         "Hay 0 medidas"},
-        {[](E& e) {  // drawdowns that fall with time
-             for (MedidaTexto& m : e.medidas) m.s = number_to_text(1 / *numero_ensayo(m.t));
-         },
-         "no dan un ajuste"},
-        {[](E& e) { e.medidas.assign(4, MedidaTexto(e.medidas[3])); }, "no distinguen T de S"},
-    };
-    for (const auto& [estropear, dice] : casos) {
-        EnsayoTexto e = ensayo({.radios = {30, 90}});
-        estropear(e);
-        EXPECT_NE(rechazo(e).find(dice), std::string::npos) << rechazo(e);
-    }
+TEST_P(Estropeados, RechazosDicenCual) {
+    const auto& [nombre, estropear, dice] = GetParam();
+    EnsayoTexto e = ensayo({.radios = {30, 90}});
+    estropear(e);
+    EXPECT_NE(rechazo(e).find(dice), std::string::npos) << rechazo(e);
 }
+
+using E = EnsayoTexto;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EnsayoTheis, Estropeados, testing::ValuesIn(std::vector<Estropeados::ParamType>{
+    {"sin_caudal", [](E& e) { e.caudal = " "; }, "Falta el caudal"}, {"caudal_cero", [](E& e) { e.caudal = "0"; }, "caudal del ensayo es 0"},
+    {"caudal_negativo", [](E& e) { e.caudal = "-0,01"; }, "es negativo"},
+    {"caudal_no_numerico", [](E& e) { e.caudal = "mucho"; }, "«mucho», no es un valor numérico"},
+    {"fin_no_numerico", [](E& e) { e.fin_bombeo = "ayer"; }, "El fin del bombeo, «ayer»"},
+    {"fin_al_empezar", [](E& e) { e.fin_bombeo = "0"; }, "El fin del bombeo debe ser un tiempo mayor que 0"},
+    {"distancia_cero", [](E& e) { e.medidas[4].r = "0"; }, "La medida 5 está a una distancia de 0 m"},
+    {"distancia_negativa", [](E& e) { e.medidas[4].r = "-30"; }, "La medida 5 tiene una distancia negativa"},
+    {"antes_de_empezar", [](E& e) { e.medidas[0].t = "-1"; }, "La medida 1 es del comienzo del bombeo"},
+    {"abatimiento_con_unidad", [](E& e) { e.medidas[7].s = "0,2 m"; }, "La medida 8 (abatimiento): «0,2 m» no es un valor numérico"},
+    {"sin_tiempo", [](E& e) { e.medidas[2].t = ""; }, "La medida 3 no tiene tiempo"},
+    {"piezometro_que_se_mueve", [](E& e) { e.medidas[3].r = "31"; }, "«P1» está a 30 m en la medida 1 y a 31 m en la medida 4"},
+    {"unidad_desconocida", [](E& e) { e.unidad_tiempo = "semanas"; }, "«semanas» no es ninguna"},
+    {"dos_medidas", [](E& e) { e.medidas.resize(2); }, "Hay 2 medidas en el ajuste"},
+    {"todas_excluidas", [](E& e) { for (MedidaTexto& m : e.medidas) m.excluida = true; }, "Hay 0 medidas"},
+    {"abatimientos_que_bajan", [](E& e) { for (MedidaTexto& m : e.medidas) m.s = number_to_text(1 / *numero_ensayo(m.t)); }, "no dan un ajuste"},
+    {"un_solo_tiempo_y_lugar", [](E& e) { e.medidas.assign(4, MedidaTexto(e.medidas[3])); }, "no distinguen T de S"}}), por_nombre);
+// clang-format on
 
 // Each well's straight line through its late readings, where u ≤ 0.05 by the Theis fit, gives
 // the aquifer back within what the line's W(u) allows.

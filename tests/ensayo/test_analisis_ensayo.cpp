@@ -7,8 +7,10 @@
 
 #include "ensayo/analisis_ensayo.h"
 #include "model/numeros.h"
+#include "support/casos.h"
 
 using namespace abat;
+using namespace abat::prueba;
 
 namespace {
 
@@ -27,21 +29,43 @@ EnsayoTexto dos_pozos() {
     return e;
 }
 
+using Redondeos = Tabla<double, int, std::string>;
+using Ventanas = Tabla<const char*, const char*, const char*>;  // from, to, and what is said
+
 }  // namespace
 
 // Figures as the program writes numbers, to the digits that mean something.
-TEST(AnalisisEnsayo, Redondeado) {
-    // clang-format off
-    const std::vector<std::tuple<double, int, std::string>> casos = {
-        {0.00501281611062692, 3, "0.00501"}, {0.000199770977653929, 3, "0.0002"}, {12345.6, 3, "12300"},
-        {-0.8234, 2, "-0.82"}, {0, 3, "0"}, {1.0048, 3, "1"}};
-    // clang-format on
-    for (const auto& [valor, cifras, texto] : casos) EXPECT_EQ(redondeado(valor, cifras), texto);
+TEST_P(Redondeos, Redondeado) {
+    const auto& [nombre, valor, cifras, texto] = GetParam();
+    EXPECT_EQ(redondeado(valor, cifras), texto);
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(AnalisisEnsayo, Redondeos, testing::ValuesIn(std::vector<Redondeos::ParamType>{{"T", 0.00501281611062692, 3, "0.00501"},
+    {"S", 0.000199770977653929, 3, "0.0002"}, {"millares", 12345.6, 3, "12300"}, {"negativo", -0.8234, 2, "-0.82"}, {"cero", 0, 3, "0"},
+    {"uno", 1.0048, 3, "1"}}), por_nombre);
+// clang-format on
+
+// The window of the lines, in the test's unit: given, it chooses the readings; one that is not a
+// window is told, and gives no number.
+TEST_P(Ventanas, VentanaDeTiempos) {
+    const auto& [nombre, desde, hasta, dice] = GetParam();
+    const AnalisisEnsayo a =
+        analizar_ensayo(dos_pozos(), {MetodoEnsayo::cooper_jacob, desde, hasta}, true);
+    EXPECT_NE(a.resumen.find(dice), std::string::npos) << a.resumen;
+    EXPECT_EQ(a.T.empty(), !a.acuifero);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(AnalisisEnsayo, Ventanas, testing::ValuesIn(std::vector<Ventanas::ParamType>{
+    {"sin_ventana", "", "", "con u ≤ 0.05 según el ajuste de Theis"}, {"dada", "50", "250", "Rectas por las medidas de la ventana de tiempos"},
+    {"desde_no_numerico", "ayer", "", "«Desde», «ayer», no es un valor numérico."}, {"al_reves", "200", "100", "«Desde» debe ser menor que «Hasta»."},
+    {"sin_medidas_dentro", "1000", "2000", "Ningún piezómetro da una recta"}}), por_nombre);
+// clang-format on
 
 // Before "Ajustar", and while the rate is not typed yet, the readings show on the method's paper
 // in their wells' series: no fit, no figure, no refusal.
-TEST(AnalisisEnsayo, MedidasVentanaDeTiemposYFactores) {
+TEST(AnalisisEnsayo, MedidasYFactores) {
     EnsayoTexto e = dos_pozos();
     e.caudal.clear();
     e.medidas[3].excluida = true;
@@ -59,20 +83,6 @@ TEST(AnalisisEnsayo, MedidasVentanaDeTiemposYFactores) {
     EXPECT_EQ(r.dibujo.medidas[1].puntos.size(), 3u);
     // With the fit asked for, the refusal says why.
     EXPECT_EQ(analizar_ensayo(e, {}, true).resumen, "Falta el caudal del ensayo.");
-    // The window of the lines, in the test's unit: given, it chooses the readings; one that is not
-    // a window is told, and gives no number.
-    const std::tuple<const char*, const char*, const char*> casos[] = {
-        {"", "", "con u ≤ 0.05 según el ajuste de Theis"},
-        {"50", "250", "Rectas por las medidas de la ventana de tiempos"},
-        {"ayer", "", "«Desde», «ayer», no es un valor numérico."},
-        {"200", "100", "«Desde» debe ser menor que «Hasta»."},
-        {"1000", "2000", "Ningún piezómetro da una recta"}};
-    for (const auto& [desde, hasta, dice] : casos) {
-        const AnalisisEnsayo a =
-            analizar_ensayo(dos_pozos(), {MetodoEnsayo::cooper_jacob, desde, hasta}, true);
-        EXPECT_NE(a.resumen.find(dice), std::string::npos) << a.resumen;
-        EXPECT_EQ(a.T.empty(), !a.acuifero);
-    }
     // The fit's figures, T and S as the program writes numbers: the intervals' factors two digits
     // beyond 1 below 2 (1.0043, 1.12) and two digits from 2 on (3.5), as a fit of few poor readings
     // gives; its curve and residuals.

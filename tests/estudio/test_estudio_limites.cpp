@@ -2,15 +2,18 @@
 // written, a round trip, what a study without them writes, and every refusal of what is read.
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "estudio/formato_estudio.h"
+#include "support/casos.h"
 #include "support/resuelto.h"
 
 using namespace abat;
-using abat::prueba::valor_de;
+using namespace abat::prueba;
 
 namespace {
+
+// A study saved to a file opens again the same: a table instantiated beside the tests of each part
+// of a study, its test in test_estudio.cpp.
+using Guardados = Tabla<Estudio>;
 
 Estudio con_limites_y_etapas() {
     // clang-format off
@@ -21,6 +24,8 @@ Estudio con_limites_y_etapas() {
             .etapas = {{{"10", "0"}}, {}, {{"5", "0.03"}, {"12.5", "-0.01"}}}};
     // clang-format on
 }
+
+using Cambios = Tabla<std::string, std::string, std::string>;
 
 }  // namespace
 
@@ -49,20 +54,22 @@ TEST(EstudioLimites, WritesTheKeysOfBoundariesAndSteps) {
 )");
 }
 
-// Read back as written, and without boundaries or steps nothing of them is written; the types in
-// any case as the table shows them, any other as the table keeps it; a well with no steps listed
-// has none, and the list ends with the last well that has some.
-TEST(EstudioLimites, ReadsBackWhatItWrote) {
+// Read back as written; the types as the table shows them, any other as the table keeps it; a
+// well with no steps listed has none, and the list ends with the last well that has some.
+TEST_P(Guardados, ReadBackAsWritten) {
+    const Estudio& de = std::get<1>(GetParam());
+    EXPECT_EQ(valor_de(leer_estudio(escribir_estudio(de), "e.abat")), de);
+}
+
+// Without boundaries or steps nothing of them is written; the types in any case; a well whose
+// steps are an empty list has none.
+TEST(EstudioLimites, ReadsTypesInAnyCaseAndEmptySteps) {
     const Estudio e = con_limites_y_etapas();
-    Estudio sin = e, sin_ultimas = e, sin_primeras = e, otro_tipo = e;
+    Estudio sin = e, sin_primeras = e;
     sin.limites.clear(), sin.etapas.clear();
-    otro_tipo.limites[0].tipo = "río";
-    sin_ultimas.etapas = {{}, {{"1", "0"}}};
     sin_primeras.etapas[0].clear();
     const std::string texto = escribir_estudio(sin);
     EXPECT_TRUE(texto.find("limites") == texto.npos && texto.find("etapas") == texto.npos);
-    for (const Estudio& de : {e, sin, sin_ultimas, otro_tipo})
-        EXPECT_EQ(valor_de(leer_estudio(escribir_estudio(de), "e.abat")), de);
     std::string otro = escribir_estudio(e);
     otro.replace(otro.find("\"recarga\""), 9, "\"RECARGA\"");
     otro.replace(otro.find("\"barrera\""), 9, "\"Barrera\"");
@@ -72,26 +79,33 @@ TEST(EstudioLimites, ReadsBackWhatItWrote) {
     EXPECT_EQ(valor_de(leer_estudio(otro, "e.abat")), sin_primeras);
 }
 
-TEST(EstudioLimites, RefusesBoundariesAndStepsOfTheWrongKind) {
-    const std::string bien = escribir_estudio(con_limites_y_etapas());
-    // clang-format off
-    const std::vector<std::array<std::string, 3>> casos = {  // what is written instead of what
-        {R"("x2": "0", )", "", "el límite 1 no tiene «x2»"},
-        {R"("y2": "-100")", R"("y2": "-100", "z": "1")", "el límite 2 tiene un campo de más: «z»"},
-        {R"("y1": "0")", R"("y1": null)", "«y1» del límite 1 no es un texto ni un número"},
-        {"\"limites\": [\n", "\"limites\": 7, \"otros\": [\n", "«limites» no es una lista"},
-        {R"("etapas": [{"desde": "10", "caudal": "0"}])", R"("etapas": "10")", "«etapas» del pozo 1 no es una lista"},
-        {R"({"desde": "12.5", )", "{", "la etapa 3 del pozo 3 no tiene «desde»"},
-        {R"("caudal": "0.03"})", R"("caudal": "0.03", "hasta": "9"})", "la etapa 2 del pozo 3 tiene un campo de más: «hasta»"},
-        {R"({"desde": "5", "caudal": "0.03"})", "[5]", "la etapa 2 del pozo 3 no es un objeto"},
-        {R"("caudal": "-0.01")", R"("caudal": false)", "«caudal» de la etapa 3 del pozo 3 no es un texto ni un número"},
-        {R"("desde": "12.5")", R"("desde": 12.50)", ""}};  // a number stands for its text
-    // clang-format on
-    for (const auto& [de, por, motivo] : casos) {
-        std::string t = bien;
-        const Resuelto<Estudio> l = leer_estudio(t.replace(t.find(de), de.size(), por), "e.abat");
-        EXPECT_EQ(l.rechazo(), motivo.empty() ? "" : "No se puede abrir «e.abat»: " + motivo + ".")
-            << t;
-        EXPECT_TRUE(!motivo.empty() || valor_de(l) == con_limites_y_etapas()) << t;
-    }
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EstudioLimites, Guardados, testing::ValuesIn(std::vector<Guardados::ParamType>{{"con_limites_y_etapas", con_limites_y_etapas()},
+    {"sin_limites_ni_etapas", [] { Estudio e = con_limites_y_etapas(); e.limites.clear(), e.etapas.clear(); return e; }()},
+    {"sin_etapas_al_final", [] { Estudio e = con_limites_y_etapas(); e.etapas = {{}, {{"1", "0"}}}; return e; }()},
+    {"otro_tipo", [] { Estudio e = con_limites_y_etapas(); e.limites[0].tipo = "río"; return e; }()}}), por_nombre);
+// clang-format on
+
+// What is written instead of what, and why that is refused; a number stands for its text.
+TEST_P(Cambios, RefusesBoundariesAndStepsOfTheWrongKind) {
+    const auto& [nombre, de, por, motivo] = GetParam();
+    std::string t = escribir_estudio(con_limites_y_etapas());
+    const Resuelto<Estudio> l = leer_estudio(t.replace(t.find(de), de.size(), por), "e.abat");
+    EXPECT_EQ(l.rechazo(), motivo.empty() ? "" : "No se puede abrir «e.abat»: " + motivo + ".")
+        << t;
+    EXPECT_TRUE(!motivo.empty() || valor_de(l) == con_limites_y_etapas()) << t;
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EstudioLimites, Cambios, testing::ValuesIn(std::vector<Cambios::ParamType>{
+    {"sin_x2", R"("x2": "0", )", "", "el límite 1 no tiene «x2»"},
+    {"campo_de_mas", R"("y2": "-100")", R"("y2": "-100", "z": "1")", "el límite 2 tiene un campo de más: «z»"},
+    {"coordenada_nula", R"("y1": "0")", R"("y1": null)", "«y1» del límite 1 no es un texto ni un número"},
+    {"limites_numero", "\"limites\": [\n", "\"limites\": 7, \"otros\": [\n", "«limites» no es una lista"},
+    {"etapas_texto", R"("etapas": [{"desde": "10", "caudal": "0"}])", R"("etapas": "10")", "«etapas» del pozo 1 no es una lista"},
+    {"etapa_sin_desde", R"({"desde": "12.5", )", "{", "la etapa 3 del pozo 3 no tiene «desde»"},
+    {"etapa_con_campo_de_mas", R"("caudal": "0.03"})", R"("caudal": "0.03", "hasta": "9"})", "la etapa 2 del pozo 3 tiene un campo de más: «hasta»"},
+    {"etapa_lista", R"({"desde": "5", "caudal": "0.03"})", "[5]", "la etapa 2 del pozo 3 no es un objeto"},
+    {"caudal_booleano", R"("caudal": "-0.01")", R"("caudal": false)", "«caudal» de la etapa 3 del pozo 3 no es un texto ni un número"},
+    {"desde_numero", R"("desde": "12.5")", R"("desde": 12.50)", ""}}), por_nombre);
+// clang-format on

@@ -5,8 +5,10 @@
 #include "model/filas.h"
 #include "model/grid.h"
 #include "model/nodos_red.h"
+#include "support/casos.h"
 
 using namespace abat;
+using namespace abat::prueba;
 
 namespace {
 
@@ -19,6 +21,8 @@ struct Oyente : GridObserver {
     void selectionChanged() override { oido += "s"; }
 };
 
+using Textos = Tabla<std::string>;
+
 }  // namespace
 
 // The format string fills the header row segment by segment, as the results table builds it: a
@@ -29,9 +33,12 @@ TEST(Grid, FormatStringSetsHeadersAlignmentAndWidths) {
     r.setFormatString("^ No. |^ Punto ");
     EXPECT_EQ(r.TextMatrix(0, 2), "");
     r.setFormatString("^ No. |^ Punto |Pozo|^|a|b|c");
-    EXPECT_EQ(std::tuple(r.TextMatrix(0, 0), r.TextMatrix(0, 1), r.isCentred(0), r.isCentred(1),
-                         r.isCentred(2), r.widthText(2)),
-              std::tuple(" No. ", " Punto ", true, true, false, "Pozo"));
+    EXPECT_EQ(r.TextMatrix(0, 0), " No. ");
+    EXPECT_EQ(r.TextMatrix(0, 1), " Punto ");
+    EXPECT_TRUE(r.isCentred(0));
+    EXPECT_TRUE(r.isCentred(1));
+    EXPECT_FALSE(r.isCentred(2));
+    EXPECT_EQ(r.widthText(2), "Pozo");
     EXPECT_EQ(r.Cols(), 4);
 }
 
@@ -42,11 +49,14 @@ TEST(Grid, RowConventionOfTheTables) {
     EXPECT_FALSE(has_records(g) || has_records(Grid(3, 0, 1, 0)) || has_records(Grid(1, 6, 1, 1)));
     EXPECT_THROW(g.TextMatrix(g.Rows(), 0), std::out_of_range);
     for (int k = 1; k <= 3; ++k) EXPECT_EQ(append_record(g), k);
-    EXPECT_EQ(std::tuple(g.TextMatrix(3, 0), g.TextMatrix(4, 0)), std::tuple("3", ""));
+    EXPECT_EQ(g.TextMatrix(3, 0), "3");
+    EXPECT_EQ(g.TextMatrix(4, 0), "");
     g.selectCell(4, 1);
     g.RemoveItem(1);
     renumber_records(g);
-    EXPECT_EQ(std::tuple(g.TextMatrix(2, 0), g.Row(), g.RowSel()), std::tuple("2", 3, 3));
+    EXPECT_EQ(g.TextMatrix(2, 0), "2");
+    EXPECT_EQ(g.Row(), 3);
+    EXPECT_EQ(g.RowSel(), 3);
     g.RemoveItem(1);
     g.RemoveItem(1);
     EXPECT_TRUE(g.Rows() == 2 && !has_records(g));
@@ -54,7 +64,10 @@ TEST(Grid, RowConventionOfTheTables) {
     g.selectCell(4, 5);
     g.setRows(2);  // a table cut short keeps the selection in it too
     g.setCols(3);
-    EXPECT_EQ(std::tuple(g.Row(), g.RowSel(), g.Col(), g.ColSel()), std::tuple(1, 1, 2, 2));
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(g.RowSel(), 1);
+    EXPECT_EQ(g.Col(), 2);
+    EXPECT_EQ(g.ColSel(), 2);
     g.setRows(-1);
     EXPECT_EQ(g.Rows(), 0);
 }
@@ -92,7 +105,10 @@ TEST(Grid, ABatchIsToldOnceSelectionsOnlyInsideTheTable) {
             EXPECT_THROW(m(-1), std::out_of_range);
             m(2);
         }
-        EXPECT_EQ(std::tuple(g.Row(), g.Col(), g.RowSel(), g.ColSel()), std::tuple(2, 2, 2, 2));
+        EXPECT_EQ(g.Row(), 2);
+        EXPECT_EQ(g.Col(), 2);
+        EXPECT_EQ(g.RowSel(), 2);
+        EXPECT_EQ(g.ColSel(), 2);
     }
     EXPECT_EQ(oyente.oido, "sssss");
 }
@@ -104,12 +120,15 @@ TEST(NodosRed, PositionsAndKeys) {
     nodos.Add(4, 5, 6, "b");
     nodos.Add(7, 8, 9, "c");
     EXPECT_THROW(nodos.Add(0, 0, 0, "b"), std::invalid_argument);
-    EXPECT_EQ(std::tuple(nodos.Count(), nodos.Item(2).x(), nodos.Item("c").abat()),
-              std::tuple(3L, 4.0, 9.0));
-    for (const long fuera : {0L, 4L}) EXPECT_THROW(nodos.Item(fuera), std::out_of_range);
+    EXPECT_EQ(nodos.Count(), 3);
+    EXPECT_EQ(nodos.Item(2).x(), 4.0);
+    EXPECT_EQ(nodos.Item("c").abat(), 9.0);
+    EXPECT_THROW(nodos.Item(0), std::out_of_range);
+    EXPECT_THROW(nodos.Item(4), std::out_of_range);
     EXPECT_THROW(nodos.Item(""), std::out_of_range);
     nodos.Remove("b");
-    EXPECT_EQ(std::tuple(nodos.Count(), nodos.Item(2).y()), std::tuple(2L, 8.0));
+    EXPECT_EQ(nodos.Count(), 2);
+    EXPECT_EQ(nodos.Item(2).y(), 8.0);
     nodos.Remove(1);
     EXPECT_THROW(nodos.Item("b"), std::out_of_range);
     EXPECT_EQ(nodos.Item(1).x(), 7.0);
@@ -117,24 +136,26 @@ TEST(NodosRed, PositionsAndKeys) {
 
 // A cell keeps any text as it was given, on either side of the 15 bytes it holds in itself:
 // copied, moved, assigned from its own text, and the table's shape changed under it.
-TEST(Grid, CellsKeepTextsOfEveryLength) {
-    const std::vector<std::string> textos = {"", std::string(15, 'a'), "Pozo Ñandú 💧 norte",
-                                             std::string("a\0b", 3)};
+TEST_P(Textos, CellsKeepTextsOfEveryLength) {
+    const std::string& t = std::get<1>(GetParam());
     Grid g(2, 2, 1, 1);
-    for (const std::string& t : textos) {
-        g.setTextMatrix(1, 1, t);
-        EXPECT_EQ(g.TextMatrix(1, 1), t);
-        g.setTextMatrix(1, 1, g.TextMatrix(1, 1));  // its own text
-        EXPECT_EQ(g.TextMatrix(1, 1), t);
-        g.setTextMatrix(1, 0, g.TextMatrix(1, 1).substr(t.empty() ? 0 : 1));  // a part of another's
-        EXPECT_EQ(g.TextMatrix(1, 0), t.empty() ? "" : t.substr(1));
-        Grid copia = g;
-        g.setTextMatrix(1, 1, "otro");
-        Grid movida = std::move(copia);
-        movida.setCols(5);  // the cells move to their new places
-        movida.setRows(4);
-        EXPECT_EQ(
-            std::tuple(movida.TextMatrix(1, 1), movida.TextMatrix(1, 4), movida.TextMatrix(3, 1)),
-            std::tuple(std::string_view(t), "", ""));
-    }
+    g.setTextMatrix(1, 1, t);
+    EXPECT_EQ(g.TextMatrix(1, 1), t);
+    g.setTextMatrix(1, 1, g.TextMatrix(1, 1));  // its own text
+    EXPECT_EQ(g.TextMatrix(1, 1), t);
+    g.setTextMatrix(1, 0, g.TextMatrix(1, 1).substr(t.empty() ? 0 : 1));  // a part of another's
+    EXPECT_EQ(g.TextMatrix(1, 0), t.empty() ? "" : t.substr(1));
+    Grid copia = g;
+    g.setTextMatrix(1, 1, "otro");
+    Grid movida = std::move(copia);
+    movida.setCols(5);  // the cells move to their new places
+    movida.setRows(4);
+    EXPECT_EQ(movida.TextMatrix(1, 1), t);
+    EXPECT_EQ(movida.TextMatrix(1, 4), "");
+    EXPECT_EQ(movida.TextMatrix(3, 1), "");
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Grid, Textos, testing::ValuesIn(std::vector<Textos::ParamType>{{"vacio", ""}, {"quince_bytes", std::string(15, 'a')},
+    {"mas_de_quince_bytes_utf8", "Pozo Ñandú 💧 norte"}, {"con_un_nulo", std::string("a\0b", 3)}}), por_nombre);
+// clang-format on

@@ -2,8 +2,10 @@
 
 #include "model/filas.h"
 #include "model/portapapeles.h"
+#include "support/casos.h"
 
 using namespace abat;
+using namespace abat::prueba;
 
 namespace {
 
@@ -14,68 +16,56 @@ const Registros uno = {{"P", "1", "2", "3", "4"}};
 const std::string cabecera =
     "Nombre\tDiámetro[m]\tGasto[m3/s]\tCoordenada x [m]\tCoordenada y [m]\n";
 const std::string copia = "No.\t" + cabecera;  // as we copy a table, with its number column
+// What is pasted into which table: the records read and the columns left out, or the refusal.
+using Pegados = Tabla<std::string, const std::vector<std::string>*, Registros,
+                      std::vector<std::string>, std::string>;
 
 }  // namespace
 
 // What spreadsheets put on the clipboard: tabs, semicolons or commas, decimal commas, quotes
-// (which may hold separators and line breaks), a header row, and blank lines at the end.
-TEST(Pegado, ReadsWhatSpreadsheetsCopy) {
-    const std::vector<std::pair<std::string, Registros>> casos = {
-        {"P1\t0.3\t0.05\t100\t0\nP2\t0.3\t0.02\t-100\t0\n",
-         {{"P1", "0.3", "0.05", "100", "0"}, {"P2", "0.3", "0.02", "-100", "0"}}},
-        {"P;0,3;0,05;1E2;0\r\n", {{"P", "0.3", "0.05", "100", "0"}}},
-        {"\"Pozo \"\"A\"\"\t1\"\t 0.3 \t0.05\t100\t0",
-         {{"Pozo \"A\"\t1", "0.3", "0.05", "100", "0"}}},
-        {"\"Norte\nSur\";1;2;3;4", {{"Norte\nSur", "1", "2", "3", "4"}}},
-        {"P,1,2,3,4\n\"a;\",1,2,3,4", {{"P", "1", "2", "3", "4"}, {"a;", "1", "2", "3", "4"}}},
-        {"\"c\t\";1;2;3;4", {{"c\t", "1", "2", "3", "4"}}},
-        {cabecera + "P\t1\t2\t3\t4\n\n\t\n", uno},
-        {copia + "1\tP\t1\t2\t3\t4", uno},
-        {"\t1\t2\t3\t4", {{"", "1", "2", "3", "4"}}},
-        // a well named as the header, its numbers as long as the headers
-        {"Nombre\t123456789.01\t12345678.01\t123456789012.345\t123456789012.345",
-         {{"Nombre", "123456789.01", "12345678.01", "123456789012.345", "123456789012.345"}}},
-        {"\n\n", {}},
-    };
-    for (const auto& [texto, registros] : casos) {
-        const Resuelto<Pegado> p = analizar_pegado(texto, pozos);
-        ASSERT_TRUE(p) << texto << ": " << p.rechazo();
-        EXPECT_EQ(p->registros, registros) << texto;
-    }
+// (which may hold separators and line breaks), a header row, and blank lines at the end. The first
+// cell the add command would refuse refuses the whole paste, named by row and column. (Headers in
+// the user's words: test_cabeceras.)
+TEST_P(Pegados, ReadsWhatSpreadsheetsCopyOrRefusesAtTheFirstBadCell) {
+    const auto& [nombre, texto, tabla, registros, ignoradas, rechazo] = GetParam();
+    const Resuelto<Pegado> p = analizar_pegado(texto, *tabla);
+    ASSERT_EQ(p.rechazo(), rechazo);
+    if (!p) return;
+    EXPECT_EQ(p->registros, registros);
+    EXPECT_EQ(p->ignoradas, ignoradas);
 }
 
-// The first cell the add command would refuse refuses the whole paste, named by row and column.
-TEST(Pegado, RefusesTheWholePasteAtTheFirstBadCell) {
-    const std::string columnas =
-        "; cada fila debe tener 5 columnas (Nombre, Diámetro[m], Gasto[m3/s], Coordenada x [m], "
-        "Coordenada y [m]).";
-    const std::vector<std::pair<std::string, std::string>> casos = {
-        {"P1\t1\t2\t3", "Fila 1, columna 5 (Coordenada y [m]): falta el dato" + columnas},
-        {"P1\t1\t2\t3\t4\t5", "Fila 1, columna 6: «5» sobra" + columnas},
-        {"P1\t1\t\t3\t4", "Fila 1, columna 3 (Gasto[m3/s]): falta el dato."},
-        {"P1\t1\t1e400\t3\t4", "Fila 1, columna 3 (Gasto[m3/s]): «1e400» no es un valor numérico."},
-        {"P1\t1.234,5\t2\t3\t4",
-         "Fila 1, columna 2 (Diámetro[m]): «1.234,5» no es un valor numérico."},
-        {"P1\t1\t2\t3\t4\n\nP3\t1\t2\t3\t4",
-         "Fila 2, columna 2 (Diámetro[m]): falta el dato" + columnas},
-        {"\"P\r1;2;3;4\r",
-         "Fila 1, columna 2 (Diámetro[m]): falta el dato" + columnas},  // the quote holds all
-        {"4\" tubo;x,1,2,3,4",
-         "Fila 1, columna 3 (Gasto[m3/s]): falta el dato" + columnas},  // an inch
-        {copia + "1\tP\t1\t2\t3", "Fila 2, columna 6 (Coordenada y [m]): falta el dato."},
-        {copia + "1\tP\t1\tabc\t3\t4",
-         "Fila 2, columna 4 (Gasto[m3/s]): «abc» no es un valor numérico."},
-        {"P1\t1\t" + std::string(50, 'x') + "\t3\t4", "Fila 1, columna 3 (Gasto[m3/s]): «" +
-                                                          std::string(40, 'x') +
-                                                          "…» no es un valor numérico."},
-        // a first row like the header but for its name is a header without the name's column
-        {"P\t" + cabecera.substr(cabecera.find('\t') + 1),
-         "La primera fila nombra las columnas, pero ninguna es la de «Nombre» (nombre, name, id, "
-         "pozo o punto)."},
-    };
-    for (const auto& [texto, rechazo] : casos)
-        EXPECT_EQ(analizar_pegado(texto, pozos).rechazo(), rechazo) << texto;
-}
+const std::string columnas =
+    "; cada fila debe tener 5 columnas (Nombre, Diámetro[m], Gasto[m3/s], Coordenada x [m], "
+    "Coordenada y [m]).";
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Pegado, Pegados, testing::ValuesIn(std::vector<Pegados::ParamType>{
+    {"dos_filas_con_tabuladores", "P1\t0.3\t0.05\t100\t0\nP2\t0.3\t0.02\t-100\t0\n", &pozos, {{"P1", "0.3", "0.05", "100", "0"}, {"P2", "0.3", "0.02", "-100", "0"}}, {}, ""},
+    {"punto_y_coma_y_coma_decimal", "P;0,3;0,05;1E2;0\r\n", &pozos, {{"P", "0.3", "0.05", "100", "0"}}, {}, ""},
+    {"comillas_con_tabulador_dentro", "\"Pozo \"\"A\"\"\t1\"\t 0.3 \t0.05\t100\t0", &pozos, {{"Pozo \"A\"\t1", "0.3", "0.05", "100", "0"}}, {}, ""},
+    {"salto_de_linea_entre_comillas", "\"Norte\nSur\";1;2;3;4", &pozos, {{"Norte\nSur", "1", "2", "3", "4"}}, {}, ""},
+    {"comas_y_punto_y_coma_entre_comillas", "P,1,2,3,4\n\"a;\",1,2,3,4", &pozos, {{"P", "1", "2", "3", "4"}, {"a;", "1", "2", "3", "4"}}, {}, ""},
+    {"tabulador_entre_comillas", "\"c\t\";1;2;3;4", &pozos, {{"c\t", "1", "2", "3", "4"}}, {}, ""},
+    {"cabecera_y_lineas_en_blanco_al_final", cabecera + "P\t1\t2\t3\t4\n\n\t\n", &pozos, uno, {}, ""},
+    {"copia_de_una_tabla", copia + "1\tP\t1\t2\t3\t4", &pozos, uno, {}, ""},
+    {"nombre_vacio", "\t1\t2\t3\t4", &pozos, {{"", "1", "2", "3", "4"}}, {}, ""},
+    // a well named as the header, its numbers as long as the headers
+    {"pozo_llamado_como_la_cabecera", "Nombre\t123456789.01\t12345678.01\t123456789012.345\t123456789012.345", &pozos, {{"Nombre", "123456789.01", "12345678.01", "123456789012.345", "123456789012.345"}}, {}, ""},
+    {"solo_lineas_en_blanco", "\n\n", &pozos, {}, {}, ""},
+    {"falta_una_columna", "P1\t1\t2\t3", &pozos, {}, {}, "Fila 1, columna 5 (Coordenada y [m]): falta el dato" + columnas},
+    {"columna_de_mas", "P1\t1\t2\t3\t4\t5", &pozos, {}, {}, "Fila 1, columna 6: «5» sobra" + columnas},
+    {"celda_vacia", "P1\t1\t\t3\t4", &pozos, {}, {}, "Fila 1, columna 3 (Gasto[m3/s]): falta el dato."},
+    {"fuera_de_rango", "P1\t1\t1e400\t3\t4", &pozos, {}, {}, "Fila 1, columna 3 (Gasto[m3/s]): «1e400» no es un valor numérico."},
+    {"miles_con_punto", "P1\t1.234,5\t2\t3\t4", &pozos, {}, {}, "Fila 1, columna 2 (Diámetro[m]): «1.234,5» no es un valor numérico."},
+    {"linea_en_blanco_en_medio", "P1\t1\t2\t3\t4\n\nP3\t1\t2\t3\t4", &pozos, {}, {}, "Fila 2, columna 2 (Diámetro[m]): falta el dato" + columnas},
+    {"comilla_que_lo_abarca_todo", "\"P\r1;2;3;4\r", &pozos, {}, {}, "Fila 1, columna 2 (Diámetro[m]): falta el dato" + columnas},
+    {"comilla_de_pulgadas", "4\" tubo;x,1,2,3,4", &pozos, {}, {}, "Fila 1, columna 3 (Gasto[m3/s]): falta el dato" + columnas},
+    {"copia_sin_una_columna", copia + "1\tP\t1\t2\t3", &pozos, {}, {}, "Fila 2, columna 6 (Coordenada y [m]): falta el dato."},
+    {"copia_con_letras", copia + "1\tP\t1\tabc\t3\t4", &pozos, {}, {}, "Fila 2, columna 4 (Gasto[m3/s]): «abc» no es un valor numérico."},
+    {"texto_largo_acortado", "P1\t1\t" + std::string(50, 'x') + "\t3\t4", &pozos, {}, {}, "Fila 1, columna 3 (Gasto[m3/s]): «" + std::string(40, 'x') + "…» no es un valor numérico."},
+    // a first row like the header but for its name is a header without the name's column
+    {"cabecera_sin_nombre", "P\t" + cabecera.substr(cabecera.find('\t') + 1), &pozos, {}, {}, "La primera fila nombra las columnas, pero ninguna es la de «Nombre» (nombre, name, id, pozo o punto)."}}), por_nombre);
+// clang-format on
 
 // Copies read as shown, header first: a selection, or every record; quoted where a spreadsheet
 // would need it.

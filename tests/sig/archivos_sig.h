@@ -4,24 +4,10 @@
 #include <gtest/gtest.h>
 #include <ogrsf_frmts.h>
 
-#include <filesystem>
-
 #include "sig/gdal_comun.h"
+#include "support/carpeta.h"
 
 namespace abat::prueba {
-
-// A folder of the test's own, removed with what it holds when the test ends: a fresh name each
-// time, as the suite runs in two locales at once.
-struct Carpeta {
-    const std::string ruta = mkdtemp((testing::TempDir() + "abat-sig-XXXXXX").data());
-    ~Carpeta() { std::filesystem::remove_all(ruta); }
-    std::string operator/(const std::string& nombre) const { return ruta + "/" + nombre; }
-    std::set<std::string> archivos() const {
-        std::set<std::string> n;
-        for (auto& e : std::filesystem::directory_iterator(ruta)) n.emplace(e.path().filename());
-        return n;
-    }
-};
 
 // A feature: its fields' values (an empty one leaves its field unset) and its geometry's WKT.
 using Elemento = std::pair<std::vector<std::string>, std::string>;

@@ -15,6 +15,7 @@
 #include "sig/archivos_sig.h"
 #include "sig/exportacion.h"
 #include "sig/referencia_espacial.h"
+#include "support/casos.h"
 
 using namespace abat;
 using namespace abat::prueba;
@@ -115,6 +116,18 @@ std::map<std::string, Texto> estilos_de(const std::string& ruta) {
     return filas;
 }
 
+CapasSig sin_malla() {
+    CapasSig c = estudio();
+    c.rejilla = {};
+    return c;
+}
+const EstiloRaster bandas{{{-0.5, 0, 0x2166AC}, {0, 0.5, 0xFDDBC7}}};
+const EstiloRaster rampa{{{0.25, 0.25, 0xFDE725}, {0.75, 0.75, 0x440154}}, true};
+// The layers exported, the raster's style, and what the styles say: "table
+// element@attribute=value".
+using Estilos = Tabla<CapasSig, EstiloRaster, Texto>;
+using Muchos = Tabla<size_t>;  // wells
+
 }  // namespace
 
 // Each file read back. The GeoPackage: its layers, their fields (the two wells' shares told
@@ -164,90 +177,73 @@ TEST(ExportarSig, EachFileReadBack) {
     EXPECT_EQ(entidades, (Texto{"ISOLINEAS  0.5", "ISOLINEAS  1.5", "POZOS  440100", "POZOS P1 440100",
         "POZOS  440300.5", "POZOS p1 440300.5", "PUNTOS  440200", "PUNTOS A 440200"}));
     // clang-format on
-    const EstiloRaster bandas{{{-0.5, 0, 0x2166AC}, {0, 0.5, 0xFDDBC7}}};
-    const EstiloRaster rampa{{{0.25, 0.25, 0xFDE725}, {0.75, 0.75, 0x440154}}, true};
-    CapasSig sin_malla = estudio();
-    sin_malla.rejilla = {};
-    using Caso = std::tuple<const char*, CapasSig, EstiloRaster, Texto>;
-    // clang-format off
-    for (const auto& [archivo, capas, raster, dichos] : {
-             Caso{"b.gpkg", estudio(), bandas, {"isolineas text-style@fieldName=abatimiento",
-                  "pozos rule@filter=\"caudal\" < 0", "puntos prop@v=diamond", "abatimiento item@color=#fddbc7",
-                  "abatimiento item@label=0 - 0.5 m"}},
-             {"c.gpkg", estudio(), rampa, {"abatimiento colorrampshader@colorRampType=INTERPOLATED"}},
-             {"s.gpkg", sin_malla, rampa, {"isolineas symbol@type=line", "pozos prop@v=228,26,28,255"}}}) {
-        // clang-format on
-        exportar_geopackage(carpeta / archivo, capas, raster);
-        EXPECT_EQ(texto_de(carpeta / archivo, "layer_styles")[0],
-                  "id;f_table_catalog;f_table_schema;f_table_name;f_geometry_column;styleName;"
-                  "styleQML;styleSLD;useAsDefault;description;owner;ui;update_time;");
-        std::ifstream qml(std::filesystem::path(carpeta / archivo).replace_extension(".qml"));
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(qml), {}),
-                  capas.rejilla.valores.empty() ? "" : qml_raster(raster))
-            << archivo;
-        const auto filas = estilos_de(carpeta / archivo);
-        EXPECT_EQ(filas.size(), capas.rejilla.valores.empty() ? 3U : 4U) << archivo;
-        for (const auto& [tabla, dicho] : filas) {
-            EXPECT_EQ(dicho[0], std::string("1'' ") + (tabla == "abatimiento" ? "" : "geom") +
-                                    " abatimientos 1 1");
-        }
-        for (const std::string& d : dichos) {
-            const std::string tabla = d.substr(0, d.find(' '));
-            EXPECT_TRUE(filas.contains(tabla) &&
-                        std::ranges::count(filas.at(tabla), d.substr(tabla.size() + 1)) > 0)
-                << archivo << ": " << d;
-        }
-    }
-    exportar_geopackage(carpeta / "b.gpkg", sin_malla, bandas);  // no raster: the old style goes
+    // A map's style of bands, then one without a grid: no raster, and the old style goes.
+    exportar_geopackage(carpeta / "b.gpkg", c, bandas);
+    EXPECT_TRUE(std::filesystem::exists(carpeta / "b.qml"));
+    exportar_geopackage(carpeta / "b.gpkg", sin_malla(), bandas);
     EXPECT_FALSE(std::filesystem::exists(carpeta / "b.qml"));
-    // A field of as many wells as a GeoPackage table holds columns has a field per share; one more,
-    // and the shares go to the table "partes", a row per point and well, none lost.
-    for (const size_t n : {1995U, 1996U}) {
-        std::vector<Pozo> muchos;
-        Resultados r{n, {}, {1.25}};
-        for (size_t k = 1; k <= n; ++k) {
-            muchos.push_back(pozo("P" + std::to_string(k), 0.3, 0.01, 440000.0 + k, 4470000));
-            r.partes.push_back(k / 1000.0);
-        }
-        CapasSig m = estudio();
-        std::tie(m.pozos, m.resultados) = std::pair(std::span(muchos), &r);
-        const std::string ruta = carpeta / (std::to_string(n) + ".gpkg");
-        exportar_geopackage(ruta, m);
-        const Texto puntos = texto_de(ruta, "puntos");
-        const Texto partes = texto_de(ruta, "partes");
-        EXPECT_EQ(std::ranges::count(puntos[0], ';'), n == 1995 ? 4 + 1995 : 4);
-        EXPECT_TRUE(puntos[0].ends_with(n == 1995 ? "Pozo P1995[m];" : "abatimiento_total;"));
-        EXPECT_TRUE(puntos[1].starts_with("1;A;30;1.25;") &&
-                    puntos[1].ends_with(n == 1995 ? ";1.995;POINT (440200 4470210)"
-                                                  : ";POINT (440200 4470210)"));
-        EXPECT_EQ(partes.size(), n == 1995 ? 0 : 1 + n);
-        EXPECT_EQ(partes.empty() ? "" : partes[0] + partes.back(),
-                  n == 1995 ? "" : "fid;punto;pozo;abatimiento;1996;A;P1996;1.996;");
+}
+
+TEST_P(Estilos, QgisStylesOfEachLayer) {
+    const auto& [nombre, capas, raster, dichos] = GetParam();
+    const Carpeta carpeta;
+    const std::string archivo = carpeta / "e.gpkg";
+    exportar_geopackage(archivo, capas, raster);
+    EXPECT_EQ(texto_de(archivo, "layer_styles")[0],
+              "id;f_table_catalog;f_table_schema;f_table_name;f_geometry_column;styleName;"
+              "styleQML;styleSLD;useAsDefault;description;owner;ui;update_time;");
+    std::ifstream qml(carpeta / "e.qml");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(qml), {}),
+              capas.rejilla.valores.empty() ? "" : qml_raster(raster));
+    const auto filas = estilos_de(archivo);
+    EXPECT_EQ(filas.size(), capas.rejilla.valores.empty() ? 3U : 4U);
+    for (const auto& [tabla, dicho] : filas) {
+        EXPECT_EQ(dicho[0], std::string("1'' ") + (tabla == "abatimiento" ? "" : "geom") +
+                                " abatimientos 1 1");
+    }
+    for (const std::string& d : dichos) {
+        const std::string tabla = d.substr(0, d.find(' '));
+        EXPECT_TRUE(filas.contains(tabla) &&
+                    std::ranges::count(filas.at(tabla), d.substr(tabla.size() + 1)) > 0)
+            << d;
     }
 }
 
-// A path that cannot be written (its folder missing, a file where a folder should be, a folder of
-// its name): error 75 naming it and the cause, and no temporary file left, even where GDAL wrote
-// the whole file.
-TEST(ExportarSig, UnwritablePathLeavesNothing) {
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(ExportarSig, Estilos, testing::ValuesIn(std::vector<Estilos::ParamType>{
+    {"bandas", estudio(), bandas, {"isolineas text-style@fieldName=abatimiento", "pozos rule@filter=\"caudal\" < 0", "puntos prop@v=diamond", "abatimiento item@color=#fddbc7", "abatimiento item@label=0 - 0.5 m"}},
+    {"rampa", estudio(), rampa, {"abatimiento colorrampshader@colorRampType=INTERPOLATED"}},
+    {"sin_malla", sin_malla(), rampa, {"isolineas symbol@type=line", "pozos prop@v=228,26,28,255"}}}), por_nombre);
+// clang-format on
+
+// A field of as many wells as a GeoPackage table holds columns has a field per share; one more,
+// and the shares go to the table "partes", a row per point and well, none lost.
+TEST_P(Muchos, TheSharesOfEveryWell) {
+    const size_t n = std::get<1>(GetParam());
     const Carpeta carpeta;
-    std::ofstream(carpeta / "archivo") << "";  // where a folder should be
-    std::set<std::string> quedan = {"archivo"};
-    for (const std::string e : {".gpkg", ".tif", ".asc", ".dxf"}) {
-        std::filesystem::create_directory(carpeta / "carpeta" + e);
-        quedan.insert("carpeta" + e);
-        for (const auto& [ruta, motivo] : std::map<std::string, std::string>{
-                 {carpeta / "no/existe" + e, "No existe el directorio"},
-                 {carpeta / "archivo/dentro" + e, "Una parte de la ruta no es un directorio"},
-                 {carpeta / "carpeta" + e, "Es un directorio"}}) {
-            try {
-                exportar(ruta, estudio());
-                ADD_FAILURE() << ruta;
-            } catch (const ErrorCalculo& error) {
-                EXPECT_EQ(std::tuple(error.numero(), error.ruta, error.motivo),
-                          std::tuple(75, ruta, motivo));
-            }
-        }
+    std::vector<Pozo> muchos;
+    Resultados r{n, {}, {1.25}};
+    for (size_t k = 1; k <= n; ++k) {
+        muchos.push_back(pozo("P" + std::to_string(k), 0.3, 0.01, 440000.0 + k, 4470000));
+        r.partes.push_back(k / 1000.0);
     }
-    EXPECT_EQ(carpeta.archivos(), quedan);
+    CapasSig m = estudio();
+    std::tie(m.pozos, m.resultados) = std::pair(std::span(muchos), &r);
+    const std::string ruta = carpeta / "m.gpkg";
+    exportar_geopackage(ruta, m);
+    const Texto puntos = texto_de(ruta, "puntos");
+    const Texto partes = texto_de(ruta, "partes");
+    EXPECT_EQ(std::ranges::count(puntos[0], ';'), n == 1995 ? 4 + 1995 : 4);
+    EXPECT_TRUE(puntos[0].ends_with(n == 1995 ? "Pozo P1995[m];" : "abatimiento_total;"));
+    EXPECT_TRUE(puntos[1].starts_with("1;A;30;1.25;") &&
+                puntos[1].ends_with(n == 1995 ? ";1.995;POINT (440200 4470210)"
+                                              : ";POINT (440200 4470210)"));
+    EXPECT_EQ(partes.size(), n == 1995 ? 0 : 1 + n);
+    EXPECT_EQ(partes.empty() ? "" : partes[0] + partes.back(),
+              n == 1995 ? "" : "fid;punto;pozo;abatimiento;1996;A;P1996;1.996;");
 }
+
+INSTANTIATE_TEST_SUITE_P(ExportarSig, Muchos,
+                         testing::ValuesIn(std::vector<Muchos::ParamType>{
+                             {"tantos_como_columnas", 1995}, {"uno_de_mas", 1996}}),
+                         por_nombre);
