@@ -25,7 +25,7 @@ void AcuitardoDelEstudio::tomar(const QString& texto) {
 }
 
 // The leakage factor follows the T typed in the aquifer's window.
-void AcuitardoDelEstudio::mostrarTransmisividad() {
+void AcuitardoDelEstudio::mostrarTransmisividad() const {
     const LecturaEstricta T = leer_estricto(v_.caracteristicas->textoT().toStdString());
     v_.acuitardo->setTransmisividad(T.ok() && T.valor > 0 ? std::optional<double>(T.valor)
                                                           : std::nullopt);

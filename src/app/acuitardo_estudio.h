@@ -17,7 +17,7 @@ class AcuitardoDelEstudio : public QObject {
 
   private:
     void tomar(const QString& texto);
-    void mostrarTransmisividad();
+    void mostrarTransmisividad() const;
 
     Ventanas& v_;
     Asistente& asistente_;

@@ -129,7 +129,8 @@ struct CampoPozos::Instante {
 
     // The loops' well function over the sources `p` at `lugares` places: with the series of ln W
     // of each restriction that many evaluations make worth fitting, kept in `logs`.
-    FuncionVector funcion(const PozosVector& p, size_t lugares, std::vector<HantushLog>& logs) const;
+    FuncionVector funcion(const PozosVector& p, size_t lugares,
+                          std::vector<HantushLog>& logs) const;
 };
 
 CampoPozos::CampoPozos(const DatosCalculo& datos)
@@ -280,8 +281,7 @@ void CampoPozos::sumar(const Instante& in, const PozosVector& pozos, std::span<c
     en_paralelo(m, 64, hilos > 0 ? hilos : hilos_para(evaluaciones),
                 [&](size_t desde, size_t hasta) {
                     sumar_pozos(pozos, *e, funcion, x.data() + desde, y.data() + desde,
-                                hasta - desde,
-                                t.valores.data() + desde, t.cotas.data() + desde);
+                                hasta - desde, t.valores.data() + desde, t.cotas.data() + desde);
                 });
     for (double& c : t.cotas) c = cota_total(c, pozos.n, in.suma_k);
 }
@@ -341,7 +341,7 @@ void CampoPozos::sumar_repartidas(const Instante& in, const Rejilla& malla,
     if (r.grado > 0) {
         const PozosVector lejanas = elegir_fuentes(pozos, r.lejanas, true);
         std::vector<HantushLog> logs;
-        const auto lado = static_cast<size_t>(r.grado + 1);
+        const size_t lado = static_cast<size_t>(r.grado) + 1;
         const size_t puntos = lado * lado;
         lejos = sumar_lejanas(lejanas, *e, in.funcion(lejanas, puntos, logs), malla, r);
     }

@@ -87,7 +87,7 @@ class CampoPozos {
                   Totales& t) const;
 
     const DatosCalculo& datos_;
-    FuncionPozo funcion_;  // the aquifer's well function
+    FuncionPozo funcion_;       // the aquifer's well function
     bool solo_pozos_ = true;    // without steps and boundaries: the wells alone, at every time
     PozosVector pozos_;         // then, as the loops read them
     bool todo_exacto_ = false;  // data out of the ranges the engine vouches for

@@ -31,7 +31,7 @@ double clenshaw(const double* c, int paso, double t, int grado = m::grado) {
     double b1 = 0;
     double b2 = 0;
     for (int k = grado; k >= 1; --k) {
-        const double b = 2 * t * b1 - b2 + c[k * paso];
+        const double b = 2 * t * b1 - b2 + c[static_cast<std::ptrdiff_t>(k) * paso];
         b2 = b1;
         b1 = b;
     }
@@ -47,7 +47,8 @@ double en_celda(double c, int k) {
     return 2 * (c - (m::origen + k * m::lado)) / m::lado - 1;
 }
 const double* serie_de(int i, int j) {
-    const int s = tabla_hantush::indice[static_cast<size_t>(j * m::celdas + i)];
+    const int s =
+        tabla_hantush::indice[static_cast<size_t>(j) * m::celdas + static_cast<size_t>(i)];
     return s < 0 ? nullptr : &tabla_hantush::serie[static_cast<size_t>(s) * m::coeficientes];
 }
 
@@ -55,7 +56,8 @@ const double* serie_de(int i, int j) {
 void fila_de(int i, int j, double y, double* cx) {
     const double* c = serie_de(i, j);
     const double ty = en_celda(y, j);
-    for (int k = 0; k < m::terminos; ++k) cx[k] = clenshaw(c + k * m::terminos, 1, ty);
+    for (int k = 0; k < m::terminos; ++k)
+        cx[k] = clenshaw(c + static_cast<std::ptrdiff_t>(k) * m::terminos, 1, ty);
 }
 // At x = ln p: its series in y.
 void columna_de(int i, int j, double x, double* cy) {
@@ -160,7 +162,7 @@ HantushFuente hantush_fuente(double v) {
         const double y = std::log(v);
         const int j = celda(y);
         f.fila_desde = j;
-        for (f.fila_hasta = j; f.fila_hasta < m::celdas && serie_de(f.fila_hasta, j);)
+        for (f.fila_hasta = j; f.fila_hasta < m::celdas && serie_de(f.fila_hasta, j) != nullptr;)
             ++f.fila_hasta;
         f.fila.resize(static_cast<size_t>(f.fila_hasta - f.fila_desde) * m::terminos);
         for (int i = f.fila_desde; i < f.fila_hasta; ++i)
@@ -196,8 +198,8 @@ double W_hantush(const HantushFuente& f, double u) {
     if (u <= q0) return k0 - polinomio(f.columna_serie, u);
     const double y = std::log(u);
     const int j = celda(y);
-    return k0 - std::exp(clenshaw(&f.columna[static_cast<size_t>(j) * m::terminos], 1,
-                                  en_celda(y, j)));
+    return k0 -
+           std::exp(clenshaw(&f.columna[static_cast<size_t>(j) * m::terminos], 1, en_celda(y, j)));
 }
 
 HantushLog hantush_log(const HantushFuente& f, double u_desde) {
@@ -223,7 +225,8 @@ HantushLog hantush_log(const HantushFuente& f, double u_desde) {
             double s = 0;
             for (int a = 0; a < n; ++a)
                 s += valor[static_cast<size_t>(a)] * std::cos(std::numbers::pi * j * (a + 0.5) / n);
-            l.serie[static_cast<size_t>(k * n + j)] = s * (j == 0 ? 1.0 : 2.0) / n;
+            l.serie[static_cast<size_t>(k) * n + static_cast<size_t>(j)] =
+                s * (j == 0 ? 1.0 : 2.0) / n;
         }
     }
     return l;
@@ -235,8 +238,8 @@ double W_hantush(const HantushLog& l, double u) {
     const int k = std::clamp(static_cast<int>(std::floor((x - l.x_desde) / HantushLog::lado)), 0,
                              l.celdas - 1);
     const double t = 2 * (x - (l.x_desde + k * HantushLog::lado)) / HantushLog::lado - 1;
-    return std::exp(clenshaw(&l.serie[static_cast<size_t>(k) * HantushLog::terminos], 1, t,
-                             HantushLog::grado));
+    return std::exp(
+        clenshaw(&l.serie[static_cast<size_t>(k) * HantushLog::terminos], 1, t, HantushLog::grado));
 }
 
 }  // namespace abat

@@ -20,7 +20,8 @@
 namespace abat {
 
 // The modified Bessel function K0(x), x > 0: Boost.Math's rational approximations for double
-// precision (Boost Software License 1.0), written out so that the engine's vectors compute the same.
+// precision (Boost Software License 1.0), written out so that the engine's vectors compute the
+// same.
 double K0(double x);
 
 // W(u, beta) for u > 0, beta >= 0; E1(u) for beta = 0.
@@ -35,16 +36,16 @@ double w_inferior(double p, double q);
 struct HantushFuente {
     double v = 0;
     // u >= v.
-    bool serie_fila = false;         // v <= 0.082: sum c_n E_{n+1}(u), c_n = (-v)^n / n!
+    bool serie_fila = false;  // v <= 0.082: sum c_n E_{n+1}(u), c_n = (-v)^n / n!
     std::array<double, 10> fila_serie{};
-    int fila_desde = 0;              // the cells of x with a series in v's row: [desde, hasta)
+    int fila_desde = 0;  // the cells of x with a series in v's row: [desde, hasta)
     int fila_hasta = 0;
-    std::vector<double> fila;        // terminos a cell, from fila_desde
-    double u_cero = 0;               // 75 - v: from there on W is 0
+    std::vector<double> fila;  // terminos a cell, from fila_desde
+    double u_cero = 0;         // 75 - v: from there on W is 0
     // u < v: W = 2 K0(beta) - w(v, u).
-    bool solo_k0 = false;            // v > 75: w(v, u) is 0
+    bool solo_k0 = false;                    // v > 75: w(v, u) is 0
     std::array<double, 10> columna_serie{};  // u <= 0.082: sum_n (-1)^n E_{n+1}(v) / n! u^n
-    int columna_desde = 0;           // the cells of y with a series in v's column
+    int columna_desde = 0;                   // the cells of y with a series in v's column
     int columna_hasta = 0;
     std::vector<double> columna;
 };

@@ -130,7 +130,6 @@ struct Theis {
     }
 };
 
-
 // ---- The leaky aquifer's W(u, beta), one source at one time (funcion_hantush.h). ----
 
 // Horner's rule with the lowest power first, as Boost's coefficients come.
@@ -179,8 +178,8 @@ HWY_INLINE V k0(D d, V x) {
 }
 
 // The Chebyshev series of the cell of `coordenada` among `celdas` cells of side lado from
-// `inicio`, whose coefficients `serie` holds, terminos a cell, at that coordinate. The lanes usually
-// share a cell: then its coefficients are read once; otherwise each lane's are gathered.
+// `inicio`, whose coefficients `serie` holds, terminos a cell, at that coordinate. The lanes
+// usually share a cell: then its coefficients are read once; otherwise each lane's are gathered.
 template <int Grado = malla_hantush::grado, class D, class V = hn::Vec<D>>
 HWY_INLINE V clenshaw_celdas(D d, V coordenada, const double* serie, double inicio, int celdas,
                              double lado = malla_hantush::lado) {
@@ -189,12 +188,11 @@ HWY_INLINE V clenshaw_celdas(D d, V coordenada, const double* serie, double inic
     const V k = hn::Floor(hn::Mul(hn::Sub(coordenada, hn::Set(d, inicio)), hn::Set(d, 1 / lado)));
     const V celda = hn::Min(hn::Max(k, hn::Zero(d)), hn::Set(d, static_cast<double>(celdas - 1)));
     const V desde = hn::MulAdd(celda, hn::Set(d, lado), hn::Set(d, inicio));
-    const V t = hn::Sub(hn::Mul(hn::Sub(coordenada, desde), hn::Set(d, 2 / lado)),
-                        hn::Set(d, 1.0));
+    const V t = hn::Sub(hn::Mul(hn::Sub(coordenada, desde), hn::Set(d, 2 / lado)), hn::Set(d, 1.0));
     const V dos_t = hn::Add(t, t);
     // The series of cell `k` at each lane's t.
     const auto en_celda = [&](double k) {
-        const double* c = serie + static_cast<int>(k) * terminos;
+        const double* c = serie + static_cast<std::ptrdiff_t>(k) * terminos;
         V b1 = hn::Zero(d);
         V b2 = hn::Zero(d);
         for (int j = Grado; j >= 1; --j) {
@@ -211,8 +209,7 @@ HWY_INLINE V clenshaw_celdas(D d, V coordenada, const double* serie, double inic
     if (mayor == menor + 1) {
         return hn::IfThenElse(hn::Eq(celda, hn::Set(d, menor)), en_celda(menor), en_celda(mayor));
     }
-    const auto base =
-        hn::ConvertTo(di, hn::Mul(celda, hn::Set(d, static_cast<double>(terminos))));
+    const auto base = hn::ConvertTo(di, hn::Mul(celda, hn::Set(d, static_cast<double>(terminos))));
     V b1 = hn::Zero(d);
     V b2 = hn::Zero(d);
     for (int j = Grado; j >= 1; --j) {
@@ -240,11 +237,12 @@ HWY_INLINE V serie_en_E(D d, const std::array<double, 10>& c, V u) {
 // u >= v: the lower half w(u, v); 0 from u_cero on.
 template <class D, class V = hn::Vec<D>>
 HWY_INLINE V hantush_fila(D d, const HantushFuente& f, V u) {
-    const V w = f.serie_fila ? serie_en_E(d, f.fila_serie, u)
-                             : hn::Exp(d, clenshaw_celdas(
-                                              d, hn::Log(d, u), f.fila.data(),
-                                              malla_hantush::origen + f.fila_desde * malla_hantush::lado,
-                                              f.fila_hasta - f.fila_desde));
+    const V w =
+        f.serie_fila
+            ? serie_en_E(d, f.fila_serie, u)
+            : hn::Exp(d, clenshaw_celdas(d, hn::Log(d, u), f.fila.data(),
+                                         malla_hantush::origen + f.fila_desde * malla_hantush::lado,
+                                         f.fila_hasta - f.fila_desde));
     return hn::IfThenZeroElse(hn::Ge(u, hn::Set(d, f.u_cero)), w);
 }
 
@@ -260,10 +258,10 @@ HWY_INLINE V hantush_reflejo(D d, const HantushFuente& f, V u) {
     if (f.columna.empty() || hn::AllTrue(d, serie)) {  // no column: every u < v is below q0
         w = horner_ascendente(d, u, f.columna_serie);
     } else {
-        const V tabla =
-            hn::Exp(d, clenshaw_celdas(d, hn::Log(d, u), f.columna.data(),
-                                       malla_hantush::origen + f.columna_desde * malla_hantush::lado,
-                                       f.columna_hasta - f.columna_desde));
+        const V tabla = hn::Exp(
+            d, clenshaw_celdas(d, hn::Log(d, u), f.columna.data(),
+                               malla_hantush::origen + f.columna_desde * malla_hantush::lado,
+                               f.columna_hasta - f.columna_desde));
         w = hn::AllFalse(d, serie)
                 ? tabla
                 : hn::IfThenElse(serie, horner_ascendente(d, u, f.columna_serie), tabla);
@@ -285,11 +283,11 @@ template <class D, class V = hn::Vec<D>>
 HWY_INLINE V w_hantush(D d, const HantushFuente& f, const HantushLog& l, V u) {
     if (l.celdas == 0) return w_hantush(d, f, u);
     const auto debajo = hn::Lt(u, hn::Set(d, l.u_desde));
-    const V w = hn::IfThenZeroElse(
-        hn::Ge(u, hn::Set(d, l.u_cero)),
-        hn::Exp(d, clenshaw_celdas<HantushLog::grado>(
-                       d, hn::Log(d, hn::Max(u, hn::Set(d, l.u_desde))), l.serie.data(), l.x_desde,
-                       l.celdas, HantushLog::lado)));
+    const V w =
+        hn::IfThenZeroElse(hn::Ge(u, hn::Set(d, l.u_cero)),
+                           hn::Exp(d, clenshaw_celdas<HantushLog::grado>(
+                                          d, hn::Log(d, hn::Max(u, hn::Set(d, l.u_desde))),
+                                          l.serie.data(), l.x_desde, l.celdas, HantushLog::lado)));
     if (hn::AllFalse(d, debajo)) return w;
     return hn::IfThenElse(debajo, w_hantush(d, f, u), w);
 }
@@ -319,8 +317,8 @@ HWY_INLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>& u
         const double primera = hn::GetLane(hn::MinOfLanes(d, celda[v]));
         ultima[v] = hn::GetLane(hn::MaxOfLanes(d, celda[v]));
         suelta[v] = ultima[v] > primera + 1;
-        a[v] = l.serie.data() + static_cast<int>(primera) * L::terminos;
-        b[v] = l.serie.data() + static_cast<int>(ultima[v]) * L::terminos;
+        a[v] = l.serie.data() + static_cast<std::ptrdiff_t>(primera) * L::terminos;
+        b[v] = l.serie.data() + static_cast<std::ptrdiff_t>(ultima[v]) * L::terminos;
     }
     std::array<V, K> a1;
     std::array<V, K> a2;

@@ -25,8 +25,8 @@ double L(double x, double y) {
     const auto f = [p, q](double t) { return std::exp(-p * std::exp(t) - q * std::exp(-t)); };
     double error = 0;
     double l1 = 0;
-    return std::log(integral.integrate(f, 0.0, std::numeric_limits<double>::infinity(), 1e-15,
-                                       &error, &l1));
+    return std::log(
+        integral.integrate(f, 0.0, std::numeric_limits<double>::infinity(), 1e-15, &error, &l1));
 }
 
 // The Chebyshev coefficients of L over cell (i, j), x's index first.
@@ -85,10 +85,11 @@ int main(int argc, char** argv) {
     }
     std::fprintf(f, "// Written by generar_tabla_hantush when the program is built.\n");
     std::fprintf(f, "inline constexpr std::array<short, %zu> indice = {", indice.size());
-    for (size_t k = 0; k < indice.size(); ++k) std::fprintf(f, "%s%d", k ? "," : "", indice[k]);
+    for (size_t k = 0; k < indice.size(); ++k)
+        std::fprintf(f, "%s%d", k != 0 ? "," : "", indice[k]);
     std::fprintf(f, "};\ninline constexpr std::array<double, %zu> serie = {", coeficientes.size());
     for (size_t k = 0; k < coeficientes.size(); ++k)
-        std::fprintf(f, "%s%.17g", k ? ",\n" : "\n", coeficientes[k]);
+        std::fprintf(f, "%s%.17g", k != 0 ? ",\n" : "\n", coeficientes[k]);
     std::fprintf(f, "};\n");
     return std::fclose(f) == 0 ? 0 : 1;
 }

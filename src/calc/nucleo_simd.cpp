@@ -175,8 +175,8 @@ void partes_en(const PozosVector& p, const EscalaU& e, const FuncionVector& f, d
         const V r2_lugar = Parte::r2(dx, dy, hn::LoadU(d, r2));
         if constexpr (Propia) {
             const V u = hn::Mul(r2_lugar, hn::LoadU(d, c));
-            hn::StoreU(parte.abatimiento(u, funcion(d, u), hn::LoadU(d, k),
-                                         hn::LoadU(d, menor), hn::LoadU(d, mayor)),
+            hn::StoreU(parte.abatimiento(u, funcion(d, u), hn::LoadU(d, k), hn::LoadU(d, menor),
+                                         hn::LoadU(d, mayor)),
                        d, s);
         } else {
             const V u = hn::Mul(r2_lugar, parte.c);
@@ -238,8 +238,8 @@ void SumarPozos(const PozosVector& p, const EscalaU& e, const FuncionVector& f, 
     }
 }
 
-void PartesPozos(const PozosVector& p, const EscalaU& e, const FuncionVector& f, double x,
-                 double y, double* partes) {
+void PartesPozos(const PozosVector& p, const EscalaU& e, const FuncionVector& f, double x, double y,
+                 double* partes) {
     if (p.c.empty()) {
         partes_en<false>(p, e, f, x, y, partes);
     } else {

@@ -317,8 +317,8 @@ const LugarPegado& lugar_en_pegado() {
 }
 
 Resuelto<Pegado> analizar_pegado(std::string_view texto,
-                                 const std::vector<std::string>& encabezados,
-                                 Encabezado encabezado, PrimeraColumna primera) {
+                                 const std::vector<std::string>& encabezados, Encabezado encabezado,
+                                 PrimeraColumna primera) {
     return analizar_filas(filas_de_texto(texto), encabezados, encabezado, primera);
 }
 

@@ -126,8 +126,9 @@ Resuelto<Importacion> importar_hoja(const std::string& ruta,
     // Blank rows above the table, as a sheet may have, are no rows of it.
     const auto primera = std::find_if_not(hoja->filas.begin(), hoja->filas.end(), en_blanco);
     const int saltadas = static_cast<int>(primera - hoja->filas.begin());
-    Resuelto<Pegado> p = analizar_filas(Filas(primera, hoja->filas.end()), encabezados, encabezado,
-                                        PrimeraColumna::nombre, lugar_en_hoja(archivo, *hoja, saltadas));
+    Resuelto<Pegado> p =
+        analizar_filas(Filas(primera, hoja->filas.end()), encabezados, encabezado,
+                       PrimeraColumna::nombre, lugar_en_hoja(archivo, *hoja, saltadas));
     if (!p) return Rechazo{p.rechazo() + "\n\nNo se ha importado nada."};
     if (p->registros.empty())
         return Rechazo{archivo + " no tiene ninguna fila que importar en su primera hoja."};
