@@ -237,6 +237,9 @@ HWY_INLINE V serie_en_E(D d, const std::array<double, 10>& c, V u) {
 // u >= v: the lower half w(u, v); 0 from u_cero on.
 template <class D, class V = hn::Vec<D>>
 HWY_INLINE V hantush_fila(D d, const HantushFuente& f, V u) {
+    // No row: W is 0 wherever u >= v (v beyond the table's bound), and the lanes of u < v take
+    // the reflection.
+    if (!f.serie_fila && f.fila.empty()) return hn::Zero(d);
     const V w =
         f.serie_fila
             ? serie_en_E(d, f.fila_serie, u)

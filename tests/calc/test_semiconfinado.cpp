@@ -122,5 +122,28 @@ TEST(CurvaSemiconfinada, LevelsOffAtDeGleesSteadyState) {
     }
 }
 
+// Once t > 75 S c no well's W has a row of the table where u >= v (it is 0 there): a vector of
+// places some of which lie that far (an image, a padding lane) took the empty row's cell -1 and
+// stopped the program. A field's curves run long past that time when the aquitard is thin. At
+// their end, de Glee's steady state of the wells and, across a recharge line, their images.
+TEST(CurvaSemiconfinada, RunsPastTheTablesBoundForEveryPlace) {
+    const double T = 0.01, S = 2e-4, c = 50, Q = 0.01, px = 150, py = 50;
+    const double B = std::sqrt(T * c * 86400);
+    const auto k0 = [&](double x, double y) {
+        return Q / (2 * pi * T) * boost::math::cyl_bessel_k(0, std::hypot(px - x, py - y) / B);
+    };
+    for (const bool recarga : {false, true}) {
+        DatosCalculo d{{T, S, c}, 30, {}, {}};
+        double de_glee = 0;
+        for (int k = 0; k < 17; ++k) {
+            const double x = 200 + 100 * (k % 6), y = 100 * (k / 6);
+            d.pozos.push_back(pozo_en(x, y, Q));
+            de_glee += k0(x, y) - (recarga ? k0(-x, y) : 0);
+        }
+        if (recarga) poner_limites(d, {{R, 0, -1000, 0, 1000}});
+        EXPECT_NEAR(curva_tiempo(d, px, py).total.back(), de_glee, 1e-4) << recarga;
+    }
+}
+
 }  // namespace
 }  // namespace abat
