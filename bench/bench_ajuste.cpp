@@ -54,6 +54,7 @@ class Ignorar : public Dialogos {
         return {};
     }
     QString archivoParaAbrir(const QString&, const QString&) override { return {}; }
+    bool imprimir(QPrinter&, const QString&) override { return false; }
 };
 
 // The fit alone, from the texts read to T and S with their intervals.

@@ -25,6 +25,7 @@ namespace {
 
 // No dialog opens while the data are sound.
 struct SinDialogos : Dialogos {
+    bool imprimir(QPrinter&, const QString&) override { return false; }
     void mensaje(const QString& texto, const QString& /*titulo*/, Icono /*icono*/) override {
         qFatal("%s", qPrintable(texto));
     }

@@ -14,6 +14,7 @@ packages=(
   xvfb xauth openbox imagemagick xdotool file
   desktop-file-utils appstream dpkg-dev libxml2-utils
   dbus dbus-x11 at-spi2-core python3-pyatspi
+  poppler-utils unzip
 )
 
 # apt-get, waiting while another installation holds the package manager's lock (a machine still

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
+
 namespace abat {
 
 enum class Icono { error, advertencia, pregunta, informacion };
@@ -34,6 +36,9 @@ class Dialogos {
     // A file dialog to open an existing file of the types of `filtros`, in the folder last used.
     // Gives the path, or the empty text when cancelled.
     virtual QString archivoParaAbrir(const QString& titulo, const QString& filtros) = 0;
+    // The print dialog over `impresora`, titled `titulo`: true when the user prints, the printer
+    // then set up as chosen.
+    virtual bool imprimir(QPrinter& impresora, const QString& titulo) = 0;
     // The folder the file dialogs open in from now on: the study's, once one is opened or saved.
     virtual void abrirEn(const QString& carpeta) { (void)carpeta; }
 };

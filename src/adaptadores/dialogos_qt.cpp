@@ -1,5 +1,8 @@
 #include "adaptadores/dialogos_qt.h"
 
+#include <QPrintDialog>
+#include <QPrinter>
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -122,6 +125,12 @@ QString DialogosQt::archivoParaGuardar(const QString& titulo, const QString& fil
     filtro = dialogo.selectedNameFilter();
     carpeta_ = dialogo.directory().absolutePath();
     return dialogo.selectedFiles().constFirst();
+}
+
+bool DialogosQt::imprimir(QPrinter& impresora, const QString& titulo) {
+    QPrintDialog dialogo(&impresora, padre_);
+    dialogo.setWindowTitle(titulo);
+    return dialogo.exec() == QDialog::Accepted;
 }
 
 QString DialogosQt::archivoParaAbrir(const QString& titulo, const QString& filtros) {

@@ -22,6 +22,7 @@ class DialogosQt : public Dialogos {
     QString archivoParaGuardar(const QString& titulo, const QString& filtros, QString& filtro,
                                const QString& propuesto = {}) override;
     QString archivoParaAbrir(const QString& titulo, const QString& filtros) override;
+    bool imprimir(QPrinter& impresora, const QString& titulo) override;
     void abrirEn(const QString& carpeta) override { carpeta_ = carpeta; }
 
   private:

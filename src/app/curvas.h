@@ -34,10 +34,11 @@ class Curvas {
     std::vector<QWidget*> abiertas() const;
     // The data of the curves drawn and asked for: those of the last calculation.
     const std::shared_ptr<const DatosCalculo>& datos() const { return datos_; }
+    // The curve of the point of results row `fila` as its window shows it; raises ErrorCalculo
+    // naming the point.
+    ContenidoCurva contenido(int fila) const;
 
   private:
-    // Raises ErrorCalculo naming the point.
-    ContenidoCurva contenido(int fila) const;
     // False when the point of row `fila` is gone or its curve cannot be computed.
     bool redibujar(int fila, frmCurvaTiempo& ventana) const;
 

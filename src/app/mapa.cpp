@@ -137,15 +137,23 @@ void Mapa::abrir() {
 
 // Computed here, at the time and view the window shows: what it shows may be of another time
 // still, or of a map that failed.
+Mapa::Peticion Mapa::inicial(QSize pixeles) {
+    return Peticion{datos_->tiempo,
+                    a_igual_escala(extension(), pixeles.width(), pixeles.height()),
+                    0,
+                    0,
+                    pixeles,
+                    sistema_};
+}
+
 std::shared_ptr<const DibujoMapa> Mapa::paraExportar() {
-    constexpr int lado = 500;  // pixels: a grid of 200 x 200 nodes
-    const Peticion p =
-        !ventana_.isNull()
-            ? peticion()
-            : Peticion{
-                  datos_->tiempo, a_igual_escala(extension(), lado, lado), 0, 0, QSize(lado, lado),
-                  sistema_};
-    Hecho hecho = componerAqui(*motor(), p);
+    Hecho hecho = componerAqui(*motor(), !ventana_.isNull() ? peticion() : inicial());
+    if (hecho.error) throw *hecho.error;
+    return hecho.mapa;
+}
+
+std::shared_ptr<const DibujoMapa> Mapa::alTiempoDeBombeo(QSize pixeles) {
+    Hecho hecho = componerAqui(*motor(), inicial(pixeles));
     if (hecho.error) throw *hecho.error;
     return hecho.mapa;
 }

@@ -48,6 +48,9 @@ class Mapa : public QObject {
     // The map at the time and view the window shows; with no window open, at the pumping time
     // over the plan chart's extent. Raises the ErrorCalculo of a map that cannot be computed.
     std::shared_ptr<const DibujoMapa> paraExportar();
+    // The map at the pumping time over the plan chart's extent, whatever a window shows, for a
+    // report; raises as the above.
+    std::shared_ptr<const DibujoMapa> alTiempoDeBombeo(QSize pixeles);
     // Waits for the map being computed and shows it; for tests.
     void esperar();
 
@@ -74,6 +77,8 @@ class Mapa : public QObject {
 
     // The window's map, at `pixeles` (its plot's, by default).
     Peticion peticion(std::optional<QSize> pixeles = std::nullopt) const;
+    // The map at the pumping time over the plan chart's extent: a grid of 200 x 200 nodes.
+    Peticion inicial(QSize pixeles = QSize(500, 500));
     static Hecho componer(const Motor& motor, const Peticion& p);
     // On the window's thread, where the user waits for it: under the wait cursor.
     static Hecho componerAqui(const Motor& motor, const Peticion& p);

@@ -25,6 +25,11 @@ Programa::Programa(Dialogos& dialogos, std::function<void()> terminar,
       ensayo(ventanas, estudios, dialogos),
       limitesYEtapas(ventanas, asistente, estudios, dialogos),
       acuitardo(ventanas, asistente, estudios),
+      informe(ventanas, asistente, estudios, dialogos,
+              [this] {
+                  return std::make_pair(plano_ ? pintorPlano() : Pintor(),
+                                        QSizeF(ventanas.resultados->tamanoImagen()));
+              }),
       dialogos_(dialogos) {
     // The pool's threads, once started, stay until the end: one of them ending on its own timer
     // while the program ends (or while a leak checker holds every thread) is caught half gone;

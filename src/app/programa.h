@@ -10,6 +10,7 @@
 #include "app/asistente.h"
 #include "app/ensayo_bombeo.h"
 #include "app/estudios.h"
+#include "app/informe_estudio.h"
 #include "app/limites_y_etapas.h"
 #include "app/ventanas.h"
 #include "dibujo/motor_qtcharts.h"
@@ -36,6 +37,7 @@ class Programa {
     EnsayoBombeo ensayo;
     LimitesYEtapas limitesYEtapas;
     AcuitardoDelEstudio acuitardo;
+    InformeDelEstudio informe;
     std::string archivoGrafico;  // where the chart is written; empty: beside the program
 
   private:

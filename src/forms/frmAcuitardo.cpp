@@ -80,9 +80,7 @@ void frmAcuitardo::setTransmisividad(std::optional<double> T) {
 void frmAcuitardo::mostrarFactor() {
     const Resuelto<std::optional<double>> c = leer_resistencia(caja_->text().toStdString());
     const std::optional<double> B = T_ && c && *c ? factor_goteo(*T_, **c) : std::nullopt;
-    factor_->setText(B ? QStringLiteral("Factor de goteo B = √(T·c) = %1 m")
-                             .arg(QString::fromStdString(number_to_text(redondear_cifras(*B, 4))))
-                       : QString());
+    factor_->setText(B ? QString::fromStdString(texto_factor_goteo(*B)) : QString());
 }
 
 void frmAcuitardo::actualizar() {

@@ -241,17 +241,21 @@ void frmEnsayo::cambiado() {
     redibujar();
 }
 
+PeticionAjuste frmEnsayo::peticion() const {
+    return {static_cast<MetodoEnsayo>(std::max(ui_->cboMetodo->currentIndex(), 0)),
+            texto(ui_->txtDesde->text()), texto(ui_->txtHasta->text())};
+}
+
 void frmEnsayo::redibujar() {
     if (llenando_) return;
-    const auto metodo = static_cast<MetodoEnsayo>(std::max(ui_->cboMetodo->currentIndex(), 0));
+    const PeticionAjuste peticion = this->peticion();
+    const MetodoEnsayo metodo = peticion.metodo;
     const bool rectas = !ajusta_curva(metodo);
     const bool goteo = metodo == MetodoEnsayo::hantush_jacob;
     ui_->lblResistenciaAjustada->setVisible(goteo);
     ui_->txtResistenciaAjustada->setVisible(goteo);
     ui_->txtDesde->setEnabled(rectas);
     ui_->txtHasta->setEnabled(rectas);
-    const PeticionAjuste peticion{metodo, texto(ui_->txtDesde->text()),
-                                  texto(ui_->txtHasta->text())};
     analisis_ = analizar_ensayo(ensayo(), peticion, ajustado_);
     ui_->txtTAjustado->setText(QString::fromStdString(analisis_.T));
     ui_->txtSAjustado->setText(QString::fromStdString(analisis_.S));

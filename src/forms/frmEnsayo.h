@@ -48,6 +48,8 @@ class frmEnsayo : public VentanaConTabla {
     void excluirSeleccion(bool excluir);
     // What the window shows: the fit, its figures or why there is none, the chart's series.
     const AnalisisEnsayo& analisis() const { return analisis_; }
+    // The method chosen and the window of times typed for its straight lines.
+    PeticionAjuste peticion() const;
     GraficoEnsayo* grafico() const;
 
   signals:

@@ -30,4 +30,8 @@ std::optional<double> factor_goteo(double T, double c_dias) {
     return B;
 }
 
+std::string texto_factor_goteo(double B) {
+    return "Factor de goteo B = √(T·c) = " + number_to_text(redondear_cifras(B, 4)) + " m";
+}
+
 }  // namespace abat

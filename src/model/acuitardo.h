@@ -3,6 +3,7 @@
 // factor B = √(T·c) it gives with the aquifer's transmissivity.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "model/rechazo.h"
@@ -19,5 +20,8 @@ Resuelto<std::optional<double>> leer_resistencia(std::string_view texto);
 
 // B = √(T·c) in metres, with T in m²/s and c in days; none unless both are positive and finite.
 std::optional<double> factor_goteo(double T, double c_dias);
+
+// "Factor de goteo B = √(T·c) = 194.8 m", B to four significant digits.
+std::string texto_factor_goteo(double B);
 
 }  // namespace abat

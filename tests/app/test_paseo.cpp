@@ -38,7 +38,7 @@ int entero(const char* nombre, int porDefecto) {
 // studies, pictures and GIS files.
 struct Archivos {
     QTemporaryDir dir;
-    QStringList estudios, importables, guardados, exportar, imagenes;
+    QStringList estudios, importables, guardados, exportar, imagenes, informes;
 
     Archivos() {
         Estudio completo;
@@ -75,6 +75,8 @@ struct Archivos {
         exportar = {qruta("sig.gpkg"), qruta("malla.tif"), qruta("malla.asc"), qruta("cad.dxf"),
                     qruta("falta/sig.gpkg")};
         imagenes = {qruta("imagen.png"), qruta("imagen.svg"), qruta("imagen.pdf")};
+        informes = {qruta("informe.pdf"), qruta("informe.odt"), qruta("informe"),
+                    qruta("falta/informe.pdf")};
     }
     std::string ruta(const char* nombre) const { return qruta(nombre).toStdString(); }
     QString qruta(const char* nombre) const { return QDir(dir.path()).filePath(nombre); }
@@ -88,6 +90,7 @@ struct Archivos {
         if (m.titulo.contains("Importar")) return importables;
         if (m.titulo.contains("Guardar estudio")) return guardados;
         if (m.titulo.contains("SIG")) return exportar;
+        if (m.titulo == "Informe") return informes;
         return imagenes;
     }
 };
@@ -400,9 +403,10 @@ class TestPaseo : public QObject {
         QVERIFY2(paseo.calculos() > 0, "no action of the walk reached the results");
         // It went through the menu bar's file dialogs, the boundaries' and a schedule's pastes,
         // the map and the curves too.
-        for (const char* visto : {"Abrir estudio", "Guardar estudio", "Importar pozos",
-                                  "Importar puntos", "Exportar a SIG", "Sistema de coordenadas",
-                                  "Pegar líneas", "Pegar etapas", "(mapa)", "(curvas)"}) {
+        for (const char* visto :
+             {"Abrir estudio", "Guardar estudio", "Importar pozos", "Importar puntos",
+              "Exportar a SIG", "Sistema de coordenadas", "Pegar líneas", "Pegar etapas", "Informe",
+              "(mapa)", "(curvas)"}) {
             QVERIFY2(paseo.vistos().value(visto) > 0, visto);
         }
     }

@@ -134,6 +134,7 @@ class TestPrimerUso : public QObject {
                  "&Guardar Ctrl+S|accionGuardarComo Guardar &como… Ctrl+Shift+S|-|"
                  "accionImportarPozos Importar &pozos…|accionImportarPuntos Importar p&untos…|"
                  "accionExportarSig &Exportar a SIG…|accionSistema &Sistema de coordenadas…|-|"
+                 "accionInforme &Informe… Ctrl+R|accionImprimir &Imprimir… Ctrl+P|-|"
                  "accionReciente1 &1 " +
                      QDir::toNativeSeparators(norte) +
                      "|A&nálisis|"

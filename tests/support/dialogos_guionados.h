@@ -2,6 +2,7 @@
 // Dialogs for tests: each answer comes from a script, and every dialog shown is recorded with its
 // texts and icon so a test can check what the user would have seen.
 
+#include <QPrinter>
 #include <QString>
 #include <deque>
 #include <functional>
@@ -13,7 +14,7 @@
 namespace abat::prueba {
 
 struct Mostrado {
-    enum Tipo { mensaje, pregunta, entrada, archivo, abrir } tipo;
+    enum Tipo { mensaje, pregunta, entrada, archivo, abrir, imprimir } tipo;
     QString texto;
     QString titulo;
     Icono icono;
@@ -68,6 +69,15 @@ class DialogosGuionados : public Dialogos {
         mostrar({Mostrado::abrir, filtros, titulo, Icono::pregunta});
         return archivos.empty() ? guion() : sacar(archivos);
     }
+    // Prints into the PDF file `impreso` names; cancelled while it is empty.
+    bool imprimir(QPrinter& impresora, const QString& titulo) override {
+        mostrar({Mostrado::imprimir, {}, titulo, Icono::pregunta});
+        if (impreso.isEmpty()) return false;
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(impreso);
+        return true;
+    }
+    QString impreso;
     void abrirEn(const QString& c) override { carpeta = c; }
     QString carpeta;  // where the file dialogs would open
     const Mostrado& ultimo() const { return mostrados.back(); }
