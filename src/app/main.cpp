@@ -14,7 +14,7 @@ namespace {
 // What the command line asks, told before any display is sought: the help, a wrong use of the
 // program's own options; a report is then written without a window, on a machine without a
 // display too. Nothing (-1) when the program is to start.
-int antes_de_la_aplicacion(int argc, char* argv[]) {
+int antes_de_la_aplicacion(int argc, char** argv) {
     QStringList argumentos;
     for (int k = 1; k < argc; ++k) argumentos << QString::fromLocal8Bit(argv[k]);
     const abat::LineaOrdenes linea = abat::leer_linea_ordenes(argumentos);

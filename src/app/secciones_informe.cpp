@@ -194,7 +194,7 @@ void resultados(std::vector<BloqueInforme>& b, const FuentesInforme& f) {
     }
 }
 
-Pintor pintor_de(std::shared_ptr<QChart> grafico) {
+Pintor pintor_de(const std::shared_ptr<QChart>& grafico) {
     return [grafico](QPainter& pintor, QSizeF tamano) { pintar_grafico(*grafico, pintor, tamano); };
 }
 
@@ -204,7 +204,7 @@ TramoInforme curvas(const FuentesInforme& f) {
     for (const ContenidoCurva& c : f.curvas) {
         std::shared_ptr<QChart> grafico = grafico_tiempo(c.grafico);
         t.bloques.emplace_back(
-            FiguraInforme{pintor_de(std::move(grafico)), QSizeF(760, 460), c.grafico.titulo, 0.9});
+            FiguraInforme{pintor_de(grafico), QSizeF(760, 460), c.grafico.titulo, 0.9});
     }
     const size_t puntos = f.datos->puntos.size();
     if (puntos > f.curvas.size()) {
@@ -281,6 +281,7 @@ TablaInforme tabla_de(const Grid& tabla, const std::vector<int>& columnas) {
     const int filas = record_count(tabla);
     for (int f = 1; f <= filas; ++f) {
         std::vector<QString> fila;
+        fila.reserve(cuales.size());
         for (const int c : cuales) fila.push_back(celda(f, c));
         t.filas.push_back(std::move(fila));
     }

@@ -20,8 +20,8 @@ class DocumentoTramo {
   public:
     DocumentoTramo(const TramoInforme& tramo, QSizeF hoja, QMarginsF margenes);
     ~DocumentoTramo();
-    DocumentoTramo(DocumentoTramo&&) noexcept;
-    DocumentoTramo& operator=(DocumentoTramo&&) noexcept;
+    DocumentoTramo(DocumentoTramo&& otro) noexcept;
+    DocumentoTramo& operator=(DocumentoTramo&& otro) noexcept;
 
     int paginas() const;
     // Paints page `pagina` (from 0) over the sheet, from its top left corner.

@@ -25,8 +25,8 @@ constexpr double margen_abajo = 20 * mm;   // and the page's number in this one
 constexpr double letra_margen = 8;         // points
 
 QPageLayout pagina(bool apaisada) {
-    return QPageLayout(QPageSize(QPageSize::A4),
-                       apaisada ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+    return {QPageSize(QPageSize::A4), apaisada ? QPageLayout::Landscape : QPageLayout::Portrait,
+            QMarginsF()};
 }
 
 QSizeF hoja(bool apaisada) {

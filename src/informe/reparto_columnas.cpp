@@ -11,8 +11,8 @@ std::vector<std::vector<int>> repartir_columnas(int columnas, int fijas, bool to
     std::vector<std::vector<int>> partes;
     int siguiente = fijas;
     do {
-        std::vector<int> parte;
-        for (int c = 0; c < fijas; ++c) parte.push_back(c);
+        std::vector<int> parte(static_cast<size_t>(fijas));
+        for (int c = 0; c < fijas; ++c) parte[static_cast<size_t>(c)] = c;
         const bool primera = partes.empty();
         const int sitio = caben - fijas - (primera && ultima < columnas ? 1 : 0);
         for (int n = 0; n < sitio && siguiente < ultima; ++n) parte.push_back(siguiente++);
