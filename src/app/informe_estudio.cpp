@@ -7,6 +7,7 @@
 
 #include "adaptadores/cursor_espera.h"
 #include "app/secciones_informe.h"
+#include "app/ventanas_estudio.h"
 #include "dibujo/lamina_mapa.h"
 #include "forms/texto_error.h"
 #include "informe/escribir_informe.h"
@@ -47,9 +48,21 @@ InformeDelEstudio::InformeDelEstudio(Ventanas& v, Asistente& asistente, Estudios
 
 QString InformeDelEstudio::sinInforme() const {
     if (!asistente_.calculo()) {
-        return QStringLiteral(
-            "No hay resultados para el informe: complete los datos y calcule "
-            "antes, hasta la ventana de resultados.");
+        const QWidget* falta = ventana_incompleta(v_);
+        const QString que =
+            falta == v_.caracteristicas ? QStringLiteral("T y S en la ventana del acuífero")
+            : falta == v_.noPozos       ? QStringLiteral("los pozos en su ventana")
+            : falta == v_.coordAbat
+                ? QStringLiteral(
+                      "los puntos o el tiempo de bombeo en la ventana de los puntos "
+                      "del cálculo")
+                : QString();
+        if (que.isEmpty()) {
+            return QStringLiteral(
+                "No hay resultados para el informe: calcule antes, hasta la "
+                "ventana de resultados.");
+        }
+        return QStringLiteral("No hay resultados para el informe: faltan %1.").arg(que);
     }
     if (!asistente_.resultadosVigentes()) {
         return QStringLiteral(

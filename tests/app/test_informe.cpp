@@ -90,7 +90,8 @@ class TestInforme : public QObject {
         t.dialogos.sinGuion = [](const Mostrado&) { return QString(); };
         control<QAction>(&t.v.principal, "accionInforme")->trigger();
         QCOMPARE(t.dialogos.ultimo().tipo, Mostrado::mensaje);
-        QVERIFY(t.dialogos.ultimo().texto.startsWith("No hay resultados para el informe"));
+        QCOMPARE(t.dialogos.ultimo().texto,
+                 "No hay resultados para el informe: faltan T y S en la ventana del acuífero.");
         t.hastaResultados();
         pulsar(t.v.resultados, "cmdAcuifero");
         t.caja("txtT")->setText("0.02");
@@ -184,7 +185,9 @@ class TestInforme : public QObject {
         QTest::newRow("estudioInexistente")
             << QStringList{"--informe", "%I.pdf", "%E.no"} << 1 << "no existe el estudio" << false;
         QTest::newRow("estudioIncompleto") << QStringList{"--informe", "%I.pdf", "%V"} << 1
-                                           << "No hay resultados para el informe" << false;
+                                           << "No hay resultados para el informe: faltan los "
+                                              "pozos en su ventana."
+                                           << false;
         QTest::newRow("carpetaInexistente")
             << QStringList{"--informe", "%N/i.pdf", "%E"} << 1 << "al escribir el informe" << false;
     }
