@@ -174,14 +174,16 @@ void metodo(std::vector<BloqueInforme>& b, const FuentesInforme& f) {
 
 void resultados(std::vector<BloqueInforme>& b, const FuentesInforme& f) {
     titulo(b, QStringLiteral("Resultados"));
-    parrafo(b, QStringLiteral(
-                   "Cuadro Resumen de Abatimientos por Pozo y por Interferencia de Pozos en cada "
-                   "Punto"));
+    // The results window's caption, kept with its table as a heading is.
+    titulo(b,
+           QStringLiteral("Cuadro Resumen de Abatimientos por Pozo y por Interferencia de Pozos en "
+                          "cada Punto"),
+           2);
     const auto partes =
         repartir_columnas(f.resultados->Cols(), 2, true, columnas_resultados_por_pagina);
     for (size_t k = 0; k < partes.size(); ++k) {
         if (partes.size() > 1) {
-            parrafo(b, QStringLiteral("Parte %1 de %2").arg(k + 1).arg(partes.size()), true);
+            titulo(b, QStringLiteral("Parte %1 de %2").arg(k + 1).arg(partes.size()), 3);
         }
         b.emplace_back(tabla_de(*f.resultados, partes[k]));
     }

@@ -14,7 +14,7 @@ namespace abat {
 
 struct TituloInforme {
     QString texto;
-    int nivel = 1;  // 0: the report's title; 1: a section; 2: within one
+    int nivel = 1;  // 0: the report's title; 1: a section; 2: within one; 3: a table's part
 };
 
 struct Parrafo {

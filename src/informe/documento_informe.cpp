@@ -8,6 +8,7 @@
 #include <QTextTable>
 #include <QUrl>
 #include <algorithm>
+#include <array>
 #include <functional>
 
 namespace abat {
@@ -66,7 +67,8 @@ void escribir_encabezado(QTextCursor& c, const TituloInforme& e) {
     bloque.setHeadingLevel(e.nivel + 1);
     bloque.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
     QTextCharFormat letras;
-    letras.setFont(letra(e.nivel == 0 ? 18 : e.nivel == 1 ? 14 : 11.5, true));
+    constexpr std::array<double, 4> puntos = {18, 14, 11.5, puntos_texto};
+    letras.setFont(letra(puntos[static_cast<size_t>(std::clamp(e.nivel, 0, 3))], true));
     nuevo_bloque(c, bloque, letras);
     c.insertText(e.texto, letras);
 }
