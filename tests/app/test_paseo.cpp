@@ -398,11 +398,14 @@ class TestPaseo : public QObject {
         QFETCH(int, semilla);
         const Archivos archivos;
         Paseo paseo(semilla, archivos);
-        paseo.andar(entero("WALK_ACTIONS", 1500));
+        const int acciones = entero("WALK_ACTIONS", 1500);
+        paseo.andar(acciones);
         if (QTest::currentTestFailed()) return;
         QVERIFY2(paseo.calculos() > 0, "no action of the walk reached the results");
-        // It went through the menu bar's file dialogs, the boundaries' and a schedule's pastes,
-        // the map and the curves too.
+        // A walk of full length went through the menu bar's file dialogs, the boundaries' and a
+        // schedule's pastes, the map and the curves too; a shorter one (the sanitized build's)
+        // checks what it meets.
+        if (acciones < 1500) return;
         for (const char* visto :
              {"Abrir estudio", "Guardar estudio", "Importar pozos", "Importar puntos",
               "Exportar a SIG", "Sistema de coordenadas", "Pegar líneas", "Pegar etapas", "Informe",
