@@ -226,15 +226,34 @@ QString nombre_metodo(MetodoEnsayo m) {
 
 void papel(std::vector<BloqueInforme>& b, const PapelEnsayo& p) {
     const AnalisisEnsayo& a = p.analisis;
-    titulo(b, nombre_metodo(p.metodo), 2);
+    QString nombre = nombre_metodo(p.metodo);
+    if (p.metodo == MetodoEnsayo::escalonado) {
+        nombre += p.exponente ? QStringLiteral(" con n ajustado (Rorabaugh)")
+                              : QStringLiteral(" con n = 2 (Jacob)");
+    }
+    titulo(b, nombre, 2);
     if (a.acuifero) {
         TablaInforme ajuste{{QStringLiteral("Parámetro"), QStringLiteral("Valor ajustado")}, {}};
         ajuste.filas.push_back({QStringLiteral("T [m2/s]"), q(a.T)});
         if (!a.S.empty()) ajuste.filas.push_back({QStringLiteral("S"), q(a.S)});
         if (!a.c.empty()) ajuste.filas.push_back({QStringLiteral("c [días]"), q(a.c)});
+        if (!a.C.empty()) {
+            ajuste.filas.push_back({q("C [" + a.unidadC + "]"), q(a.C)});
+            ajuste.filas.push_back({QStringLiteral("n"), q(a.n)});
+        }
         b.emplace_back(std::move(ajuste));
     }
     if (!a.resumen.empty()) parrafo(b, q(a.resumen));
+    if (!a.eficiencia.empty()) {
+        TablaInforme etapas{{QStringLiteral("Etapa")}, {}};
+        for (const char* c : columnas_eficiencia) etapas.cabecera.push_back(QString::fromUtf8(c));
+        for (size_t k = 0; k < a.eficiencia.size(); ++k) {
+            std::vector<QString> fila{QString::number(k + 1)};
+            for (const std::string& celda : a.eficiencia[k]) fila.push_back(q(celda));
+            etapas.filas.push_back(std::move(fila));
+        }
+        b.emplace_back(std::move(etapas));
+    }
     b.emplace_back(FiguraInforme{[dibujo = a.dibujo](QPainter& pintor, QSizeF tamano) {
                                      pintar_ensayo(dibujo, pintor, tamano);
                                  },
@@ -247,6 +266,14 @@ void ensayo(std::vector<BloqueInforme>& b, const FuentesInforme& f) {
     titulo(b, QStringLiteral("Ensayo de bombeo"));
     TablaInforme datos{{QStringLiteral("Dato"), QStringLiteral("Valor")}, {}};
     datos.filas.push_back({QStringLiteral("Caudal [m3/s]"), q(t.caudal)});
+    if (!t.etapas.empty()) {
+        QString etapas = QStringLiteral("desde 0 %1: %2 m3/s").arg(q(t.unidad_tiempo), q(t.caudal));
+        for (const EtapaTexto& e : t.etapas) {
+            etapas += QStringLiteral("; desde %1 %2: %3 m3/s")
+                          .arg(q(e.desde), q(t.unidad_tiempo), q(e.caudal));
+        }
+        datos.filas.push_back({QStringLiteral("Caudal por etapas"), etapas});
+    }
     datos.filas.push_back({QStringLiteral("Unidad de tiempo"), q(t.unidad_tiempo)});
     datos.filas.push_back({QStringLiteral("Fin del bombeo"), t.fin_bombeo.empty()
                                                                  ? QStringLiteral("bombeo continuo")
@@ -292,10 +319,16 @@ TablaInforme tabla_de(const Grid& tabla, const std::vector<int>& columnas) {
 
 EnsayoEnInforme analizar_para_informe(const EnsayoTexto& ensayo, const PeticionAjuste& peticion) {
     EnsayoEnInforme e;
-    e.elegido = {peticion.metodo, analizar_ensayo(ensayo, peticion, true)};
+    e.elegido = {peticion.metodo, peticion.exponente, analizar_ensayo(ensayo, peticion, true)};
     PeticionAjuste otra = peticion;
-    otra.metodo = ajusta_curva(peticion.metodo) ? MetodoEnsayo::cooper_jacob : MetodoEnsayo::theis;
-    e.otro = {otra.metodo, analizar_ensayo(ensayo, otra, true)};
+    // Beside a step test, the other well loss's law: Jacob's n = 2 or Rorabaugh's n fitted.
+    if (peticion.metodo == MetodoEnsayo::escalonado) {
+        otra.exponente = !peticion.exponente;
+    } else {
+        otra.metodo =
+            ajusta_curva(peticion.metodo) ? MetodoEnsayo::cooper_jacob : MetodoEnsayo::theis;
+    }
+    e.otro = {otra.metodo, otra.exponente, analizar_ensayo(ensayo, otra, true)};
     return e;
 }
 

@@ -23,6 +23,7 @@ inline constexpr size_t curvas_en_informe = 12;
 // A paper of the test: its method and the analysis it was fitted by.
 struct PapelEnsayo {
     MetodoEnsayo metodo = MetodoEnsayo::theis;
+    bool exponente = false;  // a step test's n fitted
     AnalisisEnsayo analisis;
 };
 
@@ -30,7 +31,7 @@ struct EnsayoEnInforme {
     const Grid* medidas = nullptr;  // the readings' table as the window shows it
     std::vector<bool> excluidas;    // by reading, those left out of the fit
     PapelEnsayo elegido;            // the window's method, fitted
-    PapelEnsayo otro;               // on the other paper: log-log or semi-log
+    PapelEnsayo otro;  // on the other paper: log-log or semi-log; a step test's other n
 };
 
 // The test's method chosen in its window, fitted, and the other paper's: Cooper-Jacob's straight

@@ -13,7 +13,14 @@ std::string no_numerico(const LecturaEstricta& l) {
                                                : "un valor numérico";
 }
 
-std::vector<Etapa> leer(const std::vector<EtapaTexto>& etapas) {
+// A time as the refusals write it: "0.5 días", "«x» min".
+std::string en_unidad(std::string tiempo, const std::string& unidad) {
+    tiempo += ' ';
+    tiempo += unidad;
+    return tiempo;
+}
+
+std::vector<Etapa> leer(const std::vector<EtapaTexto>& etapas, const std::string& unidad) {
     std::vector<Etapa> leidas;
     leidas.reserve(etapas.size());
     double anterior = 0.0;
@@ -21,13 +28,13 @@ std::vector<Etapa> leer(const std::vector<EtapaTexto>& etapas) {
         const std::string etapa = "La etapa " + std::to_string(j + 2);
         const LecturaEstricta desde = leer_estricto(etapas[j].desde);
         if (!desde.ok()) {
-            rechazar(etapa + " empieza a " + cita(etapas[j].desde) + " días, que no es " +
-                     no_numerico(desde) + ".");
+            rechazar(etapa + " empieza a " + en_unidad(cita(etapas[j].desde), unidad) +
+                     ", que no es " + no_numerico(desde) + ".");
         }
         if (!(desde.valor > anterior)) {
-            rechazar(etapa + " empieza a los " + number_to_text(desde.valor) +
-                     " días, no después de la etapa " + std::to_string(j + 1) + " (a los " +
-                     number_to_text(anterior) + " días).");
+            rechazar(etapa + " empieza a los " + en_unidad(number_to_text(desde.valor), unidad) +
+                     ", no después de la etapa " + std::to_string(j + 1) + " (a los " +
+                     en_unidad(number_to_text(anterior), unidad) + ").");
         }
         const LecturaEstricta caudal = leer_estricto(etapas[j].caudal);
         if (!caudal.ok()) {
@@ -42,8 +49,9 @@ std::vector<Etapa> leer(const std::vector<EtapaTexto>& etapas) {
 
 }  // namespace
 
-Resuelto<std::vector<Etapa>> leer_etapas(const std::vector<EtapaTexto>& etapas) {
-    return resolver([&] { return leer(etapas); });
+Resuelto<std::vector<Etapa>> leer_etapas(const std::vector<EtapaTexto>& etapas,
+                                         const std::string& unidad) {
+    return resolver([&] { return leer(etapas, unidad); });
 }
 
 Resuelto<std::vector<std::vector<Etapa>>> admitir_etapas(

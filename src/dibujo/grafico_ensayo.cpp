@@ -137,6 +137,20 @@ QValueAxis* eje_valores(Rango r, const std::string& titulo) {
     return a;
 }
 
+// The time axis: logarithmic, or linear from 0 (a step test's, whose steps show as stairs).
+QAbstractAxis* eje_tiempos(const DibujoEnsayo& d, Rango x) {
+    if (d.logaritmicoX) return eje_logaritmico(x, 0.1, 1000, d.ejeX);
+    x.menor = std::min(x.menor, 0.0);
+    return eje_valores(x, d.ejeX);
+}
+
+// Where the time axis begins and ends, whichever its kind.
+std::pair<double, double> extremos(const QAbstractAxis* a) {
+    if (const auto* l = qobject_cast<const QLogValueAxis*>(a)) return {l->min(), l->max()};
+    const auto* v = qobject_cast<const QValueAxis*>(a);
+    return {v->min(), v->max()};
+}
+
 void agregar(QChart& g, QAbstractSeries* s, QAbstractAxis* x, QAbstractAxis* y) {
     g.addSeries(s);
     s->attachAxis(x);
@@ -196,7 +210,7 @@ std::unique_ptr<QChart> grafico_ensayo(const DibujoEnsayo& d) {
     y.abarcar(d.derivadas, false);
     if (!d.logaritmicoY) y.abarcar(d.curvas, false);
     if (!d.logaritmicoY) y.menor = std::min(y.menor, 0.0);
-    QLogValueAxis* ejeX = eje_logaritmico(x, 0.1, 1000, d.ejeX);
+    QAbstractAxis* ejeX = eje_tiempos(d, x);
     QAbstractAxis* ejeY = d.logaritmicoY
                               ? static_cast<QAbstractAxis*>(eje_logaritmico(y, 0.01, 10, d.ejeY))
                               : eje_valores(y, d.ejeY);
@@ -237,10 +251,11 @@ std::unique_ptr<QChart> grafico_residuos(const DibujoEnsayo& d) {
     const double n = std::ceil(m / unidad.valor() - 1e-9);
     QValueAxis* ejeY = eje_lineal({unidad.multiplo(-n), unidad.multiplo(n), unidad.valor()});
     ejeY->setTitleText(QStringLiteral("Residuo [m]"));
-    QLogValueAxis* ejeX = eje_logaritmico(x, 0.1, 1000, d.ejeX);
+    QAbstractAxis* ejeX = eje_tiempos(d, x);
     g->addAxis(ejeX, Qt::AlignBottom);
     g->addAxis(ejeY, Qt::AlignLeft);
-    SerieEnsayo cero{"", sin_color, {{ejeX->min(), 0}, {ejeX->max(), 0}}};
+    const auto [desde, hasta] = extremos(ejeX);
+    SerieEnsayo cero{"", sin_color, {{desde, 0}, {hasta, 0}}};
     agregar(*g, linea(cero, QPen(Qt::gray, 1, Qt::DashLine)), ejeX, ejeY);
     for (const SerieEnsayo& s : d.residuos) {
         agregar(*g, nube(s, QString::fromStdString(s.nombre), false), ejeX, ejeY);

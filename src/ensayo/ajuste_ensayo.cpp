@@ -1,30 +1,22 @@
 #include "ensayo/ajuste_ensayo.h"
 
-#include <Eigen/Dense>
-#include <unsupported/Eigen/LevenbergMarquardt>
-
 #include <algorithm>
-#include <boost/math/distributions/students_t.hpp>
 #include <cmath>
 #include <numeric>
 
 #include "calc/abatimiento.h"
 #include "calc/funcion_pozo.h"
+#include "ensayo/minimos_cuadrados.h"
 #include "ensayo/recta_semilog.h"
 #include "ensayo/rectas_ensayo.h"
 
 namespace abat {
 namespace {
 
-// A reading's drawdown and its derivatives with respect to ln T, ln S and ln c. With
-// a = Q / (4 pi T): s = a W(u, β), u going as S / T and β as (T c)^-1/2.
-struct Termino {
-    double s;
-    std::array<double, 3> por;
-};
-
-// A well pumping Q, at `r` [m] after `t` [s], as the drawdowns of the study are computed.
-Termino parte(const Acuifero& a, const FuncionPozo& w, double Q, double r, double t) {
+// A change of rate Q, at `r` [m] after `t` [s], as the drawdowns of the study are computed, and
+// its derivatives with respect to ln T, ln S and ln c. With a = Q / (4 pi T): s = a W(u, β), u
+// going as S / T and β as (T c)^-1/2.
+DerivadasAbatimiento parte(const Acuifero& a, const FuncionPozo& w, double Q, double r, double t) {
     const double u = u_de(a, r, t / segundos_por_dia);
     const double k = Q / (a.T * cuatro_pi);
     const double s = abatimiento_fuente(a, w, Q, u, r);
@@ -33,23 +25,14 @@ Termino parte(const Acuifero& a, const FuncionPozo& w, double Q, double r, doubl
     return {s, {-s - por_lnu - por_lnbeta / 2, por_lnu, -por_lnbeta / 2}};
 }
 
-Termino termino(const Acuifero& a, double Q, double r, double t, std::optional<double> fin) {
-    const FuncionPozo w(a);
-    Termino x = parte(a, w, Q, r, t);
-    if (fin && t > *fin) {  // the well that injects from the stop on
-        const Termino recupera = parte(a, w, Q, r, t - *fin);
-        x.s -= recupera.s;
-        for (size_t j = 0; j < x.por.size(); ++j) x.por[j] -= recupera.por[j];
-    }
-    return x;
-}
-
 // The residuals (computed less read) over x = (ln T, ln S), and ln c of a leaky aquifer. A
 // residual that cannot be computed, far from any sensible aquifer, is a large one, so the step
 // that led there is refused.
 struct Residuos : Eigen::DenseFunctor<double> {
     Residuos(const DatosEnsayo& d, int parametros)
-        : Eigen::DenseFunctor<double>(parametros, static_cast<int>(d.medidas.size())), d_(d) {}
+        : Eigen::DenseFunctor<double>(parametros, static_cast<int>(d.medidas.size())),
+          d_(d),
+          cambios_(d.cambios()) {}
 
     static Acuifero acuifero(const Eigen::VectorXd& x) {
         return {std::exp(x[0]), std::exp(x[1]),
@@ -60,9 +43,8 @@ struct Residuos : Eigen::DenseFunctor<double> {
         const Acuifero a = acuifero(x);
         for (Eigen::Index i = 0; i < f.size(); ++i) {
             const MedidaEnsayo& m = d_.medidas[static_cast<size_t>(i)];
-            const double s =
-                abatimiento_theis(a, d_.Q, d_.piezometros[m.piezometro].r, m.t, d_.fin);
-            f[i] = std::isfinite(s) ? s - m.s : inalcanzable;
+            const double s = abatimiento_ensayo(a, cambios_, d_.piezometros[m.piezometro].r, m.t);
+            f[i] = std::isfinite(s) ? s - m.s : residuo_inalcanzable;
         }
         return 0;
     }
@@ -71,7 +53,8 @@ struct Residuos : Eigen::DenseFunctor<double> {
         const Acuifero a = acuifero(x);
         for (Eigen::Index i = 0; i < J.rows(); ++i) {
             const MedidaEnsayo& m = d_.medidas[static_cast<size_t>(i)];
-            const Termino t = termino(a, d_.Q, d_.piezometros[m.piezometro].r, m.t, d_.fin);
+            const DerivadasAbatimiento t =
+                abatimiento_y_derivadas(a, cambios_, d_.piezometros[m.piezometro].r, m.t);
             const bool vale =
                 std::isfinite(t.s) &&
                 std::all_of(t.por.begin(), t.por.end(), [](double v) { return std::isfinite(v); });
@@ -81,40 +64,10 @@ struct Residuos : Eigen::DenseFunctor<double> {
         return 0;
     }
 
-    static constexpr double inalcanzable = 1e100;  // m; its square still a double
-
   private:
     const DatosEnsayo& d_;
+    std::vector<EtapaEnsayo> cambios_;
 };
-
-// A start found without one: for each ratio S/T on a wide grid the drawdowns are proportional
-// to 1/T, whose best value is a closed form; the ratio of least squares wins.
-std::optional<Acuifero> inicio_por_perfil(const DatosEnsayo& d) {
-    std::optional<Acuifero> mejor;
-    double menor = std::numeric_limits<double>::infinity();
-    for (double e = -14; e <= 4; e += 0.25) {
-        const double beta = std::pow(10.0, e);  // S / 4T
-        double sd = 0;
-        double dd = 0;
-        double ss = 0;
-        for (const MedidaEnsayo& m : d.medidas) {
-            const double D =
-                abatimiento_theis({1, 4 * beta}, cuatro_pi, d.piezometros[m.piezometro].r, m.t,
-                                  d.fin);  // W(u) less W(u') at T = 1, Q = 4 pi
-            sd += m.s * D;
-            dd += D * D;
-            ss += m.s * m.s;
-        }
-        if (!(dd > 0) || !(sd > 0)) continue;
-        const double resto = ss - sd * sd / dd;
-        if (resto < menor) {
-            menor = resto;
-            const double T = d.Q / (cuatro_pi * (sd / dd));
-            mejor = Acuifero{T, 4 * beta * T};
-        }
-    }
-    return mejor;
-}
 
 struct Minimo {
     Eigen::VectorXd x;
@@ -128,24 +81,13 @@ std::optional<Minimo> minimizar(const DatosEnsayo& d, const Acuifero& inicio) {
         return std::nullopt;
     const int n = inicio.c ? 3 : 2;
     Residuos f(d, n);
-    Eigen::LevenbergMarquardt<Residuos> lm(f);
-    lm.setXtol(1e-12);
-    lm.setFtol(1e-14);
-    lm.setMaxfev(2000);
     Eigen::VectorXd x(n);
     x[0] = std::log(inicio.T);
     x[1] = std::log(inicio.S);
     if (inicio.c) x[2] = std::log(*inicio.c);
-    const auto estado = lm.minimize(x);
-    using namespace Eigen::LevenbergMarquardtSpace;
-    if (estado == ImproperInputParameters || estado == TooManyFunctionEvaluation ||
-        estado == UserAsked) {
-        return std::nullopt;
-    }
-    Eigen::VectorXd r(f.values());
-    f(x, r);
-    if (!x.allFinite() || !r.allFinite()) return std::nullopt;
-    return Minimo{x, r.squaredNorm()};
+    const std::optional<double> suma = descender(f, x);
+    if (!suma) return std::nullopt;
+    return Minimo{x, *suma};
 }
 
 // A minimum that fits: it does better than no drawdown at all, at an aquifer a double can hold.
@@ -158,13 +100,64 @@ bool ajusta(const DatosEnsayo& d, const std::optional<Minimo>& m) {
 
 }  // namespace
 
+double abatimiento_ensayo(const Acuifero& a, const std::vector<EtapaEnsayo>& cambios, double r,
+                          double t) {
+    const FuncionPozo w(a);
+    double s = 0;
+    for (const EtapaEnsayo& c : cambios) {
+        if (t > c.desde)
+            s += abatimiento_fuente(a, w, c.Q, u_de(a, r, (t - c.desde) / segundos_por_dia), r);
+    }
+    return s;
+}
+
+DerivadasAbatimiento abatimiento_y_derivadas(const Acuifero& a,
+                                             const std::vector<EtapaEnsayo>& cambios, double r,
+                                             double t) {
+    const FuncionPozo w(a);
+    DerivadasAbatimiento x;
+    for (const EtapaEnsayo& c : cambios) {
+        if (!(t > c.desde)) continue;
+        const DerivadasAbatimiento p = parte(a, w, c.Q, r, t - c.desde);
+        x.s += p.s;
+        for (size_t j = 0; j < x.por.size(); ++j) x.por[j] += p.por[j];
+    }
+    return x;
+}
+
 double abatimiento_theis(const Acuifero& a, double Q, double r, double t,
                          std::optional<double> fin) {
-    const FuncionPozo w(a);
-    const auto desde = [&](double segundos) {
-        return abatimiento_fuente(a, w, Q, u_de(a, r, segundos / segundos_por_dia), r);
-    };
-    return fin && t > *fin ? desde(t) - desde(t - *fin) : desde(t);
+    std::vector<EtapaEnsayo> cambios{{0, Q}};
+    if (fin) cambios.push_back({*fin, -Q});
+    return abatimiento_ensayo(a, cambios, r, t);
+}
+
+std::optional<Acuifero> inicio_por_perfil(const DatosEnsayo& d) {
+    const std::vector<EtapaEnsayo> cambios = d.cambios();
+    std::optional<Acuifero> mejor;
+    double menor = std::numeric_limits<double>::infinity();
+    for (double e = -14; e <= 4; e += 0.25) {
+        const double beta = std::pow(10.0, e);  // S / 4T
+        double sd = 0;
+        double dd = 0;
+        double ss = 0;
+        for (const MedidaEnsayo& m : d.medidas) {
+            // The drawdown at T = 1, which the drawdown at T goes as 1 / T of.
+            const double D =
+                abatimiento_ensayo({1, 4 * beta}, cambios, d.piezometros[m.piezometro].r, m.t);
+            sd += m.s * D;
+            dd += D * D;
+            ss += m.s * m.s;
+        }
+        if (!(dd > 0) || !(sd > 0)) continue;
+        const double resto = ss - sd * sd / dd;
+        if (resto < menor) {
+            menor = resto;
+            const double T = dd / sd;
+            mejor = Acuifero{T, 4 * beta * T};
+        }
+    }
+    return mejor;
 }
 
 std::optional<Acuifero> inicio_cooper_jacob(const DatosEnsayo& d) {
@@ -174,15 +167,18 @@ std::optional<Acuifero> inicio_cooper_jacob(const DatosEnsayo& d) {
     for (size_t k = 0; k < d.piezometros.size(); ++k) {
         std::vector<double> t;
         std::vector<double> s;
+        const auto en_la_primera = [&d](const MedidaEnsayo& m) {
+            return !d.recuperando(m) && (d.etapas.empty() || m.t <= d.etapas.front().desde);
+        };
         for (const MedidaEnsayo& m : d.medidas) {
-            if (m.piezometro == k && !d.recuperando(m)) t.push_back(m.t);
+            if (m.piezometro == k && en_la_primera(m)) t.push_back(m.t);
         }
         std::sort(t.begin(), t.end());
         if (t.size() < 2) continue;
         const double desde = t[t.size() / 2 - (t.size() == 2 ? 1 : 0)];  // the later half
         t.clear();
         for (const MedidaEnsayo& m : d.medidas) {
-            if (m.piezometro == k && !d.recuperando(m) && m.t >= desde) {
+            if (m.piezometro == k && en_la_primera(m) && m.t >= desde) {
                 t.push_back(m.t);
                 s.push_back(m.s);
             }
@@ -206,12 +202,15 @@ namespace {
 Resuelto<AjusteTheis> figuras(const DatosEnsayo& d, const Minimo& m) {
     const auto n = static_cast<Eigen::Index>(d.medidas.size());
     const Eigen::Index k = m.x.size();
+    if (n <= k) {
+        return Rechazo{"Hay " + std::to_string(n) + " medidas en el ajuste de " +
+                       std::to_string(k) + " valores: hacen falta más para estimar su error."};
+    }
     Residuos f(d, static_cast<int>(k));
     Eigen::MatrixXd J(n, k);
     f.df(m.x, J);
-    const Eigen::MatrixXd JtJ = J.transpose() * J;
-    const double diagonal = JtJ.diagonal().prod();
-    if (!(JtJ.determinant() > 1e-12 * diagonal)) {
+    const std::optional<Covarianza> cov = covarianza(J, m.suma);
+    if (!cov) {
         return Rechazo{
             k == 2 ? "Las medidas no distinguen T de S: todas dan la misma razón entre el cuadrado "
                      "de la distancia y el tiempo, o la curva apenas cambia en ellas. Añada "
@@ -219,20 +218,8 @@ Resuelto<AjusteTheis> figuras(const DatosEnsayo& d, const Minimo& m) {
                    : "Las medidas no distinguen T, S y c entre sí: la curva apenas cambia con "
                      "alguno de ellos. Añada medidas de otros tiempos o piezómetros."};
     }
-    if (n <= k) {
-        return Rechazo{"Hay " + std::to_string(n) + " medidas en el ajuste de " +
-                       std::to_string(k) + " valores: hacen falta más para estimar su error."};
-    }
-    const Eigen::MatrixXd inv = JtJ.inverse();
-    const double varianza = m.suma / static_cast<double>(n - k);
-    const boost::math::students_t t_student(static_cast<double>(n - k));
-    const double t95 = boost::math::quantile(t_student, 0.975);
-    const auto factor = [&](Eigen::Index j) {
-        return std::exp(t95 * std::sqrt(varianza * inv(j, j)));
-    };
-    const auto correlacion = [&](Eigen::Index i, Eigen::Index j) {
-        return inv(i, j) / std::sqrt(inv(i, i) * inv(j, j));
-    };
+    const auto factor = [&](Eigen::Index j) { return cov->factor(j); };
+    const auto correlacion = [&](Eigen::Index i, Eigen::Index j) { return cov->correlacion(i, j); };
     AjusteTheis a;
     a.acuifero = Residuos::acuifero(m.x);
     a.rms = std::sqrt(m.suma / static_cast<double>(n));
@@ -248,25 +235,26 @@ Resuelto<AjusteTheis> figuras(const DatosEnsayo& d, const Minimo& m) {
     return a;
 }
 
-std::string medidas_en_ajuste(size_t n, const char* curva, int minimo) {
-    return "Hay " + std::to_string(n) + (n == 1 ? " medida" : " medidas") +
-           " en el ajuste: " + curva + " necesita al menos " + std::to_string(minimo) + ".";
-}
-
 // How far the leakage moves the fitted curve at the readings: the largest difference from
 // Theis's with the same T and S, m.
 double efecto_del_goteo(const DatosEnsayo& d, const Acuifero& a) {
     double mayor = 0;
     const Acuifero confinado{a.T, a.S};
+    const std::vector<EtapaEnsayo> cambios = d.cambios();
     for (const MedidaEnsayo& m : d.medidas) {
         const double r = d.piezometros[m.piezometro].r;
-        mayor = std::max(mayor, std::fabs(abatimiento_theis(a, d.Q, r, m.t, d.fin) -
-                                          abatimiento_theis(confinado, d.Q, r, m.t, d.fin)));
+        mayor = std::max(mayor, std::fabs(abatimiento_ensayo(a, cambios, r, m.t) -
+                                          abatimiento_ensayo(confinado, cambios, r, m.t)));
     }
     return mayor;
 }
 
 }  // namespace
+
+std::string medidas_en_ajuste(size_t n, const char* curva, int minimo) {
+    return "Hay " + std::to_string(n) + (n == 1 ? " medida" : " medidas") +
+           " en el ajuste: " + curva + " necesita al menos " + std::to_string(minimo) + ".";
+}
 
 Resuelto<AjusteTheis> ajustar_theis(const DatosEnsayo& d, std::optional<Acuifero> inicio) {
     const size_t n = d.medidas.size();

@@ -4,8 +4,11 @@
 // positive) with Levenberg–Marquardt, and how well they are known; or Hantush and Jacob's of a
 // leaky aquifer, over ln T, ln S and ln c.
 
+#include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "ensayo/datos_ensayo.h"
 #include "model/acuifero.h"
@@ -17,6 +20,25 @@ namespace abat {
 // recovery, by superposing a well that injects from then on.
 double abatimiento_theis(const Acuifero& a, double Q, double r, double t,
                          std::optional<double> fin = std::nullopt);
+
+// The same through a history of rates (DatosEnsayo::cambios): each change of rate a well from its
+// time on, superposed.
+double abatimiento_ensayo(const Acuifero& a, const std::vector<EtapaEnsayo>& cambios, double r,
+                          double t);
+
+// That drawdown and its derivatives with respect to ln T, ln S and ln c, as the fits take them.
+struct DerivadasAbatimiento {
+    double s = 0;
+    std::array<double, 3> por{};
+};
+DerivadasAbatimiento abatimiento_y_derivadas(const Acuifero& a,
+                                             const std::vector<EtapaEnsayo>& cambios, double r,
+                                             double t);
+
+// The best start in T and S for readings of one history of rates, found without one: for each
+// ratio S/T on a wide grid the drawdowns are proportional to 1/T, whose best value is a closed
+// form; the ratio of least squares wins. None when no ratio gives a drawdown that grows.
+std::optional<Acuifero> inicio_por_perfil(const DatosEnsayo& d);
 
 struct AjusteTheis {
     Acuifero acuifero;
@@ -32,6 +54,9 @@ struct AjusteTheis {
     double correlacionTc = 0;
     double correlacionSc = 0;
 };
+
+// "Hay 2 medidas en el ajuste: la curva de Theis necesita al menos 3."
+std::string medidas_en_ajuste(size_t n, const char* curva, int minimo);
 
 // The start of the fit: Cooper–Jacob's line through each observation well's later readings,
 // T and S averaged over the wells in logarithms; none when no well's drawdown grows.

@@ -20,6 +20,7 @@ DibujoEnsayo papel(MetodoEnsayo metodo, const std::string& unidad) {
     d.ejeX = recuperacion ? "t/t'" : "Tiempo [" + unidad + "]";
     d.ejeY = recuperacion ? "Abatimiento residual [m]" : "Abatimiento [m]";
     d.logaritmicoY = ajusta_curva(metodo);
+    d.logaritmicoX = metodo != MetodoEnsayo::escalonado;
     d.excluidas.nombre = "Excluidas del ajuste";
     return d;
 }
@@ -103,11 +104,12 @@ std::string factor(double f) {
 // Whether some observation well's readings of the pumping's end lie all on one side of Theis's
 // curve while its derivative falls: what leakage or a recharge boundary does.
 bool cae_al_final(const DatosEnsayo& datos, const AjusteTheis& f, const DibujoEnsayo& d) {
+    const std::vector<EtapaEnsayo> cambios = datos.cambios();
     for (size_t k = 0; k < datos.piezometros.size(); ++k) {
         std::vector<std::pair<double, double>> lecturas;  // (t, read less computed) pumping
         for (const MedidaEnsayo& m : datos.medidas) {
             if (m.piezometro != k || datos.recuperando(m)) continue;
-            const double s = abatimiento_theis(f.acuifero, datos.Q, datos.piezometros[k].r, m.t);
+            const double s = abatimiento_ensayo(f.acuifero, cambios, datos.piezometros[k].r, m.t);
             lecturas.emplace_back(m.t, m.s - s);
         }
         const size_t n = std::max<size_t>(3, lecturas.size() / 10);
@@ -160,6 +162,7 @@ void curva(const DatosEnsayo& datos, MetodoEnsayo metodo, AnalisisEnsayo& a) {
             "límite de recarga.";
     }
     const auto [menor, mayor] = extension(d);
+    const std::vector<EtapaEnsayo> cambios = datos.cambios();
     for (const Piezometro& p : datos.piezometros) {
         SerieEnsayo linea{nombres_metodos[static_cast<size_t>(metodo)] + (" " + p.nombre),
                           color_de(d, p.nombre),
@@ -167,17 +170,62 @@ void curva(const DatosEnsayo& datos, MetodoEnsayo metodo, AnalisisEnsayo& a) {
         for (int i = 0; i < puntos_curva; ++i) {
             const double t = menor / margen *
                              std::pow(margen * margen * mayor / menor, i / (puntos_curva - 1.0));
-            const double s =
-                abatimiento_theis(f.acuifero, datos.Q, p.r, t * datos.segundos, datos.fin);
+            const double s = abatimiento_ensayo(f.acuifero, cambios, p.r, t * datos.segundos);
             if (s > 0 && std::isfinite(s)) linea.puntos.push_back({t, s});
         }
         d.curvas.push_back(std::move(linea));
         d.residuos.push_back({p.nombre, color_de(d, p.nombre), {}});
     }
     for (const MedidaEnsayo& m : datos.medidas) {
-        const double s = abatimiento_theis(f.acuifero, datos.Q, datos.piezometros[m.piezometro].r,
-                                           m.t, datos.fin);
+        const double s =
+            abatimiento_ensayo(f.acuifero, cambios, datos.piezometros[m.piezometro].r, m.t);
         d.residuos[m.piezometro].puntos.push_back({m.t / datos.segundos, m.s - s});
+    }
+}
+
+// A step test: the fitted curve through the steps over the readings' span on linear paper, the
+// residuals, the figures and the table of efficiencies.
+void escalonado(const DatosEnsayo& datos, const PeticionAjuste& p, AnalisisEnsayo& a) {
+    const Resuelto<AjusteEscalonado> r = ajustar_escalonado(datos, p.exponente);
+    if (!r) {
+        a.resumen = r.rechazo();
+        return;
+    }
+    const AjusteEscalonado& f = *r;
+    a.acuifero = f.ajuste.acuifero;
+    a.C = number_to_text(redondear_cifras(f.C, 6));
+    a.unidadC = unidad_perdida(f.n);
+    a.n = f.n_ajustado ? number_to_text(redondear_cifras(f.n, 4)) : "2";
+    a.resumen = "Error cuadrático medio: " + redondeado(f.ajuste.rms, 3) + " m, con " +
+                std::to_string(f.ajuste.medidas) +
+                " medidas.\nIntervalos del 95 %, indicativos (los residuos de un ensayo no son "
+                "independientes): T ×/÷ " +
+                factor(f.ajuste.factorT) + ", S ×/÷ " + factor(f.ajuste.factorS) + ", C ×/÷ " +
+                factor(f.factorC) +
+                (f.n_ajustado ? ", n ± " + redondeado(f.intervaloN, 2) : std::string()) +
+                ".\nS es un valor efectivo: incluye el efecto pelicular del pozo. La pérdida en "
+                "el pozo es C·Q" +
+                (f.n_ajustado ? "ⁿ (Rorabaugh)." : "² (Jacob).");
+    for (const EficienciaEtapa& e : f.etapas) {
+        a.eficiencia.push_back({number_to_text(e.Q), format_4dec(e.total()),
+                                format_4dec(e.acuifero), format_4dec(e.pozo),
+                                format_4dec(e.eficiencia())});
+    }
+    DibujoEnsayo& d = a.dibujo;
+    const double hasta = extension(d).second;
+    const size_t color = color_de(d, datos.piezometros.front().nombre);
+    SerieEnsayo linea{"Ajuste", color, {}};
+    constexpr int puntos_escalones = 400;
+    for (int i = 1; i <= puntos_escalones; ++i) {
+        const double t = hasta * i / puntos_escalones;
+        const double s = abatimiento_escalonado(f, datos, t * datos.segundos);
+        if (std::isfinite(s)) linea.puntos.push_back({t, s});
+    }
+    d.curvas.push_back(std::move(linea));
+    d.residuos.push_back({datos.piezometros.front().nombre, color, {}});
+    for (const MedidaEnsayo& m : datos.medidas) {
+        d.residuos.back().puntos.push_back(
+            {m.t / datos.segundos, m.s - abatimiento_escalonado(f, datos, m.t)});
     }
 }
 
@@ -202,6 +250,13 @@ Resuelto<VentanaTiempos> ventana_de(const PeticionAjuste& p, double segundos) {
 
 void rectas(const DatosEnsayo& datos, const PeticionAjuste& p, const std::string& unidad,
             AnalisisEnsayo& a) {
+    if (!datos.etapas.empty()) {
+        a.resumen =
+            "Las rectas de Cooper-Jacob y de la recuperación suponen un caudal constante: con "
+            "caudal por etapas, ajuste la curva de Theis o la de Hantush-Jacob, que siguen las "
+            "etapas.";
+        return;
+    }
     const Resuelto<VentanaTiempos> leida = ventana_de(p, datos.segundos);
     if (!leida) {
         a.resumen = leida.rechazo();
@@ -300,7 +355,9 @@ AnalisisEnsayo analizar_ensayo(const EnsayoTexto& e, const PeticionAjuste& p, bo
         a.resumen = datos.rechazo();
         return a;
     }
-    if (ajusta_curva(p.metodo)) {
+    if (p.metodo == MetodoEnsayo::escalonado) {
+        escalonado(*datos, p, a);
+    } else if (ajusta_curva(p.metodo)) {
         curva(*datos, p.metodo, a);
     } else {
         rectas(*datos, p, e.unidad_tiempo, a);

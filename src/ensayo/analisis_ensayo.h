@@ -11,20 +11,25 @@
 
 #include "ensayo/ajuste_ensayo.h"
 #include "ensayo/derivada_bourdet.h"
+#include "ensayo/ensayo_escalonado.h"
 #include "model/ensayo.h"
 
 namespace abat {
 
-enum class MetodoEnsayo { theis, cooper_jacob, recuperacion, hantush_jacob };
+enum class MetodoEnsayo { theis, cooper_jacob, recuperacion, hantush_jacob, escalonado };
 // As the window offers them, in that order.
-inline constexpr std::array<const char*, 4> nombres_metodos = {
-    "Theis", "Cooper-Jacob", "Theis (recuperación)", "Hantush-Jacob"};
+inline constexpr std::array<const char*, 5> nombres_metodos = {
+    "Theis", "Cooper-Jacob", "Theis (recuperación)", "Hantush-Jacob", "Ensayo escalonado"};
 
 // Whether the method fits a curve over every reading (on log-log paper, with the derivative),
 // not straight lines through some.
 inline bool ajusta_curva(MetodoEnsayo m) {
     return m == MetodoEnsayo::theis || m == MetodoEnsayo::hantush_jacob;
 }
+
+// The headings of a step test's table of efficiencies, one row a step.
+inline constexpr std::array<const char*, 5> columnas_eficiencia = {
+    "Caudal[m3/s]", "Abatimiento[m]", "Acuífero[m]", "Pozo[m]", "Eficiencia[%]"};
 
 inline constexpr size_t sin_color = std::numeric_limits<size_t>::max();
 
@@ -39,6 +44,7 @@ struct DibujoEnsayo {
     std::string ejeX;
     std::string ejeY;
     bool logaritmicoY = true;            // log-log paper (Theis); semi-log otherwise
+    bool logaritmicoX = true;            // linear time: a step test's
     std::vector<SerieEnsayo> medidas;    // one an observation well
     SerieEnsayo excluidas;               // the readings left out, greyed
     std::vector<SerieEnsayo> curvas;     // the fitted curves or lines, one a well
@@ -51,6 +57,7 @@ struct PeticionAjuste {
     MetodoEnsayo metodo = MetodoEnsayo::theis;
     std::string desde;
     std::string hasta;
+    bool exponente = false;  // a step test's n fitted (Rorabaugh), not 2 (Jacob)
 };
 
 struct AnalisisEnsayo {
@@ -58,6 +65,12 @@ struct AnalisisEnsayo {
     std::string T;                     // as the program writes numbers; empty without a fit
     std::string S;                     // empty also from the recovery
     std::string c;                     // the aquitard's resistance, days: Hantush-Jacob only
+    // A step test's well loss C (its unit in `unidadC`) and exponent n, and its table of
+    // efficiencies, one row a step, columns as `columnas_eficiencia`, four decimals.
+    std::string C;
+    std::string unidadC;
+    std::string n;
+    std::vector<std::array<std::string, columnas_eficiencia.size()>> eficiencia;
     std::string resumen;  // the fit's figures, or the refusal that says why there is none
     DibujoEnsayo dibujo;
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/etapas.h"
 #include "model/mensajes.h"
 #include "model/numeros.h"
 #include "model/unidades.h"
@@ -44,6 +45,24 @@ std::optional<double> fin_bombeo(const std::string& texto, double segundos) {
     }
     if (*fin <= 0) rechazar("El fin del bombeo debe ser un tiempo mayor que 0.");
     return *fin * segundos;
+}
+
+// The steps after the first, read by the schedules' rule in the test's unit, before the stop.
+std::vector<EtapaEnsayo> etapas(const EnsayoTexto& e, const DatosEnsayo& d) {
+    const Resuelto<std::vector<Etapa>> leidas = leer_etapas(e.etapas, e.unidad_tiempo);
+    if (!leidas) rechazar(leidas.rechazo());
+    std::vector<EtapaEnsayo> en_segundos;
+    en_segundos.reserve(leidas->size());
+    for (size_t k = 0; k < leidas->size(); ++k) {
+        const Etapa& etapa = (*leidas)[k];
+        if (d.fin && etapa.desde * d.segundos >= *d.fin) {
+            rechazar("La etapa " + std::to_string(k + 2) + " empieza a los " +
+                     number_to_text(etapa.desde) + " " + e.unidad_tiempo +
+                     ", cuando el bombeo ya ha terminado.");
+        }
+        en_segundos.push_back({etapa.desde * d.segundos, etapa.caudal.valor});
+    }
+    return en_segundos;
 }
 
 class Lector {
@@ -107,6 +126,27 @@ class Lector {
 
 }  // namespace
 
+double DatosEnsayo::caudal_en(double t) const {
+    if (fin && t > *fin) return 0;
+    double q = Q;
+    for (const EtapaEnsayo& e : etapas) {
+        if (t > e.desde) q = e.Q;
+    }
+    return q;
+}
+
+std::vector<EtapaEnsayo> DatosEnsayo::cambios() const {
+    std::vector<EtapaEnsayo> c{{0, Q}};
+    c.reserve(etapas.size() + 2);
+    double antes = Q;
+    for (const EtapaEnsayo& e : etapas) {
+        c.push_back({e.desde, e.Q - antes});
+        antes = e.Q;
+    }
+    if (fin) c.push_back({*fin, -antes});
+    return c;
+}
+
 double segundos_por_unidad(std::string_view unidad) {
     constexpr std::array<double, unidades_tiempo.size()> segundos = {1, 60, 3600, segundos_por_dia};
     for (size_t k = 0; k < unidades_tiempo.size(); ++k) {
@@ -131,6 +171,7 @@ Resuelto<DatosEnsayo> leer_ensayo(const EnsayoTexto& e) {
         }
         d.Q = caudal(e.caudal);
         d.fin = fin_bombeo(e.fin_bombeo, d.segundos);
+        d.etapas = etapas(e, d);
         Lector lector(d);
         for (size_t k = 0; k < e.medidas.size(); ++k) {
             const int numero = static_cast<int>(k) + 1;

@@ -1,5 +1,6 @@
 #pragma once
-// The straight line of the semi-log methods: the drawdown against the logarithm of a time.
+// The straight lines of the test's analyses: the semi-log methods' drawdown against the logarithm
+// of a time, and the plain least-squares line.
 
 #include <optional>
 #include <vector>
@@ -12,6 +13,16 @@ struct Recta {
     double b = 0;
     double en(double x) const;
 };
+
+// y = a + b x.
+struct Coeficientes {
+    double a = 0;
+    double b = 0;
+};
+
+// The least-squares line through the points (x[i], y[i]); none through fewer than two distinct x.
+std::optional<Coeficientes> recta_lineal(const std::vector<double>& x,
+                                         const std::vector<double>& y);
 
 // The least-squares line through the points (x[i] > 0, s[i]); none through fewer than two
 // distinct x.

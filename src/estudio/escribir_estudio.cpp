@@ -83,13 +83,27 @@ void tabla(std::string& out, const char* clave, const std::vector<Registro>& reg
     out += registros.empty() ? "],\n" : "\n  ],\n";
 }
 
-// "ensayo": {the test's boxes, then its readings, one a line}; a reading left out of the fit
-// ends with "excluida": true.
+// Steps after the first, only when there are some: ", "etapas": [{...}, {...}]".
+void lista_etapas(std::string& out, const std::vector<EtapaTexto>& etapas) {
+    if (etapas.empty()) return;
+    out += ", ";
+    texto_json(out, campos::etapas);
+    out += ": [";
+    for (size_t j = 0; j < etapas.size(); ++j) {
+        if (j > 0) out += ", ";
+        objeto(out, campos::etapa, campos::textos(etapas[j]));
+    }
+    out += ']';
+}
+
+// "ensayo": {the test's boxes, its rate's steps, then its readings, one a line}; a reading left
+// out of the fit ends with "excluida": true.
 void ensayo(std::string& out, const EnsayoTexto& e) {
     out += ",\n  \"ensayo\": ";
     objeto<3>(out, {"caudal", "unidad_tiempo", "fin_bombeo"},
               {e.caudal, e.unidad_tiempo, e.fin_bombeo});
-    out.pop_back();  // the boxes' object goes on with the readings
+    out.pop_back();  // the boxes' object goes on with the steps and the readings
+    lista_etapas(out, e.etapas);
     out += ",\n    \"medidas\": [";
     for (size_t k = 0; k < e.medidas.size(); ++k) {
         out += k == 0 ? "\n      " : ",\n      ";
@@ -106,15 +120,7 @@ void ensayo(std::string& out, const EnsayoTexto& e) {
 struct EtapasDe {
     const std::vector<std::vector<EtapaTexto>>& etapas;
     void operator()(std::string& out, size_t k) const {
-        if (k >= etapas.size() || etapas[k].empty()) return;
-        out += ", ";
-        texto_json(out, campos::etapas);
-        out += ": [";
-        for (size_t j = 0; j < etapas[k].size(); ++j) {
-            if (j > 0) out += ", ";
-            objeto(out, campos::etapa, campos::textos(etapas[k][j]));
-        }
-        out += ']';
+        if (k < etapas.size()) lista_etapas(out, etapas[k]);
     }
 };
 

@@ -128,11 +128,11 @@ QJsonArray tabla(const QJsonObject& raiz, const char* clave) {
     return v.toArray();
 }
 
-// Well k's steps after the first, when it lists them: numbered as the schedule shows them, from 2.
-std::vector<EtapaTexto> etapas(const QJsonValue& pozo, qsizetype k) {
+// The steps after the first of a well or the test (`del_pozo`: "del pozo 3", "del ensayo"), when
+// it lists them: numbered as the schedule shows them, from 2.
+std::vector<EtapaTexto> etapas(const QJsonValue& pozo, const std::string& del_pozo) {
     const QJsonValue v = pozo.toObject().value(QLatin1StringView(campos::etapas));
     if (v.isUndefined()) return {};
-    const std::string del_pozo = "del pozo " + std::to_string(k);
     if (!v.isArray())
         rechazar("«" + std::string(campos::etapas) + "» " + del_pozo + " no es una lista");
     const QJsonArray lista = v.toArray();
@@ -159,7 +159,8 @@ std::vector<PozoTexto> pozos(const QJsonObject& raiz, std::vector<std::vector<Et
             lista[k], campos::pozo, [&] { return nombrado("pozo", k + 1); }, {campos::etapas});
         pozos.push_back({std::move(nombre), std::move(diametro), std::move(caudal), std::move(x),
                          std::move(y)});
-        if (std::vector<EtapaTexto> e = etapas(lista[k], k + 1); !e.empty()) {
+        if (std::vector<EtapaTexto> e = etapas(lista[k], "del pozo " + std::to_string(k + 1));
+            !e.empty()) {
             todas.resize(static_cast<size_t>(k) + 1);
             todas.back() = std::move(e);
         }
@@ -252,6 +253,7 @@ EnsayoTexto ensayo(const QJsonObject& raiz) {
     const QJsonArray lista = medidas.toArray();
     e.medidas.reserve(static_cast<size_t>(lista.size()));
     for (qsizetype k = 0; k < lista.size(); ++k) e.medidas.push_back(medida(lista[k], k + 1));
+    e.etapas = etapas(v, "del ensayo");
     return e;
 }
 

@@ -1,5 +1,6 @@
 #include "forms/frmEnsayo.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -120,8 +121,15 @@ frmEnsayo::frmEnsayo(Dialogos& dialogos, QWidget* parent)
             [this] { agregar_registro(medidas(), dialogos_, textos_medidas()); });
     connect(ui_->cmdQuitarMedida, &QPushButton::clicked, this, &frmEnsayo::cmdQuitar_Click);
     connect(ui_->cmdAjustar, &QPushButton::clicked, this, &frmEnsayo::cmdAjustar_Click);
+    connect(ui_->cmdEtapasEnsayo, &QPushButton::clicked, this, &frmEnsayo::cmdEtapasEnsayo_Click);
+    connect(ui_->chkExponente, &QCheckBox::toggled, this, &frmEnsayo::redibujar);
+    std::string cabeceras = "^Etapa";
+    for (const char* c : columnas_eficiencia) cabeceras += std::string("|^ ") + c + " ";
+    eficiencia_.setFormatString(cabeceras);
+    ui_->tblEficiencia->setGrid(eficiencia_);
+    ui_->tblEficiencia->setAccessibleName(QStringLiteral("Eficiencia por etapas"));
     connect(ui_->cmdUsarEnEstudio, &QPushButton::clicked, this, [this] {
-        if (analisis_.acuifero) {
+        if (analisis_.acuifero && peticion().metodo != MetodoEnsayo::escalonado) {
             emit usarPedido(QString::fromStdString(analisis_.T),
                             QString::fromStdString(analisis_.S),
                             QString::fromStdString(analisis_.c));
@@ -131,7 +139,10 @@ frmEnsayo::frmEnsayo(Dialogos& dialogos, QWidget* parent)
     redibujar();
 }
 
-frmEnsayo::~frmEnsayo() = default;
+// The efficiencies' table goes before the grid it shows.
+frmEnsayo::~frmEnsayo() {
+    delete ui_->tblEficiencia;
+}
 
 GraficoEnsayo* frmEnsayo::grafico() const {
     return ui_->graficoEnsayo;
@@ -142,6 +153,7 @@ EnsayoTexto frmEnsayo::ensayo() const {
     e.caudal = texto(ui_->txtCaudalEnsayo->text());
     e.unidad_tiempo = texto(ui_->cboUnidadTiempo->currentText());
     e.fin_bombeo = texto(ui_->txtFinBombeo->text());
+    e.etapas = etapas_;
     const Grid& g = tabla();
     const std::optional<CeldaAbierta> abierta = editor_->abierta();
     const auto celda = [&](int fila, int col) {
@@ -163,6 +175,7 @@ void frmEnsayo::setEnsayo(const EnsayoTexto& e) {
     ui_->txtCaudalEnsayo->setText(QString::fromStdString(e.caudal));
     ui_->cboUnidadTiempo->setCurrentText(QString::fromStdString(e.unidad_tiempo));
     ui_->txtFinBombeo->setText(QString::fromStdString(e.fin_bombeo));
+    etapas_ = e.etapas;
     excluidas_.clear();
     for (const MedidaTexto& m : e.medidas) excluidas_.push_back(m.excluida);
     Grid& g = medidas();
@@ -243,7 +256,43 @@ void frmEnsayo::cambiado() {
 
 PeticionAjuste frmEnsayo::peticion() const {
     return {static_cast<MetodoEnsayo>(std::max(ui_->cboMetodo->currentIndex(), 0)),
-            texto(ui_->txtDesde->text()), texto(ui_->txtHasta->text())};
+            texto(ui_->txtDesde->text()), texto(ui_->txtHasta->text()),
+            ui_->chkExponente->isChecked()};
+}
+
+void frmEnsayo::cmdEtapasEnsayo_Click() {
+    terminarEdicion();
+    const std::string unidad = texto(ui_->cboUnidadTiempo->currentText());
+    if (!etapas_abiertas_.isNull()) return;
+    auto* ventana = new frmEtapas(
+        QStringLiteral("Caudal por etapas del ensayo"),
+        QString::fromStdString("Desde cada tiempo, en " + unidad +
+                               " desde el comienzo del bombeo, el pozo bombea el caudal de su "
+                               "fila. La primera fila es el caudal del ensayo.\n&Etapas:"),
+        unidad, texto(ui_->txtCaudalEnsayo->text()), etapas_, dialogos_, this);
+    ventana->setAttribute(Qt::WA_DeleteOnClose);
+    ventana->setWindowModality(Qt::WindowModal);
+    etapas_abiertas_ = ventana;
+    connect(ventana, &QDialog::accepted, this, [this, ventana] {
+        llenando_ = true;
+        ui_->txtCaudalEnsayo->setText(QString::fromStdString(ventana->caudal()));
+        etapas_ = ventana->etapas();
+        llenando_ = false;
+        cambiado();
+    });
+    ventana->open();
+}
+
+void frmEnsayo::mostrarEficiencia() {
+    const auto& filas = analisis_.eficiencia;
+    const Grid::Lote lote(eficiencia_);
+    eficiencia_.setRows(static_cast<int>(filas.size()) + 1);
+    for (size_t k = 0; k < filas.size(); ++k) {
+        const int fila = static_cast<int>(k) + 1;
+        eficiencia_.setTextMatrix(fila, 0, std::to_string(fila));
+        for (size_t c = 0; c < filas[k].size(); ++c)
+            eficiencia_.setTextMatrix(fila, static_cast<int>(c) + 1, filas[k][c]);
+    }
 }
 
 void frmEnsayo::redibujar() {
@@ -254,14 +303,25 @@ void frmEnsayo::redibujar() {
     const bool goteo = metodo == MetodoEnsayo::hantush_jacob;
     ui_->lblResistenciaAjustada->setVisible(goteo);
     ui_->txtResistenciaAjustada->setVisible(goteo);
+    const bool escalonado = metodo == MetodoEnsayo::escalonado;
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->chkExponente, ui_->lblPerdidaAjustada,
+                                                      ui_->txtPerdidaAjustada, ui_->lblExponente,
+                                                      ui_->txtExponente, ui_->tblEficiencia})
+        w->setVisible(escalonado);
     ui_->txtDesde->setEnabled(rectas);
     ui_->txtHasta->setEnabled(rectas);
     analisis_ = analizar_ensayo(ensayo(), peticion, ajustado_);
     ui_->txtTAjustado->setText(QString::fromStdString(analisis_.T));
     ui_->txtSAjustado->setText(QString::fromStdString(analisis_.S));
     ui_->txtResistenciaAjustada->setText(QString::fromStdString(analisis_.c));
+    ui_->txtPerdidaAjustada->setText(QString::fromStdString(analisis_.C));
+    ui_->txtExponente->setText(QString::fromStdString(analisis_.n));
+    ui_->lblPerdidaAjustada->setText(QString::fromStdString(
+        "C [" + (analisis_.unidadC.empty() ? unidad_perdida(2) : analisis_.unidadC) + "]"));
+    mostrarEficiencia();
     ui_->lblAjuste->setText(QString::fromStdString(analisis_.resumen));
-    ui_->cmdUsarEnEstudio->setEnabled(analisis_.acuifero.has_value());
+    // A step test's S holds the well's skin: the aquifer comes from observation wells.
+    ui_->cmdUsarEnEstudio->setEnabled(analisis_.acuifero.has_value() && !escalonado);
     ui_->graficoEnsayo->mostrar(analisis_.dibujo);
     ui_->graficoEnsayo->setAccessibleName(QString::fromStdString(analisis_.dibujo.titulo));
 }

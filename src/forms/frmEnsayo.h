@@ -4,6 +4,7 @@
 // "Ajustar" is pressed the fit follows the entries: every change shows the fit of what the
 // window holds.
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -13,8 +14,10 @@
 #include "ensayo/analisis_ensayo.h"
 #include "forms/comandos_tabla.h"
 #include "forms/editor_celdas.h"
+#include "forms/frmEtapas.h"
 #include "forms/ventana_con_tabla.h"
 #include "model/ensayo.h"
+#include "model/grid.h"
 
 namespace Ui {
 class frmEnsayo;
@@ -51,6 +54,8 @@ class frmEnsayo : public VentanaConTabla {
     // The method chosen and the window of times typed for its straight lines.
     PeticionAjuste peticion() const;
     GraficoEnsayo* grafico() const;
+    // The window of the test's rate steps while it shows; none otherwise.
+    frmEtapas* etapasAbiertas() const { return etapas_abiertas_; }
 
   signals:
     // What the window holds of the test has changed: a box, the unit, a reading, a row.
@@ -64,6 +69,9 @@ class frmEnsayo : public VentanaConTabla {
   private:
     void cmdAjustar_Click();
     void cmdQuitar_Click();
+    // "Caudal por etapas…": the test's steps in a table of their own, its first row the rate.
+    void cmdEtapasEnsayo_Click();
+    void mostrarEficiencia();
     // The entries have changed: the study's, and the chart and the fit follow.
     void cambiado();
     void redibujar();
@@ -72,9 +80,12 @@ class frmEnsayo : public VentanaConTabla {
     std::unique_ptr<Ui::frmEnsayo> ui_;
     Dialogos& dialogos_;
     EditorCeldas* editor_ = nullptr;
-    std::vector<bool> excluidas_;  // by record: [k - 1] for record k; beyond its end, none
-    bool ajustado_ = false;        // "Ajustar" was pressed: the fit follows the entries
-    bool llenando_ = false;        // the window is being filled: one redraw at the end
+    std::vector<bool> excluidas_;          // by record: [k - 1] for record k; beyond its end, none
+    std::vector<EtapaTexto> etapas_;       // the rate's steps after the first, as typed
+    QPointer<frmEtapas> etapas_abiertas_;  // the steps' window while it shows
+    Grid eficiencia_{2, static_cast<int>(columnas_eficiencia.size()) + 1, 1, 1};
+    bool ajustado_ = false;  // "Ajustar" was pressed: the fit follows the entries
+    bool llenando_ = false;  // the window is being filled: one redraw at the end
     AnalisisEnsayo analisis_;
 };
 

@@ -27,16 +27,27 @@ QPushButton* boton(const QString& texto, const char* nombre, QWidget* padre) {
 
 frmEtapas::frmEtapas(int numero, const std::string& nombre, const std::string& caudal,
                      const std::vector<EtapaTexto>& etapas, Dialogos& dialogos, QWidget* parent)
-    : QDialog(parent), dialogos_(dialogos), tabla_(new TablaEtapas("días", dialogos, this)) {
+    : frmEtapas(QStringLiteral("Caudal por etapas del pozo %1 «%2»")
+                    .arg(numero)
+                    .arg(QString::fromStdString(nombre)),
+                QStringLiteral("Desde cada tiempo, en días desde el comienzo del bombeo, el pozo "
+                               "bombea el caudal de su fila: 0 lo detiene, un caudal negativo "
+                               "inyecta. La primera fila es el gasto del pozo.\n&Etapas:"),
+                "días", caudal, etapas, dialogos, parent) {
+    coma_decimal_ = false;
+}
+
+frmEtapas::frmEtapas(const QString& titulo, const QString& texto_ayuda, const std::string& unidad,
+                     const std::string& caudal, const std::vector<EtapaTexto>& etapas,
+                     Dialogos& dialogos, QWidget* parent)
+    : QDialog(parent),
+      dialogos_(dialogos),
+      unidad_(unidad),
+      coma_decimal_(true),
+      tabla_(new TablaEtapas(unidad, dialogos, this)) {
     setObjectName(QStringLiteral("frmEtapas"));
-    setWindowTitle(QStringLiteral("Caudal por etapas del pozo %1 «%2»")
-                       .arg(numero)
-                       .arg(QString::fromStdString(nombre)));
-    auto* ayuda = new QLabel(
-        QStringLiteral("Desde cada tiempo, en días desde el comienzo del bombeo, el pozo bombea el "
-                       "caudal de su fila: 0 lo detiene, un caudal negativo inyecta. La primera "
-                       "fila es el gasto del pozo.\n&Etapas:"),
-        this);
+    setWindowTitle(titulo);
+    auto* ayuda = new QLabel(texto_ayuda, this);
     ayuda->setObjectName(QStringLiteral("Label1"));
     ayuda->setWordWrap(true);
     ayuda->setBuddy(tabla_->grid());
@@ -78,10 +89,11 @@ std::vector<EtapaTexto> frmEtapas::etapas() const {
 void frmEtapas::accept() {
     tabla_->terminarEdicion();
     std::string rechazo;
-    if (const std::string q = caudal(); !leer_estricto(q).ok()) {
+    const std::string q = caudal();
+    if (!leer_estricto(coma_decimal_ ? con_punto_decimal(q) : q).ok()) {
         rechazo = "El caudal de la etapa 1, " + cita(q) + ", no es un valor numérico.";
     } else {
-        rechazo = leer_etapas(etapas()).rechazo();
+        rechazo = leer_etapas(etapas(), unidad_).rechazo();
     }
     if (!rechazo.empty()) {
         dialogos_.mensaje(QString::fromStdString(rechazo), titulo_etapas, Icono::advertencia);

@@ -1,10 +1,13 @@
 #pragma once
 // A pumping test as the user entered it: the rate, the unit of the times, when the pump stopped
-// and the readings of the observation wells, texts exactly as typed, as the study file keeps them.
+// the rate's steps and the readings of the observation wells, texts exactly as typed, as the study
+// file keeps them.
 
 #include <array>
 #include <string>
 #include <vector>
+
+#include "model/registros.h"
 
 namespace abat {
 
@@ -29,6 +32,8 @@ struct EnsayoTexto {
     std::string unidad_tiempo = unidad_tiempo_inicial;
     std::string fin_bombeo;  // in that unit; empty while the pump ran throughout
     std::vector<MedidaTexto> medidas;
+    // The rate's steps after the first (`caudal` from 0 on), "desde" in the test's unit.
+    std::vector<EtapaTexto> etapas;
 
     // Nothing entered: a study without a test.
     bool vacio() const { return *this == EnsayoTexto{}; }

@@ -1,6 +1,7 @@
 // The pumping test's window in the whole program: the menu that shows it, its picture, the readings
 // pasted and left out, the fits, and the fitted aquifer taken into the study.
 #include <QLogValueAxis>
+#include <QValueAxis>
 #include <cmath>
 
 #include "adaptadores/flex_grid.h"
@@ -8,6 +9,8 @@
 #include "dibujo/grafico_ensayo.h"
 #include "ensayo/ajuste_ensayo.h"
 #include "estudio/archivo_estudio.h"
+#include "forms/frmEtapas.h"
+#include "forms/tabla_etapas.h"
 #include "model/numeros.h"
 #include "support/controles.h"
 #include "support/dialogos_guionados.h"
@@ -32,6 +35,26 @@ QString pegado() {
             texto += QString("H%1\t%1\t%2\t%3\n")
                          .arg(QString::number(r), escrito(t), escrito(std::round(s * 1e4) / 1e4))
                          .replace('.', ',');
+        }
+    }
+    return texto;
+}
+
+// A step test in the pumped well (radius 0.15 m): 0.01 m3/s, then 0.02, 0.03 and 0.04 from minutes
+// 60, 120 and 180, of T = 0.01, S = 2e-4 and a well loss of 2000 Q², 12 readings a step, with a
+// wobble of a few millimetres.
+QString pegado_escalonado() {
+    QString texto;
+    const std::vector<EtapaEnsayo> cambios = {{0, 0.01}, {3600, 0.01}, {7200, 0.01}, {10800, 0.01}};
+    for (int k = 0; k < 4; ++k) {
+        for (int i = 0; i < 12; ++i) {
+            const double t = 60 * k + 0.5 * std::pow(120.0, i / 11.0);
+            const double Q = 0.01 * (k + 1);
+            const double s = abatimiento_ensayo({0.01, 2e-4}, cambios, 0.15, t * 60) +
+                             2000 * Q * Q + 0.003 * std::sin(5.0 * i + k);
+            texto += QString("Pozo\t0.15\t%1\t%2\n")
+                         .arg(a_qstring(number_to_text(t)),
+                              a_qstring(number_to_text(std::round(s * 1e4) / 1e4)));
         }
     }
     return texto;
@@ -152,6 +175,77 @@ class TestEnsayo : public QObject {
         pulsar(t.v.ensayo, "cmdUsarEnEstudio");
         QCOMPARE(t.caja("txtS")->text(), S);
         QCOMPARE(t.caja("txtT")->text(), t.de("txtTAjustado")->text());
+    }
+
+    // A step test: its steps in a table of their own in the test's unit, the first row the
+    // test's rate, kept in step both ways, a refusal keeping the table open; "Ensayo escalonado"
+    // fitted with n = 2, then with n fitted: C with its unit, n, a row a step of efficiencies that
+    // fall as the rate grows, on linear time; a step test's aquifer is not taken into the study,
+    // and the steps are in the file.
+    void ensayoEscalonado() {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("escalonado.abat");
+        {
+            Ensayo t;
+            t.abrir();
+            QApplication::clipboard()->setText(pegado_escalonado());
+            t.accion("accionPegar");
+            t.de("txtCaudalEnsayo")->setText("0,01");
+            pulsar(t.v.ensayo, "cmdEtapasEnsayo");
+            frmEtapas* e = t.v.ensayo->etapasAbiertas();
+            QVERIFY(e != nullptr);
+            QCOMPARE(e->tabla()->filas(), (std::vector<std::vector<std::string>>{{"0", "0,01"}}));
+            for (const auto& [desde, caudal] :
+                 {std::pair{"60", "0.02"}, {"120", "0.03"}, {"x", "0.04"}}) {
+                pulsar(e, "cmdAgregar");
+                e->tabla()->terminarEdicion();
+                const int fila = record_count(e->tabla()->tabla());
+                e->tabla()->tabla().setTextMatrix(fila, 1, desde);
+                e->tabla()->tabla().setTextMatrix(fila, 2, caudal);
+            }
+            pulsar(e, "cmdAceptar");
+            QCOMPARE(t.dialogos.ultimo().texto,
+                     QString("La etapa 4 empieza a «x» min, que no es un valor numérico."));
+            e->tabla()->tabla().setTextMatrix(4, 1, "180");
+            pulsar(e, "cmdAceptar");
+            QTRY_VERIFY(t.v.ensayo->etapasAbiertas() == nullptr);
+            QCOMPARE(t.p.estudios.entradas().ensayo.etapas,
+                     (std::vector<EtapaTexto>{{"60", "0.02"}, {"120", "0.03"}, {"180", "0.04"}}));
+            t.de<QComboBox>("cboMetodo")->setCurrentText("Ensayo escalonado");
+            QVERIFY(!t.de<QCheckBox>("chkExponente")->isHidden());
+            pulsar(t.v.ensayo, "cmdAjustar");
+            const auto numero = [&t](const char* caja) {
+                return leer_estricto(t.de(caja)->text().toStdString()).valor;
+            };
+            QVERIFY2(std::fabs(numero("txtPerdidaAjustada") / 2000 - 1) < 0.05,
+                     qPrintable(t.ajuste()));
+            QCOMPARE(t.de("txtExponente")->text(), QString("2"));
+            QCOMPARE(t.de<QLabel>("lblPerdidaAjustada")->text(), QString("C [s²/m⁵]"));
+            QVERIFY(t.ajuste().contains("S es un valor efectivo"));
+            const QAbstractItemModel* m = t.de<FlexGrid>("tblEficiencia")->model();
+            QCOMPARE(m->rowCount(), 4);
+            const auto celda = [m](int fila, int col) {
+                return m->data(m->index(fila, col)).toString();
+            };
+            QCOMPARE(celda(3, 0), QString("0.04"));
+            for (int k = 1; k < 4; ++k)
+                QVERIFY(celda(k, 4).toDouble() < celda(k - 1, 4).toDouble());
+            QVERIFY(!t.de<QPushButton>("cmdUsarEnEstudio")->isEnabled());
+            const GraficoEnsayo* g = t.de<GraficoEnsayo>("graficoEnsayo");
+            QVERIFY(qobject_cast<QValueAxis*>(g->principal()->axes(Qt::Horizontal).at(0)));
+            t.de<QCheckBox>("chkExponente")->setChecked(true);
+            QVERIFY(t.de("txtExponente")->text() != "2");
+            QVERIFY(std::fabs(numero("txtExponente") - 2) < 0.3);
+            QVERIFY(t.de<QLabel>("lblPerdidaAjustada")->text().startsWith("C [s^"));
+            pulsar(t.v.ensayo, "cmdEtapasEnsayo");  // the first row follows the rate's box
+            QCOMPARE(t.v.ensayo->etapasAbiertas()->tabla()->filas().front(),
+                     (std::vector<std::string>{"0", "0,01"}));
+            pulsar(t.v.ensayo->etapasAbiertas(), "cmdCancelar");
+            t.dialogos.archivos = {ruta};
+            control<QAction>(&t.v.principal, "accionGuardarComo")->trigger();
+        }
+        Ensayo t(ruta);
+        QCOMPARE(t.v.ensayo->ensayo().etapas.size(), size_t{3});
     }
 
     // The chart is saved drawn anew, with the readings above and the residuals below, on one span

@@ -28,7 +28,8 @@ std::string con(const std::string& ensayo) {
 }
 
 // clang-format off
-const EnsayoTexto dos_medidas = {"0.00912", "min", "", {{"H30", "30", "0.1", "0.04", false}, {"H30", "30", "0.25", "0.9", true}}};
+const EnsayoTexto dos_medidas = {"0.00912", "min", "", {{"H30", "30", "0.1", "0.04", false}, {"H30", "30", "0.25", "0.9", true}}, {}};
+const EnsayoTexto escalonado = {"0.01", "min", "", {{"Pozo", "0.15", "1", "0.9", false}}, {{"180", "0.0196"}, {"360", "0,03x"}}};
 // clang-format on
 // What "ensayo" holds, and why that is refused.
 using Rechazos = Tabla<std::string, std::string>;
@@ -53,13 +54,21 @@ TEST(EstudioEnsayo, SeEscribeComoSeTecleoYSeLeeIgual) {
         << texto;
     const std::string sin = escribir_estudio(con_ensayo({}));
     EXPECT_EQ(sin.find("ensayo"), std::string::npos) << sin;
+    const std::string con_etapas = escribir_estudio(con_ensayo(escalonado));
+    EXPECT_NE(
+        con_etapas.find(
+            R"("fin_bombeo": "", "etapas": [{"desde": "180", "caudal": "0.0196"}, {"desde": "360", "caudal": "0,03x"}],
+    "medidas": [)"),
+        std::string::npos)
+        << con_etapas;
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(EstudioEnsayo, Guardados, testing::ValuesIn(std::vector<Guardados::ParamType>{
     {"ensayo_con_una_medida_excluida", con_ensayo(dos_medidas)}, {"sin_ensayo", con_ensayo({})},
-    {"ensayo_sin_medidas", con_ensayo({"0.02", "días", "", {}})},
-    {"ensayo_como_se_tecleo", con_ensayo({"0.01", "h", "13,8", {{"Pz \"norte\"\t1", "30", "0.1", "abc", false}}})}}), por_nombre);
+    {"ensayo_sin_medidas", con_ensayo({"0.02", "días", "", {}, {}})},
+    {"ensayo_escalonado", con_ensayo(escalonado)},
+    {"ensayo_como_se_tecleo", con_ensayo({"0.01", "h", "13,8", {{"Pz \"norte\"\t1", "30", "0.1", "abc", false}}, {}})}}), por_nombre);
 // clang-format on
 
 // Numbers stand for the text the program writes; "excluida": false is a reading in the fit; a key
@@ -71,7 +80,7 @@ TEST(EstudioEnsayo, LeeLoQueFalta) {
         "e.abat");
     ASSERT_TRUE(l) << l.rechazo();
     EXPECT_EQ(l->ensayo,
-              (EnsayoTexto{"0.00912", "min", "", {{"H30", "30", "0.1", "0.04", false}}}));
+              (EnsayoTexto{"0.00912", "min", "", {{"H30", "30", "0.1", "0.04", false}}, {}}));
 }
 
 // A test that is not one refuses the file, saying where, as the rest of the file is refused.
@@ -91,5 +100,7 @@ INSTANTIATE_TEST_SUITE_P(EstudioEnsayo, Rechazos, testing::ValuesIn(std::vector<
     {"medida_sin_tiempo", R"({"medidas": [{"piezometro": "H30", "r": "30", "s": "0.04"}]})", "la medida 1 del ensayo no tiene «t»"},
     {"tiempo_lista", R"({"medidas": [{"piezometro": "H30", "r": "30", "t": [], "s": "0.04"}]})", "«t» de la medida 1 del ensayo no es un texto ni un número"},
     {"campo_de_mas", R"({"medidas": [)" + medida + R"(, "x": 1}]})", "la medida 1 del ensayo tiene un campo de más: «x»"},
+    {"etapas_objeto", R"({"etapas": {}})", "«etapas» del ensayo no es una lista"},
+    {"etapa_sin_caudal", R"({"etapas": [{"desde": "10"}]})", "la etapa 2 del ensayo no tiene «caudal»"},
     {"excluida_texto", R"({"medidas": [)" + medida + R"(, "excluida": "true"}]})", "«excluida» de la medida 1 del ensayo no es true ni false"}}), por_nombre);
 // clang-format on
