@@ -132,32 +132,48 @@ double abatimiento_theis(const Acuifero& a, double Q, double r, double t,
     return abatimiento_ensayo(a, cambios, r, t);
 }
 
-std::optional<Acuifero> inicio_por_perfil(const DatosEnsayo& d) {
+namespace {
+
+// The best start on a grid of ratios S / 4T (and, for a leaky aquifer, of leakage factors B):
+// with those fixed the drawdowns go as 1 / T, whose best value is a closed form; the pair of least
+// squares wins.
+std::optional<Acuifero> perfil(const DatosEnsayo& d, const std::vector<double>& factores_goteo) {
     const std::vector<EtapaEnsayo> cambios = d.cambios();
     std::optional<Acuifero> mejor;
     double menor = std::numeric_limits<double>::infinity();
-    for (double e = -14; e <= 4; e += 0.25) {
-        const double beta = std::pow(10.0, e);  // S / 4T
-        double sd = 0;
-        double dd = 0;
-        double ss = 0;
-        for (const MedidaEnsayo& m : d.medidas) {
-            // The drawdown at T = 1, which the drawdown at T goes as 1 / T of.
-            const double D =
-                abatimiento_ensayo({1, 4 * beta}, cambios, d.piezometros[m.piezometro].r, m.t);
-            sd += m.s * D;
-            dd += D * D;
-            ss += m.s * m.s;
-        }
-        if (!(dd > 0) || !(sd > 0)) continue;
-        const double resto = ss - sd * sd / dd;
-        if (resto < menor) {
-            menor = resto;
-            const double T = dd / sd;
-            mejor = Acuifero{T, 4 * beta * T};
+    for (const double B : factores_goteo) {
+        // At T = 1 an aquitard of B² / T seconds gives the leakage factor B.
+        const std::optional<double> c =
+            B > 0 ? std::optional<double>(B * B / segundos_por_dia) : std::nullopt;
+        for (double e = -14; e <= 4; e += 0.25) {
+            const double beta = std::pow(10.0, e);  // S / 4T
+            double sd = 0;
+            double dd = 0;
+            double ss = 0;
+            for (const MedidaEnsayo& m : d.medidas) {
+                // The drawdown at T = 1, which the drawdown at T goes as 1 / T of.
+                const double D = abatimiento_ensayo({1, 4 * beta, c}, cambios,
+                                                    d.piezometros[m.piezometro].r, m.t);
+                sd += m.s * D;
+                dd += D * D;
+                ss += m.s * m.s;
+            }
+            if (!(dd > 0) || !(sd > 0)) continue;
+            const double resto = ss - sd * sd / dd;
+            if (resto < menor) {
+                menor = resto;
+                const double T = dd / sd;
+                mejor = Acuifero{T, 4 * beta * T, c ? std::optional<double>(*c / T) : std::nullopt};
+            }
         }
     }
     return mejor;
+}
+
+}  // namespace
+
+std::optional<Acuifero> inicio_por_perfil(const DatosEnsayo& d) {
+    return perfil(d, {0});
 }
 
 std::optional<Acuifero> inicio_cooper_jacob(const DatosEnsayo& d) {
@@ -297,15 +313,31 @@ Resuelto<AjusteTheis> ajustar_hantush(const DatosEnsayo& d, std::optional<Acuife
         for (const double beta : {0.01, 0.1, 0.5, 2.0})
             probar({a.T, a.S, r * r / (beta * beta * a.T * segundos_por_dia)});
     }
+    // Without leakage c runs away to where it no longer moves the curve.
+    const auto sin_goteo = [&] {
+        const double rms = std::sqrt(m->suma / static_cast<double>(n));
+        return m->x[2] > 200 ||
+               efecto_del_goteo(d, Residuos::acuifero(m->x)) < std::max(2 * rms, 1e-4);
+    };
+    // Readings near the steady state from the first minutes leave Theis's fit far from the
+    // aquifer (T too large, S vanishing), and every start from it short of the minimum: once more
+    // from the best of a coarse search over S / T and B too, from a tenth of the observation
+    // wells' distances to a thousand times them.
+    if (!m || sin_goteo()) {
+        double r = 0;
+        for (const Piezometro& p : d.piezometros) r += std::log(p.r);
+        r = std::exp(r / static_cast<double>(d.piezometros.size()));
+        std::vector<double> factores;
+        for (double e = -1; e <= 3; e += 0.5) factores.push_back(r * std::pow(10.0, e));
+        if (const std::optional<Acuifero> a = perfil(d, factores)) probar(*a);
+    }
     if (!m) {
         return Rechazo{
             "Las medidas no dan un ajuste de la curva de Hantush-Jacob: ninguna T, S y c "
             "reproducen sus abatimientos mejor que un abatimiento nulo."};
     }
-    // Without leakage c runs away to where it no longer moves the curve: no number to give.
-    const Acuifero al_final = Residuos::acuifero(m->x);
-    const double rms = std::sqrt(m->suma / static_cast<double>(n));
-    if (m->x[2] > 200 || efecto_del_goteo(d, al_final) < std::max(2 * rms, 1e-4)) {
+    // No leakage: no number to give.
+    if (sin_goteo()) {
         return Rechazo{
             "Las medidas no muestran goteo: la resistencia del acuitardo que mejor las ajusta "
             "crece sin límite, y la curva es la de Theis. Ajústelas con el método de Theis."};

@@ -75,6 +75,27 @@ INSTANTIATE_TEST_SUITE_P(
                     Inicio{"cruzado", Acuifero{T / 1000, S / 1000, c * 1000}}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
+// One observation well 10 m out where B is 66 m, its readings near de Glee's steady state from
+// the second minute: Theis's fit lies far off (T six times too large, S vanishing), and the leaky
+// aquifer is still found, never "no leakage".
+TEST(AjusteHantush, ReadingsNearTheSteadyStateFromTheStart) {
+    const Acuifero verdad{0.01, 2e-4, 5};
+    std::mt19937_64 g(1);
+    std::normal_distribution<double> error(0, 0.005);
+    DatosEnsayo d;
+    d.Q = 0.02;
+    d.piezometros = {{"P1", 10}};
+    for (int i = 0; i < 100; ++i) {
+        const double t = 6 * std::pow(1e4, i / 99.0);
+        d.medidas.push_back({0, t, abatimiento_theis(verdad, d.Q, 10, t) + error(g), i + 1});
+    }
+    const Resuelto<AjusteTheis> r = ajustar_hantush(d);
+    ASSERT_TRUE(r) << r.rechazo();
+    EXPECT_NEAR(r->acuifero.T / verdad.T, 1, 0.05);
+    EXPECT_NEAR(*r->acuifero.c / *verdad.c, 1, 0.2);
+    EXPECT_NEAR(r->rms, 0.005, 0.001);
+}
+
 // A confined aquifer's readings give no c: said, with Theis suggested, and no number; too few
 // readings for three values, said.
 TEST(AjusteHantush, NoLeakageIsSaidNeverANumber) {
