@@ -403,8 +403,8 @@ class TestPaseo : public QObject {
         if (QTest::currentTestFailed()) return;
         QVERIFY2(paseo.calculos() > 0, "no action of the walk reached the results");
         // A walk of full length went through the menu bar's file dialogs, the boundaries' and a
-        // schedule's pastes, the map and the curves too; a shorter one (the sanitized build's)
-        // checks what it meets.
+        // schedule's pastes, the map and the curves too; a shorter one (WALK_ACTIONS) checks
+        // what it meets.
         if (acciones < 1500) return;
         for (const char* visto :
              {"Abrir estudio", "Guardar estudio", "Importar pozos", "Importar puntos",
