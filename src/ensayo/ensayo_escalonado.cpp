@@ -237,7 +237,7 @@ double perdida_pozo(double C, double n, double Q) {
 
 std::string unidad_perdida(double n) {
     if (n == 2) return "s²/m⁵";
-    return "s^" + redondeado(n, 3) + "/m^" + redondeado(3 * n - 1, 3);
+    return "s^" + redondeado(n, 4) + "/m^" + redondeado(3 * n - 1, 4);
 }
 
 Especifico especifico(const DatosEnsayo& d) {

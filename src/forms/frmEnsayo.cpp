@@ -308,6 +308,10 @@ void frmEnsayo::redibujar() {
                                                       ui_->txtPerdidaAjustada, ui_->lblExponente,
                                                       ui_->txtExponente, ui_->tblEficiencia})
         w->setVisible(escalonado);
+    // A step test has no straight lines: their window's rows give the room its rows take.
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->lblDesde, ui_->txtDesde, ui_->lblHasta,
+                                                      ui_->txtHasta})
+        w->setVisible(!escalonado);
     ui_->txtDesde->setEnabled(rectas);
     ui_->txtHasta->setEnabled(rectas);
     analisis_ = analizar_ensayo(ensayo(), peticion, ajustado_);
