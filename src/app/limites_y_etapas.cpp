@@ -12,6 +12,7 @@ LimitesYEtapas::LimitesYEtapas(Ventanas& v, Asistente& asistente, Estudios& estu
     connect(v_.principal.accion("accionLimites"), &QAction::triggered, this,
             [this, &asistente] { asistente.mostrarAparte(v_.limites); });
     connect(v_.noPozos, &frmNoPozos::etapasPedidas, this, &LimitesYEtapas::abrirEtapas);
+    connect(v_.noPozos, &frmNoPozos::perdidasPedidas, this, &LimitesYEtapas::abrirPerdidas);
 }
 
 // Modal over the main window, without holding the program: the well cannot change meanwhile.
@@ -39,6 +40,27 @@ void LimitesYEtapas::tomarEtapas(int fila, const frmEtapas& ventana) {
     e.etapas[k] = ventana.etapas();
     while (!e.etapas.empty() && e.etapas.back().empty()) e.etapas.pop_back();
     estudios_.entrar(e, estudios_.sistema(), Entrada::cambio);
+}
+
+// As the schedule: modal over the main window; what it accepts, a change of the study.
+void LimitesYEtapas::abrirPerdidas(int fila) {
+    if (!perdidas_.isNull()) return;
+    const Grid& pozos = v_.noPozos->pozos();
+    auto* ventana = new frmPerdidas(fila, std::string(pozos.TextMatrix(fila, columna_pozo::nombre)),
+                                    v_.noPozos->perdidas(fila), dialogos_, &v_.principal);
+    ventana->setAttribute(Qt::WA_DeleteOnClose);
+    ventana->setWindowModality(Qt::WindowModal);
+    perdidas_ = ventana;
+    connect(ventana, &QDialog::accepted, this, [this, fila, ventana] {
+        Estudio e = estudios_.entradas();
+        const auto k = static_cast<size_t>(fila - 1);
+        if (k >= e.pozos.size()) return;
+        if (e.perdidas.size() <= k) e.perdidas.resize(k + 1);
+        e.perdidas[k] = ventana->perdidas();
+        while (!e.perdidas.empty() && e.perdidas.back().vacio()) e.perdidas.pop_back();
+        estudios_.entrar(e, estudios_.sistema(), Entrada::cambio);
+    });
+    ventana->open();
 }
 
 }  // namespace abat

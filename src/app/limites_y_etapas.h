@@ -1,7 +1,8 @@
 #pragma once
 // The commands of the aquifer's boundaries and the wells' pumping steps: "Análisis > Límites del
 // acuífero…" opens the boundaries' window; "Caudal por etapas…" of the wells table opens a well's
-// schedule over the wells window, and what it accepts comes in through the one way in.
+// schedule over the wells window, "Pérdidas en el pozo…" its loss through the screen, and what
+// they accept comes in through the one way in.
 
 #include <QObject>
 #include <QPointer>
@@ -11,6 +12,7 @@
 #include "app/estudios.h"
 #include "app/ventanas.h"
 #include "forms/frmEtapas.h"
+#include "forms/frmPerdidas.h"
 
 namespace abat {
 
@@ -21,15 +23,18 @@ class LimitesYEtapas : public QObject {
 
     // The schedule open, for tests; null when none is.
     frmEtapas* etapasAbiertas() const { return etapas_; }
+    frmPerdidas* perdidasAbiertas() const { return perdidas_; }
 
   private:
     void abrirEtapas(int fila);
     void tomarEtapas(int fila, const frmEtapas& ventana);
+    void abrirPerdidas(int fila);
 
     Ventanas& v_;
     Estudios& estudios_;
     Dialogos& dialogos_;
     QPointer<frmEtapas> etapas_;
+    QPointer<frmPerdidas> perdidas_;
 };
 
 }  // namespace abat

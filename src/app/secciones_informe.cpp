@@ -85,6 +85,16 @@ void pozos(std::vector<BloqueInforme>& b, const FuentesInforme& f) {
                 tiene ? q(texto_etapas(f.entradas.pozos[k].caudal, etapas[k], "; ")) : QString());
         }
     }
+    const auto& perdidas = f.entradas.perdidas;
+    if (std::any_of(perdidas.begin(), perdidas.end(), [](const auto& p) { return !p.vacio(); })) {
+        t.cabecera.push_back(QStringLiteral("Pérdidas C·Qⁿ"));
+        for (size_t k = 0; k < t.filas.size(); ++k) {
+            const bool tiene = k < perdidas.size() && !perdidas[k].vacio();
+            t.filas[k].push_back(
+                tiene ? QStringLiteral("C = %1, n = %2").arg(q(perdidas[k].C), q(perdidas[k].n))
+                      : QString());
+        }
+    }
     b.emplace_back(std::move(t));
 }
 

@@ -101,6 +101,7 @@ Estudio estudio_de(Ventanas& v, Editores editores) {
     e.ensayo = v.ensayo->ensayo();
     e.limites = v.limites->limites(editores == Editores::cerrar);
     e.etapas = v.noPozos->etapas();
+    e.perdidas = v.noPozos->perdidas();
     return e;
 }
 
@@ -121,6 +122,7 @@ void llenar_ventanas(Ventanas& v, const Estudio& e) {
              {columna_pozo::y, p.y}}};
     });
     v.noPozos->setEtapas(e.etapas);  // beside the rows just filled
+    v.noPozos->setPerdidas(e.perdidas);
     v.limites->setLimites(e.limites);
     llenar_tabla(v.coordAbat->puntos(), e.puntos, [](const PuntoTexto& p) {
         return std::array<std::pair<int, const std::string&>, 3>{

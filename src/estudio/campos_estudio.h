@@ -20,6 +20,9 @@ inline constexpr const char* excluida = "excluida";
 inline constexpr const char* etapas = "etapas";
 inline constexpr std::array<const char*, 2> etapa = {"desde", "caudal"};
 inline constexpr std::array<const char*, 1> acuitardo = {"c"};
+// A well's optional loss through its screen, and its fields.
+inline constexpr const char* perdidas = "perdidas";
+inline constexpr std::array<const char*, 2> perdida = {"C", "n"};
 inline constexpr std::array<const char*, 5> limite = {"tipo", "x1", "y1", "x2", "y2"};
 
 inline std::array<std::string_view, 5> textos(const PozoTexto& p) {
@@ -33,6 +36,9 @@ inline std::array<std::string_view, 5> textos(const LimiteTexto& l) {
 }
 inline std::array<std::string_view, 2> textos(const EtapaTexto& e) {
     return {e.desde, e.caudal};
+}
+inline std::array<std::string_view, 2> textos(const PerdidasTexto& p) {
+    return {p.C, p.n};
 }
 
 // A boundary's type as the file writes it: "recarga" or "barrera" (the cell's "Recarga" or

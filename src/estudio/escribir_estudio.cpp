@@ -102,7 +102,13 @@ void ensayo(std::string& out, const EnsayoTexto& e) {
     out += ",\n  \"ensayo\": ";
     objeto<3>(out, {"caudal", "unidad_tiempo", "fin_bombeo"},
               {e.caudal, e.unidad_tiempo, e.fin_bombeo});
-    out.pop_back();  // the boxes' object goes on with the steps and the readings
+    out.pop_back();  // the boxes' object goes on with the well, the steps and the readings
+    if (!e.pozo.empty()) {
+        out += ", ";
+        texto_json(out, "pozo");
+        out += ": ";
+        texto_json(out, e.pozo);
+    }
     lista_etapas(out, e.etapas);
     out += ",\n    \"medidas\": [";
     for (size_t k = 0; k < e.medidas.size(); ++k) {
@@ -116,11 +122,19 @@ void ensayo(std::string& out, const EnsayoTexto& e) {
     out += e.medidas.empty() ? "]}" : "\n    ]}";
 }
 
-// A well's steps after the first, only when it has some: ", "etapas": [{...}, {...}]".
+// A well's steps after the first and its loss, only when it has them:
+// ", "etapas": [{...}, {...}], "perdidas": {"C": "1000", "n": "2"}".
 struct EtapasDe {
     const std::vector<std::vector<EtapaTexto>>& etapas;
+    const std::vector<PerdidasTexto>& perdidas;
     void operator()(std::string& out, size_t k) const {
         if (k < etapas.size()) lista_etapas(out, etapas[k]);
+        if (k < perdidas.size() && !perdidas[k].vacio()) {
+            out += ", ";
+            texto_json(out, campos::perdidas);
+            out += ": ";
+            objeto(out, campos::perdida, campos::textos(perdidas[k]));
+        }
     }
 };
 
@@ -145,7 +159,7 @@ std::string escribir_estudio(const Estudio& e) {
         out += ",\n";
     }
     if (!e.limites.empty()) limites(out, e.limites);
-    tabla(out, "pozos", e.pozos, campos::pozo, EtapasDe{e.etapas});
+    tabla(out, "pozos", e.pozos, campos::pozo, EtapasDe{e.etapas, e.perdidas});
     tabla(out, "puntos", e.puntos, campos::punto);
     out += "  \"tiempo\": ";
     texto_json(out, e.tiempo);

@@ -26,6 +26,8 @@ struct Estudio {
     // Each well's pumping steps after the first (its own rate from 0 on); shorter than `pozos`
     // when the last wells have none, empty for a study without steps.
     std::vector<std::vector<EtapaTexto>> etapas = {};
+    // Each well's loss C·Qⁿ, as `etapas` is kept: none after the last well that has one.
+    std::vector<PerdidasTexto> perdidas = {};
     // The aquitard's resistance c in days, as typed; none (or empty): a confined aquifer.
     std::optional<std::string> acuitardo = std::nullopt;
 

@@ -149,20 +149,38 @@ std::vector<EtapaTexto> etapas(const QJsonValue& pozo, const std::string& del_po
     return e;
 }
 
-// The wells, and the steps of those that have them.
-std::vector<PozoTexto> pozos(const QJsonObject& raiz, std::vector<std::vector<EtapaTexto>>& todas) {
+// Well k's loss through its screen, when it gives one.
+PerdidasTexto perdidas(const QJsonValue& pozo, qsizetype k) {
+    const QJsonValue v = pozo.toObject().value(QLatin1StringView(campos::perdidas));
+    if (v.isUndefined()) return {};
+    const std::string del_pozo = "del pozo " + std::to_string(k);
+    auto [C, n] = registro(v, campos::perdida, [&] {
+        return Nombrado{"«" + std::string(campos::perdidas) + "» " + del_pozo,
+                        "de «" + std::string(campos::perdidas) + "» " + del_pozo};
+    });
+    return {std::move(C), std::move(n)};
+}
+
+// The wells, and the steps and losses of those that have them.
+std::vector<PozoTexto> pozos(const QJsonObject& raiz, std::vector<std::vector<EtapaTexto>>& todas,
+                             std::vector<PerdidasTexto>& todas_perdidas) {
     std::vector<PozoTexto> pozos;
     const QJsonArray lista = tabla(raiz, "pozos");
     pozos.reserve(static_cast<size_t>(lista.size()));
     for (qsizetype k = 0; k < lista.size(); ++k) {
-        auto [nombre, diametro, caudal, x, y] = registro(
-            lista[k], campos::pozo, [&] { return nombrado("pozo", k + 1); }, {campos::etapas});
+        auto [nombre, diametro, caudal, x, y] =
+            registro(lista[k], campos::pozo, [&] { return nombrado("pozo", k + 1); },
+                     {campos::etapas, campos::perdidas});
         pozos.push_back({std::move(nombre), std::move(diametro), std::move(caudal), std::move(x),
                          std::move(y)});
         if (std::vector<EtapaTexto> e = etapas(lista[k], "del pozo " + std::to_string(k + 1));
             !e.empty()) {
             todas.resize(static_cast<size_t>(k) + 1);
             todas.back() = std::move(e);
+        }
+        if (PerdidasTexto p = perdidas(lista[k], k + 1); !p.vacio()) {
+            todas_perdidas.resize(static_cast<size_t>(k) + 1);
+            todas_perdidas.back() = std::move(p);
         }
     }
     return pozos;
@@ -239,6 +257,7 @@ EnsayoTexto ensayo(const QJsonObject& raiz) {
     };
     e.caudal = caja("caudal");
     e.fin_bombeo = caja("fin_bombeo");
+    e.pozo = caja("pozo");
     if (o.contains(QLatin1StringView("unidad_tiempo"))) {
         e.unidad_tiempo = caja("unidad_tiempo");
         if (std::none_of(unidades_tiempo.begin(), unidades_tiempo.end(),
@@ -306,7 +325,7 @@ Estudio estudio(const QJsonObject& raiz) {
     e.S = texto(acuifero.toObject().value(QLatin1StringView("S")), "«S» de «acuifero»");
     e.acuitardo = acuitardo(raiz);
     e.limites = limites(raiz);
-    e.pozos = pozos(raiz, e.etapas);
+    e.pozos = pozos(raiz, e.etapas, e.perdidas);
     e.puntos = puntos(raiz);
     e.tiempo = texto(raiz.value(QLatin1StringView("tiempo")), "«tiempo»");
     if (raiz.contains(QLatin1StringView("crs")))

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "adaptadores/apariencia.h"
@@ -128,13 +129,12 @@ frmEnsayo::frmEnsayo(Dialogos& dialogos, QWidget* parent)
     eficiencia_.setFormatString(cabeceras);
     ui_->tblEficiencia->setGrid(eficiencia_);
     ui_->tblEficiencia->setAccessibleName(QStringLiteral("Eficiencia por etapas"));
-    connect(ui_->cmdUsarEnEstudio, &QPushButton::clicked, this, [this] {
-        if (analisis_.acuifero && peticion().metodo != MetodoEnsayo::escalonado) {
-            emit usarPedido(QString::fromStdString(analisis_.T),
-                            QString::fromStdString(analisis_.S),
-                            QString::fromStdString(analisis_.c));
-        }
+    connect(ui_->cmdUsarEnEstudio, &QPushButton::clicked, this, &frmEnsayo::usar);
+    connect(ui_->cboPozoEnsayo, &QComboBox::activated, this, [this](int indice) {
+        pozo_ = indice <= 0 ? std::string() : texto(ui_->cboPozoEnsayo->itemText(indice));
+        cambiado();
     });
+    mostrarPozo();
     describir_controles(this);
     redibujar();
 }
@@ -154,6 +154,7 @@ EnsayoTexto frmEnsayo::ensayo() const {
     e.unidad_tiempo = texto(ui_->cboUnidadTiempo->currentText());
     e.fin_bombeo = texto(ui_->txtFinBombeo->text());
     e.etapas = etapas_;
+    e.pozo = pozo_;
     const Grid& g = tabla();
     const std::optional<CeldaAbierta> abierta = editor_->abierta();
     const auto celda = [&](int fila, int col) {
@@ -176,6 +177,8 @@ void frmEnsayo::setEnsayo(const EnsayoTexto& e) {
     ui_->cboUnidadTiempo->setCurrentText(QString::fromStdString(e.unidad_tiempo));
     ui_->txtFinBombeo->setText(QString::fromStdString(e.fin_bombeo));
     etapas_ = e.etapas;
+    pozo_ = e.pozo;
+    mostrarPozo();
     excluidas_.clear();
     for (const MedidaTexto& m : e.medidas) excluidas_.push_back(m.excluida);
     Grid& g = medidas();
@@ -283,6 +286,47 @@ void frmEnsayo::cmdEtapasEnsayo_Click() {
     ventana->open();
 }
 
+// A step test's S holds the well's skin and its T is the well's surroundings: what it gives the
+// study is the well's loss, into the well it was made in; the aquifer comes from observation wells.
+void frmEnsayo::usar() {
+    if (!analisis_.acuifero) return;
+    if (peticion().metodo != MetodoEnsayo::escalonado) {
+        emit usarPedido(QString::fromStdString(analisis_.T), QString::fromStdString(analisis_.S),
+                        QString::fromStdString(analisis_.c));
+        return;
+    }
+    if (pozo_.empty()) {
+        dialogos_.mensaje(QStringLiteral("Elija en «Pozo del ensayo» el pozo del estudio en que se "
+                                         "hizo el ensayo escalonado: su pérdida irá a ese pozo."),
+                          titulo, Icono::advertencia);
+        return;
+    }
+    emit usarPerdidasPedido(QString::fromStdString(pozo_), QString::fromStdString(analisis_.C),
+                            QString::fromStdString(analisis_.n));
+}
+
+void frmEnsayo::setPozos(const std::vector<std::string>& nombres) {
+    if (nombres == pozos_) return;
+    pozos_ = nombres;
+    mostrarPozo();
+}
+
+// None first, then the study's wells; a well named that the study no longer has stays offered,
+// so that nothing typed is lost.
+void frmEnsayo::mostrarPozo() {
+    QComboBox* c = ui_->cboPozoEnsayo;
+    const QSignalBlocker bloqueo(c);
+    c->clear();
+    c->addItem(QString());
+    for (const std::string& n : pozos_) {
+        if (!n.empty() && c->findText(QString::fromStdString(n)) < 0)
+            c->addItem(QString::fromStdString(n));
+    }
+    if (!pozo_.empty() && c->findText(QString::fromStdString(pozo_)) < 0)
+        c->addItem(QString::fromStdString(pozo_));
+    c->setCurrentIndex(pozo_.empty() ? 0 : c->findText(QString::fromStdString(pozo_)));
+}
+
 void frmEnsayo::mostrarEficiencia() {
     const auto& filas = analisis_.eficiencia;
     const Grid::Lote lote(eficiencia_);
@@ -324,8 +368,7 @@ void frmEnsayo::redibujar() {
         "C [" + (analisis_.unidadC.empty() ? unidad_perdida(2) : analisis_.unidadC) + "]"));
     mostrarEficiencia();
     ui_->lblAjuste->setText(QString::fromStdString(analisis_.resumen));
-    // A step test's S holds the well's skin: the aquifer comes from observation wells.
-    ui_->cmdUsarEnEstudio->setEnabled(analisis_.acuifero.has_value() && !escalonado);
+    ui_->cmdUsarEnEstudio->setEnabled(analisis_.acuifero.has_value());
     ui_->graficoEnsayo->mostrar(analisis_.dibujo);
     ui_->graficoEnsayo->setAccessibleName(QString::fromStdString(analisis_.dibujo.titulo));
 }

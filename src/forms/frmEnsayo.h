@@ -54,6 +54,8 @@ class frmEnsayo : public VentanaConTabla {
     // The method chosen and the window of times typed for its straight lines.
     PeticionAjuste peticion() const;
     GraficoEnsayo* grafico() const;
+    // The study's wells by name, as "Pozo del ensayo" offers them.
+    void setPozos(const std::vector<std::string>& nombres);
     // The window of the test's rate steps while it shows; none otherwise.
     frmEtapas* etapasAbiertas() const { return etapas_abiertas_; }
 
@@ -65,6 +67,8 @@ class frmEnsayo : public VentanaConTabla {
     void usarPedido(const QString& T, const QString& S, const QString& c);
     // "Importar…" of the table's menu.
     void importarPedido();
+    // "Usar en el estudio" after a step test: its loss C·Qⁿ for the study's well named `pozo`.
+    void usarPerdidasPedido(const QString& pozo, const QString& C, const QString& n);
 
   private:
     void cmdAjustar_Click();
@@ -72,6 +76,8 @@ class frmEnsayo : public VentanaConTabla {
     // "Caudal por etapas…": the test's steps in a table of their own, its first row the rate.
     void cmdEtapasEnsayo_Click();
     void mostrarEficiencia();
+    void mostrarPozo();
+    void usar();
     // The entries have changed: the study's, and the chart and the fit follow.
     void cambiado();
     void redibujar();
@@ -82,6 +88,8 @@ class frmEnsayo : public VentanaConTabla {
     EditorCeldas* editor_ = nullptr;
     std::vector<bool> excluidas_;          // by record: [k - 1] for record k; beyond its end, none
     std::vector<EtapaTexto> etapas_;       // the rate's steps after the first, as typed
+    std::string pozo_;                     // the study's well the test was made in, by name
+    std::vector<std::string> pozos_;       // the study's wells
     QPointer<frmEtapas> etapas_abiertas_;  // the steps' window while it shows
     Grid eficiencia_{2, static_cast<int>(columnas_eficiencia.size()) + 1, 1, 1};
     bool ajustado_ = false;  // "Ajustar" was pressed: the fit follows the entries

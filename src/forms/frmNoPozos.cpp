@@ -10,16 +10,25 @@ namespace abat {
 
 frmNoPozos::frmNoPozos(Dialogos& dialogos, QWidget* parent)
     : VentanaTabla(dialogos, Grid(2, 6, 1, 1), textos_pozos(), parent),
-      ui_(std::make_unique<Ui::frmNoPozos>()) {
+      ui_(std::make_unique<Ui::frmNoPozos>()),
+      etapas_(tabla()),
+      perdidas_(tabla()) {
     pozos().setFormatString(
         "^ No. |^   Nombre  |^  Diámetro[m]  |^  Gasto[m3/s]  |^  Coordenada x [m]  |^  "
         "Coordenada y [m]");
     ui_->setupUi(this);
-    QAction* etapas = accion(ui_->MSFlexGrid1, QStringLiteral("Caudal por etapas…"), "accionEtapas",
-                             [this] { pedirEtapas(); });
+    const QString titulo_etapas = QStringLiteral("Caudal por etapas");
+    QAction* etapas = accion(ui_->MSFlexGrid1, titulo_etapas + "…", "accionEtapas", [=, this] {
+        if (const int fila = filaElegida(titulo_etapas); fila > 0) emit etapasPedidas(fila);
+    });
+    const QString titulo_perdidas = QStringLiteral("Pérdidas en el pozo");
+    QAction* perdidas =
+        accion(ui_->MSFlexGrid1, titulo_perdidas + "…", "accionPerdidas", [=, this] {
+            if (const int fila = filaElegida(titulo_perdidas); fila > 0) emit perdidasPedidas(fila);
+        });
     montar({ui_->Frame1, ui_->MSFlexGrid1, ui_->txtCellEditor, ui_->cmdAgregar, ui_->cmdQuitar,
             ui_->cmdSiguiente},
-           {etapas});
+           {etapas, perdidas});
     ui_->MSFlexGrid1->gridModel()->setAyuda([this](int fila, int columna) {
         return columna == columna_pozo::gasto ? ayudaGasto(fila) : QString();
     });
@@ -35,40 +44,24 @@ QString frmNoPozos::ayudaGasto(int fila) const {
 }
 
 std::vector<EtapaTexto> frmNoPozos::etapas(int fila) const {
-    const auto e = etapas_.find(tabla().clave(fila));
-    return e == etapas_.end() ? std::vector<EtapaTexto>{} : e->second;
+    return etapas_.de(fila);
 }
 
 std::vector<std::vector<EtapaTexto>> frmNoPozos::etapas() const {
-    std::vector<std::vector<EtapaTexto>> todas;
-    if (etapas_.empty()) return todas;
-    for (int fila = 1; fila <= record_count(tabla()); ++fila) {
-        std::vector<EtapaTexto> e = etapas(fila);
-        if (e.empty()) continue;
-        todas.resize(static_cast<size_t>(fila));
-        todas.back() = std::move(e);
-    }
-    return todas;
+    return etapas_.todos();
 }
 
-// Rows that are no longer records take nothing with them into a record they may become.
 void frmNoPozos::setEtapas(const std::vector<std::vector<EtapaTexto>>& etapas) {
-    etapas_.clear();
-    for (size_t k = 0; k < etapas.size() && static_cast<int>(k) < record_count(tabla()); ++k) {
-        if (!etapas[k].empty()) etapas_[tabla().clave(static_cast<int>(k) + 1)] = etapas[k];
-    }
+    etapas_.poner(etapas);
 }
 
-// The current cell's well; without one, the user is told how to choose it.
-void frmNoPozos::pedirEtapas() {
+int frmNoPozos::filaElegida(const QString& titulo) {
     terminarEdicion();
     const int fila = tabla().Row();
-    if (fila >= 1 && fila <= record_count(tabla())) {
-        emit etapasPedidas(fila);
-        return;
-    }
+    if (fila >= 1 && fila <= record_count(tabla())) return fila;
     dialogos_.mensaje(QStringLiteral("Elija antes el pozo: una celda de su fila en la tabla."),
-                      QStringLiteral("Caudal por etapas"), Icono::advertencia);
+                      titulo, Icono::advertencia);
+    return 0;
 }
 
 frmNoPozos::~frmNoPozos() = default;

@@ -1,11 +1,10 @@
 #pragma once
 // The wells window: the wells table, the store of record of the wells.
 
-#include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
+#include "forms/datos_por_fila.h"
 #include "forms/ventana_tabla.h"
 #include "model/registros.h"
 
@@ -31,17 +30,26 @@ class frmNoPozos : public VentanaTabla {
     // In place of all: the wells beyond `etapas` have none.
     void setEtapas(const std::vector<std::vector<EtapaTexto>>& etapas);
 
+    // The loss through the screen of the well in row `fila`, kept beside the table as the steps.
+    PerdidasTexto perdidas(int fila) const { return perdidas_.de(fila); }
+    std::vector<PerdidasTexto> perdidas() const { return perdidas_.todos(); }
+    void setPerdidas(const std::vector<PerdidasTexto>& perdidas) { perdidas_.poner(perdidas); }
+
   signals:
     // "Caudal por etapas…" for the well in row `fila`.
     void etapasPedidas(int fila);
+    // "Pérdidas en el pozo…" for the well in row `fila`.
+    void perdidasPedidas(int fila);
 
   private:
     bool completa() override;
-    void pedirEtapas();
+    // The current cell's well; without one, the user is told how to choose it (`titulo`).
+    int filaElegida(const QString& titulo);
     QString ayudaGasto(int fila) const;
 
     std::unique_ptr<Ui::frmNoPozos> ui_;
-    std::unordered_map<uint64_t, std::vector<EtapaTexto>> etapas_;  // by the row's key
+    DatosPorFila<std::vector<EtapaTexto>> etapas_;
+    DatosPorFila<PerdidasTexto> perdidas_;
 };
 
 }  // namespace abat

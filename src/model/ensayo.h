@@ -34,6 +34,8 @@ struct EnsayoTexto {
     std::vector<MedidaTexto> medidas;
     // The rate's steps after the first (`caudal` from 0 on), "desde" in the test's unit.
     std::vector<EtapaTexto> etapas;
+    // The name of the study's well the test was made in; empty: none named.
+    std::string pozo;
 
     // Nothing entered: a study without a test.
     bool vacio() const { return *this == EnsayoTexto{}; }

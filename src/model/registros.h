@@ -88,6 +88,15 @@ struct Lado {
     double signo() const { return limite.tipo == TipoLimite::barrera ? 1.0 : -1.0; }
 };
 
+// A well's loss through its screen and gravel pack, C·Qⁿ, as typed: C [sⁿ/m³ⁿ⁻¹] and the exponent
+// n. None when both are empty.
+struct PerdidasTexto {
+    std::string C;
+    std::string n;
+    bool vacio() const { return C.empty() && n.empty(); }
+    bool operator==(const PerdidasTexto&) const = default;
+};
+
 // A step of a well's pumping schedule: from `desde` days on, the well pumps `caudal` (0 stops it,
 // a negative rate injects). The first step, from 0 on, is the well's own rate.
 template <typename Numero, typename Caudal = Numero>

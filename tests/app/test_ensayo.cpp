@@ -180,13 +180,15 @@ class TestEnsayo : public QObject {
     // A step test: its steps in a table of their own in the test's unit, the first row the
     // test's rate, kept in step both ways, a refusal keeping the table open; "Ensayo escalonado"
     // fitted with n = 2, then with n fitted: C with its unit, n, a row a step of efficiencies that
-    // fall as the rate grows, on linear time; a step test's aquifer is not taken into the study,
-    // and the steps are in the file.
+    // fall as the rate grows, on linear time. "Usar en el estudio" asks first for the well the
+    // test was made in, then writes C and n into that well and leaves the aquifer; the steps and
+    // the well are in the file.
     void ensayoEscalonado() {
         QTemporaryDir dir;
         const QString ruta = dir.filePath("escalonado.abat");
         {
             Ensayo t;
+            t.hastaResultados();
             t.abrir();
             QApplication::clipboard()->setText(pegado_escalonado());
             t.accion("accionPegar");
@@ -230,7 +232,19 @@ class TestEnsayo : public QObject {
             QCOMPARE(celda(3, 0), QString("0.04"));
             for (int k = 1; k < 4; ++k)
                 QVERIFY(celda(k, 4).toDouble() < celda(k - 1, 4).toDouble());
-            QVERIFY(!t.de<QPushButton>("cmdUsarEnEstudio")->isEnabled());
+            pulsar(t.v.ensayo, "cmdUsarEnEstudio");
+            QVERIFY(t.dialogos.ultimo().texto.startsWith("Elija en «Pozo del ensayo»"));
+            QVERIFY(t.p.estudios.entradas().perdidas.empty());
+            auto* pozo = t.de<QComboBox>("cboPozoEnsayo");
+            QCOMPARE(pozo->count(), 2);  // none, and the study's P1
+            pozo->setCurrentIndex(1);
+            emit pozo->activated(1);
+            pulsar(t.v.ensayo, "cmdUsarEnEstudio");
+            const Estudio usado = t.p.estudios.entradas();
+            QCOMPARE(usado.perdidas, (std::vector<PerdidasTexto>{
+                                         {t.de("txtPerdidaAjustada")->text().toStdString(), "2"}}));
+            QCOMPARE(usado.T, std::string("0.01"));  // the aquifer as it was
+            QCOMPARE(usado.ensayo.pozo, std::string("P1"));
             const GraficoEnsayo* g = t.de<GraficoEnsayo>("graficoEnsayo");
             QVERIFY(qobject_cast<QValueAxis*>(g->principal()->axes(Qt::Horizontal).at(0)));
             t.de<QCheckBox>("chkExponente")->setChecked(true);
@@ -246,6 +260,8 @@ class TestEnsayo : public QObject {
         }
         Ensayo t(ruta);
         QCOMPARE(t.v.ensayo->ensayo().etapas.size(), size_t{3});
+        QCOMPARE(t.de<QComboBox>("cboPozoEnsayo")->currentText(), QString("P1"));
+        QCOMPARE(t.v.noPozos->perdidas().size(), size_t{1});
     }
 
     // The chart is saved drawn anew, with the readings above and the residuals below, on one span

@@ -6,6 +6,7 @@
 #include "calc/funcion_pozo.h"
 #include "forms/frmEtapas.h"
 #include "forms/frmMapa.h"
+#include "forms/frmPerdidas.h"
 #include "forms/tabla_etapas.h"
 #include "model/columnas.h"
 #include "model/numeros.h"
@@ -52,6 +53,61 @@ class TestLimites : public QObject {
     Q_OBJECT
 
   private slots:
+    // "Pérdidas en el pozo…" of the wells table: n 2 by default; C or n that are not numbers, or n
+    // out of its range, are refused naming them and the window stays; what it accepts comes into
+    // the study beside its well, follows it when a well above is removed and is in the file; C
+    // emptied is no loss. Nothing of it changes a point's drawdown.
+    void perdidasEnElPozo() {
+        Limites t;
+        t.hastaResultados();
+        const std::string antes = t.resultado(1, 2);
+        pulsar(t.v.resultados, "cmdPozos");
+        Prueba::agregar(t.v.noPozos->pozos(), {"P2", "0.3", "0.02", "300", "0"});
+        const auto abrir = [&t](int fila) {
+            t.v.noPozos->pozos().selectCell(fila, 2);
+            control<QAction>(t.v.noPozos, "accionPerdidas")->trigger();
+            frmPerdidas* p = t.p.limitesYEtapas.perdidasAbiertas();
+            if (p == nullptr) qFatal("no loss window opened");
+            return p;
+        };
+        frmPerdidas* p = abrir(2);
+        QCOMPARE(control<QLineEdit>(p, "txtN")->text(), QString("2"));
+        for (const auto& [C, n, dice] :
+             {std::tuple{"mil", "2",
+                         "La C de la pérdida en el pozo, «mil», no es un número mayor "
+                         "o igual que 0."},
+              {"-1", "2",
+               "La C de la pérdida en el pozo, «-1», no es un número mayor o igual "
+               "que 0."},
+              {"1500", "4",
+               "El exponente n de la pérdida en el pozo, «4», no es un número entre "
+               "1.5 y 3.5."}}) {
+            control<QLineEdit>(p, "txtC")->setText(C);
+            control<QLineEdit>(p, "txtN")->setText(n);
+            pulsar(p, "cmdAceptar");
+            QCOMPARE(t.dialogos.ultimo().texto, QString(dice));
+            QVERIFY(p->isVisible());
+        }
+        control<QLineEdit>(p, "txtN")->setText("2,5");
+        pulsar(p, "cmdAceptar");
+        QTRY_VERIFY(t.p.limitesYEtapas.perdidasAbiertas() == nullptr);
+        QCOMPARE(t.p.estudios.entradas().perdidas,
+                 (std::vector<PerdidasTexto>{{}, {"1500", "2,5"}}));
+        t.dialogos.respuestas = {"1"};
+        t.dialogos.si = {true};
+        pulsar(t.v.noPozos, "cmdQuitar");
+        QCOMPARE(t.v.noPozos->perdidas(), (std::vector<PerdidasTexto>{{"1500", "2,5"}}));
+        Prueba::agregar(t.v.noPozos->pozos(), {"P1", "0.3", "0.05", "100", "0"});
+        pulsar(t.v.noPozos, "cmdSiguiente");
+        QCOMPARE(t.resultado(1, 3), antes);  // P1's share at A, the loss of P2 no part of it
+        pulsar(t.v.resultados, "cmdPozos");
+        p = abrir(1);
+        control<QLineEdit>(p, "txtC")->clear();
+        pulsar(p, "cmdAceptar");
+        QTRY_VERIFY(t.p.limitesYEtapas.perdidasAbiertas() == nullptr);
+        QVERIFY(t.p.estudios.entradas().perdidas.empty());
+    }
+
     // The menu opens the boundaries' window alone. A refusal (a type of no word, a point beyond a
     // line) is told and changes nothing: the window stays, the results as they were; a study so
     // saved opens on its boundaries. "Actualizar" computes again with the image of the well across

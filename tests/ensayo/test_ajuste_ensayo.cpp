@@ -39,7 +39,7 @@ EnsayoTexto ensayo(const Sintetico& c) {
     std::mt19937 azar(20240611);
     std::normal_distribution<double> ruido;
     const auto escrito = [](double v) { return number_to_text(v); };
-    EnsayoTexto e{escrito(c.Q), c.unidad, c.fin ? escrito(*c.fin / c.segundos) : "", {}, {}};
+    EnsayoTexto e{escrito(c.Q), c.unidad, c.fin ? escrito(*c.fin / c.segundos) : "", {}, {}, {}};
     for (size_t k = 0; k < c.radios.size(); ++k) {
         for (int i = 0; i < 30; ++i) {
             const double t = 6 * std::pow(10.0, 4.0 * i / 29);
@@ -180,7 +180,7 @@ TEST(EnsayoRectas, CooperJacobPorPiezometro) {
 TEST(EnsayoRectas, FormulasDeLosLibrosYSinRecta) {
     // Δs = 0.2 m a log cycle, t0 = 100 s, Q = 0.01 m3/s, r = 30 m; the stop at 1000 s.
     const double T = std::log(10.0) * 0.01 / (4 * std::numbers::pi * 0.2);
-    EnsayoTexto e{"0.01", "s", "1000", {}, {}};
+    EnsayoTexto e{"0.01", "s", "1000", {}, {}, {}};
     for (const double t : {400.0, 600.0, 1000.0, 1100.0, 1500.0, 3000.0}) {
         const double s = 0.2 * log10(t <= 1000 ? t / 100 : t / (t - 1000));
         e.medidas.push_back({"P", "30", number_to_text(t), number_to_text(s), false});

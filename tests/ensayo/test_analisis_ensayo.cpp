@@ -16,7 +16,7 @@ namespace {
 
 // Two wells of Theis's drawdowns, T = 0.005, S = 2e-4, 0.01 m3/s pumped until minute 300.
 EnsayoTexto dos_pozos() {
-    EnsayoTexto e{"0.01", "min", "300", {}, {}};
+    EnsayoTexto e{"0.01", "min", "300", {}, {}, {}};
     for (const int r : {30, 90}) {
         for (int i = 0; i < 20; ++i) {
             const double t = std::pow(600.0, i / 19.0);

@@ -28,8 +28,8 @@ std::string con(const std::string& ensayo) {
 }
 
 // clang-format off
-const EnsayoTexto dos_medidas = {"0.00912", "min", "", {{"H30", "30", "0.1", "0.04", false}, {"H30", "30", "0.25", "0.9", true}}, {}};
-const EnsayoTexto escalonado = {"0.01", "min", "", {{"Pozo", "0.15", "1", "0.9", false}}, {{"180", "0.0196"}, {"360", "0,03x"}}};
+const EnsayoTexto dos_medidas = {"0.00912", "min", "", {{"H30", "30", "0.1", "0.04", false}, {"H30", "30", "0.25", "0.9", true}}, {}, {}};
+const EnsayoTexto escalonado = {"0.01", "min", "", {{"Pozo", "0.15", "1", "0.9", false}}, {{"180", "0.0196"}, {"360", "0,03x"}}, "P-03"};
 // clang-format on
 // What "ensayo" holds, and why that is refused.
 using Rechazos = Tabla<std::string, std::string>;
@@ -57,7 +57,7 @@ TEST(EstudioEnsayo, SeEscribeComoSeTecleoYSeLeeIgual) {
     const std::string con_etapas = escribir_estudio(con_ensayo(escalonado));
     EXPECT_NE(
         con_etapas.find(
-            R"("fin_bombeo": "", "etapas": [{"desde": "180", "caudal": "0.0196"}, {"desde": "360", "caudal": "0,03x"}],
+            R"("fin_bombeo": "", "pozo": "P-03", "etapas": [{"desde": "180", "caudal": "0.0196"}, {"desde": "360", "caudal": "0,03x"}],
     "medidas": [)"),
         std::string::npos)
         << con_etapas;
@@ -66,9 +66,9 @@ TEST(EstudioEnsayo, SeEscribeComoSeTecleoYSeLeeIgual) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(EstudioEnsayo, Guardados, testing::ValuesIn(std::vector<Guardados::ParamType>{
     {"ensayo_con_una_medida_excluida", con_ensayo(dos_medidas)}, {"sin_ensayo", con_ensayo({})},
-    {"ensayo_sin_medidas", con_ensayo({"0.02", "días", "", {}, {}})},
+    {"ensayo_sin_medidas", con_ensayo({"0.02", "días", "", {}, {}, {}})},
     {"ensayo_escalonado", con_ensayo(escalonado)},
-    {"ensayo_como_se_tecleo", con_ensayo({"0.01", "h", "13,8", {{"Pz \"norte\"\t1", "30", "0.1", "abc", false}}, {}})}}), por_nombre);
+    {"ensayo_como_se_tecleo", con_ensayo({"0.01", "h", "13,8", {{"Pz \"norte\"\t1", "30", "0.1", "abc", false}}, {}, {}})}}), por_nombre);
 // clang-format on
 
 // Numbers stand for the text the program writes; "excluida": false is a reading in the fit; a key
@@ -80,7 +80,7 @@ TEST(EstudioEnsayo, LeeLoQueFalta) {
         "e.abat");
     ASSERT_TRUE(l) << l.rechazo();
     EXPECT_EQ(l->ensayo,
-              (EnsayoTexto{"0.00912", "min", "", {{"H30", "30", "0.1", "0.04", false}}, {}}));
+              (EnsayoTexto{"0.00912", "min", "", {{"H30", "30", "0.1", "0.04", false}}, {}, {}}));
 }
 
 // A test that is not one refuses the file, saying where, as the rest of the file is refused.

@@ -32,6 +32,14 @@ using Cambios = Tabla<std::string, std::string, std::string>;
 // The boundaries after the aquifer, their types as "recarga" and "barrera"; a well's steps after
 // its own fields, only when it has some.
 TEST(EstudioLimites, WritesTheKeysOfBoundariesAndSteps) {
+    Estudio con_perdidas = con_limites_y_etapas();
+    con_perdidas.perdidas = {{"2000", "2"}};
+    const std::string texto = escribir_estudio(con_perdidas);
+    EXPECT_NE(
+        texto.find(
+            R"("etapas": [{"desde": "10", "caudal": "0"}], "perdidas": {"C": "2000", "n": "2"}},)"),
+        std::string::npos)
+        << texto;
     EXPECT_EQ(escribir_estudio(con_limites_y_etapas()),
               R"({
   "formato": "abatimientos",
@@ -83,7 +91,8 @@ TEST(EstudioLimites, ReadsTypesInAnyCaseAndEmptySteps) {
 INSTANTIATE_TEST_SUITE_P(EstudioLimites, Guardados, testing::ValuesIn(std::vector<Guardados::ParamType>{{"con_limites_y_etapas", con_limites_y_etapas()},
     {"sin_limites_ni_etapas", [] { Estudio e = con_limites_y_etapas(); e.limites.clear(), e.etapas.clear(); return e; }()},
     {"sin_etapas_al_final", [] { Estudio e = con_limites_y_etapas(); e.etapas = {{}, {{"1", "0"}}}; return e; }()},
-    {"otro_tipo", [] { Estudio e = con_limites_y_etapas(); e.limites[0].tipo = "río"; return e; }()}}), por_nombre);
+    {"otro_tipo", [] { Estudio e = con_limites_y_etapas(); e.limites[0].tipo = "río"; return e; }()},
+    {"con_perdidas", [] { Estudio e = con_limites_y_etapas(); e.perdidas = {{}, {"2000", "2"}, {"1,5e3", "x"}}; e.ensayo.pozo = "P2"; return e; }()}}), por_nombre);
 // clang-format on
 
 // What is written instead of what, and why that is refused; a number stands for its text.
@@ -107,5 +116,8 @@ INSTANTIATE_TEST_SUITE_P(EstudioLimites, Cambios, testing::ValuesIn(std::vector<
     {"etapa_con_campo_de_mas", R"("caudal": "0.03"})", R"("caudal": "0.03", "hasta": "9"})", "la etapa 2 del pozo 3 tiene un campo de más: «hasta»"},
     {"etapa_lista", R"({"desde": "5", "caudal": "0.03"})", "[5]", "la etapa 2 del pozo 3 no es un objeto"},
     {"caudal_booleano", R"("caudal": "-0.01")", R"("caudal": false)", "«caudal» de la etapa 3 del pozo 3 no es un texto ni un número"},
-    {"desde_numero", R"("desde": "12.5")", R"("desde": 12.50)", ""}}), por_nombre);
+    {"desde_numero", R"("desde": "12.5")", R"("desde": 12.50)", ""},
+    {"perdidas_sin_n", R"("y": "50", )", R"("y": "50", "perdidas": {"C": "1000"}, )", "«perdidas» del pozo 3 no tiene «n»"},
+    {"perdidas_lista", R"("y": "0", )", R"("y": "0", "perdidas": [], )", "«perdidas» del pozo 1 no es un objeto"},
+    {"perdidas_vacias", R"("y": "0", )", R"("y": "0", "perdidas": {"C": "", "n": ""}, )", ""}}), por_nombre);
 // clang-format on
