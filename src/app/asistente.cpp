@@ -265,14 +265,17 @@ std::optional<Origen> Asistente::calcular() {
         curvas_.seguirResultados();
         mapa_.seguirResultados();
         devolver_memoria_libre();
+        emit calculoTerminado();
         return std::nullopt;
     } catch (const ErrorCalculo& e) {
+        emit calculoTerminado();
         return fallo(e, *datos_);
     } catch (const std::exception& e) {  // a fault of the program: the user's data stay
         curvas_.cerrar();
         mapa_.cerrar();
         v_.resultados->mostrarGrafico(QPixmap());
         informar_error(dialogos_, QString::fromUtf8(e.what()));
+        emit calculoTerminado();
         return Origen::acuifero;
     }
 }

@@ -70,6 +70,10 @@ class Asistente : public QObject {
     // entries are complete, and the window it was opened over shows when they are not.
     void aparteAceptada(QWidget* ventana);
 
+  signals:
+    // A calculation has ended: in results (calculo() gives them) or not.
+    void calculoTerminado();
+
   private:
     void acuiferoAceptado(Modo modo);
     void pozosAceptados(Modo modo);

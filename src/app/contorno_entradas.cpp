@@ -24,7 +24,14 @@ Resuelto<void> completar_datos(Ventanas& v, DatosCalculo& datos, QWidget*& venta
         ventana = v.noPozos;
         return Rechazo{etapas.rechazo()};
     }
+    Resuelto<std::vector<std::optional<PerdidaPozo>>> perdidas =
+        admitir_perdidas(v.noPozos->perdidas(), datos.pozos);
+    if (!perdidas) {
+        ventana = v.noPozos;
+        return Rechazo{perdidas.rechazo()};
+    }
     datos.acuifero.c = *c;
+    datos.perdidas = std::move(*perdidas);
     datos.contorno = std::move(*contorno);
     datos.etapas = std::move(*etapas);
     return {};
@@ -32,7 +39,7 @@ Resuelto<void> completar_datos(Ventanas& v, DatosCalculo& datos, QWidget*& venta
 
 bool hay_contorno(Ventanas& v) {
     return !v.limites->limites(false).empty() || !v.noPozos->etapas().empty() ||
-           !v.acuitardo->resistencia().trimmed().isEmpty();
+           !v.noPozos->perdidas().empty() || !v.acuitardo->resistencia().trimmed().isEmpty();
 }
 
 }  // namespace abat

@@ -1,5 +1,10 @@
 #include "app/intercambio_sig.h"
 
+#include <limits>
+
+#include "calc/campo_pozos.h"
+#include "calc/niveles_pozos.h"
+
 #include <QFileInfo>
 
 #include "adaptadores/cursor_espera.h"
@@ -199,6 +204,14 @@ void exportar(Dialogos& dialogos, Asistente& asistente, const Sistema& sistema) 
                        mapa->rejilla};
         capas.limites = datos.contorno.lados;
         capas.etapas = datos.etapas;
+        const CampoPozos campo(datos);
+        std::vector<NivelSig> niveles;
+        const double nada = std::numeric_limits<double>::quiet_NaN();
+        for (const NivelPozo& n : niveles_pozos(campo)) {
+            niveles.push_back({n.propio.value_or(nada), n.interferencia.value_or(nada), n.perdidas,
+                               n.total().value_or(nada)});
+        }
+        capas.niveles = niveles;
         const std::string r = ruta.toStdString();
         const QString e = extension(ruta);
         if (e == "tif") {

@@ -30,6 +30,7 @@ Programa::Programa(Dialogos& dialogos, std::function<void()> terminar,
                   return std::make_pair(plano_ ? pintorPlano() : Pintor(),
                                         QSizeF(ventanas.resultados->tamanoImagen()));
               }),
+      abatimientoPozos(ventanas, asistente),
       dialogos_(dialogos) {
     // The pool's threads, once started, stay until the end: one of them ending on its own timer
     // while the program ends (or while a leak checker holds every thread) is caught half gone;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "adaptadores/dialogos.h"
+#include "app/abatimiento_pozos.h"
 #include "app/acuitardo_estudio.h"
 #include "app/asistente.h"
 #include "app/ensayo_bombeo.h"
@@ -38,6 +39,7 @@ class Programa {
     LimitesYEtapas limitesYEtapas;
     AcuitardoDelEstudio acuitardo;
     InformeDelEstudio informe;
+    AbatimientoPozos abatimientoPozos;
     std::string archivoGrafico;  // where the chart is written; empty: beside the program
 
   private:

@@ -9,12 +9,14 @@ Ventanas::Ventanas(Declaraciones& d, Dialogos& dialogos)
       resultados(new frmResultados()),
       ensayo(new frmEnsayo(dialogos)),
       limites(new frmLimites(dialogos)),
-      acuitardo(new frmAcuitardo(dialogos)) {
+      acuitardo(new frmAcuitardo(dialogos)),
+      abatimientoPozos(new frmAbatimientoPozos()) {
     for (QWidget* hijo : std::initializer_list<QWidget*>{caracteristicas, noPozos, coordAbat,
                                                          resultados, limites, acuitardo}) {
         principal.agregar(hijo);
     }
     principal.agregarVentana(ensayo);
+    principal.agregarVentana(abatimientoPozos);
 }
 
 }  // namespace abat

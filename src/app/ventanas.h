@@ -3,6 +3,7 @@
 
 #include "adaptadores/dialogos.h"
 #include "forms/MDIForm1.h"
+#include "forms/frmAbatimientoPozos.h"
 #include "forms/frmAcuitardo.h"
 #include "forms/frmCaracteristicas.h"
 #include "forms/frmCoordAbat.h"
@@ -27,6 +28,8 @@ struct Ventanas {
     frmEnsayo* ensayo;
     frmLimites* limites;      // the aquifer's boundaries, from the menu "Análisis"
     frmAcuitardo* acuitardo;  // the aquitard of a leaky aquifer, from the same menu
+    // The water level inside every well, in a window of its own as the test.
+    frmAbatimientoPozos* abatimientoPozos;
 };
 
 }  // namespace abat

@@ -3,11 +3,13 @@
 // points with their names, and the time. The results, the chart, the curves, the map and the
 // error's culprit all work from it; nothing reads the tables again while a calculation runs.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/contorno.h"
+#include "calc/perdidas_pozo.h"
 #include "model/acuifero.h"
 #include "model/declaraciones.h"
 #include "model/grid.h"
@@ -27,6 +29,9 @@ struct DatosCalculo {
     // Each well's pumping steps after the first (its rate from 0 on), admitted (admitir_etapas);
     // shorter than `pozos` when the last wells have none.
     std::vector<std::vector<Etapa>> etapas = {};
+    // Each well's loss through its screen (admitir_perdidas), shorter when the last have none:
+    // the level inside the wells only; no drawdown in the aquifer holds it.
+    std::vector<std::optional<PerdidaPozo>> perdidas = {};
 
     // Neither boundaries nor steps: every well is itself alone, pumping from 0 on.
     bool solo_pozos() const;

@@ -231,10 +231,6 @@ AjusteEscalonado ajustar(const DatosEnsayo& d, bool ajustar_n) {
 
 }  // namespace
 
-double perdida_pozo(double C, double n, double Q) {
-    return std::copysign(C * std::pow(std::fabs(Q), n), Q);
-}
-
 std::string unidad_perdida(double n) {
     if (n == 2) return "s²/m⁵";
     return "s^" + redondeado(n, 4) + "/m^" + redondeado(3 * n - 1, 4);

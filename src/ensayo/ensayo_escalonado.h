@@ -9,16 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "calc/perdidas_pozo.h"
 #include "ensayo/ajuste_ensayo.h"
 #include "ensayo/datos_ensayo.h"
 
 namespace abat {
-
-inline constexpr double n_minimo = 1.5;
-inline constexpr double n_maximo = 3.5;
-
-// The well loss at rate Q [m3/s], m: C |Q|ⁿ, of the rate's sign.
-double perdida_pozo(double C, double n, double Q);
 
 // C's unit for an exponent n: "s²/m⁵" for n = 2, "s^2.3/m^5.9" otherwise.
 std::string unidad_perdida(double n);

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "adaptadores/apariencia.h"
-#include "ensayo/ensayo_escalonado.h"
+#include "calc/perdidas_pozo.h"
 #include "forms/filtro_caracteres.h"
 #include "model/mensajes.h"
 #include "model/numeros.h"
@@ -27,18 +27,7 @@ QLineEdit* caja(const std::string& texto, const char* nombre, QWidget* padre) {
 }  // namespace
 
 std::string rechazo_perdidas(const PerdidasTexto& p) {
-    if (recortar_blancos(p.C).empty()) return {};
-    const LecturaEstricta C = leer_estricto(con_punto_decimal(p.C));
-    if (!C.ok() || C.valor < 0)
-        return "La C de la pérdida en el pozo, " + cita(p.C) +
-               ", no es un número mayor o igual que 0.";
-    const LecturaEstricta n = leer_estricto(con_punto_decimal(p.n));
-    if (!n.ok() || n.valor < n_minimo || n.valor > n_maximo) {
-        return "El exponente n de la pérdida en el pozo, " + cita(p.n) +
-               ", no es un número entre " + number_to_text(n_minimo) + " y " +
-               number_to_text(n_maximo) + ".";
-    }
-    return {};
+    return leer_perdida(p).rechazo();
 }
 
 frmPerdidas::frmPerdidas(int numero, const std::string& nombre, const PerdidasTexto& perdidas,

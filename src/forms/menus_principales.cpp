@@ -52,7 +52,8 @@ const std::vector<Menu>& menus() {
          "A&nálisis",
          {{"accionEnsayo", "&Ensayo de bombeo…"},
           {"accionLimites", "&Límites del acuífero…"},
-          {"accionAcuitardo", "&Acuitardo…"}}},
+          {"accionAcuitardo", "&Acuitardo…"},
+          {"accionAbatimientoPozos", "Abatimiento en los &pozos…"}}},
     };
     return m;
 }

@@ -20,6 +20,15 @@ struct IsolineasSig {
     std::vector<Isolinea> lineas;
 };
 
+// The water level inside a well at the results' time, m: its own drawdown at its radius, the
+// interference of the others, its loss through the screen and the total; NaN where it has none.
+struct NivelSig {
+    double propio;
+    double interferencia;
+    double perdidas;
+    double total;
+};
+
 // Everything a GeoPackage holds, in one system (or none): the records the calculation read and
 // its results as numbers.
 struct CapasSig {
@@ -35,10 +44,13 @@ struct CapasSig {
     std::span<const Lado> limites = {};
     // Each well's pumping steps after its own rate, as DatosCalculo::etapas holds them.
     std::span<const std::vector<Etapa>> etapas = {};
+    // Each well's water level, one a well; none, and no fields of it, when not given.
+    std::span<const NivelSig> niveles = {};
 };
 
 // A GeoPackage (.gpkg): the layers "pozos" (points: nombre, diametro, caudal at the isolines'
-// time, that tiempo in days, and etapas, a schedule's steps in words, empty without), "puntos"
+// time, that tiempo in days, and etapas, a schedule's steps in words, empty without; with the
+// levels, nivel_propio, nivel_interferencia, nivel_perdidas and nivel_total), "puntos"
 // (points: nombre, tiempo, abatimiento_total and one field per well's share), "isolineas" (lines:
 // abatimiento in m, tiempo in days), with boundaries "limites" (lines: linea, its row from 1, and
 // tipo, "recarga" or "barrera"; each line across the extent of the wells, points, raster and its

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -79,12 +80,18 @@ std::string en_palabras(const Pozo& p, const std::vector<Etapa>& etapas) {
 
 // Each well at the time of the isolines: its rate then, and its schedule.
 bool escribir_pozos(GDALDataset& d, const CapasSig& c, OGRSpatialReference* srs) {
-    OGRLayer* capa = capa_nueva(d, "pozos", srs, wkbPoint,
-                                {{"nombre", OFTString},
-                                 {"diametro", OFTReal},
-                                 {"caudal", OFTReal},
-                                 {"tiempo", OFTReal},
-                                 {"etapas", OFTString}});
+    std::vector<std::pair<std::string, OGRFieldType>> campos = {{"nombre", OFTString},
+                                                                {"diametro", OFTReal},
+                                                                {"caudal", OFTReal},
+                                                                {"tiempo", OFTReal},
+                                                                {"etapas", OFTString}};
+    const bool con_niveles = c.niveles.size() == c.pozos.size() && !c.niveles.empty();
+    if (con_niveles) {
+        for (const char* n :
+             {"nivel_propio", "nivel_interferencia", "nivel_perdidas", "nivel_total"})
+            campos.emplace_back(n, OFTReal);
+    }
+    OGRLayer* capa = capa_nueva(d, "pozos", srs, wkbPoint, campos);
     if (capa == nullptr) return false;
     const std::vector<Etapa> ninguna;
     for (size_t k = 0; k < c.pozos.size(); ++k) {
@@ -97,6 +104,14 @@ bool escribir_pozos(GDALDataset& d, const CapasSig& c, OGRSpatialReference* srs)
         if (caudal.ok()) f.SetField(2, caudal.valor);
         f.SetField(3, c.isolineas.tiempo);
         f.SetField(4, en_palabras(p, etapas).c_str());
+        if (con_niveles) {
+            const NivelSig& n = c.niveles[k];
+            int i = 5;
+            for (const double v : {n.propio, n.interferencia, n.perdidas, n.total}) {
+                if (std::isfinite(v)) f.SetField(i, v);
+                ++i;
+            }
+        }
         if (!agregar(*capa, f, new OGRPoint(p.x, p.y))) return false;
     }
     return true;

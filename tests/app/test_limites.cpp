@@ -100,6 +100,23 @@ class TestLimites : public QObject {
         Prueba::agregar(t.v.noPozos->pozos(), {"P1", "0.3", "0.05", "100", "0"});
         pulsar(t.v.noPozos, "cmdSiguiente");
         QCOMPARE(t.resultado(1, 3), antes);  // P1's share at A, the loss of P2 no part of it
+        // The water level in the wells: P2's own drawdown is its share at a point at its radius,
+        // its interference P1's share at its centre, its loss 1500 · 0.02^2.5; total their sum.
+        control<QAction>(&t.v.principal, "accionAbatimientoPozos")->trigger();
+        const Grid& nivel = t.v.abatimientoPozos->niveles();
+        QCOMPARE(record_count(nivel), 2);
+        QCOMPARE(std::string(nivel.TextMatrix(1, 1)), std::string("P2"));
+        QCOMPARE(std::string(nivel.TextMatrix(1, 2)), format_4dec(0.15));
+        QCOMPARE(std::string(nivel.TextMatrix(1, 5)), format_4dec(1500 * std::pow(0.02, 2.5)));
+        pulsar(t.v.resultados, "cmdPuntos");
+        Prueba::agregar(t.v.coordAbat->puntos(), {"R", "300.15", "0"});
+        pulsar(t.v.coordAbat, "cmdSiguiente");
+        QCOMPARE(std::string(nivel.TextMatrix(1, 3)), t.resultado(2, 2));  // followed the results
+        const auto numero = [&nivel](int f, int c) {
+            return strict_number(nivel.TextMatrix(f, c));
+        };
+        QVERIFY(std::fabs(numero(1, 6) - numero(1, 3) - numero(1, 4) - numero(1, 5)) <= 2e-4);
+        QVERIFY(std::fabs(numero(1, 4) - strict_number(t.resultado(2, 3))) < 0.001);
         pulsar(t.v.resultados, "cmdPozos");
         p = abrir(1);
         control<QLineEdit>(p, "txtC")->clear();

@@ -139,7 +139,8 @@ class TestPrimerUso : public QObject {
                      QDir::toNativeSeparators(norte) +
                      "|A&nálisis|"
                      "accionEnsayo &Ensayo de bombeo…|accionLimites &Límites del acuífero…|"
-                     "accionAcuitardo &Acuitardo…");
+                     "accionAcuitardo &Acuitardo…|accionAbatimientoPozos Abatimiento en los "
+                     "&pozos…");
         QCOMPARE(t.p.estudios.recientes(), QStringList{norte});
     }
 

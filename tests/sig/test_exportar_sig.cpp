@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <map>
 
 #include "model/errores.h"
@@ -157,6 +158,20 @@ TEST(ExportarSig, EachFileReadBack) {
         "1;0.5;30;LINESTRING (440000 4470000,440010 4470007)",
         "2;1.5;30;LINESTRING (440000 4470100,440050 4470100,440000 4470100)"}));
     // clang-format on
+    // With the water levels in the wells, their four fields; a well without one, empty there.
+    CapasSig con_niveles = c;
+    const double nada = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<NivelSig> niveles = {{2.5, 0.75, 0.5, 3.75}, {nada, 0.25, 0, nada}};
+    con_niveles.niveles = niveles;
+    exportar(carpeta / "n.gpkg", con_niveles);
+    // clang-format off
+    EXPECT_EQ(texto_de(carpeta / "n.gpkg", "pozos"), (Texto{
+        "fid;nombre;diametro;caudal;tiempo;etapas;nivel_propio;nivel_interferencia;nivel_perdidas;nivel_total;",
+        "1;P1;0.3;0.015;30;;2.5;0.75;0.5;3.75;POINT (440100 4470200)",
+        "2;p1;0.4;-0.02;30;;;0.25;0;;POINT (440300.5 4470250.0)"}));
+    // clang-format on
+    std::filesystem::remove(carpeta / "n.gpkg");
+    std::filesystem::remove(carpeta / "n.qml");
     const Dataset g(GDALDataset::Open(gpkg.c_str(), GDAL_OF_VECTOR));
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(en_25830(g->GetLayer(i)->GetSpatialRef()));
     comprobar_raster(gpkg, c.rejilla, 1e-6);
