@@ -3,12 +3,14 @@
 // Run: build/bench/bench_calculo
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "calc/campo_pozos.h"
 #include "calc/curva_tiempo.h"
 #include "calc/datos_calculo.h"
+#include "calc/niveles_pozos.h"
 #include "calc/red.h"
 #include "calc/resultados.h"
 #include "campo_al_azar.h"
@@ -18,18 +20,24 @@ using namespace abat;
 
 namespace {
 
-// n wells spread over a square of side `lado` starting at `origen`.
-Grid pozos(int n, double origen, double lado) {
+// n wells of rate `gasto`, `por_lado` to a row, `paso` m apart from `origen`; the lattice repeats
+// every por_lado² wells.
+Grid pozos_en_rejilla(int n, double origen, double paso, int por_lado, const char* gasto) {
     Grid g(2, 6, 1, 1);
     for (int k = 0; k < n; ++k) {
         const int r = append_record(g);
         g.setTextMatrix(r, 1, "P" + std::to_string(r));
         g.setTextMatrix(r, 2, "0.3");
-        g.setTextMatrix(r, 3, "0.01");
-        g.setTextMatrix(r, 4, std::to_string(origen + lado * (k % 10) / 10));
-        g.setTextMatrix(r, 5, std::to_string(origen + lado * (k / 10 % 10) / 10));
+        g.setTextMatrix(r, 3, gasto);
+        g.setTextMatrix(r, 4, std::to_string(origen + paso * (k % por_lado)));
+        g.setTextMatrix(r, 5, std::to_string(origen + paso * (k / por_lado % por_lado)));
     }
     return g;
+}
+
+// n wells spread over a square of side `lado` starting at `origen`.
+Grid pozos(int n, double origen, double lado) {
+    return pozos_en_rejilla(n, origen, lado / 10, 10, "0.01");
 }
 
 Grid puntos(int m) {
@@ -107,6 +115,21 @@ void curva_en_el_tiempo(benchmark::State& state) {
 }
 
 }  // namespace
+
+// The water level inside each of n wells on a square lattice 50 m apart, each with a loss: what
+// "Abatimiento en los pozos…" waits for.
+void niveles_en_los_pozos(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const int lado = static_cast<int>(std::ceil(std::sqrt(n)));
+    Declaraciones d = acuifero(0.01, 0.0002);
+    DatosCalculo datos = leer_datos(d, pozos_en_rejilla(n, 0, 50, lado, "0.001"), puntos(0), "30");
+    datos.perdidas.assign(static_cast<size_t>(n), PerdidaPozo{2000, 2});
+    for (auto _ : state) {
+        const CampoPozos campo(datos);
+        benchmark::DoNotOptimize(niveles_pozos(campo));
+    }
+}
+BENCHMARK(niveles_en_los_pozos)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(curva_en_el_tiempo)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(generar_red_cerca)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
