@@ -183,6 +183,33 @@ void curva(const DatosEnsayo& datos, MetodoEnsayo metodo, AnalisisEnsayo& a) {
     }
 }
 
+// Hantush and Bierschenk's paper: s/Q against Q on linear axes, the line a + b Q across the rates.
+DibujoEnsayo dibujo_especifico(const Especifico& e, size_t color) {
+    DibujoEnsayo d;
+    d.titulo = "Ensayo escalonado: abatimiento específico (Hantush-Bierschenk)";
+    d.ejeX = "Caudal [m3/s]";
+    d.ejeY = "s/Q [s/m2]";
+    d.logaritmicoX = false;
+    d.logaritmicoY = false;
+    d.excluidas.nombre = "Excluidas del ajuste";
+    SerieEnsayo puntos{"s/Q al final de cada etapa", color, {}};
+    SerieEnsayo residuos{"s/Q", color, {}};
+    double mayor = 0;
+    for (const PuntoEspecifico& p : e.puntos) {
+        puntos.puntos.push_back({p.Q, p.s_Q});
+        mayor = std::max(mayor, p.Q);
+        if (e.a && e.b) residuos.puntos.push_back({p.Q, p.s_Q - (*e.a + *e.b * p.Q)});
+    }
+    d.medidas.push_back(std::move(puntos));
+    if (e.a && e.b) {
+        SerieEnsayo recta{"Recta", color, {}};
+        recta.puntos = {{0, *e.a}, {mayor * margen, *e.a + *e.b * mayor * margen}};
+        d.curvas.push_back(std::move(recta));
+    }
+    d.residuos.push_back(std::move(residuos));
+    return d;
+}
+
 // A step test: the fitted curve through the steps over the readings' span on linear paper, the
 // residuals, the figures and the table of efficiencies.
 void escalonado(const DatosEnsayo& datos, const PeticionAjuste& p, AnalisisEnsayo& a) {
@@ -214,6 +241,7 @@ void escalonado(const DatosEnsayo& datos, const PeticionAjuste& p, AnalisisEnsay
     DibujoEnsayo& d = a.dibujo;
     const double hasta = extension(d).second;
     const size_t color = color_de(d, datos.piezometros.front().nombre);
+    a.especifico = dibujo_especifico(f.especifico, color);
     SerieEnsayo linea{"Ajuste", color, {}};
     constexpr int puntos_escalones = 400;
     for (int i = 1; i <= puntos_escalones; ++i) {

@@ -73,6 +73,10 @@ struct AnalisisEnsayo {
     std::vector<std::array<std::string, columnas_eficiencia.size()>> eficiencia;
     std::string resumen;  // the fit's figures, or the refusal that says why there is none
     DibujoEnsayo dibujo;
+    // A step test's second view: Hantush and Bierschenk's specific drawdown s/Q at each step's
+    // end against Q, with its straight line, the residuals from the line beneath; empty
+    // otherwise.
+    DibujoEnsayo especifico;
 };
 
 // With `ajustar` the method's fit, and its curves and residuals over the readings; without it,

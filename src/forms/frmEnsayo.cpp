@@ -124,6 +124,7 @@ frmEnsayo::frmEnsayo(Dialogos& dialogos, QWidget* parent)
     connect(ui_->cmdAjustar, &QPushButton::clicked, this, &frmEnsayo::cmdAjustar_Click);
     connect(ui_->cmdEtapasEnsayo, &QPushButton::clicked, this, &frmEnsayo::cmdEtapasEnsayo_Click);
     connect(ui_->chkExponente, &QCheckBox::toggled, this, &frmEnsayo::redibujar);
+    connect(ui_->chkEspecifico, &QCheckBox::toggled, this, &frmEnsayo::redibujar);
     std::string cabeceras = "^Etapa";
     for (const char* c : columnas_eficiencia) cabeceras += std::string("|^ ") + c + " ";
     eficiencia_.setFormatString(cabeceras);
@@ -348,9 +349,9 @@ void frmEnsayo::redibujar() {
     ui_->lblResistenciaAjustada->setVisible(goteo);
     ui_->txtResistenciaAjustada->setVisible(goteo);
     const bool escalonado = metodo == MetodoEnsayo::escalonado;
-    for (QWidget* w : std::initializer_list<QWidget*>{ui_->chkExponente, ui_->lblPerdidaAjustada,
-                                                      ui_->txtPerdidaAjustada, ui_->lblExponente,
-                                                      ui_->txtExponente, ui_->tblEficiencia})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui_->chkExponente, ui_->chkEspecifico, ui_->lblPerdidaAjustada,
+             ui_->txtPerdidaAjustada, ui_->lblExponente, ui_->txtExponente, ui_->tblEficiencia})
         w->setVisible(escalonado);
     // A step test has no straight lines: their window's rows give the room its rows take.
     for (QWidget* w : std::initializer_list<QWidget*>{ui_->lblDesde, ui_->txtDesde, ui_->lblHasta,
@@ -369,13 +370,21 @@ void frmEnsayo::redibujar() {
     mostrarEficiencia();
     ui_->lblAjuste->setText(QString::fromStdString(analisis_.resumen));
     ui_->cmdUsarEnEstudio->setEnabled(analisis_.acuifero.has_value());
-    ui_->graficoEnsayo->mostrar(analisis_.dibujo);
-    ui_->graficoEnsayo->setAccessibleName(QString::fromStdString(analisis_.dibujo.titulo));
+    ui_->graficoEnsayo->mostrar(vista());
+    ui_->graficoEnsayo->setAccessibleName(QString::fromStdString(vista().titulo));
 }
 
 // The file gets charts of their own, drawn anew at the size shown.
+// A step test's second view, once fitted and asked for: Hantush and Bierschenk's line.
+const DibujoEnsayo& frmEnsayo::vista() const {
+    const bool especifico = peticion().metodo == MetodoEnsayo::escalonado &&
+                            ui_->chkEspecifico->isChecked() &&
+                            !analisis_.especifico.medidas.empty();
+    return especifico ? analisis_.especifico : analisis_.dibujo;
+}
+
 void frmEnsayo::guardarImagen() {
-    const DibujoEnsayo dibujo = analisis_.dibujo;
+    const DibujoEnsayo dibujo = vista();
     guardar_grafico(
         dialogos_, ui_->graficoEnsayo->size(),
         [dibujo](QPainter& pintor, QSizeF tamano) { pintar_ensayo(dibujo, pintor, tamano); },

@@ -77,6 +77,8 @@ class frmEnsayo : public VentanaConTabla {
     void cmdEtapasEnsayo_Click();
     void mostrarEficiencia();
     void mostrarPozo();
+    // What the chart shows: the method's paper, or a step test's specific drawdown.
+    const DibujoEnsayo& vista() const;
     void usar();
     // The entries have changed: the study's, and the chart and the fit follow.
     void cambiado();

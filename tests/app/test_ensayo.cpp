@@ -247,6 +247,11 @@ class TestEnsayo : public QObject {
             QCOMPARE(usado.ensayo.pozo, std::string("P1"));
             const GraficoEnsayo* g = t.de<GraficoEnsayo>("graficoEnsayo");
             QVERIFY(qobject_cast<QValueAxis*>(g->principal()->axes(Qt::Horizontal).at(0)));
+            // The second view: the specific drawdown at each step's end against the rate.
+            t.de<QCheckBox>("chkEspecifico")->setChecked(true);
+            QCOMPARE(g->principal()->series().count(), 2);  // the four steps' points, the line
+            QVERIFY(g->principal()->title().contains("Hantush-Bierschenk"));
+            t.de<QCheckBox>("chkEspecifico")->setChecked(false);
             t.de<QCheckBox>("chkExponente")->setChecked(true);
             QVERIFY(t.de("txtExponente")->text() != "2");
             QVERIFY(std::fabs(numero("txtExponente") - 2) < 0.3);
