@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ensayo/rectas_ensayo.h"
+#include "ensayo/superposicion.h"
 #include "model/mensajes.h"
 #include "model/numeros.h"
 
@@ -13,12 +14,20 @@ namespace {
 constexpr int puntos_curva = 100;
 constexpr double margen = 1.5;  // the curves reach this factor beyond the readings' times
 
-DibujoEnsayo papel(MetodoEnsayo metodo, const std::string& unidad) {
+bool es_recta(MetodoEnsayo m) {
+    return m == MetodoEnsayo::cooper_jacob || m == MetodoEnsayo::recuperacion;
+}
+
+// The paper of the method; a line's, through rate steps, that of their superposition.
+DibujoEnsayo papel(MetodoEnsayo metodo, const std::string& unidad, bool superpuesto) {
     DibujoEnsayo d;
     d.titulo = std::string("Ensayo de bombeo: ") + nombres_metodos[static_cast<size_t>(metodo)];
     const bool recuperacion = metodo == MetodoEnsayo::recuperacion;
-    d.ejeX = recuperacion ? "t/t'" : "Tiempo [" + unidad + "]";
-    d.ejeY = recuperacion ? "Abatimiento residual [m]" : "Abatimiento [m]";
+    const std::string equivalente = superpuesto ? " equivalente" : "";
+    d.ejeX = recuperacion ? "t/t'" + equivalente : "Tiempo" + equivalente + " [" + unidad + "]";
+    d.ejeY = recuperacion  ? "Abatimiento residual [m]"
+             : superpuesto ? "Abatimiento al caudal inicial [m]"
+                           : "Abatimiento [m]";
     d.logaritmicoY = ajusta_curva(metodo);
     d.logaritmicoX = metodo != MetodoEnsayo::escalonado;
     d.excluidas.nombre = "Excluidas del ajuste";
@@ -26,10 +35,20 @@ DibujoEnsayo papel(MetodoEnsayo metodo, const std::string& unidad) {
 }
 
 // Where a reading stands on the method's paper: its time in the test's unit, or t / t' in the
-// recovery; none where the paper has no place for it.
+// recovery, through the steps of `superpuesto` when the test has them and reads; none where the
+// paper has no place for it.
 std::optional<PuntoTiempo> en_papel(MetodoEnsayo metodo, double t, double s,
-                                    std::optional<double> fin, bool logaritmicoY) {
+                                    std::optional<double> fin, bool logaritmicoY,
+                                    const DatosEnsayo* superpuesto) {
     if (!(t > 0)) return std::nullopt;
+    if (superpuesto) {
+        const bool recuperacion = metodo == MetodoEnsayo::recuperacion;
+        const double segundos = superpuesto->segundos;
+        const std::optional<PuntoRecta> p =
+            en_papel_recta(*superpuesto, recuperacion, t * segundos, s);
+        if (!p) return std::nullopt;
+        return PuntoTiempo{recuperacion ? p->x : p->x / segundos, p->y};
+    }
     if (metodo == MetodoEnsayo::recuperacion) {
         if (!fin || t <= *fin) return std::nullopt;
         return PuntoTiempo{t / (t - *fin), s};
@@ -38,15 +57,34 @@ std::optional<PuntoTiempo> en_papel(MetodoEnsayo metodo, double t, double s,
     return PuntoTiempo{t, s};
 }
 
+// Bourdet's derivative of a well's readings while pumping, in the test's unit; through the steps
+// of `etapas` when it has them.
+std::vector<PuntoTiempo> derivada_de(std::vector<PuntoTiempo> bombeo, const DatosEnsayo* etapas) {
+    if (!etapas) return derivada_bourdet(bombeo);
+    for (PuntoTiempo& p : bombeo) p.t *= etapas->segundos;
+    std::vector<PuntoTiempo> d = derivada_superpuesta(*etapas, bombeo);
+    for (PuntoTiempo& p : d) p.t /= etapas->segundos;
+    return d;
+}
+
+// Whether the test has rate steps, read: the paper of the lines and the derivative follow them.
+const DatosEnsayo* con_etapas(const Resuelto<DatosEnsayo>& leido) {
+    return leido && !leido->etapas.empty() ? &*leido : nullptr;
+}
+
 // The readings that read, each in its observation well's series, the left out greyed, while the
-// rest of the test may not read yet: the user sees what is typed.
-void dibujar_medidas(const EnsayoTexto& e, MetodoEnsayo metodo, DibujoEnsayo& d) {
+// rest of the test may not read yet: the user sees what is typed. Through the steps of `etapas`,
+// a test that reads, when it has them.
+void dibujar_medidas(const EnsayoTexto& e, MetodoEnsayo metodo, const DatosEnsayo* etapas,
+                     DibujoEnsayo& d) {
     const std::optional<double> fin = numero_ensayo(e.fin_bombeo);
+    const DatosEnsayo* superpuesto = es_recta(metodo) ? etapas : nullptr;
     for (const MedidaTexto& m : e.medidas) {
         const std::optional<double> t = numero_ensayo(m.t);
         const std::optional<double> s = numero_ensayo(m.s);
         if (!t || !s) continue;
-        const std::optional<PuntoTiempo> p = en_papel(metodo, *t, *s, fin, d.logaritmicoY);
+        const std::optional<PuntoTiempo> p =
+            en_papel(metodo, *t, *s, fin, d.logaritmicoY, superpuesto);
         if (m.excluida) {
             if (p) d.excluidas.puntos.push_back(*p);
             continue;
@@ -68,7 +106,7 @@ void dibujar_medidas(const EnsayoTexto& e, MetodoEnsayo metodo, DibujoEnsayo& d)
         std::stable_sort(bombeo.begin(), bombeo.end(),
                          [](const PuntoTiempo& a, const PuntoTiempo& b) { return a.t < b.t; });
         SerieEnsayo derivada{"Derivada " + serie.nombre, serie.color, {}};
-        for (const PuntoTiempo& p : derivada_bourdet(bombeo)) {
+        for (const PuntoTiempo& p : derivada_de(bombeo, etapas)) {
             if (p.s > 0) derivada.puntos.push_back(p);
         }
         d.derivadas.push_back(std::move(derivada));
@@ -278,13 +316,6 @@ Resuelto<VentanaTiempos> ventana_de(const PeticionAjuste& p, double segundos) {
 
 void rectas(const DatosEnsayo& datos, const PeticionAjuste& p, const std::string& unidad,
             AnalisisEnsayo& a) {
-    if (!datos.etapas.empty()) {
-        a.resumen =
-            "Las rectas de Cooper-Jacob y de la recuperación suponen un caudal constante: con "
-            "caudal por etapas, ajuste la curva de Theis o la de Hantush-Jacob, que siguen las "
-            "etapas.";
-        return;
-    }
     const Resuelto<VentanaTiempos> leida = ventana_de(p, datos.segundos);
     if (!leida) {
         a.resumen = leida.rechazo();
@@ -324,8 +355,9 @@ void rectas(const DatosEnsayo& datos, const PeticionAjuste& p, const std::string
         double x1 = 0;
         for (const size_t i : recta.medidas) {
             const MedidaEnsayo& m = datos.medidas[i];
-            const double x = cj ? m.t : m.t / (m.t - *datos.fin);
-            residuo.puntos.push_back({cj ? m.t / datos.segundos : x, m.s - recta.recta.en(x)});
+            const PuntoRecta q = *en_papel_recta(datos, !cj, m.t, m.s);
+            const double x = q.x;
+            residuo.puntos.push_back({cj ? x / datos.segundos : x, q.y - recta.recta.en(x)});
             x0 = x0 == 0 ? x : std::min(x0, x);
             x1 = std::max(x1, x);
         }
@@ -358,6 +390,12 @@ void rectas(const DatosEnsayo& datos, const PeticionAjuste& p, const std::string
              "Error cuadrático medio: " + redondeado(f.rms, 3) + " m, con " +
              std::to_string(f.medidas) + " medidas.";
     if (!cj) texto += "\nLa recuperación no da S: «Usar en el estudio» deja la del acuífero.";
+    if (!datos.etapas.empty()) {
+        texto +=
+            "\nCon caudal por etapas, las rectas van contra el tiempo equivalente de la "
+            "superposición (Birsoy y Summers)" +
+            std::string(cj ? ", con el abatimiento al caudal de la primera etapa." : ".");
+    }
     a.resumen = texto;
 }
 
@@ -375,10 +413,11 @@ std::string redondeado(double valor, int cifras) {
 
 AnalisisEnsayo analizar_ensayo(const EnsayoTexto& e, const PeticionAjuste& p, bool ajustar) {
     AnalisisEnsayo a;
-    a.dibujo = papel(p.metodo, e.unidad_tiempo);
-    dibujar_medidas(e, p.metodo, a.dibujo);
-    if (!ajustar) return a;
     const Resuelto<DatosEnsayo> datos = leer_ensayo(e);
+    const DatosEnsayo* etapas = con_etapas(datos);
+    a.dibujo = papel(p.metodo, e.unidad_tiempo, etapas && es_recta(p.metodo));
+    dibujar_medidas(e, p.metodo, etapas, a.dibujo);
+    if (!ajustar) return a;
     if (!datos) {
         a.resumen = datos.rechazo();
         return a;

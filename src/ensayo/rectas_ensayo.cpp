@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/funcion_pozo.h"
+#include "ensayo/superposicion.h"
 #include "model/mensajes.h"
 
 namespace abat {
@@ -13,21 +14,22 @@ enum class Metodo { cooper_jacob, recuperacion };
 // 2.303 of the textbooks, unrounded.
 const double ln10 = std::log(10.0);
 
-double abscisa(const DatosEnsayo& d, const MedidaEnsayo& m, Metodo metodo) {
-    return metodo == Metodo::cooper_jacob ? m.t : m.t / (m.t - *d.fin);
+// The reading on the line's paper: t, or t / t', and its drawdown, through the steps.
+std::optional<PuntoRecta> en_papel(const DatosEnsayo& d, const MedidaEnsayo& m, Metodo metodo) {
+    return en_papel_recta(d, metodo == Metodo::recuperacion, m.t, m.s);
 }
 
 // Whether the reading is one of the line's: of its phase, and in the window or where u ≤ 0.05.
 bool en_la_recta(const DatosEnsayo& d, const MedidaEnsayo& m, Metodo metodo,
                  const VentanaTiempos& ventana, const std::optional<AjusteTheis>& seleccion) {
-    if (d.recuperando(m) != (metodo == Metodo::recuperacion)) return false;
+    if (!en_papel(d, m, metodo)) return false;
     if (ventana.dada()) {
         return (!ventana.desde || m.t >= *ventana.desde) &&
                (!ventana.hasta || m.t <= *ventana.hasta);
     }
     const Acuifero& a = seleccion->acuifero;
     const double r = d.piezometros[m.piezometro].r;
-    const double tiempo = metodo == Metodo::cooper_jacob ? m.t : m.t - *d.fin;
+    const double tiempo = desde_el_cambio(d, m.t);
     return r * r * a.S / (4 * a.T * tiempo) <= u_recta;
 }
 
@@ -42,9 +44,10 @@ Resuelto<RectaPiezometro> linea(const DatosEnsayo& d, size_t k, Metodo metodo,
     for (size_t i = 0; i < d.medidas.size(); ++i) {
         const MedidaEnsayo& m = d.medidas[i];
         if (m.piezometro != k || !en_la_recta(d, m, metodo, ventana, seleccion)) continue;
+        const PuntoRecta q = *en_papel(d, m, metodo);
         p.medidas.push_back(i);
-        x.push_back(abscisa(d, m, metodo));
-        s.push_back(m.s);
+        x.push_back(q.x);
+        s.push_back(q.y);
         p.desde = p.medidas.size() == 1 ? m.t : std::min(p.desde, m.t);
         p.hasta = std::max(p.hasta, m.t);
     }
@@ -89,8 +92,8 @@ Resuelto<AjusteRectas> rectas(const DatosEnsayo& d, const VentanaTiempos& ventan
             continue;
         }
         for (const size_t i : l->medidas) {
-            const MedidaEnsayo& m = d.medidas[i];
-            const double e = m.s - l->recta.en(abscisa(d, m, metodo));
+            const PuntoRecta q = *en_papel(d, d.medidas[i], metodo);
+            const double e = q.y - l->recta.en(q.x);
             cuadrados += e * e;
         }
         a.medidas += l->medidas.size();

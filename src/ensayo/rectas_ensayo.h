@@ -1,7 +1,8 @@
 #pragma once
 // The straight-line methods of a pumping test, each observation well on its own: Cooper–Jacob's
 // line through the drawdowns against the logarithm of the time, and Theis's recovery line
-// through the residual drawdowns against the logarithm of t / t'.
+// through the residual drawdowns against the logarithm of t / t'; through rate steps on the
+// paper of their superposition.
 
 #include <cstddef>
 #include <optional>
@@ -27,7 +28,8 @@ inline constexpr double u_recta = 0.05;
 struct RectaPiezometro {
     size_t piezometro = 0;
     std::vector<size_t> medidas;  // its readings through which the line is drawn
-    // The drawdown against log10 of t [s] (Cooper–Jacob) or of t / t' (the recovery).
+    // The drawdown against log10 of t [s] (Cooper–Jacob) or of t / t' (the recovery); with
+    // steps, as at the first rate against the equivalent time.
     Recta recta;
     Acuifero acuifero;  // S only from Cooper–Jacob; 0 from the recovery, which cannot tell it
     double desde = 0;   // t [s] of its first and last readings in the line

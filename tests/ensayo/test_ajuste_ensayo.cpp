@@ -16,6 +16,7 @@
 #include "ensayo/datos_ensayo.h"
 #include "ensayo/derivada_bourdet.h"
 #include "ensayo/rectas_ensayo.h"
+#include "ensayo/superposicion.h"
 #include "model/numeros.h"
 #include "support/casos.h"
 
@@ -31,6 +32,7 @@ struct Sintetico {
     std::optional<double> fin = {};  // s
     const char* unidad = "min";
     double segundos = 60;  // in one of that unit
+    std::vector<EtapaEnsayo> etapas = {};  // after the first rate, from `desde` [s]
 };
 
 // Readings at 30 times a well, log-spaced from 0.1 min to 1000 min, of Theis's drawdown, noise
@@ -40,11 +42,16 @@ EnsayoTexto ensayo(const Sintetico& c) {
     std::normal_distribution<double> ruido;
     const auto escrito = [](double v) { return number_to_text(v); };
     EnsayoTexto e{escrito(c.Q), c.unidad, c.fin ? escrito(*c.fin / c.segundos) : "", {}, {}, {}};
+    DatosEnsayo historia;
+    historia.Q = c.Q;
+    historia.etapas = c.etapas;
+    historia.fin = c.fin;
+    for (const EtapaEnsayo& k : c.etapas) e.etapas.push_back({escrito(k.desde / c.segundos), escrito(k.Q)});
     for (size_t k = 0; k < c.radios.size(); ++k) {
         for (int i = 0; i < 30; ++i) {
             const double t = 6 * std::pow(10.0, 4.0 * i / 29);
-            const double s =
-                abatimiento_theis({c.T, c.S}, c.Q, c.radios[k], t, c.fin) + c.ruido * ruido(azar);
+            const double s = abatimiento_ensayo({c.T, c.S}, historia.cambios(), c.radios[k], t) +
+                             c.ruido * ruido(azar);
             e.medidas.push_back({"P" + std::to_string(k + 1), escrito(c.radios[k]),
                                  escrito(t / c.segundos), escrito(s), false});
         }
@@ -77,6 +84,7 @@ std::string rechazo(const EnsayoTexto& e) {
 }
 
 using Ensayos = Tabla<Sintetico>;
+struct EnsayosPorEtapas : Ensayos {};
 // How a test of two wells is spoilt, and what its refusal says.
 using Estropeados = Tabla<void (*)(EnsayoTexto&), const char*>;
 
@@ -173,6 +181,37 @@ TEST(EnsayoRectas, CooperJacobPorPiezometro) {
     }
     EXPECT_LT(relativo(r.acuifero.T, c.T), 0.01);
 }
+
+// Through rate steps, rising and falling, the lines on the paper of superposition give T and S
+// as for one rate, and Bourdet's derivative at the end of each step is Q₁/4πT, the level of
+// radial flow, as at the first rate.
+TEST_P(EnsayosPorEtapas, RectasYDerivada) {
+    const Sintetico& c = std::get<1>(GetParam());
+    const DatosEnsayo d = datos(ensayo(c));
+    const AjusteRectas cj = valor(cooper_jacob(d));
+    EXPECT_TRUE(relativo(cj.acuifero.T, c.T) < 0.01 && relativo(cj.acuifero.S, c.S) < 0.1)
+        << cj.acuifero.T << " " << cj.acuifero.S;
+    EXPECT_LT(relativo(valor(recuperacion_theis(d)).acuifero.T, c.T), 0.02);
+    std::vector<PuntoTiempo> bombeo;
+    for (const MedidaEnsayo& m : d.medidas) {
+        if (!d.recuperando(m)) bombeo.push_back({m.t, m.s});
+    }
+    const std::vector<PuntoTiempo> v = derivada_superpuesta(d, bombeo);
+    for (const EtapaEnsayo& fin_de_etapa : c.etapas) {
+        const auto ultima = std::find_if(v.rbegin(), v.rend(), [&](const PuntoTiempo& p) {
+            return p.t <= fin_de_etapa.desde;
+        });
+        ASSERT_NE(ultima, v.rend());
+        EXPECT_NEAR(ultima->s, c.Q / (4 * std::numbers::pi * c.T), 0.03 * ultima->s)
+            << ultima->t;
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EnsayoRectas, EnsayosPorEtapas, testing::ValuesIn(std::vector<Ensayos::ParamType>{
+    {"caudal_que_sube", {.fin = 36000.0, .etapas = {{1800, 0.02}, {12000, 0.03}}}},
+    {"caudal_que_baja", {.Q = 0.03, .fin = 36000.0, .etapas = {{1800, 0.015}, {12000, 0.02}}}}}), por_nombre);
+// clang-format on
 
 // Readings exactly on a line give the textbooks' figures: Cooper–Jacob's T = 2.303 Q / 4π Δs,
 // S = 2.25 T t0 / r², in the window given; the recovery's T = 2.303 Q / 4π Δs' against t / t',
