@@ -22,7 +22,8 @@ struct VentanaTiempos {
     bool dada() const { return desde || hasta; }
 };
 
-// Where the line holds: u = r²S / 4Tt at most this (for the recovery, u' of t').
+// Where the line holds: u = r²S / 4Tt at most this, t since the last change of rate (t' in the
+// recovery).
 inline constexpr double u_recta = 0.05;
 
 struct RectaPiezometro {
