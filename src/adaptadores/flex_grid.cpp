@@ -166,6 +166,17 @@ void FlexGrid::selectionChanged(const QItemSelection& selected, const QItemSelec
     takeViewSelection();
 }
 
+// A right click inside the selection keeps it, as spreadsheets do, so that the context menu's
+// "Copiar" copies what was selected; elsewhere it moves the current cell as a left click does.
+void FlexGrid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex celda = indexAt(event->position().toPoint());
+    if (event->button() == Qt::RightButton && selectionModel()->isSelected(celda)) {
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
 void FlexGrid::keyPressEvent(QKeyEvent* event) {
     // Shift+F10 opens the context menu, as the Menu key does, at the current cell.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier &&
