@@ -202,7 +202,29 @@ double W_hantush(const HantushFuente& f, double u) {
            std::exp(clenshaw(&f.columna[static_cast<size_t>(j) * m::terminos], 1, en_celda(y, j)));
 }
 
+namespace {
+
+// Chebyshev's nodes of a series of HantushLog's degree and the cosines that turn the values there
+// into its coefficients, once: fitting a source's series is then its values of W alone.
+struct NodosLog {
+    static constexpr int n = HantushLog::terminos;
+    std::array<double, n> t{};
+    std::array<double, static_cast<size_t>(n) * n> coseno{};
+    NodosLog() {
+        for (int a = 0; a < n; ++a) {
+            t[static_cast<size_t>(a)] = std::cos(std::numbers::pi * (a + 0.5) / n);
+            for (int j = 0; j < n; ++j) {
+                coseno[static_cast<size_t>(j) * n + static_cast<size_t>(a)] =
+                    std::cos(std::numbers::pi * j * (a + 0.5) / n) * (j == 0 ? 1.0 : 2.0) / n;
+            }
+        }
+    }
+};
+
+}  // namespace
+
 HantushLog hantush_log(const HantushFuente& f, double u_desde) {
+    static const NodosLog nodos;
     HantushLog l;
     l.u_cero = f.u_cero;
     if (!(u_desde > 0) || !(u_desde < f.u_cero)) return l;
@@ -216,17 +238,14 @@ HantushLog hantush_log(const HantushFuente& f, double u_desde) {
     std::array<double, n> valor{};
     for (int k = 0; k < l.celdas; ++k) {
         const double inicio = l.x_desde + k * HantushLog::lado;
-        for (int a = 0; a < n; ++a) {
-            const double t = std::cos(std::numbers::pi * (a + 0.5) / n);
-            valor[static_cast<size_t>(a)] =
-                std::log(W_hantush(f, std::exp(inicio + (t + 1) / 2 * HantushLog::lado)));
+        for (size_t a = 0; a < n; ++a) {
+            valor[a] =
+                std::log(W_hantush(f, std::exp(inicio + (nodos.t[a] + 1) / 2 * HantushLog::lado)));
         }
-        for (int j = 0; j < n; ++j) {
+        for (size_t j = 0; j < n; ++j) {
             double s = 0;
-            for (int a = 0; a < n; ++a)
-                s += valor[static_cast<size_t>(a)] * std::cos(std::numbers::pi * j * (a + 0.5) / n);
-            l.serie[static_cast<size_t>(k) * n + static_cast<size_t>(j)] =
-                s * (j == 0 ? 1.0 : 2.0) / n;
+            for (size_t a = 0; a < n; ++a) s += valor[a] * nodos.coseno[j * n + a];
+            l.serie[static_cast<size_t>(k) * n + j] = s;
         }
     }
     return l;

@@ -190,31 +190,38 @@ HWY_INLINE V clenshaw_celdas(D d, V coordenada, const double* serie, double inic
     const V desde = hn::MulAdd(celda, hn::Set(d, lado), hn::Set(d, inicio));
     const V t = hn::Sub(hn::Mul(hn::Sub(coordenada, desde), hn::Set(d, 2 / lado)), hn::Set(d, 1.0));
     const V dos_t = hn::Add(t, t);
-    // The series of cell `k` at each lane's t.
-    const auto en_celda = [&](double k) {
+    // The series of cells `k` and `m` at each lane's t, side by side; each step one fused
+    // multiply-add on each chain, b_j = 2t b_(j+1) - (b_(j+2) - c_j).
+    const auto en_celdas = [&](double k, double m) {
         const double* c = serie + static_cast<std::ptrdiff_t>(k) * terminos;
+        const double* e = serie + static_cast<std::ptrdiff_t>(m) * terminos;
         V b1 = hn::Zero(d);
         V b2 = hn::Zero(d);
+        V f1 = hn::Zero(d);
+        V f2 = hn::Zero(d);
         for (int j = Grado; j >= 1; --j) {
-            const V b = hn::Add(hn::MulSub(dos_t, b1, b2), hn::Set(d, c[j]));
+            const V b = hn::MulSub(dos_t, b1, hn::Sub(b2, hn::Set(d, c[j])));
+            const V f = hn::MulSub(dos_t, f1, hn::Sub(f2, hn::Set(d, e[j])));
             b2 = b1;
             b1 = b;
+            f2 = f1;
+            f1 = f;
         }
-        return hn::Add(hn::MulSub(t, b1, b2), hn::Set(d, c[0]));
+        return std::pair{hn::Add(hn::MulSub(t, b1, b2), hn::Set(d, c[0])),
+                         hn::Add(hn::MulSub(t, f1, f2), hn::Set(d, e[0]))};
     };
     const double menor = hn::GetLane(hn::MinOfLanes(d, celda));
     const double mayor = hn::GetLane(hn::MaxOfLanes(d, celda));
-    if (menor == mayor) return en_celda(menor);
-    // Across one cell's border, as neighbouring places mostly are: both cells' series.
-    if (mayor == menor + 1) {
-        return hn::IfThenElse(hn::Eq(celda, hn::Set(d, menor)), en_celda(menor), en_celda(mayor));
+    // Within one cell, or across one cell's border, as neighbouring places mostly are.
+    if (mayor <= menor + 1) {
+        const auto [en_menor, en_mayor] = en_celdas(menor, mayor);
+        return hn::IfThenElse(hn::Eq(celda, hn::Set(d, menor)), en_menor, en_mayor);
     }
     const auto base = hn::ConvertTo(di, hn::Mul(celda, hn::Set(d, static_cast<double>(terminos))));
     V b1 = hn::Zero(d);
     V b2 = hn::Zero(d);
     for (int j = Grado; j >= 1; --j) {
-        const V cj = hn::GatherIndex(d, serie + j, base);
-        const V b = hn::Add(hn::MulSub(dos_t, b1, b2), cj);
+        const V b = hn::MulSub(dos_t, b1, hn::Sub(b2, hn::GatherIndex(d, serie + j, base)));
         b2 = b1;
         b1 = b;
     }
@@ -309,6 +316,7 @@ HWY_INLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>& u
     std::array<const double*, K> b;
     std::array<double, K> ultima{};
     std::array<bool, K> suelta{};  // more than two cells
+    bool una_celda = true;         // every vector's places in one cell
     HWY_UNROLL(4)
     for (size_t v = 0; v < K; ++v) {
         if (!hn::AllFalse(d, hn::Lt(u[v], hn::Set(d, l.u_desde)))) return false;
@@ -320,25 +328,52 @@ HWY_INLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>& u
         const double primera = hn::GetLane(hn::MinOfLanes(d, celda[v]));
         ultima[v] = hn::GetLane(hn::MaxOfLanes(d, celda[v]));
         suelta[v] = ultima[v] > primera + 1;
+        una_celda = una_celda && ultima[v] == primera;
         a[v] = l.serie.data() + static_cast<std::ptrdiff_t>(primera) * L::terminos;
         b[v] = l.serie.data() + static_cast<std::ptrdiff_t>(ultima[v]) * L::terminos;
     }
+    // Four chains in flight, as many as the registers hold: each vector's first cell's, and its
+    // last cell's where some vector spans two. Each step is one fused multiply-add on the chain,
+    // b_j = 2t b_(j+1) - (b_(j+2) - c_j), the subtraction off it.
     std::array<V, K> a1;
     std::array<V, K> a2;
     std::array<V, K> b1;
     std::array<V, K> b2;
-    HWY_UNROLL(4)
-    for (size_t v = 0; v < K; ++v) a1[v] = a2[v] = b1[v] = b2[v] = hn::Zero(d);
-    for (int j = L::grado; j >= 1; --j) {
+    const auto cadenas = [&](std::array<const double*, 4> c, std::array<size_t, 4> v) {
+        std::array<V, 4> dos_t;
+        std::array<V, 4> p;
+        std::array<V, 4> q;
         HWY_UNROLL(4)
-        for (size_t v = 0; v < K; ++v) {
-            const V dos_t = hn::Add(t[v], t[v]);
-            const V na = hn::Add(hn::MulSub(dos_t, a1[v], a2[v]), hn::Set(d, a[v][j]));
-            a2[v] = a1[v];
-            a1[v] = na;
-            const V nb = hn::Add(hn::MulSub(dos_t, b1[v], b2[v]), hn::Set(d, b[v][j]));
-            b2[v] = b1[v];
-            b1[v] = nb;
+        for (size_t i = 0; i < 4; ++i) {
+            dos_t[i] = hn::Add(t[v[i]], t[v[i]]);
+            p[i] = q[i] = hn::Zero(d);
+        }
+        for (int j = L::grado; j >= 1; --j) {
+            HWY_UNROLL(4)
+            for (size_t i = 0; i < 4; ++i) {
+                const V n = hn::MulSub(dos_t[i], p[i], hn::Sub(q[i], hn::Set(d, c[i][j])));
+                q[i] = p[i];
+                p[i] = n;
+            }
+        }
+        return std::pair{p, q};
+    };
+    const auto k = [](size_t v) { return std::min(v, K - 1); };
+    if (una_celda) {
+        for (size_t v0 = 0; v0 < K; v0 += 4) {
+            const std::array<size_t, 4> v{k(v0), k(v0 + 1), k(v0 + 2), k(v0 + 3)};
+            const auto [p, q] = cadenas({a[v[0]], a[v[1]], a[v[2]], a[v[3]]}, v);
+            for (size_t i = 0; i < 4; ++i) {
+                a1[v[i]] = b1[v[i]] = p[i];
+                a2[v[i]] = b2[v[i]] = q[i];
+            }
+        }
+    } else {
+        for (size_t v0 = 0; v0 < K; v0 += 2) {
+            const std::array<size_t, 4> v{k(v0), k(v0), k(v0 + 1), k(v0 + 1)};
+            const auto [p, q] = cadenas({a[v[0]], b[v[1]], a[v[2]], b[v[3]]}, v);
+            a1[v[0]] = p[0], a2[v[0]] = q[0], b1[v[1]] = p[1], b2[v[1]] = q[1];
+            a1[v[2]] = p[2], a2[v[2]] = q[2], b1[v[3]] = p[3], b2[v[3]] = q[3];
         }
     }
     HWY_UNROLL(4)
