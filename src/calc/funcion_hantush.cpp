@@ -204,18 +204,29 @@ double W_hantush(const HantushFuente& f, double u) {
 
 namespace {
 
-// Chebyshev's nodes of a series of HantushLog's degree and the cosines that turn the values there
-// into its coefficients, once: fitting a source's series is then its values of W alone.
+// Chebyshev's nodes of a series of HantushLog's degree, the cosines that turn the values there
+// into its coefficients, and each Chebyshev polynomial's powers of t, once: fitting a source's
+// series is then its values of W alone.
 struct NodosLog {
-    static constexpr int n = HantushLog::terminos;
+    static constexpr size_t n = HantushLog::terminos;
     std::array<double, n> t{};
-    std::array<double, static_cast<size_t>(n) * n> coseno{};
+    std::array<double, n * n> coseno{};
+    std::array<long double, n * n> potencias{};  // T_j's coefficient of t^m at j n + m
     NodosLog() {
-        for (int a = 0; a < n; ++a) {
-            t[static_cast<size_t>(a)] = std::cos(std::numbers::pi * (a + 0.5) / n);
-            for (int j = 0; j < n; ++j) {
-                coseno[static_cast<size_t>(j) * n + static_cast<size_t>(a)] =
-                    std::cos(std::numbers::pi * j * (a + 0.5) / n) * (j == 0 ? 1.0 : 2.0) / n;
+        const double pi = std::numbers::pi;
+        for (size_t a = 0; a < n; ++a) {
+            const double nodo = (static_cast<double>(a) + 0.5) / n;
+            t[a] = std::cos(pi * nodo);
+            for (size_t j = 0; j < n; ++j)
+                coseno[j * n + a] =
+                    std::cos(pi * static_cast<double>(j) * nodo) * (j == 0 ? 1.0 : 2.0) / n;
+        }
+        potencias[0] = 1;  // T_0 = 1, T_1 = t, T_j = 2t T_(j-1) - T_(j-2)
+        potencias[n + 1] = 1;
+        for (size_t j = 2; j < n; ++j) {
+            for (size_t m = 0; m < n; ++m) {
+                potencias[j * n + m] =
+                    (m > 0 ? 2 * potencias[(j - 1) * n + m - 1] : 0) - potencias[(j - 2) * n + m];
             }
         }
     }
@@ -229,23 +240,29 @@ HantushLog hantush_log(const HantushFuente& f, double u_desde) {
     l.u_cero = f.u_cero;
     if (!(u_desde > 0) || !(u_desde < f.u_cero)) return l;
     // The cells end where W becomes 0, so that none reaches across it.
-    constexpr int n = HantushLog::terminos;
+    constexpr size_t n = HantushLog::terminos;
     const double x_hasta = std::log(f.u_cero);
     l.celdas = static_cast<int>(std::ceil((x_hasta - std::log(u_desde)) / HantushLog::lado));
     l.x_desde = x_hasta - l.celdas * HantushLog::lado;
     l.u_desde = std::exp(l.x_desde);
-    l.serie.resize(static_cast<size_t>(l.celdas) * n);
+    l.potencias.resize(static_cast<size_t>(l.celdas) * n);
     std::array<double, n> valor{};
-    for (int k = 0; k < l.celdas; ++k) {
-        const double inicio = l.x_desde + k * HantushLog::lado;
+    std::array<long double, n> chebyshev{};
+    for (size_t k = 0; k < static_cast<size_t>(l.celdas); ++k) {
+        const double inicio = l.x_desde + static_cast<double>(k) * HantushLog::lado;
         for (size_t a = 0; a < n; ++a) {
             valor[a] =
                 std::log(W_hantush(f, std::exp(inicio + (nodos.t[a] + 1) / 2 * HantushLog::lado)));
         }
         for (size_t j = 0; j < n; ++j) {
-            double s = 0;
-            for (size_t a = 0; a < n; ++a) s += valor[a] * nodos.coseno[j * n + a];
-            l.serie[static_cast<size_t>(k) * n + j] = s;
+            long double c = 0;
+            for (size_t a = 0; a < n; ++a) c += valor[a] * nodos.coseno[j * n + a];
+            chebyshev[j] = c;
+        }
+        for (size_t m = 0; m < n; ++m) {
+            long double p = 0;
+            for (size_t j = m; j < n; ++j) p += chebyshev[j] * nodos.potencias[j * n + m];
+            l.potencias[k * n + m] = static_cast<double>(p);
         }
     }
     return l;
@@ -257,8 +274,10 @@ double W_hantush(const HantushLog& l, double u) {
     const int k = std::clamp(static_cast<int>(std::floor((x - l.x_desde) / HantushLog::lado)), 0,
                              l.celdas - 1);
     const double t = 2 * (x - (l.x_desde + k * HantushLog::lado)) / HantushLog::lado - 1;
-    return std::exp(
-        clenshaw(&l.serie[static_cast<size_t>(k) * HantushLog::terminos], 1, t, HantushLog::grado));
+    const double* a = &l.potencias[static_cast<size_t>(k) * HantushLog::terminos];
+    double p = a[HantushLog::grado];
+    for (int m = HantushLog::grado - 1; m >= 0; --m) p = std::fma(p, t, a[m]);
+    return std::exp(p);
 }
 
 }  // namespace abat

@@ -56,9 +56,11 @@ HantushFuente hantush_fuente(double v);
 double W_hantush(const HantushFuente& f, double u);
 
 // The same source's ln W as a function of ln u alone, from u_desde up to where W is 0: a Chebyshev
-// series over cells of ln u, fitted to the values at its points. It makes the engine's vectors
-// nearly as quick as Theis's where a source is evaluated at many places, for the cost of some 500
-// values of W; it agrees with the restriction to some 1e-13.
+// series over cells of ln u, fitted to the values at its points, kept as powers of t, the cell's
+// coordinate in [-1, 1], so that Horner's rule takes one fused multiply-add a term (the series'
+// coefficients fall fast enough that the powers lose no digit). It makes the engine's vectors
+// quick where a source is evaluated at many places, for the cost of some 500 values of W; it
+// agrees with the restriction to some 1e-13.
 struct HantushLog {
     // Cells a unit wide in ln u, and series of degree 20: the places a vector of the engine holds
     // lie mostly in one cell or across one border, the chains of its sums being no longer.
@@ -69,8 +71,8 @@ struct HantushLog {
     double u_desde = 0;  // below it, the restriction
     double x_desde = 0;  // ln u_desde
     int celdas = 0;
-    std::vector<double> serie;  // terminos a cell
-    double u_cero = 0;          // W is 0 from there on
+    std::vector<double> potencias;  // terminos a cell, from t⁰
+    double u_cero = 0;              // W is 0 from there on
 };
 HantushLog hantush_log(const HantushFuente& f, double u_desde);
 double W_hantush(const HantushLog& l, double u);

@@ -228,6 +228,39 @@ HWY_INLINE V clenshaw_celdas(D d, V coordenada, const double* serie, double inic
     return hn::Add(hn::MulSub(t, b1, b2), hn::GatherIndex(d, serie, base));
 }
 
+// The polynomial in t of the cell of `coordenada` among `celdas` cells of side `lado` from
+// `inicio`, whose powers of t `potencias` holds, terminos a cell, from t⁰: Horner's rule, one fused
+// multiply-add a term. The lanes in one cell or across one border read their cells' coefficients
+// once; otherwise each lane's are gathered.
+template <int Grado, class D, class V = hn::Vec<D>>
+HWY_INLINE V horner_celdas(D d, V coordenada, const double* potencias, double inicio, int celdas,
+                           double lado) {
+    constexpr int terminos = Grado + 1;
+    const V k = hn::Floor(hn::Mul(hn::Sub(coordenada, hn::Set(d, inicio)), hn::Set(d, 1 / lado)));
+    const V celda = hn::Min(hn::Max(k, hn::Zero(d)), hn::Set(d, static_cast<double>(celdas - 1)));
+    const V desde = hn::MulAdd(celda, hn::Set(d, lado), hn::Set(d, inicio));
+    const V t = hn::Sub(hn::Mul(hn::Sub(coordenada, desde), hn::Set(d, 2 / lado)), hn::Set(d, 1.0));
+    const double menor = hn::GetLane(hn::MinOfLanes(d, celda));
+    const double mayor = hn::GetLane(hn::MaxOfLanes(d, celda));
+    if (mayor <= menor + 1) {
+        const double* a = potencias + static_cast<std::ptrdiff_t>(menor) * terminos;
+        const double* b = potencias + static_cast<std::ptrdiff_t>(mayor) * terminos;
+        V pa = hn::Set(d, a[Grado]);
+        V pb = hn::Set(d, b[Grado]);
+        for (int m = Grado - 1; m >= 0; --m) {
+            pa = hn::MulAdd(pa, t, hn::Set(d, a[m]));
+            pb = hn::MulAdd(pb, t, hn::Set(d, b[m]));
+        }
+        return hn::IfThenElse(hn::Eq(celda, hn::Set(d, menor)), pa, pb);
+    }
+    const hn::RebindToSigned<D> di;
+    const auto base = hn::ConvertTo(di, hn::Mul(celda, hn::Set(d, static_cast<double>(terminos))));
+    V p = hn::GatherIndex(d, potencias + Grado, base);
+    for (int m = Grado - 1; m >= 0; --m)
+        p = hn::MulAdd(p, t, hn::GatherIndex(d, potencias + m, base));
+    return p;
+}
+
 // sum c_n E_{n+1}(u), E_{n+1} by the forward recurrence from E1.
 template <class D, class V = hn::Vec<D>>
 HWY_INLINE V serie_en_E(D d, const std::array<double, 10>& c, V u) {
@@ -293,18 +326,18 @@ template <class D, class V = hn::Vec<D>>
 HWY_INLINE V w_hantush(D d, const HantushFuente& f, const HantushLog& l, V u) {
     if (l.celdas == 0) return w_hantush(d, f, u);
     const auto debajo = hn::Lt(u, hn::Set(d, l.u_desde));
-    const V w =
-        hn::IfThenZeroElse(hn::Ge(u, hn::Set(d, l.u_cero)),
-                           hn::Exp(d, clenshaw_celdas<HantushLog::grado>(
-                                          d, hn::Log(d, hn::Max(u, hn::Set(d, l.u_desde))),
-                                          l.serie.data(), l.x_desde, l.celdas, HantushLog::lado)));
+    const V w = hn::IfThenZeroElse(
+        hn::Ge(u, hn::Set(d, l.u_cero)),
+        hn::Exp(d, horner_celdas<HantushLog::grado>(
+                       d, hn::Log(d, hn::Max(u, hn::Set(d, l.u_desde))), l.potencias.data(),
+                       l.x_desde, l.celdas, HantushLog::lado)));
     if (hn::AllFalse(d, debajo)) return w;
     return hn::IfThenElse(debajo, w_hantush(d, f, u), w);
 }
 
 // A block of vectors of places from the series of ln W: each vector's places lie mostly in one
-// cell or across one border, so each vector sums the series of its first and last cells, and the
-// block's chains of Clenshaw's sums run side by side. A vector whose places span more cells reads
+// cell or across one border, so each vector sums the polynomials of its first and last cells, and
+// the block's chains of Horner's rule run side by side. A vector whose places span more cells reads
 // each lane's coefficients. False, and nothing done, where a place lies below the series' start.
 template <class D, size_t K, class V = hn::Vec<D>>
 HWY_INLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>& u,
@@ -312,7 +345,7 @@ HWY_INLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>& u
     using L = HantushLog;
     std::array<V, K> t;
     std::array<V, K> celda;
-    std::array<const double*, K> a;  // each vector's first and last cells' series
+    std::array<const double*, K> a;  // each vector's first and last cells' powers of t
     std::array<const double*, K> b;
     std::array<double, K> ultima{};
     std::array<bool, K> suelta{};  // more than two cells
@@ -329,64 +362,38 @@ HWY_INLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>& u
         ultima[v] = hn::GetLane(hn::MaxOfLanes(d, celda[v]));
         suelta[v] = ultima[v] > primera + 1;
         una_celda = una_celda && ultima[v] == primera;
-        a[v] = l.serie.data() + static_cast<std::ptrdiff_t>(primera) * L::terminos;
-        b[v] = l.serie.data() + static_cast<std::ptrdiff_t>(ultima[v]) * L::terminos;
+        a[v] = l.potencias.data() + static_cast<std::ptrdiff_t>(primera) * L::terminos;
+        b[v] = l.potencias.data() + static_cast<std::ptrdiff_t>(ultima[v]) * L::terminos;
     }
-    // Four chains in flight, as many as the registers hold: each vector's first cell's, and its
-    // last cell's where some vector spans two. Each step is one fused multiply-add on the chain,
-    // b_j = 2t b_(j+1) - (b_(j+2) - c_j), the subtraction off it.
-    std::array<V, K> a1;
-    std::array<V, K> a2;
-    std::array<V, K> b1;
-    std::array<V, K> b2;
-    const auto cadenas = [&](std::array<const double*, 4> c, std::array<size_t, 4> v) {
-        std::array<V, 4> dos_t;
-        std::array<V, 4> p;
-        std::array<V, 4> q;
-        HWY_UNROLL(4)
-        for (size_t i = 0; i < 4; ++i) {
-            dos_t[i] = hn::Add(t[v[i]], t[v[i]]);
-            p[i] = q[i] = hn::Zero(d);
-        }
-        for (int j = L::grado; j >= 1; --j) {
-            HWY_UNROLL(4)
-            for (size_t i = 0; i < 4; ++i) {
-                const V n = hn::MulSub(dos_t[i], p[i], hn::Sub(q[i], hn::Set(d, c[i][j])));
-                q[i] = p[i];
-                p[i] = n;
-            }
-        }
-        return std::pair{p, q};
-    };
-    const auto k = [](size_t v) { return std::min(v, K - 1); };
+    // Horner's rule, one fused multiply-add a term: each vector's first cell's polynomial, and its
+    // last cell's where some vector of the block spans two, all in flight together.
+    std::array<V, K> en_a;
+    std::array<V, K> en_b;
+    HWY_UNROLL(4)
+    for (size_t v = 0; v < K; ++v) en_a[v] = hn::Set(d, a[v][L::grado]);
     if (una_celda) {
-        for (size_t v0 = 0; v0 < K; v0 += 4) {
-            const std::array<size_t, 4> v{k(v0), k(v0 + 1), k(v0 + 2), k(v0 + 3)};
-            const auto [p, q] = cadenas({a[v[0]], a[v[1]], a[v[2]], a[v[3]]}, v);
-            for (size_t i = 0; i < 4; ++i) {
-                a1[v[i]] = b1[v[i]] = p[i];
-                a2[v[i]] = b2[v[i]] = q[i];
-            }
+        for (int m = L::grado - 1; m >= 0; --m) {
+            HWY_UNROLL(4)
+            for (size_t v = 0; v < K; ++v) en_a[v] = hn::MulAdd(en_a[v], t[v], hn::Set(d, a[v][m]));
         }
+        en_b = en_a;
     } else {
-        for (size_t v0 = 0; v0 < K; v0 += 2) {
-            const std::array<size_t, 4> v{k(v0), k(v0), k(v0 + 1), k(v0 + 1)};
-            const auto [p, q] = cadenas({a[v[0]], b[v[1]], a[v[2]], b[v[3]]}, v);
-            a1[v[0]] = p[0], a2[v[0]] = q[0], b1[v[1]] = p[1], b2[v[1]] = q[1];
-            a1[v[2]] = p[2], a2[v[2]] = q[2], b1[v[3]] = p[3], b2[v[3]] = q[3];
+        HWY_UNROLL(4)
+        for (size_t v = 0; v < K; ++v) en_b[v] = hn::Set(d, b[v][L::grado]);
+        for (int m = L::grado - 1; m >= 0; --m) {
+            HWY_UNROLL(4)
+            for (size_t v = 0; v < K; ++v) {
+                en_a[v] = hn::MulAdd(en_a[v], t[v], hn::Set(d, a[v][m]));
+                en_b[v] = hn::MulAdd(en_b[v], t[v], hn::Set(d, b[v][m]));
+            }
         }
     }
     HWY_UNROLL(4)
     for (size_t v = 0; v < K; ++v) {
-        V ln_w;
-        if (suelta[v]) {
-            ln_w = clenshaw_celdas<L::grado>(d, hn::Log(d, u[v]), l.serie.data(), l.x_desde,
-                                             l.celdas, L::lado);
-        } else {
-            const V en_a = hn::Add(hn::MulSub(t[v], a1[v], a2[v]), hn::Set(d, a[v][0]));
-            const V en_b = hn::Add(hn::MulSub(t[v], b1[v], b2[v]), hn::Set(d, b[v][0]));
-            ln_w = hn::IfThenElse(hn::Eq(celda[v], hn::Set(d, ultima[v])), en_b, en_a);
-        }
+        const V ln_w =
+            suelta[v] ? horner_celdas<L::grado>(d, hn::Log(d, u[v]), l.potencias.data(), l.x_desde,
+                                                l.celdas, L::lado)
+                      : hn::IfThenElse(hn::Eq(celda[v], hn::Set(d, ultima[v])), en_b[v], en_a[v]);
         w[v] = hn::IfThenZeroElse(hn::Ge(u[v], hn::Set(d, l.u_cero)), hn::Exp(d, ln_w));
     }
     return true;
