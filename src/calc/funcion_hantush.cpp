@@ -251,8 +251,13 @@ HantushLog hantush_log(const HantushFuente& f, double u_desde) {
     for (size_t k = 0; k < static_cast<size_t>(l.celdas); ++k) {
         const double inicio = l.x_desde + static_cast<double>(k) * HantushLog::lado;
         for (size_t a = 0; a < n; ++a) {
-            valor[a] =
-                std::log(W_hantush(f, std::exp(inicio + (nodos.t[a] + 1) / 2 * HantushLog::lado)));
+            valor[a] = W_hantush(f, std::exp(inicio + (nodos.t[a] + 1) / 2 * HantushLog::lado));
+        }
+        const auto [menor, mayor] = std::minmax_element(valor.begin(), valor.end());
+        if (l.directas == static_cast<int>(k) && *mayor <= HantushLog::cambio_directo * *menor) {
+            ++l.directas;
+        } else {
+            for (double& v : valor) v = std::log(v);
         }
         for (size_t j = 0; j < n; ++j) {
             long double c = 0;
@@ -277,7 +282,7 @@ double W_hantush(const HantushLog& l, double u) {
     const double* a = &l.potencias[static_cast<size_t>(k) * HantushLog::terminos];
     double p = a[HantushLog::grado];
     for (int m = HantushLog::grado - 1; m >= 0; --m) p = std::fma(p, t, a[m]);
-    return std::exp(p);
+    return k < l.directas ? p : std::exp(p);
 }
 
 }  // namespace abat

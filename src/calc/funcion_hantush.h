@@ -55,7 +55,8 @@ HantushFuente hantush_fuente(double v);
 // W at u of a source so restricted, as the engine's vectors compute it.
 double W_hantush(const HantushFuente& f, double u);
 
-// The same source's ln W as a function of ln u alone, from u_desde up to where W is 0: a Chebyshev
+// The same source's ln W as a function of ln u alone (W itself in the first cells, where it
+// changes little), from u_desde up to where W is 0: a Chebyshev
 // series over cells of ln u, fitted to the values at its points, kept as powers of t, the cell's
 // coordinate in [-1, 1], so that Horner's rule takes one fused multiply-add a term (the series'
 // coefficients fall fast enough that the powers lose no digit). It makes the engine's vectors
@@ -68,9 +69,14 @@ struct HantushLog {
     static constexpr int grado = 20;
     static constexpr int terminos = grado + 1;
 
+    // W itself, not its logarithm, in the first cells where it changes by less than this factor
+    // across one: no exponential there (near the wells, where most places lie).
+    static constexpr double cambio_directo = 2;
+
     double u_desde = 0;  // below it, the restriction
     double x_desde = 0;  // ln u_desde
     int celdas = 0;
+    int directas = 0;               // the first cells, whose polynomial is W's
     std::vector<double> potencias;  // terminos a cell, from t⁰
     double u_cero = 0;              // W is 0 from there on
 };

@@ -234,10 +234,10 @@ HWY_INLINE V clenshaw_celdas(D d, V coordenada, const double* serie, double inic
 // once; otherwise each lane's are gathered.
 template <int Grado, class D, class V = hn::Vec<D>>
 HWY_INLINE V horner_celdas(D d, V coordenada, const double* potencias, double inicio, int celdas,
-                           double lado) {
+                           double lado, V& celda) {
     constexpr int terminos = Grado + 1;
     const V k = hn::Floor(hn::Mul(hn::Sub(coordenada, hn::Set(d, inicio)), hn::Set(d, 1 / lado)));
-    const V celda = hn::Min(hn::Max(k, hn::Zero(d)), hn::Set(d, static_cast<double>(celdas - 1)));
+    celda = hn::Min(hn::Max(k, hn::Zero(d)), hn::Set(d, static_cast<double>(celdas - 1)));
     const V desde = hn::MulAdd(celda, hn::Set(d, lado), hn::Set(d, inicio));
     const V t = hn::Sub(hn::Mul(hn::Sub(coordenada, desde), hn::Set(d, 2 / lado)), hn::Set(d, 1.0));
     const double menor = hn::GetLane(hn::MinOfLanes(d, celda));
@@ -321,16 +321,26 @@ HWY_INLINE V w_hantush(D d, const HantushFuente& f, V u) {
     return hn::IfThenElse(inferior, hantush_fila(d, f, u), hantush_reflejo(d, f, u));
 }
 
+// W from a HantushLog's polynomial in the lanes' cells: itself in its first cells, its logarithm
+// beyond; 0 from u_cero on.
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE V w_de_celdas(D d, const HantushLog& l, V u, V celda, V polinomio) {
+    const auto directa = hn::Lt(celda, hn::Set(d, static_cast<double>(l.directas)));
+    V w = polinomio;
+    if (!hn::AllTrue(d, directa)) w = hn::IfThenElse(directa, polinomio, hn::Exp(d, polinomio));
+    return hn::IfThenZeroElse(hn::Ge(u, hn::Set(d, l.u_cero)), w);
+}
+
 // From its series of ln W in ln u where the source has one (HantushLog); the restriction below it.
 template <class D, class V = hn::Vec<D>>
 HWY_INLINE V w_hantush(D d, const HantushFuente& f, const HantushLog& l, V u) {
     if (l.celdas == 0) return w_hantush(d, f, u);
     const auto debajo = hn::Lt(u, hn::Set(d, l.u_desde));
-    const V w = hn::IfThenZeroElse(
-        hn::Ge(u, hn::Set(d, l.u_cero)),
-        hn::Exp(d, horner_celdas<HantushLog::grado>(
-                       d, hn::Log(d, hn::Max(u, hn::Set(d, l.u_desde))), l.potencias.data(),
-                       l.x_desde, l.celdas, HantushLog::lado)));
+    V celda;
+    const V p = horner_celdas<HantushLog::grado>(d, hn::Log(d, hn::Max(u, hn::Set(d, l.u_desde))),
+                                                 l.potencias.data(), l.x_desde, l.celdas,
+                                                 HantushLog::lado, celda);
+    const V w = w_de_celdas(d, l, u, celda, p);
     if (hn::AllFalse(d, debajo)) return w;
     return hn::IfThenElse(debajo, w_hantush(d, f, u), w);
 }
@@ -390,11 +400,11 @@ HWY_INLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>& u
     }
     HWY_UNROLL(4)
     for (size_t v = 0; v < K; ++v) {
-        const V ln_w =
-            suelta[v] ? horner_celdas<L::grado>(d, hn::Log(d, u[v]), l.potencias.data(), l.x_desde,
-                                                l.celdas, L::lado)
-                      : hn::IfThenElse(hn::Eq(celda[v], hn::Set(d, ultima[v])), en_b[v], en_a[v]);
-        w[v] = hn::IfThenZeroElse(hn::Ge(u[v], hn::Set(d, l.u_cero)), hn::Exp(d, ln_w));
+        const V p = suelta[v]
+                        ? horner_celdas<L::grado>(d, hn::Log(d, u[v]), l.potencias.data(),
+                                                  l.x_desde, l.celdas, L::lado, celda[v])
+                        : hn::IfThenElse(hn::Eq(celda[v], hn::Set(d, ultima[v])), en_b[v], en_a[v]);
+        w[v] = w_de_celdas(d, l, u[v], celda[v], p);
     }
     return true;
 }
