@@ -41,7 +41,7 @@ std::optional<PuntoTiempo> en_papel(MetodoEnsayo metodo, double t, double s,
                                     std::optional<double> fin, bool logaritmicoY,
                                     const DatosEnsayo* superpuesto) {
     if (!(t > 0)) return std::nullopt;
-    if (superpuesto) {
+    if (superpuesto != nullptr) {
         const bool recuperacion = metodo == MetodoEnsayo::recuperacion;
         const double segundos = superpuesto->segundos;
         const std::optional<PuntoRecta> p =
@@ -60,7 +60,7 @@ std::optional<PuntoTiempo> en_papel(MetodoEnsayo metodo, double t, double s,
 // Bourdet's derivative of a well's readings while pumping, in the test's unit; through the steps
 // of `etapas` when it has them.
 std::vector<PuntoTiempo> derivada_de(std::vector<PuntoTiempo> bombeo, const DatosEnsayo* etapas) {
-    if (!etapas) return derivada_bourdet(bombeo);
+    if (etapas == nullptr) return derivada_bourdet(bombeo);
     for (PuntoTiempo& p : bombeo) p.t *= etapas->segundos;
     std::vector<PuntoTiempo> d = derivada_superpuesta(*etapas, bombeo);
     for (PuntoTiempo& p : d) p.t /= etapas->segundos;
@@ -415,7 +415,7 @@ AnalisisEnsayo analizar_ensayo(const EnsayoTexto& e, const PeticionAjuste& p, bo
     AnalisisEnsayo a;
     const Resuelto<DatosEnsayo> datos = leer_ensayo(e);
     const DatosEnsayo* etapas = con_etapas(datos);
-    a.dibujo = papel(p.metodo, e.unidad_tiempo, etapas && es_recta(p.metodo));
+    a.dibujo = papel(p.metodo, e.unidad_tiempo, etapas != nullptr && es_recta(p.metodo));
     dibujar_medidas(e, p.metodo, etapas, a.dibujo);
     if (!ajustar) return a;
     if (!datos) {
