@@ -49,7 +49,7 @@ std::vector<PuntoTiempo> derivada_superpuesta(const DatosEnsayo& d,
             const std::optional<PuntoRecta> p =
                 en_papel_recta(d, false, lecturas[i].t, lecturas[i].s);
             if (!p) continue;
-            if (!x.empty() && std::log(p->x) <= x.back()) {
+            if (!x.empty() && std::log(p->x) < x.back()) {  // runs back: start again
                 x.clear();
                 y.clear();
                 t.clear();
