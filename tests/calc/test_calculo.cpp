@@ -104,7 +104,9 @@ TEST_P(Errores, AreNamedAndLeadToTheirWindow) {
     const Grid pozos = tabla_pozos({{"P", diametro, gasto, xPozo, "0"}});
     const Grid puntos = tabla_puntos({{"A", xPunto, "0"}});
     Grid r(2, 0, 1, 0);
-    const auto e = fallo([&] { calcular_resultados(acuifero(T, S), pozos, puntos, tiempo, r); });
+    const auto e = fallo([&, T = T, S = S, tiempo = tiempo] {
+        calcular_resultados(acuifero(T, S), pozos, puntos, tiempo, r);
+    });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->numero(), error);
     EXPECT_EQ(e->pozo, 1);

@@ -67,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(InterpolacionChebyshev, Grados,
 // the bound, the bound useful (below `a_lo_sumo` of k) far enough, infinite inside the box.
 TEST_P(Fuentes, BoundsTheErrorOfOneSource) {
     const auto& [nombre, xf, yf, c, n, a_lo_sumo] = GetParam();
-    const auto f = [&](double x, double y) {
+    // Structured bindings captured by name: Clang before 16 does not capture them.
+    const auto f = [xf = xf, yf = yf, c = c](double x, double y) {
         return 0.1 * funcion_pozo(c * ((x - xf) * (x - xf) + (y - yf) * (y - yf)));
     };
     const double cota = cota_interpolacion(xf, yf, 0.1, c, Caja{0, 1000, 0, 1000}, n);

@@ -22,7 +22,7 @@ using Repartos = Tabla<size_t, size_t, unsigned>;
 TEST_P(Repartos, EveryPlaceOnceInRangesOfTheMultiple) {
     const auto& [nombre, n, multiplo, hilos] = GetParam();
     std::vector<std::atomic<int>> vistos(n);
-    en_paralelo(n, multiplo, hilos, [&](size_t desde, size_t hasta) {
+    en_paralelo(n, multiplo, hilos, [&, multiplo = multiplo](size_t desde, size_t hasta) {
         EXPECT_EQ(desde % multiplo, 0U);
         for (size_t i = desde; i < hasta; ++i) ++vistos[i];
     });
