@@ -4,7 +4,9 @@
 // their names, axes in metres at one scale across and up, a colour bar and a scale bar.
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chart/equidistancia.h"
@@ -36,6 +38,9 @@ struct DibujoMapa {
     std::vector<Isolinea> isolineas;
     double minimo = 0.0;  // of the nodes' values
     double maximo = 0.0;
+    // The colour ramp's ends when it keeps those of the map shown (the same map at another
+    // resolution, whose values may reach into fewer bands); the values' own otherwise.
+    std::optional<std::pair<double, double>> rampa;
     std::shared_ptr<const MarcasMapa> marcas;
     std::string sistema;  // the coordinates' system as the user reads it; empty: local
 };

@@ -33,13 +33,13 @@ QColor en_rampa(const std::array<QColor, 7>& rampa, double t) {
 // one's upper level: each band takes the same colour at any resolution whose values fall in the
 // same bands, as a picture saved at twice the screen's and the GIS style do.
 ColoresMapa::ColoresMapa(const DibujoMapa& m)
-    : minimo_(m.minimo),
-      maximo_(m.maximo),
-      divergente_(m.minimo < 0 && m.maximo > 0),
+    : minimo_(m.rampa ? m.rampa->first : m.minimo),
+      maximo_(m.rampa ? m.rampa->second : m.maximo),
+      divergente_(minimo_ < 0 && maximo_ > 0),
       intervalo_(m.niveles.intervalo) {
     if (intervalo_ > 0) {
-        primera_ = std::floor(m.minimo / intervalo_);
-        const double ultima = std::floor(m.maximo / intervalo_);
+        primera_ = std::floor(minimo_ / intervalo_);
+        const double ultima = std::floor(maximo_ / intervalo_);
         minimo_ = primera_ * intervalo_;
         maximo_ = (ultima + 1) * intervalo_;
         for (double b = primera_; b <= ultima; ++b)

@@ -237,6 +237,11 @@ void frmMapa::guardarImagen() {
             const QSizeF trazado = area_de_trazado(zona_del_mapa(tamano).size()).size();
             std::shared_ptr<const DibujoMapa> mapa = actual;
             if (recomponer_) mapa = recomponer_((trazado * densidad).toSize());
+            if (mapa && mapa != actual) {  // in the colours shown, whichever bands it reaches
+                auto copia = std::make_shared<DibujoMapa>(*mapa);
+                copia->rampa = actual->rampa.value_or(std::pair(actual->minimo, actual->maximo));
+                mapa = std::move(copia);
+            }
             pintor.setFont(letra_en_pixeles(ui_->graficoMapa));
             pintar_lamina(pintor, tamano, mapa ? *mapa : *actual, windowTitle());
         },
