@@ -350,7 +350,7 @@ HWY_INLINE V w_hantush(D d, const HantushFuente& f, const HantushLog& l, V u) {
 // the block's chains of Horner's rule run side by side. A vector whose places span more cells reads
 // each lane's coefficients. False, and nothing done, where a place lies below the series' start.
 template <class D, size_t K, class V = hn::Vec<D>>
-HWY_INLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>& u,
+HWY_NOINLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>& u,
                              std::array<V, K>& w) {
     using L = HantushLog;
     std::array<V, K> t;
