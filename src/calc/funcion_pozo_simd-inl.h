@@ -351,7 +351,7 @@ HWY_INLINE V w_hantush(D d, const HantushFuente& f, const HantushLog& l, V u) {
 // each lane's coefficients. False, and nothing done, where a place lies below the series' start.
 template <class D, size_t K, class V = hn::Vec<D>>
 HWY_NOINLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>& u,
-                             std::array<V, K>& w) {
+                               std::array<V, K>& w) {
     using L = HantushLog;
     std::array<V, K> t;
     std::array<V, K> celda;

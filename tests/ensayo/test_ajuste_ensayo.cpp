@@ -31,7 +31,7 @@ struct Sintetico {
     double ruido = 0;                // standard deviation of the drawdowns' noise, m
     std::optional<double> fin = {};  // s
     const char* unidad = "min";
-    double segundos = 60;  // in one of that unit
+    double segundos = 60;                  // in one of that unit
     std::vector<EtapaEnsayo> etapas = {};  // after the first rate, from `desde` [s]
 };
 
@@ -46,7 +46,8 @@ EnsayoTexto ensayo(const Sintetico& c) {
     historia.Q = c.Q;
     historia.etapas = c.etapas;
     historia.fin = c.fin;
-    for (const EtapaEnsayo& k : c.etapas) e.etapas.push_back({escrito(k.desde / c.segundos), escrito(k.Q)});
+    for (const EtapaEnsayo& k : c.etapas)
+        e.etapas.push_back({escrito(k.desde / c.segundos), escrito(k.Q)});
     for (size_t k = 0; k < c.radios.size(); ++k) {
         for (int i = 0; i < 30; ++i) {
             const double t = 6 * std::pow(10.0, 4.0 * i / 29);
@@ -198,12 +199,10 @@ TEST_P(EnsayosPorEtapas, RectasYDerivada) {
     }
     const std::vector<PuntoTiempo> v = derivada_superpuesta(d, bombeo);
     for (const EtapaEnsayo& fin_de_etapa : c.etapas) {
-        const auto ultima = std::find_if(v.rbegin(), v.rend(), [&](const PuntoTiempo& p) {
-            return p.t <= fin_de_etapa.desde;
-        });
+        const auto ultima = std::find_if(
+            v.rbegin(), v.rend(), [&](const PuntoTiempo& p) { return p.t <= fin_de_etapa.desde; });
         ASSERT_NE(ultima, v.rend());
-        EXPECT_NEAR(ultima->s, c.Q / (4 * std::numbers::pi * c.T), 0.03 * ultima->s)
-            << ultima->t;
+        EXPECT_NEAR(ultima->s, c.Q / (4 * std::numbers::pi * c.T), 0.03 * ultima->s) << ultima->t;
     }
 }
 
