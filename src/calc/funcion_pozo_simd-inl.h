@@ -177,6 +177,26 @@ HWY_INLINE V k0(D d, V x) {
     return hn::IfThenElse(cerca, k0_cerca(d, x), k0_lejos(d, x));
 }
 
+// Where each lane's coordinate lies among `celdas` cells of side `lado` from `inicio`: its cell
+// (clamped to the first and last) and its t in [-1, 1] there, and the least and greatest cell of
+// the lanes.
+template <class D, class V = hn::Vec<D>>
+struct EnCeldas {
+    V celda;
+    V t;
+    double menor;
+    double mayor;
+};
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE EnCeldas<D> en_celdas(D d, V coordenada, double inicio, int celdas, double lado) {
+    const V k = hn::Floor(hn::Mul(hn::Sub(coordenada, hn::Set(d, inicio)), hn::Set(d, 1 / lado)));
+    const V celda = hn::Min(hn::Max(k, hn::Zero(d)), hn::Set(d, static_cast<double>(celdas - 1)));
+    const V desde = hn::MulAdd(celda, hn::Set(d, lado), hn::Set(d, inicio));
+    return {celda,
+            hn::Sub(hn::Mul(hn::Sub(coordenada, desde), hn::Set(d, 2 / lado)), hn::Set(d, 1.0)),
+            hn::GetLane(hn::MinOfLanes(d, celda)), hn::GetLane(hn::MaxOfLanes(d, celda))};
+}
+
 // The Chebyshev series of the cell of `coordenada` among `celdas` cells of side lado from
 // `inicio`, whose coefficients `serie` holds, terminos a cell, at that coordinate. The lanes
 // usually share a cell: then its coefficients are read once; otherwise each lane's are gathered.
@@ -185,14 +205,15 @@ HWY_INLINE V clenshaw_celdas(D d, V coordenada, const double* serie, double inic
                              double lado = malla_hantush::lado) {
     constexpr int terminos = Grado + 1;
     const hn::RebindToSigned<D> di;
-    const V k = hn::Floor(hn::Mul(hn::Sub(coordenada, hn::Set(d, inicio)), hn::Set(d, 1 / lado)));
-    const V celda = hn::Min(hn::Max(k, hn::Zero(d)), hn::Set(d, static_cast<double>(celdas - 1)));
-    const V desde = hn::MulAdd(celda, hn::Set(d, lado), hn::Set(d, inicio));
-    const V t = hn::Sub(hn::Mul(hn::Sub(coordenada, desde), hn::Set(d, 2 / lado)), hn::Set(d, 1.0));
+    const EnCeldas<D> lugar = en_celdas(d, coordenada, inicio, celdas, lado);
+    const V celda = lugar.celda;
+    const V t = lugar.t;
+    const double menor = lugar.menor;
+    const double mayor = lugar.mayor;
     const V dos_t = hn::Add(t, t);
     // The series of cells `k` and `m` at each lane's t, side by side; each step one fused
     // multiply-add on each chain, b_j = 2t b_(j+1) - (b_(j+2) - c_j).
-    const auto en_celdas = [&](double k, double m) {
+    const auto dos_celdas = [&](double k, double m) {
         const double* c = serie + static_cast<std::ptrdiff_t>(k) * terminos;
         const double* e = serie + static_cast<std::ptrdiff_t>(m) * terminos;
         V b1 = hn::Zero(d);
@@ -210,11 +231,9 @@ HWY_INLINE V clenshaw_celdas(D d, V coordenada, const double* serie, double inic
         return std::pair{hn::Add(hn::MulSub(t, b1, b2), hn::Set(d, c[0])),
                          hn::Add(hn::MulSub(t, f1, f2), hn::Set(d, e[0]))};
     };
-    const double menor = hn::GetLane(hn::MinOfLanes(d, celda));
-    const double mayor = hn::GetLane(hn::MaxOfLanes(d, celda));
     // Within one cell, or across one cell's border, as neighbouring places mostly are.
     if (mayor <= menor + 1) {
-        const auto [en_menor, en_mayor] = en_celdas(menor, mayor);
+        const auto [en_menor, en_mayor] = dos_celdas(menor, mayor);
         return hn::IfThenElse(hn::Eq(celda, hn::Set(d, menor)), en_menor, en_mayor);
     }
     const auto base = hn::ConvertTo(di, hn::Mul(celda, hn::Set(d, static_cast<double>(terminos))));
@@ -236,12 +255,11 @@ template <int Grado, class D, class V = hn::Vec<D>>
 HWY_INLINE V horner_celdas(D d, V coordenada, const double* potencias, double inicio, int celdas,
                            double lado, V& celda) {
     constexpr int terminos = Grado + 1;
-    const V k = hn::Floor(hn::Mul(hn::Sub(coordenada, hn::Set(d, inicio)), hn::Set(d, 1 / lado)));
-    celda = hn::Min(hn::Max(k, hn::Zero(d)), hn::Set(d, static_cast<double>(celdas - 1)));
-    const V desde = hn::MulAdd(celda, hn::Set(d, lado), hn::Set(d, inicio));
-    const V t = hn::Sub(hn::Mul(hn::Sub(coordenada, desde), hn::Set(d, 2 / lado)), hn::Set(d, 1.0));
-    const double menor = hn::GetLane(hn::MinOfLanes(d, celda));
-    const double mayor = hn::GetLane(hn::MaxOfLanes(d, celda));
+    const EnCeldas<D> lugar = en_celdas(d, coordenada, inicio, celdas, lado);
+    const V t = lugar.t;
+    const double menor = lugar.menor;
+    const double mayor = lugar.mayor;
+    celda = lugar.celda;
     if (mayor <= menor + 1) {
         const double* a = potencias + static_cast<std::ptrdiff_t>(menor) * terminos;
         const double* b = potencias + static_cast<std::ptrdiff_t>(mayor) * terminos;
@@ -363,13 +381,11 @@ HWY_NOINLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>&
     HWY_UNROLL(4)
     for (size_t v = 0; v < K; ++v) {
         if (!hn::AllFalse(d, hn::Lt(u[v], hn::Set(d, l.u_desde)))) return false;
-        const V x = hn::Log(d, u[v]);
-        const V k = hn::Floor(hn::Mul(hn::Sub(x, hn::Set(d, l.x_desde)), hn::Set(d, 1 / L::lado)));
-        celda[v] = hn::Min(hn::Max(k, hn::Zero(d)), hn::Set(d, static_cast<double>(l.celdas - 1)));
-        const V desde = hn::MulAdd(celda[v], hn::Set(d, L::lado), hn::Set(d, l.x_desde));
-        t[v] = hn::Sub(hn::Mul(hn::Sub(x, desde), hn::Set(d, 2 / L::lado)), hn::Set(d, 1.0));
-        const double primera = hn::GetLane(hn::MinOfLanes(d, celda[v]));
-        ultima[v] = hn::GetLane(hn::MaxOfLanes(d, celda[v]));
+        const EnCeldas<D> lugar = en_celdas(d, hn::Log(d, u[v]), l.x_desde, l.celdas, L::lado);
+        celda[v] = lugar.celda;
+        t[v] = lugar.t;
+        const double primera = lugar.menor;
+        ultima[v] = lugar.mayor;
         suelta[v] = ultima[v] > primera + 1;
         una_celda = una_celda && ultima[v] == primera;
         a[v] = l.potencias.data() + static_cast<std::ptrdiff_t>(primera) * L::terminos;
