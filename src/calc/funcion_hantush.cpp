@@ -237,11 +237,12 @@ struct NodosLog {
 HantushLog hantush_log(const HantushFuente& f, double u_desde) {
     static const NodosLog nodos;
     HantushLog l;
-    l.u_cero = f.u_cero;
-    if (!(u_desde > 0) || !(u_desde < f.u_cero)) return l;
+    // W is 0 from u_cero on where u >= v; where u < v, above 75 - v, it is 2 K0(beta), not 0.
+    l.u_cero = f.solo_k0 ? f.u_cero : std::max(f.u_cero, f.v);
+    if (!(u_desde > 0) || !(u_desde < l.u_cero)) return l;
     // The cells end where W becomes 0, so that none reaches across it.
     constexpr size_t n = HantushLog::terminos;
-    const double x_hasta = std::log(f.u_cero);
+    const double x_hasta = std::log(l.u_cero);
     l.celdas = static_cast<int>(std::ceil((x_hasta - std::log(u_desde)) / HantushLog::lado));
     l.x_desde = x_hasta - l.celdas * HantushLog::lado;
     l.u_desde = std::exp(l.x_desde);
