@@ -1,5 +1,6 @@
 #include "calc/funcion_hantush.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -232,6 +233,55 @@ struct NodosLog {
     }
 };
 
+// The degree a cell's series needs: the values fitted carry the restriction's error, some 1e-15 of
+// their size, and the coefficients beyond where the series has converged are that error alone.
+// They are dropped from the last one above a few times it, their sum within some 1e-14 of the
+// values (with them, the fit followed the error); Horner's rule then runs the terms that count,
+// half of them or fewer.
+template <size_t N>
+size_t grado_util(const std::array<long double, N>& chebyshev, const std::array<double, N>& valor) {
+    constexpr double ruido = 3e-15;
+    double escala = 1;
+    for (double v : valor) escala = std::max(escala, std::fabs(v));
+    size_t grado = N - 1;
+    while (grado > 1 && std::fabs(static_cast<double>(chebyshev[grado])) <= ruido * escala) --grado;
+    return grado;
+}
+
+// Near the source, u <= min(1, 1/v), W = B(u) - ln u A(u) with A and B whole in u: 2 K0(beta) by
+// its series, -(ln(uv) + 2 gamma) I0(beta) + 2 sum H_k (uv)^k / k!^2 with I0(beta) = A(u) =
+// sum (uv)^k / k!^2, less w(v, u) = sum (-u)^n E_{n+1}(v) / n!. There W >= W(1, 2) = 0.11, and the
+// powers are kept while a term at the region's end reaches 1e-18 (E_{n+1}(v) by the forward
+// recurrence, whose error grows as v^n / n! where u^n / n! <= v^-n / n! takes it back).
+void serie_cerca(const HantushFuente& f, HantushLog& l) {
+    const long double v = f.v;
+    l.u_cerca = std::min(1.0, 1 / f.v);
+    const long double log_v = std::log(v);
+    const long double e = std::exp(-v);
+    long double En = E1(f.v);
+    long double potencia_v = 1;  // v^n / n!^2
+    long double inverso = 1;     // 1 / n!
+    long double armonico = 0;    // H_n
+    long double termino = 1;     // u_cerca^n
+    for (size_t n = 0; n < HantushLog::terminos_cerca; ++n) {
+        if (n > 0) {
+            const auto k = static_cast<long double>(n);
+            En = (e - v * En) / k;
+            potencia_v *= v / (k * k);
+            inverso /= k;
+            armonico += 1 / k;
+            termino *= l.u_cerca;
+        }
+        const long double signo = n % 2 == 0 ? 1 : -1;
+        l.cerca_a[n] = static_cast<double>(potencia_v);
+        l.cerca_b[n] = static_cast<double>(
+            (2 * armonico - log_v - 2 * std::numbers::egamma_v<long double>)*potencia_v -
+            signo * En * inverso);
+        if (std::max(std::fabs(l.cerca_a[n]), std::fabs(l.cerca_b[n])) * termino > 1e-18)
+            l.grado_cerca = static_cast<int>(n);
+    }
+}
+
 }  // namespace
 
 HantushLog hantush_log(const HantushFuente& f, double u_desde) {
@@ -240,6 +290,7 @@ HantushLog hantush_log(const HantushFuente& f, double u_desde) {
     // W is 0 from u_cero on where u >= v; where u < v, above 75 - v, it is 2 K0(beta), not 0.
     l.u_cero = f.solo_k0 ? f.u_cero : std::max(f.u_cero, f.v);
     if (!(u_desde > 0) || !(u_desde < l.u_cero)) return l;
+    serie_cerca(f, l);
     // The cells end where W becomes 0, so that none reaches across it.
     constexpr size_t n = HantushLog::terminos;
     const double x_hasta = std::log(l.u_cero);
@@ -265,9 +316,11 @@ HantushLog hantush_log(const HantushFuente& f, double u_desde) {
             for (size_t a = 0; a < n; ++a) c += valor[a] * nodos.coseno[j * n + a];
             chebyshev[j] = c;
         }
-        for (size_t m = 0; m < n; ++m) {
+        const size_t grado = grado_util(chebyshev, valor);
+        l.grado = std::max(l.grado, static_cast<int>(grado));
+        for (size_t m = 0; m <= grado; ++m) {
             long double p = 0;
-            for (size_t j = m; j < n; ++j) p += chebyshev[j] * nodos.potencias[j * n + m];
+            for (size_t j = m; j <= grado; ++j) p += chebyshev[j] * nodos.potencias[j * n + m];
             l.potencias[k * n + m] = static_cast<double>(p);
         }
     }
@@ -275,14 +328,23 @@ HantushLog hantush_log(const HantushFuente& f, double u_desde) {
 }
 
 double W_hantush(const HantushLog& l, double u) {
+    if (u <= l.u_cerca) {
+        double a = l.cerca_a[static_cast<size_t>(l.grado_cerca)];
+        double b = l.cerca_b[static_cast<size_t>(l.grado_cerca)];
+        for (auto n = static_cast<size_t>(l.grado_cerca); n-- > 0;) {
+            a = std::fma(a, u, l.cerca_a[n]);
+            b = std::fma(b, u, l.cerca_b[n]);
+        }
+        return std::fma(-std::log(u), a, b);
+    }
     if (!(u < l.u_cero)) return 0;
     const double x = std::log(u);
     const int k = std::clamp(static_cast<int>(std::floor((x - l.x_desde) / HantushLog::lado)), 0,
                              l.celdas - 1);
     const double t = 2 * (x - (l.x_desde + k * HantushLog::lado)) / HantushLog::lado - 1;
     const double* a = &l.potencias[static_cast<size_t>(k) * HantushLog::terminos];
-    double p = a[HantushLog::grado];
-    for (int m = HantushLog::grado - 1; m >= 0; --m) p = std::fma(p, t, a[m]);
+    double p = a[l.grado];
+    for (int m = l.grado - 1; m >= 0; --m) p = std::fma(p, t, a[m]);
     return k < l.directas ? p : std::exp(p);
 }
 

@@ -15,6 +15,7 @@
 // W >= 1e-30; where p + q > 75, w < 3e-33 is taken as 0.
 
 #include <array>
+#include <cstddef>
 #include <vector>
 
 namespace abat {
@@ -61,13 +62,15 @@ double W_hantush(const HantushFuente& f, double u);
 // coordinate in [-1, 1], so that Horner's rule takes one fused multiply-add a term (the series'
 // coefficients fall fast enough that the powers lose no digit). It makes the engine's vectors
 // quick where a source is evaluated at many places, for the cost of some 500 values of W; it
-// agrees with the restriction to some 1e-13.
+// agrees with the restriction to some 1e-13. Near the source its series in u takes the cells'
+// place (u_cerca below).
 struct HantushLog {
-    // Cells a unit wide in ln u, and series of degree 20: the places a vector of the engine holds
-    // lie mostly in one cell or across one border, the chains of its sums being no longer.
+    // Cells a unit wide in ln u, and series fitted at degree 20 and cut where they have converged
+    // (degree 7 to 12 mostly): the places a vector of the engine holds lie mostly in one cell or
+    // across one border, the chains of its sums being no longer.
     static constexpr double lado = 1.0;
-    static constexpr int grado = 20;
-    static constexpr int terminos = grado + 1;
+    static constexpr int grado_ajuste = 20;  // of the fit
+    static constexpr int terminos = grado_ajuste + 1;
 
     // W itself, not its logarithm, in the first cells where it changes by less than this factor
     // across one: no exponential there (near the wells, where most places lie).
@@ -77,8 +80,17 @@ struct HantushLog {
     double x_desde = 0;  // ln u_desde
     int celdas = 0;
     int directas = 0;               // the first cells, whose polynomial is W's
-    std::vector<double> potencias;  // terminos a cell, from t⁰
+    std::vector<double> potencias;  // terminos a cell, from t⁰; 0 beyond the cell's degree
+    int grado = 0;                  // the greatest of the cells', where their series converged
     double u_cero = 0;              // W is 0 from there on
+
+    // Near the source, up to u_cerca = min(1, 1/v): W = B(u) - ln u A(u), A and B polynomials
+    // in u, with no cell to find and no exponential, where most places lie.
+    static constexpr size_t terminos_cerca = 20;
+    double u_cerca = 0;
+    int grado_cerca = 0;
+    std::array<double, terminos_cerca> cerca_a{};
+    std::array<double, terminos_cerca> cerca_b{};
 };
 HantushLog hantush_log(const HantushFuente& f, double u_desde);
 double W_hantush(const HantushLog& l, double u);

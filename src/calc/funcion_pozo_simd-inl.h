@@ -247,25 +247,24 @@ HWY_INLINE V clenshaw_celdas(D d, V coordenada, const double* serie, double inic
     return hn::Add(hn::MulSub(t, b1, b2), hn::GatherIndex(d, serie, base));
 }
 
-// The polynomial in t of the cell of `coordenada` among `celdas` cells of side `lado` from
-// `inicio`, whose powers of t `potencias` holds, terminos a cell, from t⁰: Horner's rule, one fused
+// A HantushLog's polynomial in t of the cell of each lane's x = ln u: Horner's rule, one fused
 // multiply-add a term. The lanes in one cell or across one border read their cells' coefficients
 // once; otherwise each lane's are gathered.
-template <int Grado, class D, class V = hn::Vec<D>>
-HWY_INLINE V horner_celdas(D d, V coordenada, const double* potencias, double inicio, int celdas,
-                           double lado, V& celda) {
-    constexpr int terminos = Grado + 1;
-    const EnCeldas<D> lugar = en_celdas(d, coordenada, inicio, celdas, lado);
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE V horner_log(D d, const HantushLog& l, V x, V& celda) {
+    constexpr int terminos = HantushLog::terminos;
+    const EnCeldas<D> lugar = en_celdas(d, x, l.x_desde, l.celdas, HantushLog::lado);
     const V t = lugar.t;
     const double menor = lugar.menor;
     const double mayor = lugar.mayor;
+    const int grado = l.grado;
     celda = lugar.celda;
     if (mayor <= menor + 1) {
-        const double* a = potencias + static_cast<std::ptrdiff_t>(menor) * terminos;
-        const double* b = potencias + static_cast<std::ptrdiff_t>(mayor) * terminos;
-        V pa = hn::Set(d, a[Grado]);
-        V pb = hn::Set(d, b[Grado]);
-        for (int m = Grado - 1; m >= 0; --m) {
+        const double* a = l.potencias.data() + static_cast<std::ptrdiff_t>(menor) * terminos;
+        const double* b = l.potencias.data() + static_cast<std::ptrdiff_t>(mayor) * terminos;
+        V pa = hn::Set(d, a[grado]);
+        V pb = hn::Set(d, b[grado]);
+        for (int m = grado - 1; m >= 0; --m) {
             pa = hn::MulAdd(pa, t, hn::Set(d, a[m]));
             pb = hn::MulAdd(pb, t, hn::Set(d, b[m]));
         }
@@ -273,9 +272,9 @@ HWY_INLINE V horner_celdas(D d, V coordenada, const double* potencias, double in
     }
     const hn::RebindToSigned<D> di;
     const auto base = hn::ConvertTo(di, hn::Mul(celda, hn::Set(d, static_cast<double>(terminos))));
-    V p = hn::GatherIndex(d, potencias + Grado, base);
-    for (int m = Grado - 1; m >= 0; --m)
-        p = hn::MulAdd(p, t, hn::GatherIndex(d, potencias + m, base));
+    V p = hn::GatherIndex(d, l.potencias.data() + grado, base);
+    for (int m = grado - 1; m >= 0; --m)
+        p = hn::MulAdd(p, t, hn::GatherIndex(d, l.potencias.data() + m, base));
     return p;
 }
 
@@ -339,6 +338,32 @@ HWY_INLINE V w_hantush(D d, const HantushFuente& f, V u) {
     return hn::IfThenElse(inferior, hantush_fila(d, f, u), hantush_reflejo(d, f, u));
 }
 
+// Near the source (u <= u_cerca): W = B(u) - ln u A(u), the two polynomials of each vector of a
+// block by Horner's rule, all the chains side by side.
+template <class D, size_t K, class V = hn::Vec<D>>
+HWY_INLINE void w_cerca(D d, const HantushLog& l, const std::array<V, K>& u, std::array<V, K>& w) {
+    const auto n = static_cast<size_t>(l.grado_cerca);
+    std::array<V, K> a;
+    std::array<V, K> b;
+    HWY_UNROLL(4)
+    for (size_t v = 0; v < K; ++v) a[v] = hn::Set(d, l.cerca_a[n]), b[v] = hn::Set(d, l.cerca_b[n]);
+    for (size_t k = n; k-- > 0;) {
+        const V ca = hn::Set(d, l.cerca_a[k]);
+        const V cb = hn::Set(d, l.cerca_b[k]);
+        HWY_UNROLL(4)
+        for (size_t v = 0; v < K; ++v) {
+            a[v] = hn::MulAdd(a[v], u[v], ca);
+            b[v] = hn::MulAdd(b[v], u[v], cb);
+        }
+    }
+    HWY_UNROLL(4)
+    for (size_t v = 0; v < K; ++v) w[v] = hn::NegMulAdd(hn::Log(d, u[v]), a[v], b[v]);
+}
+template <class D, class V = hn::Vec<D>>
+HWY_INLINE bool cerca(D d, const HantushLog& l, V u) {
+    return hn::AllTrue(d, hn::Le(u, hn::Set(d, l.u_cerca)));
+}
+
 // W from a HantushLog's polynomial in the lanes' cells: itself in its first cells, its logarithm
 // beyond; 0 from u_cero on.
 template <class D, class V = hn::Vec<D>>
@@ -353,11 +378,14 @@ HWY_INLINE V w_de_celdas(D d, const HantushLog& l, V u, V celda, V polinomio) {
 template <class D, class V = hn::Vec<D>>
 HWY_INLINE V w_hantush(D d, const HantushFuente& f, const HantushLog& l, V u) {
     if (l.celdas == 0) return w_hantush(d, f, u);
+    if (cerca(d, l, u)) {
+        std::array<V, 1> w;
+        w_cerca(d, l, std::array<V, 1>{u}, w);
+        return w[0];
+    }
     const auto debajo = hn::Lt(u, hn::Set(d, l.u_desde));
     V celda;
-    const V p = horner_celdas<HantushLog::grado>(d, hn::Log(d, hn::Max(u, hn::Set(d, l.u_desde))),
-                                                 l.potencias.data(), l.x_desde, l.celdas,
-                                                 HantushLog::lado, celda);
+    const V p = horner_log(d, l, hn::Log(d, hn::Max(u, hn::Set(d, l.u_desde))), celda);
     const V w = w_de_celdas(d, l, u, celda, p);
     if (hn::AllFalse(d, debajo)) return w;
     return hn::IfThenElse(debajo, w_hantush(d, f, u), w);
@@ -371,6 +399,13 @@ template <class D, size_t K, class V = hn::Vec<D>>
 HWY_NOINLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>& u,
                                std::array<V, K>& w) {
     using L = HantushLog;
+    bool todos_cerca = true;
+    HWY_UNROLL(4)
+    for (size_t v = 0; v < K; ++v) todos_cerca = todos_cerca && cerca(d, l, u[v]);
+    if (todos_cerca) {
+        w_cerca(d, l, u, w);
+        return true;
+    }
     std::array<V, K> t;
     std::array<V, K> celda;
     std::array<const double*, K> a;  // each vector's first and last cells' powers of t
@@ -378,6 +413,7 @@ HWY_NOINLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>&
     std::array<double, K> ultima{};
     std::array<bool, K> suelta{};  // more than two cells
     bool una_celda = true;         // every vector's places in one cell
+    const int grado = l.grado;
     HWY_UNROLL(4)
     for (size_t v = 0; v < K; ++v) {
         if (!hn::AllFalse(d, hn::Lt(u[v], hn::Set(d, l.u_desde)))) return false;
@@ -396,17 +432,17 @@ HWY_NOINLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>&
     std::array<V, K> en_a;
     std::array<V, K> en_b;
     HWY_UNROLL(4)
-    for (size_t v = 0; v < K; ++v) en_a[v] = hn::Set(d, a[v][L::grado]);
+    for (size_t v = 0; v < K; ++v) en_a[v] = hn::Set(d, a[v][grado]);
     if (una_celda) {
-        for (int m = L::grado - 1; m >= 0; --m) {
+        for (int m = grado - 1; m >= 0; --m) {
             HWY_UNROLL(4)
             for (size_t v = 0; v < K; ++v) en_a[v] = hn::MulAdd(en_a[v], t[v], hn::Set(d, a[v][m]));
         }
         en_b = en_a;
     } else {
         HWY_UNROLL(4)
-        for (size_t v = 0; v < K; ++v) en_b[v] = hn::Set(d, b[v][L::grado]);
-        for (int m = L::grado - 1; m >= 0; --m) {
+        for (size_t v = 0; v < K; ++v) en_b[v] = hn::Set(d, b[v][grado]);
+        for (int m = grado - 1; m >= 0; --m) {
             HWY_UNROLL(4)
             for (size_t v = 0; v < K; ++v) {
                 en_a[v] = hn::MulAdd(en_a[v], t[v], hn::Set(d, a[v][m]));
@@ -417,8 +453,7 @@ HWY_NOINLINE bool w_log_bloque(D d, const HantushLog& l, const std::array<V, K>&
     HWY_UNROLL(4)
     for (size_t v = 0; v < K; ++v) {
         const V p = suelta[v]
-                        ? horner_celdas<L::grado>(d, hn::Log(d, u[v]), l.potencias.data(),
-                                                  l.x_desde, l.celdas, L::lado, celda[v])
+                        ? horner_log(d, l, hn::Log(d, u[v]), celda[v])
                         : hn::IfThenElse(hn::Eq(celda[v], hn::Set(d, ultima[v])), en_b[v], en_a[v]);
         w[v] = w_de_celdas(d, l, u[v], celda[v], p);
     }
