@@ -161,13 +161,19 @@ HWY_INLINE V k0_cerca(D d, V x) {
     const V factor = hn::MulAdd(r, a, hn::Set(d, 1.0));
     return hn::NegMulAdd(hn::Log(d, x), factor, horner_ascendente(d, x2, coef_k0::cerca_p2));
 }
+// For x > 1, (P(1/x) / Q(1/x) + 1) e^-x / sqrt(x): both polynomials multiplied by x^8, the 1 joined
+// to the numerator and the square root to the denominator, so that one division remains. From
+// x = 750 on, where e^-x is 0, x is held there, and the powers do not overflow.
+inline constexpr std::array<double, 9> k0_lejos_numerador = [] {
+    std::array<double, 9> n{};
+    for (size_t k = 0; k < n.size(); ++k) n[k] = coef_k0::lejos_p[k] + coef_k0::lejos_q[k];
+    return n;
+}();
 template <class D, class V = hn::Vec<D>>
 HWY_INLINE V k0_lejos(D d, V x) {
-    const V z = hn::Div(hn::Set(d, 1.0), x);
-    const V r = hn::Add(hn::Div(horner_ascendente(d, z, coef_k0::lejos_p),
-                                horner_ascendente(d, z, coef_k0::lejos_q)),
-                        hn::Set(d, 1.0));
-    return hn::Div(hn::Mul(r, hn::Exp(d, hn::Neg(x))), hn::Sqrt(x));
+    const V z = hn::Min(x, hn::Set(d, 750.0));
+    return hn::Div(hn::Mul(horner(d, z, k0_lejos_numerador), hn::Exp(d, hn::Neg(z))),
+                   hn::Mul(horner(d, z, coef_k0::lejos_q), hn::Sqrt(z)));
 }
 template <class D, class V = hn::Vec<D>>
 HWY_INLINE V k0(D d, V x) {
