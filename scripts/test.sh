@@ -15,7 +15,7 @@ bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DABAT_SANITIZE=ON -DA
 # runs leave a core idle that they take. Their messages show at the end.
 set -m  # the checks in a process group of their own, to stop them all if a later stage fails
 revision_registro=$(mktemp)
-bash scripts/revisar.sh build-asan >"$revision_registro" 2>&1 &
+bash scripts/revisar.sh --cambios build-asan >"$revision_registro" 2>&1 &
 revision=$!
 trap 'kill -- -"$revision" 2>/dev/null || true; rm -f "$revision_registro"' EXIT
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp \
