@@ -328,15 +328,8 @@ HantushLog hantush_log(const HantushFuente& f, double u_desde) {
 }
 
 double W_hantush(const HantushLog& l, double u) {
-    if (u <= l.u_cerca) {
-        double a = l.cerca_a[static_cast<size_t>(l.grado_cerca)];
-        double b = l.cerca_b[static_cast<size_t>(l.grado_cerca)];
-        for (auto n = static_cast<size_t>(l.grado_cerca); n-- > 0;) {
-            a = std::fma(a, u, l.cerca_a[n]);
-            b = std::fma(b, u, l.cerca_b[n]);
-        }
-        return std::fma(-std::log(u), a, b);
-    }
+    if (u <= l.u_cerca)
+        return std::fma(-std::log(u), polinomio(l.cerca_a, u), polinomio(l.cerca_b, u));
     if (!(u < l.u_cero)) return 0;
     const double x = std::log(u);
     const int k = std::clamp(static_cast<int>(std::floor((x - l.x_desde) / HantushLog::lado)), 0,
